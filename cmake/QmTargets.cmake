@@ -1,0 +1,27 @@
+# One library target per source folder and one GoogleTest executable per test area. Sources are picked
+# up by glob so that adding a file needs no edit of a shared list.
+
+# qm_library(<target> [DEPS <targets...>])
+# Builds every .cpp of the calling folder into a static library whose headers are included from the
+# project root ("support/text_routines.h").
+function(qm_library target)
+    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    add_library(${target} STATIC ${sources})
+    target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# qm_test_suite(<area> [DEPS <targets...>])
+# Builds tests/<area>/*.cpp into test_<area> and registers every test case with CTest.
+function(qm_test_suite area)
+    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${area}/*.cpp)
+    set(target test_${area})
+    add_executable(${target} ${sources})
+    target_link_libraries(${target} PRIVATE ${ARG_DEPS} GTest::gtest_main GTest::gmock)
+    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST
+                         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// A temporary folder for one test, removed with everything in it at the end.
+class TTempFolder
+{
+public:
+    TTempFolder();
+    ~TTempFolder();
+    TTempFolder(const TTempFolder&) = delete;
+    TTempFolder& operator=(const TTempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return FPath; }
+    // Writes the bytes into a file of the folder; returns its full name.
+    std::string WriteFile(const std::string& name, const std::vector<uint8_t>& bytes) const;
+
+private:
+    std::filesystem::path FPath;
+};
+
+// Bytes that do not compress: a fixed pseudo-random sequence.
+std::vector<uint8_t> NoiseBytes(size_t count, uint32_t seed = 1);

@@ -26,6 +26,13 @@ std::string TTempFolder::WriteFile(const std::string& name, const std::vector<ui
     return file.string();
 }
 
+void PutLittleEndian(std::vector<uint8_t>& bytes, size_t offset, uint64_t value, int size)
+{
+    for (int i = 0; i < size; ++i) {
+        bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
+    }
+}
+
 std::vector<uint8_t> NoiseBytes(size_t count, uint32_t seed)
 {
     std::vector<uint8_t> bytes(count);

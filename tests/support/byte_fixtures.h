@@ -22,5 +22,8 @@ private:
     std::filesystem::path FPath;
 };
 
+// Stores the low size bytes of the value at the offset, least significant first.
+void PutLittleEndian(std::vector<uint8_t>& bytes, size_t offset, uint64_t value, int size);
+
 // Bytes that do not compress: a fixed pseudo-random sequence.
 std::vector<uint8_t> NoiseBytes(size_t count, uint32_t seed = 1);

@@ -1,5 +1,7 @@
 #include "packed_container_writer.h"
 
+#include "byte_fixtures.h"
+
 #include <zlib.h>
 
 namespace {
@@ -7,13 +9,6 @@ namespace {
 constexpr size_t ScramblerHeaderSize = 52;
 constexpr size_t ScramblerBlockSize = 32768;
 constexpr size_t KeyOffsets[6] = {13, 17, 21, 25, 29, 33};
-
-void PutLittleEndian(std::vector<uint8_t>& bytes, size_t offset, uint64_t value, int size)
-{
-    for (int i = 0; i < size; ++i) {
-        bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
-    }
-}
 
 // The reader's block step run backwards: the extended steps in reverse order, then the key and position.
 uint8_t ScrambleByte(uint8_t b, size_t i, const TPackedContainerOptions& options)

@@ -1,5 +1,7 @@
 #include "pe_image_builder.h"
 
+#include "byte_fixtures.h"
+
 #include "support/utf8.h"
 
 #include <algorithm>
@@ -105,13 +107,6 @@ std::vector<uint8_t> ResourceSection(const std::vector<uint8_t>& versionData, ui
 }
 
 } // namespace
-
-void PutLittleEndian(std::vector<uint8_t>& bytes, size_t offset, uint64_t value, int size)
-{
-    for (int i = 0; i < size; ++i) {
-        bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
-    }
-}
 
 std::vector<uint8_t> BuildVersionData(const uint16_t (&fileVersion)[4], const uint16_t (&productVersion)[4],
                                       const std::vector<TVersionStringTable>& tables)

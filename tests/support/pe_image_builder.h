@@ -42,5 +42,3 @@ struct TVersionStringTable
 // string tables and the translation table listing them in order.
 std::vector<uint8_t> BuildVersionData(const uint16_t (&fileVersion)[4], const uint16_t (&productVersion)[4],
                                       const std::vector<TVersionStringTable>& tables);
-
-void PutLittleEndian(std::vector<uint8_t>& bytes, size_t offset, uint64_t value, int size);

@@ -301,7 +301,8 @@ void TPeFile::DetectUpx(TStream& stream)
             }
         }
     }
-    if (F.IsPackedByUpx && !IsNumberText(F.UpxVersion)) {
+    // An empty version field holds no number either.
+    if (F.IsPackedByUpx && (F.UpxVersion.empty() || !IsNumberText(F.UpxVersion))) {
         FindUpxVersionText(stream);
     }
 }

@@ -81,8 +81,8 @@ std::vector<uint8_t> FixedFileInfo(const uint16_t (&fileVersion)[4], const uint1
     PutLittleEndian(fixed, 16, uint32_t(productVersion[0]) << 16 | productVersion[1], 4);
     PutLittleEndian(fixed, 20, uint32_t(productVersion[2]) << 16 | productVersion[3], 4);
     PutLittleEndian(fixed, 24, 0x3F, 4);    // flags mask
-    PutLittleEndian(fixed, 36, 0x40004, 4); // OS
-    PutLittleEndian(fixed, 40, 1, 4);       // type: application
+    PutLittleEndian(fixed, 32, 0x40004, 4); // OS
+    PutLittleEndian(fixed, 36, 1, 4);       // type: application
     return fixed;
 }
 

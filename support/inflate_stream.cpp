@@ -87,16 +87,23 @@ int64_t TZDecompressionStream::Read(void* buffer, int64_t count)
     FZStream.avail_out = room;
     int result = Z_OK;
     while (FZStream.avail_out > 0 && result != Z_STREAM_END) {
+        bool sourceEnded = false;
         if (FZStream.avail_in == 0) {
             const int64_t got = ReadSource(FBuffer.data(), BufferSize);
-            if (got == 0) {
-                return room - FZStream.avail_out;
-            }
+            sourceEnded = got == 0;
             FZStream.next_in = FBuffer.data();
             FZStream.avail_in = static_cast<uInt>(got);
-            DoProgress();
+            if (!sourceEnded) {
+                DoProgress();
+            }
         }
-        result = CheckZ(inflate(&FZStream, Z_NO_FLUSH));
+        // Once the source has ended, zlib may still hold output that did not fit before; it reports a
+        // buffer error when it has nothing more to give.
+        result = inflate(&FZStream, Z_NO_FLUSH);
+        if (sourceEnded && result == Z_BUF_ERROR) {
+            break;
+        }
+        CheckZ(result);
         // A preset dictionary is never supplied, so asking for one would repeat forever.
         if (result == Z_NEED_DICT) {
             throw EZDecompressionError(result, ZLibErrorText(result));

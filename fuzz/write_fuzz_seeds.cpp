@@ -1,5 +1,6 @@
 // Writes the seed inputs of the fuzz targets, built with the tests' writers, into <folder>/<target>/.
 // Usage: write_fuzz_seeds fuzz/seeds
+#include "byte_fixtures.h"
 #include "packed_container_writer.h"
 #include "pe_image_builder.h"
 
@@ -24,19 +25,6 @@ std::vector<uint8_t> WithPieceSize(uint8_t pieceSelector, std::vector<uint8_t> b
 {
     bytes.insert(bytes.begin(), pieceSelector);
     return bytes;
-}
-
-std::vector<uint8_t> ElfHeader(uint8_t elfClass, uint8_t data, uint8_t type, uint8_t machine)
-{
-    std::vector<uint8_t> header(elfClass == 1 ? 52 : 64);
-    std::memcpy(header.data(),
-                "\x7F"
-                "ELF",
-                4);
-    header[4] = elfClass, header[5] = data, header[6] = 1;
-    header[data == 2 ? 17 : 16] = type;
-    header[data == 2 ? 19 : 18] = machine;
-    return header;
 }
 
 void WriteInflateSeeds()
@@ -78,8 +66,8 @@ void WriteExecutableSeeds()
     upx.Bytes[at + 10] = 9, upx.Bytes[at + 11] = 14;
     WriteSeed("executable_header", "upx", upx.Bytes);
 
-    WriteSeed("executable_header", "elf64", ElfHeader(2, 1, 3, 62));
-    WriteSeed("executable_header", "elf32_big_endian", ElfHeader(1, 2, 2, 40));
+    WriteSeed("executable_header", "elf64", ElfHeaderBytes(2, 1, 3, 62));
+    WriteSeed("executable_header", "elf32_big_endian", ElfHeaderBytes(1, 2, 2, 40));
 }
 
 void WriteVersionSeeds()

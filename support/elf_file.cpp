@@ -1,5 +1,7 @@
 #include "support/elf_file.h"
 
+#include "support/byte_order.h"
+
 #include <cstring>
 #include <filesystem>
 
@@ -20,8 +22,7 @@ constexpr uint8_t DataBigEndian = 2;
 
 uint16_t Read16(const uint8_t* bytes, bool bigEndian)
 {
-    return bigEndian ? static_cast<uint16_t>(bytes[0] << 8 | bytes[1])
-                     : static_cast<uint16_t>(bytes[1] << 8 | bytes[0]);
+    return static_cast<uint16_t>(bigEndian ? ReadBigEndian(bytes, 2) : ReadLittleEndian(bytes, 2));
 }
 
 } // namespace

@@ -1,14 +1,10 @@
 #include "support/locale_names.h"
 
+#include "support/code_names.h"
+
 namespace {
 
-struct TNamedCode
-{
-    uint16_t Code;
-    const char* Name;
-};
-
-constexpr TNamedCode LanguageNames[] = {
+constexpr TCodeName LanguageNames[] = {
     {0x0000, "Language Neutral"},
     {0x0401, "Arabic (Saudi Arabia)"},
     {0x0402, "Bulgarian (Bulgaria)"},
@@ -65,7 +61,7 @@ constexpr TNamedCode LanguageNames[] = {
     {0x100C, "French (Switzerland)"},
 };
 
-constexpr TNamedCode CodePageNames[] = {
+constexpr TCodeName CodePageNames[] = {
     {437, "OEM United States"},
     {850, "OEM Multilingual Latin 1"},
     {874, "Thai (Windows)"},
@@ -87,26 +83,16 @@ constexpr TNamedCode CodePageNames[] = {
     {65001, "Unicode (UTF-8)"},
 };
 
-template <size_t N> const char* FindName(const TNamedCode (&table)[N], uint16_t code)
-{
-    for (const auto& entry : table) {
-        if (entry.Code == code) {
-            return entry.Name;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
 std::string LanguageName(uint16_t languageId)
 {
-    const char* name = FindName(LanguageNames, languageId);
+    const char* name = FindCodeName(LanguageNames, languageId);
     return name ? name : "Unknown language";
 }
 
 std::string CodePageName(uint16_t codePage)
 {
-    const char* name = FindName(CodePageNames, codePage);
+    const char* name = FindCodeName(CodePageNames, codePage);
     return name ? name : "";
 }

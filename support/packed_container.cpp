@@ -1,5 +1,6 @@
 #include "support/packed_container.h"
 
+#include "support/byte_order.h"
 #include "support/inflate_stream.h"
 
 #include <algorithm>
@@ -7,15 +8,6 @@
 #include <vector>
 
 namespace {
-
-uint64_t LittleEndianAt(const uint8_t* bytes, int size)
-{
-    uint64_t value = 0;
-    for (int i = size - 1; i >= 0; --i) {
-        value = (value << 8) | bytes[i];
-    }
-    return value;
-}
 
 bool SizeRuleHolds(const TSzlHeader& header, int64_t containerSize)
 {
@@ -73,17 +65,17 @@ void ReplaceContent(TStream& stream, TStream& content)
 
 uint64_t TSzlHeader::PayloadSize() const
 {
-    return LittleEndianAt(&Bytes[25], 8);
+    return ReadLittleEndian(&Bytes[25], 8);
 }
 
 uint16_t TSzlHeader::Field1Length() const
 {
-    return static_cast<uint16_t>(LittleEndianAt(&Bytes[42], 2));
+    return static_cast<uint16_t>(ReadLittleEndian(&Bytes[42], 2));
 }
 
 uint16_t TSzlHeader::Field2Length() const
 {
-    return static_cast<uint16_t>(LittleEndianAt(&Bytes[44], 2));
+    return static_cast<uint16_t>(ReadLittleEndian(&Bytes[44], 2));
 }
 
 int SzlReadHeader(TStream& stream, TSzlHeader& header)

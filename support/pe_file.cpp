@@ -1,5 +1,6 @@
 #include "support/pe_file.h"
 
+#include "support/code_names.h"
 #include "support/utf8.h"
 
 #include <algorithm>
@@ -17,13 +18,7 @@ constexpr uint16_t CharacteristicExecutableImage = 0x0002;
 constexpr uint16_t CharacteristicDll = 0x2000;
 constexpr int64_t UpxSearchLength = 1024;
 
-struct TMachineName
-{
-    uint16_t Machine;
-    const char* Name;
-};
-
-constexpr TMachineName MachineNames[] = {
+constexpr TCodeName MachineNames[] = {
     {0x0000, "Unknown machine"},
     {0x014C, "Intel 386 or later processors and compatible processors"},
     {0x014D, "Intel 486"},
@@ -101,12 +96,8 @@ bool IsNumberText(std::string_view text)
 
 std::string GetMachineTypeName(uint16_t machine)
 {
-    for (const auto& entry : MachineNames) {
-        if (entry.Machine == machine) {
-            return entry.Name;
-        }
-    }
-    return "";
+    const char* name = FindCodeName(MachineNames, machine);
+    return name ? name : "";
 }
 
 bool IsValidUpxHeader(const TUpxHeader& header)
@@ -231,25 +222,25 @@ bool TPeFile::ReadOptionalHeader(TStream& stream)
         F.OptionalHeaderMagicStr = "PE32+";
         F.Bits = 64;
     }
-    if (F.Bits == 32) {
-        if (!ReadAt(stream, F.OffsetPeHeader, &F.OptionalHeader32, sizeof(F.OptionalHeader32))) {
-            return false;
-        }
-        F.ImageBase = F.OptionalHeader32.ImageBase;
-        F.AddressOfEntryPoint = F.OptionalHeader32.AddressOfEntryPoint;
-        std::copy_n(F.OptionalHeader32.DataDirectory, ImageNumberOfDirectoryEntries,
-                    F.DataDirectories.begin());
-    } else {
-        if (!ReadAt(stream, F.OffsetPeHeader, &F.OptionalHeader64, sizeof(F.OptionalHeader64))) {
-            return false;
-        }
-        F.ImageBase = F.OptionalHeader64.ImageBase;
-        F.AddressOfEntryPoint = F.OptionalHeader64.AddressOfEntryPoint;
-        std::copy_n(F.OptionalHeader64.DataDirectory, ImageNumberOfDirectoryEntries,
-                    F.DataDirectories.begin());
+    const bool read = F.Bits == 32 ? ReadOptionalHeaderAs(stream, F.OptionalHeader32)
+                                   : ReadOptionalHeaderAs(stream, F.OptionalHeader64);
+    if (!read) {
+        return false;
     }
     // The section table follows the optional header, whose size the file header gives.
     F.OffsetSectionsTable = F.OffsetPeHeader + F.FileHeader.SizeOfOptionalHeader;
+    return true;
+}
+
+template <typename TOptionalHeader>
+bool TPeFile::ReadOptionalHeaderAs(TStream& stream, TOptionalHeader& header)
+{
+    if (!ReadAt(stream, F.OffsetPeHeader, &header, sizeof(header))) {
+        return false;
+    }
+    F.ImageBase = header.ImageBase;
+    F.AddressOfEntryPoint = header.AddressOfEntryPoint;
+    std::copy_n(header.DataDirectory, ImageNumberOfDirectoryEntries, F.DataDirectories.begin());
     return true;
 }
 

@@ -183,6 +183,7 @@ public:
 private:
     void ReadHeaders(TStream& stream);
     bool ReadOptionalHeader(TStream& stream);
+    template <typename TOptionalHeader> bool ReadOptionalHeaderAs(TStream& stream, TOptionalHeader& header);
     void ReadSections(TStream& stream);
     void MakeInfoStr();
     void DetectUpx(TStream& stream);

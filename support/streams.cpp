@@ -139,6 +139,24 @@ int OpenFlags(TFileStreamMode mode)
     return O_RDONLY;
 }
 
+// Repeats a partial read or write (or one interrupted by a signal) until count bytes have passed or the
+// file gives no more; returns the bytes that passed.
+template <typename TTransfer> int64_t TransferFully(int64_t count, TTransfer transfer)
+{
+    int64_t total = 0;
+    while (total < count) {
+        const ssize_t n = transfer(total);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        total += n;
+    }
+    return total;
+}
+
 } // namespace
 
 TFileStream::TFileStream(const std::string& fileName, TFileStreamMode mode) : FFileName(fileName)
@@ -160,36 +178,14 @@ TFileStream::~TFileStream()
 
 int64_t TFileStream::Read(void* buffer, int64_t count)
 {
-    int64_t total = 0;
     auto* bytes = static_cast<uint8_t*>(buffer);
-    while (total < count) {
-        const ssize_t n = ::read(FHandle, bytes + total, static_cast<size_t>(count - total));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
-        total += n;
-    }
-    return total;
+    return TransferFully(count, [&](int64_t done) { return ::read(FHandle, bytes + done, count - done); });
 }
 
 int64_t TFileStream::Write(const void* buffer, int64_t count)
 {
-    int64_t total = 0;
     const auto* bytes = static_cast<const uint8_t*>(buffer);
-    while (total < count) {
-        const ssize_t n = ::write(FHandle, bytes + total, static_cast<size_t>(count - total));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
-        total += n;
-    }
-    return total;
+    return TransferFully(count, [&](int64_t done) { return ::write(FHandle, bytes + done, count - done); });
 }
 
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin)

@@ -1,5 +1,6 @@
 #include "support/version_resource.h"
 
+#include "support/byte_order.h"
 #include "support/pe_file.h"
 #include "support/utf8.h"
 
@@ -17,12 +18,12 @@ constexpr size_t BlockHeaderSize = 6;
 
 uint16_t Read16(const uint8_t* bytes)
 {
-    return static_cast<uint16_t>(bytes[0] | bytes[1] << 8);
+    return static_cast<uint16_t>(ReadLittleEndian(bytes, 2));
 }
 
 uint32_t Read32(const uint8_t* bytes)
 {
-    return static_cast<uint32_t>(Read16(bytes)) | static_cast<uint32_t>(Read16(bytes + 2)) << 16;
+    return static_cast<uint32_t>(ReadLittleEndian(bytes, 4));
 }
 
 // UTF-16LE units from the bytes up to the first zero unit or the end.

@@ -43,3 +43,17 @@ std::vector<uint8_t> NoiseBytes(size_t count, uint32_t seed)
     }
     return bytes;
 }
+
+// An ELF header of the class (1 or 2) and byte order (1 little, 2 big endian) with type and machine.
+std::vector<uint8_t> ElfHeaderBytes(uint8_t elfClass, uint8_t data, uint16_t type, uint16_t machine)
+{
+    std::vector<uint8_t> header(elfClass == 1 ? 52 : 64);
+    header[0] = 0x7F, header[1] = 'E', header[2] = 'L', header[3] = 'F';
+    header[4] = elfClass, header[5] = data, header[6] = 1;
+    const bool big = data == 2;
+    header[16 + (big ? 1 : 0)] = static_cast<uint8_t>(type);
+    header[16 + (big ? 0 : 1)] = static_cast<uint8_t>(type >> 8);
+    header[18 + (big ? 1 : 0)] = static_cast<uint8_t>(machine);
+    header[18 + (big ? 0 : 1)] = static_cast<uint8_t>(machine >> 8);
+    return header;
+}

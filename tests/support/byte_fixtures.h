@@ -27,3 +27,7 @@ void PutLittleEndian(std::vector<uint8_t>& bytes, size_t offset, uint64_t value,
 
 // Bytes that do not compress: a fixed pseudo-random sequence.
 std::vector<uint8_t> NoiseBytes(size_t count, uint32_t seed = 1);
+
+// An ELF header of the class (1: 32-bit, 2: 64-bit) and byte order (1: little, 2: big endian) with the file
+// type and machine.
+std::vector<uint8_t> ElfHeaderBytes(uint8_t elfClass, uint8_t data, uint16_t type, uint16_t machine);

@@ -28,20 +28,6 @@ TElfFile ReadFile(const std::string& fileName)
     return elf;
 }
 
-// An ELF header of the class (1 or 2) and byte order (1 little, 2 big endian) with type and machine.
-std::vector<uint8_t> ElfHeader(uint8_t elfClass, uint8_t data, uint16_t type, uint16_t machine)
-{
-    std::vector<uint8_t> header(elfClass == 1 ? 52 : 64);
-    header[0] = 0x7F, header[1] = 'E', header[2] = 'L', header[3] = 'F';
-    header[4] = elfClass, header[5] = data, header[6] = 1;
-    const bool big = data == 2;
-    header[16 + (big ? 1 : 0)] = static_cast<uint8_t>(type);
-    header[16 + (big ? 0 : 1)] = static_cast<uint8_t>(type >> 8);
-    header[18 + (big ? 1 : 0)] = static_cast<uint8_t>(machine);
-    header[18 + (big ? 0 : 1)] = static_cast<uint8_t>(machine >> 8);
-    return header;
-}
-
 } // namespace
 
 TEST(ElfFile, DescribesTheInstalledTools)
@@ -76,18 +62,18 @@ TEST(ElfFile, ReadsEitherClassAndByteOrder)
         uint8_t Bits;
         const char* InfoStr;
     };
-    std::vector<uint8_t> notElf = ElfHeader(2, 1, 3, 62);
+    std::vector<uint8_t> notElf = ElfHeaderBytes(2, 1, 3, 62);
     notElf[1] = 'e';
-    std::vector<uint8_t> cut32 = ElfHeader(1, 1, 2, 3);
+    std::vector<uint8_t> cut32 = ElfHeaderBytes(1, 1, 2, 3);
     cut32.pop_back();
     const TCase cases[] = {
-        {ElfHeader(2, 1, 3, 62), true, 64, "ELF shared object x86-64"},
-        {ElfHeader(2, 1, 2, 183), true, 64, "ELF executable AArch64"},
-        {ElfHeader(1, 1, 2, 3), true, 32, "ELF executable i386"},
-        {ElfHeader(1, 2, 2, 40), true, 32, "ELF executable ARM"},
-        {ElfHeader(1, 2, 1, 0x2345), true, 32, "ELF type 1 machine 9029"},
-        {ElfHeader(3, 1, 2, 62), false, 0, ""},
-        {ElfHeader(2, 0, 2, 62), false, 0, ""},
+        {ElfHeaderBytes(2, 1, 3, 62), true, 64, "ELF shared object x86-64"},
+        {ElfHeaderBytes(2, 1, 2, 183), true, 64, "ELF executable AArch64"},
+        {ElfHeaderBytes(1, 1, 2, 3), true, 32, "ELF executable i386"},
+        {ElfHeaderBytes(1, 2, 2, 40), true, 32, "ELF executable ARM"},
+        {ElfHeaderBytes(1, 2, 1, 0x2345), true, 32, "ELF type 1 machine 9029"},
+        {ElfHeaderBytes(3, 1, 2, 62), false, 0, ""},
+        {ElfHeaderBytes(2, 0, 2, 62), false, 0, ""},
         {notElf, false, 0, ""},
         {cut32, false, 0, ""},
     };

@@ -134,6 +134,16 @@ std::optional<std::string> PrepareSignedText(std::string_view text, bool ignoreB
     return prepared;
 }
 
+// Stores a successfully parsed value that fits in a byte.
+bool StoreIfByte(bool parsed, int64_t candidate, uint8_t& value)
+{
+    if (!parsed || candidate < 0 || candidate > 255) {
+        return false;
+    }
+    value = static_cast<uint8_t>(candidate);
+    return true;
+}
+
 bool ConsistsOf(std::string_view text, std::string_view allowed)
 {
     return text.find_first_not_of(allowed) == std::string_view::npos;
@@ -249,21 +259,15 @@ bool TryHexToInt64(std::string_view text, int64_t& value)
 bool TryHexToByte(std::string_view text, uint8_t& value)
 {
     int64_t parsed = 0;
-    if (!TryHexToInt64(text, parsed) || parsed < 0 || parsed > 255) {
-        return false;
-    }
-    value = static_cast<uint8_t>(parsed);
-    return true;
+    const bool ok = TryHexToInt64(text, parsed);
+    return StoreIfByte(ok, parsed, value);
 }
 
 bool TryStrToByte(std::string_view text, uint8_t& value)
 {
     int32_t parsed = 0;
-    if (!TryStringToInt(text, parsed) || parsed < 0 || parsed > 255) {
-        return false;
-    }
-    value = static_cast<uint8_t>(parsed);
-    return true;
+    const bool ok = TryStringToInt(text, parsed);
+    return StoreIfByte(ok, parsed, value);
 }
 
 int32_t ClampInt(int32_t value, int32_t min, int32_t max)

@@ -82,7 +82,7 @@ bool TryHexToColor(std::string_view text, TColor& color)
 {
     std::string hex = ReplaceFirst(RemoveAll(text, " ", false), "0x", "", true);
     if (!hex.starts_with('$')) {
-        hex.insert(0, "$");
+        hex = "$" + hex;
     }
     int32_t value = 0;
     if (!TryStringToInt(hex, value)) {

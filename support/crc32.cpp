@@ -1,17 +1,9 @@
 #include "support/crc32.h"
 
-#include <cmath>
+#include "support/math_routines.h"
+
 #include <vector>
 #include <zlib.h>
-
-namespace {
-
-int RoundedPercent(int64_t part, int64_t total)
-{
-    return total == 0 ? 0 : static_cast<int>(std::nearbyint(static_cast<double>(part) * 100.0 / total));
-}
-
-} // namespace
 
 uint32_t StreamCrc32(TStream& stream, int64_t startPosition, const TCrc32ProgressFunc& onProgress)
 {
@@ -31,7 +23,9 @@ uint32_t StreamCrc32(TStream& stream, int64_t startPosition, const TCrc32Progres
         crc = crc32(crc, chunk.data(), static_cast<uInt>(got));
         done += got;
         ++chunkNo;
-        if (onProgress && !onProgress(RoundedPercent(done, length), chunkNo)) {
+        if (onProgress && !onProgress(static_cast<int>(RoundHalfEven(
+                                          PercentOf(static_cast<double>(done), static_cast<double>(length)))),
+                                      chunkNo)) {
             break;
         }
     }

@@ -2,9 +2,9 @@
 
 #include "support/byte_order.h"
 #include "support/inflate_stream.h"
+#include "support/math_routines.h"
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace {
@@ -153,8 +153,8 @@ bool TDec::DecodeStream(TStream& input, TStream& output)
         DescrambleBlock(block, keys);
         output.WriteBuffer(block.data(), BlockSize);
         ++blocksDone;
-        const double percent = std::nearbyint(static_cast<double>(blocksDone) * 100.0 / blockCount);
-        FPercentComplete = static_cast<int>(std::min(percent, 100.0));
+        const int64_t percent = RoundHalfEven(static_cast<double>(blocksDone) * 100.0 / blockCount);
+        FPercentComplete = static_cast<int>(std::min<int64_t>(percent, 100));
         if (FDecProc && !FDecProc(FPercentComplete)) {
             FAborted = true;
             return false;

@@ -1,11 +1,12 @@
 #include "support/pe_file.h"
 
 #include "support/code_names.h"
+#include "support/files.h"
+#include "support/number_conversion.h"
 #include "support/utf8.h"
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 
 namespace {
@@ -73,25 +74,6 @@ std::string TrimControlAndBlanks(std::string text)
     return std::string(first, text.end());
 }
 
-// A number text as the UPX version is expected to be ("3.96"): digits with one "." or one "," and an
-// optional exponent "E"; one "-" only as the first character, one leading "+" allowed.
-bool IsNumberText(std::string_view text)
-{
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-    }
-    const auto count = [&](char c) { return std::count(text.begin(), text.end(), c); };
-    const auto countExponents = count('E') + count('e');
-    const auto minus = text.find('-');
-    if (countExponents > 1 || count('.') > 1 || count(',') > 1 || (count('.') > 0 && count(',') > 0) ||
-        count('-') > 1 || (minus != std::string_view::npos && minus != 0)) {
-        return false;
-    }
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        return (c >= '0' && c <= '9') || c == '-' || c == 'E' || c == 'e' || c == '.' || c == ',';
-    });
-}
-
 } // namespace
 
 std::string GetMachineTypeName(uint16_t machine)
@@ -144,12 +126,21 @@ int64_t FindBytes(const uint8_t* buffer, int64_t length, std::string_view patter
 void TPeFile::ReadFileInfo()
 {
     F = TReadState();
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(FFileName, error)) {
+    if (!FileExists(FFileName)) {
         return;
     }
+    TFileInfoRec info;
+    if (GetFileInfoRec(info, FFileName)) {
+        F.CreationTime = info.CreationTime;
+        F.LastWriteTime = info.LastWriteTime;
+        F.LastAccessTime = info.LastAccessTime;
+        F.Attributes = info.Attributes;
+        F.FileSize = info.Size;
+    } else {
+        F.FileSize = GetFileSizeWithFallback(FFileName);
+    }
     std::unique_ptr<TStream> stream;
-    if (static_cast<int64_t>(std::filesystem::file_size(FFileName, error)) > FMaxMemoryStreamSize) {
+    if (F.FileSize > FMaxMemoryStreamSize) {
         stream = std::make_unique<TFileStream>(FFileName, fmOpenRead);
     } else {
         auto memory = std::make_unique<TMemoryStream>();
@@ -293,7 +284,7 @@ void TPeFile::DetectUpx(TStream& stream)
         }
     }
     // An empty version field holds no number either.
-    if (F.IsPackedByUpx && (F.UpxVersion.empty() || !IsNumberText(F.UpxVersion))) {
+    if (F.IsPackedByUpx && (F.UpxVersion.empty() || !IsValidFloatStr(F.UpxVersion, false))) {
         FindUpxVersionText(stream);
     }
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "support/basic_types.h"
+#include "support/file_times.h"
+#include "support/files.h"
 #include "support/streams.h"
 
 #include <array>
@@ -152,6 +155,11 @@ public:
     bool Is16bit() const { return F.Bits == 16; }
     bool Is32bit() const { return F.Bits == 32; }
     bool Is64bit() const { return F.Bits == 64; }
+    // Local times; UnknownFileTime when not read.
+    TDateTime CreationTime() const { return F.CreationTime; }
+    TDateTime LastWriteTime() const { return F.LastWriteTime; }
+    TDateTime LastAccessTime() const { return F.LastAccessTime; }
+    const TFileAttributesRec& Attributes() const { return F.Attributes; }
     const TImageDosHeader& DosHeader() const { return F.DosHeader; }
     uint32_t PeSignature() const { return F.PeSignature; }
     const TImageFileHeader& FileHeader() const { return F.FileHeader; }
@@ -195,6 +203,10 @@ private:
     struct TReadState
     {
         int64_t FileSize = 0;
+        TDateTime CreationTime = UnknownFileTime;
+        TDateTime LastWriteTime = UnknownFileTime;
+        TDateTime LastAccessTime = UnknownFileTime;
+        TFileAttributesRec Attributes;
         bool IsValidPeFile = false;
         uint8_t Bits = 0;
         TImageDosHeader DosHeader = {};

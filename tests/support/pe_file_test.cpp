@@ -194,6 +194,8 @@ TEST(PeFile, ReadsFilesInMemoryOrThroughAStream)
         EXPECT_EQ(pe->InfoStr(), "Executable / Win PE32+ / AMD64 (x64)");
         EXPECT_EQ(pe->SectionCount(), 2);
         EXPECT_FALSE(pe->IsFileLoaded());
+        EXPECT_NE(pe->LastWriteTime(), UnknownFileTime);
+        EXPECT_TRUE(pe->Attributes().ValidAttributes);
     }
 
     // Reading another file forgets everything of the first.
@@ -205,6 +207,8 @@ TEST(PeFile, ReadsFilesInMemoryOrThroughAStream)
     EXPECT_EQ(pe.InfoStr(), "");
     EXPECT_EQ(pe.SectionCount(), 0);
     EXPECT_EQ(pe.Offset_SectionsTable(), -1);
+    EXPECT_EQ(pe.LastWriteTime(), UnknownFileTime);
+    EXPECT_FALSE(pe.Attributes().ValidAttributes);
 }
 
 TEST(PeFile, FindsTheUpxHeaderAndVersion)

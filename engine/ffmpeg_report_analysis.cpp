@@ -3,14 +3,14 @@
 #include "engine/media_text_helpers.h"
 #include "engine/mediainfo_analysis.h"
 #include "engine/tool_output.h"
+#include "support/files.h"
+#include "support/math_routines.h"
+#include "support/text_routines.h"
 
 #include <filesystem>
 
-using media_text::NormaliseSeparators;
-using media_text::RoundHalfEven;
-using media_text::ToFloat;
-using media_text::ToInt;
-using media_text::Trim;
+using media_text::FloatText;
+using media_text::IntText;
 
 namespace {
 
@@ -48,7 +48,7 @@ void ParseDurationLine(std::string_view line, TVideoFileInfo& info)
     if (Contains(rest, "start:")) {
         rest = Trim(After(rest, "start:"));
         if (Contains(rest, ",")) {
-            if (const auto start = ToFloat(NormaliseSeparators(Before(rest, ",")))) {
+            if (const auto start = FloatText(media_text::NormaliseSeparators(Before(rest, ",")))) {
                 AssignClamped(info.Start, RoundHalfEven(std::max(*start, 0.0)));
             }
         }
@@ -58,7 +58,7 @@ void ParseDurationLine(std::string_view line, TVideoFileInfo& info)
         if (Contains(bitrate, "kb/s")) {
             bitrate = Trim(Before(bitrate, "kb/s"));
         }
-        if (const auto value = ToInt(bitrate)) {
+        if (const auto value = IntText(bitrate)) {
             // The overall bitrate less a typical audio share stands in for the video bitrate until the
             // stream line or the library gives it.
             info.VideoStreams[0].Bitrate = *value > 100 ? *value - 60 : std::max(*value, 0);
@@ -83,7 +83,7 @@ void ReadStreamIndex(std::string_view line, uint8_t& index)
     while (end < line.size() && std::isdigit(static_cast<unsigned char>(line[end]))) {
         ++end;
     }
-    if (const auto value = ToInt(line.substr(colon + 1, end - colon - 1))) {
+    if (const auto value = IntText(line.substr(colon + 1, end - colon - 1))) {
         AssignClamped(index, *value);
     }
 }
@@ -107,7 +107,7 @@ void ReadFrameRate(std::string field, TVideoStreamInfo& video)
     if (Contains(field, "tbr")) {
         field = Trim(Before(field, "tbr"));
     }
-    if (const auto fps = ToFloat(NormaliseSeparators(field))) {
+    if (const auto fps = FloatText(media_text::NormaliseSeparators(field))) {
         video.FPS = *fps;
     }
 }
@@ -122,10 +122,10 @@ void ReadDimensions(const std::string& field, TVideoStreamInfo& video)
     if (Contains(height, "[")) {
         height = Trim(Before(height, "["));
     }
-    if (const auto value = ToInt(Before(field, "x"))) {
+    if (const auto value = IntText(Before(field, "x"))) {
         AssignClamped(video.Width, *value);
     }
-    if (const auto value = ToInt(height)) {
+    if (const auto value = IntText(height)) {
         AssignClamped(video.Height, *value);
     }
 }
@@ -141,7 +141,7 @@ void ParseVideoStream(const std::string& line, uint32_t seconds, TVideoStreamInf
     ReadDimensions(fields[2], video);
     if (Contains(fields[3], "kb/s")) {
         fields[3] = Trim(Before(fields[3], "kb/s"));
-        if (const auto bitrate = ToInt(fields[3])) {
+        if (const auto bitrate = IntText(fields[3])) {
             // mpeg1video streams may report the buffer-bound maximum instead of their bitrate.
             const bool bogus = *bitrate >= 10000 && video.Codec == "mpeg1video";
             if (*bitrate > 0 && !bogus) {
@@ -174,7 +174,7 @@ void ParseAudioStream(const std::string& line, TAudioStreamInfo& audio)
         std::string& field = fields[i];
         if (Contains(field, "kb/s")) {
             field = Trim(Before(field, "kb/s"));
-            if (const auto bitrate = ToInt(field)) {
+            if (const auto bitrate = IntText(field)) {
                 audio.Bitrate = *bitrate;
             }
         }
@@ -184,7 +184,7 @@ void ParseAudioStream(const std::string& line, TAudioStreamInfo& audio)
             if (format.starts_with("s")) {
                 format.erase(0, 1);
             }
-            if (const auto bits = ToInt(format)) {
+            if (const auto bits = IntText(format)) {
                 AssignClamped(audio.BitsPerSample, *bits);
             }
         }
@@ -270,8 +270,9 @@ void EstimateVideoStreamSize(TVideoFileInfo& info)
         return;
     }
     video.StreamSize = info.FileSize - audioSize;
-    video.StreamSizeStr = media_text::FileSizeToStr(video.StreamSize, " bytes");
-    const double percent = video.StreamSize * 100.0 / info.FileSize;
+    video.StreamSizeStr = FileSizeToStr(video.StreamSize, " bytes");
+    const double percent =
+        PercentOf(static_cast<double>(video.StreamSize), static_cast<double>(info.FileSize));
     AssignClamped(video.StreamSizeInPercent, std::min<int64_t>(RoundHalfEven(percent), 100));
 }
 
@@ -280,7 +281,7 @@ TVideoFileInfo GetFFmpegFileInfo(const std::string& fileName, const std::string&
 {
     TVideoFileInfo info;
     info.FileName = fileName;
-    info.FileSize = media_text::GetFileSizeSafe(fileName);
+    info.FileSize = GetFileSizeSafe(fileName);
     std::error_code error;
     if (!std::filesystem::exists(fileName, error) || !std::filesystem::exists(ffmpegPath, error)) {
         return info;

@@ -1,14 +1,13 @@
 #include "engine/mediainfo_analysis.h"
 
 #include "engine/media_text_helpers.h"
+#include "support/files.h"
+#include "support/math_routines.h"
+#include "support/text_routines.h"
 #include "support/utf8.h"
 
-using media_text::NormaliseFirstSeparators;
-using media_text::RoundHalfEven;
-using media_text::ToFloat;
-using media_text::ToInt;
-using media_text::ToInt64;
-using media_text::Trim;
+using media_text::FloatText;
+using media_text::IntText;
 
 namespace {
 
@@ -29,12 +28,12 @@ public:
         return text.empty() ? Text(fallback) : text;
     }
 
-    std::optional<int32_t> Int(const std::string& parameter) const { return ToInt(Text(parameter)); }
+    std::optional<int32_t> Int(const std::string& parameter) const { return IntText(Text(parameter)); }
 
     // A float after its first "." and "," became the decimal separator.
     std::optional<double> Float(const std::string& parameter) const
     {
-        return ToFloat(NormaliseFirstSeparators(Text(parameter)));
+        return FloatText(media_text::NormaliseFirstSeparators(Text(parameter)));
     }
 
 private:
@@ -45,14 +44,14 @@ private:
 
 size_t StreamCount(const TMediaInfoGetter& get, TMediaInfoStreamKind kind)
 {
-    const auto count = ToInt(get(kind, 0, "StreamCount"));
+    const auto count = IntText(get(kind, 0, "StreamCount"));
     return count && *count > 0 ? static_cast<size_t>(*count) : 0;
 }
 
 void ReadStreamCounts(const TMediaInfoGetter& get, TVideoFileInfo& info)
 {
     for (int kind = mskGeneral; kind <= mskMenu; ++kind) {
-        const auto count = ToInt(get(static_cast<TMediaInfoStreamKind>(kind), 0, "StreamCount"));
+        const auto count = IntText(get(static_cast<TMediaInfoStreamKind>(kind), 0, "StreamCount"));
         if (!count) {
             continue;
         }
@@ -86,16 +85,13 @@ void ReadGeneral(const TMediaInfoGetter& get, TVideoFileInfo& info)
 template <typename Stream> void ReadStreamSize(const TStreamReader& stream, Stream& info)
 {
     // Sizes above 2 GiB are common for video, so the byte count is read in 64 bits.
-    if (const auto size = ToInt64(stream.Text("StreamSize"))) {
+    if (const auto size = media_text::Int64Text(stream.Text("StreamSize"))) {
         info.StreamSize = *size;
     }
     std::string text = stream.Text("StreamSize/String");
-    for (const auto& [binary, decimal] : {std::pair{"MIB", "MB"}, {"KIB", "KB"}, {"GIB", "GB"}}) {
-        const size_t pos = AsciiUpperCase(text).find(binary);
-        if (pos != std::string::npos) {
-            text.replace(pos, 3, decimal);
-        }
-    }
+    text = ReplaceFirst(text, "MiB", "MB", true);
+    text = ReplaceFirst(text, "KiB", "KB", true);
+    text = ReplaceFirst(text, "GiB", "GB", true);
     const size_t open = text.find('(');
     if (open == std::string::npos) {
         info.StreamSizeStr = text;
@@ -106,7 +102,7 @@ template <typename Stream> void ReadStreamSize(const TStreamReader& stream, Stre
     if (const size_t close = percent.find("%)"); close != std::string::npos) {
         percent.erase(close, 2);
     }
-    if (const auto value = ToInt(percent)) {
+    if (const auto value = IntText(percent)) {
         AssignClamped(info.StreamSizeInPercent, *value);
     }
 }
@@ -129,7 +125,7 @@ void ReadVideoStream(const TStreamReader& stream, const TVideoFileInfo& file, TV
     if (const auto dar = stream.Float("DisplayAspectRatio")) {
         video.DAR = *dar;
     }
-    video.DARStr = NormaliseFirstSeparators(stream.Text("DisplayAspectRatio/String"));
+    video.DARStr = media_text::NormaliseFirstSeparators(stream.Text("DisplayAspectRatio/String"));
     if (const auto fps = stream.Float("FrameRate")) {
         video.FPS = *fps;
     }
@@ -158,7 +154,7 @@ std::string AudioCodecText(const TStreamReader& stream)
     const std::string format = stream.Text("Format");
     const std::string version = stream.Text("Format_Version");
     std::string id = stream.Text("CodecID/Hint");
-    if (id.empty() || ToInt(id)) {
+    if (id.empty() || IntText(id)) {
         id = stream.Text("CodecID/Info");
     }
     if (id == format) {
@@ -172,10 +168,10 @@ std::optional<int64_t> AudioBitrateBps(const std::string& text)
 {
     const size_t slash = text.find('/');
     if (slash == std::string::npos) {
-        return ToInt(text);
+        return IntText(text);
     }
-    const auto first = ToInt(Trim(text.substr(0, slash)));
-    const auto second = ToInt(Trim(text.substr(slash + 1)));
+    const auto first = IntText(Trim(text.substr(0, slash)));
+    const auto second = IntText(Trim(text.substr(slash + 1)));
     if (!first || !second) {
         return std::nullopt;
     }
@@ -185,10 +181,10 @@ std::optional<int64_t> AudioBitrateBps(const std::string& text)
 // Milliseconds; recent library versions print them with decimals ("2016.000000").
 std::optional<int64_t> DurationMs(const std::string& text)
 {
-    if (const auto ms = ToInt(text)) {
+    if (const auto ms = IntText(text)) {
         return *ms;
     }
-    if (const auto ms = ToFloat(NormaliseFirstSeparators(text))) {
+    if (const auto ms = FloatText(media_text::NormaliseFirstSeparators(text))) {
         return RoundHalfEven(*ms);
     }
     return std::nullopt;
@@ -260,7 +256,7 @@ void ReadMediaInfoValues(const TMediaInfoGetter& get, TVideoFileInfo& info)
 
 void GetMediaInfoFileInfo(const std::string& fileName, const std::string& libraryPath, TVideoFileInfo& info)
 {
-    if (!MediaInfoLibraryExists(libraryPath) || media_text::GetFileSizeSafe(fileName) == 0 ||
+    if (!MediaInfoLibraryExists(libraryPath) || GetFileSizeSafe(fileName) == 0 ||
         !LoadMediaInfoLibrary(libraryPath)) {
         return;
     }

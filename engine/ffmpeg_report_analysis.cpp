@@ -283,7 +283,8 @@ TVideoFileInfo GetFFmpegFileInfo(const std::string& fileName, const std::string&
     info.FileName = fileName;
     info.FileSize = GetFileSizeSafe(fileName);
     std::error_code error;
-    if (!std::filesystem::exists(fileName, error) || !std::filesystem::exists(ffmpegPath, error)) {
+    // A regular file only: ffmpeg would wait forever on a named pipe.
+    if (!std::filesystem::is_regular_file(fileName, error) || !std::filesystem::exists(ffmpegPath, error)) {
         return info;
     }
     // An absolute path keeps a name beginning with "-" or holding ":" from being read as an option or

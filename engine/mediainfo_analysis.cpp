@@ -30,6 +30,14 @@ public:
 
     std::optional<int32_t> Int(const std::string& parameter) const { return IntText(Text(parameter)); }
 
+    // Sets the field when the parameter is an integer text; other fields keep their values.
+    template <typename Field> void ReadInt(const std::string& parameter, Field& field) const
+    {
+        if (const auto value = Int(parameter)) {
+            AssignClamped(field, *value);
+        }
+    }
+
     // A float after its first "." and "," became the decimal separator.
     std::optional<double> Float(const std::string& parameter) const
     {
@@ -116,12 +124,8 @@ void ReadVideoStream(const TStreamReader& stream, const TVideoFileInfo& file, TV
     if (const auto bitrate = stream.Int("BitRate")) {
         video.Bitrate = std::max(*bitrate / 1000, 0);
     }
-    if (const auto width = stream.Int("Width")) {
-        AssignClamped(video.Width, *width);
-    }
-    if (const auto height = stream.Int("Height")) {
-        AssignClamped(video.Height, *height);
-    }
+    stream.ReadInt("Width", video.Width);
+    stream.ReadInt("Height", video.Height);
     if (const auto dar = stream.Float("DisplayAspectRatio")) {
         video.DAR = *dar;
     }
@@ -212,27 +216,15 @@ void ReadAudioStream(const TStreamReader& stream, TVideoFileInfo& file, TAudioSt
     if (AsciiUpperCase(audio.BitrateMode) == "CBR" && audio.Bitrate % 2 == 1) {
         audio.Bitrate += 1;
     }
-    if (const auto channels = stream.Int("Channel(s)_Original")) {
-        AssignClamped(audio.Channels, *channels);
-    }
+    stream.ReadInt("Channel(s)_Original", audio.Channels);
     if (audio.Channels == 0) {
-        if (const auto channels = stream.Int("Channel(s)")) {
-            AssignClamped(audio.Channels, *channels);
-        }
+        stream.ReadInt("Channel(s)", audio.Channels);
     }
     audio.ChannelsStr = stream.Text("Channel(s)/String");
-    if (const auto rate = stream.Int("SamplingRate")) {
-        audio.SamplingRate = *rate;
-    }
-    if (const auto bits = stream.Int("BitDepth")) {
-        AssignClamped(audio.BitsPerSample, *bits);
-    }
-    if (const auto samples = stream.Int("SamplingCount")) {
-        AssignClamped(audio.Frames, *samples);
-    }
-    if (const auto delay = stream.Int("Video_Delay")) {
-        audio.VideoDelay = *delay;
-    }
+    stream.ReadInt("SamplingRate", audio.SamplingRate);
+    stream.ReadInt("BitDepth", audio.BitsPerSample);
+    stream.ReadInt("SamplingCount", audio.Frames);
+    stream.ReadInt("Video_Delay", audio.VideoDelay);
     audio.Language = stream.Text("Language/String");
     ReadStreamSize(stream, audio);
     audio.EncodedLibrary = stream.TextOr("Encoded_Library", "Encoded_Library/String");

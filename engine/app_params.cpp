@@ -1,5 +1,7 @@
 #include "engine/app_params.h"
 
+#include "support/text_routines.h"
+
 #include <climits>
 #include <unistd.h>
 

@@ -7,8 +7,8 @@
 #include <string_view>
 
 // File names of the two external tools inside the tools folder.
-inline constexpr std::string_view FFmpegFileName = "ffmpeg";
-inline constexpr std::string_view MediaInfoLibraryFileName = "libmediainfo.so.0";
+inline constexpr char FFmpegFileName[] = "ffmpeg";
+inline constexpr char MediaInfoLibraryFileName[] = "libmediainfo.so.0";
 
 // How much media analysis runs when files are added to the file list.
 enum TFileAnalysis : uint8_t
@@ -30,7 +30,7 @@ struct TAppParams
 {
     bool DeleteIncomplete = false;
     bool OverwritePrompt = false;
-    std::string LanguageIni; // file name (without folder) of the chosen language file in LangDir
+    std::string LanguageIni;  // file name (without folder) of the chosen language file in LangDir
     std::string ffmpeg;       // full path of the encoder; empty when it was not found
     std::string MediaInfoDll; // full path of the MediaInfo library; empty when it was not found
     std::string ToolsDir;

@@ -4,8 +4,7 @@
 
 namespace {
 
-template <auto Record, auto Field>
-std::string& TextOf(TAppStrings& strings)
+template <auto Record, auto Field> std::string& TextOf(TAppStrings& strings)
 {
     return (strings.*Record).*Field;
 }
@@ -184,7 +183,10 @@ const TAppStringField Fields[] = {
     MAIN(AudioBitrateMustBeInteger, "Audio bitrate: %s\\nBitrate must be an integer value!"),
     MAIN(AudioSamplingMustBeInteger, "Audio sampling frequency: %s\\nFrequency must be an integer value!"),
     MAIN(CommandLineInfo, "FFmpeg command-line parameters"),
-    MAIN(FFmpegNotExists, "Could not find FFmpeg encoder!\\n\\nInstall the ffmpeg program and the MediaInfo library with your system's packages, or put them in the tools directory of %s.\\n\\nYou can download the latest version of %s from https://zantrove.example/quillmark/."),
+    MAIN(FFmpegNotExists,
+         "Could not find FFmpeg encoder!\\n\\nInstall the ffmpeg program and the MediaInfo library with your "
+         "system's packages, or put them in the tools directory of %s.\\n\\nYou can download the latest "
+         "version of %s from https://zantrove.example/quillmark/."),
     MAIN(gbAudioTrackNo, "Audio track:"),
     MAIN(FirstAudioTrack, "(first audio track)"),
     MAIN(AudioLanguageUndefined, "(undefined)"),
@@ -195,7 +197,8 @@ const TAppStringField Fields[] = {
     MAIN(actCheckUpdate, "Check for updates..."),
     MAIN(mnuColumns, "Columns"),
     MAIN_KEY(chKeepDates, "chKeepFileDates", "Keep file dates"),
-    MAIN_KEY(KeepDates, "KeepFileDates", "Keeps the last write and the last access time of the original files"),
+    MAIN_KEY(KeepDates, "KeepFileDates",
+             "Keeps the last write and the last access time of the original files"),
     MAIN(chConvertColors, "Convert colors"),
     MAIN(chBrightness, "Brightness"),
     MAIN(chSaturation, "Saturation"),
@@ -217,7 +220,8 @@ const TAppStringField Fields[] = {
     MAIN(CopyAdvancedSettings, "Copy advanced encoding settings"),
     MAIN(PasteAdvancedSettings, "Paste advanced encoding settings"),
     MAIN(DefaultAdvancedSettings, "Default advanced encoding settings"),
-    MAIN(DeleteUnfinished, "The conversion has been aborted.\\n\\nDo you want to delete a partially converted file:\\n\\n%s"),
+    MAIN(DeleteUnfinished,
+         "The conversion has been aborted.\\n\\nDo you want to delete a partially converted file:\\n\\n%s"),
     MAIN(CannotDeleteFile, "Cannot delete file:\\n\\n%s"),
     // Errors
     ERRORS(Caption, "Errors"),

@@ -30,8 +30,8 @@ constexpr int AacCodecIndex = 3;
 constexpr std::array<int32_t, 19> RoundingSteps = {32,  40,  48,  56,  64,  80,  96,  112, 128, 160,
                                                    192, 224, 256, 320, 384, 448, 512, 576, 640};
 
-constexpr std::array<std::string_view, 6> InfoCodecLabels = {" MP3: ", " MP2: ", " AC3: ",
-                                                             " AAC: ", "WMA1: ", "WMA2: "};
+constexpr std::array<std::string_view, 6> InfoCodecLabels = {
+    " MP3: ", " MP2: ", " AC3: ", " AAC: ", "WMA1: ", "WMA2: "};
 
 TAudioBitrateTable MakeAudioBitrateTable()
 {
@@ -54,14 +54,17 @@ int CodecIndexOf(std::string_view codecName)
     if (name == "aac")
         return AacCodecIndex;
     const auto found = std::find(AudioBitrateCodecNames.begin(), AudioBitrateCodecNames.end(), name);
-    return found == AudioBitrateCodecNames.end() ? -1 : static_cast<int>(found - AudioBitrateCodecNames.begin());
+    return found == AudioBitrateCodecNames.end() ? -1
+                                                 : static_cast<int>(found - AudioBitrateCodecNames.begin());
 }
 
 int RateIndexOf(int32_t samplingRate)
 {
-    const auto found = std::find(AudioBitrateSamplingRates.begin(), AudioBitrateSamplingRates.end(), samplingRate);
-    return found == AudioBitrateSamplingRates.end() ? -1
-                                                    : static_cast<int>(found - AudioBitrateSamplingRates.begin());
+    const auto found =
+        std::find(AudioBitrateSamplingRates.begin(), AudioBitrateSamplingRates.end(), samplingRate);
+    return found == AudioBitrateSamplingRates.end()
+               ? -1
+               : static_cast<int>(found - AudioBitrateSamplingRates.begin());
 }
 
 } // namespace
@@ -105,7 +108,7 @@ std::vector<std::string> AudioBitrateInfoLines(const TAudioBitrateTable& table)
             const TAudioBitrateEntry& entry = table[rate * 6 + codec];
             std::string line(InfoCodecLabels[codec]);
             for (size_t i = 0; i < AudioBitrateSteps.size(); ++i)
-                line += PadLeft(entry.Steps[i] ? std::to_string(AudioBitrateSteps[i]) : "-", 4, ' ');
+                line += PadLeft(entry.Steps[i] ? std::to_string(AudioBitrateSteps[i]) : "-", 4, U' ');
             lines.push_back(line);
         }
     }

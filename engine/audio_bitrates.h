@@ -8,11 +8,11 @@
 
 // The audio bitrates that the encoder's audio codecs accept at each sampling rate.
 
-inline constexpr std::array<int32_t, 22> AudioBitrateSteps = {8,   16,  24,  32,  40,  48,  56,  64,
-                                                              80,  96,  112, 128, 160, 192, 224, 256,
-                                                              320, 384, 448, 512, 576, 640};
+inline constexpr std::array<int32_t, 22> AudioBitrateSteps = {
+    8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384, 448, 512, 576, 640};
 
-inline constexpr std::array<int32_t, 6> AudioBitrateSamplingRates = {16000, 22050, 24000, 32000, 44100, 48000};
+inline constexpr std::array<int32_t, 6> AudioBitrateSamplingRates = {16000, 22050, 24000,
+                                                                     32000, 44100, 48000};
 
 // Encoder names of the six codecs of the table, in table order: MP3, MP2, AC-3, AAC, WMA 1, WMA 2.
 inline constexpr std::array<std::string_view, 6> AudioBitrateCodecNames = {"libmp3lame", "mp2",   "ac3",

@@ -1,8 +1,7 @@
 #include "engine/engine_utils.h"
 
 #include "engine/shared_tables.h"
-#include "support/date_time_routines.h"
-#include "support/file_times.h"
+#include "support/date_time.h"
 #include "support/format_settings.h"
 #include "support/special_folders.h"
 #include "support/text_routines.h"
@@ -21,15 +20,10 @@ namespace {
 // Something of that name exists: a file, a folder or a link, even a dangling one.
 bool NameTaken(const std::string& name)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     return lstat(name.c_str(), &info) == 0;
-}
-
-TDateTime LocalNow()
-{
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    return UnixTimeToLocalDateTime(now.tv_sec, now.tv_nsec);
 }
 
 } // namespace
@@ -105,7 +99,7 @@ std::string GetUniqueFileName(const std::string& fileName, std::string_view sepa
 
 std::string GetRunTempDir(std::string& errorText)
 {
-    const std::string stamp = DateTimeToCompactStr(LocalNow(), "-", "_", "@", ".", true);
+    const std::string stamp = DateTimeToCompactStr(Now(), "-", "_", "@", ".", true);
     std::string folder =
         ExcludeTrailingDotAndDelimiter(GetTempDir("/tmp/")) + "/Zantrove_Quillconv_" + stamp + "_XXXXXX";
     if (mkdtemp(folder.data()) == nullptr) {

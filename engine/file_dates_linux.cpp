@@ -14,7 +14,9 @@ timespec ToTimespec(const statx_timestamp& stamp)
 
 bool ReadFileDates(const std::string& fileName, TFileDates& dates)
 {
-    struct statx info{};
+    struct statx info
+    {
+    };
     if (statx(AT_FDCWD, fileName.c_str(), 0, STATX_ATIME | STATX_MTIME | STATX_BTIME, &info) != 0)
         return false;
     if ((info.stx_mask & (STATX_ATIME | STATX_MTIME)) != (STATX_ATIME | STATX_MTIME))

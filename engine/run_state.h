@@ -8,7 +8,7 @@
 inline bool ConversionRunning = false;
 inline bool AbortRequested = false;
 inline bool AbortTimeoutElapsed = false; // the encoder had to be stopped after the abort time-out
-inline bool BatchOnlyMode = false;        // write the shell script instead of starting the encoder
+inline bool BatchOnlyMode = false;       // write the shell script instead of starting the encoder
 inline std::string BatchScriptFileName;
 inline int32_t CheckedCount = 0;
 inline int32_t CurrentFileNo = 0; // 1-based number of the checked row being processed

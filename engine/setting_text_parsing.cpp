@@ -4,7 +4,6 @@
 #include "support/number_conversion.h"
 #include "support/text_routines.h"
 
-
 namespace {
 
 int32_t IntOrZero(const std::string& text)

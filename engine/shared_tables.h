@@ -42,12 +42,11 @@ inline constexpr std::array<std::string_view, 15> FrameRates = {
 // Extensions of the files the file list accepts, upper case and without the dot. The open dialog's
 // filter lists them in this order.
 inline constexpr std::array<std::string_view, 78> InputFileExtensions = {
-    "WEBM", "AVI",  "DIVX", "XVID",   "MPG",    "MPEG",    "MPE",   "MP4V",   "WMV",  "ASF",  "MP4",
-    "M4V",  "MOV",  "QT",   "3GP",    "3GPP",   "3G2",     "3GP2",  "3GA",    "MKV",  "MKA",  "FLV",
-    "SWF",  "F4V",  "F4P",  "F4A",    "F4B",    "VOB",     "DAT",   "RM",     "RMVB", "OGM",  "OGV",
-    "AMV",  "DVR-MS", "DAV", "M2TS",  "MTS",    "WTV",     "TS",    "M2T",    "VIDEO", "HEVC", "WAV",
-    "MP3",  "AC3",  "EAC3", "AAC",    "MPC",    "MPA",     "MP1",   "MP2",    "M4B",  "M4P",  "WMA",
-    "FLAC", "SHN",  "APE",  "OGG",    "OGA",    "M4A",     "WV",    "AMR",    "AIFF", "DTS",  "GSM",
-    "QCP",  "RA",   "VQF",  "THD",    "TRUEHD", "TRUE-HD", "DTSHD", "DTS-HD", "AVS",  "M4R",  "TTA",
-    "MXF",
+    "WEBM",  "AVI",    "DIVX", "XVID", "MPG", "MPEG",  "MPE",  "MP4V", "WMV", "ASF", "MP4",    "M4V",
+    "MOV",   "QT",     "3GP",  "3GPP", "3G2", "3GP2",  "3GA",  "MKV",  "MKA", "FLV", "SWF",    "F4V",
+    "F4P",   "F4A",    "F4B",  "VOB",  "DAT", "RM",    "RMVB", "OGM",  "OGV", "AMV", "DVR-MS", "DAV",
+    "M2TS",  "MTS",    "WTV",  "TS",   "M2T", "VIDEO", "HEVC", "WAV",  "MP3", "AC3", "EAC3",   "AAC",
+    "MPC",   "MPA",    "MP1",  "MP2",  "M4B", "M4P",   "WMA",  "FLAC", "SHN", "APE", "OGG",    "OGA",
+    "M4A",   "WV",     "AMR",  "AIFF", "DTS", "GSM",   "QCP",  "RA",   "VQF", "THD", "TRUEHD", "TRUE-HD",
+    "DTSHD", "DTS-HD", "AVS",  "M4R",  "TTA", "MXF",
 };

@@ -7,7 +7,9 @@
 
 bool IsRegularFile(const std::string& fileName)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     return !fileName.empty() && stat(fileName.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 

@@ -110,7 +110,8 @@ std::string FindToolPath(const std::string& startDir, std::string_view toolName,
     std::string searchRoot = ParentFolder(ExcludeTrailingDotAndDelimiter(startDir));
     if (searchRoot.empty())
         searchRoot = "/";
-    std::string result = FindToolInVerFiles(query, ExcludeTrailingDotAndDelimiter(searchRoot) + "/_common", 3);
+    std::string result =
+        FindToolInVerFiles(query, ExcludeTrailingDotAndDelimiter(searchRoot) + "/_common", 3);
     if (result.empty())
         result = FindToolInVerFiles(query, searchRoot, 3);
     return result;

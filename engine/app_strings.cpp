@@ -1,6 +1,6 @@
 #include "engine/app_strings.h"
 
-#include "platform/system/ini_file.h"
+#include "platform/system/mem_ini_file.h"
 
 #include <filesystem>
 

@@ -1,7 +1,7 @@
 #include "engine/language_files.h"
 
 #include "engine/app_strings.h"
-#include "platform/system/ini_file.h"
+#include "platform/system/mem_ini_file.h"
 #include "support/file_search.h"
 #include "support/files.h"
 #include "support/text_routines.h"

@@ -1,8 +1,11 @@
 #include "engine/setting_text_parsing.h"
 
 #include "engine/engine_utils.h"
+#include "engine/media_info_records.h"
+#include "support/math_routines.h"
 #include "support/number_conversion.h"
 #include "support/text_routines.h"
+#include "support/utf8.h"
 
 namespace {
 
@@ -11,6 +14,11 @@ int32_t IntOrZero(const std::string& text)
     int32_t value = 0;
     TryStringToInt(text, value);
     return value;
+}
+
+int32_t RoundedUpToEven(int32_t value)
+{
+    return value % 2 != 0 ? value + 1 : value;
 }
 
 } // namespace
@@ -56,4 +64,26 @@ double TimeStrToSeconds(std::string_view text)
     double seconds = 0;
     TryStrToFloat(time.substr(secondColon + 1), seconds);
     return hours * 3600 + minutes * 60 + seconds;
+}
+
+void ParseResolutionText(std::string_view text, const TVideoFileInfo& info, int32_t& width, int32_t& height)
+{
+    width = 2;
+    height = 2;
+    std::string resolution = AsciiLowerCase(RemoveAll(text, " ", false));
+    if (const size_t dash = resolution.find('-'); dash != std::string::npos)
+        resolution = Trim(resolution.substr(0, dash));
+    if (const size_t x = resolution.find('x'); x != std::string::npos) {
+        TryStringToInt(resolution.substr(0, x), width);
+        TryStringToInt(resolution.substr(x + 1), height);
+    }
+    int32_t percent = 0;
+    if (const size_t sign = resolution.find('%');
+        sign != std::string::npos && TryStringToInt(resolution.substr(0, sign), percent)) {
+        const TVideoStreamInfo& video = info.VideoStreams[0];
+        width = RoundedUpToEven(PercentOfValue(video.Width, percent));
+        height = RoundedUpToEven(PercentOfValue(video.Height, percent));
+    }
+    width = RoundToMultiple(width, 8);
+    height = RoundToMultiple(height, 8);
 }

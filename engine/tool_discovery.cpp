@@ -1,7 +1,7 @@
 #include "engine/tool_discovery.h"
 
 #include "engine/system_tools.h"
-#include "platform/system/ini_file.h"
+#include "platform/system/mem_ini_file.h"
 #include "support/file_search.h"
 #include "support/text_routines.h"
 #include "support/utf8.h"

@@ -1,5 +1,7 @@
 #include "engine/setting_text_parsing.h"
 
+#include "engine/media_info_records.h"
+
 #include "support/format_settings.h"
 
 #include <gtest/gtest.h>
@@ -64,4 +66,32 @@ TEST(SettingTextParsing, TimeTextsToSeconds)
     };
     for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(TimeStrToSeconds(c.text), c.seconds) << c.text;
+}
+
+TEST(SettingTextParsing, ResolutionItems)
+{
+    TVideoFileInfo info;
+    info.VideoStreams[0].Width = 1920;
+    info.VideoStreams[0].Height = 1080;
+    struct Case
+    {
+        std::string text;
+        int32_t width, height;
+    };
+    const Case cases[] = {
+        {"1280 x 720 - HD720", 1280, 720},
+        {"1280X720", 1280, 720},
+        {"50%", 960, 544},          // 540 rounds to the nearest multiple of 8
+        {"33 % - third", 632, 352}, // 633.6 -> 634 -> 632; 356.4 -> 356, half way -> 352
+        {"854x", 856, 0},           // no height: it stays 2, which rounds to 0
+        {"abc", 0, 0},
+        {"x%", 0, 0},
+    };
+    for (const Case& c : cases) {
+        int32_t width = -1;
+        int32_t height = -1;
+        ParseResolutionText(c.text, info, width, height);
+        EXPECT_EQ(width, c.width) << c.text;
+        EXPECT_EQ(height, c.height) << c.text;
+    }
 }

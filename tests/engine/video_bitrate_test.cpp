@@ -1,5 +1,7 @@
 #include "engine/video_bitrate.h"
 
+#include "engine/media_info_records.h"
+
 #include <gtest/gtest.h>
 
 TEST(CalcVideoBitrate, ComputesRoundsAndFallsBack)
@@ -22,4 +24,23 @@ TEST(CalcVideoBitrate, ComputesRoundsAndFallsBack)
     for (const Case& c : cases)
         EXPECT_EQ(CalcVideoBitrate(c.bitsPerPixel, c.width, c.height, c.fps, 800, 0.5), c.expected)
             << c.bitsPerPixel << " " << c.width << "x" << c.height << "@" << c.fps;
+}
+
+TEST(GetAutoVideoBitrate, LowersOnlyRichStreams)
+{
+    TVideoFileInfo info;
+    TVideoStreamInfo& video = info.VideoStreams[0];
+    EXPECT_EQ(GetAutoVideoBitrate(info, 0.2), 800); // nothing known
+
+    video.Width = 3840;
+    video.Height = 2160;
+    video.FPS = 60;
+    video.Bitrate = 120000;
+    video.BitsPerPixel = 0.24;
+    EXPECT_EQ(GetAutoVideoBitrate(info, 0.2), 99533); // a UHD source needs more than 16 bits
+    video.BitsPerPixel = 0.15;
+    EXPECT_EQ(GetAutoVideoBitrate(info, 0.2), 120000); // already below the wanted density
+    video.FPS = 0;
+    video.BitsPerPixel = 0.24;
+    EXPECT_EQ(GetAutoVideoBitrate(info, 0.2), 120000); // no frame rate: the stream's own bitrate
 }

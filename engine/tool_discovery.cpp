@@ -65,34 +65,56 @@ std::string ParentFolder(const std::string& folder)
     return slash == std::string::npos ? folder : folder.substr(0, slash);
 }
 
+std::string FFmpegOnSearchPath()
+{
+    const char* searchPath = std::getenv("PATH");
+    return FindProgramOnPath(FFmpegFileName, searchPath ? searchPath : "");
+}
+
+std::string MediaInfoThroughLoader()
+{
+    return FindLibraryThroughLoader(MediaInfoLibraryFileName);
+}
+
+// How one tool is recognised and where it is looked for.
+struct TToolKind
+{
+    std::string_view VerToolName;
+    std::string_view PinnedVersion;
+    bool (*IsUsable)(const std::string& fileName);
+    std::string (*InFolder)(const std::string& folder);
+    std::string (*InSystem)();
+};
+
+const TToolKind FFmpegTool{"ffmpeg", FFmpegPinnedVersion, IsExecutableFile, FFmpegIn, FFmpegOnSearchPath};
+const TToolKind MediaInfoTool{"MediaInfo", MediaInfoPinnedVersion, IsRegularFile, MediaInfoLibraryIn,
+                              MediaInfoThroughLoader};
+
+std::string ResolveTool(const TToolKind& tool, const std::string& configuredPath, const std::string& toolsDir)
+{
+    const std::string configured = ExpandedPath(configuredPath);
+    if (tool.IsUsable(configured))
+        return configured;
+    std::string path = tool.InFolder(toolsDir);
+    if (path.empty())
+        path = FindToolPath(ProgramDir, tool.VerToolName, "64", tool.PinnedVersion);
+    if (path.empty())
+        path = tool.InSystem();
+    return path;
+}
+
 } // namespace
 
 std::string GetFFmpegExePath(TAppParams& params)
 {
-    std::string path = ExpandedPath(params.ffmpeg);
-    if (!IsExecutableFile(path))
-        path = FFmpegIn(params.ToolsDir);
-    if (path.empty())
-        path = FindToolPath(ProgramDir, "ffmpeg", "64", FFmpegPinnedVersion);
-    if (path.empty()) {
-        const char* searchPath = std::getenv("PATH");
-        path = FindProgramOnPath(FFmpegFileName, searchPath ? searchPath : "");
-    }
-    params.ffmpeg = path;
-    return path;
+    params.ffmpeg = ResolveTool(FFmpegTool, params.ffmpeg, params.ToolsDir);
+    return params.ffmpeg;
 }
 
 std::string GetMediaInfoDllPath(TAppParams& params)
 {
-    std::string path = ExpandedPath(params.MediaInfoDll);
-    if (!IsRegularFile(path))
-        path = MediaInfoLibraryIn(params.ToolsDir);
-    if (path.empty())
-        path = FindToolPath(ProgramDir, "MediaInfo", "64", MediaInfoPinnedVersion);
-    if (path.empty())
-        path = FindLibraryThroughLoader(std::string(MediaInfoLibraryFileName));
-    params.MediaInfoDll = path;
-    return path;
+    params.MediaInfoDll = ResolveTool(MediaInfoTool, params.MediaInfoDll, params.ToolsDir);
+    return params.MediaInfoDll;
 }
 
 std::string FindToolPath(const std::string& startDir, std::string_view toolName, std::string_view bits,

@@ -26,6 +26,16 @@ ComboText ComboText::FromDisplayText(std::string_view text, std::string_view aut
     return Typed(std::string(text));
 }
 
+std::string_view OutputFormatName(TOutputFormat format)
+{
+    return format == ofMpg ? "MPG" : "AVI";
+}
+
+TOutputFormat OutputFormatFromName(std::string_view name)
+{
+    return AsciiUpperCase(name) == "MPG" ? ofMpg : ofAvi;
+}
+
 AviVideoSettings DefaultAviVideoSettings(int32_t defaultVideoCodecIndex)
 {
     AviVideoSettings avi;

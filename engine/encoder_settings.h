@@ -16,6 +16,11 @@ enum TOutputFormat : int32_t
     ofMpg = 1
 };
 
+// "AVI" or "MPG", as the settings file and the profiles store the page; any text but "MPG" (letter
+// case ignored) reads as AVI.
+std::string_view OutputFormatName(TOutputFormat format);
+TOutputFormat OutputFormatFromName(std::string_view name);
+
 // Item indexes of the fixed lists that the rules and builders look at.
 namespace ItemIndex {
 constexpr int32_t AviCodecXvid = 0;

@@ -2,13 +2,13 @@
 
 #include <filesystem>
 
-std::string AbsoluteOutputFolder(std::string_view outDir, std::string_view programDir)
+std::string AbsolutePathIn(std::string_view path, std::string_view baseFolder)
 {
-    if (outDir.empty())
+    if (path.empty())
         return {};
     // Joined, not normalised: ".." after a linked folder must keep meaning what the system makes of it.
-    const std::filesystem::path folder(outDir);
-    if (folder.is_absolute())
-        return std::string(outDir);
-    return (std::filesystem::path(programDir) / folder).string();
+    const std::filesystem::path relative(path);
+    if (relative.is_absolute())
+        return std::string(path);
+    return (std::filesystem::path(baseFolder) / relative).string();
 }

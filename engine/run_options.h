@@ -39,6 +39,7 @@ inline bool IsOutDirEditable(const RunOptions& options)
     return !options.OutDirIsInDir;
 }
 
-// The output folder as the run uses it: a relative folder is taken against the program's folder, so
-// the result never depends on the current folder. An empty folder stays empty (the run reports it).
-std::string AbsoluteOutputFolder(std::string_view outDir, std::string_view programDir);
+// A path the user typed or a settings file holds, made absolute against baseFolder so that it never
+// depends on the current folder. The run takes the output folder through it once, against ProgramDir,
+// before any check or use. An empty path stays empty.
+std::string AbsolutePathIn(std::string_view path, std::string_view baseFolder);

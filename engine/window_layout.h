@@ -1,7 +1,5 @@
 #pragma once
 
-#include "support/basic_types.h"
-
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -56,9 +54,20 @@ inline int32_t GridHeaderHeight(int32_t fontSize)
     return fontSize < 14 ? 22 : 34;
 }
 
+// A window's position and size as the settings file keeps them.
+struct WindowBounds
+{
+    int32_t Left = 0;
+    int32_t Top = 0;
+    int32_t Width = 0;
+    int32_t Height = 0;
+
+    friend bool operator==(const WindowBounds&, const WindowBounds&) = default;
+};
+
 struct MainWindowLayout
 {
-    TRect Bounds = ::Bounds(0, 0, 998, 712); // the normal-state bounds
+    WindowBounds Bounds = {0, 0, 998, 712}; // the normal-state bounds
     bool Maximized = false;
     bool ConversionSettingsExpanded = true; // fpConversionSettings
     std::string LastDir;                    // start folder of the file dialogs
@@ -68,7 +77,7 @@ struct MainWindowLayout
 
 struct ProgressWindowLayout
 {
-    TRect Bounds = ::Bounds(0, 0, 774, 550);
+    WindowBounds Bounds = {0, 0, 774, 550};
     bool DontShowEncoderOutput = false; // chHideEncoderOutput
     bool CloseAfterConversion = true;   // chCloseAfterConversion
 

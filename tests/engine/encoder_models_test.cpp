@@ -40,9 +40,9 @@ TEST(EncoderSettings, AdditionalParamsBecomeOneLine)
 
 TEST(RunOptions, RelativeOutputFolderIsTakenAgainstTheProgramFolder)
 {
-    EXPECT_EQ(AbsoluteOutputFolder("out", "/opt/qm"), "/opt/qm/out");
-    EXPECT_EQ(AbsoluteOutputFolder("./out/", "/opt/qm"), "/opt/qm/./out/");
-    EXPECT_EQ(AbsoluteOutputFolder("../videos", "/opt/qm"), "/opt/qm/../videos");
-    EXPECT_EQ(AbsoluteOutputFolder("/srv/videos", "/opt/qm"), "/srv/videos");
-    EXPECT_EQ(AbsoluteOutputFolder("", "/opt/qm"), "");
+    EXPECT_EQ(AbsolutePathIn("out", "/opt/qm"), "/opt/qm/out");
+    EXPECT_EQ(AbsolutePathIn("./out/", "/opt/qm"), "/opt/qm/./out/");
+    EXPECT_EQ(AbsolutePathIn("../videos", "/opt/qm"), "/opt/qm/../videos");
+    EXPECT_EQ(AbsolutePathIn("/srv/videos", "/opt/qm"), "/srv/videos");
+    EXPECT_EQ(AbsolutePathIn("", "/opt/qm"), "");
 }

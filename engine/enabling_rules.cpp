@@ -104,3 +104,17 @@ SettingsEnabling GetSettingsEnabling(const EncoderSettings& settings)
     ApplyPicture(settings, e);
     return e;
 }
+
+FileListCommandEnabling GetFileListCommandEnabling(const TGridInfo& info, bool selectedRowValid)
+{
+    FileListCommandEnabling e;
+    const bool anyRow = info.RowCount > 0;
+    e.actSaveFileList = e.actClearFileList = e.actShowHideFileInfo = e.actInvertSelection = anyRow;
+    e.actUncheckSelected = info.SelectedCheckedCount > 0;
+    e.actCheckSelected = info.SelectedUncheckedCount > 0;
+    e.actCheckAll = anyRow && info.CheckedCount < info.RowCount;
+    e.actUncheckAll = anyRow && info.UncheckedCount != info.RowCount;
+    e.actSaveBat = e.actConvert = e.actRemoveChecked = info.CheckedCount > 0;
+    e.actExploreDirectory = selectedRowValid;
+    return e;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/encoder_settings.h"
+#include "engine/shared_records.h"
 
 // Which settings controls of the main window are enabled for the given settings. The window applies
 // these states (each label follows the control it names) and the parameter builders apply a setting
@@ -61,3 +62,24 @@ bool IsVideoOn(const EncoderSettings& settings);
 bool AreFiltersOn(const EncoderSettings& settings);
 
 SettingsEnabling GetSettingsEnabling(const EncoderSettings& settings);
+
+// Which file list commands can run for the list's counts. btnConvert follows actConvert.
+struct FileListCommandEnabling
+{
+    bool actSaveFileList = false;
+    bool actClearFileList = false;
+    bool actShowHideFileInfo = false;
+    bool actInvertSelection = false;
+    bool actUncheckSelected = false;
+    bool actCheckSelected = false;
+    bool actCheckAll = false;
+    bool actUncheckAll = false;
+    bool actSaveBat = false;
+    bool actConvert = false;
+    bool actRemoveChecked = false;
+    bool actExploreDirectory = false; // the selected row's folder
+
+    friend bool operator==(const FileListCommandEnabling&, const FileListCommandEnabling&) = default;
+};
+
+FileListCommandEnabling GetFileListCommandEnabling(const TGridInfo& info, bool selectedRowValid);

@@ -1,18 +1,7 @@
 #include "engine/encoder_settings.h"
 
+#include "support/text_routines.h"
 #include "support/utf8.h"
-
-namespace {
-
-std::string_view TrimBlanks(std::string_view text)
-{
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-} // namespace
 
 std::string ComboText::DisplayText(std::string_view autoText) const
 {
@@ -21,7 +10,7 @@ std::string ComboText::DisplayText(std::string_view autoText) const
 
 ComboText ComboText::FromDisplayText(std::string_view text, std::string_view autoText)
 {
-    if (SameTextIgnoreCase(TrimBlanks(text), TrimBlanks(autoText)))
+    if (SameTextIgnoreCase(Trim(text), Trim(autoText)))
         return Automatic();
     return Typed(std::string(text));
 }

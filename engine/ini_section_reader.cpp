@@ -5,8 +5,7 @@
 
 IniSectionReader::IniSectionReader(const TCustomIniFile& ini, std::string_view section)
     : Ini(ini), Section(section)
-{
-}
+{}
 
 bool IniSectionReader::Has(std::string_view key) const
 {

@@ -10,8 +10,7 @@
 #include <array>
 #include <filesystem>
 
-namespace
-{
+namespace {
 
 constexpr std::string_view SectionMain = "MAIN";
 constexpr std::string_view SectionAvi = "AVI";
@@ -21,7 +20,7 @@ constexpr std::string_view SectionAdvanced = "ADVANCED";
 
 constexpr std::array<std::string_view, 10> VideoCodecIniNames = {
     "Xvid", "DX3", "H.264", "FFMPEG4", "MSMPEG4V2", "WMV1", "WMV2", "Motion JPEG", "HuffYUV", "COPY"};
-constexpr std::array<std::string_view, 9> AudioCodecIniNames = {"AUTO", "MP3", "MP2",  "AC3", "AAC",
+constexpr std::array<std::string_view, 9> AudioCodecIniNames = {"AUTO", "MP3",  "MP2", "AC3", "AAC",
                                                                 "WMA1", "WMA2", "PCM", "COPY"};
 
 // The names a profile may use for each item, after normalisation.
@@ -198,8 +197,8 @@ int32_t ReadCodec(const IniSectionReader& read, std::string_view key, std::strin
 
 void LoadAvi(const IniSectionReader& read, AviVideoSettings& avi, const ProfileLoadContext& context)
 {
-    avi.Codec = ReadCodec(read, "VideoCodec", "XVID", ItemIndex::AviCodecCount, context.DefaultVideoCodecIndex,
-                          GetVideoCodecIndexByName, context.VideoCopyCaption);
+    avi.Codec = ReadCodec(read, "VideoCodec", "XVID", ItemIndex::AviCodecCount,
+                          context.DefaultVideoCodecIndex, GetVideoCodecIndexByName, context.VideoCopyCaption);
     ReadIntegerCombo(read, "VideoBitrate", avi.Bitrate);
     ReadTextCombo(read, "VideoFPS", avi.FPS, context);
     ReadTextCombo(read, "VideoAspect", avi.Aspect, context);
@@ -302,8 +301,8 @@ bool LoadProfile(const std::string& presetFile, EncoderSettings& settings, const
     if (!std::filesystem::is_regular_file(presetFile, error))
         return false;
     const TIniFile ini(presetFile);
-    settings.OutputFormat =
-        OutputFormatFromName(ini.ReadString(SectionMain, "OutputFormat", OutputFormatName(settings.OutputFormat)));
+    settings.OutputFormat = OutputFormatFromName(
+        ini.ReadString(SectionMain, "OutputFormat", OutputFormatName(settings.OutputFormat)));
     LoadAvi(IniSectionReader(ini, SectionAvi), settings.Avi, context);
     LoadAudio(IniSectionReader(ini, SectionAudio), settings.Audio, context);
     LoadMpg(IniSectionReader(ini, SectionMpg), settings.Mpg, context);

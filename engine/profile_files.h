@@ -26,7 +26,7 @@ int32_t GetAudioCodecIndexByName(std::string_view codecName, int32_t defResult, 
 struct ProfileLoadContext
 {
     int32_t DefaultVideoCodecIndex = 0;
-    std::string AutoText = "Auto";                                // the translated automatic list item
+    std::string AutoText = "Auto";                               // the translated automatic list item
     std::string VideoCopyCaption = "Copy original video stream"; // the translated copy items
     std::string AudioCopyCaption = "Copy original audio stream";
     int32_t ResolutionItemCount = 2; // items of the resolution list: Auto, Custom and the sizes

@@ -1,5 +1,6 @@
 #include "engine/profile_list.h"
 
+#include "engine/engine_utils.h"
 #include "platform/system/ini_file.h"
 #include "support/color_routines.h"
 #include "support/file_search.h"
@@ -13,8 +14,7 @@
 
 std::vector<TProfileInfo> ProfileInfos;
 
-namespace
-{
+namespace {
 
 constexpr std::string_view SectionMain = "MAIN";
 constexpr TColor DefaultProfileColor = 0xFFFFFF;
@@ -85,19 +85,14 @@ bool AP_AddProfile(const std::string& fName, std::vector<TProfileInfo>& infos)
     return true;
 }
 
-void SortProfileInfos(std::vector<TProfileInfo>& infos)
-{
-    std::stable_sort(infos.begin(), infos.end(),
-                     [](const TProfileInfo& a, const TProfileInfo& b) { return a.SortIndex < b.SortIndex; });
-}
-
 void GetProfiles(const TAppParams& params, std::vector<TProfileInfo>& infos)
 {
     infos.clear();
     std::vector<std::string> files;
     SearchFiles("*.ini", params.ProfilesDir, files, 0, true, true);
-    std::stable_sort(files.begin(), files.end(),
-                     [](const std::string& a, const std::string& b) { return CompareTextIgnoreCase(a, b) < 0; });
+    std::stable_sort(files.begin(), files.end(), [](const std::string& a, const std::string& b) {
+        return CompareTextIgnoreCase(a, b) < 0;
+    });
     for (const std::string& file : files)
         if (!SamePath(file, params.LastProfileFile))
             AP_AddProfile(file, infos);
@@ -118,7 +113,8 @@ std::vector<std::string> ProfileSelectorItems(const std::vector<TProfileInfo>& i
     return items;
 }
 
-ProfileChoice GetSelectedProfile(int itemIndex, const std::vector<TProfileInfo>& infos, const TAppParams& params)
+ProfileChoice GetSelectedProfile(int itemIndex, const std::vector<TProfileInfo>& infos,
+                                 const TAppParams& params)
 {
     if (itemIndex == ProfileItemLastSession)
         return {false, params.LastProfileFile};

@@ -25,9 +25,6 @@ constexpr int FirstProfileItem = 2;
 // follow "[clb=" or "[clf=" in the display name are cut off.
 bool AP_AddProfile(const std::string& fName, std::vector<TProfileInfo>& infos);
 
-// Ascending by SortIndex; profiles with equal indexes keep their order.
-void SortProfileInfos(std::vector<TProfileInfo>& infos);
-
 // Rebuilds the list from the "*.ini" files of the profiles folder (in file name order, letter case
 // ignored), leaving out the last-session profile, and sorts it.
 void GetProfiles(const TAppParams& params, std::vector<TProfileInfo>& infos);
@@ -37,7 +34,8 @@ std::string ExpandProfileDisplayName(std::string_view displayName);
 
 // The selector's items: the two fixed texts, then every entry's expanded display name.
 std::vector<std::string> ProfileSelectorItems(const std::vector<TProfileInfo>& infos,
-                                              std::string_view lastSessionText, std::string_view defaultsText);
+                                              std::string_view lastSessionText,
+                                              std::string_view defaultsText);
 
 // What choosing a selector item does: load a profile file, or reset to the encoder defaults.
 struct ProfileChoice
@@ -45,7 +43,8 @@ struct ProfileChoice
     bool SetDefaults = false;
     std::string FileName; // the profile to load; empty with SetDefaults or when there is none
 };
-ProfileChoice GetSelectedProfile(int itemIndex, const std::vector<TProfileInfo>& infos, const TAppParams& params);
+ProfileChoice GetSelectedProfile(int itemIndex, const std::vector<TProfileInfo>& infos,
+                                 const TAppParams& params);
 
 // Loads the chosen item into the settings (the defaults for item 1). False when nothing was loaded.
 bool LoadSelectedProfile(int itemIndex, const std::vector<TProfileInfo>& infos, const TAppParams& params,
@@ -55,5 +54,5 @@ bool LoadSelectedProfile(int itemIndex, const std::vector<TProfileInfo>& infos, 
 // rebuilds the list and gives the selector item to select: the saved profile's, or the last session's
 // when the saved file is not listed. Empty when the list did not change. Raises EIniFileError when the
 // file cannot be written; the list is then unchanged.
-std::optional<int> SaveProfileToList(const std::string& fileName, const EncoderSettings& settings, const TAppParams& params,
-                      std::vector<TProfileInfo>& infos);
+std::optional<int> SaveProfileToList(const std::string& fileName, const EncoderSettings& settings,
+                                     const TAppParams& params, std::vector<TProfileInfo>& infos);

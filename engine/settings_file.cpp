@@ -7,8 +7,7 @@
 
 #include <filesystem>
 
-namespace
-{
+namespace {
 
 constexpr std::string_view SectionMain = "MAIN";
 constexpr std::string_view SectionProgress = "PROGRESS";
@@ -103,7 +102,10 @@ void LoadGrid(const IniSectionReader& read, GridLayout& grid)
 {
     LoadColumns(read, grid.Columns);
     read.Clamped("RowHeight", grid.RowHeight, MinGridRowHeight, MaxGridRowHeight);
-    read.Text("ListFontName", grid.FontName);
+    // An empty font name cannot be shown: the grid keeps its font.
+    const std::string fontName = read.String("ListFontName", grid.FontName);
+    if (!fontName.empty())
+        grid.FontName = fontName;
     read.Clamped("ListFontSize", grid.FontSize, MinGridFontSize, MaxGridFontSize);
     // Grid lines come back on when the key is missing, whatever the window had.
     grid.GridLines = true;

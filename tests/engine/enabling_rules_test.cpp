@@ -163,3 +163,33 @@ TEST(EnablingRules, DisabledControlsFollowTheSettings)
         EXPECT_EQ(DisabledControls(GetSettingsEnabling(settings)), c.Disabled) << c.What;
     }
 }
+
+TEST(EnablingRules, FileListCommandsFollowTheCounts)
+{
+    using E = FileListCommandEnabling;
+    const auto all = [](bool checkAll, bool uncheckAll, bool checkSel, bool uncheckSel, bool convert) {
+        E e;
+        e.actSaveFileList = e.actClearFileList = e.actShowHideFileInfo = e.actInvertSelection = true;
+        e.actCheckAll = checkAll;
+        e.actUncheckAll = uncheckAll;
+        e.actCheckSelected = checkSel;
+        e.actUncheckSelected = uncheckSel;
+        e.actSaveBat = e.actConvert = e.actRemoveChecked = convert;
+        e.actExploreDirectory = true;
+        return e;
+    };
+    const struct
+    {
+        const char* What;
+        TGridInfo Info;
+        bool RowValid;
+        E Expected;
+    } cases[] = {
+        {"empty list", {}, false, E{}},
+        {"every row checked", {3, 3, 0, 1, 1, 0}, true, all(false, true, false, true, true)},
+        {"every row unchecked", {3, 0, 3, 2, 0, 2}, true, all(true, false, true, false, false)},
+        {"mixed", {4, 1, 3, 2, 1, 1}, true, all(true, true, true, true, true)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(GetFileListCommandEnabling(c.Info, c.RowValid), c.Expected) << c.What;
+}

@@ -116,6 +116,14 @@ void LoadGrid(const IniSectionReader& read, GridLayout& grid)
     read.Bool("AllowColumnMoving", grid.ColumnMoving);
 }
 
+void WriteBounds(TIniFile& ini, std::string_view section, const WindowBounds& bounds)
+{
+    ini.WriteInteger(section, "Left", bounds.Left);
+    ini.WriteInteger(section, "Top", bounds.Top);
+    ini.WriteInteger(section, "Width", bounds.Width);
+    ini.WriteInteger(section, "Height", bounds.Height);
+}
+
 void SaveMain(TIniFile& ini, const TAppParams& params, const ProgramSettings& settings)
 {
     const MainWindowLayout& main = settings.Layout.Main;
@@ -124,12 +132,8 @@ void SaveMain(TIniFile& ini, const TAppParams& params, const ProgramSettings& se
     ini.WriteString(SectionMain, "LanguageIni", params.LanguageIni);
     ini.WriteBool(SectionMain, "Maximized", main.Maximized);
     // A maximised window keeps the bounds of its last normal state.
-    if (!main.Maximized) {
-        ini.WriteInteger(SectionMain, "Left", main.Bounds.Left);
-        ini.WriteInteger(SectionMain, "Top", main.Bounds.Top);
-        ini.WriteInteger(SectionMain, "Width", main.Bounds.Width);
-        ini.WriteInteger(SectionMain, "Height", main.Bounds.Height);
-    }
+    if (!main.Maximized)
+        WriteBounds(ini, SectionMain, main.Bounds);
     ini.WriteInteger(SectionMain, "cbOutputExists", run.OutputExists);
     ini.WriteInteger(SectionMain, "cbAfterConversion", run.AfterConversion);
     ini.WriteBool(SectionMain, "OutIn", run.OutDirIsInDir);
@@ -163,10 +167,7 @@ void SaveMain(TIniFile& ini, const TAppParams& params, const ProgramSettings& se
 void SaveProgress(TIniFile& ini, const TAppParams& params, const ProgressWindowLayout& progress)
 {
     ini.WriteBool(SectionProgress, "DontShowEncoderOutput", progress.DontShowEncoderOutput);
-    ini.WriteInteger(SectionProgress, "Left", progress.Bounds.Left);
-    ini.WriteInteger(SectionProgress, "Top", progress.Bounds.Top);
-    ini.WriteInteger(SectionProgress, "Width", progress.Bounds.Width);
-    ini.WriteInteger(SectionProgress, "Height", progress.Bounds.Height);
+    WriteBounds(ini, SectionProgress, progress.Bounds);
     ini.WriteBool(SectionProgress, "CloseAfterConversion", progress.CloseAfterConversion);
     ini.WriteBool(SectionProgress, "AutoScrollMemoToBottom", params.ScrollProgressToBottom);
 }

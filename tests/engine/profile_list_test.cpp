@@ -1,7 +1,7 @@
 #include "engine/profile_list.h"
 
+#include "../support/scratch_folder.h"
 #include "platform/system/ini_file.h"
-#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ std::string Profile(const std::string& mainKeys)
 TAppParams ParamsFor(const ScratchFolder& folder)
 {
     TAppParams params;
-    params.ProfilesDir = folder.Path("profiles");
+    params.ProfilesDir = (folder / "profiles");
     params.LastProfileFile = params.ProfilesDir + "/__Last.ini";
     return params;
 }
@@ -73,7 +73,7 @@ TEST(ProfileList, AddsOnlyThisProgramsProfilesWithTheirLook)
         EXPECT_EQ(infos[0].FontColor, c.Font) << c.Content;
     }
     std::vector<TProfileInfo> infos;
-    EXPECT_FALSE(AP_AddProfile(folder.Path("none.ini"), infos));
+    EXPECT_FALSE(AP_AddProfile((folder / "none.ini"), infos));
 }
 
 TEST(ProfileList, ListsTheProfilesFolderSortedWithoutTheLastSession)
@@ -160,7 +160,7 @@ TEST(ProfileList, SavingIntoTheProfilesFolderSelectsTheNewEntry)
               FirstProfileItem + 1);
     EXPECT_EQ(DisplayNames(infos), (std::vector<std::string>{"a", "new"}));
 
-    EXPECT_EQ(SaveProfileToList(folder.Path("elsewhere.ini"), DefaultEncoderSettings(0), params, infos),
+    EXPECT_EQ(SaveProfileToList((folder / "elsewhere.ini"), DefaultEncoderSettings(0), params, infos),
               std::nullopt);
     EXPECT_EQ(DisplayNames(infos), (std::vector<std::string>{"a", "new"}));
 

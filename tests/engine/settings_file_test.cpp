@@ -1,8 +1,8 @@
 #include "engine/settings_file.h"
 
+#include "../support/scratch_folder.h"
 #include "engine/tool_discovery.h"
 #include "platform/system/ini_file.h"
-#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +70,7 @@ protected:
     void SetUp() override { ProgramDir = Folder.Path(); }
 
     ScratchFolder Folder;
-    std::string Ini = Folder.Path("quillconv.ini");
+    std::string Ini = (Folder / "quillconv.ini");
 };
 
 } // namespace
@@ -261,9 +261,9 @@ TEST_F(SettingsFile, ToolPathsAreTakenAgainstTheProgramFolderOrResolvedAgain)
     params.ToolsDir = "/start/tools";
     ProgramSettings settings;
     ASSERT_TRUE(LoadSettingsFromIni(Ini, params, settings, Screen));
-    EXPECT_EQ(params.ToolsDir, Folder.Path("mytools"));
-    EXPECT_EQ(params.ffmpeg, Folder.Path("bin/ffmpeg"));
-    EXPECT_EQ(params.MediaInfoDll, Folder.Path("lib/libmediainfo.so.0"));
+    EXPECT_EQ(params.ToolsDir, (Folder / "mytools"));
+    EXPECT_EQ(params.ffmpeg, (Folder / "bin/ffmpeg"));
+    EXPECT_EQ(params.MediaInfoDll, (Folder / "lib/libmediainfo.so.0"));
 
     Folder.Write("quillconv.ini", "[MAIN]\nToolsDir=nowhere\nffmpeg=/no/ffmpeg\nMediaInfoDll=/no/lib.so\n");
     TAppParams expected = params;
@@ -272,7 +272,7 @@ TEST_F(SettingsFile, ToolPathsAreTakenAgainstTheProgramFolderOrResolvedAgain)
     GetFFmpegExePath(expected);
     GetMediaInfoDllPath(expected);
     ASSERT_TRUE(LoadSettingsFromIni(Ini, params, settings, Screen));
-    EXPECT_EQ(params.ToolsDir, Folder.Path("mytools"));
+    EXPECT_EQ(params.ToolsDir, (Folder / "mytools"));
     EXPECT_EQ(params.ffmpeg, expected.ffmpeg);
     EXPECT_EQ(params.MediaInfoDll, expected.MediaInfoDll);
 }

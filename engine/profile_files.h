@@ -29,7 +29,8 @@ struct ProfileLoadContext
     std::string AutoText = "Auto";                               // the translated automatic list item
     std::string VideoCopyCaption = "Copy original video stream"; // the translated copy items
     std::string AudioCopyCaption = "Copy original audio stream";
-    int32_t ResolutionItemCount = 2; // items of the resolution list: Auto, Custom and the sizes
+    // Items of the resolution list: Auto, Custom and the sizes (here the 15 of the built-in list).
+    int32_t ResolutionItemCount = 17;
 };
 
 // Writes all five sections; other keys already in the file (a hand-written "DisplayName") stay.

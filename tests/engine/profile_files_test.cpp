@@ -198,7 +198,7 @@ TEST(ProfileFiles, CodecChoicesFallBackToTheDefaults)
         {"[AVI]\nVideoCodec=3\n[AUDIO]\nAudioCodec=4\n", 2, 3, 4},
         {"[AVI]\nVideoCodec=57\n[AUDIO]\nAudioCodec=-1\n", 2, 2, 0},
         {"[AVI]\nVideoCodec=Theora\n[AUDIO]\nAudioCodec=Vorbis\n", 2, 2, 0},
-        {"[AVI]\nVideoCodec=99999999999999999999\n", 0, 0, 0},
+        {"[AVI]\nVideoCodec=99999999999999999999\n", 2, 2, 0},
     };
     for (const auto& c : cases) {
         ScratchFolder folder;

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <filesystem>
+#include <vector>
 
 namespace {
 
@@ -24,7 +25,7 @@ constexpr std::array<std::string_view, 9> AudioCodecIniNames = {"AUTO", "MP3",  
                                                                 "WMA1", "WMA2", "PCM", "COPY"};
 
 // The names a profile may use for each item, after normalisation.
-using NameList = std::initializer_list<std::string_view>;
+using NameList = std::vector<std::string_view>;
 const std::array<NameList, 10> VideoCodecNamesRead = {{{"XVID"},
                                                        {"DIVX3", "DX3", "MSMPEG4"},
                                                        {"H264", "X264"},
@@ -57,9 +58,8 @@ template <size_t N>
 int32_t IndexOfName(const std::array<NameList, N>& names, std::string_view codecName, int32_t defResult,
                     std::string_view copyCaption)
 {
-    std::string name = AsciiUpperCase(codecName);
-    if (name == AsciiUpperCase(copyCaption))
-        name = "COPY";
+    // The translated caption of the copy item may hold letters beyond ASCII.
+    std::string name = SameTextIgnoreCase(codecName, copyCaption) ? "COPY" : AsciiUpperCase(codecName);
     std::erase_if(name, [](char c) { return c == ' ' || c == '.' || c == '-'; });
     for (size_t index = 0; index < N; ++index)
         for (std::string_view accepted : names[index])
@@ -68,15 +68,10 @@ int32_t IndexOfName(const std::array<NameList, N>& names, std::string_view codec
     return defResult;
 }
 
-bool IsIntegerText(std::string_view text)
-{
-    return CanConvertToInt(text);
-}
-
 // An editable list's text as a profile keeps it.
 std::string IntegerTextOrEmpty(const ComboText& value)
 {
-    return !value.Auto && IsIntegerText(value.Text) ? value.Text : std::string();
+    return !value.Auto && CanConvertToInt(value.Text) ? value.Text : std::string();
 }
 
 std::string TextOrEmpty(const ComboText& value)
@@ -117,7 +112,7 @@ void SaveAvi(TIniFile& ini, const AviVideoSettings& avi)
     ini.WriteBool(SectionAvi, "Video2Pass", avi.TwoPass);
     ini.WriteBool(SectionAvi, "DoNotCopyVideo", avi.DontCopy);
     const std::string threads = Trim(TextOrEmpty(avi.Threads));
-    ini.WriteString(SectionAvi, "EncoderThreads", IsIntegerText(threads) ? threads : std::string());
+    ini.WriteString(SectionAvi, "EncoderThreads", CanConvertToInt(threads) ? threads : std::string());
 }
 
 void SaveMpg(TIniFile& ini, const MpgVideoSettings& mpg)
@@ -171,7 +166,7 @@ void SaveAdvanced(TIniFile& ini, const AdvancedSettings& adv)
 void ReadIntegerCombo(const IniSectionReader& read, std::string_view key, ComboText& value)
 {
     const std::string text = read.String(key, value.Auto ? "" : value.Text);
-    value = IsIntegerText(text) ? ComboText::Typed(text) : ComboText::Automatic();
+    value = CanConvertToInt(text) ? ComboText::Typed(text) : ComboText::Automatic();
 }
 
 // An editable list that takes any text: an empty text, or the automatic item's, selects that item.

@@ -16,7 +16,7 @@ ProfileLoadContext Context(int32_t defaultVideoCodec = 0)
     ProfileLoadContext context;
     context.DefaultVideoCodecIndex = defaultVideoCodec;
     context.AutoText = "Automatisch";
-    context.VideoCopyCaption = "Videostrom kopieren";
+    context.VideoCopyCaption = "Videoström köpieren";
     context.AudioCopyCaption = "Audiostrom kopieren";
     context.ResolutionItemCount = 17;
     return context;
@@ -170,14 +170,14 @@ TEST(ProfileFiles, CodecNamesAreReadTolerantly)
         {"wmv", 6, -1},
         {"Theora", -1, -1},
         {"copy", 9, 8},
-        {"VIDEOSTROM KOPIEREN", 9, -1},
         {"audiostrom kopieren", -1, 8},
+        {"VIDEOSTRÖM KÖPIEREN", 9, -1},
         {"wav", -1, 7},
         {"WMA v1", -1, 5},
         {"a.c-3", -1, 3},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(GetVideoCodecIndexByName(c.Name, -1, "Videostrom kopieren"), c.Video) << c.Name;
+        EXPECT_EQ(GetVideoCodecIndexByName(c.Name, -1, "Videoström köpieren"), c.Video) << c.Name;
         EXPECT_EQ(GetAudioCodecIndexByName(c.Name, -1, "Audiostrom kopieren"), c.Audio) << c.Name;
     }
     EXPECT_EQ(GetVideoCodecIniName(2, "XVID"), "H.264");

@@ -2,6 +2,7 @@
 
 #include "platform/gui/canvas_impl.h"
 #include "platform/gui/colors.h"
+#include "platform/gui/glyphs.h"
 
 #include <QPolygon>
 
@@ -329,44 +330,6 @@ bool DrawEdge(TCanvas& canvas, TRect& rect, unsigned edge, unsigned flags)
 
 namespace {
 
-// A filled triangle pointing in direction (0 up, 1 down, 2 left, 3 right) centred in r.
-void ArrowGlyph(QPainter* p, const TRect& r, int direction, TColor color)
-{
-    const int size = std::max(1, (std::min(r.Width(), r.Height()) - 4) / 4);
-    const int cx = r.Left + (r.Width() - 1) / 2, cy = r.Top + (r.Height() - 1) / 2;
-    const QColor c = ToQColor(color);
-    for (int k = 0; k <= size; ++k) {
-        const int length = 2 * (size - k) + 1; // the base first, the tip last
-        const int across = (direction == 0 || direction == 2) ? size - k : k;
-        if (direction <= 1)
-            p->fillRect(QRect(cx - size + k, cy - size / 2 + across, length, 1), c);
-        else
-            p->fillRect(QRect(cx - size / 2 + across, cy - size + k, 1, length), c);
-    }
-}
-
-// The classic tick: seven columns three pixels high, falling then rising.
-void CheckGlyph(QPainter* p, const TRect& r, TColor color)
-{
-    const int x = r.Left + (r.Width() - 7) / 2, y = r.Top + (r.Height() - 7) / 2;
-    const QColor c = ToQColor(color);
-    for (int i = 0; i < 7; ++i) {
-        const int top = i <= 2 ? y + 2 + i : y + 4 - (i - 2);
-        p->fillRect(QRect(x + i, top, 1, 3), c);
-    }
-}
-
-void CrossGlyph(QPainter* p, const TRect& r, TColor color)
-{
-    const int size = std::max(3, std::min(r.Width(), r.Height()) - 8);
-    const int x = r.Left + (r.Width() - size) / 2, y = r.Top + (r.Height() - size) / 2;
-    const QColor c = ToQColor(color);
-    for (int i = 0; i < size; ++i) {
-        p->fillRect(QRect(x + i, y + i, 2, 1).intersected(QRect(x, y, size, size)), c);
-        p->fillRect(QRect(x + size - 1 - i - 1, y + i, 2, 1).intersected(QRect(x, y, size, size)), c);
-    }
-}
-
 bool DrawButtonFrame(TCanvas& canvas, QPainter* p, TRect& rect, unsigned state)
 {
     const unsigned kind = state & 0x1F;
@@ -401,7 +364,7 @@ bool DrawButtonFrame(TCanvas& canvas, QPainter* p, TRect& rect, unsigned state)
              BF_RECT | BF_ADJUST | ((state & DFCS_FLAT) ? BF_FLAT : 0u));
     FillSolid(p, ToQRect(inner), dimmed ? SysBtnFace : SysWindow);
     if (state & DFCS_CHECKED)
-        CheckGlyph(p, inner, glyph);
+        DrawCheckGlyph(p, inner, ToQColor(glyph));
     return true;
 }
 
@@ -426,23 +389,23 @@ bool DrawScrollFrame(TCanvas& canvas, QPainter* p, TRect& rect, unsigned state)
     else
         DrawEdge(canvas, face, (state & DFCS_PUSHED) ? EDGE_SUNKEN : EDGE_RAISED,
                  BF_RECT | BF_MIDDLE | BF_ADJUST);
-    int direction = 1;
+    TArrowDirection direction = TArrowDirection::Down;
     if (kind == DFCS_SCROLLUP)
-        direction = 0;
+        direction = TArrowDirection::Up;
     else if (kind == DFCS_SCROLLLEFT)
-        direction = 2;
+        direction = TArrowDirection::Left;
     else if (kind == DFCS_SCROLLRIGHT)
-        direction = 3;
+        direction = TArrowDirection::Right;
     TRect glyph = face;
     if (state & DFCS_PUSHED) {
         ++glyph.Left, ++glyph.Top, ++glyph.Right, ++glyph.Bottom;
     }
     if (state & DFCS_INACTIVE) {
-        ArrowGlyph(p, {glyph.Left + 1, glyph.Top + 1, glyph.Right + 1, glyph.Bottom + 1}, direction,
-                   SysBtnHighlight);
-        ArrowGlyph(p, glyph, direction, SysBtnShadow);
+        DrawArrowGlyph(p, {glyph.Left + 1, glyph.Top + 1, glyph.Right + 1, glyph.Bottom + 1}, direction,
+                       ToQColor(SysBtnHighlight));
+        DrawArrowGlyph(p, glyph, direction, ToQColor(SysBtnShadow));
     } else {
-        ArrowGlyph(p, glyph, direction, SysBtnText);
+        DrawArrowGlyph(p, glyph, direction, ToQColor(SysBtnText));
     }
     return true;
 }
@@ -460,7 +423,7 @@ bool DrawFrameControl(TCanvas& canvas, TRect& rect, unsigned type, unsigned stat
     case DFC_SCROLL:
         return DrawScrollFrame(canvas, p, rect, state);
     case DFC_MENU:
-        ArrowGlyph(p, rect, 3, clBlack);
+        DrawArrowGlyph(p, rect, TArrowDirection::Right, Qt::black);
         return true;
     case DFC_CAPTION: {
         TRect face = rect;
@@ -468,7 +431,7 @@ bool DrawFrameControl(TCanvas& canvas, TRect& rect, unsigned type, unsigned stat
                  BF_RECT | BF_MIDDLE | BF_ADJUST);
         if (state & DFCS_PUSHED)
             face = {face.Left + 1, face.Top + 1, face.Right + 1, face.Bottom + 1};
-        CrossGlyph(p, face, (state & DFCS_INACTIVE) ? SysGrayText : SysBtnText);
+        DrawCrossGlyph(p, face, ToQColor((state & DFCS_INACTIVE) ? SysGrayText : SysBtnText));
         return true;
     }
     default:

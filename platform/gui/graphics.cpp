@@ -1,5 +1,6 @@
 #include "platform/gui/graphics.h"
 
+#include "platform/gui/font_families.h"
 #include "platform/gui/qt_bridge.h"
 
 #include <QFontDatabase>
@@ -36,13 +37,6 @@ void TGraphicsObject::Changed()
     } while (false)
 
 // --- TFont --------------------------------------------------------------------------------------------
-
-std::string DefaultFontName()
-{
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return QGuiApplication::font().family().toStdString();
-    return "DejaVu Sans";
-}
 
 TFont::TFont() : name_(DefaultFontName()) {}
 
@@ -112,7 +106,7 @@ void TFont::Assign(const TPersistent* source)
 
 QFont ToQFont(const TFont& font)
 {
-    QFont qfont(QString::fromStdString(font.Name()));
+    QFont qfont(QString::fromStdString(ResolveFontFamily(font.Name(), font.Pitch() == fpFixed)));
     if (font.Pitch() == fpFixed)
         qfont.setFixedPitch(true);
     qfont.setBold(font.Style().Contains(fsBold));

@@ -34,6 +34,7 @@ enum TFontPitch
 
 // Sizes are at 96 logical dots per inch: Size (points) = -Height * 72 / 96, rounded half away from zero. A
 // negative Height is the character height in pixels, a positive one the cell height (with internal leading).
+// Name is kept as given; drawing uses ResolveFontFamily(Name) so that faces this system lacks fall back.
 class TFont : public TGraphicsObject
 {
 public:
@@ -67,9 +68,6 @@ private:
     TFontPitch pitch_ = fpDefault;
     int orientation_ = 0;
 };
-
-// The family that stands in for a family a layout names but this system lacks.
-std::string DefaultFontName();
 
 enum TPenStyle
 {

@@ -208,16 +208,21 @@ void TBitmap::Assign(const TPersistent* source)
     Changed();
 }
 
+void AssignImage(TBitmap& bitmap, const QImage& image, TPixelFormat format)
+{
+    bitmap.impl_->ReleaseCanvas();
+    bitmap.format_ = format;
+    bitmap.impl_->image = image.convertToFormat(QtFormat(format));
+    bitmap.Changed();
+}
+
 void TBitmap::LoadFromStream(std::istream& stream)
 {
     const std::string bytes{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
     QImage loaded;
     if (!loaded.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size())))
         throw EInvalidGraphic("Bitmap image is not valid");
-    impl_->ReleaseCanvas();
-    format_ = loaded.hasAlphaChannel() ? pf32bit : pf24bit;
-    impl_->image = loaded.convertToFormat(QtFormat(format_));
-    Changed();
+    AssignImage(*this, loaded, loaded.hasAlphaChannel() ? pf32bit : pf24bit);
 }
 
 void TBitmap::SaveToStream(std::ostream& stream) const

@@ -8,6 +8,8 @@
 
 // Pictures that draw themselves on a canvas, and the bitmap: pixels in memory with a canvas of their own.
 
+class QImage;
+
 class TGraphic : public TPersistent
 {
 public:
@@ -87,6 +89,8 @@ public:
 
     struct Impl;
     Impl& Internal() const { return *impl_; }
+    // Replaces the pixels with a copy of image in the given format (for the layer's own sources).
+    friend void AssignImage(TBitmap& bitmap, const QImage& image, TPixelFormat format);
 
 private:
     std::unique_ptr<Impl> impl_;

@@ -56,11 +56,7 @@ void TDecodedImage::Assign(const TPersistent* source)
 void TDecodedImage::AssignTo(TPersistent* dest) const
 {
     if (auto* bitmap = dynamic_cast<TBitmap*>(dest)) {
-        const bool alpha = impl_->image.hasAlphaChannel();
-        bitmap->SetSize(0, 0);
-        bitmap->SetPixelFormat(alpha ? pf32bit : pf24bit);
-        bitmap->SetSize(Width(), Height());
-        bitmap->Internal().image = impl_->image.convertToFormat(QtFormat(alpha ? pf32bit : pf24bit));
+        AssignImage(*bitmap, impl_->image, impl_->image.hasAlphaChannel() ? pf32bit : pf24bit);
         return;
     }
     TGraphic::AssignTo(dest);

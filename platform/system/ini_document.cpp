@@ -1,0 +1,234 @@
+#include "platform/system/ini_document.h"
+
+#include "platform/system/file_io.h"
+#include "support/utf8.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view Utf16LeBom = "\xFF\xFE";
+constexpr std::string_view Utf16BeBom = "\xFE\xFF";
+
+std::string_view Trim(std::string_view text)
+{
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// UTF-16 to UTF-8; an unpaired surrogate or an odd last byte becomes U+FFFD.
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian)
+{
+    const auto unitAt = [&](size_t i) -> char32_t {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        return bigEndian ? (first << 8 | second) : (second << 8 | first);
+    };
+    std::string result;
+    size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        char32_t unit = unitAt(i);
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t low = unitAt(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            }
+        }
+        result += CodePointToUtf8(unit >= 0xD800 && unit <= 0xDFFF ? 0xFFFD : unit);
+    }
+    if (i < bytes.size()) {
+        result += CodePointToUtf8(0xFFFD);
+    }
+    return result;
+}
+
+std::string DecodeFileText(std::string_view bytes, bool& byteOrderMark)
+{
+    byteOrderMark = true;
+    if (bytes.starts_with(Utf8Bom)) {
+        return SanitizeUtf8(bytes.substr(Utf8Bom.size()));
+    }
+    if (bytes.starts_with(Utf16LeBom)) {
+        return Utf16ToUtf8(bytes.substr(2), false);
+    }
+    if (bytes.starts_with(Utf16BeBom)) {
+        return Utf16ToUtf8(bytes.substr(2), true);
+    }
+    byteOrderMark = false;
+    return IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
+}
+
+} // namespace
+
+TIniDocument TIniDocument::FromFileBytes(std::string_view bytes)
+{
+    TIniDocument document;
+    const std::string text = DecodeFileText(bytes, document.FByteOrderMark);
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        std::string_view line(text.data() + start, end - start);
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+            if (document.FLines.empty()) {
+                document.FLineEnd = "\r\n";
+            }
+        }
+        document.FLines.push_back(ParseLine(line));
+        start = end + 1;
+    }
+    return document;
+}
+
+TIniDocument TIniDocument::FromFile(const std::string& fileName)
+{
+    std::string bytes;
+    ReadFileBytes(fileName, bytes);
+    return FromFileBytes(bytes);
+}
+
+std::string TIniDocument::ToFileBytes() const
+{
+    std::string bytes(FByteOrderMark ? Utf8Bom : "");
+    for (const TLine& line : FLines) {
+        bytes += line.Text;
+        bytes += FLineEnd;
+    }
+    return bytes;
+}
+
+TIniDocument::TLine TIniDocument::ParseLine(std::string_view text)
+{
+    TLine line;
+    line.Text = text;
+    const std::string_view trimmed = Trim(text);
+    if (trimmed.starts_with(';')) {
+        line.Kind = TLineKind::Comment;
+    } else if (trimmed.starts_with('[')) {
+        line.Kind = TLineKind::Section;
+        line.Name = Trim(trimmed.substr(1, trimmed.find(']') - 1));
+    } else if (const size_t equals = trimmed.find('='); equals != std::string_view::npos) {
+        line.Name = Trim(trimmed.substr(0, equals));
+        line.Value = Trim(trimmed.substr(equals + 1));
+        line.Kind = line.Name.empty() ? TLineKind::Other : TLineKind::Key;
+    }
+    return line;
+}
+
+TIniDocument::TLine TIniDocument::KeyLine(std::string_view key, std::string_view valueText)
+{
+    return ParseLine(std::string(key) + "=" + std::string(valueText));
+}
+
+std::vector<size_t> TIniDocument::LinesOfSection(std::string_view section) const
+{
+    std::vector<size_t> result;
+    bool inside = false;
+    for (size_t i = 0; i < FLines.size(); ++i) {
+        if (FLines[i].Kind == TLineKind::Section) {
+            inside = SameTextIgnoreCase(FLines[i].Name, Trim(section));
+        }
+        if (inside) {
+            result.push_back(i);
+        }
+    }
+    return result;
+}
+
+std::optional<size_t> TIniDocument::FindKey(std::string_view section, std::string_view key) const
+{
+    for (const size_t i : LinesOfSection(section)) {
+        if (FLines[i].Kind == TLineKind::Key && SameTextIgnoreCase(FLines[i].Name, Trim(key))) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> TIniDocument::Value(std::string_view section, std::string_view key) const
+{
+    if (const auto i = FindKey(section, key)) {
+        return FLines[*i].Value;
+    }
+    return std::nullopt;
+}
+
+bool TIniDocument::HasSection(std::string_view section) const
+{
+    return !LinesOfSection(section).empty();
+}
+
+std::vector<std::string> TIniDocument::SectionNames() const
+{
+    std::vector<std::string> names;
+    for (const TLine& line : FLines) {
+        const auto same = [&](const std::string& name) { return SameTextIgnoreCase(name, line.Name); };
+        if (line.Kind == TLineKind::Section && std::none_of(names.begin(), names.end(), same)) {
+            names.push_back(line.Name);
+        }
+    }
+    return names;
+}
+
+std::vector<std::string> TIniDocument::KeyNames(std::string_view section) const
+{
+    std::vector<std::string> names;
+    for (const size_t i : LinesOfSection(section)) {
+        const auto same = [&](const std::string& name) { return SameTextIgnoreCase(name, FLines[i].Name); };
+        if (FLines[i].Kind == TLineKind::Key && std::none_of(names.begin(), names.end(), same)) {
+            names.push_back(FLines[i].Name);
+        }
+    }
+    return names;
+}
+
+void TIniDocument::SetValue(std::string_view section, std::string_view key, std::string_view valueText)
+{
+    if (const auto i = FindKey(section, key)) {
+        FLines[*i] = KeyLine(FLines[*i].Name, valueText);
+        return;
+    }
+    const std::vector<size_t> lines = LinesOfSection(section);
+    if (!lines.empty()) {
+        size_t insertAfter = lines.front();
+        for (const size_t i : lines) {
+            if (i != lines.front() && FLines[i].Kind == TLineKind::Section) {
+                break; // the end of the section's first part
+            }
+            if (FLines[i].Kind == TLineKind::Key) {
+                insertAfter = i;
+            }
+        }
+        FLines.insert(FLines.begin() + static_cast<std::ptrdiff_t>(insertAfter) + 1,
+                      KeyLine(Trim(key), valueText));
+        return;
+    }
+    if (!FLines.empty() && !Trim(FLines.back().Text).empty()) {
+        FLines.push_back(ParseLine(""));
+    }
+    FLines.push_back(ParseLine("[" + std::string(Trim(section)) + "]"));
+    FLines.push_back(KeyLine(Trim(key), valueText));
+}
+
+void TIniDocument::EraseSection(std::string_view section)
+{
+    const std::vector<size_t> lines = LinesOfSection(section);
+    for (auto i = lines.rbegin(); i != lines.rend(); ++i) {
+        FLines.erase(FLines.begin() + static_cast<std::ptrdiff_t>(*i));
+    }
+}
+
+void TIniDocument::DeleteKey(std::string_view section, std::string_view key)
+{
+    while (const auto i = FindKey(section, key)) {
+        FLines.erase(FLines.begin() + static_cast<std::ptrdiff_t>(*i));
+    }
+}

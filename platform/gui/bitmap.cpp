@@ -7,7 +7,7 @@
 #include <QBuffer>
 #include <QImageReader>
 
-#include <fstream>
+#include "platform/gui/stream_bytes.h"
 #include <iterator>
 
 // --- TGraphic -----------------------------------------------------------------------------------------
@@ -28,21 +28,14 @@ void TGraphic::Changed()
 
 void TGraphic::LoadFromFile(const std::string& fileName)
 {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file)
-        throw EFOpenError("Cannot open file \"" + fileName + "\"");
+    TFileStream file(fileName, fmOpenRead);
     LoadFromStream(file);
 }
 
 void TGraphic::SaveToFile(const std::string& fileName) const
 {
-    std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
-    if (!file)
-        throw EFCreateError("Cannot create file \"" + fileName + "\"");
+    TFileStream file(fileName, fmCreate);
     SaveToStream(file);
-    file.close();
-    if (!file)
-        throw EFCreateError("Cannot write file \"" + fileName + "\"");
 }
 
 // --- TBitmap ------------------------------------------------------------------------------------------
@@ -216,16 +209,16 @@ void AssignImage(TBitmap& bitmap, const QImage& image, TPixelFormat format)
     bitmap.Changed();
 }
 
-void TBitmap::LoadFromStream(std::istream& stream)
+void TBitmap::LoadFromStream(TStream& stream)
 {
-    const std::string bytes{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+    const std::string bytes = ReadToEnd(stream);
     QImage loaded;
     if (!loaded.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size())))
         throw EInvalidGraphic("Bitmap image is not valid");
     AssignImage(*this, loaded, loaded.hasAlphaChannel() ? pf32bit : pf24bit);
 }
 
-void TBitmap::SaveToStream(std::ostream& stream) const
+void TBitmap::SaveToStream(TStream& stream) const
 {
     impl_->ReleaseCanvas();
     QByteArray bytes;
@@ -233,7 +226,7 @@ void TBitmap::SaveToStream(std::ostream& stream) const
     buffer.open(QIODevice::WriteOnly);
     if (!impl_->image.save(&buffer, format_ == pf32bit ? "PNG" : "BMP"))
         throw EInvalidGraphic("Bitmap image could not be written");
-    stream.write(bytes.constData(), bytes.size());
+    WriteAll(stream, bytes.toStdString());
 }
 
 void TBitmap::Draw(TCanvas& canvas, const TRect& rect)

@@ -2,8 +2,9 @@
 
 #include "platform/gui/canvas.h"
 
-#include <iosfwd>
+#include "support/streams.h"
 #include <memory>
+
 #include <string>
 
 // Pictures that draw themselves on a canvas, and the bitmap: pixels in memory with a canvas of their own.
@@ -20,8 +21,8 @@ public:
     virtual void SetHeight(int height) = 0;
     bool Transparent() const { return transparent_; }
     virtual void SetTransparent(bool transparent);
-    virtual void LoadFromStream(std::istream& stream) = 0;
-    virtual void SaveToStream(std::ostream& stream) const = 0;
+    virtual void LoadFromStream(TStream& stream) = 0;
+    virtual void SaveToStream(TStream& stream) const = 0;
     void LoadFromFile(const std::string& fileName);
     void SaveToFile(const std::string& fileName) const;
 
@@ -83,8 +84,8 @@ public:
     void SetTransparentColor(TColor color);
 
     void Assign(const TPersistent* source) override;
-    void LoadFromStream(std::istream& stream) override;
-    void SaveToStream(std::ostream& stream) const override; // PNG
+    void LoadFromStream(TStream& stream) override;
+    void SaveToStream(TStream& stream) const override; // BMP; PNG for pf32bit, keeping alpha
     void Draw(TCanvas& canvas, const TRect& rect) override;
 
     struct Impl;

@@ -64,7 +64,7 @@ struct TCanvas::Impl
     QPoint windowOrg;
     int bkMode = OPAQUE;
     TColor bkColor = clWhite;
-    TColor textColor = 0xFF000008;
+    TColor textColor = clWindowText;
     unsigned textAlign = 0;
     std::vector<SavedState> saved;
 

@@ -61,21 +61,18 @@ TColor PaletteSystemColor(int index)
     return FromQColor(palette.color(entry.group, entry.role));
 }
 
-TColor ResolveColor(TColor color)
+void InstallPaletteSystemColors()
 {
-    if ((color & 0xFF000000) == clSystemColor)
-        return PaletteSystemColor(static_cast<int>(color & 0xFF));
-    return color & 0x00FFFFFF;
+    SetSystemColorResolver([](uint8_t index) { return PaletteSystemColor(index); });
 }
 
 QColor ToQColor(TColor color)
 {
-    const TColor rgb = ResolveColor(color);
+    const TColor rgb = ColorToRGB(color) & 0x00FFFFFF;
     return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
 }
 
 TColor FromQColor(const QColor& color)
 {
-    return RGB(static_cast<uint8_t>(color.red()), static_cast<uint8_t>(color.green()),
-               static_cast<uint8_t>(color.blue()));
+    return RGBToColor(color.red(), color.green(), color.blue());
 }

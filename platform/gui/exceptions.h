@@ -1,21 +1,19 @@
 #pragma once
 
+#include "support/errors.h"  // EConvertError
+#include "support/streams.h" // EStreamError, EFOpenError, EFCreateError, EReadError, EWriteError
+
 #include <stdexcept>
 #include <string>
 
-// The exception classes callers of the class-library layer catch by kind.
+// The exception classes callers of the class-library layer catch by kind; the conversion and stream errors
+// are the support library's.
 
 class Exception : public std::runtime_error
 {
 public:
     explicit Exception(const std::string& message) : std::runtime_error(message) {}
     std::string Message() const { return what(); }
-};
-
-class EConvertError : public Exception
-{
-public:
-    using Exception::Exception;
 };
 
 class EListError : public Exception
@@ -40,24 +38,6 @@ class EInvalidOperation : public Exception
 {
 public:
     using Exception::Exception;
-};
-
-class EStreamError : public Exception
-{
-public:
-    using Exception::Exception;
-};
-
-class EFOpenError : public EStreamError
-{
-public:
-    using EStreamError::EStreamError;
-};
-
-class EFCreateError : public EStreamError
-{
-public:
-    using EStreamError::EStreamError;
 };
 
 class EInvalidGraphic : public Exception

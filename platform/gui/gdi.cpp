@@ -10,11 +10,6 @@
 
 namespace {
 
-constexpr TColor SysWindow = 0xFF000005, SysWindowFrame = 0xFF000006, SysWindowText = 0xFF000008,
-                 SysBtnFace = 0xFF00000F, SysBtnShadow = 0xFF000010, SysGrayText = 0xFF000011,
-                 SysBtnText = 0xFF000012, SysBtnHighlight = 0xFF000014, Sys3DDkShadow = 0xFF000015,
-                 Sys3DLight = 0xFF000016;
-
 TCanvas::Impl& State(TCanvas& canvas)
 {
     return canvas.Internal();
@@ -305,24 +300,24 @@ bool DrawEdge(TCanvas& canvas, TRect& rect, unsigned edge, unsigned flags)
         Shrink(r, sides);
     };
     if (flags & (BF_FLAT | BF_MONO)) {
-        const TColor outer = (flags & BF_MONO) ? SysWindowFrame : SysBtnShadow;
-        const TColor inner = (flags & BF_MONO) ? SysWindow : SysBtnFace;
+        const TColor outer = (flags & BF_MONO) ? clWindowFrame : clBtnShadow;
+        const TColor inner = (flags & BF_MONO) ? clWindow : clBtnFace;
         if (edge & BDR_OUTER)
             ring(outer, outer);
         if (edge & BDR_INNER)
             ring(inner, inner);
     } else {
         if (edge & BDR_RAISEDOUTER)
-            ring(Sys3DLight, Sys3DDkShadow);
+            ring(cl3DLight, cl3DDkShadow);
         else if (edge & BDR_SUNKENOUTER)
-            ring(SysBtnShadow, SysBtnHighlight);
+            ring(clBtnShadow, clBtnHighlight);
         if (edge & BDR_RAISEDINNER)
-            ring(SysBtnHighlight, SysBtnShadow);
+            ring(clBtnHighlight, clBtnShadow);
         else if (edge & BDR_SUNKENINNER)
-            ring(Sys3DDkShadow, Sys3DLight);
+            ring(cl3DDkShadow, cl3DLight);
     }
     if ((flags & BF_MIDDLE) && p)
-        FillSolid(p, ToQRect(r), (flags & BF_MONO) ? SysWindow : SysBtnFace);
+        FillSolid(p, ToQRect(r), (flags & BF_MONO) ? clWindow : clBtnFace);
     if (flags & BF_ADJUST)
         rect = r;
     return true;
@@ -348,10 +343,10 @@ bool DrawButtonFrame(TCanvas& canvas, QPainter* p, TRect& rect, unsigned state)
     const int size = std::min({13, rect.Width(), rect.Height()});
     TRect box = Bounds(rect.Left, rect.Top + (rect.Height() - size) / 2, size, size);
     const bool dimmed = state & (DFCS_INACTIVE | DFCS_PUSHED);
-    const TColor glyph = (state & DFCS_INACTIVE) ? SysGrayText : SysWindowText;
+    const TColor glyph = (state & DFCS_INACTIVE) ? clGrayText : clWindowText;
     if (kind == DFCS_BUTTONRADIO) {
-        p->setPen(QPen(ToQColor(SysBtnShadow), 1));
-        p->setBrush(ToQColor(dimmed ? SysBtnFace : SysWindow));
+        p->setPen(QPen(ToQColor(clBtnShadow), 1));
+        p->setBrush(ToQColor(dimmed ? clBtnFace : clWindow));
         p->drawEllipse(ToQRect(box).adjusted(0, 0, -1, -1));
         p->setBrush(Qt::NoBrush);
         if (state & DFCS_CHECKED)
@@ -362,7 +357,7 @@ bool DrawButtonFrame(TCanvas& canvas, QPainter* p, TRect& rect, unsigned state)
     TRect inner = box;
     DrawEdge(canvas, inner, (state & DFCS_FLAT) ? BDR_SUNKENOUTER : EDGE_SUNKEN,
              BF_RECT | BF_ADJUST | ((state & DFCS_FLAT) ? BF_FLAT : 0u));
-    FillSolid(p, ToQRect(inner), dimmed ? SysBtnFace : SysWindow);
+    FillSolid(p, ToQRect(inner), dimmed ? clBtnFace : clWindow);
     if (state & DFCS_CHECKED)
         DrawCheckGlyph(p, inner, ToQColor(glyph));
     return true;
@@ -372,13 +367,13 @@ bool DrawScrollFrame(TCanvas& canvas, QPainter* p, TRect& rect, unsigned state)
 {
     const unsigned kind = state & 0x1F;
     if (kind == DFCS_SCROLLSIZEGRIP) {
-        FillSolid(p, ToQRect(rect), SysBtnFace);
+        FillSolid(p, ToQRect(rect), clBtnFace);
         for (int i = 0; i < 3; ++i) {
             const int offset = 4 * i + 2;
             for (int j = 0; j < rect.Width() - offset; ++j) {
                 FillSolid(p,
                           QRect(rect.Right - 1 - j, rect.Bottom - offset - (rect.Width() - offset - j), 1, 1),
-                          SysBtnHighlight);
+                          clBtnHighlight);
             }
         }
         return true;
@@ -402,10 +397,10 @@ bool DrawScrollFrame(TCanvas& canvas, QPainter* p, TRect& rect, unsigned state)
     }
     if (state & DFCS_INACTIVE) {
         DrawArrowGlyph(p, {glyph.Left + 1, glyph.Top + 1, glyph.Right + 1, glyph.Bottom + 1}, direction,
-                       ToQColor(SysBtnHighlight));
-        DrawArrowGlyph(p, glyph, direction, ToQColor(SysBtnShadow));
+                       ToQColor(clBtnHighlight));
+        DrawArrowGlyph(p, glyph, direction, ToQColor(clBtnShadow));
     } else {
-        DrawArrowGlyph(p, glyph, direction, ToQColor(SysBtnText));
+        DrawArrowGlyph(p, glyph, direction, ToQColor(clBtnText));
     }
     return true;
 }
@@ -431,7 +426,7 @@ bool DrawFrameControl(TCanvas& canvas, TRect& rect, unsigned type, unsigned stat
                  BF_RECT | BF_MIDDLE | BF_ADJUST);
         if (state & DFCS_PUSHED)
             face = {face.Left + 1, face.Top + 1, face.Right + 1, face.Bottom + 1};
-        DrawCrossGlyph(p, face, ToQColor((state & DFCS_INACTIVE) ? SysGrayText : SysBtnText));
+        DrawCrossGlyph(p, face, ToQColor((state & DFCS_INACTIVE) ? clGrayText : clBtnText));
         return true;
     }
     default:
@@ -453,7 +448,7 @@ void GradientFill(TCanvas& canvas, const TRect& rect, TColor from, TColor to, un
     const int steps = horizontal ? rect.Width() : rect.Height();
     if (!p || rect.Width() <= 0 || rect.Height() <= 0)
         return;
-    const TColor a = ResolveColor(from), b = ResolveColor(to);
+    const TColor a = ColorToRGB(from), b = ColorToRGB(to);
     const auto channel = [&](int ca, int cb, int i) {
         return steps == 1 ? ca : ca + static_cast<int>(std::lround(double(cb - ca) * i / (steps - 1)));
     };

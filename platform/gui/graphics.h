@@ -2,6 +2,7 @@
 
 #include "platform/gui/classes.h"
 #include "support/basic_types.h"
+#include "support/system_colors.h"
 
 #include <string>
 
@@ -64,7 +65,7 @@ private:
     std::string name_;
     int height_ = -11;
     TFontStyles style_;
-    TColor color_ = 0xFF000008; // window text
+    TColor color_ = clWindowText;
     TFontPitch pitch_ = fpDefault;
     int orientation_ = 0;
 };

@@ -4,12 +4,12 @@
 #include "platform/gui/canvas_impl.h"
 #include "platform/gui/exceptions.h"
 #include "platform/gui/png_image.h"
+#include "platform/gui/stream_bytes.h"
 #include "support/utf8.h"
 
 #include <QBuffer>
 #include <QImage>
 
-#include <iterator>
 #include <map>
 
 // --- TDecodedImage ------------------------------------------------------------------------------------
@@ -62,9 +62,9 @@ void TDecodedImage::AssignTo(TPersistent* dest) const
     TGraphic::AssignTo(dest);
 }
 
-void TDecodedImage::LoadFromStream(std::istream& stream)
+void TDecodedImage::LoadFromStream(TStream& stream)
 {
-    const std::string bytes{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+    const std::string bytes = ReadToEnd(stream);
     QImage loaded;
     if (!loaded.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()),
                              impl_->format))
@@ -73,14 +73,14 @@ void TDecodedImage::LoadFromStream(std::istream& stream)
     Changed();
 }
 
-void TDecodedImage::SaveToStream(std::ostream& stream) const
+void TDecodedImage::SaveToStream(TStream& stream) const
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!impl_->image.save(&buffer, impl_->format))
         throw EInvalidGraphic(std::string(impl_->format) + " image could not be written");
-    stream.write(bytes.constData(), bytes.size());
+    WriteAll(stream, bytes.toStdString());
 }
 
 void TDecodedImage::Draw(TCanvas& canvas, const TRect& rect)

@@ -22,8 +22,8 @@ public:
     void SetHeight(int) override {}
     void Assign(const TPersistent* source) override;
     void AssignTo(TPersistent* dest) const override;
-    void LoadFromStream(std::istream& stream) override;
-    void SaveToStream(std::ostream& stream) const override;
+    void LoadFromStream(TStream& stream) override;
+    void SaveToStream(TStream& stream) const override;
     void Draw(TCanvas& canvas, const TRect& rect) override;
 
     struct Impl;

@@ -4,12 +4,12 @@
 #include "platform/gui/canvas_impl.h"
 #include "platform/gui/colors.h"
 #include "platform/gui/exceptions.h"
+#include "platform/gui/stream_bytes.h"
 
 #include <png.h>
 
 #include <algorithm>
 #include <iterator>
-#include <sstream>
 
 namespace {
 
@@ -242,9 +242,9 @@ void TPngImage::AssignTo(TPersistent* dest) const
     TGraphic::AssignTo(dest);
 }
 
-void TPngImage::LoadFromStream(std::istream& stream)
+void TPngImage::LoadFromStream(TStream& stream)
 {
-    const std::string bytes{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+    const std::string bytes = ReadToEnd(stream);
     if (bytes.size() < 8 || png_sig_cmp(reinterpret_cast<png_const_bytep>(bytes.data()), 0, 8) != 0)
         throw EInvalidGraphic("Not a PNG image");
     std::string error;
@@ -295,8 +295,8 @@ void TPngImage::LoadFromStream(std::istream& stream)
             };
             loaded.transparentColor_ =
                 h.ColorType == COLOR_GRAYSCALE
-                    ? RGB(sample(color->gray), sample(color->gray), sample(color->gray))
-                    : RGB(sample(color->red), sample(color->green), sample(color->blue));
+                    ? RGBToColor(sample(color->gray), sample(color->gray), sample(color->gray))
+                    : RGBToColor(sample(color->red), sample(color->green), sample(color->blue));
         }
     }
     png_set_strip_16(png);
@@ -332,7 +332,7 @@ void TPngImage::LoadFromStream(std::istream& stream)
     Assign(&loaded);
 }
 
-void TPngImage::SaveToStream(std::ostream& stream) const
+void TPngImage::SaveToStream(TStream& stream) const
 {
     if (Empty())
         throw EInvalidGraphic("Cannot save an empty PNG image");
@@ -388,9 +388,7 @@ void TPngImage::SaveToStream(std::ostream& stream) const
     png_write_image(png, rows.data());
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
-    stream.write(out.data(), static_cast<std::streamsize>(out.size()));
-    if (!stream)
-        throw EStreamError("Stream write error");
+    WriteAll(stream, out);
 }
 
 void TPngImage::ToBitmap(TBitmap& bitmap) const
@@ -415,7 +413,7 @@ void TPngImage::ToBitmap(TBitmap& bitmap) const
             } else {
                 r = g = b = static_cast<uint8_t>(in[x] * grayScale);
             }
-            if (!a && header_.ColorType != COLOR_PALETTE && transparentColor_ == RGB(r, g, b))
+            if (!a && header_.ColorType != COLOR_PALETTE && transparentColor_ == RGBToColor(r, g, b))
                 alpha = 0;
             out[0] = b, out[1] = g, out[2] = r, out[3] = alpha;
         }

@@ -86,8 +86,8 @@ public:
 
     void Assign(const TPersistent* source) override;
     void AssignTo(TPersistent* dest) const override;
-    void LoadFromStream(std::istream& stream) override;
-    void SaveToStream(std::ostream& stream) const override;
+    void LoadFromStream(TStream& stream) override;
+    void SaveToStream(TStream& stream) const override;
     void Draw(TCanvas& canvas, const TRect& rect) override;
 
     // The picture as 32-bit pixels with alpha (B, G, R, A scan lines, not premultiplied).

@@ -1,13 +1,10 @@
 #include "platform/gui/strings.h"
 
 #include "platform/gui/exceptions.h"
+#include "platform/gui/stream_bytes.h"
 #include "support/utf8.h"
 
 #include <algorithm>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 
 namespace {
 
@@ -443,33 +440,25 @@ void TStrings::LoadFromBytes(const std::string& bytes)
     encoding_ = found;
 }
 
-void TStrings::LoadFromStream(std::istream& stream)
+void TStrings::LoadFromStream(TStream& stream)
 {
-    std::string bytes{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-    if (stream.bad())
-        throw EStreamError("Stream read error");
-    LoadFromBytes(bytes);
+    LoadFromBytes(ReadToEnd(stream));
 }
 
 void TStrings::LoadFromFile(const std::string& fileName)
 {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file)
-        throw EFOpenError("Cannot open file \"" + fileName + "\". " + std::strerror(errno));
+    TFileStream file(fileName, fmOpenRead);
     LoadFromStream(file);
 }
 
-void TStrings::SaveToStream(std::ostream& stream) const
+void TStrings::SaveToStream(TStream& stream) const
 {
     SaveToStream(stream, encoding_);
 }
 
-void TStrings::SaveToStream(std::ostream& stream, TTextEncoding encoding) const
+void TStrings::SaveToStream(TStream& stream, TTextEncoding encoding) const
 {
-    const std::string bytes = EncodeText(Text(), encoding);
-    stream.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!stream)
-        throw EStreamError("Stream write error");
+    WriteAll(stream, EncodeText(Text(), encoding));
 }
 
 void TStrings::SaveToFile(const std::string& fileName) const
@@ -479,13 +468,10 @@ void TStrings::SaveToFile(const std::string& fileName) const
 
 void TStrings::SaveToFile(const std::string& fileName, TTextEncoding encoding) const
 {
-    std::ofstream file(fileName, std::ios::binary | std::ios::trunc);
-    if (!file)
-        throw EFCreateError("Cannot create file \"" + fileName + "\". " + std::strerror(errno));
-    SaveToStream(file, encoding);
-    file.close();
-    if (!file)
-        throw EFCreateError("Cannot write file \"" + fileName + "\"");
+    // The text is encoded before the file is opened, so a failing encoder cannot leave it emptied.
+    const std::string bytes = EncodeText(Text(), encoding);
+    TFileStream file(fileName, fmCreate);
+    WriteAll(file, bytes);
 }
 
 // --- TStringList --------------------------------------------------------------------------------------

@@ -2,7 +2,8 @@
 
 #include "platform/gui/classes.h"
 
-#include <iosfwd>
+#include "support/streams.h"
+
 #include <string>
 #include <vector>
 
@@ -90,11 +91,11 @@ public:
     // UTF-8, or Windows-1252 when they are not valid UTF-8. The list stays unchanged when loading fails.
     // Saving without an encoding uses the one the last load found.
     void LoadFromFile(const std::string& fileName);
-    void LoadFromStream(std::istream& stream);
+    void LoadFromStream(TStream& stream);
     void SaveToFile(const std::string& fileName) const;
     void SaveToFile(const std::string& fileName, TTextEncoding encoding) const;
-    void SaveToStream(std::ostream& stream) const;
-    void SaveToStream(std::ostream& stream, TTextEncoding encoding) const;
+    void SaveToStream(TStream& stream) const;
+    void SaveToStream(TStream& stream, TTextEncoding encoding) const;
     TTextEncoding Encoding() const { return encoding_; }
 
 protected:

@@ -61,7 +61,6 @@ constexpr TColor Accent = 0xD77800, AccentDark = 0x995400, HotFace = 0xFBF1E5, P
                  DisabledGlyph = 0xA0A0A0, White = 0xFFFFFF, Track = 0xF0F0F0, Thumb = 0xCDCDCD,
                  ThumbHot = 0xA6A6A6, ThumbPressed = 0x606060, HeaderLine = 0xE5E5E5, ProgressFill = 0x25B006,
                  CloseHot = 0x2311E8;
-constexpr TColor SysBtnFace = 0xFF00000F, SysBtnText = 0xFF000012, SysGrayText = 0xFF000011;
 
 // Most parts number their states normal, hot, pressed, disabled (then further states of their own).
 Look LookOf(int state)
@@ -94,9 +93,9 @@ Colors ButtonColors(Look look)
     case Look::Disabled:
         return {DisabledFace, DisabledBorder};
     case Look::Default:
-        return {ResolveColor(SysBtnFace), Accent};
+        return {ColorToRGB(clBtnFace), Accent};
     default:
-        return {ResolveColor(SysBtnFace), Border};
+        return {ColorToRGB(clBtnFace), Border};
     }
 }
 
@@ -182,7 +181,7 @@ void DrawScrollBarPart(QPainter* p, const TRect& r, int part, int state)
         break;
     }
     case SBP_SIZEBOX:
-        p->fillRect(ToQRect(r), ToQColor(SysBtnFace));
+        p->fillRect(ToQRect(r), ToQColor(clBtnFace));
         break;
     case SBP_GRIPPERHORZ:
     case SBP_GRIPPERVERT:
@@ -231,7 +230,7 @@ bool DrawPart(ThemeClass kind, QPainter* p, int part, int state, const TRect& r)
         else if (part == BP_RADIOBUTTON)
             DrawRadio(p, r, state);
         else if (part == BP_GROUPBOX)
-            Box(p, r, ResolveColor(SysBtnFace), 0xDCDCDC);
+            Box(p, r, ColorToRGB(clBtnFace), 0xDCDCDC);
         else {
             const Colors colors = ButtonColors(state == PBS_DEFAULTED ? Look::Default : LookOf(state));
             Box(p, r, colors.face, colors.border);
@@ -257,7 +256,7 @@ bool DrawPart(ThemeClass kind, QPainter* p, int part, int state, const TRect& r)
         DrawScrollBarPart(p, r, part, state);
         return true;
     case ThemeClass::Tab:
-        Box(p, r, (part == TABP_PANE || state == 3) ? White : ResolveColor(SysBtnFace),
+        Box(p, r, (part == TABP_PANE || state == 3) ? White : ColorToRGB(clBtnFace),
             state == 2 ? Accent : 0xD9D9D9);
         return true;
     case ThemeClass::Toolbar:
@@ -296,7 +295,7 @@ bool DrawPart(ThemeClass kind, QPainter* p, int part, int state, const TRect& r)
         }
         return true;
     case ThemeClass::ExplorerBar:
-        p->fillRect(ToQRect(r), ToQColor(SysBtnFace));
+        p->fillRect(ToQRect(r), ToQColor(clBtnFace));
         return true;
     }
     return false;
@@ -365,7 +364,7 @@ bool DrawThemeBackground(HTHEME theme, TCanvas& canvas, int part, int state, con
 
 TColor GetThemeTextColor(HTHEME, int, int state)
 {
-    return ResolveColor(LookOf(state) == Look::Disabled ? SysGrayText : SysBtnText);
+    return ColorToRGB(LookOf(state) == Look::Disabled ? clGrayText : clBtnText);
 }
 
 bool DrawThemeText(HTHEME theme, TCanvas& canvas, int part, int state, const std::string& text,

@@ -136,21 +136,21 @@ TEST(Canvas, PolygonsAndPolylines)
 TEST(Canvas, PenModesAndFocusRectangleInvert)
 {
     Surface s;
-    s.canvas->Brush()->SetColor(RGB(0x10, 0x20, 0x30));
+    s.canvas->Brush()->SetColor(RGBToColor(0x10, 0x20, 0x30));
     s.canvas->FillRect({0, 0, 40, 40});
     s.canvas->Pen()->SetMode(pmNot);
     s.canvas->MoveTo(0, 3);
     s.canvas->LineTo(10, 3);
-    EXPECT_EQ(s.At(4, 3), RGB(0xEF, 0xDF, 0xCF));
+    EXPECT_EQ(s.At(4, 3), RGBToColor(0xEF, 0xDF, 0xCF));
     s.canvas->MoveTo(0, 3);
     s.canvas->LineTo(10, 3);
-    EXPECT_EQ(s.At(4, 3), RGB(0x10, 0x20, 0x30));
+    EXPECT_EQ(s.At(4, 3), RGBToColor(0x10, 0x20, 0x30));
 
     s.canvas->Pen()->SetMode(pmXor);
-    s.canvas->Pen()->SetColor(RGB(0xFF, 0, 0));
+    s.canvas->Pen()->SetColor(RGBToColor(0xFF, 0, 0));
     s.canvas->MoveTo(0, 5);
     s.canvas->LineTo(10, 5);
-    EXPECT_EQ(s.At(2, 5), RGB(0xEF, 0x20, 0x30));
+    EXPECT_EQ(s.At(2, 5), RGBToColor(0xEF, 0x20, 0x30));
 
     Surface f;
     f.canvas->DrawFocusRect({2, 2, 12, 8});
@@ -189,8 +189,8 @@ TEST(Canvas, StyledPensAndHatchedBrushes)
 TEST(Canvas, PixelsReadAndWrite)
 {
     Surface s(10, 10, pf32bit);
-    s.canvas->SetPixels(3, 4, RGB(1, 2, 3));
-    EXPECT_EQ(s.At(3, 4), RGB(1, 2, 3));
+    s.canvas->SetPixels(3, 4, RGBToColor(1, 2, 3));
+    EXPECT_EQ(s.At(3, 4), RGBToColor(1, 2, 3));
     EXPECT_EQ(s.At(10, 0), clNone);
     EXPECT_EQ(s.bitmap.ScanLine(4)[3 * 4 + 2], 1); // B, G, R, A bytes
     EXPECT_EQ(s.bitmap.ScanLine(4)[3 * 4 + 3], 255);
@@ -309,13 +309,14 @@ TEST(Regions, CombineTestAndMeasure)
 TEST(Canvas, GradientFillHitsBothEndColoursAndTheMiddle)
 {
     Surface s(11, 11);
-    GradientFill(*s.canvas, {0, 0, 11, 5}, RGB(0, 100, 200), RGB(200, 0, 100), GRADIENT_FILL_RECT_H);
-    EXPECT_EQ(s.At(0, 2), RGB(0, 100, 200));
-    EXPECT_EQ(s.At(5, 2), RGB(100, 50, 150));
-    EXPECT_EQ(s.At(10, 4), RGB(200, 0, 100));
+    GradientFill(*s.canvas, {0, 0, 11, 5}, RGBToColor(0, 100, 200), RGBToColor(200, 0, 100),
+                 GRADIENT_FILL_RECT_H);
+    EXPECT_EQ(s.At(0, 2), RGBToColor(0, 100, 200));
+    EXPECT_EQ(s.At(5, 2), RGBToColor(100, 50, 150));
+    EXPECT_EQ(s.At(10, 4), RGBToColor(200, 0, 100));
     GradientFill(*s.canvas, {0, 5, 3, 10}, clBlack, clWhite, GRADIENT_FILL_RECT_V);
     EXPECT_EQ(s.At(1, 5), clBlack);
-    EXPECT_EQ(s.At(1, 7), RGB(128, 128, 128));
+    EXPECT_EQ(s.At(1, 7), RGBToColor(128, 128, 128));
     EXPECT_EQ(s.At(1, 9), clWhite);
     EXPECT_EQ(s.At(1, 10), clWhite); // untouched below
 }
@@ -327,7 +328,7 @@ TEST(Canvas, AlphaBlendArithmetic)
                std::abs(GetBValue(a) - GetBValue(b)) <= 1;
     };
     Surface dest(4, 4);
-    dest.canvas->Brush()->SetColor(RGB(200, 100, 0));
+    dest.canvas->Brush()->SetColor(RGBToColor(200, 100, 0));
     dest.canvas->FillRect({0, 0, 4, 4});
 
     Surface source(2, 1, pf32bit);
@@ -337,36 +338,36 @@ TEST(Canvas, AlphaBlendArithmetic)
     std::copy(std::begin(bytes), std::end(bytes), px);
 
     AlphaBlend(*dest.canvas, 0, 0, 2, 1, *source.canvas, 0, 0, 2, 1, {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA});
-    EXPECT_TRUE(near(dest.At(0, 0), RGB(0, 0, 255)));
+    EXPECT_TRUE(near(dest.At(0, 0), RGBToColor(0, 0, 255)));
     // 128 + 200 * (1 - 128/255) = 228, 100 * 127/255 = 50
-    EXPECT_TRUE(near(dest.At(1, 0), RGB(228, 50, 0))) << std::hex << dest.At(1, 0);
+    EXPECT_TRUE(near(dest.At(1, 0), RGBToColor(228, 50, 0))) << std::hex << dest.At(1, 0);
 
     // A constant alpha of 64 without per-pixel alpha: dest + (src - dest) * 64/255.
     AlphaBlend(*dest.canvas, 0, 1, 2, 1, *source.canvas, 0, 0, 2, 1, {AC_SRC_OVER, 0, 64, 0});
-    EXPECT_TRUE(near(dest.At(0, 1), RGB(150, 75, 64))) << std::hex << dest.At(0, 1);
+    EXPECT_TRUE(near(dest.At(0, 1), RGBToColor(150, 75, 64))) << std::hex << dest.At(0, 1);
 }
 
 TEST(Canvas, BlitsApplyRasterOperations)
 {
     Surface source(4, 1);
-    source.canvas->SetPixels(0, 0, RGB(0xF0, 0x0F, 0xFF));
+    source.canvas->SetPixels(0, 0, RGBToColor(0xF0, 0x0F, 0xFF));
     source.canvas->SetPixels(1, 0, clBlack);
     const struct
     {
         uint32_t rop;
         TColor expected;
     } cases[] = {
-        {SRCCOPY, RGB(0xF0, 0x0F, 0xFF)},
-        {SRCAND, RGB(0x30, 0x0C, 0x33)},
-        {SRCPAINT, RGB(0xF3, 0x3F, 0xFF)},
-        {SRCINVERT, RGB(0xC3, 0x33, 0xCC)},
-        {NOTSRCCOPY, RGB(0x0F, 0xF0, 0x00)},
-        {DSTINVERT, RGB(0xCC, 0xC3, 0xCC)},
+        {SRCCOPY, RGBToColor(0xF0, 0x0F, 0xFF)},
+        {SRCAND, RGBToColor(0x30, 0x0C, 0x33)},
+        {SRCPAINT, RGBToColor(0xF3, 0x3F, 0xFF)},
+        {SRCINVERT, RGBToColor(0xC3, 0x33, 0xCC)},
+        {NOTSRCCOPY, RGBToColor(0x0F, 0xF0, 0x00)},
+        {DSTINVERT, RGBToColor(0xCC, 0xC3, 0xCC)},
         {PATCOPY, clGreen},
     };
     for (const auto& c : cases) {
         Surface dest(4, 1);
-        dest.canvas->Brush()->SetColor(RGB(0x33, 0x3C, 0x33));
+        dest.canvas->Brush()->SetColor(RGBToColor(0x33, 0x3C, 0x33));
         dest.canvas->FillRect({0, 0, 4, 1});
         dest.canvas->Brush()->SetColor(clGreen);
         EXPECT_TRUE(BitBlt(*dest.canvas, 0, 0, 1, 1, *source.canvas, 0, 0, c.rop));
@@ -381,15 +382,15 @@ TEST(Canvas, BlitsApplyRasterOperations)
 
     Surface wide(8, 2);
     wide.canvas->CopyRect({0, 0, 8, 2}, *source.canvas, {0, 0, 4, 1});
-    EXPECT_EQ(wide.At(1, 1), RGB(0xF0, 0x0F, 0xFF));
+    EXPECT_EQ(wide.At(1, 1), RGBToColor(0xF0, 0x0F, 0xFF));
     EXPECT_EQ(wide.At(3, 0), clBlack);
 }
 
 TEST(Canvas, EdgesUseTheThreeDimensionalSystemColours)
 {
-    const TColor light = PaletteSystemColor(22), dark = PaletteSystemColor(21),
-                 highlight = PaletteSystemColor(20), shadow = PaletteSystemColor(16),
-                 face = PaletteSystemColor(15);
+    const TColor light = ColorToRGB(cl3DLight), dark = ColorToRGB(cl3DDkShadow),
+                 highlight = ColorToRGB(clBtnHighlight), shadow = ColorToRGB(clBtnShadow),
+                 face = ColorToRGB(clBtnFace);
     const struct
     {
         unsigned edge;
@@ -421,7 +422,7 @@ TEST(Canvas, EdgesUseTheThreeDimensionalSystemColours)
 
 TEST(Canvas, FrameControlsDrawTheirGlyphs)
 {
-    const TColor face = PaletteSystemColor(15), text = PaletteSystemColor(18);
+    const TColor face = ColorToRGB(clBtnFace), text = ColorToRGB(clBtnText);
     Surface s(17, 17);
     TRect r{0, 0, 17, 17};
     DrawFrameControl(*s.canvas, r, DFC_SCROLL, DFCS_SCROLLDOWN);
@@ -437,9 +438,21 @@ TEST(Canvas, FrameControlsDrawTheirGlyphs)
     Surface check(13, 13);
     TRect box{0, 0, 13, 13};
     DrawFrameControl(*check.canvas, box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED);
-    const TColor window = PaletteSystemColor(5), windowText = PaletteSystemColor(8);
+    const TColor window = ColorToRGB(clWindow), windowText = ColorToRGB(clWindowText);
     EXPECT_EQ(check.At(3, 3), window);
     EXPECT_GT(check.Count(windowText), 15);
+}
+
+TEST(Canvas, SystemColoursComeFromThePaletteOnceInstalled)
+{
+    InstallPaletteSystemColors();
+    EXPECT_EQ(ColorToRGB(clHighlight), PaletteSystemColor(13));
+    Surface s(2, 2);
+    s.canvas->Brush()->SetColor(clBtnFace);
+    s.canvas->FillRect({0, 0, 2, 2});
+    EXPECT_EQ(s.At(1, 1), PaletteSystemColor(15));
+    SetSystemColorResolver({});
+    EXPECT_EQ(ColorToRGB(clBtnFace), ClassicSystemColor(15));
 }
 
 TEST(Fonts, SizeAndHeightAtNinetySixDotsPerInch)

@@ -12,7 +12,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -46,13 +45,13 @@ TEST(Bitmap, FormatsScanLinesAndTransparentDrawing)
 {
     TBitmap bitmap(3, 2, pf24bit);
     EXPECT_EQ(bitmap.Canvas()->Pixels(0, 0), clWhite);
-    bitmap.Canvas()->SetPixels(1, 0, RGB(10, 20, 30));
+    bitmap.Canvas()->SetPixels(1, 0, RGBToColor(10, 20, 30));
     const uint8_t* row = bitmap.ScanLine(0);
     EXPECT_EQ((std::vector<int>{row[3], row[4], row[5]}), (std::vector<int>{30, 20, 10})); // B, G, R
     EXPECT_THROW(bitmap.ScanLine(2), EInvalidGraphic);
 
     bitmap.SetSize(4, 3); // what fits of the old pixels stays
-    EXPECT_EQ(bitmap.Canvas()->Pixels(1, 0), RGB(10, 20, 30));
+    EXPECT_EQ(bitmap.Canvas()->Pixels(1, 0), RGBToColor(10, 20, 30));
     EXPECT_EQ(bitmap.Canvas()->Pixels(3, 2), clWhite);
 
     // Transparent drawing leaves out the colour of the bottom-left pixel.
@@ -82,8 +81,9 @@ TEST(PngImage, PaletteAndTransparencyChunkSurviveAndDraw)
     png.ScanLine(0)[1] = 1;
     EXPECT_EQ(png.TransparencyMode(), ptmBit);
 
-    std::stringstream file;
+    TMemoryStream file;
     png.SaveToStream(file);
+    file.SetPosition(0);
     TPngImage loaded;
     loaded.LoadFromStream(file);
     EXPECT_EQ(loaded.Header().ColorType, COLOR_PALETTE);
@@ -130,7 +130,10 @@ TEST(PngImage, ColourAlphaGammaAndErrors)
     EXPECT_EQ(rgb.Header().ColorType, COLOR_RGBALPHA);
     EXPECT_EQ(rgb.AlphaScanline(0)[0], 255);
 
-    std::stringstream junk("\x89PNG\r\n\x1a\nbroken");
+    TMemoryStream junk;
+    const std::string broken = "\x89PNG\r\n\x1a\nbroken";
+    junk.WriteBuffer(broken.data(), static_cast<int64_t>(broken.size()));
+    junk.SetPosition(0);
     TPngImage kept(COLOR_RGB, 8, 3, 3);
     EXPECT_THROW(kept.LoadFromStream(junk), EInvalidGraphic);
     EXPECT_EQ(kept.Width(), 3);

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -241,7 +240,7 @@ TEST(StringList, FilesDetectByteOrderMarksAndFallBackToWindows1252)
     EXPECT_EQ(Lines(list), V{"keep"});
     EXPECT_THROW(list.SaveToFile((path.parent_path() / "qm_missing" / "x.txt").string()), EFCreateError);
 
-    std::ostringstream out;
+    TMemoryStream out;
     list.SaveToStream(out, TTextEncoding::UTF8);
-    EXPECT_EQ(out.str(), "\xEF\xBB\xBFkeep\r\n");
+    EXPECT_EQ(std::string(out.Bytes().begin(), out.Bytes().end()), "\xEF\xBB\xBFkeep\r\n");
 }

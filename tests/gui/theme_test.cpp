@@ -71,8 +71,8 @@ TEST_F(ThemeTest, PartsDrawTheirStates)
 TEST_F(ThemeTest, TextTakesThePartsColour)
 {
     HTHEME button = OpenThemeData("Button");
-    EXPECT_EQ(GetThemeTextColor(button, BP_PUSHBUTTON, PBS_DISABLED), PaletteSystemColor(17));
-    EXPECT_EQ(GetThemeTextColor(button, BP_PUSHBUTTON, PBS_NORMAL), PaletteSystemColor(18));
+    EXPECT_EQ(GetThemeTextColor(button, BP_PUSHBUTTON, PBS_DISABLED), ColorToRGB(clGrayText));
+    EXPECT_EQ(GetThemeTextColor(button, BP_PUSHBUTTON, PBS_NORMAL), ColorToRGB(clBtnText));
     canvas.Brush()->SetColor(clRed); // the themed text never paints a background
     DrawThemeText(button, canvas, BP_PUSHBUTTON, PBS_NORMAL, "Ok", DT_SINGLELINE, {0, 0, 40, 20});
     EXPECT_EQ(canvas.Pixels(0, 0), clWhite);

@@ -34,18 +34,11 @@ QRegion Everything(TCanvas::Impl& c)
     return QRegion(0, 0, 1 << 24, 1 << 24);
 }
 
-TRegionKind KindOf(const QRegion& region)
-{
-    if (region.isEmpty())
-        return NULLREGION;
-    return region.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
-}
-
 TRegionKind SetClip(TCanvas::Impl& c, const QRegion& region)
 {
     c.clip = region;
     c.ApplyClip();
-    return KindOf(region);
+    return RegionKind(region);
 }
 
 void FillSolid(QPainter* p, const QRect& rect, TColor color)
@@ -208,7 +201,7 @@ TRegionKind GetClipBox(TCanvas& canvas, TRect& box)
         return NULLREGION;
     }
     box = FromQRect(c.ToDevice().inverted().mapRect(visible.boundingRect()));
-    return KindOf(visible);
+    return RegionKind(visible);
 }
 
 int GetClipRgn(TCanvas& canvas, TRegion& region)

@@ -123,11 +123,16 @@ TRegion CreatePolygonRgn(const std::vector<TPoint>& points, TPolyFillMode mode)
     return TRegion::Polygon(points, mode);
 }
 
+TRegionKind RegionKind(const QRegion& region)
+{
+    if (region.isEmpty())
+        return NULLREGION;
+    return region.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
+}
+
 TRegionKind RegionKind(const TRegion& region)
 {
-    if (region.Empty())
-        return NULLREGION;
-    return region.Q().rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
+    return RegionKind(region.Q());
 }
 
 TRegionKind CombineRgn(TRegion& dest, const TRegion& source1, const TRegion& source2, TCombineMode mode)

@@ -74,3 +74,4 @@ TRegionKind OffsetRgn(TRegion& region, int dx, int dy);
 TRegionKind GetRgnBox(const TRegion& region, TRect& box);
 bool EqualRgn(const TRegion& a, const TRegion& b);
 TRegionKind RegionKind(const TRegion& region);
+TRegionKind RegionKind(const QRegion& region);

@@ -205,9 +205,14 @@ QPainter* TCanvas::Impl::BrushPainter()
     return p;
 }
 
+QTransform TCanvas::Impl::ToCanvasDevice() const
+{
+    return QTransform::fromTranslate(-windowOrg.x(), -windowOrg.y());
+}
+
 QTransform TCanvas::Impl::ToDevice() const
 {
-    return QTransform::fromTranslate(-windowOrg.x(), -windowOrg.y()) * base;
+    return ToCanvasDevice() * base;
 }
 
 void TCanvas::Impl::ApplyClip()

@@ -35,6 +35,9 @@ struct TCanvas::Impl
     const QFont& Font();
     QFontMetrics Metrics();
     void ApplyClip();
+    // Logical to the canvas's device pixels, in which clip regions are kept (before the handed-over
+    // painter's own transform), and logical to the painter's device.
+    QTransform ToCanvasDevice() const;
     QTransform ToDevice() const;
 
     struct SavedState

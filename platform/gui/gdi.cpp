@@ -19,7 +19,7 @@ QRegion DeviceRect(TCanvas::Impl& c, int left, int top, int right, int bottom)
 {
     if (right <= left || bottom <= top)
         return QRegion();
-    return QRegion(c.ToDevice().mapRect(QRect(left, top, right - left, bottom - top)));
+    return QRegion(c.ToCanvasDevice().mapRect(QRect(left, top, right - left, bottom - top)));
 }
 
 // The whole surface in device pixels, for clipping that starts from "no clip".
@@ -200,7 +200,7 @@ TRegionKind GetClipBox(TCanvas& canvas, TRect& box)
         box = {};
         return NULLREGION;
     }
-    box = FromQRect(c.ToDevice().inverted().mapRect(visible.boundingRect()));
+    box = FromQRect(c.ToCanvasDevice().inverted().mapRect(visible.boundingRect()));
     return RegionKind(visible);
 }
 

@@ -1,4 +1,5 @@
 #include "platform/gui/bitmap.h"
+#include "platform/gui/canvas_impl.h"
 #include "platform/gui/colors.h"
 #include "platform/gui/gdi.h"
 
@@ -497,4 +498,30 @@ TEST(Fonts, ToolsReportChangesAndCopy)
     pen.SetWidth(2);
     pen.SetMode(pmXor);
     EXPECT_EQ(penChanges, 2);
+}
+
+TEST(Canvas, WrapsAPainterHandedToIt)
+{
+    // A window's paint pass hands over a painter that is already moved and clipped.
+    QImage device(20, 20, QImage::Format_RGB32);
+    device.fill(Qt::white);
+    QPainter painter(&device);
+    painter.translate(5, 5);
+    painter.setClipRect(0, 0, 10, 10);
+    TCanvas canvas;
+    canvas.Internal().Attach(&painter);
+    canvas.Brush()->SetColor(clRed);
+    canvas.FillRect({0, 0, 20, 20});
+    IntersectClipRect(canvas, 0, 0, 4, 4);
+    canvas.Brush()->SetColor(clBlue);
+    canvas.FillRect({0, 0, 20, 20});
+    EXPECT_EQ(canvas.ClipRect(), (TRect{0, 0, 4, 4}));
+    canvas.Internal().Detach();
+    EXPECT_TRUE(painter.hasClipping()); // the painter's own clip is back
+    painter.end();
+    EXPECT_EQ(device.pixelColor(4, 4), QColor(Qt::white));
+    EXPECT_EQ(device.pixelColor(5, 5), QColor(Qt::blue));
+    EXPECT_EQ(device.pixelColor(9, 9), QColor(Qt::red));
+    EXPECT_EQ(device.pixelColor(14, 14), QColor(Qt::red));
+    EXPECT_EQ(device.pixelColor(15, 15), QColor(Qt::white));
 }

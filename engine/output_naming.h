@@ -1,0 +1,65 @@
+#pragma once
+
+#include "engine/encoder_settings.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+// Choosing a conversion's output file: its folder, its extension, and what happens when it exists.
+
+// "mpg" for the MPG page, else "avi"; with a leading "." when bIncludeDot is set.
+std::string GetExt(TOutputFormat format, bool bIncludeDot);
+
+// A file as the file system knows it, whatever the spelling of its name (links, "./", "//").
+struct TFileIdentity
+{
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    friend bool operator==(const TFileIdentity&, const TFileIdentity&) = default;
+};
+
+// The identity of an existing file (links followed); nothing when it cannot be examined.
+std::optional<TFileIdentity> GetFileIdentity(const std::string& fileName);
+
+// The output's name before the existence rules: the input's name with the format's extension, beside the
+// input (outDir empty) or in outDir.
+std::string OutputNameFor(const std::string& input, const std::string& outDir, TOutputFormat format);
+
+enum TOutputDecision
+{
+    odNew,         // no file of that name exists
+    odRenamed,     // a counter was added
+    odOverwritten, // the existing file is written over
+    odSkipped,     // the file is not converted
+    odNoFreeName   // every counter is taken
+};
+
+struct TOutputChoice
+{
+    std::string FileName;
+    TOutputDecision Decision = odNew;
+};
+
+// Applies the existing-output rule (TOutputExistsAction) to an output name. An output that is one of the
+// run's input files, under whatever spelling, always gets a counter, so that no input is written over;
+// with skip it is then skipped.
+TOutputChoice ChooseOutput(const std::string& output, int32_t outputExists,
+                           const std::vector<TFileIdentity>& inputs);
+
+// What a file looked like at one moment, to tell afterwards whether something created or wrote it.
+struct TFileStamp
+{
+    bool Exists = false;
+    TFileIdentity Identity;
+    int64_t Size = 0;
+    int64_t ChangeSec = 0; // status change time: moves with every write and truncation
+    int64_t ChangeNsec = 0;
+    int64_t WriteSec = 0;
+    int64_t WriteNsec = 0;
+    friend bool operator==(const TFileStamp&, const TFileStamp&) = default;
+};
+
+TFileStamp TakeFileStamp(const std::string& fileName);

@@ -1,0 +1,109 @@
+#include "engine/progress_markup.h"
+
+#include "engine/run_host.h"
+
+namespace {
+
+// Blanks, two colons, blanks: between the parts of the status line.
+constexpr std::string_view Separator = "    ::    ";
+
+struct TFolderAndName
+{
+    std::string Folder; // without a trailing "/" (the root stays "/")
+    std::string Name;
+};
+
+TFolderAndName SplitFileName(const std::string& fileName)
+{
+    const size_t slash = fileName.rfind('/');
+    if (slash == std::string::npos)
+        return {"", fileName};
+    return {slash == 0 ? "/" : fileName.substr(0, slash), fileName.substr(slash + 1)};
+}
+
+std::string WithTrailingSlash(const std::string& folder)
+{
+    return folder.empty() || folder.back() == '/' ? folder : folder + "/";
+}
+
+std::string PassBadge(int32_t pass, const TProgressModuleStrings& strings)
+{
+    const std::string_view colors =
+        pass == 1 ? "\"#D63D16\" color=\"#FAD3C9\"" : "\"#2462C8\" color=\"#D5EBFD\"";
+    return "  <font bgcolor=" + std::string(colors) + "><b>  " + strings.Conversion_Pass + " " +
+           std::to_string(pass) + "  </b></font> ";
+}
+
+} // namespace
+
+std::string EscapeMarkup(std::string_view text)
+{
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '\r':
+        case '\n':
+            escaped += ' ';
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string OutputFileMarkup(const std::string& outputFile)
+{
+    const TFolderAndName parts = SplitFileName(outputFile);
+    return "<b><font bgcolor=\"#696969\" color=\"#FFFFFF\"> " + EscapeMarkup(parts.Folder) + " </font> " +
+           EscapeMarkup(parts.Name) + "</b>";
+}
+
+std::string SkippedOutputMarkup(const std::string& outputFile)
+{
+    const TFolderAndName parts = SplitFileName(outputFile);
+    return "<font bgcolor=\"#C0C0C0\">" + EscapeMarkup(WithTrailingSlash(parts.Folder)) + "</font><b>" +
+           EscapeMarkup(parts.Name) + "</b>";
+}
+
+std::string ProgressStatusText(const TEncoderProgress& progress, const TProgressContext& context,
+                               const TProgressModuleStrings& strings)
+{
+    const std::string fileNo = std::to_string(context.FileNo);
+    const std::string fileCount = std::to_string(context.FileCount);
+    if (context.AudioOnly)
+        return strings.ConvertingFile + " " + fileNo + " / " + fileCount;
+
+    std::string text = strings.ConvertingFile + " <b>" + fileNo + "</b> / <b>" + fileCount + "</b>";
+    const bool twoPass = context.TwoPass;
+    if (twoPass)
+        text += PassBadge(context.Pass, strings);
+    text += std::string(Separator) + strings.Conversion_Speed + " " + progress.SpeedText;
+    text += twoPass ? " (" + progress.FpsText + " " + strings.Conversion_FramesPerSecond + ")"
+                    : " ( " + progress.FpsText + " " + strings.Conversion_FramesPerSecond + " )";
+    text += std::string(Separator) + strings.Conversion_Frame + " " + std::to_string(progress.Frame) +
+            " / ~" + std::to_string(context.TotalFrames);
+    text += std::string(Separator) + progress.SizeText;
+    return text;
+}
+
+std::string ProgressCaption(int32_t percent, const TProgressModuleStrings& strings)
+{
+    return strings.lblProgress + " " + std::to_string(percent) + "%";
+}
+
+std::string ProgressTitle(int32_t percent, const TProgressContext& context)
+{
+    return "(" + std::to_string(context.FileNo) + "/" + std::to_string(context.FileCount) + ") " +
+           std::to_string(percent) + " % - " + std::string(AppName);
+}

@@ -10,9 +10,9 @@
 #include <fcntl.h>
 #include <mutex>
 #include <poll.h>
-#include <sys/pidfd.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -220,7 +220,7 @@ TChildProcess::TChildProcess(const TProcessStartInfo& info)
     }
     ::fcntl(FOutputFd, F_SETFL, ::fcntl(FOutputFd, F_GETFL) | O_NONBLOCK);
     ::fcntl(FInputFd, F_SETFL, ::fcntl(FInputFd, F_GETFL) | O_NONBLOCK);
-    FPidFd = ::pidfd_open(FPid, 0);
+    FPidFd = static_cast<int>(::syscall(SYS_pidfd_open, FPid, 0)); // -1 on kernels without it
 }
 
 TChildProcess::~TChildProcess()

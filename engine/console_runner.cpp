@@ -79,7 +79,9 @@ public:
             return false;
         }
         FChild->SignalTerminate();
-        FKillTime = TClock::now() + std::chrono::milliseconds(TChildProcess::DefaultGraceMs);
+        if (!FKillTime) { // asking again must not put the forced end off
+            FKillTime = TClock::now() + std::chrono::milliseconds(TChildProcess::DefaultGraceMs);
+        }
         return true;
     }
 

@@ -214,7 +214,7 @@ TChildProcess::TChildProcess(const TProcessStartInfo& info)
     FInputFd = input[1];
     if (received == static_cast<ssize_t>(sizeof startFailure)) {
         WaitForEnd(-1);
-        CloseOutput();
+        CloseFd(FOutputFd);
         CloseFd(FInputFd);
         throw EOSError(StartFailureText(startFailure, info), startFailure.Error);
     }
@@ -226,14 +226,9 @@ TChildProcess::TChildProcess(const TProcessStartInfo& info)
 TChildProcess::~TChildProcess()
 {
     Terminate();
-    CloseOutput();
+    CloseFd(FOutputFd);
     CloseFd(FInputFd);
     CloseFd(FPidFd);
-}
-
-void TChildProcess::CloseOutput()
-{
-    CloseFd(FOutputFd);
 }
 
 TOutputRead TChildProcess::ReadOutput(char* buffer, size_t size, int timeoutMs)
@@ -259,7 +254,7 @@ TOutputRead TChildProcess::ReadOutput(char* buffer, size_t size, int timeoutMs)
             return {TOutputReadKind::Data, static_cast<size_t>(rest)};
         }
     }
-    CloseOutput();
+    CloseFd(FOutputFd);
     return {TOutputReadKind::End, 0};
 }
 

@@ -23,7 +23,10 @@ TEST(Utf8, InvalidBytesBecomeReplacementCharacters)
 
 TEST(Utf8, CaseMappingCoversNonAscii)
 {
-    EXPECT_EQ(Utf8UpperCase("stra\xC3\x9F" "e \xC3\xA9t\xC3\xA9 \xD0\xB4"), "STRA\xC3\x9F" "E \xC3\x89T\xC3\x89 \xD0\x94");
+    EXPECT_EQ(Utf8UpperCase("stra\xC3\x9F"
+                            "e \xC3\xA9t\xC3\xA9 \xD0\xB4"),
+              "STRA\xC3\x9F"
+              "E \xC3\x89T\xC3\x89 \xD0\x94");
     EXPECT_EQ(AsciiUpperCase("\xC3\xA9t\xC3\xA9"), "\xC3\xA9T\xC3\xA9");
     EXPECT_TRUE(SameTextIgnoreCase("\xC3\x89t\xC3\xA9", "\xC3\xA9T\xC3\x89"));
     EXPECT_LT(CompareTextIgnoreCase("abc", "ABD"), 0);

@@ -1,0 +1,84 @@
+#pragma once
+
+// The state behind a TCanvas; for the layer's own sources only.
+
+#include "platform/gui/canvas.h"
+#include "platform/gui/gdi.h"
+#include "platform/gui/qt_bridge.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
+#include <QTransform>
+
+#include <optional>
+
+struct TCanvas::Impl
+{
+    explicit Impl(TCanvas& owner);
+
+    // Binds the canvas to a painter it does not own (a window being painted); Detach lets go of it.
+    void Attach(QPainter* painter);
+    void Detach();
+    // Binds the canvas to an image it paints on through a painter of its own, begun when first needed.
+    void SetImage(QImage* image);
+    // Ends the canvas's own painter so the image can be replaced or read as a whole.
+    void ReleaseImagePainter();
+
+    // The painter ready for drawing with the canvas state applied, or nullptr without a surface.
+    QPainter* Painter();
+    QPainter* PenPainter();   // composition from the pen mode; nullptr for pmNop
+    QPainter* BrushPainter(); // plain copy
+    QBrush Brush();
+    QPen Pen();
+    const QFont& Font();
+    QFontMetrics Metrics();
+    void ApplyClip();
+    // Logical to the canvas's device pixels, in which clip regions are kept (before the handed-over
+    // painter's own transform), and logical to the painter's device.
+    QTransform ToCanvasDevice() const;
+    QTransform ToDevice() const;
+
+    struct SavedState
+    {
+        std::optional<QRegion> clip;
+        QPoint windowOrg;
+        int bkMode;
+        TColor bkColor;
+        TColor textColor;
+        unsigned textAlign;
+    };
+
+    TCanvas& owner;
+    TFont font;
+    TPen pen;
+    TBrush brush;
+    TPoint penPos;
+    TCopyMode copyMode = cmSrcCopy;
+    bool antialiased = false;
+
+    QPainter* painter = nullptr;
+    std::unique_ptr<QPainter> ownPainter;
+    QImage* image = nullptr;
+    QTransform base;
+    std::optional<QRegion> baseClip;
+    std::optional<QRegion> clip; // device pixels
+    QPoint windowOrg;
+    int bkMode = OPAQUE;
+    TColor bkColor = clWhite;
+    TColor textColor = clWindowText;
+    unsigned textAlign = 0;
+    std::vector<SavedState> saved;
+
+    bool penDirty = true;
+    bool brushDirty = true;
+    bool fontDirty = true;
+    QPen qpen;
+    QBrush qbrush;
+    QFont qfont;
+};
+
+// Draws text at (x, y) as the text-out routines do: aligned by the canvas's text alignment, the background
+// filled per the background mode, rotated by the font orientation.
+void CanvasTextOut(TCanvas::Impl& canvas, int x, int y, const QString& text);

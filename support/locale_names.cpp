@@ -1,0 +1,98 @@
+#include "support/locale_names.h"
+
+#include "support/code_names.h"
+
+namespace {
+
+constexpr TCodeName LanguageNames[] = {
+    {0x0000, "Language Neutral"},
+    {0x0401, "Arabic (Saudi Arabia)"},
+    {0x0402, "Bulgarian (Bulgaria)"},
+    {0x0403, "Catalan (Catalan)"},
+    {0x0404, "Chinese (Traditional, Taiwan)"},
+    {0x0405, "Czech (Czech Republic)"},
+    {0x0406, "Danish (Denmark)"},
+    {0x0407, "German (Germany)"},
+    {0x0408, "Greek (Greece)"},
+    {0x0409, "English (United States)"},
+    {0x040A, "Spanish (Spain, Traditional Sort)"},
+    {0x040B, "Finnish (Finland)"},
+    {0x040C, "French (France)"},
+    {0x040D, "Hebrew (Israel)"},
+    {0x040E, "Hungarian (Hungary)"},
+    {0x040F, "Icelandic (Iceland)"},
+    {0x0410, "Italian (Italy)"},
+    {0x0411, "Japanese (Japan)"},
+    {0x0412, "Korean (Korea)"},
+    {0x0413, "Dutch (Netherlands)"},
+    {0x0414, "Norwegian, Bokmål (Norway)"},
+    {0x0415, "Polish (Poland)"},
+    {0x0416, "Portuguese (Brazil)"},
+    {0x0417, "Romansh (Switzerland)"},
+    {0x0418, "Romanian (Romania)"},
+    {0x0419, "Russian (Russia)"},
+    {0x041A, "Croatian (Croatia)"},
+    {0x041B, "Slovak (Slovakia)"},
+    {0x041C, "Albanian (Albania)"},
+    {0x041D, "Swedish (Sweden)"},
+    {0x041E, "Thai (Thailand)"},
+    {0x041F, "Turkish (Turkey)"},
+    {0x0420, "Urdu (Pakistan)"},
+    {0x0421, "Indonesian (Indonesia)"},
+    {0x0422, "Ukrainian (Ukraine)"},
+    {0x0424, "Slovenian (Slovenia)"},
+    {0x0425, "Estonian (Estonia)"},
+    {0x0426, "Latvian (Latvia)"},
+    {0x0427, "Lithuanian (Lithuania)"},
+    {0x042A, "Vietnamese (Vietnam)"},
+    {0x0804, "Chinese (Simplified, PRC)"},
+    {0x0807, "German (Switzerland)"},
+    {0x0809, "English (United Kingdom)"},
+    {0x080A, "Spanish (Mexico)"},
+    {0x080C, "French (Belgium)"},
+    {0x0810, "Italian (Switzerland)"},
+    {0x0813, "Dutch (Belgium)"},
+    {0x0814, "Norwegian, Nynorsk (Norway)"},
+    {0x0816, "Portuguese (Portugal)"},
+    {0x081A, "Serbian (Latin, Serbia)"},
+    {0x0C0A, "Spanish (Spain, International Sort)"},
+    {0x0C0C, "French (Canada)"},
+    {0x0C1A, "Serbian (Cyrillic, Serbia)"},
+    {0x100C, "French (Switzerland)"},
+};
+
+constexpr TCodeName CodePageNames[] = {
+    {437, "OEM United States"},
+    {850, "OEM Multilingual Latin 1"},
+    {874, "Thai (Windows)"},
+    {932, "Japanese (Shift-JIS)"},
+    {936, "Chinese Simplified (GBK)"},
+    {949, "Korean (Unified Hangul Code)"},
+    {950, "Chinese Traditional (Big5)"},
+    {1250, "Central European (Windows)"},
+    {1251, "Cyrillic (Windows)"},
+    {1252, "Western European (Windows)"},
+    {1253, "Greek (Windows)"},
+    {1254, "Turkish (Windows)"},
+    {1255, "Hebrew (Windows)"},
+    {1256, "Arabic (Windows)"},
+    {1257, "Baltic (Windows)"},
+    {1258, "Vietnamese (Windows)"},
+    {20127, "US-ASCII"},
+    {28591, "Western European (ISO 8859-1)"},
+    {65001, "Unicode (UTF-8)"},
+};
+
+} // namespace
+
+std::string LanguageName(uint16_t languageId)
+{
+    const char* name = FindCodeName(LanguageNames, languageId);
+    return name ? name : "Unknown language";
+}
+
+std::string CodePageName(uint16_t codePage)
+{
+    const char* name = FindCodeName(CodePageNames, codePage);
+    return name ? name : "";
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+// Tiny media files generated with ffmpeg once per test program, in a temporary folder removed at exit.
+// Any engine test may use them; generation fails the test that asks when ffmpeg is missing.
+namespace test_media {
+
+std::string FFmpegPath();
+// The MediaInfo library as the program loads it when no path is configured.
+std::string MediaInfoLibrary();
+
+// 1 s of 64x48 video at 25 fps (mpeg4) with three mono mp2 audio streams tagged eng, ger and fre (mkv).
+std::string VideoWithThreeAudio();
+// 1 s of AAC audio only (m4a).
+std::string AudioOnly();
+// 1 s of 33x17 video at 10 fps (H.264 4:4:4) without audio (mp4).
+std::string OddDimensions();
+// 1 s of 64x48 interlaced MPEG-2 video at 25 fps with one mp2 audio stream (mpeg transport stream).
+std::string Interlaced();
+// VideoWithThreeAudio() under a name beginning with "-" and holding non-ASCII characters.
+std::string AwkwardName();
+
+// The folder the files live in (for tests that write files of their own).
+std::string Folder();
+
+} // namespace test_media

@@ -16,11 +16,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// glibc 2.36 declares pidfd_open without C linkage for C++.
-extern "C" {
-#include <sys/pidfd.h>
-}
-
 extern char** environ;
 
 namespace {

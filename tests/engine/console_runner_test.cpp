@@ -1,6 +1,6 @@
 #include "engine/console_runner.h"
 #include "platform/system/os_error.h"
-#include "platform_system/temp_folder.h"
+#include "support/scratch_folder.h"
 #include "support/utf8.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +45,7 @@ TRunResult RunShell(const std::string& script, TConsoleObserver observer = {})
 // The child prints exactly these bytes.
 TRunResult RunPrinting(const std::string& bytes)
 {
-    TTempFolder folder;
+    ScratchFolder folder;
     return RunShell("cat '" + folder.Write("output.bin", bytes) + "'");
 }
 
@@ -137,7 +137,7 @@ TEST(ConsoleRunner, WorksInTheExecutableFolderUnlessToldOtherwise)
     RunConsoleApp("/bin/pwd", "", &list, nullptr, "");
     EXPECT_EQ(list.front(), std::filesystem::path(executable).parent_path().string());
 
-    TTempFolder folder;
+    ScratchFolder folder;
     list.clear();
     RunConsoleApp("/bin/pwd", "", &list, nullptr, folder.Path());
     EXPECT_EQ(list.front(), std::filesystem::canonical(folder.Path()).string());
@@ -232,7 +232,7 @@ TEST(ConsoleRunner, ObserverMayEmptyTheListWhileLinesComeIn)
     TLines list;
     TConsoleObserver observer;
     observer.OnLine = [&](int, const std::string&) { list.clear(); };
-    TTempFolder folder;
+    ScratchFolder folder;
     RunConsoleApp("/bin/cat", {folder.Write("out", "a\nframe=1\rframe=2\r")}, &list, &observer, "");
     EXPECT_TRUE(list.empty());
     observer.OnLine = [&](int, const std::string& line) {

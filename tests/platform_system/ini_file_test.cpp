@@ -1,17 +1,24 @@
 #include "platform/system/ini_file.h"
 #include "platform/system/mem_ini_file.h"
-#include "platform_system/temp_folder.h"
+#include "support/scratch_folder.h"
 #include "support/utf8.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fstream>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
+
+std::string FileBytes(const std::string& name)
+{
+    std::ifstream in(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 const std::string SampleIni = "; settings\n"
                               "Orphan=before any section\n"
@@ -34,7 +41,7 @@ const std::string SampleIni = "; settings\n"
 
 TEST(IniFile, ReadsValuesByTheProfileRulesAndTheMemoryReaderAsStored)
 {
-    TTempFolder folder;
+    ScratchFolder folder;
     const std::string name = folder.Write("a.ini", SampleIni);
     const TIniFile ini(name);
     const TMemIniFile mem(name);
@@ -70,7 +77,7 @@ TEST(IniFile, ReadsValuesByTheProfileRulesAndTheMemoryReaderAsStored)
 
 TEST(IniFile, ListsSectionsAndKeysOnceInFileOrder)
 {
-    TTempFolder folder;
+    ScratchFolder folder;
     const std::string name = folder.Write("a.ini", SampleIni);
     for (const TCustomIniFile* ini : {static_cast<TCustomIniFile*>(new TIniFile(name)),
                                       static_cast<TCustomIniFile*>(new TMemIniFile(name))}) {
@@ -89,17 +96,17 @@ TEST(IniFile, ListsSectionsAndKeysOnceInFileOrder)
 
 TEST(IniFile, MissingFileGivesDefaults)
 {
-    TTempFolder folder;
-    const TIniFile ini(folder.File("none.ini"));
+    ScratchFolder folder;
+    const TIniFile ini(folder / "none.ini");
     EXPECT_EQ(ini.ReadString("Main", "Key", "dflt"), "dflt");
     EXPECT_EQ(ini.ReadInteger("Main", "Key", 7), 7);
     EXPECT_TRUE(ini.ReadSections().empty());
-    EXPECT_EQ(TMemIniFile(folder.File("none.ini")).ReadString("Main", "Key", "dflt"), "dflt");
+    EXPECT_EQ(TMemIniFile(folder / "none.ini").ReadString("Main", "Key", "dflt"), "dflt");
 }
 
 TEST(IniFile, ValuesReadAtMost2047Characters)
 {
-    TTempFolder folder;
+    ScratchFolder folder;
     std::string longValue;
     for (int i = 0; i < 3000; ++i) {
         longValue += "\xC3\xA9"; // é
@@ -140,7 +147,7 @@ TEST(IniFile, TypedReadsFollowThePlatformConversions)
         {"' 5'", 5, true},
         {"1.5", -99, true},
     };
-    TTempFolder folder;
+    ScratchFolder folder;
     std::string text = "[I]\n";
     for (size_t i = 0; i < std::size(integers); ++i) {
         text += "K" + std::to_string(i) + "=" + integers[i].Text + "\n";
@@ -172,7 +179,7 @@ TEST(IniFile, TypedReadsFollowThePlatformConversions)
 
 TEST(IniFile, WritesChangeOnlyTheirLineAndKeepEverythingElse)
 {
-    TTempFolder folder;
+    ScratchFolder folder;
     const std::string name = folder.Write("a.ini", "\xEF\xBB\xBF; keep me\r\n"
                                                    "[Main]\r\n"
                                                    "Unknown = hand written\r\n"
@@ -186,38 +193,38 @@ TEST(IniFile, WritesChangeOnlyTheirLineAndKeepEverythingElse)
     ini.WriteBool("Main", "Maximized", true);
     ini.WriteFloat("Progress", "Ratio", 0.25);
     ini.WriteString("progress", "Name", "x");
-    EXPECT_EQ(folder.Read("a.ini"), "\xEF\xBB\xBF; keep me\r\n"
-                                    "[Main]\r\n"
-                                    "Unknown = hand written\r\n"
-                                    "width=800\r\n"
-                                    "Maximized=1\r\n"
-                                    "\r\n"
-                                    "; about Other\r\n"
-                                    "[Other]\r\n"
-                                    "X=1\r\n"
-                                    "\r\n"
-                                    "[Progress]\r\n"
-                                    "Ratio=0.25\r\n"
-                                    "Name=x\r\n");
+    EXPECT_EQ(FileBytes(folder / "a.ini"), "\xEF\xBB\xBF; keep me\r\n"
+                                           "[Main]\r\n"
+                                           "Unknown = hand written\r\n"
+                                           "width=800\r\n"
+                                           "Maximized=1\r\n"
+                                           "\r\n"
+                                           "; about Other\r\n"
+                                           "[Other]\r\n"
+                                           "X=1\r\n"
+                                           "\r\n"
+                                           "[Progress]\r\n"
+                                           "Ratio=0.25\r\n"
+                                           "Name=x\r\n");
 
     ini.DeleteKey("main", "UNKNOWN");
     ini.EraseSection("other");
-    EXPECT_EQ(folder.Read("a.ini"), "\xEF\xBB\xBF; keep me\r\n"
-                                    "[Main]\r\n"
-                                    "width=800\r\n"
-                                    "Maximized=1\r\n"
-                                    "\r\n"
-                                    "; about Other\r\n"
-                                    "[Progress]\r\n"
-                                    "Ratio=0.25\r\n"
-                                    "Name=x\r\n");
+    EXPECT_EQ(FileBytes(folder / "a.ini"), "\xEF\xBB\xBF; keep me\r\n"
+                                           "[Main]\r\n"
+                                           "width=800\r\n"
+                                           "Maximized=1\r\n"
+                                           "\r\n"
+                                           "; about Other\r\n"
+                                           "[Progress]\r\n"
+                                           "Ratio=0.25\r\n"
+                                           "Name=x\r\n");
     EXPECT_EQ(ini.ReadFloat("Progress", "Ratio", 0), 0.25);
 }
 
 TEST(IniFile, ValuesReadBackAsWritten)
 {
-    TTempFolder folder;
-    TIniFile ini(folder.File("new.ini"));
+    ScratchFolder folder;
+    TIniFile ini(folder / "new.ini");
     const std::string values[] = {"plain",
                                   "  padded ",
                                   "\"quoted\"",
@@ -235,7 +242,7 @@ TEST(IniFile, ValuesReadBackAsWritten)
 
 TEST(IniFile, BadWritesThrowAndLeaveTheFileAlone)
 {
-    TTempFolder folder;
+    ScratchFolder folder;
     const std::string name = folder.Write("a.ini", "[S]\nK=1\n");
     TIniFile ini(name);
     EXPECT_THROW(ini.WriteString("S", "K", "two\nlines"), EIniFileError);
@@ -244,10 +251,10 @@ TEST(IniFile, BadWritesThrowAndLeaveTheFileAlone)
     EXPECT_THROW(ini.WriteString("S", "", "1"), EIniFileError);
     EXPECT_THROW(ini.WriteString("S]", "K", "1"), EIniFileError);
     EXPECT_THROW(ini.WriteFloat("S", "K", 1.0 / 0.0), EIniFileError);
-    EXPECT_EQ(folder.Read("a.ini"), "[S]\nK=1\n");
+    EXPECT_EQ(FileBytes(folder / "a.ini"), "[S]\nK=1\n");
 
-    TIniFile inMissingFolder(folder.File("missing/a.ini"));
-    TIniFile belowAFile(folder.File("a.ini/b.ini"));
+    TIniFile inMissingFolder(folder / "missing/a.ini");
+    TIniFile belowAFile(folder / "a.ini/b.ini");
     EXPECT_THROW(inMissingFolder.WriteString("S", "K", "1"), EIniFileError);
     EXPECT_THROW(belowAFile.WriteString("S", "K", "1"), EIniFileError);
     inMissingFolder.EraseSection("S"); // nothing to change, so nothing to fail
@@ -255,18 +262,18 @@ TEST(IniFile, BadWritesThrowAndLeaveTheFileAlone)
 
 TEST(IniFile, ReplacingKeepsModeAndLinksAndLeavesNoTemporaryFile)
 {
-    TTempFolder folder;
+    ScratchFolder folder;
     const std::string target = folder.Write("target.ini", "[S]\nK=1\n");
     ::chmod(target.c_str(), 0640);
-    ::symlink(target.c_str(), folder.File("link.ini").c_str());
-    TIniFile(folder.File("link.ini")).WriteString("S", "K", "2");
+    folder.Link(target, "link.ini");
+    TIniFile(folder / "link.ini").WriteString("S", "K", "2");
 
     struct stat info;
-    ASSERT_EQ(::lstat(folder.File("link.ini").c_str(), &info), 0);
+    ASSERT_EQ(::lstat((folder / "link.ini").c_str(), &info), 0);
     EXPECT_TRUE(S_ISLNK(info.st_mode));
     ASSERT_EQ(::stat(target.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
-    EXPECT_EQ(folder.Read("target.ini"), "[S]\nK=2\n");
+    EXPECT_EQ(FileBytes(folder / "target.ini"), "[S]\nK=2\n");
     size_t entries = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
         ++entries;
@@ -278,8 +285,8 @@ TEST(IniFile, ReplacingKeepsModeAndLinksAndLeavesNoTemporaryFile)
 // complete, old or new, never cut short.
 TEST(IniFile, ReadersNeverSeeAHalfWrittenFile)
 {
-    TTempFolder folder;
-    const std::string name = folder.File("busy.ini");
+    ScratchFolder folder;
+    const std::string name = folder / "busy.ini";
     std::string text = "[S]\n";
     for (int i = 0; i < 2000; ++i) {
         text += "Key" + std::to_string(i) + "=some value to make the file long enough\n";
@@ -310,12 +317,12 @@ TEST(IniFile, ReadersNeverSeeAHalfWrittenFile)
         ~TWriterGuard() { Stop(); }
     } writerGuard{writer};
     for (int look = 0; look < 300; ++look) {
-        const std::string seen = folder.Read("busy.ini");
+        const std::string seen = FileBytes(folder / "busy.ini");
         ASSERT_TRUE(seen.ends_with("Last=0\n") || seen.ends_with("Last=1\n")) << "look " << look;
         ASSERT_EQ(seen.size(), text.size());
     }
     writerGuard.Stop(); // dies in the middle of whatever write it was doing
-    const std::string afterDeath = folder.Read("busy.ini");
+    const std::string afterDeath = FileBytes(folder / "busy.ini");
     EXPECT_TRUE(afterDeath.ends_with("Last=0\n") || afterDeath.ends_with("Last=1\n"));
 }
 
@@ -332,7 +339,7 @@ TEST(MemIniFile, DetectsTheEncoding)
         {"UTF-16 LE", std::string("\xFF\xFE[\0S\0]\0\n\0K\0=\0\xE9\0\xAC\x20\x3C\xD8\xAC\xDF\n\0", 24)},
         {"UTF-16 BE", std::string("\xFE\xFF\0[\0S\0]\0\n\0K\0=\0\xE9\x20\xAC\xD8\x3C\xDF\xAC\0\n", 24)},
     };
-    TTempFolder folder;
+    ScratchFolder folder;
     for (const auto& file : files) {
         SCOPED_TRACE(file.Name);
         EXPECT_EQ(TMemIniFile(folder.Write("a.ini", file.Bytes)).ReadString("s", "k", ""), expected);
@@ -341,13 +348,13 @@ TEST(MemIniFile, DetectsTheEncoding)
 
 TEST(MemIniFile, FallsBackToWindows1252WhenNotUtf8)
 {
-    TTempFolder folder;
+    ScratchFolder folder;
     const std::string name = folder.Write("a.ini", "[S]\nName=Caf\xE9 \x80\nOther=x\n");
     EXPECT_EQ(TMemIniFile(name).ReadString("S", "Name", ""), "Caf\xC3\xA9 \xE2\x82\xAC");
 
     // A profile write turns such a file into UTF-8 without losing its other text.
     TIniFile(name).WriteString("S", "Other", "y");
-    EXPECT_EQ(folder.Read("a.ini"), "[S]\nName=Caf\xC3\xA9 \xE2\x82\xAC\nOther=y\n");
+    EXPECT_EQ(FileBytes(folder / "a.ini"), "[S]\nName=Caf\xC3\xA9 \xE2\x82\xAC\nOther=y\n");
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "platform/system/os_error.h"
 #include "platform/system/process.h"
-#include "platform_system/temp_folder.h"
+#include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -98,7 +98,7 @@ TEST(ChildProcess, ReportsExitCodesAndSignalsAndIsReaped)
 
 TEST(ChildProcess, MergesOutputsTakesInputAndUsesTheWorkingFolder)
 {
-    TTempFolder folder;
+    ScratchFolder folder;
     TChildProcess child(Shell("read line; echo \"out:$line\"; echo err >&2; pwd", folder.Path()));
     EXPECT_TRUE(child.WriteInput("hello\n"));
     const std::string canonical = std::filesystem::canonical(folder.Path()).string();
@@ -107,7 +107,7 @@ TEST(ChildProcess, MergesOutputsTakesInputAndUsesTheWorkingFolder)
 
 TEST(ChildProcess, StartFailuresRaiseTheSystemError)
 {
-    TTempFolder folder;
+    ScratchFolder folder;
     const std::string notExecutable = folder.Write("data.txt", "x");
     struct
     {
@@ -118,7 +118,7 @@ TEST(ChildProcess, StartFailuresRaiseTheSystemError)
         {{"/nonexistent/program", {}, ""}, ENOENT, "/nonexistent/program"},
         {{"no-such-program-on-the-path", {}, ""}, ENOENT, "no-such-program-on-the-path"},
         {{notExecutable, {}, ""}, EACCES, "data.txt"},
-        {{"/bin/sh", {"-c", "exit 0"}, folder.File("missing")}, ENOENT, "working folder"},
+        {{"/bin/sh", {"-c", "exit 0"}, folder / "missing"}, ENOENT, "working folder"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Names);

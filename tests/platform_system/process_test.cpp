@@ -150,7 +150,7 @@ TEST(ChildProcess, WritingToAChildThatClosedItsInputFailsWithoutKillingUs)
 TEST(ChildProcess, TerminateReachesTheGroupAndForcesAStubbornChild)
 {
     TSubreaperGuard subreaper;
-    TChildProcess child(Shell("sleep 30 & echo $!; trap '' TERM; while :; do sleep 0.1; done"));
+    TChildProcess child(Shell("trap '' TERM; sleep 30 & echo $!; while :; do sleep 0.1; done"));
     std::string output;
     char buffer[64];
     while (output.find('\n') == std::string::npos) {
@@ -161,9 +161,16 @@ TEST(ChildProcess, TerminateReachesTheGroupAndForcesAStubbornChild)
     const int grandchild = std::stoi(output);
     child.Terminate(300);
     EXPECT_EQ(child.TermSignal(), SIGKILL); // it ignored SIGTERM
-    // The shell may have reaped it already; otherwise it came to us.
-    ::waitpid(grandchild, nullptr, WNOHANG);
-    EXPECT_TRUE(::kill(grandchild, 0) == -1 && errno == ESRCH) << "the grandchild survived";
+    // The group's SIGKILL is delivered to the grandchild asynchronously; it then comes to us (the
+    // subreaper) unless the shell reaped it first. Allow the kernel a moment before calling it a survivor.
+    bool gone = false;
+    for (int attempt = 0; attempt < 200 && !gone; ++attempt) {
+        ::waitpid(grandchild, nullptr, WNOHANG);
+        gone = ::kill(grandchild, 0) == -1 && errno == ESRCH;
+        if (!gone)
+            ::usleep(10000);
+    }
+    EXPECT_TRUE(gone) << "the grandchild survived";
 }
 
 TEST(ChildProcess, OutputEndsWithTheChildEvenWhenAGrandchildHoldsThePipe)

@@ -1,0 +1,96 @@
+#include "engine/output_naming.h"
+#include "engine/run_options.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <stdlib.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class OutputNaming : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "qm_naming_XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        Dir = pattern;
+    }
+    void TearDown() override { fs::remove_all(Dir); }
+
+    std::string Make(const std::string& name)
+    {
+        std::ofstream(Dir + "/" + name) << "data";
+        return Dir + "/" + name;
+    }
+
+    std::string Dir;
+};
+
+} // namespace
+
+TEST_F(OutputNaming, NameAndExtension)
+{
+    EXPECT_EQ(GetExt(ofAvi, true), ".avi");
+    EXPECT_EQ(GetExt(ofMpg, false), "mpg");
+    EXPECT_EQ(OutputNameFor("/in/film.part.mkv", "", ofAvi), "/in/film.part.avi");
+    EXPECT_EQ(OutputNameFor("/in/film", "/out/.", ofMpg), "/out/film.mpg");
+    EXPECT_EQ(OutputNameFor("/in/.hidden", "/out/", ofAvi), "/out/.hidden.avi");
+    EXPECT_EQ(OutputNameFor("/film.mkv", "", ofAvi), "/film.avi");
+    EXPECT_EQ(OutputNameFor("/in/film.mkv", "/", ofAvi), "/film.avi");
+    // A relative output folder counts from the program's folder.
+    EXPECT_EQ(AbsolutePathIn("out", "/opt/qm"), "/opt/qm/out");
+}
+
+TEST_F(OutputNaming, ExistingOutputRules)
+{
+    const std::string input = Make("film.avi");
+    const std::string other = Make("other.avi");
+    ASSERT_EQ(::symlink(input.c_str(), (Dir + "/link.avi").c_str()), 0);
+    ASSERT_EQ(::link(input.c_str(), (Dir + "/hard.avi").c_str()), 0);
+    const std::vector<TFileIdentity> inputs = {*GetFileIdentity(input)};
+
+    struct Case
+    {
+        std::string output;
+        int32_t rule;
+        std::string expectedName;
+        TOutputDecision expected;
+    };
+    const Case cases[] = {
+        {Dir + "/new.avi", oeOverwrite, Dir + "/new.avi", odNew},
+        {other, oeRename, Dir + "/other_001.avi", odRenamed},
+        {other, oeOverwrite, other, odOverwritten},
+        {other, oeSkip, other, odSkipped},
+        // The input itself under any spelling: never written over.
+        {input, oeOverwrite, Dir + "/film_001.avi", odRenamed},
+        {Dir + "/./film.avi", oeOverwrite, Dir + "/./film_001.avi", odRenamed},
+        {Dir + "//film.avi", oeOverwrite, Dir + "//film_001.avi", odRenamed},
+        {Dir + "/link.avi", oeOverwrite, Dir + "/link_001.avi", odRenamed},
+        {Dir + "/hard.avi", oeOverwrite, Dir + "/hard_001.avi", odRenamed},
+        {input, oeSkip, Dir + "/film_001.avi", odSkipped},
+    };
+    for (const Case& c : cases) {
+        const TOutputChoice choice = ChooseOutput(c.output, c.rule, inputs);
+        EXPECT_EQ(choice.FileName, c.expectedName) << c.output << " rule " << c.rule;
+        EXPECT_EQ(choice.Decision, c.expected) << c.output << " rule " << c.rule;
+    }
+}
+
+TEST_F(OutputNaming, FileStampSeesCreationAndWritesOnly)
+{
+    const std::string name = Dir + "/out.avi";
+    const TFileStamp missing = TakeFileStamp(name);
+    EXPECT_FALSE(missing.Exists);
+    Make("out.avi");
+    const TFileStamp created = TakeFileStamp(name);
+    EXPECT_NE(created, missing);
+    EXPECT_EQ(TakeFileStamp(name), created); // reading changes nothing
+    std::ofstream(name, std::ios::trunc).close();
+    EXPECT_NE(TakeFileStamp(name), created);
+}

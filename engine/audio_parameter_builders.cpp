@@ -146,8 +146,8 @@ void TParameterBuilders::AddAudioChannels(TParamList& params) const
     }
     // These encoders take at most two channels: a richer track is mixed down.
     const int32_t codec = Settings.Audio.Codec;
-    const bool stereoOnly =
-        codec == AudioCodecMp3 || codec == AudioCodecMp2 || codec == AudioCodecWma1 || codec == AudioCodecWma2;
+    const bool stereoOnly = codec == AudioCodecMp3 || codec == AudioCodecMp2 || codec == AudioCodecWma1 ||
+                            codec == AudioCodecWma2;
     const int32_t track = ChosenAudioTrack();
     const TAudioStreamInfo& audio = Media.AudioStreams[track > 0 ? track - 1 : 0];
     if (stereoOnly && Media.NumberOfAudioStreams > 0 && audio.Channels > 2)

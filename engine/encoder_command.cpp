@@ -134,10 +134,10 @@ TEncoderCommand BuildEncoderCommand(const std::string& encoderPath, const Encode
     params.AudioParams = Accepted(builders.GetAudioParamsStr(), command);
     command.FasterPreset = builders.UsesFasterPreset();
 
-    const std::vector<int32_t> passNumbers = builders.IsTwoPass() ? std::vector<int32_t>{1, 2}
-                                                                   : std::vector<int32_t>{0};
+    const std::vector<int32_t> passNumbers =
+        builders.IsTwoPass() ? std::vector<int32_t>{1, 2} : std::vector<int32_t>{0};
     for (const int32_t passNo : passNumbers)
-        command.Passes.push_back(
-            {passNo, PassArguments(command, passNo, SafeFileArgument(inputFile), SafeFileArgument(outputFile))});
+        command.Passes.push_back({passNo, PassArguments(command, passNo, SafeFileArgument(inputFile),
+                                                        SafeFileArgument(outputFile))});
     return command;
 }

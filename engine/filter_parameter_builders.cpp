@@ -68,7 +68,8 @@ std::string TParameterBuilders::GetFilterChain() const
         int32_t width = 0;
         int32_t height = 0;
         GetTargetSize(width, height);
-        filters.push_back("scale=" + IntToString(RaisedToEven(width)) + ":" + IntToString(RaisedToEven(height)));
+        filters.push_back("scale=" + IntToString(RaisedToEven(width)) + ":" +
+                          IntToString(RaisedToEven(height)));
     }
     if (const std::string hue = GetHueParams(); !hue.empty())
         filters.push_back("hue=" + hue);
@@ -77,7 +78,8 @@ std::string TParameterBuilders::GetFilterChain() const
     if (Enabled.chFlipVertical && adv.FlipVertical)
         filters.push_back("vflip");
     if (Enabled.chConvertColors && adv.ConvertColors)
-        filters.push_back(adv.ConvertColorsValue == ItemIndex::ConvertColorsSepia ? SepiaMixer : GrayscaleMixer);
+        filters.push_back(adv.ConvertColorsValue == ItemIndex::ConvertColorsSepia ? SepiaMixer
+                                                                                  : GrayscaleMixer);
     if (Enabled.chNegative && adv.Negative)
         filters.push_back("negate");
     if (const std::string rotate = GetRotateFilter(); !rotate.empty())
@@ -128,7 +130,8 @@ std::string TParameterBuilders::GetRotateFilter() const
 std::string TParameterBuilders::GetAspectFilter() const
 {
     const ComboText& aspect = Settings.Avi.Aspect;
-    if (IsMpg() || Settings.Avi.Codec >= ItemIndex::AviCodecHuffYUV || !Enabled.cbAviVideoAspect || aspect.Auto)
+    if (IsMpg() || Settings.Avi.Codec >= ItemIndex::AviCodecHuffYUV || !Enabled.cbAviVideoAspect ||
+        aspect.Auto)
         return "";
     std::string ratio = RemoveAll(UpperTrim(aspect.Text), " ", false);
     ratio = ReplaceFirst(ratio, ":", "/", false);

@@ -34,8 +34,7 @@ TParameterBuilders::TParameterBuilders(const EncoderSettings& settings, const TV
                                        TBuilderEnvironment environment)
     : Settings(settings), Media(media), Environment(std::move(environment)),
       Enabled(GetSettingsEnabling(settings))
-{
-}
+{}
 
 TParamList TParameterBuilders::GetAdditionalParamsStr() const
 {
@@ -89,7 +88,8 @@ int32_t TParameterBuilders::RaisedToEven(int32_t value)
     return value % 2 != 0 ? value + 1 : value;
 }
 
-TBuiltParams TParameterBuilders::Refuse(std::string TMainModuleStrings::*warning, const std::string& value) const
+TBuiltParams TParameterBuilders::Refuse(std::string TMainModuleStrings::*warning,
+                                        const std::string& value) const
 {
     TBuiltParams refusal;
     refusal.Refused = true;

@@ -72,13 +72,15 @@ TBuiltParams TParameterBuilders::GetVideoParamsStr() const
         if (codec < ItemIndex::AviCodecHuffYUV && Enabled.cbAviVideoBitrate &&
             !AddVideoBitrate(Settings.Avi.Bitrate, AviMaxBitsPerPixel, result))
             return result;
-        if (Enabled.cbAviVideoFPS && !AddFrameRate(Settings.Avi.FPS, codec != ItemIndex::AviCodecCopy, result))
+        if (Enabled.cbAviVideoFPS &&
+            !AddFrameRate(Settings.Avi.FPS, codec != ItemIndex::AviCodecCopy, result))
             return result;
     }
 
     // The encoders want even picture sizes: an odd source is scaled by one pixel.
     const TVideoStreamInfo& video = Media.VideoStreams[0];
-    if (EffectiveResolution() == ItemIndex::ResolutionAuto && (video.Width % 2 != 0 || video.Height % 2 != 0)) {
+    if (EffectiveResolution() == ItemIndex::ResolutionAuto &&
+        (video.Width % 2 != 0 || video.Height % 2 != 0)) {
         result.Params.push_back("-s");
         result.Params.push_back(IntToString(RaisedToEven(video.Width)) + "x" +
                                 IntToString(RaisedToEven(video.Height)));

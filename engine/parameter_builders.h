@@ -44,6 +44,7 @@ struct TBuilderEnvironment
 // The same environment with the processor count of this machine.
 TBuilderEnvironment DefaultBuilderEnvironment();
 
+// The builders of one file: the eight routines read the same settings, media facts and enabling states.
 class TParameterBuilders
 {
 public:
@@ -70,13 +71,12 @@ public:
     // The file is encoded in two passes.
     bool IsTwoPass() const;
 
-    const SettingsEnabling& Enabling() const { return Enabled; }
-
 private:
     bool IsMpg() const;
     bool KeepsVideo() const;
     // The target picture size: the source's raised to even numbers, or the chosen resolution.
     void GetTargetSize(int32_t& width, int32_t& height) const;
+    // The item of the resolution list in force: the automatic one while the list is off.
     int32_t EffectiveResolution() const;
 
     static int32_t RaisedToEven(int32_t value);

@@ -1,13 +1,13 @@
 #include "engine/console_runner.h"
 
+#include "engine/app_params.h"
 #include "platform/system/command_line.h"
 #include "platform/system/process.h"
 #include "support/utf8.h"
 
 #include <chrono>
-#include <climits>
+#include <filesystem>
 #include <optional>
-#include <unistd.h>
 
 namespace {
 
@@ -18,14 +18,8 @@ constexpr size_t ReadBufferSize = ConsoleLineLimit + 1;
 // The folder of this program's executable, or "/" when the system does not tell.
 std::string ExecutableFolder()
 {
-    char path[PATH_MAX];
-    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0) {
-        return "/";
-    }
-    const std::string_view executable(path, static_cast<size_t>(length));
-    const size_t slash = executable.rfind('/');
-    return slash == 0 || slash == std::string_view::npos ? "/" : std::string(executable.substr(0, slash));
+    const std::string folder = std::filesystem::path(GetExecutablePath()).parent_path().string();
+    return folder.empty() ? "/" : folder;
 }
 
 // The length of text without a multibyte character that is cut off at its end.
@@ -79,7 +73,9 @@ public:
             return false;
         }
         FChild->SignalTerminate();
-        FKillTime = TClock::now() + std::chrono::milliseconds(TChildProcess::DefaultGraceMs);
+        if (!FKillTime) { // asking again must not put the forced end off
+            FKillTime = TClock::now() + std::chrono::milliseconds(TChildProcess::DefaultGraceMs);
+        }
         return true;
     }
 

@@ -1,13 +1,10 @@
 #include "engine/mediainfo_library.h"
 
+#include "platform/system/dynamic_library.h"
 #include "support/utf8.h"
 
 #include <array>
-#include <climits>
-#include <cstdlib>
-#include <dlfcn.h>
 #include <filesystem>
-#include <link.h>
 #include <locale.h>
 
 static_assert(sizeof(wchar_t) == sizeof(char32_t), "the library's wide texts are UTF-32 here");
@@ -42,7 +39,8 @@ using TOptionFunc = const wchar_t* (*)(void*, const wchar_t*, const wchar_t*);
 constexpr int InfoText = 1;     // the kind of information: the value's text
 constexpr int SearchByName = 0; // the kind of search: by parameter name
 
-void* Module = nullptr;
+// Loaded once and kept for the program's lifetime: analyses may run at any time.
+TDynamicLibrary Module;
 std::array<void*, EntryPointNames.size() * 2> EntryPoints{}; // wide set, then the "A" set
 
 template <typename Func> Func Bound(TEntryPoint entryPoint)
@@ -117,33 +115,28 @@ bool MediaInfoLibraryExists(const std::string& libraryPath)
 
 bool LoadMediaInfoLibrary(const std::string& libraryPath)
 {
-    if (Module == nullptr && !libraryPath.empty()) {
-        Module = dlopen(libraryPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!Module.Loaded() && !libraryPath.empty()) {
+        Module.Load(libraryPath);
     }
-    if (Module == nullptr) {
+    if (!Module.Loaded()) {
         return false;
     }
     for (size_t i = 0; i < EntryPointNames.size(); ++i) {
-        EntryPoints[i] = dlsym(Module, (std::string("MediaInfo_") + EntryPointNames[i]).c_str());
+        EntryPoints[i] = Module.Symbol(std::string("MediaInfo_") + EntryPointNames[i]);
         EntryPoints[i + EntryPointNames.size()] =
-            dlsym(Module, (std::string("MediaInfoA_") + EntryPointNames[i]).c_str());
+            Module.Symbol(std::string("MediaInfoA_") + EntryPointNames[i]);
     }
     return true;
 }
 
 std::string LoadedMediaInfoLibraryFile()
 {
-    link_map* map = nullptr;
-    if (Module == nullptr || dlinfo(Module, RTLD_DI_LINKMAP, &map) != 0 || map == nullptr) {
-        return {};
-    }
-    char resolved[PATH_MAX];
-    return realpath(map->l_name, resolved) != nullptr ? resolved : map->l_name;
+    return Module.LoadedFileName();
 }
 
 std::string GetMediaInfoLibraryVersion()
 {
-    if (Module == nullptr || EntryPoints[epOption] == nullptr) {
+    if (!Module.Loaded() || EntryPoints[epOption] == nullptr) {
         return {};
     }
     return FromWide(Bound<TOptionFunc>(epOption)(nullptr, L"Info_Version", L""));
@@ -151,7 +144,7 @@ std::string GetMediaInfoLibraryVersion()
 
 TMediaInfoFile::TMediaInfoFile()
 {
-    if (Module != nullptr && AnalysisEntryPointsBound()) {
+    if (Module.Loaded() && AnalysisEntryPointsBound()) {
         Handle = Bound<TNewFunc>(epNew)();
     }
 }
@@ -175,7 +168,7 @@ bool TMediaInfoFile::Open(const std::string& fileName)
 
 void TMediaInfoFile::SetLibraryOption(const std::string& option, const std::string& value)
 {
-    if (Module != nullptr && EntryPoints[epOption] != nullptr) {
+    if (Module.Loaded() && EntryPoints[epOption] != nullptr) {
         Bound<TOptionFunc>(epOption)(nullptr, ToWide(option).c_str(), ToWide(value).c_str());
     }
 }

@@ -3,12 +3,12 @@
 #include "engine/ini_section_reader.h"
 #include "engine/setting_text_parsing.h"
 #include "platform/system/ini_file.h"
+#include "support/files.h"
 #include "support/number_conversion.h"
 #include "support/text_routines.h"
 #include "support/utf8.h"
 
 #include <array>
-#include <filesystem>
 #include <vector>
 
 namespace {
@@ -292,8 +292,7 @@ void SaveProfile(const std::string& presetFile, const EncoderSettings& settings)
 
 bool LoadProfile(const std::string& presetFile, EncoderSettings& settings, const ProfileLoadContext& context)
 {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(presetFile, error))
+    if (!FileExists(presetFile))
         return false;
     const TIniFile ini(presetFile);
     settings.OutputFormat = OutputFormatFromName(

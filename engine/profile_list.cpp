@@ -4,6 +4,7 @@
 #include "platform/system/ini_file.h"
 #include "support/color_routines.h"
 #include "support/file_search.h"
+#include "support/files.h"
 #include "support/number_conversion.h"
 #include "support/text_routines.h"
 #include "support/utf8.h"
@@ -18,12 +19,6 @@ namespace {
 
 constexpr std::string_view SectionMain = "MAIN";
 constexpr TColor DefaultProfileColor = 0xFFFFFF;
-
-bool IsFile(const std::string& fileName)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(fileName, error);
-}
 
 // The name before the first occurrence of marker (letter case ignored).
 std::string CutBefore(const std::string& name, std::string_view marker)
@@ -62,7 +57,7 @@ bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b)
 
 bool AP_AddProfile(const std::string& fName, std::vector<TProfileInfo>& infos)
 {
-    if (!IsFile(fName))
+    if (!FileExists(fName))
         return false;
     const TIniFile ini(fName);
     if (!SameTextIgnoreCase(ini.ReadString(SectionMain, "AppVer", ""), ProfileAppVer) ||

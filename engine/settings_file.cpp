@@ -3,26 +3,13 @@
 #include "engine/ini_section_reader.h"
 #include "engine/tool_discovery.h"
 #include "platform/system/ini_file.h"
+#include "support/files.h"
 #include "support/text_routines.h"
-
-#include <filesystem>
 
 namespace {
 
 constexpr std::string_view SectionMain = "MAIN";
 constexpr std::string_view SectionProgress = "PROGRESS";
-
-bool IsFile(const std::string& name)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(name, error);
-}
-
-bool IsFolder(const std::string& name)
-{
-    std::error_code error;
-    return std::filesystem::is_directory(name, error);
-}
 
 std::string FileAnalysisName(TFileAnalysis analysis)
 {
@@ -49,18 +36,18 @@ TFileAnalysis FileAnalysisFromName(std::string_view name)
 void LoadTools(const IniSectionReader& read, TAppParams& params)
 {
     params.MediaInfoDll = AbsolutePathIn(read.String("MediaInfoDll", params.MediaInfoDll), ProgramDir);
-    if (!IsFile(params.MediaInfoDll))
+    if (!FileExists(params.MediaInfoDll))
         GetMediaInfoDllPath(params);
 
     const std::string toolsDir =
         ExcludeTrailingDotAndDelimiter(AbsolutePathIn(read.String("ToolsDir", params.ToolsDir), ProgramDir));
-    if (IsFolder(toolsDir))
+    if (DirExists(toolsDir))
         params.ToolsDir = toolsDir;
 
     read.Text("LanguageIni", params.LanguageIni);
 
     params.ffmpeg = AbsolutePathIn(read.String("ffmpeg", params.ffmpeg), ProgramDir);
-    if (!IsFile(params.ffmpeg))
+    if (!FileExists(params.ffmpeg))
         GetFFmpegExePath(params);
 }
 
@@ -177,7 +164,7 @@ void SaveProgress(TIniFile& ini, const TAppParams& params, const ProgressWindowL
 bool LoadSettingsFromIni(const std::string& iniName, TAppParams& params, ProgramSettings& settings,
                          TSize screenSize)
 {
-    if (!IsFile(iniName))
+    if (!FileExists(iniName))
         return false;
     const TIniFile ini(iniName);
     const IniSectionReader read(ini, SectionMain);
@@ -192,7 +179,7 @@ bool LoadSettingsFromIni(const std::string& iniName, TAppParams& params, Program
     params.FileAnalysis = FileAnalysisFromName(read.String("FileAnalysis", "FULL"));
     LoadGrid(read, settings.Layout.Grid);
     const std::string lastDir = read.String("LastDir", main.LastDir);
-    if (IsFolder(lastDir))
+    if (DirExists(lastDir))
         main.LastDir = lastDir;
     main.ConversionSettingsExpanded = true;
     read.Bool("pnConversionSettingsExpanded", main.ConversionSettingsExpanded);
@@ -219,7 +206,7 @@ bool SaveSettingsToIni(const std::string& iniName, const TAppParams& params, con
 
 bool LoadProgressSettings(const std::string& iniName, ProgressWindowLayout& progress, TAppParams& params)
 {
-    if (!IsFile(iniName))
+    if (!FileExists(iniName))
         return false;
     const TIniFile ini(iniName);
     const IniSectionReader read(ini, SectionProgress);

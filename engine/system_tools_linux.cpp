@@ -1,7 +1,7 @@
 #include "engine/system_tools.h"
 
-#include <dlfcn.h>
-#include <link.h>
+#include "platform/system/dynamic_library.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,14 +40,6 @@ std::string FindProgramOnPath(std::string_view name, std::string_view searchPath
 
 std::string FindLibraryThroughLoader(const std::string& soname)
 {
-    void* handle = dlopen(soname.c_str(), RTLD_LAZY | RTLD_LOCAL);
-    if (handle == nullptr)
-        return "";
-    std::string path;
-    link_map* map = nullptr;
-    if (dlinfo(handle, RTLD_DI_LINKMAP, &map) == 0 && map != nullptr && map->l_name != nullptr &&
-        map->l_name[0] == '/')
-        path = map->l_name;
-    dlclose(handle);
-    return path;
+    TDynamicLibrary library;
+    return library.Load(soname) ? library.LoadedFileName() : "";
 }

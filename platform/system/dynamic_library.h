@@ -28,6 +28,10 @@ public:
 
     const std::string& LastError() const { return FLastError; }
 
+    // The absolute file the loader actually mapped (a bare name resolved through the system search, links
+    // followed); empty when nothing is loaded.
+    std::string LoadedFileName() const;
+
 private:
     void* FHandle = nullptr;
     std::string FLastError;

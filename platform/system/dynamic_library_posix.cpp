@@ -1,6 +1,9 @@
 #include "platform/system/dynamic_library.h"
 
+#include <climits>
+#include <cstdlib>
 #include <dlfcn.h>
+#include <link.h>
 #include <utility>
 
 namespace {
@@ -58,4 +61,14 @@ void* TDynamicLibrary::Symbol(const std::string& name)
     void* address = ::dlsym(FHandle, name.c_str());
     FLastError = address ? "" : DlError();
     return address;
+}
+
+std::string TDynamicLibrary::LoadedFileName() const
+{
+    link_map* map = nullptr;
+    if (!FHandle || ::dlinfo(FHandle, RTLD_DI_LINKMAP, &map) != 0 || !map || !map->l_name) {
+        return {};
+    }
+    char resolved[PATH_MAX];
+    return ::realpath(map->l_name, resolved) ? resolved : map->l_name;
 }

@@ -3,9 +3,9 @@
 #include "platform/system/file_io.h"
 #include "platform/system/ini_document.h"
 #include "platform/system/os_error.h"
+#include "support/number_conversion.h"
 #include "support/utf8.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -28,60 +28,6 @@ bool IsQuote(char c)
 bool IsEnclosedInQuotes(std::string_view value)
 {
     return value.size() >= 2 && IsQuote(value.front()) && value.back() == value.front();
-}
-
-// The platform's integer conversion: optional blanks and sign, then decimal digits, or hexadecimal digits
-// after "$" or "0x". Hexadecimal fills all 32 bits ("$FFFFFFFF" is -1); decimal must fit an int.
-std::optional<int> ParseInteger(std::string_view text)
-{
-    size_t pos = 0;
-    while (pos < text.size() && IsBlank(text[pos])) {
-        ++pos;
-    }
-    const bool negative = pos < text.size() && text[pos] == '-';
-    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
-        ++pos;
-    }
-    int base = 10;
-    if (text.substr(pos).starts_with('$')) {
-        base = 16, pos += 1;
-    } else if (text.substr(pos).starts_with("0x") || text.substr(pos).starts_with("0X")) {
-        base = 16, pos += 2;
-    }
-    const std::string_view digits = text.substr(pos);
-    if (digits.empty() || digits.front() == '-' || digits.front() == '+') {
-        return std::nullopt;
-    }
-    uint64_t magnitude = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude, base);
-    const uint64_t limit = base == 16 ? 0xFFFFFFFFu : (negative ? 0x80000000u : 0x7FFFFFFFu);
-    if (error != std::errc() || end != digits.data() + digits.size() || magnitude > limit) {
-        return std::nullopt;
-    }
-    const auto bits = static_cast<uint32_t>(magnitude);
-    return static_cast<int>(negative ? 0u - bits : bits);
-}
-
-std::optional<double> ParseFloat(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    if (text.starts_with('+')) {
-        text.remove_prefix(1);
-    }
-    std::string normalized(text);
-    std::replace(normalized.begin(), normalized.end(), ',', '.');
-    double value = 0;
-    const char* last = normalized.data() + normalized.size();
-    const auto [end, error] = std::from_chars(normalized.data(), last, value);
-    if (normalized.empty() || error != std::errc() || end != last || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 bool HasLineBreak(std::string_view text)
@@ -124,7 +70,9 @@ std::string TCustomIniFile::ReadString(std::string_view section, std::string_vie
 
 int TCustomIniFile::ReadInteger(std::string_view section, std::string_view key, int defaultValue) const
 {
-    return ParseInteger(ReadString(section, key, "")).value_or(defaultValue);
+    int32_t value = defaultValue;
+    TryStringToInt(ReadString(section, key, ""), value);
+    return value;
 }
 
 bool TCustomIniFile::ReadBool(std::string_view section, std::string_view key, bool defaultValue) const
@@ -134,7 +82,7 @@ bool TCustomIniFile::ReadBool(std::string_view section, std::string_view key, bo
 
 double TCustomIniFile::ReadFloat(std::string_view section, std::string_view key, double defaultValue) const
 {
-    return ParseFloat(ReadString(section, key, "")).value_or(defaultValue);
+    return StrToFloatTolerant(ReadString(section, key, ""), defaultValue);
 }
 
 bool TCustomIniFile::SectionExists(std::string_view section) const

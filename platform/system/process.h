@@ -77,7 +77,6 @@ public:
 
 private:
     void SignalGroup(int signal);
-    void CloseOutput();
 
     int FPid = -1;
     int FOutputFd = -1;

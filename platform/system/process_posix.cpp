@@ -12,13 +12,9 @@
 #include <poll.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-// glibc 2.36 declares pidfd_open without C linkage for C++.
-extern "C" {
-#include <sys/pidfd.h>
-}
 
 extern char** environ;
 
@@ -218,26 +214,21 @@ TChildProcess::TChildProcess(const TProcessStartInfo& info)
     FInputFd = input[1];
     if (received == static_cast<ssize_t>(sizeof startFailure)) {
         WaitForEnd(-1);
-        CloseOutput();
+        CloseFd(FOutputFd);
         CloseFd(FInputFd);
         throw EOSError(StartFailureText(startFailure, info), startFailure.Error);
     }
     ::fcntl(FOutputFd, F_SETFL, ::fcntl(FOutputFd, F_GETFL) | O_NONBLOCK);
     ::fcntl(FInputFd, F_SETFL, ::fcntl(FInputFd, F_GETFL) | O_NONBLOCK);
-    FPidFd = ::pidfd_open(FPid, 0);
+    FPidFd = static_cast<int>(::syscall(SYS_pidfd_open, FPid, 0)); // -1 on kernels without it
 }
 
 TChildProcess::~TChildProcess()
 {
     Terminate();
-    CloseOutput();
+    CloseFd(FOutputFd);
     CloseFd(FInputFd);
     CloseFd(FPidFd);
-}
-
-void TChildProcess::CloseOutput()
-{
-    CloseFd(FOutputFd);
 }
 
 TOutputRead TChildProcess::ReadOutput(char* buffer, size_t size, int timeoutMs)
@@ -263,7 +254,7 @@ TOutputRead TChildProcess::ReadOutput(char* buffer, size_t size, int timeoutMs)
             return {TOutputReadKind::Data, static_cast<size_t>(rest)};
         }
     }
-    CloseOutput();
+    CloseFd(FOutputFd);
     return {TOutputReadKind::End, 0};
 }
 

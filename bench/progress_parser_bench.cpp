@@ -68,10 +68,11 @@ void BM_ConevPerLine(benchmark::State& state)
         state.ResumeTiming();
         for (int i = 0; i < lineCount; ++i) {
             if (i % 4 == 0)
-                output.push_back("[h264 @ 0x5581] Stream #0:" + std::to_string(i) + " non-existing PPS referenced");
+                output.push_back("[h264 @ 0x5581] Stream #0:" + std::to_string(i) +
+                                 " non-existing PPS referenced");
             else if (i % 4 == 1)
-                output.push_back("frame=" + std::to_string(i) + " fps=25 q=2.0 size=    " + std::to_string(i) +
-                                 "kB time=00:00:01.00 bitrate= 800kbits/s speed=1.5x");
+                output.push_back("frame=" + std::to_string(i) + " fps=25 q=2.0 size=    " +
+                                 std::to_string(i) + "kB time=00:00:01.00 bitrate= 800kbits/s speed=1.5x");
             else
                 output.back() = "frame=" + std::to_string(i) + " fps=25 q=2.0 size=    " + std::to_string(i) +
                                 "kB time=00:00:01.00 bitrate= 800kbits/s speed=1.5x";
@@ -80,8 +81,9 @@ void BM_ConevPerLine(benchmark::State& state)
         benchmark::DoNotOptimize(host.Status);
     }
     state.SetItemsProcessed(state.iterations() * lineCount);
-    state.counters["time_per_line"] = benchmark::Counter(static_cast<double>(state.iterations() * lineCount),
-                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["time_per_line"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * lineCount),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 } // namespace

@@ -54,37 +54,35 @@ TBatchScript::TBatchScript(const std::string& encoderPath)
     FLines = {"#!/bin/sh", "set -f", "ffmpeg=" + SingleQuoted(encoderPath)};
 }
 
-void TBatchScript::AddFile(int32_t fileNo, const TBatchFile& file)
+void TBatchScript::AddFile(int32_t fileNo, const TEncoderCommand& command)
 {
-    FLines.push_back(Assignment("VCodec", file.VCodec));
-    FLines.push_back(Assignment("ACodec", file.ACodec));
-    FLines.push_back(Assignment("VezParams", file.VezParams));
-    FLines.push_back(Assignment("AddParams", file.AddParams));
+    const TEncoderParams& params = command.Params;
+    FLines.push_back(Assignment("VCodec", params.VideoCodec));
+    FLines.push_back(Assignment("ACodec", params.AudioCodec));
+    FLines.push_back(Assignment("VezParams", params.Advanced));
+    FLines.push_back(Assignment("AddParams", params.Additional));
     FLines.emplace_back();
     FLines.push_back("# " + std::string(FileRule) + " file " + std::to_string(fileNo) + " " +
                      std::string(FileRule));
-    FLines.push_back("InputFile=" + SingleQuoted(file.InputFile));
-    FLines.push_back("OutputFile=" + SingleQuoted(file.OutputFile));
-    FLines.push_back(Assignment("VParams", file.VParams));
-    FLines.push_back(Assignment("AParams", file.AParams));
-    if (file.TwoPass) {
-        AddCommand(file, 1);
-        AddCommand(file, 2);
-    } else {
-        AddCommand(file, 0);
-    }
+    FLines.push_back("InputFile=" + SingleQuoted(command.InputFile));
+    FLines.push_back("OutputFile=" + SingleQuoted(command.OutputFile));
+    FLines.push_back(Assignment("VParams", params.VideoParams));
+    FLines.push_back(Assignment("AParams", params.AudioParams));
+    for (const TEncoderPass& pass : command.Passes)
+        AddCommand(command, pass.PassNo);
 }
 
-void TBatchScript::AddCommand(const TBatchFile& file, int32_t pass)
+// The pass as the run starts it; eval turns the variables back into the words they hold.
+void TBatchScript::AddCommand(const TEncoderCommand& command, int32_t passNo)
 {
-    std::string command =
+    std::string line =
         R"(eval "\"\$ffmpeg\" -y -i \"\$InputFile\" $VCodec $VParams $ACodec $AParams $VezParams)";
-    if (file.PresetFaster)
-        command += " -preset:v faster";
-    if (pass > 0)
-        command += " -pass " + std::to_string(pass);
-    command += R"( $AddParams \"\$OutputFile\"")";
-    FLines.push_back(command);
+    if (command.FasterPreset)
+        line += " -preset:v faster";
+    if (passNo > 0)
+        line += " -pass " + std::to_string(passNo);
+    line += R"( $AddParams \"\$OutputFile\"")";
+    FLines.push_back(line);
 }
 
 void TBatchScript::Finish()

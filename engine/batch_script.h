@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/encoder_command.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,28 +12,13 @@
 // file name and parameter is quoted so that the shell passes it to the encoder exactly as the run does
 // and no character of it can run a command of its own.
 
-// One converted file as the script writes it: the command line pieces as argument lists.
-struct TBatchFile
-{
-    std::string InputFile;
-    std::string OutputFile;
-    std::vector<std::string> VCodec;
-    std::vector<std::string> VParams;
-    std::vector<std::string> ACodec;
-    std::vector<std::string> AParams;
-    std::vector<std::string> VezParams;
-    std::vector<std::string> AddParams;
-    bool PresetFaster = false; // "-preset:v faster" follows the advanced parameters
-    bool TwoPass = false;
-};
-
 class TBatchScript
 {
 public:
     explicit TBatchScript(const std::string& encoderPath);
 
-    // The block of one file; fileNo counts skipped files too.
-    void AddFile(int32_t fileNo, const TBatchFile& file);
+    // The block of one file with the command's groups; fileNo counts skipped files too.
+    void AddFile(int32_t fileNo, const TEncoderCommand& command);
     // The closing prompt.
     void Finish();
 
@@ -41,7 +28,7 @@ public:
     bool SaveToFile(const std::string& fileName, std::string& errorText) const;
 
 private:
-    void AddCommand(const TBatchFile& file, int32_t pass);
+    void AddCommand(const TEncoderCommand& command, int32_t passNo);
 
     std::vector<std::string> FLines;
 };

@@ -49,15 +49,16 @@ TEST(AbortControl, AnEncoderThatIgnoresQuitIsTerminated)
     };
 
     const auto start = std::chrono::steady_clock::now();
-    const int exitCode =
-        RunConsoleApp("/bin/sh",
-                      std::vector<std::string>{"-c", "while :; do echo 'frame=1 fps=1 speed=1x'; sleep 0.05; done"},
-                      &output, &monitor.Observer(), "");
+    const int exitCode = RunConsoleApp(
+        "/bin/sh",
+        std::vector<std::string>{"-c", "while :; do echo 'frame=1 fps=1 speed=1x'; sleep 0.05; done"},
+        &output, &monitor.Observer(), "");
     const auto elapsed = std::chrono::steady_clock::now() - start;
 
     EXPECT_EQ(exitCode, 128 + SIGTERM);
     EXPECT_TRUE(AbortTimeoutElapsed);
-    EXPECT_GE(elapsed, std::chrono::milliseconds(TAbortControl::AbortTimeoutMs + TAbortControl::ForcedStopWaitMs));
+    EXPECT_GE(elapsed,
+              std::chrono::milliseconds(TAbortControl::AbortTimeoutMs + TAbortControl::ForcedStopWaitMs));
     EXPECT_FALSE(TerminateApp()); // no child is left to stop
     abort.EndRun();
     ConversionRunning = false;

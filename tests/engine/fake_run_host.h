@@ -51,7 +51,8 @@ public:
         if (firstChanged > MemoLines.size() || MemoIsText)
             firstChanged = 0;
         MemoLines.resize(firstChanged);
-        MemoLines.insert(MemoLines.end(), lines.begin() + static_cast<std::ptrdiff_t>(firstChanged), lines.end());
+        MemoLines.insert(MemoLines.end(), lines.begin() + static_cast<std::ptrdiff_t>(firstChanged),
+                         lines.end());
         MemoIsText = false;
     }
     void ShowMemoText(const std::string& text) override

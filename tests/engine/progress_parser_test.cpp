@@ -82,13 +82,22 @@ TEST(Conev, ProgressLinesGivePercentageAndStatus)
         std::vector<std::string> statusParts;
     };
     const Case cases[] = {
-        {{ProgressLine500}, 1000, 50, {"Speed:  <b><FONT bgcolor=\"#496954\" color=\"#E0EBE0\">  1.01x  </FONT></b> ",
-                                       "( 25 frames/sec )", "Frame: 500 / ~1000", "<b>1.00 MB</b>"}},
-        {{"frame= 1005 fps=30 q=1 size=10kB speed=2x"}, 1000, 100, {"Frame: 1005 / ~1000", "<b>10.00 KB</b>"}},
+        {{ProgressLine500},
+         1000,
+         50,
+         {"Speed:  <b><FONT bgcolor=\"#496954\" color=\"#E0EBE0\">  1.01x  </FONT></b> ", "( 25 frames/sec )",
+          "Frame: 500 / ~1000", "<b>1.00 MB</b>"}},
+        {{"frame= 1005 fps=30 q=1 size=10kB speed=2x"},
+         1000,
+         100,
+         {"Frame: 1005 / ~1000", "<b>10.00 KB</b>"}},
         {{"frame=  3 fps=0.0 q=1 size=12kB speed=1x"}, 1000, -1, {"Frame: 3 / ~1000"}}, // 0.3 % rounds to 0
         {{ProgressLine500}, 0, -1, {"Frame: 500 / ~0"}},
         // The earliest line that holds a value wins.
-        {{"frame=7 fps=9 size= abc", "frame=8 fps=10 size=  5kB time=1"}, 100, 7, {"Frame: 7 / ~100", "( 9 "}},
+        {{"frame=7 fps=9 size= abc", "frame=8 fps=10 size=  5kB time=1"},
+         100,
+         7,
+         {"Frame: 7 / ~100", "( 9 "}},
         // A size that is no number stays as it stands; newer encoders write KiB.
         {{"frame=1 fps=1 size=N/AkB time=0"}, 0, -1, {"::    N/A"}},
         {{"frame=1 fps=1 size=     2KiB time=0"}, 0, -1, {"<b>2.00 KB</b>"}},
@@ -104,7 +113,8 @@ TEST(Conev, ProgressLinesGivePercentageAndStatus)
         else
             EXPECT_EQ(f.host.Positions.back(), c.expectedPosition) << where;
         ASSERT_FALSE(f.host.Statuses.empty()) << where;
-        EXPECT_EQ(f.host.Statuses.back().rfind("Converting file: <b>2</b> / <b>5</b>    ::    ", 0), 0u) << where;
+        EXPECT_EQ(f.host.Statuses.back().rfind("Converting file: <b>2</b> / <b>5</b>    ::    ", 0), 0u)
+            << where;
         for (const std::string& part : c.statusParts)
             EXPECT_NE(f.host.Statuses.back().find(part), std::string::npos) << where << " / " << part;
     }
@@ -117,8 +127,9 @@ TEST(Conev, CaptionsTitleAndStatusForms)
     f.Line(ProgressLine500);
     EXPECT_EQ(f.host.ProgressCaption, "Progress: 50%");
     EXPECT_EQ(f.host.Titles.back(), "(2/5) 50 % - Quillmark");
-    EXPECT_NE(f.host.Statuses.back().find("<font bgcolor=\"#D63D16\" color=\"#FAD3C9\"><b>  pass 1  </b></font>"),
-              std::string::npos);
+    EXPECT_NE(
+        f.host.Statuses.back().find("<font bgcolor=\"#D63D16\" color=\"#FAD3C9\"><b>  pass 1  </b></font>"),
+        std::string::npos);
     EXPECT_NE(f.host.Statuses.back().find(" (25 frames/sec)"), std::string::npos);
 
     f.context.AudioOnly = true;

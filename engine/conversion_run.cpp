@@ -60,8 +60,8 @@ struct TConversionRun::TFileRun
 
 TConversionRun::TConversionRun(IRunHost& host, IFileList& files, const EncoderSettings& settings,
                                const RunOptions& options, TBuilderEnvironment environment)
-    : FHost(host), FFiles(files), FSettings(settings), FOptions(options), FEnvironment(std::move(environment)),
-      FStrings(AppStrings ? *AppStrings : TAppStrings()), FAbort(host),
+    : FHost(host), FFiles(files), FSettings(settings), FOptions(options),
+      FEnvironment(std::move(environment)), FStrings(AppStrings ? *AppStrings : TAppStrings()), FAbort(host),
       FMonitor(host, FAbort, FEncoderOutput, FContext, FStrings)
 {
     if (!FEnvironment.ShowWarning)
@@ -76,7 +76,8 @@ TConversionRun::~TConversionRun()
 
 TAbortControl::TAbortResult AbortConversion()
 {
-    return RunningConversion ? RunningConversion->AbortControl().actAbortExecute() : TAbortControl::arNotRunning;
+    return RunningConversion ? RunningConversion->AbortControl().actAbortExecute()
+                             : TAbortControl::arNotRunning;
 }
 
 void TConversionRun::Execute()
@@ -155,7 +156,8 @@ bool TConversionRun::StartRun()
 
     if (!FBatchOnly)
         FHost.ShowProgressWindow();
-    const bool videoDropped = FSettings.OutputFormat == ofMpg ? FSettings.Mpg.DontCopy : FSettings.Avi.DontCopy;
+    const bool videoDropped =
+        FSettings.OutputFormat == ofMpg ? FSettings.Mpg.DontCopy : FSettings.Avi.DontCopy;
     AudioOnlyOutput = videoDropped && !FSettings.Audio.DontCopy;
     FHost.SetProgressBarVisible(!AudioOnlyOutput);
     FContext.AudioOnly = AudioOnlyOutput;
@@ -298,11 +300,13 @@ bool TConversionRun::RunPass(TFileRun& file, const TEncoderCommand& command, con
     file.PassStarted = true;
     file.LastPassText = command.PassText(pass);
     FAbort.BeginEncoderRun();
-    file.ExitCode = RunConsoleApp(FEncoderPath, pass.Arguments, &FEncoderOutput, &FMonitor.Observer(), workDir);
+    file.ExitCode =
+        RunConsoleApp(FEncoderPath, pass.Arguments, &FEncoderOutput, &FMonitor.Observer(), workDir);
     file.OutputWritten = file.OutputWritten || TakeFileStamp(file.Output) != before;
     if (file.ExitCode == 0)
         return true;
-    RecordFailure(file, "ExitCode: " + std::to_string(static_cast<uint32_t>(file.ExitCode)), file.LastPassText);
+    RecordFailure(file, "ExitCode: " + std::to_string(static_cast<uint32_t>(file.ExitCode)),
+                  file.LastPassText);
     return false;
 }
 
@@ -323,7 +327,8 @@ void TConversionRun::FinishFile(TFileRun& file)
 {
     const bool aborting = IsAborting();
     if (!aborting && file.PassStarted && !file.Failed && IsEmptyFile(file.Output)) {
-        RecordFailure(file, "Empty output: the encoder ended without error but wrote nothing", file.LastPassText);
+        RecordFailure(file, "Empty output: the encoder ended without error but wrote nothing",
+                      file.LastPassText);
         file.ResultStatus = FStrings.Main.Error + " (empty output)";
     }
     if (aborting)
@@ -337,7 +342,8 @@ void TConversionRun::FinishFile(TFileRun& file)
         FFiles.SetStatus(file.Row, file.ResultStatus);
     if (file.OutputWritten && IsEmptyFile(file.Output))
         DeleteFileForce(file.Output);
-    if (AppParams.KeepFileDates && file.DatesRead && file.OutputWritten && !file.Failed && FileExists(file.Output))
+    if (AppParams.KeepFileDates && file.DatesRead && file.OutputWritten && !file.Failed &&
+        FileExists(file.Output))
         SetFileTimes(file.Output, file.Dates);
 }
 

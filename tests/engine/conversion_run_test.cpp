@@ -133,6 +133,12 @@ protected:
         EXPECT_EQ(Host.EnableCount, 1);
         EXPECT_EQ(Host.Titles.back(), AppTitle);
     }
+    // Another run over the same list and settings, shown on its own host.
+    void RunOn(FakeRunHost& host)
+    {
+        TConversionRun run(host, Files, Settings, Options, Environment());
+        run.Execute();
+    }
     static TBuilderEnvironment Environment()
     {
         TBuilderEnvironment environment = DefaultBuilderEnvironment();
@@ -196,8 +202,7 @@ TEST_F(ConversionRun, DefaultAviWithAwkwardNamesAndTheShellScript)
     BatchScriptFileName = Dir + "/convert.sh";
     Options.OutDir = Dir + "/by-script";
     Options.AfterConversion = acCloseProgram;
-    TConversionRun batch(batchHost, Files, Settings, Options, Environment());
-    batch.Execute();
+    RunOn(batchHost);
     BatchOnlyMode = false;
     EXPECT_EQ(batchHost.ProgressShown, 0);
     EXPECT_EQ(batchHost.CloseCount, 0);
@@ -308,8 +313,7 @@ TEST_F(ConversionRun, FailuresAreRecordedAndOnlyWhatTheEncoderWroteIsRemoved)
     FakeRunHost second;
     Files.Checked = {false, true};
     Settings.Advanced.AdditionalParams = "-no_such_option_here";
-    TConversionRun run(second, Files, Settings, Options, Environment());
-    run.Execute();
+    RunOn(second);
     EXPECT_EQ(ErrorCount, 1);
     EXPECT_EQ(ReadAll(Dir + "/b.avi"), "precious");
     EXPECT_TRUE(fs::exists(Files.Files[0]));
@@ -329,16 +333,14 @@ TEST_F(ConversionRun, ExistingOutputsAndTheInputItself)
 
     FakeRunHost host;
     Options.OutputExists = oeRename;
-    TConversionRun renaming(host, Files, Settings, Options, Environment());
-    renaming.Execute();
+    RunOn(host);
     EXPECT_EQ(Files.Statuses, (std::vector<std::string>{"OK - Renamed", "OK - Renamed"}));
     EXPECT_TRUE(fs::exists(Dir + "/clip_002.avi"));
     EXPECT_TRUE(fs::exists(Dir + "/other_001.avi"));
 
     FakeRunHost skipping;
     Options.OutputExists = oeSkip;
-    TConversionRun skip(skipping, Files, Settings, Options, Environment());
-    skip.Execute();
+    RunOn(skipping);
     EXPECT_EQ(Files.Statuses, (std::vector<std::string>{"Skipped", "Skipped"}));
     EXPECT_FALSE(fs::exists(Dir + "/clip_003.avi"));
     EXPECT_EQ(ReadAll(avi), ReadAll(test_media::VideoWithThreeAudio()));
@@ -422,8 +424,7 @@ TEST_F(ConversionRun, EarlyEnds)
     Files.Checked[0] = true;
     Options.OutDirIsInDir = false;
     Options.OutDir = Files.Files[0] + "/sub"; // below a file
-    TConversionRun run(host, Files, Settings, Options, Environment());
-    run.Execute();
+    RunOn(host);
     ASSERT_EQ(host.Warnings.size(), 1u);
     EXPECT_NE(host.Warnings[0].find(Options.OutDir), std::string::npos);
     EXPECT_EQ(host.EnableCount, 1);

@@ -193,8 +193,9 @@ TEST(Conev, FollowingLineByLineMatchesLookingAtTheWholeList)
 
 TEST(ProgressMarkup, FileNamesCannotChangeTheMarkup)
 {
-    EXPECT_EQ(OutputFileMarkup("/in <b>/x&y</font>.avi"),
-              "<b><font bgcolor=\"#696969\" color=\"#FFFFFF\"> /in &lt;b&gt; </font> x&amp;y&lt;/font&gt;.avi</b>");
+    EXPECT_EQ(
+        OutputFileMarkup("/in <b>/x&y<font>.avi"),
+        "<b><font bgcolor=\"#696969\" color=\"#FFFFFF\"> /in &lt;b&gt; </font> x&amp;y&lt;font&gt;.avi</b>");
     EXPECT_EQ(SkippedOutputMarkup("/film.avi"), "<font bgcolor=\"#C0C0C0\">/</font><b>film.avi</b>");
     EXPECT_EQ(EscapeMarkup("a\nb\rc"), "a b c");
 }

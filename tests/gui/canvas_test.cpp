@@ -197,6 +197,24 @@ TEST(Canvas, PixelsReadAndWrite)
     EXPECT_EQ(s.bitmap.ScanLine(4)[3 * 4 + 3], 255);
 }
 
+TEST(Canvas, TextOutMovesThePenByTheWidthInTheFontItWasDrawnWith)
+{
+    Surface s(120, 40);
+    s.canvas->Brush()->SetStyle(bsClear);
+    s.canvas->Font()->SetName("DejaVu Sans");
+    s.canvas->Font()->SetHeight(-13);
+    const int narrow = s.canvas->TextWidth("Wide");
+    s.canvas->TextOut(2, 2, "Wide");
+    s.canvas->Font()->SetHeight(-26);
+    EXPECT_EQ(s.canvas->PenPos(), (TPoint{2 + narrow, 2}));
+
+    const int wide = s.canvas->TextWidth("Wide");
+    s.canvas->TextOut(0, 5, "Wide");
+    s.canvas->LineTo(wide, 38); // straight down from where the text ended
+    EXPECT_EQ(s.canvas->PenPos(), (TPoint{wide, 38}));
+    EXPECT_EQ(s.At(wide, 36), clBlack);
+}
+
 TEST(Canvas, TextBackgroundFollowsBrushAndBkMode)
 {
     Surface s(120, 40);

@@ -48,6 +48,10 @@ struct TCanvas::Impl
         TColor bkColor;
         TColor textColor;
         unsigned textAlign;
+        // The drawing tools selected when the state was saved (shared: a state record is copied around).
+        std::shared_ptr<const TFont> font;
+        std::shared_ptr<const TPen> pen;
+        std::shared_ptr<const TBrush> brush;
     };
 
     TCanvas& owner;

@@ -97,7 +97,14 @@ unsigned GetTextAlign(TCanvas& canvas)
 int SaveDC(TCanvas& canvas)
 {
     TCanvas::Impl& c = State(canvas);
-    c.saved.push_back({c.clip, c.windowOrg, c.bkMode, c.bkColor, c.textColor, c.textAlign});
+    auto font = std::make_shared<TFont>();
+    font->Assign(&c.font);
+    auto pen = std::make_shared<TPen>();
+    pen->Assign(&c.pen);
+    auto brush = std::make_shared<TBrush>();
+    brush->Assign(&c.brush);
+    c.saved.push_back({c.clip, c.windowOrg, c.bkMode, c.bkColor, c.textColor, c.textAlign, std::move(font),
+                       std::move(pen), std::move(brush)});
     return static_cast<int>(c.saved.size());
 }
 
@@ -108,7 +115,7 @@ bool RestoreDC(TCanvas& canvas, int savedState)
     const int index = savedState < 0 ? count + savedState : savedState - 1;
     if (index < 0 || index >= count)
         return false;
-    const TCanvas::Impl::SavedState s = c.saved[static_cast<size_t>(index)];
+    const TCanvas::Impl::SavedState s = std::move(c.saved[static_cast<size_t>(index)]);
     c.saved.resize(static_cast<size_t>(index));
     c.clip = s.clip;
     c.windowOrg = s.windowOrg;
@@ -116,6 +123,9 @@ bool RestoreDC(TCanvas& canvas, int savedState)
     c.bkColor = s.bkColor;
     c.textColor = s.textColor;
     c.textAlign = s.textAlign;
+    c.font.Assign(s.font.get());
+    c.pen.Assign(s.pen.get());
+    c.brush.Assign(s.brush.get());
     c.ApplyClip();
     return true;
 }

@@ -22,7 +22,8 @@ constexpr unsigned TA_TOP = 0, TA_BOTTOM = 8, TA_BASELINE = 24;
 unsigned SetTextAlign(TCanvas& canvas, unsigned align);
 unsigned GetTextAlign(TCanvas& canvas);
 
-// Saves clip region, window origin, background and text settings; RestoreDC(-1) restores the last one.
+// Saves clip region, window origin, background and text settings and the font, pen and brush;
+// RestoreDC(-1) restores the last one.
 int SaveDC(TCanvas& canvas);
 bool RestoreDC(TCanvas& canvas, int savedState);
 
@@ -57,7 +58,7 @@ constexpr unsigned DT_TOP = 0x0, DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2,
 // DT_VCENTER or DT_BOTTOM the offset from rect's top to the text's bottom. "&" marks the next character
 // as underlined and "&&" is a literal "&" unless DT_NOPREFIX; DT_HIDEPREFIX removes the marks without
 // underlining. The ellipsis flags shorten lines that do not fit: at the end, at a word end, or inside a
-// path so that its last part stays.
+// path so that its last part stays. DT_RTLREADING lays each line out in right-to-left reading order.
 int DrawText(TCanvas& canvas, const std::string& text, TRect& rect, unsigned format);
 
 constexpr unsigned ETO_OPAQUE = 0x2, ETO_CLIPPED = 0x4;

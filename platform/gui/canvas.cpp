@@ -237,6 +237,7 @@ void TCanvas::Impl::ApplyClip()
     else
         painter->setClipping(false);
     painter->setTransform(ToDevice());
+    painter->setBrushOrigin(ToCanvasDevice().inverted().map(brushOrg));
 }
 
 QPen TCanvas::Impl::Pen()

@@ -44,6 +44,7 @@ struct TCanvas::Impl
     {
         std::optional<QRegion> clip;
         QPoint windowOrg;
+        QPoint brushOrg;
         int bkMode;
         TColor bkColor;
         TColor textColor;
@@ -69,6 +70,7 @@ struct TCanvas::Impl
     std::optional<QRegion> baseClip;
     std::optional<QRegion> clip; // device pixels
     QPoint windowOrg;
+    QPoint brushOrg; // device pixels
     int bkMode = OPAQUE;
     TColor bkColor = clWhite;
     TColor textColor = clWindowText;

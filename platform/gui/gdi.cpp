@@ -103,8 +103,8 @@ int SaveDC(TCanvas& canvas)
     pen->Assign(&c.pen);
     auto brush = std::make_shared<TBrush>();
     brush->Assign(&c.brush);
-    c.saved.push_back({c.clip, c.windowOrg, c.bkMode, c.bkColor, c.textColor, c.textAlign, std::move(font),
-                       std::move(pen), std::move(brush)});
+    c.saved.push_back({c.clip, c.windowOrg, c.brushOrg, c.bkMode, c.bkColor, c.textColor, c.textAlign,
+                       std::move(font), std::move(pen), std::move(brush)});
     return static_cast<int>(c.saved.size());
 }
 
@@ -119,6 +119,7 @@ bool RestoreDC(TCanvas& canvas, int savedState)
     c.saved.resize(static_cast<size_t>(index));
     c.clip = s.clip;
     c.windowOrg = s.windowOrg;
+    c.brushOrg = s.brushOrg;
     c.bkMode = s.bkMode;
     c.bkColor = s.bkColor;
     c.textColor = s.textColor;
@@ -126,6 +127,16 @@ bool RestoreDC(TCanvas& canvas, int savedState)
     c.font.Assign(s.font.get());
     c.pen.Assign(s.pen.get());
     c.brush.Assign(s.brush.get());
+    c.ApplyClip();
+    return true;
+}
+
+bool SetBrushOrgEx(TCanvas& canvas, int x, int y, TPoint* previous)
+{
+    TCanvas::Impl& c = State(canvas);
+    if (previous)
+        *previous = {c.brushOrg.x(), c.brushOrg.y()};
+    c.brushOrg = QPoint(x, y);
     c.ApplyClip();
     return true;
 }
@@ -573,6 +584,28 @@ bool StretchBlt(TCanvas& dest, int x, int y, int width, int height, TCanvas& sou
     p->setCompositionMode(*mode);
     p->drawImage(target, pixels);
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    return true;
+}
+
+bool PlgBlt(TCanvas& dest, const TPoint points[3], TCanvas& source, int sourceX, int sourceY, int width,
+            int height)
+{
+    if (width <= 0 || height <= 0)
+        return false;
+    QPainter* p = State(dest).Painter();
+    const QImage pixels = SourcePixels(source, sourceX, sourceY, width, height); // a copy: dest may be source
+    if (!p || pixels.isNull())
+        return false;
+    const QTransform toParallelogram(qreal(points[1].X - points[0].X) / width,
+                                     qreal(points[1].Y - points[0].Y) / width,
+                                     qreal(points[2].X - points[0].X) / height,
+                                     qreal(points[2].Y - points[0].Y) / height, points[0].X, points[0].Y);
+    p->save();
+    p->setTransform(toParallelogram * p->transform());
+    p->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p->setCompositionMode(QPainter::CompositionMode_Source);
+    p->drawImage(0, 0, pixels);
+    p->restore();
     return true;
 }
 

@@ -573,3 +573,29 @@ TEST(Canvas, RestoreDCBringsBackTheDrawingTools)
     EXPECT_EQ(s.At(0, 0), clRed);  // the restored pen draws
     EXPECT_EQ(s.At(5, 5), clLime); // and the restored brush fills
 }
+
+TEST(Canvas, ParallelogramBlitTurnsAndBrushOriginShiftsPatterns)
+{
+    // A 4 x 2 picture, red on the left and blue on the right, turned a quarter clockwise: its top edge
+    // runs down the column x = 2 and its left edge along the top.
+    Surface picture(4, 2);
+    picture.canvas->Brush()->SetColor(clRed);
+    picture.canvas->FillRect({0, 0, 2, 2});
+    picture.canvas->Brush()->SetColor(clBlue);
+    picture.canvas->FillRect({2, 0, 4, 2});
+    Surface s(6, 6);
+    const TPoint corners[3] = {{2, 0}, {2, 4}, {0, 0}};
+    ASSERT_TRUE(PlgBlt(*s.canvas, corners, *picture.canvas, 0, 0, 4, 2));
+    EXPECT_EQ((std::vector<TColor>{s.At(0, 0), s.At(1, 1), s.At(0, 2), s.At(1, 3), s.At(2, 0), s.At(0, 4)}),
+              (std::vector<TColor>{clRed, clRed, clBlue, clBlue, clWhite, clWhite}));
+
+    // A two-pixel pattern starts at the brush origin.
+    Surface pattern(2, 1);
+    pattern.canvas->SetPixels(0, 0, clBlack);
+    s.canvas->Brush()->SetBitmap(&pattern.bitmap);
+    s.canvas->FillRect({0, 5, 4, 6});
+    EXPECT_EQ(s.Row(5, 0, 4), "#.#.");
+    SetBrushOrgEx(*s.canvas, 1, 0);
+    s.canvas->FillRect({0, 5, 4, 6});
+    EXPECT_EQ(s.Row(5, 0, 4), ".#.#");
+}

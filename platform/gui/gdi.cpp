@@ -131,24 +131,29 @@ bool RestoreDC(TCanvas& canvas, int savedState)
     return true;
 }
 
-bool SetBrushOrgEx(TCanvas& canvas, int x, int y, TPoint* previous)
+namespace {
+
+// Moves one of the canvas's origins (a member of its state) and reports the old one.
+bool ReplaceOrigin(TCanvas& canvas, QPoint TCanvas::Impl::*origin, int x, int y, TPoint* previous)
 {
     TCanvas::Impl& c = State(canvas);
     if (previous)
-        *previous = {c.brushOrg.x(), c.brushOrg.y()};
-    c.brushOrg = QPoint(x, y);
+        *previous = {(c.*origin).x(), (c.*origin).y()};
+    c.*origin = QPoint(x, y);
     c.ApplyClip();
     return true;
 }
 
+} // namespace
+
+bool SetBrushOrgEx(TCanvas& canvas, int x, int y, TPoint* previous)
+{
+    return ReplaceOrigin(canvas, &TCanvas::Impl::brushOrg, x, y, previous);
+}
+
 bool SetWindowOrgEx(TCanvas& canvas, int x, int y, TPoint* previous)
 {
-    TCanvas::Impl& c = State(canvas);
-    if (previous)
-        *previous = {c.windowOrg.x(), c.windowOrg.y()};
-    c.windowOrg = QPoint(x, y);
-    c.ApplyClip();
-    return true;
+    return ReplaceOrigin(canvas, &TCanvas::Impl::windowOrg, x, y, previous);
 }
 
 bool GetWindowOrgEx(TCanvas& canvas, TPoint& origin)

@@ -122,6 +122,14 @@ void SetCompositionMode(QPainter* p, QPainter::CompositionMode mode)
         p->setCompositionMode(mode);
 }
 
+// A pen w pixels wide covers, across a path through pixel p, the pixels p - w/2 .. p - w/2 + w - 1. The
+// toolkit centres wide pens on the path in continuous coordinates, so odd widths move to pixel centres.
+QPointF WidePenPoint(int x, int y, int width)
+{
+    const qreal shift = width % 2 ? 0.5 : 0.0;
+    return QPointF(x + shift, y + shift);
+}
+
 } // namespace
 
 // --- Impl ---------------------------------------------------------------------------------------------
@@ -236,6 +244,7 @@ void TCanvas::Impl::ApplyClip()
     else
         painter->setClipping(false);
     painter->setTransform(ToDevice());
+    painter->setBrushOrigin(ToCanvasDevice().inverted().map(brushOrg));
 }
 
 QPen TCanvas::Impl::Pen()
@@ -429,7 +438,8 @@ void TCanvas::LineTo(int x, int y)
         p->setBackground(ToQColor(impl_->bkColor));
     }
     if (qpen.width() > 1)
-        p->drawLine(from.X, from.Y, x, y); // wide pens have round ends
+        p->drawLine(WidePenPoint(from.X, from.Y, qpen.width()),
+                    WidePenPoint(x, y, qpen.width())); // round ends
     else
         DrawLineWithoutEnd(p, QPoint(from.X, from.Y), QPoint(x, y));
     if (opaqueGaps)
@@ -480,8 +490,14 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom)
     if (qpen.width() == 1) {
         p->drawRect(QRect(left, top, width - 1, height - 1));
     } else {
-        const qreal inset = impl_->pen.Style() == psInsideFrame ? qpen.width() / 2.0 : 0.0;
-        p->drawRect(QRectF(left + inset, top + inset, width - 2 * inset, height - 2 * inset));
+        // The frame's path runs through the pixels a one-pixel frame takes; an inside frame moves it
+        // inwards so that the whole pen stays inside the rectangle.
+        const int w = qpen.width();
+        const bool inside = impl_->pen.Style() == psInsideFrame;
+        const int x1 = inside ? left + w / 2 : left, y1 = inside ? top + w / 2 : top;
+        const int x2 = std::max(x1, inside ? right - w + w / 2 : right - 1);
+        const int y2 = std::max(y1, inside ? bottom - w + w / 2 : bottom - 1);
+        p->drawRect(QRectF(WidePenPoint(x1, y1, w), WidePenPoint(x2, y2, w)));
     }
 }
 

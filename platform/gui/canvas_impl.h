@@ -53,10 +53,15 @@ struct TCanvas::Impl
     {
         std::optional<QRegion> clip;
         QPoint windowOrg;
+        QPoint brushOrg;
         int bkMode;
         TColor bkColor;
         TColor textColor;
         unsigned textAlign;
+        // The drawing tools selected when the state was saved (shared: a state record is copied around).
+        std::shared_ptr<const TFont> font;
+        std::shared_ptr<const TPen> pen;
+        std::shared_ptr<const TBrush> brush;
     };
 
     TCanvas& owner;
@@ -74,6 +79,7 @@ struct TCanvas::Impl
     std::optional<QRegion> baseClip;
     std::optional<QRegion> clip; // device pixels
     QPoint windowOrg;
+    QPoint brushOrg; // device pixels
     int bkMode = OPAQUE;
     TColor bkColor = clWhite;
     TColor textColor = clWindowText;

@@ -268,6 +268,8 @@ int DrawText(TCanvas& canvas, const std::string& text, TRect& rect, unsigned for
     c.ApplyFont(p);
     p->setBackgroundMode(Qt::TransparentMode);
     p->setPen(ToQColor(c.textColor));
+    // Right-to-left reading changes the order of runs and where neutral characters go, not the alignment.
+    p->setLayoutDirection((format & DT_RTLREADING) ? Qt::RightToLeft : Qt::LeftToRight);
     int y = top;
     for (const TextLine& line : lines) {
         const int lineWidth = layout.Advance(line.text);

@@ -7,7 +7,9 @@ namespace {
 
 IWindowServices* installedServices = nullptr;
 
-std::vector<int> ButtonsOf(unsigned flags)
+} // namespace
+
+std::vector<int> MsgBoxButtons(unsigned flags)
 {
     switch (flags & MB_TYPEMASK) {
     case MB_OKCANCEL:
@@ -27,8 +29,6 @@ std::vector<int> ButtonsOf(unsigned flags)
     }
 }
 
-} // namespace
-
 void SetWindowServices(IWindowServices* services)
 {
     installedServices = services;
@@ -41,7 +41,7 @@ IWindowServices* GetWindowServices()
 
 int DefaultMsgBoxAnswer(unsigned flags)
 {
-    const std::vector<int> buttons = ButtonsOf(flags);
+    const std::vector<int> buttons = MsgBoxButtons(flags);
     const size_t defaultIndex = (flags & MB_DEFMASK) >> 8;
     return defaultIndex < buttons.size() ? buttons[defaultIndex] : buttons.front();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // Message boxes and the top-most switch. The windowing layer installs the program-wide provider; until one
 // is installed a message box is written to standard error and answers with its default button, and the
@@ -63,6 +64,8 @@ public:
 void SetWindowServices(IWindowServices* services);
 IWindowServices* GetWindowServices();
 
+// The answers of a box's buttons, in the order the box shows them.
+std::vector<int> MsgBoxButtons(unsigned flags);
 // The button a box with these flags answers by default (its default button, else its first).
 int DefaultMsgBoxAnswer(unsigned flags);
 

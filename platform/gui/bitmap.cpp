@@ -201,6 +201,19 @@ void TBitmap::Assign(const TPersistent* source)
     Changed();
 }
 
+QImage MaskFromAlpha(const QImage& image)
+{
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
+    QImage mask(pixels.size(), QImage::Format_RGB32);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(mask.scanLine(y));
+        for (int x = 0; x < pixels.width(); ++x)
+            out[x] = qAlpha(in[x]) ? 0xFF000000 : 0xFFFFFFFF;
+    }
+    return mask;
+}
+
 void AssignImage(TBitmap& bitmap, const QImage& image, TPixelFormat format)
 {
     bitmap.impl_->ReleaseCanvas();

@@ -16,3 +16,5 @@ struct TBitmap::Impl
 };
 
 QImage::Format QtFormat(TPixelFormat format);
+// Black where image shows (any alpha), white where it is fully transparent.
+QImage MaskFromAlpha(const QImage& image);

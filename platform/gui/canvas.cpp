@@ -115,6 +115,21 @@ void DrawLineWithoutEnd(QPainter* p, QPoint from, QPoint to)
     p->drawPoint(from);
 }
 
+// The painter refreshes its engine's state on every call, so an unchanged mode is left alone.
+void SetCompositionMode(QPainter* p, QPainter::CompositionMode mode)
+{
+    if (p->compositionMode() != mode)
+        p->setCompositionMode(mode);
+}
+
+// A pen w pixels wide covers, across a path through pixel p, the pixels p - w/2 .. p - w/2 + w - 1. The
+// toolkit centres wide pens on the path in continuous coordinates, so odd widths move to pixel centres.
+QPointF WidePenPoint(int x, int y, int width)
+{
+    const qreal shift = width % 2 ? 0.5 : 0.0;
+    return QPointF(x + shift, y + shift);
+}
+
 } // namespace
 
 // --- Impl ---------------------------------------------------------------------------------------------
@@ -193,7 +208,7 @@ QPainter* TCanvas::Impl::PenPainter()
     QPainter* p = Painter();
     if (!p || pen.Mode() == pmNop)
         return nullptr;
-    p->setCompositionMode(CompositionForPenMode(pen.Mode()));
+    SetCompositionMode(p, CompositionForPenMode(pen.Mode()));
     return p;
 }
 
@@ -201,7 +216,7 @@ QPainter* TCanvas::Impl::BrushPainter()
 {
     QPainter* p = Painter();
     if (p)
-        p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        SetCompositionMode(p, QPainter::CompositionMode_SourceOver);
     return p;
 }
 
@@ -229,6 +244,7 @@ void TCanvas::Impl::ApplyClip()
     else
         painter->setClipping(false);
     painter->setTransform(ToDevice());
+    painter->setBrushOrigin(ToCanvasDevice().inverted().map(brushOrg));
 }
 
 QPen TCanvas::Impl::Pen()
@@ -252,16 +268,36 @@ QPen TCanvas::Impl::Pen()
     return qpen;
 }
 
+void TCanvas::Impl::RefreshBrush()
+{
+    if (!brushDirty)
+        return;
+    brushDirty = false;
+    qbrush.reset();
+    TBitmap* pattern = brush.Bitmap();
+    solidBrush = brush.Style() == bsSolid && !(pattern && !pattern->Empty());
+    brushColor = ToQColor(brush.Color());
+}
+
 QBrush TCanvas::Impl::Brush()
 {
-    if (brushDirty) {
-        brushDirty = false;
+    RefreshBrush();
+    if (!qbrush) {
         if (TBitmap* pattern = brush.Bitmap(); pattern && !pattern->Empty())
             qbrush = QBrush(pattern->Internal().image);
         else
-            qbrush = QBrush(ToQColor(brush.Color()), HatchStyle(brush.Style()));
+            qbrush = QBrush(brushColor, HatchStyle(brush.Style()));
     }
-    return qbrush;
+    return *qbrush;
+}
+
+void TCanvas::Impl::FillWithBrush(QPainter* p, const QRect& rect)
+{
+    RefreshBrush();
+    if (solidBrush)
+        p->fillRect(rect, brushColor);
+    else
+        p->fillRect(rect, Brush());
 }
 
 const QFont& TCanvas::Impl::Font()
@@ -269,13 +305,39 @@ const QFont& TCanvas::Impl::Font()
     if (fontDirty) {
         fontDirty = false;
         qfont = ToQFont(font);
+        metrics.reset();
     }
     return qfont;
 }
 
 QFontMetrics TCanvas::Impl::Metrics()
 {
-    return QFontMetrics(Font());
+    const QFont& current = Font();
+    if (!metrics)
+        metrics.emplace(current);
+    return *metrics;
+}
+
+void TCanvas::Impl::ApplyFont(QPainter* p)
+{
+    // Setting a font resolves it against the device every time, equal or not.
+    if (p->font() != Font())
+        p->setFont(Font());
+}
+
+TPoint& TCanvas::Impl::PenPos()
+{
+    if (pendingAdvance) {
+        penPos.X += QFontMetrics(pendingAdvance->font).horizontalAdvance(pendingAdvance->text);
+        pendingAdvance.reset();
+    }
+    return penPos;
+}
+
+void TCanvas::Impl::AdvancePenPast(int x, int y, const QString& text)
+{
+    penPos = {x, y};
+    pendingAdvance = PendingAdvance{text, Font()};
 }
 
 // --- TCanvas ------------------------------------------------------------------------------------------
@@ -320,12 +382,12 @@ void TCanvas::SetBrush(const TBrush* brush)
 
 TPoint TCanvas::PenPos() const
 {
-    return impl_->penPos;
+    return impl_->PenPos();
 }
 
 void TCanvas::SetPenPos(TPoint pos)
 {
-    impl_->penPos = pos;
+    impl_->PenPos() = pos;
 }
 
 TCopyMode TCanvas::CopyMode() const
@@ -357,32 +419,38 @@ bool TCanvas::HandleAllocated() const
 
 void TCanvas::MoveTo(int x, int y)
 {
-    impl_->penPos = {x, y};
+    impl_->PenPos() = {x, y};
 }
 
 void TCanvas::LineTo(int x, int y)
 {
-    const TPoint from = impl_->penPos;
+    const TPoint from = impl_->PenPos();
     impl_->penPos = {x, y};
     QPainter* p = impl_->PenPainter();
     if (!p || (from.X == x && from.Y == y) || impl_->pen.Style() == psClear)
         return;
-    QPen qpen = impl_->Pen();
+    const QPen qpen = impl_->Pen();
     p->setPen(qpen);
-    p->setBackgroundMode(impl_->bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
-    p->setBackground(ToQColor(impl_->bkColor));
+    // The background shows only in the gaps of styled pens.
+    const bool opaqueGaps = qpen.style() == Qt::CustomDashLine && impl_->bkMode == OPAQUE;
+    if (opaqueGaps) {
+        p->setBackgroundMode(Qt::OpaqueMode);
+        p->setBackground(ToQColor(impl_->bkColor));
+    }
     if (qpen.width() > 1)
-        p->drawLine(from.X, from.Y, x, y); // wide pens have round ends
+        p->drawLine(WidePenPoint(from.X, from.Y, qpen.width()),
+                    WidePenPoint(x, y, qpen.width())); // round ends
     else
         DrawLineWithoutEnd(p, QPoint(from.X, from.Y), QPoint(x, y));
-    p->setBackgroundMode(Qt::TransparentMode);
+    if (opaqueGaps)
+        p->setBackgroundMode(Qt::TransparentMode);
 }
 
 void TCanvas::Polyline(const std::vector<TPoint>& points)
 {
     if (points.empty())
         return;
-    const TPoint saved = impl_->penPos;
+    const TPoint saved = impl_->PenPos();
     MoveTo(points[0].X, points[0].Y);
     for (size_t i = 1; i < points.size(); ++i)
         LineTo(points[i].X, points[i].Y);
@@ -412,7 +480,7 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom)
     const int width = right - left, height = bottom - top;
     if (impl_->brush.Style() != bsClear || impl_->brush.Bitmap()) {
         // Without a pen the filled area loses its right column and bottom row, as on the platform.
-        p->fillRect(QRect(left, top, width - (noPen ? 1 : 0), height - (noPen ? 1 : 0)), impl_->Brush());
+        impl_->FillWithBrush(p, QRect(left, top, width - (noPen ? 1 : 0), height - (noPen ? 1 : 0)));
     }
     if (noPen)
         return;
@@ -422,8 +490,14 @@ void TCanvas::Rectangle(int left, int top, int right, int bottom)
     if (qpen.width() == 1) {
         p->drawRect(QRect(left, top, width - 1, height - 1));
     } else {
-        const qreal inset = impl_->pen.Style() == psInsideFrame ? qpen.width() / 2.0 : 0.0;
-        p->drawRect(QRectF(left + inset, top + inset, width - 2 * inset, height - 2 * inset));
+        // The frame's path runs through the pixels a one-pixel frame takes; an inside frame moves it
+        // inwards so that the whole pen stays inside the rectangle.
+        const int w = qpen.width();
+        const bool inside = impl_->pen.Style() == psInsideFrame;
+        const int x1 = inside ? left + w / 2 : left, y1 = inside ? top + w / 2 : top;
+        const int x2 = std::max(x1, inside ? right - w + w / 2 : right - 1);
+        const int y2 = std::max(y1, inside ? bottom - w + w / 2 : bottom - 1);
+        p->drawRect(QRectF(WidePenPoint(x1, y1, w), WidePenPoint(x2, y2, w)));
     }
 }
 
@@ -457,7 +531,7 @@ void TCanvas::FillRect(const TRect& rect)
         return;
     if (impl_->brush.Style() == bsClear && !impl_->brush.Bitmap())
         return;
-    p->fillRect(ToQRect(rect), impl_->Brush());
+    impl_->FillWithBrush(p, ToQRect(rect));
 }
 
 void TCanvas::FrameRect(const TRect& rect)
@@ -465,12 +539,11 @@ void TCanvas::FrameRect(const TRect& rect)
     QPainter* p = impl_->BrushPainter();
     if (!p || rect.Right <= rect.Left || rect.Bottom <= rect.Top)
         return;
-    const QBrush brush = impl_->Brush();
     const int w = rect.Width(), h = rect.Height();
-    p->fillRect(QRect(rect.Left, rect.Top, w, 1), brush);
-    p->fillRect(QRect(rect.Left, rect.Bottom - 1, w, 1), brush);
-    p->fillRect(QRect(rect.Left, rect.Top, 1, h), brush);
-    p->fillRect(QRect(rect.Right - 1, rect.Top, 1, h), brush);
+    impl_->FillWithBrush(p, QRect(rect.Left, rect.Top, w, 1));
+    impl_->FillWithBrush(p, QRect(rect.Left, rect.Bottom - 1, w, 1));
+    impl_->FillWithBrush(p, QRect(rect.Left, rect.Top, 1, h));
+    impl_->FillWithBrush(p, QRect(rect.Right - 1, rect.Top, 1, h));
 }
 
 void TCanvas::DrawFocusRect(const TRect& rect)
@@ -528,7 +601,7 @@ void TCanvas::TextOut(int x, int y, const std::string& text)
 {
     const QString qtext = QString::fromStdString(text);
     CanvasTextOut(*impl_, x, y, qtext);
-    impl_->penPos = {x + impl_->Metrics().horizontalAdvance(qtext), y};
+    impl_->AdvancePenPast(x, y, qtext);
 }
 
 void TCanvas::TextRect(const TRect& rect, int x, int y, const std::string& text)

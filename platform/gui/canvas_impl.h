@@ -31,9 +31,18 @@ struct TCanvas::Impl
     QPainter* PenPainter();   // composition from the pen mode; nullptr for pmNop
     QPainter* BrushPainter(); // plain copy
     QBrush Brush();
+    // Fills with the brush; plain solid brushes take the painter's fast path for colours.
+    void FillWithBrush(QPainter* p, const QRect& rect);
     QPen Pen();
     const QFont& Font();
     QFontMetrics Metrics();
+    // Puts the canvas font on the painter unless it is there already.
+    void ApplyFont(QPainter* p);
+    // The pen position, once a pending text advance is measured.
+    TPoint& PenPos();
+    // Text output moves the pen by the text's width in the font it was drawn with; measuring is left
+    // until the position is wanted, as it costs as much as shaping the text again.
+    void AdvancePenPast(int x, int y, const QString& text);
     void ApplyClip();
     // Logical to the canvas's device pixels, in which clip regions are kept (before the handed-over
     // painter's own transform), and logical to the painter's device.
@@ -44,10 +53,15 @@ struct TCanvas::Impl
     {
         std::optional<QRegion> clip;
         QPoint windowOrg;
+        QPoint brushOrg;
         int bkMode;
         TColor bkColor;
         TColor textColor;
         unsigned textAlign;
+        // The drawing tools selected when the state was saved (shared: a state record is copied around).
+        std::shared_ptr<const TFont> font;
+        std::shared_ptr<const TPen> pen;
+        std::shared_ptr<const TBrush> brush;
     };
 
     TCanvas& owner;
@@ -65,6 +79,7 @@ struct TCanvas::Impl
     std::optional<QRegion> baseClip;
     std::optional<QRegion> clip; // device pixels
     QPoint windowOrg;
+    QPoint brushOrg; // device pixels
     int bkMode = OPAQUE;
     TColor bkColor = clWhite;
     TColor textColor = clWindowText;
@@ -75,8 +90,20 @@ struct TCanvas::Impl
     bool brushDirty = true;
     bool fontDirty = true;
     QPen qpen;
-    QBrush qbrush;
+    std::optional<QBrush> qbrush; // made when first wanted after a change
+    bool solidBrush = true;
+    QColor brushColor;
     QFont qfont;
+    std::optional<QFontMetrics> metrics;
+    struct PendingAdvance
+    {
+        QString text;
+        QFont font;
+    };
+    std::optional<PendingAdvance> pendingAdvance;
+
+private:
+    void RefreshBrush();
 };
 
 // Draws text at (x, y) as the text-out routines do: aligned by the canvas's text alignment, the background

@@ -24,6 +24,13 @@ std::string TObject::ClassName() const
     return scope == std::string::npos ? name : name.substr(scope + 2);
 }
 
+void TObject::Dispatch(void* message)
+{
+    DefaultHandler(message);
+}
+
+void TObject::DefaultHandler(void*) {}
+
 void TPersistent::Assign(const TPersistent* source)
 {
     if (source) {

@@ -20,6 +20,12 @@ public:
 
     // The name of the object's most derived class ("TStringList").
     std::string ClassName() const;
+
+    // Message dispatch without a window: message points at a message record whose first field is the
+    // 32-bit message number. A class that handles some numbers overrides Dispatch, serves those and hands
+    // the others to its base; what no class serves reaches DefaultHandler, which ignores it here.
+    virtual void Dispatch(void* message);
+    virtual void DefaultHandler(void* message);
 };
 
 using TNotifyEvent = std::function<void(TObject* sender)>;

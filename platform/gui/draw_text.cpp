@@ -265,9 +265,11 @@ int DrawText(TCanvas& canvas, const std::string& text, TRect& rect, unsigned for
     p->save();
     if (!(format & DT_NOCLIP))
         p->setClipRect(ToQRect(rect), Qt::IntersectClip);
-    p->setFont(c.Font());
+    c.ApplyFont(p);
     p->setBackgroundMode(Qt::TransparentMode);
     p->setPen(ToQColor(c.textColor));
+    // Right-to-left reading changes the order of runs and where neutral characters go, not the alignment.
+    p->setLayoutDirection((format & DT_RTLREADING) ? Qt::RightToLeft : Qt::LeftToRight);
     int y = top;
     for (const TextLine& line : lines) {
         const int lineWidth = layout.Advance(line.text);
@@ -292,7 +294,10 @@ void CanvasTextOut(TCanvas::Impl& c, int x, int y, const QString& text)
     if (!p || text.isEmpty())
         return;
     const QFontMetrics metrics = c.Metrics();
-    const int width = metrics.horizontalAdvance(text);
+    // Measuring costs as much as drawing, so the width is taken only where it is used.
+    const bool opaque = c.bkMode == OPAQUE;
+    const bool measured = opaque || (c.textAlign & (TA_CENTER | TA_RIGHT));
+    const int width = measured ? metrics.horizontalAdvance(text) : 0;
     int left = 0, top = 0; // relative to (x, y) before rotation
     if ((c.textAlign & TA_CENTER) == TA_CENTER)
         left = -width / 2;
@@ -309,9 +314,9 @@ void CanvasTextOut(TCanvas::Impl& c, int x, int y, const QString& text)
         p->rotate(-c.font.Orientation() / 10.0);
         x = y = 0;
     }
-    if (c.bkMode == OPAQUE)
+    if (opaque)
         p->fillRect(QRect(x + left, y + top, width, metrics.height()), ToQColor(c.bkColor));
-    p->setFont(c.Font());
+    c.ApplyFont(p);
     p->setPen(ToQColor(c.textColor));
     p->setBackgroundMode(Qt::TransparentMode);
     p->drawText(x + left, y + top + metrics.ascent(), text);

@@ -97,7 +97,14 @@ unsigned GetTextAlign(TCanvas& canvas)
 int SaveDC(TCanvas& canvas)
 {
     TCanvas::Impl& c = State(canvas);
-    c.saved.push_back({c.clip, c.windowOrg, c.bkMode, c.bkColor, c.textColor, c.textAlign});
+    auto font = std::make_shared<TFont>();
+    font->Assign(&c.font);
+    auto pen = std::make_shared<TPen>();
+    pen->Assign(&c.pen);
+    auto brush = std::make_shared<TBrush>();
+    brush->Assign(&c.brush);
+    c.saved.push_back({c.clip, c.windowOrg, c.brushOrg, c.bkMode, c.bkColor, c.textColor, c.textAlign,
+                       std::move(font), std::move(pen), std::move(brush)});
     return static_cast<int>(c.saved.size());
 }
 
@@ -108,26 +115,45 @@ bool RestoreDC(TCanvas& canvas, int savedState)
     const int index = savedState < 0 ? count + savedState : savedState - 1;
     if (index < 0 || index >= count)
         return false;
-    const TCanvas::Impl::SavedState s = c.saved[static_cast<size_t>(index)];
+    const TCanvas::Impl::SavedState s = std::move(c.saved[static_cast<size_t>(index)]);
     c.saved.resize(static_cast<size_t>(index));
     c.clip = s.clip;
     c.windowOrg = s.windowOrg;
+    c.brushOrg = s.brushOrg;
     c.bkMode = s.bkMode;
     c.bkColor = s.bkColor;
     c.textColor = s.textColor;
     c.textAlign = s.textAlign;
+    c.font.Assign(s.font.get());
+    c.pen.Assign(s.pen.get());
+    c.brush.Assign(s.brush.get());
     c.ApplyClip();
     return true;
 }
 
-bool SetWindowOrgEx(TCanvas& canvas, int x, int y, TPoint* previous)
+namespace {
+
+// Moves one of the canvas's origins (a member of its state) and reports the old one.
+bool ReplaceOrigin(TCanvas& canvas, QPoint TCanvas::Impl::*origin, int x, int y, TPoint* previous)
 {
     TCanvas::Impl& c = State(canvas);
     if (previous)
-        *previous = {c.windowOrg.x(), c.windowOrg.y()};
-    c.windowOrg = QPoint(x, y);
+        *previous = {(c.*origin).x(), (c.*origin).y()};
+    c.*origin = QPoint(x, y);
     c.ApplyClip();
     return true;
+}
+
+} // namespace
+
+bool SetBrushOrgEx(TCanvas& canvas, int x, int y, TPoint* previous)
+{
+    return ReplaceOrigin(canvas, &TCanvas::Impl::brushOrg, x, y, previous);
+}
+
+bool SetWindowOrgEx(TCanvas& canvas, int x, int y, TPoint* previous)
+{
+    return ReplaceOrigin(canvas, &TCanvas::Impl::windowOrg, x, y, previous);
 }
 
 bool GetWindowOrgEx(TCanvas& canvas, TPoint& origin)
@@ -563,6 +589,28 @@ bool StretchBlt(TCanvas& dest, int x, int y, int width, int height, TCanvas& sou
     p->setCompositionMode(*mode);
     p->drawImage(target, pixels);
     p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    return true;
+}
+
+bool PlgBlt(TCanvas& dest, const TPoint points[3], TCanvas& source, int sourceX, int sourceY, int width,
+            int height)
+{
+    if (width <= 0 || height <= 0)
+        return false;
+    QPainter* p = State(dest).Painter();
+    const QImage pixels = SourcePixels(source, sourceX, sourceY, width, height); // a copy: dest may be source
+    if (!p || pixels.isNull())
+        return false;
+    const QTransform toParallelogram(qreal(points[1].X - points[0].X) / width,
+                                     qreal(points[1].Y - points[0].Y) / width,
+                                     qreal(points[2].X - points[0].X) / height,
+                                     qreal(points[2].Y - points[0].Y) / height, points[0].X, points[0].Y);
+    p->save();
+    p->setTransform(toParallelogram * p->transform());
+    p->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p->setCompositionMode(QPainter::CompositionMode_Source);
+    p->drawImage(0, 0, pixels);
+    p->restore();
     return true;
 }
 

@@ -22,9 +22,13 @@ constexpr unsigned TA_TOP = 0, TA_BOTTOM = 8, TA_BASELINE = 24;
 unsigned SetTextAlign(TCanvas& canvas, unsigned align);
 unsigned GetTextAlign(TCanvas& canvas);
 
-// Saves clip region, window origin, background and text settings; RestoreDC(-1) restores the last one.
+// Saves clip region, window and brush origins, background and text settings and the font, pen and brush;
+// RestoreDC(-1) restores the last one.
 int SaveDC(TCanvas& canvas);
 bool RestoreDC(TCanvas& canvas, int savedState);
+
+// Pattern and hatch brushes are tiled from the brush origin, a point in device pixels.
+bool SetBrushOrgEx(TCanvas& canvas, int x, int y, TPoint* previous = nullptr);
 
 // The window origin is the logical point drawn at device (0, 0).
 bool SetWindowOrgEx(TCanvas& canvas, int x, int y, TPoint* previous = nullptr);
@@ -57,7 +61,7 @@ constexpr unsigned DT_TOP = 0x0, DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2,
 // DT_VCENTER or DT_BOTTOM the offset from rect's top to the text's bottom. "&" marks the next character
 // as underlined and "&&" is a literal "&" unless DT_NOPREFIX; DT_HIDEPREFIX removes the marks without
 // underlining. The ellipsis flags shorten lines that do not fit: at the end, at a word end, or inside a
-// path so that its last part stays.
+// path so that its last part stays. DT_RTLREADING lays each line out in right-to-left reading order.
 int DrawText(TCanvas& canvas, const std::string& text, TRect& rect, unsigned format);
 
 constexpr unsigned ETO_OPAQUE = 0x2, ETO_CLIPPED = 0x4;
@@ -114,6 +118,11 @@ bool BitBlt(TCanvas& dest, int x, int y, int width, int height, TCanvas& source,
 // Scales by taking the nearest source pixel.
 bool StretchBlt(TCanvas& dest, int x, int y, int width, int height, TCanvas& source, int sourceX, int sourceY,
                 int sourceWidth, int sourceHeight, uint32_t rop);
+// Copies the source rectangle onto the parallelogram whose corners points[0], points[1] and points[2] take
+// the source's top-left, top-right and bottom-left corners (a turn, a slant or a mirror). Source and dest may
+// be the same canvas; dest keeps its pixels outside the parallelogram.
+bool PlgBlt(TCanvas& dest, const TPoint points[3], TCanvas& source, int sourceX, int sourceY, int width,
+            int height);
 // Operations that need no source: PATCOPY, PATINVERT, DSTINVERT, BLACKNESS, WHITENESS.
 bool PatBlt(TCanvas& dest, int x, int y, int width, int height, uint32_t rop);
 

@@ -3,14 +3,9 @@
 #include "platform/gui/bitmap_impl.h"
 #include "platform/gui/canvas_impl.h"
 #include "platform/gui/exceptions.h"
+#include "platform/gui/picture.h"
 
 #include <algorithm>
-
-// Images are kept as premultiplied 32-bit pixels.
-struct TCustomImageList::Images
-{
-    std::vector<QImage> list;
-};
 
 // --- TChangeLink --------------------------------------------------------------------------------------
 
@@ -68,6 +63,73 @@ QImage GreyedHalf(const QImage& premultiplied)
 
 } // namespace
 
+namespace {
+
+// The image with the mask applied: mask pixels that are not black make the image transparent there.
+QImage WithMask(const TBitmap& image, const TBitmap* mask)
+{
+    QImage pixels = WithAlpha(image);
+    if (!mask || mask->Empty())
+        return pixels;
+    const QImage m = mask->Internal().image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < std::min(pixels.height(), m.height()); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+        const auto* bits = reinterpret_cast<const QRgb*>(m.constScanLine(y));
+        for (int x = 0; x < std::min(pixels.width(), m.width()); ++x)
+            if ((bits[x] & 0xFFFFFF) != 0)
+                line[x] = 0;
+    }
+    return pixels;
+}
+
+// The image with the pixels of maskColor made transparent.
+QImage KeyedOut(const TBitmap& image, TColor maskColor)
+{
+    QImage pixels = WithAlpha(image);
+    const QRgb key = ToQColor(maskColor).rgb() & 0xFFFFFF;
+    for (int y = 0; y < pixels.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(y));
+        for (int x = 0; x < pixels.width(); ++x)
+            if ((line[x] & 0xFFFFFF) == key)
+                line[x] = 0;
+    }
+    return pixels;
+}
+
+QImage IconPixels(const TIcon& icon)
+{
+    return DecodedImage(icon).convertToFormat(QImage::Format_ARGB32);
+}
+
+const char ImageListMagic[4] = {'Q', 'M', 'I', 'L'};
+
+} // namespace
+
+// Images are kept as premultiplied 32-bit pixels. Cut splits an image into Width-wide pieces (one when it is
+// narrower); what lies outside Width x Height is cut off and what is missing stays transparent.
+struct TCustomImageList::Images
+{
+    std::vector<QImage> list;
+
+    static Images Cut(const QImage& pixels, int width, int height)
+    {
+        Images pieces;
+        if (pixels.isNull())
+            return pieces;
+        const int count = std::max(1, pixels.width() / width);
+        for (int i = 0; i < count; ++i) {
+            QImage piece(width, height, QImage::Format_ARGB32_Premultiplied);
+            piece.fill(Qt::transparent);
+            QPainter p(&piece);
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.drawImage(0, 0, pixels, i * width, 0, width, height);
+            p.end();
+            pieces.list.push_back(piece);
+        }
+        return pieces;
+    }
+};
+
 TCustomImageList::TCustomImageList(TComponent* owner) : TComponent(owner), images_(std::make_unique<Images>())
 {
     std::fill(std::begin(overlays_), std::end(overlays_), -1);
@@ -109,63 +171,110 @@ void TCustomImageList::CheckIndex(int index) const
         throw EInvalidOperation("Invalid image list index " + std::to_string(index));
 }
 
+void TCustomImageList::InsertPieces(int index, const Images& pieces)
+{
+    if (index < 0 || index > Count())
+        throw EInvalidOperation("Invalid image list index " + std::to_string(index));
+    if (pieces.list.empty())
+        return;
+    images_->list.insert(images_->list.begin() + index, pieces.list.begin(), pieces.list.end());
+    Change();
+}
+
+void TCustomImageList::ReplaceWith(int index, const Images& pieces)
+{
+    CheckIndex(index);
+    if (pieces.list.empty())
+        return;
+    images_->list[static_cast<size_t>(index)] = pieces.list.front();
+    Change();
+}
+
 int TCustomImageList::Add(TBitmap* image, TBitmap* mask)
 {
     if (!image || image->Empty())
         return -1;
-    QImage pixels = WithAlpha(*image);
-    if (mask && !mask->Empty()) {
-        const QImage m = mask->Internal().image.convertToFormat(QImage::Format_RGB32);
-        for (int y = 0; y < std::min(pixels.height(), m.height()); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(pixels.scanLine(y));
-            const auto* bits = reinterpret_cast<const QRgb*>(m.constScanLine(y));
-            for (int x = 0; x < std::min(pixels.width(), m.width()); ++x)
-                if ((bits[x] & 0xFFFFFF) != 0)
-                    line[x] = 0;
-        }
-    }
     const int first = Count();
-    const int pieces = std::max(1, pixels.width() / width_);
-    for (int i = 0; i < pieces; ++i) {
-        QImage piece(width_, height_, QImage::Format_ARGB32_Premultiplied);
-        piece.fill(Qt::transparent);
-        QPainter p(&piece);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(0, 0, pixels, i * width_, 0, width_, height_);
-        p.end();
-        images_->list.push_back(piece);
-    }
-    Change();
+    Insert(first, image, mask);
     return first;
+}
+
+int TCustomImageList::AddIcon(TIcon* image)
+{
+    if (!image || image->Empty())
+        return -1;
+    const int first = Count();
+    InsertIcon(first, image);
+    return first;
+}
+
+int TCustomImageList::AddImage(TCustomImageList* value, int index)
+{
+    if (!value || index < 0 || index >= value->Count())
+        return -1;
+    Images piece;
+    piece.list.push_back(value->images_->list[static_cast<size_t>(index)]);
+    if (value->width_ != width_ || value->height_ != height_)
+        piece = Images::Cut(piece.list.front(), width_, height_);
+    const int added = Count();
+    InsertPieces(added, piece);
+    return added;
+}
+
+void TCustomImageList::AddImages(TCustomImageList* value)
+{
+    if (!value || value == this)
+        return;
+    for (int i = 0; i < value->Count(); ++i)
+        AddImage(value, i);
 }
 
 int TCustomImageList::AddMasked(TBitmap* image, TColor maskColor)
 {
     if (!image || image->Empty())
         return -1;
-    TBitmap mask(image->Width(), image->Height(), pf24bit);
-    const QImage src = image->Internal().image.convertToFormat(QImage::Format_RGB32);
-    const QRgb key = ToQColor(maskColor).rgb() & 0xFFFFFF;
-    for (int y = 0; y < src.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(src.constScanLine(y));
-        uint8_t* out = mask.ScanLine(y);
-        for (int x = 0; x < src.width(); ++x) {
-            const uint8_t v = (line[x] & 0xFFFFFF) == key ? 255 : 0;
-            out[3 * x] = out[3 * x + 1] = out[3 * x + 2] = v;
-        }
-    }
-    return Add(image, &mask);
+    const int first = Count();
+    InsertMasked(first, image, maskColor);
+    return first;
+}
+
+void TCustomImageList::Insert(int index, TBitmap* image, TBitmap* mask)
+{
+    if (image && !image->Empty())
+        InsertPieces(index, Images::Cut(WithMask(*image, mask), width_, height_));
+}
+
+void TCustomImageList::InsertIcon(int index, TIcon* image)
+{
+    if (image && !image->Empty())
+        InsertPieces(index, Images::Cut(IconPixels(*image).scaled(width_, height_), width_, height_));
+}
+
+void TCustomImageList::InsertMasked(int index, TBitmap* image, TColor maskColor)
+{
+    if (image && !image->Empty())
+        InsertPieces(index, Images::Cut(KeyedOut(*image, maskColor), width_, height_));
 }
 
 void TCustomImageList::Replace(int index, TBitmap* image, TBitmap* mask)
 {
     CheckIndex(index);
-    TCustomImageList single(nullptr);
-    single.SetSize(width_, height_);
-    if (single.Add(image, mask) < 0)
-        return;
-    images_->list[static_cast<size_t>(index)] = single.images_->list.front();
-    Change();
+    if (image && !image->Empty())
+        ReplaceWith(index, Images::Cut(WithMask(*image, mask), width_, height_));
+}
+
+void TCustomImageList::ReplaceIcon(int index, TIcon* image)
+{
+    CheckIndex(index);
+    if (image && !image->Empty())
+        ReplaceWith(index, Images::Cut(IconPixels(*image).scaled(width_, height_), width_, height_));
+}
+
+void TCustomImageList::ReplaceMasked(int index, TBitmap* newImage, TColor maskColor)
+{
+    CheckIndex(index);
+    if (newImage && !newImage->Empty())
+        ReplaceWith(index, Images::Cut(KeyedOut(*newImage, maskColor), width_, height_));
 }
 
 void TCustomImageList::Delete(int index)
@@ -195,20 +304,88 @@ void TCustomImageList::Move(int curIndex, int newIndex)
 void TCustomImageList::GetBitmap(int index, TBitmap* image) const
 {
     CheckIndex(index);
-    image->SetSize(0, 0);
-    image->SetPixelFormat(pf32bit);
-    image->SetSize(width_, height_);
-    image->Internal().ReleaseCanvas();
-    image->Internal().image =
-        images_->list[static_cast<size_t>(index)].convertToFormat(QImage::Format_ARGB32);
+    AssignImage(*image, images_->list[static_cast<size_t>(index)], pf32bit);
+}
+
+void TCustomImageList::GetIcon(int index, TIcon* image) const
+{
+    CheckIndex(index);
+    AssignDecodedImage(*image,
+                       images_->list[static_cast<size_t>(index)].convertToFormat(QImage::Format_ARGB32));
 }
 
 bool TCustomImageList::Overlay(int imageIndex, int overlay)
 {
-    if (overlay < 1 || overlay > 15 || imageIndex < 0 || imageIndex >= Count())
+    if (overlay < 0 || overlay > 14 || imageIndex < 0 || imageIndex >= Count())
         return false;
-    overlays_[overlay - 1] = imageIndex;
+    overlays_[overlay] = imageIndex;
     return true;
+}
+
+void TCustomImageList::Assign(const TPersistent* source)
+{
+    const auto* other = dynamic_cast<const TCustomImageList*>(source);
+    if (!other) {
+        TComponent::Assign(source);
+        return;
+    }
+    if (other == this)
+        return;
+    TMemoryStream data;
+    other->WriteData(data);
+    data.SetPosition(0);
+    width_ = other->width_;
+    height_ = other->height_;
+    images_->list.clear();
+    bkColor_ = other->bkColor_;
+    blendColor_ = other->blendColor_;
+    drawingStyle_ = other->drawingStyle_;
+    masked_ = other->masked_;
+    allocBy_ = other->allocBy_;
+    colorDepth_ = other->colorDepth_;
+    ReadData(data);
+    Change();
+}
+
+void TCustomImageList::WriteData(TStream& stream) const
+{
+    const int32_t header[3] = {width_, height_, Count()};
+    stream.WriteBuffer(ImageListMagic, sizeof ImageListMagic);
+    stream.WriteBuffer(header, sizeof header);
+    for (const QImage& image : images_->list)
+        for (int y = 0; y < height_; ++y)
+            stream.WriteBuffer(image.constScanLine(y), int64_t(width_) * 4);
+    stream.WriteBuffer(overlays_, sizeof overlays_);
+}
+
+void TCustomImageList::ReadData(TStream& stream)
+{
+    const auto damaged = [] { return EInvalidGraphic("Image list data is not valid"); };
+    char magic[4];
+    int32_t header[3];
+    if (stream.Read(magic, sizeof magic) != int64_t(sizeof magic) ||
+        !std::equal(magic, magic + 4, ImageListMagic) ||
+        stream.Read(header, sizeof header) != int64_t(sizeof header))
+        throw damaged();
+    const auto [width, height, count] = header;
+    if (width != width_ || height != height_ || count < 0 ||
+        count * (int64_t(width) * height * 4) + int64_t(sizeof overlays_) > stream.Size() - stream.Position())
+        throw damaged();
+    std::vector<QImage> list;
+    for (int i = 0; i < count; ++i) {
+        QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < height; ++y)
+            stream.ReadBuffer(image.scanLine(y), int64_t(width) * 4);
+        list.push_back(image);
+    }
+    int overlays[15];
+    stream.ReadBuffer(overlays, sizeof overlays);
+    for (int& overlay : overlays)
+        if (overlay < -1 || overlay >= count)
+            overlay = -1;
+    images_->list = std::move(list);
+    std::copy(std::begin(overlays), std::end(overlays), std::begin(overlays_));
+    Change();
 }
 
 void TCustomImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled)
@@ -231,7 +408,7 @@ void TCustomImageList::DrawOverlay(TCanvas& canvas, int x, int y, int imageIndex
 {
     if (imageIndex < 0 || imageIndex >= Count())
         return;
-    DoDraw(imageIndex, canvas, x, y, IndexToOverlayMask(static_cast<unsigned>(overlay)), enabled);
+    DoDraw(imageIndex, canvas, x, y, IndexToOverlayMask(static_cast<unsigned>(overlay) + 1), enabled);
 }
 
 void TCustomImageList::DoDraw(int index, TCanvas& canvas, int x, int y, unsigned style, bool enabled)
@@ -241,15 +418,7 @@ void TCustomImageList::DoDraw(int index, TCanvas& canvas, int x, int y, unsigned
         return;
     const QImage& image = images_->list[static_cast<size_t>(index)];
     if (style & ILD_MASK) {
-        // The mask: black where the image shows, white where it is transparent.
-        QImage mask(image.size(), QImage::Format_RGB32);
-        for (int row = 0; row < image.height(); ++row) {
-            const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(row));
-            auto* out = reinterpret_cast<QRgb*>(mask.scanLine(row));
-            for (int col = 0; col < image.width(); ++col)
-                out[col] = qAlpha(in[col]) ? 0xFF000000 : 0xFFFFFFFF;
-        }
-        p->drawImage(x, y, mask);
+        p->drawImage(x, y, MaskFromAlpha(image));
         return;
     }
     if (bkColor_ != clNone && !(style & ILD_TRANSPARENT))

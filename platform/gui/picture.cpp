@@ -89,6 +89,27 @@ void TDecodedImage::Draw(TCanvas& canvas, const TRect& rect)
         p->drawImage(ToQRect(rect), impl_->image);
 }
 
+const QImage& DecodedImage(const TDecodedImage& graphic)
+{
+    return graphic.impl_->image;
+}
+
+void AssignDecodedImage(TDecodedImage& graphic, const QImage& image)
+{
+    graphic.impl_->image = image;
+    graphic.Changed();
+}
+
+bool GetIconInfo(const TIcon& icon, TBitmap& color, TBitmap& mask)
+{
+    const QImage& image = DecodedImage(icon);
+    if (image.isNull())
+        return false;
+    AssignImage(color, image, pf32bit);
+    AssignImage(mask, MaskFromAlpha(image), pf24bit);
+    return true;
+}
+
 // --- TPicture -----------------------------------------------------------------------------------------
 
 namespace {

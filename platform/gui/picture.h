@@ -27,6 +27,9 @@ public:
     void Draw(TCanvas& canvas, const TRect& rect) override;
 
     struct Impl;
+    // The decoded pixels, for the layer's own sources.
+    friend const QImage& DecodedImage(const TDecodedImage& graphic);
+    friend void AssignDecodedImage(TDecodedImage& graphic, const QImage& image);
 
 private:
     std::unique_ptr<Impl> impl_;
@@ -43,6 +46,10 @@ class TIcon : public TDecodedImage
 public:
     TIcon() : TDecodedImage("ICO") {}
 };
+
+// The icon's two bitmaps: its colours as pf32bit with alpha, and its mask as pf24bit, black where the icon
+// shows and white where it is transparent. False, and both untouched, for an empty icon.
+bool GetIconInfo(const TIcon& icon, TBitmap& color, TBitmap& mask);
 
 class TPicture : public TPersistent
 {

@@ -375,7 +375,9 @@ void TPngImage::SaveToStream(TStream& stream) const
         key.red = GetRValue(transparentColor_);
         key.green = GetGValue(transparentColor_);
         key.blue = GetBValue(transparentColor_);
-        key.gray = GetRValue(transparentColor_);
+        // Grey levels of fewer bits were scaled up to eight bits when read; the chunk holds the raw level.
+        key.gray = depth < 8 ? GetRValue(transparentColor_) / (255 / ((1 << depth) - 1))
+                             : GetRValue(transparentColor_);
         png_set_tRNS(png, info, nullptr, 0, &key);
     }
     if (HasChunk("gAMA") && gamma_ > 0)

@@ -197,6 +197,24 @@ TEST(Canvas, PixelsReadAndWrite)
     EXPECT_EQ(s.bitmap.ScanLine(4)[3 * 4 + 3], 255);
 }
 
+TEST(Canvas, TextOutMovesThePenByTheWidthInTheFontItWasDrawnWith)
+{
+    Surface s(120, 40);
+    s.canvas->Brush()->SetStyle(bsClear);
+    s.canvas->Font()->SetName("DejaVu Sans");
+    s.canvas->Font()->SetHeight(-13);
+    const int narrow = s.canvas->TextWidth("Wide");
+    s.canvas->TextOut(2, 2, "Wide");
+    s.canvas->Font()->SetHeight(-26);
+    EXPECT_EQ(s.canvas->PenPos(), (TPoint{2 + narrow, 2}));
+
+    const int wide = s.canvas->TextWidth("Wide");
+    s.canvas->TextOut(0, 5, "Wide");
+    s.canvas->LineTo(wide, 38); // straight down from where the text ended
+    EXPECT_EQ(s.canvas->PenPos(), (TPoint{wide, 38}));
+    EXPECT_EQ(s.At(wide, 36), clBlack);
+}
+
 TEST(Canvas, TextBackgroundFollowsBrushAndBkMode)
 {
     Surface s(120, 40);
@@ -524,4 +542,78 @@ TEST(Canvas, WrapsAPainterHandedToIt)
     EXPECT_EQ(device.pixelColor(9, 9), QColor(Qt::red));
     EXPECT_EQ(device.pixelColor(14, 14), QColor(Qt::red));
     EXPECT_EQ(device.pixelColor(15, 15), QColor(Qt::white));
+}
+
+TEST(Canvas, WidePensCoverWholePixelsAroundThePath)
+{
+    // A pen w wide covers, across the path through pixel p, the pixels p - w/2 .. p - w/2 + w - 1.
+    const struct
+    {
+        int width;
+        TPenStyle style;
+        std::string lineColumn, frameRow;
+    } cases[] = {
+        {2, psSolid, "..##..", ".##.......##."},
+        {3, psSolid, "..###.", ".###......###"},
+        {3, psInsideFrame, "..###.", "..###....###."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.width);
+        Surface s(20, 20);
+        s.canvas->Pen()->SetWidth(c.width);
+        s.canvas->Pen()->SetStyle(c.style);
+        s.canvas->MoveTo(2, 5);
+        s.canvas->LineTo(12, 5);
+        EXPECT_EQ(s.Column(7, 2, 8), c.lineColumn); // a horizontal line at y = 5, probed from y = 2
+        s.canvas->FillRect({0, 0, 20, 20});
+        s.canvas->Brush()->SetStyle(bsClear);
+        s.canvas->Rectangle(2, 2, 12, 16);
+        EXPECT_EQ(s.Row(9, 0, 13), c.frameRow); // the frame's path runs through x = 2 and x = 11
+    }
+}
+
+TEST(Canvas, RestoreDCBringsBackTheDrawingTools)
+{
+    Surface s;
+    s.canvas->Pen()->SetColor(clRed);
+    s.canvas->Brush()->SetColor(clLime);
+    s.canvas->Font()->SetHeight(-20);
+    const int saved = SaveDC(*s.canvas);
+    s.canvas->Pen()->SetColor(clBlue);
+    s.canvas->Pen()->SetWidth(3);
+    s.canvas->Brush()->SetStyle(bsClear);
+    s.canvas->Font()->SetHeight(-8);
+    ASSERT_TRUE(RestoreDC(*s.canvas, saved));
+    EXPECT_EQ(s.canvas->Pen()->Color(), clRed);
+    EXPECT_EQ(s.canvas->Pen()->Width(), 1);
+    EXPECT_EQ(s.canvas->Font()->Height(), -20);
+    s.canvas->Rectangle(0, 0, 10, 10);
+    EXPECT_EQ(s.At(0, 0), clRed);  // the restored pen draws
+    EXPECT_EQ(s.At(5, 5), clLime); // and the restored brush fills
+}
+
+TEST(Canvas, ParallelogramBlitTurnsAndBrushOriginShiftsPatterns)
+{
+    // A 4 x 2 picture, red on the left and blue on the right, turned a quarter clockwise: its top edge
+    // runs down the column x = 2 and its left edge along the top.
+    Surface picture(4, 2);
+    picture.canvas->Brush()->SetColor(clRed);
+    picture.canvas->FillRect({0, 0, 2, 2});
+    picture.canvas->Brush()->SetColor(clBlue);
+    picture.canvas->FillRect({2, 0, 4, 2});
+    Surface s(6, 6);
+    const TPoint corners[3] = {{2, 0}, {2, 4}, {0, 0}};
+    ASSERT_TRUE(PlgBlt(*s.canvas, corners, *picture.canvas, 0, 0, 4, 2));
+    EXPECT_EQ((std::vector<TColor>{s.At(0, 0), s.At(1, 1), s.At(0, 2), s.At(1, 3), s.At(2, 0), s.At(0, 4)}),
+              (std::vector<TColor>{clRed, clRed, clBlue, clBlue, clWhite, clWhite}));
+
+    // A two-pixel pattern starts at the brush origin.
+    Surface pattern(2, 1);
+    pattern.canvas->SetPixels(0, 0, clBlack);
+    s.canvas->Brush()->SetBitmap(&pattern.bitmap);
+    s.canvas->FillRect({0, 5, 4, 6});
+    EXPECT_EQ(s.Row(5, 0, 4), "#.#.");
+    SetBrushOrgEx(*s.canvas, 1, 0);
+    s.canvas->FillRect({0, 5, 4, 6});
+    EXPECT_EQ(s.Row(5, 0, 4), ".#.#");
 }

@@ -1,5 +1,6 @@
 #include "platform/gui/classes.h"
 #include "platform/gui/exceptions.h"
+#include "platform/gui/pointer_list.h"
 
 #include <gtest/gtest.h>
 
@@ -146,4 +147,97 @@ TEST(Persistent, AssignCopiesOrNamesBothClasses)
         EXPECT_STREQ(e.what(), "Cannot assign a TOther to a TPoint3");
     }
     EXPECT_THROW(b.Assign(nullptr), EConvertError);
+}
+
+namespace {
+
+// Owns what it holds, as lists of records do.
+class TOwningList : public TList
+{
+public:
+    ~TOwningList() override { Clear(); }
+    std::vector<int> deleted;
+
+protected:
+    void Notify(void* item, TListNotification action) override
+    {
+        if (action == lnDeleted) {
+            deleted.push_back(*static_cast<int*>(item));
+            delete static_cast<int*>(item);
+        }
+    }
+};
+
+} // namespace
+
+TEST(PointerList, EditsInPlaceAndTellsAnOwnerWhatLeaves)
+{
+    TOwningList list;
+    for (int v : {3, 1, 2})
+        list.Add(new int(v));
+    list.Insert(0, new int(0));
+    list.Move(0, 3);
+    list.Exchange(0, 1);
+    const auto values = [&] {
+        std::vector<int> out;
+        for (int i = 0; i < list.Count(); ++i)
+            out.push_back(*static_cast<int*>(list.Items(i)));
+        return out;
+    };
+    EXPECT_EQ(values(), (std::vector<int>{1, 3, 2, 0}));
+    list.Sort([](void* a, void* b) { return *static_cast<int*>(a) - *static_cast<int*>(b); });
+    EXPECT_EQ(values(), (std::vector<int>{0, 1, 2, 3}));
+
+    void* two = list.Items(2);
+    EXPECT_EQ(list.Extract(two), two); // taken out, not deleted
+    delete static_cast<int*>(two);
+    list.Delete(0);
+    list.Put(0, new int(7)); // replaces (and deletes) 1
+    EXPECT_EQ(list.deleted, (std::vector<int>{0, 1}));
+    list.SetCount(3);
+    EXPECT_EQ(list.Items(2), nullptr);
+    list.Pack();
+    EXPECT_EQ(values(), (std::vector<int>{7, 3}));
+
+    for (int bad : {-1, 2})
+        EXPECT_THROW(list.Items(bad), EListError);
+    EXPECT_THROW(list.Insert(3, nullptr), EListError);
+    EXPECT_THROW(list.Move(0, 5), EListError);
+    EXPECT_EQ(list.Remove(nullptr), -1);
+    EXPECT_EQ(list.Count(), 2);
+}
+
+TEST(Objects, DispatchReachesTheHandlerOrTheDefault)
+{
+    struct TMessage
+    {
+        uint32_t Msg;
+        intptr_t Result;
+    };
+    struct TBase : TObject
+    {
+        std::vector<uint32_t> unhandled;
+        void DefaultHandler(void* message) override
+        {
+            unhandled.push_back(static_cast<TMessage*>(message)->Msg);
+        }
+    };
+    struct TReceiver : TBase
+    {
+        void Dispatch(void* message) override
+        {
+            auto* m = static_cast<TMessage*>(message);
+            if (m->Msg == 0x87D7)
+                m->Result = 1;
+            else
+                TBase::Dispatch(message);
+        }
+    };
+    TReceiver receiver;
+    TObject& plain = receiver;
+    TMessage skinChanged{0x87D7, 0}, other{0x0400, 0};
+    plain.Dispatch(&skinChanged);
+    plain.Dispatch(&other);
+    EXPECT_EQ(skinChanged.Result, 1);
+    EXPECT_EQ(receiver.unhandled, std::vector<uint32_t>{0x0400});
 }

@@ -145,3 +145,24 @@ TEST_F(DrawTextTest, ClippingAndPartialLines)
     DrawText(*canvas, "MMMM", loose, DT_SINGLELINE | DT_NOCLIP);
     EXPECT_TRUE(InkIn({12, 60, 60, 60 + lineHeight}));
 }
+
+TEST_F(DrawTextTest, RightToLeftReadingMovesTrailingNeutralsToTheLeft)
+{
+    // In a right-to-left paragraph a trailing "!" after Latin letters stands before them, so the line
+    // looks like "!abc" drawn left to right.
+    const auto render = [&](const std::string& text, unsigned format) {
+        TBitmap out(100, 30, pf24bit);
+        TCanvas* c = out.Canvas();
+        c->Font()->Assign(canvas->Font());
+        SetBkMode(*c, TRANSPARENT);
+        TRect r{0, 0, 100, 30};
+        DrawText(*c, text, r, format | DT_SINGLELINE);
+        std::string ink;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 100; ++x)
+                ink += c->Pixels(x, y) == clWhite ? '.' : '#';
+        return ink;
+    };
+    EXPECT_EQ(render("abc!", DT_RTLREADING), render("!abc", 0));
+    EXPECT_NE(render("abc!", DT_RTLREADING), render("abc!", 0));
+}

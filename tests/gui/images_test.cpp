@@ -201,8 +201,8 @@ TEST(ImageList, DrawsNormalDisabledMaskedAndOverlaid)
     EXPECT_GT(GetRValue(disabled), 128); // grey, faded towards the background
 
     TBitmap overlay(12, 4, pf24bit);
-    EXPECT_TRUE(list.Overlay(1, 1));
-    list.DrawOverlay(*overlay.Canvas(), 0, 0, 0, 1);
+    EXPECT_TRUE(list.Overlay(1, 0));
+    list.DrawOverlay(*overlay.Canvas(), 0, 0, 0, 0);
     EXPECT_EQ(overlay.Canvas()->Pixels(1, 1), clBlue);
     EXPECT_EQ(overlay.Canvas()->Pixels(0, 0), clRed); // the overlay's masked corner shows the image
 
@@ -212,4 +212,134 @@ TEST(ImageList, DrawsNormalDisabledMaskedAndOverlaid)
     list.Draw(canvas, 0, 0, 7); // out of range draws nothing
     list.SetSize(8, 8);
     EXPECT_EQ(list.Count(), 0);
+}
+
+namespace {
+
+std::unique_ptr<TBitmap> SolidBitmap(int width, int height, TColor color)
+{
+    auto bitmap = std::make_unique<TBitmap>(width, height, pf24bit);
+    bitmap->Canvas()->Brush()->SetColor(color);
+    bitmap->Canvas()->FillRect({0, 0, width, height});
+    return bitmap;
+}
+
+// The colour at (1, 1) of each image of a list, drawn on white.
+std::vector<TColor> Colours(TCustomImageList& list)
+{
+    std::vector<TColor> colours;
+    for (int i = 0; i < list.Count(); ++i) {
+        const auto target = SolidBitmap(list.Width(), list.Height(), clWhite);
+        list.Draw(*target->Canvas(), 0, 0, i);
+        colours.push_back(target->Canvas()->Pixels(1, 1));
+    }
+    return colours;
+}
+
+class StoredImageList : public TImageList
+{
+public:
+    using TImageList::ReadData;
+    using TImageList::TImageList;
+    using TImageList::WriteData;
+};
+
+} // namespace
+
+TEST(ImageList, InsertsReplacesAndTakesIcons)
+{
+    TImageList list(nullptr);
+    list.SetSize(4, 4);
+    const auto red = SolidBitmap(4, 4, clRed), blue = SolidBitmap(4, 4, clBlue),
+               lime = SolidBitmap(4, 4, clLime);
+    list.Add(red.get(), nullptr);
+    list.Add(blue.get(), nullptr);
+    list.Insert(1, lime.get(), nullptr);
+    EXPECT_EQ(Colours(list), (std::vector<TColor>{clRed, clLime, clBlue}));
+    EXPECT_THROW(list.Insert(5, lime.get(), nullptr), EInvalidOperation);
+
+    list.ReplaceMasked(0, blue.get(), clBlue); // wholly keyed out: the background shows
+    list.InsertMasked(0, red.get(), clBlue);
+    EXPECT_EQ(Colours(list), (std::vector<TColor>{clRed, clWhite, clLime, clBlue}));
+
+    // An icon carries its transparency in its mask, and comes back in through AddIcon.
+    TIcon icon;
+    list.GetIcon(1, &icon);
+    TBitmap color, mask;
+    ASSERT_TRUE(GetIconInfo(icon, color, mask));
+    EXPECT_EQ(mask.Canvas()->Pixels(2, 2), clWhite);
+    list.GetIcon(2, &icon);
+    ASSERT_TRUE(GetIconInfo(icon, color, mask));
+    EXPECT_EQ(mask.Canvas()->Pixels(2, 2), clBlack);
+    EXPECT_EQ(list.AddIcon(&icon), 4);
+    list.ReplaceIcon(0, &icon);
+    EXPECT_EQ(Colours(list), (std::vector<TColor>{clLime, clWhite, clLime, clBlue, clLime}));
+    EXPECT_FALSE(GetIconInfo(TIcon(), color, mask));
+
+    TImageList other(nullptr);
+    other.SetSize(4, 4);
+    EXPECT_EQ(other.AddImage(&list, 3), 0);
+    EXPECT_EQ(other.AddImage(&list, 9), -1);
+    other.AddImages(&list);
+    EXPECT_EQ(Colours(other), (std::vector<TColor>{clBlue, clLime, clWhite, clLime, clBlue, clLime}));
+}
+
+TEST(ImageList, AssignAndStoredDataKeepImagesAndOverlays)
+{
+    StoredImageList list(nullptr);
+    list.SetSize(4, 4);
+    const auto red = SolidBitmap(4, 4, clRed), blue = SolidBitmap(4, 4, clBlue);
+    blue->Canvas()->SetPixels(0, 0, clFuchsia);
+    list.Add(red.get(), nullptr);
+    list.AddMasked(blue.get(), clFuchsia);
+    ASSERT_TRUE(list.Overlay(1, 2));
+    list.SetBkColor(clYellow);
+
+    StoredImageList copy(nullptr);
+    copy.Assign(&list);
+    EXPECT_EQ(copy.Count(), 2);
+    EXPECT_EQ(copy.BkColor(), clYellow);
+    const auto target = SolidBitmap(4, 4, clWhite);
+    copy.DrawOverlay(*target->Canvas(), 0, 0, 0, 2);
+    EXPECT_EQ(target->Canvas()->Pixels(1, 1), clBlue);
+    EXPECT_EQ(target->Canvas()->Pixels(0, 0), clRed); // the overlay's masked corner
+
+    // Data that is cut short, of another size or not an image list is refused and nothing is lost.
+    TMemoryStream data;
+    list.WriteData(data);
+    std::string bytes(static_cast<size_t>(data.Size()), '\0');
+    data.SetPosition(0);
+    data.ReadBuffer(bytes.data(), data.Size());
+    StoredImageList wide(nullptr);
+    wide.SetSize(8, 4);
+    for (const std::string& bad :
+         {bytes.substr(0, bytes.size() - 1), std::string("QMIL"), "XXXX" + bytes.substr(4)}) {
+        TMemoryStream stream;
+        stream.WriteBuffer(bad.data(), static_cast<int64_t>(bad.size()));
+        stream.SetPosition(0);
+        EXPECT_THROW(copy.ReadData(stream), EInvalidGraphic);
+        EXPECT_EQ(copy.Count(), 2);
+    }
+    data.SetPosition(0);
+    EXPECT_THROW(wide.ReadData(data), EInvalidGraphic);
+}
+
+TEST(PngImage, GreyTransparentLevelBelowEightBitsSurvivesSaving)
+{
+    // Two-bit grey: levels 0..3 stand for 0, 85, 170 and 255.
+    TPngImage png(COLOR_GRAYSCALE, 2, 4, 1);
+    for (int x = 0; x < 4; ++x)
+        png.ScanLine(0)[x] = static_cast<uint8_t>(x);
+    png.SetTransparentColor(RGBToColor(170, 170, 170));
+    TMemoryStream stream;
+    png.SaveToStream(stream);
+    stream.SetPosition(0);
+    TPngImage again;
+    again.LoadFromStream(stream);
+    EXPECT_EQ(again.Header().BitDepth, 2);
+    EXPECT_EQ(again.TransparentColor(), RGBToColor(170, 170, 170));
+    TBitmap pixels;
+    again.ToBitmap(pixels);
+    EXPECT_EQ(pixels.ScanLine(0)[4 * 2 + 3], 0);   // level 2 is transparent
+    EXPECT_EQ(pixels.ScanLine(0)[4 * 3 + 3], 255); // the others are not
 }

@@ -1,0 +1,193 @@
+// Our canvas against a plain painter on the same image: 10,000 fills, 10,000 lines and 10,000 text
+// outputs each. Prints canvas time / painter time per kind at the end; the goal is at most 1.3.
+
+#include "platform/gui/bitmap.h"
+#include "platform/gui/bitmap_impl.h"
+#include "platform/gui/canvas.h"
+#include "platform/gui/qt_bridge.h"
+
+#include <QApplication>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int Count = 10000;
+constexpr int Size = 512;
+
+// The same shapes, colours and texts for both sides.
+struct TWork
+{
+    TWork()
+    {
+        for (int i = 0; i < Count; ++i) {
+            const int x = (i * 37) % (Size - 40), y = (i * 91) % (Size - 20);
+            Rects.push_back({x, y, x + 8 + i % 32, y + 4 + i % 16});
+            Colors.push_back(static_cast<TColor>((i * 2654435761u) & 0x00FFFFFF));
+            // Lines in every direction, including the ones drawn backwards.
+            Lines.push_back({x, y, x + (i % 41) - 20, y + (i % 29) - 14});
+            Texts.push_back("Row " + std::to_string(i) + " 12.5 MB");
+            QTexts.push_back(QString::fromStdString(Texts.back()));
+        }
+    }
+    static QColor ToQ(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+    std::vector<TRect> Rects;
+    std::vector<TColor> Colors;
+    std::vector<TRect> Lines; // from (Left, Top) to (Right, Bottom)
+    std::vector<std::string> Texts;
+    std::vector<QString> QTexts;
+};
+
+const TWork& Work()
+{
+    static const TWork work;
+    return work;
+}
+
+// The canvas's bitmap and a plain image of the same format with the same font.
+struct TSurfaces
+{
+    TSurfaces() : bitmap(Size, Size, pfDevice), image(Size, Size, bitmap.Internal().image.format())
+    {
+        image.fill(Qt::white);
+        canvas = bitmap.Canvas();
+        canvas->Font()->SetName("DejaVu Sans");
+        canvas->Font()->SetSize(9);
+    }
+    TBitmap bitmap;
+    TCanvas* canvas;
+    QImage image;
+};
+
+void BM_CanvasFills(benchmark::State& state)
+{
+    TSurfaces s;
+    const TWork& w = Work();
+    for (auto _ : state)
+        for (int i = 0; i < Count; ++i) {
+            s.canvas->Brush()->SetColor(w.Colors[i]);
+            s.canvas->FillRect(w.Rects[i]);
+        }
+}
+
+void BM_PainterFills(benchmark::State& state)
+{
+    TSurfaces s;
+    const TWork& w = Work();
+    QPainter p(&s.image);
+    for (auto _ : state)
+        for (int i = 0; i < Count; ++i) {
+            const TRect& r = w.Rects[i];
+            p.fillRect(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), TWork::ToQ(w.Colors[i]));
+        }
+}
+
+void BM_CanvasLines(benchmark::State& state)
+{
+    TSurfaces s;
+    const TWork& w = Work();
+    for (auto _ : state)
+        for (int i = 0; i < Count; ++i) {
+            const TRect& l = w.Lines[i];
+            s.canvas->Pen()->SetColor(w.Colors[i]);
+            s.canvas->MoveTo(l.Left, l.Top);
+            s.canvas->LineTo(l.Right, l.Bottom);
+        }
+}
+
+void BM_PainterLines(benchmark::State& state)
+{
+    TSurfaces s;
+    const TWork& w = Work();
+    QPainter p(&s.image);
+    for (auto _ : state)
+        for (int i = 0; i < Count; ++i) {
+            const TRect& l = w.Lines[i];
+            QPen pen(TWork::ToQ(w.Colors[i]), 1);
+            pen.setCosmetic(true);
+            p.setPen(pen);
+            p.drawLine(l.Left, l.Top, l.Right, l.Bottom);
+        }
+}
+
+void BM_CanvasText(benchmark::State& state)
+{
+    TSurfaces s;
+    const TWork& w = Work();
+    s.canvas->Brush()->SetStyle(bsClear);
+    for (auto _ : state)
+        for (int i = 0; i < Count; ++i) {
+            const TRect& r = w.Rects[i];
+            s.canvas->TextOut(r.Left, r.Top, w.Texts[i]);
+        }
+}
+
+void BM_PainterText(benchmark::State& state)
+{
+    TSurfaces s;
+    const TWork& w = Work();
+    QPainter p(&s.image);
+    const QFont font = ToQFont(*s.canvas->Font());
+    p.setFont(font);
+    p.setPen(Qt::black);
+    const int ascent = QFontMetrics(font).ascent();
+    for (auto _ : state)
+        for (int i = 0; i < Count; ++i) {
+            const TRect& r = w.Rects[i];
+            p.drawText(r.Left, r.Top + ascent, w.QTexts[i]);
+        }
+}
+
+BENCHMARK(BM_CanvasFills)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PainterFills)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CanvasLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PainterLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CanvasText)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PainterText)->Unit(benchmark::kMillisecond);
+
+// The console report, plus canvas time / painter time for each kind of output.
+class TRatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        for (const char* kind : {"Fills", "Lines", "Text"}) {
+            const double canvas = times_[std::string("BM_Canvas") + kind];
+            const double painter = times_[std::string("BM_Painter") + kind];
+            if (canvas > 0 && painter > 0)
+                std::cout << kind << ": canvas " << canvas << " ms, painter " << painter << " ms, ratio "
+                          << canvas / painter << " (goal <= 1.3)\n";
+        }
+    }
+
+private:
+    std::map<std::string, double> times_;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    Work();
+    TRatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -445,3 +445,24 @@ TEST_F(ConversionRun, TwoPassLogFolderThatCannotBeMade)
     EXPECT_FALSE(fs::exists(Dir + "/a.avi"));
     EXPECT_TRUE(fs::exists(Files.Files[0]));
 }
+
+// With no encoder to be found anywhere the run warns once, starts nothing and gives the controls back.
+TEST_F(ConversionRun, MissingEncoderStopsAtOnceWithAWarning)
+{
+    const std::string input = Input("a.mkv");
+    AppParams.ffmpeg = Dir + "/program/no-such-ffmpeg";
+    const char* oldPath = std::getenv("PATH");
+    const std::string savedPath = oldPath ? oldPath : "";
+    fs::create_directories(Dir + "/empty");
+    ::setenv("PATH", (Dir + "/empty").c_str(), 1);
+    Run();
+    ::setenv("PATH", savedPath.c_str(), 1);
+
+    ASSERT_EQ(Host.Warnings.size(), 1u);
+    EXPECT_NE(Host.Warnings[0].find("ffmpeg"), std::string::npos) << Host.Warnings[0];
+    EXPECT_EQ(Host.ProgressShown, 0);
+    EXPECT_TRUE(Host.LogLines.empty());
+    EXPECT_EQ(std::distance(fs::directory_iterator(Dir), fs::directory_iterator()),
+              3) // a.mkv, program, empty
+        << "nothing may be written beside the input";
+}

@@ -66,8 +66,7 @@ locale_t Utf8Locale()
     return locale;
 }
 
-template <typename Map>
-std::string MapCodePoints(std::string_view text, Map map)
+template <typename Map> std::string MapCodePoints(std::string_view text, Map map)
 {
     std::string result;
     result.reserve(text.size());

@@ -1,7 +1,9 @@
 #include "engine/ffmpeg_report_analysis.h"
 
+#include "engine/app_params.h"
 #include "engine/media_text_helpers.h"
 #include "engine/mediainfo_analysis.h"
+#include "engine/setting_text_parsing.h"
 #include "engine/tool_output.h"
 #include "support/files.h"
 #include "support/math_routines.h"
@@ -38,7 +40,7 @@ void ParseDurationLine(std::string_view line, TVideoFileInfo& info)
         return;
     }
     info.DurationStr = Trim(Before(rest, ","));
-    const double seconds = media_text::TimeStrToSeconds(info.DurationStr);
+    const double seconds = TimeStrToSeconds(info.DurationStr);
     info.Duration = seconds * 1000;
     AssignClamped(info.Seconds, RoundHalfEven(std::max(seconds, 0.0)));
     rest = After(rest, ",");
@@ -294,4 +296,9 @@ TVideoFileInfo GetFFmpegFileInfo(const std::string& fileName, const std::string&
     GetMediaInfoFileInfo(fileName, mediaInfoLibrary, info);
     EstimateVideoStreamSize(info);
     return info;
+}
+
+TVideoFileInfo GetFFmpegFileInfo(const std::string& fileName, const std::string& ffmpegPath)
+{
+    return GetFFmpegFileInfo(fileName, ffmpegPath, AppParams.MediaInfoDll);
 }

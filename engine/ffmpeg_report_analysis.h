@@ -28,3 +28,6 @@ void EstimateVideoStreamSize(TVideoFileInfo& info);
 // record with only FileName and FileSize; what cannot be read stays cleared.
 TVideoFileInfo GetFFmpegFileInfo(const std::string& fileName, const std::string& ffmpegPath,
                                  const std::string& mediaInfoLibrary);
+
+// The same with the MediaInfo library the program has resolved (AppParams.MediaInfoDll).
+TVideoFileInfo GetFFmpegFileInfo(const std::string& fileName, const std::string& ffmpegPath);

@@ -21,9 +21,4 @@ std::string NormaliseSeparators(std::string_view text);
 // Only the first "." and then the first "," replaced.
 std::string NormaliseFirstSeparators(std::string_view text);
 
-// "hh:mm:ss.xx" to seconds: 01:02:03.5 gives 3723.5; without any ":" 0.
-double TimeStrToSeconds(std::string_view text);
-// 3723004 ms gives "01:02:03.004"; 0 and less give "00:00:00.000".
-std::string MsToTimeStrWithMs(int64_t ms);
-
 } // namespace media_text

@@ -1,5 +1,6 @@
 #include "engine/mediainfo_analysis.h"
 
+#include "engine/engine_utils.h"
 #include "engine/media_text_helpers.h"
 #include "support/files.h"
 #include "support/math_routines.h"
@@ -202,7 +203,7 @@ void ReadAudioStream(const TStreamReader& stream, TVideoFileInfo& file, TAudioSt
     if (const auto duration = DurationMs(stream.Text("Duration"))) {
         if (file.Duration <= 0) {
             file.Duration = static_cast<double>(*duration);
-            file.DurationStr = media_text::MsToTimeStrWithMs(*duration);
+            file.DurationStr = MsToTimeStrWithMs(*duration);
         }
         AssignClamped(audio.DurationMs, *duration);
     }

@@ -19,9 +19,6 @@ enum TMediaInfoStreamKind : int
     mskMenu = 6,
 };
 
-// The name to load through the system's library search when no path is configured.
-inline constexpr const char* MediaInfoSystemLibraryName = "libmediainfo.so.0";
-
 // True when the path can be loaded: an existing file, or a bare library name for the system search.
 bool MediaInfoLibraryExists(const std::string& libraryPath);
 

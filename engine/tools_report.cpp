@@ -1,16 +1,15 @@
 #include "engine/tools_report.h"
 
 #include "engine/mediainfo_library.h"
+#include "engine/tool_discovery.h"
 #include "engine/tool_output.h"
+#include "support/crc32.h"
+#include "support/elf_file.h"
 #include "support/files.h"
 #include "support/text_routines.h"
 
-#include <array>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <optional>
-#include <zlib.h>
 
 namespace {
 
@@ -19,45 +18,29 @@ std::string Label(const std::string& label, int width)
     return PadLeft(label, width, U' ') + " ";
 }
 
-std::optional<uint32_t> ReadFileCrc32(const std::string& fileName)
+// "$CBF43926"; empty when the file cannot be read (no permission), which leaves out the line.
+std::string Crc32Text(const std::string& fileName)
 {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
-    }
-    uLong crc = crc32(0, nullptr, 0);
-    std::array<char, 102400> chunk;
-    while (file.read(chunk.data(), chunk.size()) || file.gcount() > 0) {
-        crc = crc32(crc, reinterpret_cast<const Bytef*>(chunk.data()), static_cast<uInt>(file.gcount()));
-    }
-    return file.bad() ? std::nullopt : std::optional(static_cast<uint32_t>(crc));
-}
-
-// "64-bit ELF shared object x86-64"; empty for a file that is no ELF file.
-std::string ElfDescription(const std::string& fileName)
-{
-    std::ifstream file(fileName, std::ios::binary);
-    std::array<unsigned char, 20> header{};
-    if (!file.read(reinterpret_cast<char*>(header.data()), header.size()) || header[0] != 0x7F ||
-        header[1] != 'E' || header[2] != 'L' || header[3] != 'F' || (header[4] != 1 && header[4] != 2)) {
+    try {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "$%08X", FileCrc32(fileName));
+        return hex;
+    } catch (const std::exception&) {
         return {};
     }
-    const bool bigEndian = header[5] == 2;
-    const auto half = [&](size_t at) {
-        return static_cast<uint16_t>(bigEndian ? header[at] << 8 | header[at + 1]
-                                               : header[at + 1] << 8 | header[at]);
-    };
-    const uint16_t type = half(16);
-    const uint16_t machine = half(18);
-    const std::string typeName = type == 2   ? "executable"
-                                 : type == 3 ? "shared object"
-                                             : "type " + std::to_string(type);
-    const std::string machineName = machine == 62    ? "x86-64"
-                                    : machine == 183 ? "AArch64"
-                                    : machine == 3   ? "i386"
-                                    : machine == 40  ? "ARM"
-                                                     : "machine " + std::to_string(machine);
-    return std::string(header[4] == 2 ? "64" : "32") + "-bit ELF " + typeName + " " + machineName;
+}
+
+// "64-bit ELF shared object x86-64"; empty for a file that is no ELF file or cannot be read.
+std::string BinaryTypeText(const std::string& fileName)
+{
+    try {
+        TElfFile elf;
+        elf.SetFileName(fileName);
+        elf.ReadFileInfo();
+        return elf.IsValidElfFile() ? std::to_string(elf.Bits()) + "-bit " + elf.InfoStr() : std::string();
+    } catch (const std::exception&) {
+        return {};
+    }
 }
 
 std::string MediaInfoLibraryVersionFor(const std::string& libraryFile)
@@ -87,12 +70,10 @@ std::string GetBinaryFileInfoStr(const std::string& fileName, int labelWidth, co
                        Label("File size:", labelWidth) + Int64ToStrSep(size, U' ') + " bytes (" +
                        FileSizeToStr(size, " bytes") + ")";
     // A file that cannot be read (no permission) still gets its name and size.
-    if (const auto crc = ReadFileCrc32(fileName)) {
-        char hex[16];
-        std::snprintf(hex, sizeof hex, "$%08X", *crc);
-        text += ReportLineBreak + Label("File CRC32:", labelWidth) + hex;
+    if (const std::string crc = Crc32Text(fileName); !crc.empty()) {
+        text += ReportLineBreak + Label("File CRC32:", labelWidth) + crc;
     }
-    if (const std::string binaryType = ElfDescription(fileName); !binaryType.empty()) {
+    if (const std::string binaryType = BinaryTypeText(fileName); !binaryType.empty()) {
         text += ReportLineBreak + Label("Binary type:", labelWidth) + binaryType;
     }
     if (!versionText.empty()) {
@@ -120,4 +101,9 @@ std::string GetToolsInfoStr(int labelWidth, const std::string& ffmpegPath,
            GetBinaryFileInfoStr(haveFFmpeg ? ffmpegPath : std::string(), labelWidth, ffmpegVersion) +
            separator + ReportLineBreak + "MediaInfo" + ReportLineBreak +
            GetBinaryFileInfoStr(libraryFile, labelWidth, MediaInfoLibraryVersionFor(libraryFile)) + separator;
+}
+
+std::string GetToolsInfoStr(int labelWidth)
+{
+    return GetToolsInfoStr(labelWidth, GetFFmpegExePath(AppParams), GetMediaInfoDllPath(AppParams));
 }

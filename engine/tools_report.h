@@ -21,3 +21,6 @@ std::string GetFFmpegVersion(const std::string& ffmpegPath);
 // that is not found gives an empty block between its name line and the separator.
 std::string GetToolsInfoStr(int labelWidth, const std::string& ffmpegPath,
                             const std::string& mediaInfoLibrary);
+
+// The report for the tools the program would use now: both are resolved again on AppParams first.
+std::string GetToolsInfoStr(int labelWidth);

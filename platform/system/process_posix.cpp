@@ -10,11 +10,15 @@
 #include <fcntl.h>
 #include <mutex>
 #include <poll.h>
-#include <sys/pidfd.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+// glibc 2.36 declares pidfd_open without C linkage for C++.
+extern "C" {
+#include <sys/pidfd.h>
+}
 
 extern char** environ;
 

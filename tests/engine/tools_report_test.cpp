@@ -1,5 +1,7 @@
 #include "engine/tools_report.h"
 
+#include "engine/app_params.h"
+
 #include "test_media.h"
 
 #include <fstream>
@@ -67,6 +69,23 @@ TEST(ToolsReport, ToolsNotFoundGiveEmptyBlocks)
     EXPECT_EQ(GetToolsInfoStr(18, "", ""), "FFmpeg\r\n\r\n" + Dashes + "\r\nMediaInfo\r\n\r\n" + Dashes);
     EXPECT_EQ(GetToolsInfoStr(18, test_media::Folder() + "/no_ffmpeg", test_media::Folder() + "/no_lib.so"),
               "FFmpeg\r\n\r\n" + Dashes + "\r\nMediaInfo\r\n\r\n" + Dashes);
+}
+
+} // namespace
+
+namespace {
+
+TEST(ToolsReport, ResolvesTheProgramsToolsAgain)
+{
+    const TAppParams saved = AppParams;
+    AppParams.ffmpeg = test_media::FFmpegPath();
+    AppParams.MediaInfoDll = test_media::Folder() + "/gone/libmediainfo.so.0";
+    AppParams.ToolsDir = test_media::Folder();
+    const std::string report = GetToolsInfoStr(18);
+    AppParams = saved;
+    EXPECT_NE(report.find("File name: " + test_media::FFmpegPath() + "\r\n"), std::string::npos) << report;
+    // The configured library is gone: the system's library is found in its place.
+    EXPECT_NE(report.find("MediaInfo\r\n        File name: /"), std::string::npos) << report;
 }
 
 } // namespace

@@ -13,6 +13,11 @@ void ThrowListIndexError(int index)
     throw EListError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
+void TObject::Dispatch(TMessage& message)
+{
+    DefaultHandler(message);
+}
+
 std::string TObject::ClassName() const
 {
     const char* mangled = typeid(*this).name();

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+struct TMessage;
+
 // The object model of the class library: objects with run-time class names, persistent objects that copy
 // each other with Assign, and components that own and free other components and tell each other when
 // one of them goes away.
@@ -20,6 +22,12 @@ public:
 
     // The name of the object's most derived class ("TStringList").
     std::string ClassName() const;
+
+    // Hands a message to the handler for its number. A class that handles messages overrides Dispatch with
+    // a switch over the numbers it knows and passes the rest to its base class's Dispatch; what nobody
+    // handles reaches DefaultHandler, which does nothing for plain objects.
+    virtual void Dispatch(TMessage& message);
+    virtual void DefaultHandler(TMessage&) {}
 };
 
 using TNotifyEvent = std::function<void(TObject* sender)>;

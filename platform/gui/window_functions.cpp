@@ -31,7 +31,12 @@ HWND focusNow = nullptr;
 HWND focusBefore = nullptr;
 bool cursorPosKnown = false;
 TPoint cursorPos;
-std::function<bool(TMsg&)> inputFilter;
+// Function-local, so that the application object may install it while the program's statics are made.
+std::function<bool(TMsg&)>& InputFilter()
+{
+    static std::function<bool(TMsg&)> filter;
+    return filter;
+}
 
 std::deque<TMsg>& Queue()
 {
@@ -88,7 +93,7 @@ bool FilterLoopMessage(TMsg& msg)
         if (CallHooks(WH_MOUSE, HC_ACTION, msg.message, reinterpret_cast<LPARAM>(&info)) != 0)
             return false;
     }
-    return !(inputFilter && inputFilter(msg));
+    return !(InputFilter() && InputFilter()(msg));
 }
 
 bool IsReflectedKeyMessage(uint32_t msg)
@@ -159,7 +164,7 @@ TControl* GetMouseOverControl()
 
 void SetInputMessageFilter(std::function<bool(TMsg&)> filter)
 {
-    inputFilter = std::move(filter);
+    InputFilter() = std::move(filter);
 }
 
 void SetCursorPosNoted(TPoint screenPos)

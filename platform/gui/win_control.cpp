@@ -123,6 +123,8 @@ void TWinControl::CreateWindowHandle(const TCreateParams& params)
     w.style = params.Style;
     w.exStyle = params.ExStyle;
     w.classStyle = params.WindowClass.style;
+    w.bars[SB_HORZ].visible = (params.Style & WS_HSCROLL) != 0;
+    w.bars[SB_VERT].visible = (params.Style & WS_VSCROLL) != 0;
     TWinControl* parentWindow = FromHandle(params.WndParent);
     const bool child = (params.Style & WS_CHILD) && parentWindow;
     w.widget =

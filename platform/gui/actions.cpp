@@ -142,52 +142,38 @@ bool TContainedAction::Update()
 
 // --- TCustomAction ---------------------------------------------------------------------------------------
 
-void TCustomAction::SetCaption(const std::string& value)
+template <typename T, typename Arg>
+void TCustomAction::SetLinked(T& field, const T& value, bool (TBasicActionLink::*isLinked)() const,
+                              void (TBasicActionLink::*set)(Arg))
 {
-    if (value == caption_)
+    if (field == value)
         return;
-    caption_ = value;
+    field = value;
     ForEachLink([&](TBasicActionLink& link) {
-        if (link.IsCaptionLinked())
-            link.SetCaption(value);
+        if ((link.*isLinked)())
+            (link.*set)(value);
     });
     Change();
+}
+
+void TCustomAction::SetCaption(const std::string& value)
+{
+    SetLinked(caption_, value, &TBasicActionLink::IsCaptionLinked, &TBasicActionLink::SetCaption);
 }
 
 void TCustomAction::SetHint(const std::string& value)
 {
-    if (value == hint_)
-        return;
-    hint_ = value;
-    ForEachLink([&](TBasicActionLink& link) {
-        if (link.IsHintLinked())
-            link.SetHint(value);
-    });
-    Change();
+    SetLinked(hint_, value, &TBasicActionLink::IsHintLinked, &TBasicActionLink::SetHint);
 }
 
 void TCustomAction::SetShortCut(TShortCut value)
 {
-    if (value == shortCut_)
-        return;
-    shortCut_ = value;
-    ForEachLink([&](TBasicActionLink& link) {
-        if (link.IsShortCutLinked())
-            link.SetShortCut(value);
-    });
-    Change();
+    SetLinked(shortCut_, value, &TBasicActionLink::IsShortCutLinked, &TBasicActionLink::SetShortCut);
 }
 
 void TCustomAction::SetEnabled(bool value)
 {
-    if (value == enabled_)
-        return;
-    enabled_ = value;
-    ForEachLink([&](TBasicActionLink& link) {
-        if (link.IsEnabledLinked())
-            link.SetEnabled(value);
-    });
-    Change();
+    SetLinked(enabled_, value, &TBasicActionLink::IsEnabledLinked, &TBasicActionLink::SetEnabled);
 }
 
 void TCustomAction::SetChecked(bool value)
@@ -212,14 +198,7 @@ void TCustomAction::SetChecked(bool value)
 
 void TCustomAction::SetVisible(bool value)
 {
-    if (value == visible_)
-        return;
-    visible_ = value;
-    ForEachLink([&](TBasicActionLink& link) {
-        if (link.IsVisibleLinked())
-            link.SetVisible(value);
-    });
-    Change();
+    SetLinked(visible_, value, &TBasicActionLink::IsVisibleLinked, &TBasicActionLink::SetVisible);
 }
 
 void TCustomAction::SetGroupIndex(int value)

@@ -143,6 +143,11 @@ public:
     std::function<void(std::string& hint, bool& canShow)> OnHint;
 
 private:
+    // Stores a linked property and hands it to the links that take it.
+    template <typename T, typename Arg>
+    void SetLinked(T& field, const T& value, bool (TBasicActionLink::*isLinked)() const,
+                   void (TBasicActionLink::*set)(Arg));
+
     std::string caption_;
     std::string hint_;
     TShortCut shortCut_ = 0;

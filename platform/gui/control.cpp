@@ -12,44 +12,35 @@
 
 // --- TSizeConstraints ------------------------------------------------------------------------------------
 
+// Sets one limit; the other limit of the same dimension gives way when they would cross.
+void TSizeConstraints::SetLimit(int& limit, int& partner, int value, bool isMinimum)
+{
+    if (value == limit)
+        return;
+    limit = value;
+    if (isMinimum ? (partner > 0 && partner < value) : (value > 0 && partner > value))
+        partner = value;
+    Change();
+}
+
 void TSizeConstraints::SetMinWidth(int value)
 {
-    if (value == minWidth_)
-        return;
-    minWidth_ = value;
-    if (maxWidth_ > 0 && maxWidth_ < value)
-        maxWidth_ = value;
-    Change();
+    SetLimit(minWidth_, maxWidth_, value, true);
 }
 
 void TSizeConstraints::SetMinHeight(int value)
 {
-    if (value == minHeight_)
-        return;
-    minHeight_ = value;
-    if (maxHeight_ > 0 && maxHeight_ < value)
-        maxHeight_ = value;
-    Change();
+    SetLimit(minHeight_, maxHeight_, value, true);
 }
 
 void TSizeConstraints::SetMaxWidth(int value)
 {
-    if (value == maxWidth_)
-        return;
-    maxWidth_ = value;
-    if (value > 0 && minWidth_ > value)
-        minWidth_ = value;
-    Change();
+    SetLimit(maxWidth_, minWidth_, value, false);
 }
 
 void TSizeConstraints::SetMaxHeight(int value)
 {
-    if (value == maxHeight_)
-        return;
-    maxHeight_ = value;
-    if (value > 0 && minHeight_ > value)
-        minHeight_ = value;
-    Change();
+    SetLimit(maxHeight_, minHeight_, value, false);
 }
 
 void TSizeConstraints::Assign(const TPersistent* source)
@@ -240,44 +231,37 @@ void TControl::ConstraintsChanged(TObject*)
     SetBounds(left_, top_, width_, height_);
 }
 
-void TControl::BringToFront()
+void TControl::MoveInZOrder(bool toFront)
 {
     if (!parent_)
         return;
     auto& list = parent_->controls_;
     list.erase(std::find(list.begin(), list.end(), this));
-    const bool windowed = dynamic_cast<TWinControl*>(this) != nullptr;
-    if (windowed) {
-        list.push_back(this);
-    } else {
-        auto firstWindowed =
-            std::find_if(list.begin(), list.end(), [](TControl* c) { return dynamic_cast<TWinControl*>(c); });
-        list.insert(firstWindowed, this);
+    // Windowless controls stay below the windowed ones: each kind moves within its own part of the list.
+    auto* self = dynamic_cast<TWinControl*>(this);
+    const auto firstWindowed = parent_->FirstWindowed();
+    if (self)
+        list.insert(toFront ? list.end() : firstWindowed, this);
+    else
+        list.insert(toFront ? firstWindowed : list.begin(), this);
+    if (self && self->HandleAllocated()) {
+        if (toFront)
+            self->Window().widget->raise();
+        else
+            self->Window().widget->lower();
     }
-    if (auto* self = dynamic_cast<TWinControl*>(this); self && self->HandleAllocated())
-        self->Window().widget->raise();
     Invalidate();
     parent_->Realign();
 }
 
+void TControl::BringToFront()
+{
+    MoveInZOrder(true);
+}
+
 void TControl::SendToBack()
 {
-    if (!parent_)
-        return;
-    auto& list = parent_->controls_;
-    list.erase(std::find(list.begin(), list.end(), this));
-    const bool windowed = dynamic_cast<TWinControl*>(this) != nullptr;
-    if (windowed) {
-        auto firstWindowed =
-            std::find_if(list.begin(), list.end(), [](TControl* c) { return dynamic_cast<TWinControl*>(c); });
-        list.insert(firstWindowed, this);
-    } else {
-        list.insert(list.begin(), this);
-    }
-    if (auto* self = dynamic_cast<TWinControl*>(this); self && self->HandleAllocated())
-        self->Window().widget->lower();
-    Invalidate();
-    parent_->Realign();
+    MoveInZOrder(false);
 }
 
 void TControl::SetVisible(bool visible)

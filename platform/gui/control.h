@@ -120,6 +120,7 @@ public:
 
 private:
     void Change();
+    void SetLimit(int& limit, int& partner, int value, bool isMinimum);
     int minWidth_ = 0;
     int minHeight_ = 0;
     int maxWidth_ = 0;
@@ -275,6 +276,7 @@ protected:
 private:
     friend class TWinControl;
     void FontChanged(TObject* sender);
+    void MoveInZOrder(bool toFront);
     void MouseButtonDown(TMessage& message, TMouseButton button, TShiftState extra);
     void MouseButtonUp(TMessage& message, TMouseButton button);
     void WheelMessage(TMessage& message);

@@ -198,6 +198,12 @@ TControl* TWinControl::Controls(int index) const
     return controls_[static_cast<size_t>(index)];
 }
 
+std::vector<TControl*>::iterator TWinControl::FirstWindowed()
+{
+    return std::find_if(controls_.begin(), controls_.end(),
+                        [](TControl* c) { return dynamic_cast<TWinControl*>(c) != nullptr; });
+}
+
 int TWinControl::WinControlCount() const
 {
     return static_cast<int>(std::count_if(controls_.begin(), controls_.end(),
@@ -222,9 +228,7 @@ void TWinControl::InsertControl(TControl* control)
         controls_.push_back(control);
         tabList_.push_back(win);
     } else {
-        auto firstWindowed = std::find_if(controls_.begin(), controls_.end(),
-                                          [](TControl* c) { return dynamic_cast<TWinControl*>(c); });
-        controls_.insert(firstWindowed, control);
+        controls_.insert(FirstWindowed(), control);
     }
     control->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     control->Perform(CM_PARENTFONTCHANGED, 0, 0);
@@ -718,17 +722,29 @@ void TWinControl::KeyPress(char32_t& key)
         OnKeyPress(this, key);
 }
 
-bool TWinControl::DoKeyDown(TMessage& message)
+// The form's preview first (KeyPreview), then the control's handler; true when the key was swallowed.
+bool TWinControl::DoKey(TMessage& message, void (TWinControl::*handler)(uint16_t&, TShiftState),
+                        bool (TWinControl::*preview)(TMessage&))
 {
     TCustomForm* form = GetParentForm(this);
-    if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyDown(message))
+    if (form && form != this && form->KeyPreview() && (static_cast<TWinControl*>(form)->*preview)(message))
         return true;
     uint16_t key = static_cast<uint16_t>(message.WParam);
     if (!controlStyle_.Contains(csNoStdEvents)) {
-        KeyDown(key, KeyDataToShiftState(message.LParam));
+        (this->*handler)(key, KeyDataToShiftState(message.LParam));
         message.WParam = key;
     }
     return key == 0;
+}
+
+bool TWinControl::DoKeyDown(TMessage& message)
+{
+    return DoKey(message, &TWinControl::KeyDown, &TWinControl::DoKeyDown);
+}
+
+bool TWinControl::DoKeyUp(TMessage& message)
+{
+    return DoKey(message, &TWinControl::KeyUp, &TWinControl::DoKeyUp);
 }
 
 bool TWinControl::DoKeyPress(TMessage& message)
@@ -739,19 +755,6 @@ bool TWinControl::DoKeyPress(TMessage& message)
     char32_t key = static_cast<char32_t>(message.WParam);
     if (!controlStyle_.Contains(csNoStdEvents)) {
         KeyPress(key);
-        message.WParam = key;
-    }
-    return key == 0;
-}
-
-bool TWinControl::DoKeyUp(TMessage& message)
-{
-    TCustomForm* form = GetParentForm(this);
-    if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyUp(message))
-        return true;
-    uint16_t key = static_cast<uint16_t>(message.WParam);
-    if (!controlStyle_.Contains(csNoStdEvents)) {
-        KeyUp(key, KeyDataToShiftState(message.LParam));
         message.WParam = key;
     }
     return key == 0;

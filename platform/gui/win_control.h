@@ -149,6 +149,9 @@ private:
     friend class TControl;
     friend class TWindowWidget;
     void AlignChildren();
+    std::vector<TControl*>::iterator FirstWindowed();
+    bool DoKey(TMessage& message, void (TWinControl::*handler)(uint16_t&, TShiftState),
+               bool (TWinControl::*preview)(TMessage&));
     void DoAlign(TAlign align, TRect& rect);
     void ApplyAnchors(TControl* control);
     void ReflectBoundsToWindow();

@@ -13,6 +13,11 @@ void ThrowListIndexError(int index)
     throw EListError("List index out of bounds (" + std::to_string(index) + ")");
 }
 
+void TObject::Dispatch(TMessage& message)
+{
+    DefaultHandler(message);
+}
+
 std::string TObject::ClassName() const
 {
     const char* mangled = typeid(*this).name();
@@ -24,12 +29,6 @@ std::string TObject::ClassName() const
     return scope == std::string::npos ? name : name.substr(scope + 2);
 }
 
-void TObject::Dispatch(void* message)
-{
-    DefaultHandler(message);
-}
-
-void TObject::DefaultHandler(void*) {}
 
 void TPersistent::Assign(const TPersistent* source)
 {

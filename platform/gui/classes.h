@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+struct TMessage;
+
 // The object model of the class library: objects with run-time class names, persistent objects that copy
 // each other with Assign, and components that own and free other components and tell each other when
 // one of them goes away.
@@ -21,11 +23,11 @@ public:
     // The name of the object's most derived class ("TStringList").
     std::string ClassName() const;
 
-    // Message dispatch without a window: message points at a message record whose first field is the
-    // 32-bit message number. A class that handles some numbers overrides Dispatch, serves those and hands
-    // the others to its base; what no class serves reaches DefaultHandler, which ignores it here.
-    virtual void Dispatch(void* message);
-    virtual void DefaultHandler(void* message);
+    // Hands a message to the handler for its number. A class that handles messages overrides Dispatch with
+    // a switch over the numbers it knows and passes the rest to its base class's Dispatch; what nobody
+    // handles reaches DefaultHandler, which does nothing for plain objects.
+    virtual void Dispatch(TMessage& message);
+    virtual void DefaultHandler(TMessage&) {}
 };
 
 using TNotifyEvent = std::function<void(TObject* sender)>;

@@ -1,4 +1,5 @@
 #include "platform/gui/classes.h"
+#include "platform/gui/messages.h"
 #include "platform/gui/exceptions.h"
 #include "platform/gui/pointer_list.h"
 
@@ -209,35 +210,26 @@ TEST(PointerList, EditsInPlaceAndTellsAnOwnerWhatLeaves)
 
 TEST(Objects, DispatchReachesTheHandlerOrTheDefault)
 {
-    struct TMessage
-    {
-        uint32_t Msg;
-        intptr_t Result;
-    };
     struct TBase : TObject
     {
         std::vector<uint32_t> unhandled;
-        void DefaultHandler(void* message) override
-        {
-            unhandled.push_back(static_cast<TMessage*>(message)->Msg);
-        }
+        void DefaultHandler(TMessage& message) override { unhandled.push_back(message.Msg); }
     };
     struct TReceiver : TBase
     {
-        void Dispatch(void* message) override
+        void Dispatch(TMessage& message) override
         {
-            auto* m = static_cast<TMessage*>(message);
-            if (m->Msg == 0x87D7)
-                m->Result = 1;
+            if (message.Msg == 0x87D7)
+                message.Result = 1;
             else
                 TBase::Dispatch(message);
         }
     };
     TReceiver receiver;
     TObject& plain = receiver;
-    TMessage skinChanged{0x87D7, 0}, other{0x0400, 0};
-    plain.Dispatch(&skinChanged);
-    plain.Dispatch(&other);
+    TMessage skinChanged{0x87D7, 0, 0, 0}, other{0x0400, 0, 0, 0};
+    plain.Dispatch(skinChanged);
+    plain.Dispatch(other);
     EXPECT_EQ(skinChanged.Result, 1);
     EXPECT_EQ(receiver.unhandled, std::vector<uint32_t>{0x0400});
 }

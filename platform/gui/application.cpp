@@ -3,11 +3,14 @@
 #include "platform/gui/actions.h"
 #include "platform/gui/exception_reporting.h"
 #include "platform/gui/forms.h"
+#include "platform/gui/hint_state.h"
+#include "platform/gui/hints.h"
 #include "platform/gui/window_data.h"
 #include "platform/gui/window_functions.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QGuiApplication>
 
 #include <algorithm>
 
@@ -42,6 +45,12 @@ bool TApplication::FilterMessage(TMsg& msg)
         terminated_ = true;
         return true;
     }
+    const bool endsHint =
+        hintState_ && hintState_->window ? hintState_->window->IsHintMsg(msg) : IsDefaultHintMsg(msg);
+    if (endsHint)
+        CancelHint();
+    else if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE)
+        HintMouseAt(msg.pt);
     bool handled = false;
     if (OnMessage)
         OnMessage(msg, handled);
@@ -124,21 +133,38 @@ void TApplication::ShowException(const std::exception_ptr& error)
     ShowExceptionMessage(error);
 }
 
-void TApplication::AddForm(TCustomForm* form)
+void WatchApplicationActivation()
 {
-    forms_.push_back(form);
+    static bool watching = false;
+    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (watching || !app)
+        return;
+    watching = true;
+    QObject::connect(app, &QGuiApplication::applicationStateChanged, [](Qt::ApplicationState state) {
+        static bool active = false;
+        if ((state == Qt::ApplicationActive) == active)
+            return;
+        active = !active;
+        Application->ActivationChanged(active);
+    });
 }
 
-void TApplication::RemoveForm(TCustomForm* form)
+void TApplication::ActivationChanged(bool active)
 {
-    forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+    if (!active)
+        CancelHint();
+    // Every top-level window hears of it, visible or not.
+    ForEachWindow([active](TWinControl* window) {
+        if (!window->Parent())
+            SendMessage(window->Handle(), WM_ACTIVATEAPP, active ? 1 : 0, 0);
+    });
+    const TNotifyEvent& handler = active ? OnActivate : OnDeactivate;
+    if (handler)
+        handler(this);
+}
+
+void TApplication::FormDestroyed(TCustomForm* form)
+{
     if (mainForm_ == form)
         mainForm_ = nullptr;
-    if (activeForm_ == form)
-        activeForm_ = nullptr;
-}
-
-void TApplication::FormActivated(TCustomForm* form)
-{
-    activeForm_ = form;
 }

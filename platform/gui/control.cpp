@@ -3,6 +3,7 @@
 #include "platform/gui/actions.h"
 #include "platform/gui/exceptions.h"
 #include "platform/gui/forms.h"
+#include "platform/gui/gdi.h"
 #include "platform/gui/window_data.h"
 #include "platform/gui/window_functions.h"
 #include "platform/gui/window_widget.h"
@@ -77,12 +78,17 @@ void TSizeConstraints::Change()
 // --- TControl --------------------------------------------------------------------------------------------
 
 TControl::TControl(TComponent* owner)
-    : TComponent(owner), constraints_(std::make_unique<TSizeConstraints>()), font_(std::make_unique<TFont>())
+    : TComponent(owner), constraints_(std::make_unique<TSizeConstraints>()),
+      margins_(std::make_unique<TMargins>()), font_(std::make_unique<TFont>())
 {
     controlStyle_ = {csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
     WindowProc = [this](TMessage& message) { WndProc(message); };
     font_->OnChange = [this](TObject* sender) { FontChanged(sender); };
     constraints_->OnChange = [this](TObject* sender) { ConstraintsChanged(sender); };
+    margins_->OnChange = [this](TObject*) {
+        if (alignWithMargins_)
+            RequestAlign();
+    };
 }
 
 TControl::~TControl()
@@ -114,11 +120,52 @@ void TControl::StoreBounds(int left, int top, int width, int height)
     height_ = height;
 }
 
-void TControl::SetBounds(int left, int top, int width, int height)
+void TControl::AdjustRequestedSize(int& width, int& height)
 {
+    if (autoSize_ && !ComponentState().Contains(csLoading)) {
+        int wantedWidth = width;
+        int wantedHeight = height;
+        if (CanAutoSize(wantedWidth, wantedHeight)) {
+            width = wantedWidth;
+            height = wantedHeight;
+        }
+    }
     constraints_->Apply(width, height);
     width = std::max(width, 0);
     height = std::max(height, 0);
+}
+
+bool TControl::CanAutoSize(int&, int&)
+{
+    return true;
+}
+
+void TControl::AdjustSize()
+{
+    if (!ComponentState().Contains(csLoading))
+        SetBounds(left_, top_, width_, height_);
+}
+
+void TControl::SetAutoSize(bool value)
+{
+    if (value == autoSize_)
+        return;
+    autoSize_ = value;
+    if (value)
+        AdjustSize();
+}
+
+void TControl::SetAlignWithMargins(bool value)
+{
+    if (value == alignWithMargins_)
+        return;
+    alignWithMargins_ = value;
+    RequestAlign();
+}
+
+void TControl::SetBounds(int left, int top, int width, int height)
+{
+    AdjustRequestedSize(width, height);
     if (left == left_ && top == top_ && width == width_ && height == height_)
         return;
     Invalidate();
@@ -394,6 +441,98 @@ void TControl::SetParentShowHint(bool value)
         ParentShowHintChanged();
 }
 
+void TControl::SetBiDiMode(TBiDiMode value)
+{
+    if (!updatingFromParent_)
+        parentBiDiMode_ = false;
+    if (value == biDiMode_)
+        return;
+    biDiMode_ = value;
+    Perform(CM_BIDIMODECHANGED, 0, 0);
+}
+
+void TControl::SetParentBiDiMode(bool value)
+{
+    if (value == parentBiDiMode_)
+        return;
+    parentBiDiMode_ = value;
+    if (value)
+        ParentBiDiModeChanged();
+}
+
+void TControl::ParentBiDiModeChanged()
+{
+    if (!parentBiDiMode_ || !parent_)
+        return;
+    updatingFromParent_ = true;
+    SetBiDiMode(parent_->BiDiMode());
+    updatingFromParent_ = false;
+}
+
+bool TControl::UseRightToLeftAlignment() const
+{
+    return biDiMode_ == bdRightToLeft;
+}
+
+bool TControl::UseRightToLeftReading() const
+{
+    return biDiMode_ != bdLeftToRight;
+}
+
+unsigned TControl::DrawTextBiDiModeFlags(unsigned flags) const
+{
+    if (UseRightToLeftAlignment()) {
+        if ((flags & (DT_CENTER | DT_RIGHT)) == DT_LEFT)
+            flags |= DT_RIGHT;
+        else if (flags & DT_RIGHT)
+            flags &= ~DT_RIGHT;
+    }
+    if (UseRightToLeftReading())
+        flags |= DT_RTLREADING;
+    return flags;
+}
+
+void TControl::SetPopupMenu(IPopupMenu* menu)
+{
+    if (popupMenuComponent_)
+        popupMenuComponent_->RemoveFreeNotification(this);
+    popupMenu_ = menu;
+    popupMenuComponent_ = menu ? menu->MenuComponent() : nullptr;
+    if (popupMenuComponent_)
+        popupMenuComponent_->FreeNotification(this);
+}
+
+void TControl::DoContextPopup(TPoint mousePos, bool& handled)
+{
+    if (OnContextPopup)
+        OnContextPopup(this, mousePos, handled);
+}
+
+// The context menu for a screen point ((-1, -1) from the keyboard): OnContextPopup may take it, else the
+// popup menu opens; what neither takes goes on to the parent.
+void TControl::ContextMenu(TMessage& message)
+{
+    if (message.Result != 0)
+        return;
+    TPoint pos = PointFromLParam(message.LParam);
+    const bool fromKeyboard = pos.X == -1 && pos.Y == -1;
+    bool handled = false;
+    DoContextPopup(fromKeyboard ? pos : ScreenToClient(pos), handled);
+    if (handled) {
+        message.Result = 1;
+        return;
+    }
+    if (popupMenu_ && popupMenu_->AutoPopup()) {
+        SendCancelMode();
+        if (fromKeyboard)
+            pos = ClientToScreen({0, 0});
+        popupMenu_->PopupFor(this, pos.X, pos.Y);
+        message.Result = 1;
+        return;
+    }
+    DefaultHandler(message);
+}
+
 void TControl::SetText(const std::string& text)
 {
     if (text == GetText())
@@ -435,8 +574,14 @@ void TControl::ActionChange(TBasicAction* sender, bool)
 void TControl::Notification(TComponent* component, TOperation operation)
 {
     TComponent::Notification(component, operation);
-    if (operation == opRemove && actionLink_ && component == actionLink_->Action())
+    if (operation != opRemove)
+        return;
+    if (actionLink_ && component == actionLink_->Action())
         actionLink_.reset();
+    if (component == popupMenuComponent_) {
+        popupMenu_ = nullptr;
+        popupMenuComponent_ = nullptr;
+    }
 }
 
 void TControl::Invalidate()
@@ -558,6 +703,12 @@ void TControl::Dispatch(TMessage& message)
     case CM_PARENTSHOWHINTCHANGED:
         ParentShowHintChanged();
         return;
+    case CM_PARENTBIDIMODECHANGED:
+        ParentBiDiModeChanged();
+        return;
+    case WM_CONTEXTMENU:
+        ContextMenu(message);
+        return;
     case CM_HITTEST:
         message.Result = HTCLIENT;
         return;
@@ -594,14 +745,13 @@ void TControl::MouseButtonDown(TMessage& message, TMouseButton button, TShiftSta
 
 void TControl::MouseButtonUp(TMessage& message, TMouseButton button)
 {
-    DefaultHandler(message);
     if (controlStyle_.Contains(csCaptureMouse))
         SetMouseCapture(false);
+    DefaultHandler(message);
     const TPoint p = PointFromLParam(message.LParam);
     if (button == mbLeft && controlState_.Contains(csClicked)) {
         controlState_.Exclude(csClicked);
-        const TRect client = ClientRect();
-        if (p.X >= client.Left && p.X < client.Right && p.Y >= client.Top && p.Y < client.Bottom)
+        if (PtInRect(ClientRect(), p))
             Click();
     }
     if (!controlStyle_.Contains(csNoStdEvents))

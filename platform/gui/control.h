@@ -4,6 +4,7 @@
 #include "platform/gui/cursors.h"
 #include "platform/gui/graphics.h"
 #include "platform/gui/keys.h"
+#include "platform/gui/margins.h"
 #include "platform/gui/messages.h"
 
 #include <functional>
@@ -37,6 +38,28 @@ enum TAnchorKind
     akBottom
 };
 using TAnchors = TSet<TAnchorKind>;
+
+// Reading order of a control's texts.
+enum TBiDiMode
+{
+    bdLeftToRight,
+    bdRightToLeft,
+    bdRightToLeftNoAlign,
+    bdRightToLeftReadingOnly
+};
+
+// What a control needs of its popup menu; the popup menu class implements it.
+class IPopupMenu
+{
+public:
+    virtual ~IPopupMenu() = default;
+    // The menu as a component (the control asks to hear when it is freed).
+    virtual TComponent* MenuComponent() = 0;
+    // False when the menu only opens when the program asks it to.
+    virtual bool AutoPopup() const = 0;
+    // Opens the menu at a screen point on behalf of component.
+    virtual void PopupFor(TComponent* component, int x, int y) = 0;
+};
 
 enum TControlStyleFlag
 {
@@ -99,6 +122,8 @@ using TMouseWheelUpDownEvent =
 using TKeyEvent = std::function<void(TObject* sender, uint16_t& key, TShiftState shift)>;
 using TKeyPressEvent = std::function<void(TObject* sender, char32_t& key)>;
 using TWndMethod = std::function<void(TMessage& message)>;
+// mousePos is in client coordinates, (-1, -1) when the keyboard asked for the menu.
+using TContextPopupEvent = std::function<void(TObject* sender, TPoint mousePos, bool& handled)>;
 
 // Minimum and maximum width and height of a control; 0 is no limit.
 class TSizeConstraints : public TPersistent
@@ -166,6 +191,14 @@ public:
     TAnchors Anchors() const { return anchors_; }
     void SetAnchors(TAnchors anchors);
     TSizeConstraints* Constraints() const { return constraints_.get(); }
+    // With AlignWithMargins an aligned control keeps Margins free around itself.
+    TMargins* Margins() const { return margins_.get(); }
+    void SetMargins(const TMargins* margins) { margins_->Assign(margins); }
+    bool AlignWithMargins() const { return alignWithMargins_; }
+    void SetAlignWithMargins(bool value);
+    // With AutoSize every change of size asks CanAutoSize for the size the control wants.
+    bool AutoSize() const { return autoSize_; }
+    virtual void SetAutoSize(bool value);
     void BringToFront();
     void SendToBack();
 
@@ -201,6 +234,16 @@ public:
     void SetShowHint(bool value);
     bool ParentShowHint() const { return parentShowHint_; }
     void SetParentShowHint(bool value);
+    TBiDiMode BiDiMode() const { return biDiMode_; }
+    void SetBiDiMode(TBiDiMode value);
+    bool ParentBiDiMode() const { return parentBiDiMode_; }
+    void SetParentBiDiMode(bool value);
+    bool UseRightToLeftAlignment() const;
+    bool UseRightToLeftReading() const;
+    // DrawText flags with the alignment mirrored and right-to-left reading added as BiDiMode asks.
+    unsigned DrawTextBiDiModeFlags(unsigned flags) const;
+    IPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(IPopupMenu* menu);
     // Caption and Text are one value: the window text.
     std::string Caption() const { return GetText(); }
     void SetCaption(const std::string& text) { SetText(text); }
@@ -247,6 +290,7 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
     TNotifyEvent OnResize;
+    TContextPopupEvent OnContextPopup;
 
 protected:
     virtual std::string GetText() const { return text_; }
@@ -257,6 +301,11 @@ protected:
     virtual bool DoMouseWheelDown(TShiftState shift, TPoint mousePos);
     virtual bool DoMouseWheelUp(TShiftState shift, TPoint mousePos);
     virtual void Resize();
+    // Sets width and height to the size the control wants; false to keep the size asked for.
+    virtual bool CanAutoSize(int& newWidth, int& newHeight);
+    // Sizes the control again as AutoSize wants it.
+    virtual void AdjustSize();
+    virtual void DoContextPopup(TPoint mousePos, bool& handled);
     virtual void VisibleChanging() {}
     virtual void ActionChange(TBasicAction* sender, bool checkDefaults);
     // Asks the parent to lay out its children again after this control changed place or alignment.
@@ -268,6 +317,8 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
     // Sets the bounds without telling anyone (the layout of a parent uses it before it reports).
     void StoreBounds(int left, int top, int width, int height);
+    // The size SetBounds will give: what AutoSize wants, inside the constraints, never negative.
+    void AdjustRequestedSize(int& width, int& height);
     void DefaultHandler(TMessage& message) override;
 
     TControlStyle controlStyle_;
@@ -284,6 +335,8 @@ private:
     void ParentFontChanged();
     void ParentColorChanged();
     void ParentShowHintChanged();
+    void ParentBiDiModeChanged();
+    void ContextMenu(TMessage& message);
     void ConstraintsChanged(TObject* sender);
 
     TWinControl* parent_ = nullptr;
@@ -297,6 +350,13 @@ private:
     TSize anchorParentSize_;
     bool anchorRulesSet_ = false;
     std::unique_ptr<TSizeConstraints> constraints_;
+    std::unique_ptr<TMargins> margins_;
+    bool alignWithMargins_ = false;
+    bool autoSize_ = false;
+    TBiDiMode biDiMode_ = bdLeftToRight;
+    bool parentBiDiMode_ = true;
+    IPopupMenu* popupMenu_ = nullptr;
+    TComponent* popupMenuComponent_ = nullptr;
     bool visible_ = true;
     bool enabled_ = true;
     TColor color_ = clWindow;

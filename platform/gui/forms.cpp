@@ -7,16 +7,15 @@
 #include "platform/gui/exception_reporting.h"
 #include "platform/gui/exceptions.h"
 #include "platform/gui/qt_bridge.h"
+#include "platform/gui/screen.h"
 #include "platform/gui/window_data.h"
 #include "platform/gui/window_functions.h"
 #include "platform/gui/window_widget.h"
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
-#include <QScreen>
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner)
 {
@@ -26,7 +25,7 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner)
     SetParentColor(false);
     SetParentFont(false);
     SetBounds(0, 0, 320, 240);
-    Application->AddForm(this);
+    Screen->AddForm(this);
 }
 
 TCustomForm::~TCustomForm()
@@ -34,7 +33,8 @@ TCustomForm::~TCustomForm()
     Destroying();
     if (OnDestroy)
         GuardedCall(this, [this] { OnDestroy(this); });
-    Application->RemoveForm(this);
+    Screen->RemoveForm(this);
+    Application->FormDestroyed(this);
 }
 
 void TCustomForm::CreateParams(TCreateParams& params)
@@ -204,10 +204,9 @@ void TCustomForm::PlaceForPosition()
         area = relative->BoundsRect();
     } else if (position_ == poScreenCenter || position_ == poDesktopCenter || position_ == poMainFormCenter ||
                position_ == poOwnerFormCenter) {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        if (!screen)
+        area = Screen->WorkAreaRect();
+        if (area.Width() <= 0)
             return;
-        area = FromQRect(screen->availableGeometry());
     } else {
         return;
     }
@@ -248,7 +247,13 @@ void TCustomForm::Dispatch(TMessage& message)
             DoShow();
             if (!Visible())
                 return;
-            HandleNeeded();
+        }
+        TWinControl::Dispatch(message);
+        if (!Visible())
+            DoHide();
+        return;
+    case CM_SHOWINGCHANGED:
+        if (Visible()) {
             PlaceForPosition();
             const int command = windowState_ == wsMaximized   ? SW_SHOWMAXIMIZED
                                 : windowState_ == wsMinimized ? SW_SHOWMINIMIZED
@@ -259,11 +264,9 @@ void TCustomForm::Dispatch(TMessage& message)
             if (activeControl_ && activeControl_->CanFocus())
                 ::SetFocus(activeControl_->Handle());
         } else {
-            if (HandleAllocated())
-                ShowWindow(Handle(), SW_HIDE);
+            ShowWindow(Handle(), SW_HIDE);
             if (active_)
                 SetActive(false);
-            DoHide();
         }
         return;
     case WM_ACTIVATE:
@@ -305,7 +308,7 @@ void TCustomForm::SetActive(bool active)
         return;
     active_ = active;
     if (active) {
-        Application->FormActivated(this);
+        Screen->FormActivated(this);
         Activate();
         if (activeControl_ && activeControl_->CanFocus() && !activeControl_->Focused())
             ::SetFocus(activeControl_->Handle());

@@ -48,6 +48,22 @@ void FillRgn(TCanvas& canvas, const TRegion& region, TColor color);
 void FrameRgn(TCanvas& canvas, const TRegion& region, TColor color, int width, int height);
 
 // --- Text ---
+// Rectangles: a point on the right or bottom edge lies outside.
+inline bool PtInRect(const TRect& rect, TPoint p)
+{
+    return p.X >= rect.Left && p.X < rect.Right && p.Y >= rect.Top && p.Y < rect.Bottom;
+}
+
+inline void OffsetRect(TRect& rect, int dx, int dy)
+{
+    rect = {rect.Left + dx, rect.Top + dy, rect.Right + dx, rect.Bottom + dy};
+}
+
+inline void InflateRect(TRect& rect, int dx, int dy)
+{
+    rect = {rect.Left - dx, rect.Top - dy, rect.Right + dx, rect.Bottom + dy};
+}
+
 constexpr unsigned DT_TOP = 0x0, DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4,
                    DT_BOTTOM = 0x8, DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20, DT_EXPANDTABS = 0x40,
                    DT_TABSTOP = 0x80, DT_NOCLIP = 0x100, DT_EXTERNALLEADING = 0x200, DT_CALCRECT = 0x400,

@@ -17,15 +17,12 @@ bool IsMouseMessage(uint32_t msg)
     return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST && msg != WM_MOUSEWHEEL && msg != WM_MOUSEHWHEEL;
 }
 
-bool Contains(const TRect& r, TPoint p)
-{
-    return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom;
-}
-
 } // namespace
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner), window_(std::make_unique<TWindowData>())
+TWinControl::TWinControl(TComponent* owner)
+    : TControl(owner), window_(std::make_unique<TWindowData>()), padding_(std::make_unique<TPadding>())
 {
+    padding_->OnChange = [this](TObject*) { Realign(); };
     CalcClientRect();
 }
 
@@ -135,8 +132,8 @@ void TWinControl::CreateWindowHandle(const TCreateParams& params)
     CalcClientRect();
     ReflectBoundsToWindow();
     w.widget->setEnabled(enabled_);
-    if (child)
-        w.widget->setVisible((params.Style & WS_VISIBLE) != 0);
+    showing_ = false;
+    UpdateShowing();
 }
 
 void TWinControl::DestroyHandle()
@@ -233,6 +230,7 @@ void TWinControl::InsertControl(TControl* control)
     control->Perform(CM_PARENTCOLORCHANGED, 0, 0);
     control->Perform(CM_PARENTFONTCHANGED, 0, 0);
     control->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
+    control->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
     if (win && HandleAllocated())
         win->CreateHandle();
     control->UpdateAnchorRules();
@@ -279,7 +277,7 @@ TControl* TWinControl::ControlAtPos(TPoint pos, bool allowDisabled, bool allowWi
         if (!c->Visible() || (!allowDisabled && !c->Enabled()))
             continue;
         const TPoint local{pos.X - c->Left(), pos.Y - c->Top()};
-        if (!Contains(c->ClientRect(), local) && !(windowed && Contains(c->BoundsRect(), pos)))
+        if (!PtInRect(c->ClientRect(), local) && !(windowed && PtInRect(c->BoundsRect(), pos)))
             continue;
         if (!windowed && c->Perform(CM_HITTEST, 0, PointToLParam(local)) == 0)
             continue;
@@ -350,9 +348,38 @@ void TWinControl::AlignChildren()
         throw;
     }
     controlState_.Exclude(csAligning);
+    if (AutoSize())
+        AdjustSize();
 }
 
-void TWinControl::AdjustClientRect(TRect&) const {}
+void TWinControl::AdjustClientRect(TRect& rect) const
+{
+    rect.Left += padding_->Left();
+    rect.Top += padding_->Top();
+    rect.Right -= padding_->Right();
+    rect.Bottom -= padding_->Bottom();
+}
+
+bool TWinControl::CanAutoSize(int& newWidth, int& newHeight)
+{
+    int right = 0;
+    int bottom = 0;
+    bool any = false;
+    for (TControl* c : controls_) {
+        if (!c->Visible() || c->Align() == alClient)
+            continue;
+        const bool margins = c->AlignWithMargins();
+        right = std::max(right, c->Left() + c->Width() + (margins ? c->Margins()->Right() : 0));
+        bottom = std::max(bottom, c->Top() + c->Height() + (margins ? c->Margins()->Bottom() : 0));
+        any = true;
+    }
+    if (!any)
+        return false;
+    const TRect client = ClientRect();
+    newWidth = right + padding_->Right() + Width() - client.Width();
+    newHeight = bottom + padding_->Bottom() + Height() - client.Height();
+    return true;
+}
 
 void TWinControl::CustomAlignPosition(TControl*, int&, int&, int&, int&, TRect&) {}
 
@@ -391,31 +418,37 @@ void TWinControl::DoAlign(TAlign align, TRect& rect)
     std::stable_sort(list.begin(), list.end(),
                      [&key](const TControl* a, const TControl* b) { return key(a) < key(b); });
     for (TControl* c : list) {
+        // A control aligned with margins takes the room of its margins too and is placed inside them.
+        TMargins none;
+        none.SetBounds(0, 0, 0, 0);
+        const TMargins& m = c->AlignWithMargins() ? *c->Margins() : none;
+        TRect room{rect.Left + m.Left(), rect.Top + m.Top(), rect.Right - m.Right(),
+                   rect.Bottom - m.Bottom()};
         int width = c->Width();
         int height = c->Height();
         switch (align) {
         case alTop:
-            c->SetBounds(rect.Left, rect.Top, rect.Width(), height);
-            rect.Top += c->Height();
+            c->SetBounds(room.Left, room.Top, room.Width(), height);
+            rect.Top += c->Height() + m.Top() + m.Bottom();
             break;
         case alBottom:
-            width = rect.Width();
+            width = room.Width();
             c->Constraints()->Apply(width, height);
-            c->SetBounds(rect.Left, rect.Bottom - height, rect.Width(), height);
-            rect.Bottom -= c->Height();
+            c->SetBounds(room.Left, room.Bottom - height, room.Width(), height);
+            rect.Bottom -= c->Height() + m.Top() + m.Bottom();
             break;
         case alLeft:
-            c->SetBounds(rect.Left, rect.Top, width, rect.Height());
-            rect.Left += c->Width();
+            c->SetBounds(room.Left, room.Top, width, room.Height());
+            rect.Left += c->Width() + m.Left() + m.Right();
             break;
         case alRight:
-            height = rect.Height();
+            height = room.Height();
             c->Constraints()->Apply(width, height);
-            c->SetBounds(rect.Right - width, rect.Top, width, rect.Height());
-            rect.Right -= c->Width();
+            c->SetBounds(room.Right - width, room.Top, width, room.Height());
+            rect.Right -= c->Width() + m.Left() + m.Right();
             break;
         case alClient:
-            c->SetBounds(rect.Left, rect.Top, std::max(rect.Width(), 0), std::max(rect.Height(), 0));
+            c->SetBounds(room.Left, room.Top, std::max(room.Width(), 0), std::max(room.Height(), 0));
             break;
         case alCustom: {
             int left = c->Left();
@@ -521,9 +554,7 @@ void TWinControl::ReflectBoundsToWindow()
 
 void TWinControl::SetBounds(int left, int top, int width, int height)
 {
-    constraints_->Apply(width, height);
-    width = std::max(width, 0);
-    height = std::max(height, 0);
+    AdjustRequestedSize(width, height);
     const bool moved = left != left_ || top != top_;
     const bool sized = width != width_ || height != height_;
     if (!moved && !sized)
@@ -577,11 +608,34 @@ void TWinControl::ScrollBy(int dx, int dy)
     Invalidate();
 }
 
+bool TWinControl::ManagesShowing() const
+{
+    return parent_ || dynamic_cast<const TCustomForm*>(this);
+}
+
 bool TWinControl::Showing() const
 {
-    if (window_->widget)
-        return window_->widget->isVisible();
-    return false;
+    if (!ManagesShowing())
+        return window_->widget && window_->widget->isVisible();
+    return showing_ && (!parent_ || parent_->Showing());
+}
+
+void TWinControl::UpdateShowing()
+{
+    if (!ManagesShowing() || (parent_ && !parent_->HandleAllocated()))
+        return;
+    const bool show = visible_;
+    if (show && !HandleAllocated())
+        HandleNeeded();
+    if (!HandleAllocated() || show == showing_)
+        return;
+    showing_ = show;
+    try {
+        Perform(CM_SHOWINGCHANGED, 0, 0);
+    } catch (...) {
+        showing_ = !show;
+        throw;
+    }
 }
 
 // --- focus -------------------------------------------------------------------------------------------------
@@ -934,8 +988,12 @@ bool TWinControl::IsControlMouseMsg(TMessage& message)
 
 void TWinControl::WndProc(TMessage& message)
 {
-    if (IsMouseMessage(message.Msg) && IsControlMouseMsg(message))
+    if (IsMouseMessage(message.Msg) && IsControlMouseMsg(message)) {
+        // The window still does what it does by default with the message (a right button's context menu).
+        if (message.Result == 0 && HandleAllocated())
+            DefaultHandler(message);
         return;
+    }
     TControl::WndProc(message);
 }
 
@@ -1018,8 +1076,7 @@ void TWinControl::Dispatch(TMessage& message)
         Invalidate();
         return;
     case CM_VISIBLECHANGED:
-        if (window_->widget && !window_->widget->isWindow())
-            window_->widget->setVisible(visible_);
+        UpdateShowing();
         if (!visible_)
             if (TCustomForm* form = GetParentForm(this); form && form != this)
                 form->DefocusControl(this, false);
@@ -1034,6 +1091,18 @@ void TWinControl::Dispatch(TMessage& message)
         return;
     case CM_SHOWHINTCHANGED:
         NotifyControls(CM_PARENTSHOWHINTCHANGED);
+        return;
+    case CM_BIDIMODECHANGED:
+        Invalidate();
+        NotifyControls(CM_PARENTBIDIMODECHANGED);
+        return;
+    case CM_SHOWINGCHANGED:
+        SetWindowPos(window_->handle, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
+                         (showing_ ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+        return;
+    case WM_CONTEXTMENU:
+        ContextMenuAt(message);
         return;
     case CM_PARENTDOUBLEBUFFEREDCHANGED:
         if (parentDoubleBuffered_ && parent_) {
@@ -1113,6 +1182,25 @@ void TWinControl::DefaultHandler(TMessage& message)
         if (parent_ && parent_->HandleAllocated())
             message.Result = DeliverSentMessage(parent_, WM_CONTEXTMENU, message.WParam, message.LParam);
         return;
+    // The right button's release and the menu keys ask for the context menu.
+    case WM_RBUTTONUP: {
+        const TPoint screen = ClientToScreen(PointFromLParam(message.LParam));
+        SendMessage(window_->handle, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window_->handle),
+                    MAKELPARAM(screen.X, screen.Y));
+        return;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYDOWN:
+    case WM_KEYDOWN: {
+        const auto key = static_cast<uint16_t>(message.WParam);
+        const bool menuKey = message.Msg == WM_KEYUP
+                                 ? key == VK_APPS
+                                 : key == VK_F10 && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0;
+        if (menuKey)
+            SendMessage(window_->handle, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window_->handle),
+                        MAKELPARAM(-1, -1));
+        return;
+    }
     case WM_MOUSEACTIVATE:
         message.Result = MA_ACTIVATE;
         return;
@@ -1124,6 +1212,22 @@ void TWinControl::DefaultHandler(TMessage& message)
     default:
         TControl::DefaultHandler(message);
     }
+}
+
+// A windowless child under the point gets the context menu first.
+void TWinControl::ContextMenuAt(TMessage& message)
+{
+    if (message.Result != 0)
+        return;
+    const TPoint pos = PointFromLParam(message.LParam);
+    if (pos.X != -1 || pos.Y != -1) {
+        TControl* child = ControlAtPos(ScreenToClient(pos), false);
+        if (child && child->Perform(WM_CONTEXTMENU, 0, message.LParam) != 0) {
+            message.Result = 1;
+            return;
+        }
+    }
+    TControl::Dispatch(message);
 }
 
 void TWinControl::DefaultNonClient(TMessage& message)

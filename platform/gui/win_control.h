@@ -63,6 +63,9 @@ public:
     void DisableAlign();
     void EnableAlign();
     void Realign();
+    // Space inside the client area that aligned children keep free.
+    TPadding* Padding() const { return padding_.get(); }
+    void SetPadding(const TPadding* padding) { padding_->Assign(padding); }
     int BorderWidth() const { return borderWidth_; }
     void SetBorderWidth(int value);
     // The frame changed (styles, border, scroll bars): the client area is computed again (WM_NCCALCSIZE),
@@ -73,6 +76,8 @@ public:
     TRect ClientRect() const override;
     TPoint ClientOrigin() const override;
     void SetBounds(int left, int top, int width, int height) override;
+    // True while the window is shown: its own Visible, the parents' showing (a form's is its Visible; a
+    // window without parent that is no form shows when it is shown through its handle).
     bool Showing() const override;
 
     // --- focus ---
@@ -124,7 +129,13 @@ protected:
     virtual void DestroyWnd();
     // Lays out the aligned and anchored children inside rect (the client area after AdjustClientRect).
     virtual void AlignControls(TControl* control, TRect& rect);
+    // The area the children are aligned in: the client area less Padding.
     virtual void AdjustClientRect(TRect& rect) const;
+    // The size that holds the visible children (with their margins) and Padding.
+    bool CanAutoSize(int& newWidth, int& newHeight) override;
+    // Shows or hides the window when Showing is to change: CM_SHOWINGCHANGED, whose default handling shows
+    // or hides the window without activating it.
+    void UpdateShowing();
     // Places a child with Align alCustom; the default leaves it where it is.
     virtual void CustomAlignPosition(TControl* control, int& left, int& top, int& width, int& height,
                                      TRect& alignRect);
@@ -167,12 +178,16 @@ private:
     void DefaultNonClient(TMessage& message);
     void WindowPosChanged(TMessage& message);
     void DestroyChildHandles();
+    bool ManagesShowing() const;
+    void ContextMenuAt(TMessage& message);
 
     std::vector<TControl*> controls_; // z-order, bottom first
     std::vector<TWinControl*> tabList_;
     std::unique_ptr<TWindowData> window_;
     int alignLevel_ = 0;
     bool alignPending_ = false;
+    std::unique_ptr<TPadding> padding_;
+    bool showing_ = false;
     int borderWidth_ = 0;
     bool tabStop_ = false;
     bool doubleBuffered_ = false;

@@ -69,6 +69,11 @@ struct TWindowData
 HWND RegisterWindow(TWinControl* control);
 void UnregisterWindow(HWND handle);
 TWinControl* WindowControl(HWND handle);
+// Calls visit for every window that exists (a snapshot: windows made or destroyed meanwhile do not count).
+void ForEachWindow(const std::function<void(TWinControl*)>& visit);
+// Tells the application when the program comes to the foreground or goes to the background (from the
+// first top-level window on).
+void WatchApplicationActivation();
 
 // Delivers a message that the window system sent (not posted): WH_CALLWNDPROC hooks, then the window
 // procedure; an exception from a handler is reported and the message answers 0.

@@ -115,11 +115,6 @@ TBarGeometry BarGeometry(const TWindowData& w, int bar, const TRect& windowRect)
     return g;
 }
 
-bool InRect(const TRect& r, TPoint p)
-{
-    return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom;
-}
-
 TRect WindowRectOf(const TWinControl& control)
 {
     return Rect(0, 0, control.Width(), control.Height());
@@ -207,13 +202,13 @@ int DefaultHitTest(const TWinControl& control, TPoint p)
 {
     const TWindowData& w = control.Window();
     const TRect windowRect = WindowRectOf(control);
-    if (!InRect(windowRect, p))
+    if (!PtInRect(windowRect, p))
         return HTNOWHERE;
-    if (InRect(w.clientInWindow, p))
+    if (PtInRect(w.clientInWindow, p))
         return HTCLIENT;
-    if (InRect(ScrollBarRect(w, SB_VERT, windowRect), p))
+    if (PtInRect(ScrollBarRect(w, SB_VERT, windowRect), p))
         return HTVSCROLL;
-    if (InRect(ScrollBarRect(w, SB_HORZ, windowRect), p))
+    if (PtInRect(ScrollBarRect(w, SB_HORZ, windowRect), p))
         return HTHSCROLL;
     const int border = BorderSize(w);
     if (border > 0 && (w.style & WS_THICKFRAME)) {
@@ -302,15 +297,15 @@ TScrollBarPart ScrollBarPartAt(HWND window, int bar, TPoint p)
     if (!control || (bar != SB_HORZ && bar != SB_VERT))
         return sbpNone;
     const TBarGeometry g = BarGeometry(control->Window(), bar, WindowRectOf(*control));
-    if (InRect(g.lineUp, p))
+    if (PtInRect(g.lineUp, p))
         return sbpLineUp;
-    if (InRect(g.lineDown, p))
+    if (PtInRect(g.lineDown, p))
         return sbpLineDown;
     if (g.thumb.Width() <= 0)
-        return InRect(g.track, p) ? sbpPageUp : sbpNone;
-    if (InRect(g.thumb, p))
+        return PtInRect(g.track, p) ? sbpPageUp : sbpNone;
+    if (PtInRect(g.thumb, p))
         return sbpThumb;
-    if (!InRect(g.track, p))
+    if (!PtInRect(g.track, p))
         return sbpNone;
     const bool before = bar == SB_VERT ? p.Y < g.thumb.Top : p.X < g.thumb.Left;
     return before ? sbpPageUp : sbpPageDown;

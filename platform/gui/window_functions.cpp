@@ -1,5 +1,6 @@
 #include "platform/gui/window_functions.h"
 
+#include "platform/gui/application.h"
 #include "platform/gui/bitmap.h"
 #include "platform/gui/exception_reporting.h"
 #include "platform/gui/hooks.h"
@@ -134,8 +135,19 @@ TWinControl* WindowControl(HWND handle)
     return it == Windows().end() ? nullptr : it->second;
 }
 
+void ForEachWindow(const std::function<void(TWinControl*)>& visit)
+{
+    std::vector<HWND> handles;
+    for (const auto& [handle, control] : Windows())
+        handles.push_back(handle);
+    for (HWND handle : handles)
+        if (TWinControl* control = WindowControl(handle))
+            visit(control);
+}
+
 void ControlDestroyed(TControl* control)
 {
+    Application->ControlDestroyed(control);
     if (captureControl == control) {
         captureControl = nullptr;
         if (captureWindow)

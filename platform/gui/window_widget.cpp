@@ -189,6 +189,7 @@ TWindowWidget::TWindowWidget(TWinControl* control, QWidget* parent, const TCreat
     : QWidget(parent), control_(control)
 {
     if (!parent) {
+        WatchApplicationActivation();
         Qt::WindowFlags flags = Qt::Window;
         if ((params.Style & WS_POPUP) || (params.Style & WS_CHILD)) {
             flags = Qt::Tool | Qt::FramelessWindowHint;

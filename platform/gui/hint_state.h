@@ -1,0 +1,22 @@
+#pragma once
+
+// The application's hint bookkeeping; for the layer's own sources.
+
+#include "platform/gui/application.h"
+
+#include <QTimer>
+
+class TControl;
+class THintWindow;
+
+struct TApplication::HintState
+{
+    // One timer for the pause before a hint (and its reshowing), one for the pause before it hides.
+    QTimer showTimer;
+    QTimer hideTimer;
+    THintWindow* window = nullptr;
+    // The control whose hint is due or shown, and the screen area in which the pointer keeps that hint.
+    TControl* control = nullptr;
+    TRect cursorRect;
+    bool shown = false;
+};

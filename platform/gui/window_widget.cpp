@@ -192,7 +192,10 @@ TWindowWidget::TWindowWidget(TWinControl* control, QWidget* parent, const TCreat
         WatchApplicationActivation();
         Qt::WindowFlags flags = Qt::Window;
         if ((params.Style & WS_POPUP) || (params.Style & WS_CHILD)) {
-            flags = Qt::Tool | Qt::FramelessWindowHint;
+            // A popup that must never be activated is a tooltip window to the desktop: no window
+            // manager gives it the focus or the activation.
+            const bool noActivate = params.ExStyle & WS_EX_NOACTIVATE;
+            flags = (noActivate ? Qt::ToolTip : Qt::Tool) | Qt::FramelessWindowHint;
             if (owner && owner->Window().widget)
                 setParent(owner->Window().widget->window(), flags);
         }

@@ -1,6 +1,6 @@
 #include "platform/gui/classes.h"
-#include "platform/gui/exceptions.h"
 #include "platform/gui/messages.h"
+#include "platform/gui/exceptions.h"
 #include "platform/gui/pointer_list.h"
 
 #include <gtest/gtest.h>

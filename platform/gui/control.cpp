@@ -357,13 +357,19 @@ void TControl::SetColor(TColor color)
     Perform(CM_COLORCHANGED, 0, 0);
 }
 
+// Turning a parent-following flag on takes the parent's value at once.
+void TControl::SetParentFlag(bool& flag, bool value, uint32_t parentChanged)
+{
+    if (value == flag)
+        return;
+    flag = value;
+    if (value && parent_)
+        Perform(parentChanged, 0, 0);
+}
+
 void TControl::SetParentColor(bool value)
 {
-    if (value == parentColor_)
-        return;
-    parentColor_ = value;
-    if (value && parent_)
-        Perform(CM_PARENTCOLORCHANGED, 0, 0);
+    SetParentFlag(parentColor_, value, CM_PARENTCOLORCHANGED);
 }
 
 void TControl::SetFont(const TFont* font)
@@ -380,11 +386,7 @@ void TControl::FontChanged(TObject*)
 
 void TControl::SetParentFont(bool value)
 {
-    if (value == parentFont_)
-        return;
-    parentFont_ = value;
-    if (value && parent_)
-        Perform(CM_PARENTFONTCHANGED, 0, 0);
+    SetParentFlag(parentFont_, value, CM_PARENTFONTCHANGED);
 }
 
 void TControl::ParentFontChanged()
@@ -438,11 +440,7 @@ void TControl::SetShowHint(bool value)
 
 void TControl::SetParentShowHint(bool value)
 {
-    if (value == parentShowHint_)
-        return;
-    parentShowHint_ = value;
-    if (value)
-        ParentShowHintChanged();
+    SetParentFlag(parentShowHint_, value, CM_PARENTSHOWHINTCHANGED);
 }
 
 void TControl::SetBiDiMode(TBiDiMode value)
@@ -457,11 +455,7 @@ void TControl::SetBiDiMode(TBiDiMode value)
 
 void TControl::SetParentBiDiMode(bool value)
 {
-    if (value == parentBiDiMode_)
-        return;
-    parentBiDiMode_ = value;
-    if (value)
-        ParentBiDiModeChanged();
+    SetParentFlag(parentBiDiMode_, value, CM_PARENTBIDIMODECHANGED);
 }
 
 void TControl::ParentBiDiModeChanged()

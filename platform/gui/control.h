@@ -336,6 +336,7 @@ private:
     void ParentColorChanged();
     void ParentShowHintChanged();
     void ParentBiDiModeChanged();
+    void SetParentFlag(bool& flag, bool value, uint32_t parentChanged);
     void ContextMenu(TMessage& message);
     void ConstraintsChanged(TObject* sender);
 

@@ -419,8 +419,7 @@ void TWinControl::DoAlign(TAlign align, TRect& rect)
                      [&key](const TControl* a, const TControl* b) { return key(a) < key(b); });
     for (TControl* c : list) {
         // A control aligned with margins takes the room of its margins too and is placed inside them.
-        TMargins none;
-        none.SetBounds(0, 0, 0, 0);
+        const TPadding none;
         const TMargins& m = c->AlignWithMargins() ? *c->Margins() : none;
         TRect room{rect.Left + m.Left(), rect.Top + m.Top(), rect.Right - m.Right(),
                    rect.Bottom - m.Bottom()};

@@ -184,14 +184,20 @@ public:
     }
 };
 
+TShowingWatcher* Watcher(TWinControl* parent, const std::string& name, Log& log)
+{
+    auto* watcher = new TShowingWatcher(parent);
+    watcher->SetName(name);
+    watcher->log = &log;
+    watcher->SetParent(parent);
+    return watcher;
+}
+
 TEST(ControlModel, ShowingChangesPassThroughTheWindowProcedure)
 {
     Log log;
     TForm* form = ShowTestForm();
-    auto* panel = new TShowingWatcher(form);
-    panel->SetName("panel");
-    panel->log = &log;
-    panel->SetParent(form);
+    TShowingWatcher* panel = Watcher(form, "panel", log);
     EXPECT_EQ(log, (Log{"panel:showing"}));
     EXPECT_TRUE(IsWindowVisible(panel->Handle()));
     panel->Hide();
@@ -209,14 +215,9 @@ TEST(ControlModel, TopLevelWindowsHearWhenTheProgramIsActivated)
 {
     Log log;
     TForm* form = ShowTestForm();
-    auto* child = new TShowingWatcher(form);
-    child->SetName("child");
-    child->log = &log;
-    child->SetParent(form);
-    TShowingWatcher popup(nullptr);
-    popup.SetName("popup");
-    popup.log = &log;
-    popup.HandleNeeded();
+    Watcher(form, "child", log);
+    TShowingWatcher* popup = Watcher(nullptr, "popup", log);
+    popup->HandleNeeded();
     log.clear();
     Log events;
     Application->OnDeactivate = [&](TObject*) { events.push_back("deactivate"); };
@@ -227,6 +228,7 @@ TEST(ControlModel, TopLevelWindowsHearWhenTheProgramIsActivated)
     EXPECT_EQ(events, (Log{"deactivate", "activate"}));
     Application->OnDeactivate = nullptr;
     Application->OnActivate = nullptr;
+    popup->Free();
     form->Free();
 }
 

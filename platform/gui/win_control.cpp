@@ -420,7 +420,7 @@ void TWinControl::DoAlign(TAlign align, TRect& rect)
     for (TControl* c : list) {
         // A control aligned with margins takes the room of its margins too and is placed inside them.
         const TPadding none;
-        const TMargins& m = c->AlignWithMargins() ? *c->Margins() : none;
+        const TMargins& m = c->AlignWithMargins() ? *c->Margins() : static_cast<const TMargins&>(none);
         TRect room{rect.Left + m.Left(), rect.Top + m.Top(), rect.Right - m.Right(),
                    rect.Bottom - m.Bottom()};
         int width = c->Width();

@@ -222,8 +222,12 @@ void TControl::UpdateAnchorRules()
 
 void TControl::RequestAlign()
 {
-    if (parent_ && align_ != alNone && !parent_->ControlState().Contains(csAligning))
+    if (!parent_ || parent_->ControlState().Contains(csAligning))
+        return;
+    if (align_ != alNone)
         parent_->Realign();
+    else
+        parent_->ChildBoundsChanged(this);
 }
 
 void TControl::ConstraintsChanged(TObject*)

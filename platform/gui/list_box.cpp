@@ -582,7 +582,7 @@ void TCustomListBox::DefaultHandler(TMessage& message)
     }
     case WM_MOUSEMOVE:
         // Dragging in a single-selection list carries the selection along.
-        if (!multiSelect_ && MouseCapture() && GetKeyState(VK_LBUTTON) < 0) {
+        if (!multiSelect_ && MouseCapture()) {
             const int index = ItemAtPos(PointFromLParam(message.LParam), false);
             if (index != caret_ && MoveCaret(index, {}, false))
                 NotifySelChange();

@@ -84,7 +84,7 @@ void TButtonControl::DefaultHandler(TMessage& message)
         SetPressed(true);
         break;
     case WM_MOUSEMOVE:
-        if (MouseCapture() && GetKeyState(VK_LBUTTON) < 0)
+        if (MouseCapture())
             SetPressed(Inside(ClientRect(), PointFromLParam(message.LParam)));
         break;
     case WM_LBUTTONUP:

@@ -67,12 +67,12 @@ void TControlScrollBar::MoveTo(int position)
     const int delta = position_ - position;
     if (delta == 0)
         return;
-    // The children move one by one; the range waits until all of them have.
+    // The children move one by one (aligned ones to the new position); the range waits until all have.
+    position_ = position;
     const bool updating = control_->updatingBars_;
     control_->updatingBars_ = true;
     control_->ScrollBy(kind_ == sbHorizontal ? delta : 0, kind_ == sbVertical ? delta : 0);
     control_->updatingBars_ = updating;
-    position_ = position;
 }
 
 void TControlScrollBar::SetPosition(int value)
@@ -278,6 +278,10 @@ void TScrollingWinControl::Dispatch(TMessage& message)
     case WM_VSCROLL:
         (message.Msg == WM_HSCROLL ? horz_ : vert_)->ScrollMessage(LOWORD(message.WParam));
         return;
+    case CM_CONTROLLISTCHANGE:
+        if (message.LParam)
+            CalcAutoRange();
+        break;
     case CM_FOCUSCHANGED: {
         auto* focused = reinterpret_cast<TControl*>(message.LParam);
         if (focused && focused != this && ContainsControl(focused))

@@ -3,6 +3,8 @@
 // Rendering and input for the standard controls' tests.
 
 #include "platform/gui/bitmap.h"
+#include "platform/gui/exceptions.h"
+#include "platform/gui/window_functions.h"
 #include "window_test_support.h"
 
 #include <memory>

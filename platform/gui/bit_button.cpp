@@ -14,9 +14,9 @@ struct TKindLook
     TModalResult modalResult;
 };
 
-constexpr TKindLook kindLooks[] = {{"", mrNone},         {"OK", mrOk},         {"Cancel", mrCancel},
-                                   {"&Help", mrNone},    {"&Yes", mrYes},      {"&No", mrNo},
-                                   {"&Close", mrClose},  {"Abort", mrAbort},   {"&Retry", mrRetry},
+constexpr TKindLook kindLooks[] = {{"", mrNone},          {"OK", mrOk},       {"Cancel", mrCancel},
+                                   {"&Help", mrNone},     {"&Yes", mrYes},    {"&No", mrNo},
+                                   {"&Close", mrClose},   {"Abort", mrAbort}, {"&Retry", mrRetry},
                                    {"&Ignore", mrIgnore}, {"&All", mrAll}};
 
 } // namespace
@@ -94,9 +94,9 @@ void TBitBtn::DrawItem(const TDrawItemStruct& item)
     const bool enabled = !(item.itemState & ODS_DISABLED);
     TRect face = item.rcItem;
     if (HTHEME theme = OpenThemeData("Button")) {
-        const int state = !enabled ? PBS_DISABLED
-                          : pressed ? PBS_PRESSED
-                          : Hot()   ? PBS_HOT
+        const int state = !enabled                       ? PBS_DISABLED
+                          : pressed                      ? PBS_PRESSED
+                          : Hot()                        ? PBS_HOT
                           : (item.itemState & ODS_FOCUS) ? PBS_DEFAULTED
                                                          : PBS_NORMAL;
         DrawThemeBackground(theme, canvas, BP_PUSHBUTTON, state, face);
@@ -124,12 +124,14 @@ void TBitBtn::DrawItem(const TDrawItemStruct& item)
     const int glyphHeight = hasGlyph ? glyph_->Height() : 0;
     const bool horizontal = layout_ == blGlyphLeft || layout_ == blGlyphRight;
     const int gap = hasGlyph && !Caption().empty() ? spacing_ : 0;
-    const int total = horizontal ? glyphWidth + gap + textSize.Width() : glyphHeight + gap + textSize.Height();
+    const int total =
+        horizontal ? glyphWidth + gap + textSize.Width() : glyphHeight + gap + textSize.Height();
     const int room = horizontal ? face.Width() : face.Height();
     const int start = (horizontal ? face.Left : face.Top) + (margin_ < 0 ? (room - total) / 2 : margin_);
     const bool glyphFirst = layout_ == blGlyphLeft || layout_ == blGlyphTop;
     const int glyphAt = glyphFirst ? start : start + total - (horizontal ? glyphWidth : glyphHeight);
-    const int textAt = glyphFirst ? start + total - (horizontal ? textSize.Width() : textSize.Height()) : start;
+    const int textAt =
+        glyphFirst ? start + total - (horizontal ? textSize.Width() : textSize.Height()) : start;
     if (hasGlyph) {
         const TPoint at = horizontal ? TPoint{glyphAt, face.Top + (face.Height() - glyphHeight) / 2}
                                      : TPoint{face.Left + (face.Width() - glyphWidth) / 2, glyphAt};
@@ -147,8 +149,8 @@ void TBitBtn::DrawItem(const TDrawItemStruct& item)
     canvas.Brush()->SetStyle(bsClear);
     DrawControlText(canvas, Caption(), text, DT_SINGLELINE, enabled);
     if (Focused())
-        canvas.DrawFocusRect(Rect(item.rcItem.Left + 4, item.rcItem.Top + 4, item.rcItem.Right - 4,
-                                  item.rcItem.Bottom - 4));
+        canvas.DrawFocusRect(
+            Rect(item.rcItem.Left + 4, item.rcItem.Top + 4, item.rcItem.Right - 4, item.rcItem.Bottom - 4));
 }
 
 void TBitBtn::Dispatch(TMessage& message)

@@ -5,8 +5,8 @@
 
 TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TCustomControl(owner)
 {
-    controlStyle_ = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks,
-                     csReplicatable,    csParentBackground};
+    controlStyle_ = {csAcceptsControls, csCaptureMouse, csClickEvents,     csSetCaption,
+                     csDoubleClicks,    csReplicatable, csParentBackground};
     SetParentColor(true);
     SetBounds(0, 0, 185, 105);
 }

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-// --- TListBoxStrings ------------------------------------------------------------------------------------------
+// --- TListBoxStrings ---------------------------------------------------------------------------------------
 
 int TListBoxStrings::Count() const
 {
@@ -93,7 +93,7 @@ void TListBoxStrings::SetUpdateState(bool updating)
         listBox_->ItemsChanged();
 }
 
-// --- TCustomListBox: items and selection ---------------------------------------------------------------------
+// --- TCustomListBox: items and selection -------------------------------------------------------------------
 
 TCustomListBox::TCustomListBox(TComponent* owner)
     : TCustomControl(owner), strings_(std::make_unique<TListBoxStrings>(this))
@@ -202,7 +202,8 @@ void TCustomListBox::SetSelected(int index, bool value)
 
 int TCustomListBox::SelCount() const
 {
-    return static_cast<int>(std::count_if(items_.begin(), items_.end(), [](const Item& i) { return i.selected; }));
+    return static_cast<int>(
+        std::count_if(items_.begin(), items_.end(), [](const Item& i) { return i.selected; }));
 }
 
 void TCustomListBox::ClearSelection()
@@ -236,13 +237,12 @@ void TCustomListBox::SetSorted(bool value)
     sorted_ = value;
     if (!value)
         return;
-    std::stable_sort(items_.begin(), items_.end(), [](const Item& a, const Item& b) {
-        return CompareTextIgnoreCase(a.text, b.text) < 0;
-    });
+    std::stable_sort(items_.begin(), items_.end(),
+                     [](const Item& a, const Item& b) { return CompareTextIgnoreCase(a.text, b.text) < 0; });
     ItemsChanged();
 }
 
-// --- rows and scrolling ----------------------------------------------------------------------------------------
+// --- rows and scrolling ------------------------------------------------------------------------------------
 
 int TCustomListBox::ItemHeight() const
 {
@@ -357,7 +357,8 @@ void TCustomListBox::MakeVisible(int index)
         return;
     }
     int top = topIndex_;
-    while (top < index && ItemRect(index).Bottom - ItemRect(top).Top + ItemRect(topIndex_).Top > ClientHeight())
+    while (top < index &&
+           ItemRect(index).Bottom - ItemRect(top).Top + ItemRect(topIndex_).Top > ClientHeight())
         ++top;
     SetTopIndex(top);
 }
@@ -464,7 +465,7 @@ void TCustomListBox::Paint()
     }
 }
 
-// --- keyboard and mouse ----------------------------------------------------------------------------------------
+// --- keyboard and mouse ------------------------------------------------------------------------------------
 
 void TCustomListBox::NotifySelChange()
 {

@@ -29,7 +29,8 @@ void TScrollBar::SetKind(TScrollBarKind value)
 
 void TScrollBar::CheckRange(int min, int max, int pageSize) const
 {
-    if (max < min || pageSize < -1 || static_cast<long long>(pageSize) > static_cast<long long>(max) - min + 1)
+    if (max < min || pageSize < -1 ||
+        static_cast<long long>(pageSize) > static_cast<long long>(max) - min + 1)
         throw EInvalidOperation("Scroll bar property out of range");
 }
 
@@ -132,8 +133,9 @@ void TScrollBar::DefaultHandler(TMessage& message)
     {
         uint16_t key;
         unsigned code;
-    } keys[] = {{VK_LEFT, SB_LINEUP},   {VK_UP, SB_LINEUP},     {VK_RIGHT, SB_LINEDOWN}, {VK_DOWN, SB_LINEDOWN},
-                {VK_PRIOR, SB_PAGEUP}, {VK_NEXT, SB_PAGEDOWN}, {VK_HOME, SB_TOP},       {VK_END, SB_BOTTOM}};
+    } keys[] = {{VK_LEFT, SB_LINEUP},   {VK_UP, SB_LINEUP},    {VK_RIGHT, SB_LINEDOWN},
+                {VK_DOWN, SB_LINEDOWN}, {VK_PRIOR, SB_PAGEUP}, {VK_NEXT, SB_PAGEDOWN},
+                {VK_HOME, SB_TOP},      {VK_END, SB_BOTTOM}};
     if (message.Msg == WM_KEYDOWN || message.Msg == WM_KEYUP)
         for (const auto& entry : keys)
             if (entry.key == message.WParam) {

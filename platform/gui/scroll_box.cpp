@@ -17,7 +17,7 @@ int BarOf(TScrollBarKind kind)
 
 } // namespace
 
-// --- TControlScrollBar ---------------------------------------------------------------------------------------
+// --- TControlScrollBar -------------------------------------------------------------------------------------
 
 TControlScrollBar::TControlScrollBar(TScrollingWinControl* control, TScrollBarKind kind)
     : control_(control), kind_(kind)
@@ -121,7 +121,7 @@ void TControlScrollBar::ScrollMessage(unsigned code)
     SetPosition(pos);
 }
 
-// --- TScrollingWinControl ------------------------------------------------------------------------------------
+// --- TScrollingWinControl ----------------------------------------------------------------------------------
 
 TScrollingWinControl::TScrollingWinControl(TComponent* owner)
     : TWinControl(owner), horz_(std::make_unique<TControlScrollBar>(this, sbHorizontal)),
@@ -292,7 +292,7 @@ void TScrollingWinControl::Dispatch(TMessage& message)
     TWinControl::Dispatch(message);
 }
 
-// --- TScrollBox ----------------------------------------------------------------------------------------------
+// --- TScrollBox --------------------------------------------------------------------------------------------
 
 TScrollBox::TScrollBox(TComponent* owner) : TScrollingWinControl(owner)
 {

@@ -28,10 +28,17 @@ TOwnerDrawState OwnerDrawStateOf(unsigned itemState)
     {
         unsigned bit;
         TOwnerDrawStateFlag flag;
-    } map[] = {{ODS_SELECTED, odSelected},     {ODS_GRAYED, odGrayed},       {ODS_DISABLED, odDisabled},
-               {ODS_CHECKED, odChecked},       {ODS_FOCUS, odFocused},       {ODS_DEFAULT, odDefault},
-               {ODS_HOTLIGHT, odHotLight},     {ODS_INACTIVE, odInactive},   {ODS_NOACCEL, odNoAccel},
-               {ODS_NOFOCUSRECT, odNoFocusRect}, {ODS_COMBOBOXEDIT, odComboBoxEdit}};
+    } map[] = {{ODS_SELECTED, odSelected},
+               {ODS_GRAYED, odGrayed},
+               {ODS_DISABLED, odDisabled},
+               {ODS_CHECKED, odChecked},
+               {ODS_FOCUS, odFocused},
+               {ODS_DEFAULT, odDefault},
+               {ODS_HOTLIGHT, odHotLight},
+               {ODS_INACTIVE, odInactive},
+               {ODS_NOACCEL, odNoAccel},
+               {ODS_NOFOCUSRECT, odNoFocusRect},
+               {ODS_COMBOBOXEDIT, odComboBoxEdit}};
     TOwnerDrawState state;
     for (const auto& entry : map)
         if (itemState & entry.bit)

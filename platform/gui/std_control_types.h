@@ -72,7 +72,7 @@ enum TScrollCode
 };
 using TScrollEvent = std::function<void(TObject* sender, TScrollCode scrollCode, int& scrollPos)>;
 
-// --- owner drawing -------------------------------------------------------------------------------------------
+// --- owner drawing -----------------------------------------------------------------------------------------
 
 enum TOwnerDrawStateFlag
 {

@@ -23,7 +23,7 @@ bool ArrowKeyDown()
 
 } // namespace
 
-// --- TButtonControl --------------------------------------------------------------------------------------------
+// --- TButtonControl ----------------------------------------------------------------------------------------
 
 TButtonControl::TButtonControl(TComponent* owner) : TCustomControl(owner)
 {
@@ -140,7 +140,7 @@ void TButtonControl::Dispatch(TMessage& message)
     TCustomControl::Dispatch(message);
 }
 
-// --- TCustomButton -------------------------------------------------------------------------------------------
+// --- TCustomButton -----------------------------------------------------------------------------------------
 
 TCustomButton::TCustomButton(TComponent* owner) : TButtonControl(owner)
 {
@@ -285,7 +285,7 @@ void TCustomButton::Dispatch(TMessage& message)
     TButtonControl::Dispatch(message);
 }
 
-// --- TMarkButton ---------------------------------------------------------------------------------------------
+// --- TMarkButton -------------------------------------------------------------------------------------------
 
 TMarkButton::TMarkButton(TComponent* owner) : TButtonControl(owner)
 {
@@ -320,8 +320,9 @@ void TMarkButton::Paint()
                          ClassicState() | (Pressed() ? DFCS_PUSHED : 0) |
                              (EffectiveEnabled() ? 0 : DFCS_INACTIVE));
     }
-    TRect text = markLeft ? Rect(client.Left + markSize + markSpacing, client.Top, client.Right, client.Bottom)
-                          : Rect(client.Left, client.Top, client.Right - markSize - markSpacing, client.Bottom);
+    TRect text = markLeft
+                     ? Rect(client.Left + markSize + markSpacing, client.Top, client.Right, client.Bottom)
+                     : Rect(client.Left, client.Top, client.Right - markSize - markSpacing, client.Bottom);
     const unsigned flags = (WordWrap() ? DT_WORDBREAK : DT_SINGLELINE) | (markLeft ? DT_LEFT : DT_RIGHT);
     TRect measured = text;
     DrawCaption(measured, flags | DT_CALCRECT);
@@ -364,7 +365,7 @@ void TMarkButton::Dispatch(TMessage& message)
     TButtonControl::Dispatch(message);
 }
 
-// --- TCustomCheckBox -----------------------------------------------------------------------------------------
+// --- TCustomCheckBox ---------------------------------------------------------------------------------------
 
 TCustomCheckBox::TCustomCheckBox(TComponent* owner) : TMarkButton(owner)
 {
@@ -435,7 +436,7 @@ void TCustomCheckBox::Dispatch(TMessage& message)
     TMarkButton::Dispatch(message);
 }
 
-// --- TRadioButton --------------------------------------------------------------------------------------------
+// --- TRadioButton ------------------------------------------------------------------------------------------
 
 namespace {
 

@@ -119,9 +119,8 @@ TEST_F(Buttons, DefaultAndCancelButtonsCloseAModalForm)
         bool focusOther; // the focus is on a third button
         TModalResult expected;
     };
-    const Case cases[] = {{Qt::Key_Return, false, mrOk},
-                          {Qt::Key_Escape, false, mrCancel},
-                          {Qt::Key_Return, true, mrRetry}};
+    const Case cases[] = {
+        {Qt::Key_Return, false, mrOk}, {Qt::Key_Escape, false, mrCancel}, {Qt::Key_Return, true, mrRetry}};
     for (const Case& c : cases) {
         auto* dialog = new TForm(Application);
         auto* edit = new TRecorder(dialog, nullptr, "edit");

@@ -46,8 +46,8 @@ TEST_F(ListBoxes, KeysMoveTheSelectionAndScrollItIntoView)
         int index;
         int top;
     };
-    const Case cases[] = {{Qt::Key_Down, 0, 0},     {Qt::Key_Down, 1, 0}, {Qt::Key_PageDown, 5, 1},
-                          {Qt::Key_End, 7, 3},      {Qt::Key_Down, 7, 3}, {Qt::Key_Home, 0, 0},
+    const Case cases[] = {{Qt::Key_Down, 0, 0}, {Qt::Key_Down, 1, 0}, {Qt::Key_PageDown, 5, 1},
+                          {Qt::Key_End, 7, 3},  {Qt::Key_Down, 7, 3}, {Qt::Key_Home, 0, 0},
                           {Qt::Key_Up, 0, 0}};
     int expectedClicks = 0;
     int previous = -1;

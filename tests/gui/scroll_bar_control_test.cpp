@@ -46,7 +46,8 @@ TEST_F(ScrollBarControl, ScrollCodesStepThePositionWithinThePageLimit)
         bar->SetPosition(c.start);
         log.clear();
         SendMessage(bar->Handle(), WM_HSCROLL, c.code, 0);
-        std::vector<std::string> expected{"scroll " + std::to_string(c.code) + "@" + std::to_string(c.expected)};
+        std::vector<std::string> expected{"scroll " + std::to_string(c.code) + "@" +
+                                          std::to_string(c.expected)};
         if (c.expected != c.start)
             expected.push_back("change " + std::to_string(c.expected));
         EXPECT_EQ(log, expected) << "code " << c.code;

@@ -78,8 +78,8 @@ TEST_F(ScrollBoxes, ScrollMessagesWheelAndScrollInView)
         unsigned code;
         int expected;
     };
-    const Case cases[] = {{SB_LINEDOWN, 8}, {SB_PAGEDOWN, 8 + page}, {SB_LINEUP, page}, {SB_TOP, 0},
-                          {SB_BOTTOM, 270 - page}};
+    const Case cases[] = {
+        {SB_LINEDOWN, 8}, {SB_PAGEDOWN, 8 + page}, {SB_LINEUP, page}, {SB_TOP, 0}, {SB_BOTTOM, 270 - page}};
     for (const Case& c : cases) {
         SendMessage(box->Handle(), WM_VSCROLL, c.code, 0);
         EXPECT_EQ(box->VertScrollBar()->Position(), c.expected) << "code " << c.code;

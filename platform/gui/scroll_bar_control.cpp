@@ -160,9 +160,7 @@ void TScrollBar::Dispatch(TMessage& message)
         return;
     case CM_ENABLEDCHANGED:
         TWinControl::Dispatch(message);
-        if (HandleAllocated())
-            EnableScrollBar(Window().handle, Window().barControl,
-                            Enabled() ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH);
+        UpdateScrollInfo();
         return;
     }
     TWinControl::Dispatch(message);

@@ -273,8 +273,11 @@ void TControl::RequestAlign()
         return;
     if (align_ != alNone)
         parent_->Realign();
-    else if (parent_->AutoSize())
-        parent_->AdjustSize();
+    else {
+        if (parent_->AutoSize())
+            parent_->AdjustSize();
+        parent_->ChildBoundsChanged(this);
+    }
 }
 
 void TControl::ConstraintsChanged(TObject*)

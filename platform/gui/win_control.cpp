@@ -1055,6 +1055,10 @@ void TWinControl::Dispatch(TMessage& message)
     case CM_DIALOGCHAR:
         DialogKey(message);
         return;
+    case CM_FOCUSCHANGED:
+        // Every control of the window hears where the focus went (buttons follow it as the default).
+        Broadcast(message);
+        return;
     case CM_ENTER:
         DoEnter();
         return;

@@ -139,6 +139,8 @@ protected:
     // Places a child with Align alCustom; the default leaves it where it is.
     virtual void CustomAlignPosition(TControl* control, int& left, int& top, int& width, int& height,
                                      TRect& alignRect);
+    // A child that is not aligned moved or changed its size (a parent sized by its children follows).
+    virtual void ChildBoundsChanged(TControl*) {}
     virtual void KeyDown(uint16_t& key, TShiftState shift);
     virtual void KeyUp(uint16_t& key, TShiftState shift);
     virtual void KeyPress(char32_t& key);

@@ -52,6 +52,8 @@ struct TWindowData
     // The client area in window coordinates, as WM_NCCALCSIZE left it.
     TRect clientInWindow;
     TScrollBarState bars[2];
+    // SB_HORZ or SB_VERT when the whole window is that scroll bar (a scroll bar control); -1 otherwise.
+    int barControl = -1;
     TScrollTracking tracking;
     QTimer* repeatTimer = nullptr;
     std::optional<TRegion> region;

@@ -174,6 +174,8 @@ void PaintScrollBar(TCanvas& canvas, const TWindowData& w, int bar, const TRect&
 
 TRect ScrollBarRect(const TWindowData& w, int bar, const TRect& windowRect)
 {
+    if (w.barControl >= 0)
+        return bar == w.barControl ? InsideBorders(w, windowRect) : TRect{};
     const bool horz = w.bars[SB_HORZ].visible;
     const bool vert = w.bars[SB_VERT].visible;
     if (bar == SB_HORZ ? !horz : !vert)
@@ -191,6 +193,8 @@ TRect ScrollBarRect(const TWindowData& w, int bar, const TRect& windowRect)
 TRect DefaultClientRect(const TWindowData& w, const TRect& windowRect, int borderWidth)
 {
     TRect r = InsideBorders(w, windowRect);
+    if (w.barControl >= 0)
+        return Rect(r.Left, r.Top, r.Left, r.Top);
     if (w.bars[SB_VERT].visible)
         r = Inset(r, 0, 0, GetSystemMetrics(SM_CXVSCROLL), 0);
     if (w.bars[SB_HORZ].visible)

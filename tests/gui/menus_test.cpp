@@ -3,14 +3,13 @@
 #include "platform/gui/exceptions.h"
 #include "platform/gui/image_list.h"
 #include "platform/gui/menus.h"
+#include "popup_test_support.h"
 #include "window_test_support.h"
 
 #include <QMenu>
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
@@ -23,20 +22,6 @@ TMenuItem* NewItem(TComponent* owner, const std::string& caption, Log* log = nul
     if (log)
         item->OnClick = [log, caption](TObject*) { log->push_back(caption); };
     return item;
-}
-
-// Runs work on the menu the next Popup shows, once it is open; the work must close it.
-void OnNextMenu(std::function<void(QMenu&)> work)
-{
-    QTimer::singleShot(0, [work] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu) {
-            ADD_FAILURE() << "no menu is open";
-            return;
-        }
-        work(*menu);
-        menu->close();
-    });
 }
 
 void PressKeys(QWidget& widget, std::initializer_list<std::pair<int, QString>> keys)

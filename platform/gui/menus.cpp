@@ -5,6 +5,7 @@
 #include "platform/gui/control.h"
 #include "platform/gui/exception_reporting.h"
 #include "platform/gui/exceptions.h"
+#include "platform/gui/free_watch.h"
 #include "platform/gui/image_list.h"
 #include "support/utf8.h"
 
@@ -13,7 +14,6 @@
 
 #include <algorithm>
 #include <map>
-#include <set>
 
 // --- the action link ---------------------------------------------------------------------------------------
 
@@ -31,34 +31,6 @@ public:
 private:
     TMenuItem* item_;
 };
-
-namespace {
-
-// Keeps count of which items still exist while handlers run that may free them.
-class TItemWatch : public TComponent
-{
-public:
-    TItemWatch() : TComponent(nullptr) {}
-    void Watch(TMenuItem* item)
-    {
-        if (watched_.insert(item).second)
-            item->FreeNotification(this);
-    }
-    bool Alive(TMenuItem* item) const { return watched_.contains(item); }
-
-protected:
-    void Notification(TComponent* component, TOperation operation) override
-    {
-        TComponent::Notification(component, operation);
-        if (operation == opRemove)
-            watched_.erase(static_cast<TMenuItem*>(component));
-    }
-
-private:
-    std::set<TMenuItem*> watched_;
-};
-
-} // namespace
 
 // --- TMenuItem ---------------------------------------------------------------------------------------------
 
@@ -303,7 +275,7 @@ bool TMenu::IsShortCut(const TMessage& message)
     std::vector<TMenuItem*> chain; // the submenus from the top down, then the item
     for (TMenuItem* level = item; level && level != items_; level = level->Parent())
         chain.insert(chain.begin(), level);
-    TItemWatch watch;
+    TFreeWatch watch;
     for (TMenuItem* level : chain) {
         watch.Watch(level);
         level->InitiateAction();
@@ -406,7 +378,7 @@ private:
     }
 
     TMenu& menu_;
-    TItemWatch watch_;
+    TFreeWatch watch_;
     std::map<QAction*, TMenuItem*> items_;
 };
 

@@ -30,24 +30,12 @@ std::string RegisteredName(TClipboardFormat format)
     return format >= FirstRegisteredFormat && index < names.size() ? names[index] : std::string();
 }
 
-// The MIME types a format is published under, the preferred first; none for an unknown id.
 std::vector<QString> MimeTypesOf(TClipboardFormat format)
 {
-    switch (format) {
-    case CF_TEXT:
-    case CF_UNICODETEXT:
-        return {"text/plain"};
-    case CF_HDROP:
-        return {"text/uri-list"};
-    }
-    const std::string name = RegisteredName(format);
-    if (name.empty())
-        return {};
-    if (SameTextIgnoreCase(name, RtfFormatName))
-        return {"text/rtf", "application/rtf"};
-    if (SameTextIgnoreCase(name, HtmlFormatName))
-        return {"text/html"};
-    return {QString::fromStdString(name)};
+    std::vector<QString> types;
+    for (const std::string& type : ClipboardFormatMimeTypes(format))
+        types.push_back(QString::fromStdString(type));
+    return types;
 }
 
 bool IsHtmlFormat(TClipboardFormat format)
@@ -63,6 +51,25 @@ QClipboard& SystemClipboard()
 }
 
 } // namespace
+
+std::vector<std::string> ClipboardFormatMimeTypes(TClipboardFormat format)
+{
+    switch (format) {
+    case CF_TEXT:
+    case CF_UNICODETEXT:
+        return {"text/plain"};
+    case CF_HDROP:
+        return {"text/uri-list"};
+    }
+    const std::string name = RegisteredName(format);
+    if (name.empty())
+        return {};
+    if (SameTextIgnoreCase(name, RtfFormatName))
+        return {"text/rtf", "application/rtf"};
+    if (SameTextIgnoreCase(name, HtmlFormatName))
+        return {"text/html"};
+    return {name};
+}
 
 TClipboardFormat RegisterClipboardFormat(const std::string& name)
 {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The system clipboard as the class library offers it. Formats are numbered: the predefined text and file
 // formats, and ids handed out by RegisterClipboardFormat for named formats. On this desktop every text is
@@ -23,6 +24,9 @@ constexpr TClipboardFormat CF_HDROP = 15;
 // The id of a named format; the same name (compared without case) always gives the same id. The names
 // "Rich Text Format" and "HTML Format" travel as text/rtf and text/html.
 TClipboardFormat RegisterClipboardFormat(const std::string& name);
+
+// The MIME types a format travels under on this desktop, the preferred first; none for an unknown id.
+std::vector<std::string> ClipboardFormatMimeTypes(TClipboardFormat format);
 
 class TClipboard : public TPersistent
 {

@@ -1,11 +1,14 @@
 #include "platform/gui/clipboard.h"
 
+#include "platform/gui/dropped_files.h"
 #include "platform/gui/exceptions.h"
+#include "platform/gui/shell.h"
 #include "support/utf8.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QUrl>
 
 #include <charconv>
 #include <map>
@@ -88,7 +91,10 @@ struct TClipboard::Session
 };
 
 TClipboard::TClipboard() = default;
-TClipboard::~TClipboard() = default;
+TClipboard::~TClipboard()
+{
+    GlobalFree(handedOut_);
+}
 
 void TClipboard::Open()
 {
@@ -173,6 +179,41 @@ void TClipboard::SetAsBytes(TClipboardFormat format, const std::string& bytes)
             return;
         }
     Put(format, bytes);
+}
+
+int TClipboard::GetTextBuf(char* buffer, int size) const
+{
+    if (!buffer || size <= 0)
+        return 0;
+    const std::string text = Utf8PrefixWithin(AsText(), static_cast<size_t>(size - 1));
+    std::copy(text.begin(), text.end(), buffer);
+    buffer[text.size()] = '\0';
+    return static_cast<int>(text.size());
+}
+
+HGLOBAL TClipboard::GetAsHandle(TClipboardFormat format)
+{
+    handedOut_ = GlobalFree(handedOut_);
+    if (!HasFormat(format))
+        return nullptr;
+    if (format == CF_HDROP)
+        handedOut_ = MakeDropFiles(FileNamesFromUriList(AsBytes(CF_HDROP)));
+    else
+        handedOut_ = GlobalFromBytes(AsBytes(format), true);
+    return handedOut_;
+}
+
+void TClipboard::SetAsHandle(TClipboardFormat format, HGLOBAL block)
+{
+    std::string bytes;
+    if (format == CF_HDROP) {
+        for (const std::string& name : DropFileNames(block))
+            bytes += QUrl::fromLocalFile(QString::fromStdString(name)).toString().toStdString() + "\r\n";
+    } else {
+        bytes = GlobalBytes(block, true);
+    }
+    GlobalFree(block);
+    SetAsBytes(format, bytes);
 }
 
 TClipboard* Clipboard()

@@ -1,38 +1,44 @@
 #include "platform/gui/global_memory.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <map>
 #include <new>
 #include <stdexcept>
-#include <set>
 #include <vector>
 
-struct TGlobalBlock
+namespace {
+
+struct TBlock
 {
     std::vector<char> bytes;
     int locks = 0;
 };
 
-namespace {
-
-std::set<HGLOBAL>& LiveBlocks()
+// Blocks by handle. A handle is a number that is never given out twice, so that a freed one is known.
+std::map<uintptr_t, TBlock>& Blocks()
 {
-    static std::set<HGLOBAL> blocks;
+    static std::map<uintptr_t, TBlock> blocks;
     return blocks;
 }
 
-bool Live(HGLOBAL block)
+TBlock* Find(HGLOBAL handle)
 {
-    return block && LiveBlocks().contains(block);
+    const auto found = Blocks().find(reinterpret_cast<uintptr_t>(handle));
+    return found == Blocks().end() ? nullptr : &found->second;
 }
 
 } // namespace
 
 HGLOBAL GlobalAlloc(unsigned, size_t bytes)
 {
+    static uintptr_t lastHandle = 0x10000;
     try {
-        auto* block = new TGlobalBlock{std::vector<char>(bytes), 0};
-        LiveBlocks().insert(block);
-        return block;
+        TBlock block{std::vector<char>(bytes), 0};
+        lastHandle += 0x10;
+        Blocks().emplace(lastHandle, std::move(block));
+        return reinterpret_cast<HGLOBAL>(lastHandle);
     } catch (const std::bad_alloc&) {
         return nullptr;
     } catch (const std::length_error&) {
@@ -40,47 +46,48 @@ HGLOBAL GlobalAlloc(unsigned, size_t bytes)
     }
 }
 
-void* GlobalLock(HGLOBAL block)
+void* GlobalLock(HGLOBAL handle)
 {
-    if (!Live(block))
+    TBlock* block = Find(handle);
+    if (!block)
         return nullptr;
     ++block->locks;
     // A block of no bytes still has an address to lock.
     return block->bytes.empty() ? static_cast<void*>(block) : block->bytes.data();
 }
 
-bool GlobalUnlock(HGLOBAL block)
+bool GlobalUnlock(HGLOBAL handle)
 {
-    if (!Live(block) || block->locks == 0)
+    TBlock* block = Find(handle);
+    if (!block || block->locks == 0)
         return false;
     return --block->locks > 0;
 }
 
-size_t GlobalSize(HGLOBAL block)
+size_t GlobalSize(HGLOBAL handle)
 {
-    return Live(block) ? block->bytes.size() : 0;
+    const TBlock* block = Find(handle);
+    return block ? block->bytes.size() : 0;
 }
 
-HGLOBAL GlobalFree(HGLOBAL block)
+HGLOBAL GlobalFree(HGLOBAL handle)
 {
-    if (Live(block)) {
-        LiveBlocks().erase(block);
-        delete block;
-    }
+    Blocks().erase(reinterpret_cast<uintptr_t>(handle));
     return nullptr;
 }
 
 HGLOBAL GlobalFromBytes(const std::string& bytes, bool terminatingZero)
 {
-    HGLOBAL block = GlobalAlloc(GHND, bytes.size() + (terminatingZero ? 1 : 0));
-    if (block && !bytes.empty())
-        std::memcpy(block->bytes.data(), bytes.data(), bytes.size());
-    return block;
+    HGLOBAL handle = GlobalAlloc(GHND, bytes.size() + (terminatingZero ? 1 : 0));
+    if (handle && !bytes.empty())
+        std::memcpy(Find(handle)->bytes.data(), bytes.data(), bytes.size());
+    return handle;
 }
 
-std::string GlobalBytes(HGLOBAL block, bool untilZero)
+std::string GlobalBytes(HGLOBAL handle, bool untilZero)
 {
-    if (!Live(block))
+    const TBlock* block = Find(handle);
+    if (!block)
         return {};
     std::string bytes(block->bytes.begin(), block->bytes.end());
     if (untilZero)

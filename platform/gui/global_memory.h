@@ -7,8 +7,9 @@
 // zero-filled here), locked for access, sized and freed. Handles of freed blocks are recognised: locking one
 // gives nullptr, sizing it 0, and freeing it again does nothing.
 
-struct TGlobalBlock;
-using HGLOBAL = TGlobalBlock*;
+// A handle names a block; it is never given out again once its block is freed.
+struct TGlobalHandle__;
+using HGLOBAL = TGlobalHandle__*;
 
 constexpr unsigned GMEM_FIXED = 0x0000;
 constexpr unsigned GMEM_MOVEABLE = 0x0002;

@@ -144,6 +144,19 @@ size_t Utf8ByteOffset(std::string_view text, size_t codePointIndex)
     return pos;
 }
 
+std::string Utf8PrefixWithin(std::string_view text, size_t maxBytes)
+{
+    size_t end = 0;
+    while (end < text.size()) {
+        size_t next = end;
+        DecodeAt(text, next);
+        if (next > maxBytes)
+            break;
+        end = next;
+    }
+    return std::string(text.substr(0, end));
+}
+
 std::string Utf8Substr(std::string_view text, size_t codePointIndex, size_t count)
 {
     const size_t start = Utf8ByteOffset(text, codePointIndex);

@@ -16,6 +16,9 @@ size_t Utf8Length(std::string_view text);
 // Byte offset of the code point with the 0-based index, or text.size() when the index is past the end.
 size_t Utf8ByteOffset(std::string_view text, size_t codePointIndex);
 
+// The longest start of the text that fits in maxBytes bytes without cutting a code point.
+std::string Utf8PrefixWithin(std::string_view text, size_t maxBytes);
+
 // Code-point substring: count code points from the 0-based code point index (npos: to the end).
 std::string Utf8Substr(std::string_view text, size_t codePointIndex, size_t count = std::string::npos);
 

@@ -1,11 +1,14 @@
 #include "platform/gui/clipboard.h"
 
+#include "platform/gui/dropped_files.h"
 #include "platform/gui/exceptions.h"
+#include "platform/gui/shell.h"
 #include "support/utf8.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QUrl>
 
 #include <charconv>
 #include <map>
@@ -30,24 +33,12 @@ std::string RegisteredName(TClipboardFormat format)
     return format >= FirstRegisteredFormat && index < names.size() ? names[index] : std::string();
 }
 
-// The MIME types a format is published under, the preferred first; none for an unknown id.
 std::vector<QString> MimeTypesOf(TClipboardFormat format)
 {
-    switch (format) {
-    case CF_TEXT:
-    case CF_UNICODETEXT:
-        return {"text/plain"};
-    case CF_HDROP:
-        return {"text/uri-list"};
-    }
-    const std::string name = RegisteredName(format);
-    if (name.empty())
-        return {};
-    if (SameTextIgnoreCase(name, RtfFormatName))
-        return {"text/rtf", "application/rtf"};
-    if (SameTextIgnoreCase(name, HtmlFormatName))
-        return {"text/html"};
-    return {QString::fromStdString(name)};
+    std::vector<QString> types;
+    for (const std::string& type : ClipboardFormatMimeTypes(format))
+        types.push_back(QString::fromStdString(type));
+    return types;
 }
 
 bool IsHtmlFormat(TClipboardFormat format)
@@ -63,6 +54,25 @@ QClipboard& SystemClipboard()
 }
 
 } // namespace
+
+std::vector<std::string> ClipboardFormatMimeTypes(TClipboardFormat format)
+{
+    switch (format) {
+    case CF_TEXT:
+    case CF_UNICODETEXT:
+        return {"text/plain"};
+    case CF_HDROP:
+        return {"text/uri-list"};
+    }
+    const std::string name = RegisteredName(format);
+    if (name.empty())
+        return {};
+    if (SameTextIgnoreCase(name, RtfFormatName))
+        return {"text/rtf", "application/rtf"};
+    if (SameTextIgnoreCase(name, HtmlFormatName))
+        return {"text/html"};
+    return {name};
+}
 
 TClipboardFormat RegisterClipboardFormat(const std::string& name)
 {
@@ -81,7 +91,10 @@ struct TClipboard::Session
 };
 
 TClipboard::TClipboard() = default;
-TClipboard::~TClipboard() = default;
+TClipboard::~TClipboard()
+{
+    GlobalFree(handedOut_);
+}
 
 void TClipboard::Open()
 {
@@ -166,6 +179,41 @@ void TClipboard::SetAsBytes(TClipboardFormat format, const std::string& bytes)
             return;
         }
     Put(format, bytes);
+}
+
+int TClipboard::GetTextBuf(char* buffer, int size) const
+{
+    if (!buffer || size <= 0)
+        return 0;
+    const std::string text = Utf8PrefixWithin(AsText(), static_cast<size_t>(size - 1));
+    std::copy(text.begin(), text.end(), buffer);
+    buffer[text.size()] = '\0';
+    return static_cast<int>(text.size());
+}
+
+HGLOBAL TClipboard::GetAsHandle(TClipboardFormat format)
+{
+    handedOut_ = GlobalFree(handedOut_);
+    if (!HasFormat(format))
+        return nullptr;
+    if (format == CF_HDROP)
+        handedOut_ = MakeDropFiles(FileNamesFromUriList(AsBytes(CF_HDROP)));
+    else
+        handedOut_ = GlobalFromBytes(AsBytes(format), true);
+    return handedOut_;
+}
+
+void TClipboard::SetAsHandle(TClipboardFormat format, HGLOBAL block)
+{
+    std::string bytes;
+    if (format == CF_HDROP) {
+        for (const std::string& name : DropFileNames(block))
+            bytes += QUrl::fromLocalFile(QString::fromStdString(name)).toString().toStdString() + "\r\n";
+    } else {
+        bytes = GlobalBytes(block, true);
+    }
+    GlobalFree(block);
+    SetAsBytes(format, bytes);
 }
 
 TClipboard* Clipboard()

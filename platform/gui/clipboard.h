@@ -1,11 +1,13 @@
 #pragma once
 
 #include "platform/gui/classes.h"
+#include "platform/gui/global_memory.h"
 
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The system clipboard as the class library offers it. Formats are numbered: the predefined text and file
 // formats, and ids handed out by RegisterClipboardFormat for named formats. On this desktop every text is
@@ -24,6 +26,9 @@ constexpr TClipboardFormat CF_HDROP = 15;
 // "Rich Text Format" and "HTML Format" travel as text/rtf and text/html.
 TClipboardFormat RegisterClipboardFormat(const std::string& name);
 
+// The MIME types a format travels under on this desktop, the preferred first; none for an unknown id.
+std::vector<std::string> ClipboardFormatMimeTypes(TClipboardFormat format);
+
 class TClipboard : public TPersistent
 {
 public:
@@ -39,6 +44,15 @@ public:
     std::string AsText() const; // "" when the clipboard holds no text
     void SetAsText(const std::string& text);
     void SetTextBuf(const char* buffer) { SetAsText(buffer ? buffer : ""); }
+    // The text into buffer: at most size - 1 bytes, cut at a whole character, and a zero; answers the
+    // bytes copied.
+    int GetTextBuf(char* buffer, int size) const;
+
+    // The data of a format in a memory block that the clipboard keeps until the next GetAsHandle (nullptr
+    // when the format is not there): texts with a terminating zero, files (CF_HDROP) as a file list.
+    HGLOBAL GetAsHandle(TClipboardFormat format);
+    // Puts a memory block's data under a format and takes the block (it is freed); texts end at their zero.
+    void SetAsHandle(TClipboardFormat format, HGLOBAL block);
 
     // The bytes of a named format. HTML put in the "HTML Format" header form is published as the plain
     // document the header points to, which is what readers on this desktop expect; it reads back plain.
@@ -51,6 +65,7 @@ private:
 
     int openCount_ = 0;
     std::unique_ptr<Session> session_;
+    HGLOBAL handedOut_ = nullptr;
 };
 
 // The program's clipboard object.

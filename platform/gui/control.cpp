@@ -614,6 +614,11 @@ LRESULT TControl::Perform(uint32_t msg, WPARAM wParam, LPARAM lParam)
 
 void TControl::WndProc(TMessage& message)
 {
+    if (dragMode_ == dmAutomatic && (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) &&
+        !Dragging()) {
+        BeginDrag(false);
+        return;
+    }
     if (!controlStyle_.Contains(csDoubleClicks)) {
         switch (message.Msg) {
         case WM_LBUTTONDBLCLK:
@@ -694,6 +699,9 @@ void TControl::Dispatch(TMessage& message)
             const TRect bounds = BoundsRect();
             InvalidateRect(parent_->Handle(), &bounds, true);
         }
+        return;
+    case CM_DRAG:
+        DragMessage(message);
         return;
     case CM_PARENTFONTCHANGED:
         ParentFontChanged();

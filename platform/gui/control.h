@@ -125,6 +125,26 @@ using TWndMethod = std::function<void(TMessage& message)>;
 // mousePos is in client coordinates, (-1, -1) when the keyboard asked for the menu.
 using TContextPopupEvent = std::function<void(TObject* sender, TPoint mousePos, bool& handled)>;
 
+// Dragging inside the program (drag_drop.h has the drag objects and the drag itself): dmAutomatic starts a
+// drag on every left press, dmManual only through BeginDrag.
+enum TDragMode
+{
+    dmManual,
+    dmAutomatic
+};
+enum TDragState
+{
+    dsDragEnter,
+    dsDragLeave,
+    dsDragMove
+};
+class TDragObject;
+using TDragOverEvent =
+    std::function<void(TObject* sender, TObject* source, int x, int y, TDragState state, bool& accept)>;
+using TDragDropEvent = std::function<void(TObject* sender, TObject* source, int x, int y)>;
+using TStartDragEvent = std::function<void(TObject* sender, TDragObject*& dragObject)>;
+using TEndDragEvent = std::function<void(TObject* sender, TObject* target, int x, int y)>;
+
 // Minimum and maximum width and height of a control; 0 is no limit.
 class TSizeConstraints : public TPersistent
 {
@@ -279,6 +299,31 @@ public:
     // The parent chain's top, the window in which this control is shown; nullptr while unparented.
     TWinControl* TopLevelParent() const;
 
+    // --- dragging (drag_drop.cpp) ---
+    TDragMode DragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode value) { dragMode_ = value; }
+    // The cursor over a target that accepts this control.
+    TCursor DragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor value) { dragCursor_ = value; }
+    // Starts dragging this control: at once, or once the mouse has moved threshold pixels from here (-1:
+    // the desktop's distance).
+    void BeginDrag(bool immediate, int threshold = -1);
+    // Ends this control's drag, dropping it where it is or cancelling it.
+    void EndDrag(bool drop);
+    bool Dragging() const;
+    // What a drag over this control asks: OnDragOver when assigned (accept starts true), else refused.
+    virtual void DragOver(TObject* source, int x, int y, TDragState state, bool& accept);
+    virtual void DragDrop(TObject* source, int x, int y);
+    virtual void DoStartDrag(TDragObject*& dragObject);
+    virtual void DoEndDrag(TObject* target, int x, int y);
+    // This control's drag ended without a drop.
+    virtual void DragCanceled() {}
+
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TStartDragEvent OnStartDrag;
+    TEndDragEvent OnEndDrag;
+
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TMouseEvent OnMouseDown;
@@ -339,6 +384,8 @@ private:
     void SetParentFlag(bool& flag, bool value, uint32_t parentChanged);
     void ContextMenu(TMessage& message);
     void ConstraintsChanged(TObject* sender);
+    // CM_DRAG: the drag's enter, move, leave and drop reach DragOver and DragDrop.
+    void DragMessage(TMessage& message);
 
     TWinControl* parent_ = nullptr;
     int left_ = 0;
@@ -372,6 +419,8 @@ private:
     std::string text_;
     int wheelAccumulator_ = 0;
     std::unique_ptr<TBasicActionLink> actionLink_;
+    TDragMode dragMode_ = dmManual;
+    TCursor dragCursor_ = crDrag;
 };
 
 // The form (or other top-level window) holding control; nullptr when it has none.

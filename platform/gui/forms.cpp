@@ -6,6 +6,7 @@
 #include "platform/gui/bitmap_impl.h"
 #include "platform/gui/exception_reporting.h"
 #include "platform/gui/exceptions.h"
+#include "platform/gui/menus.h"
 #include "platform/gui/qt_bridge.h"
 #include "platform/gui/screen.h"
 #include "platform/gui/window_data.h"
@@ -512,6 +513,9 @@ bool TCustomForm::IsShortCut(const TMessage& message)
         OnShortCut(copy, handled);
     if (handled)
         return true;
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* menu = dynamic_cast<TMenu*>(Components(i)); menu && menu->IsShortCut(message))
+            return true;
     for (int i = 0; i < ComponentCount(); ++i)
         if (auto* list = dynamic_cast<TCustomActionList*>(Components(i)); list && list->IsShortCut(message))
             return true;

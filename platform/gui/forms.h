@@ -130,7 +130,8 @@ public:
     void DefocusControl(TWinControl* control, bool removing);
     // Tells the focused control to end its mouse modes because sender takes the mouse.
     void SendCancelMode(TControl* sender);
-    // Form-wide shortcuts: OnShortCut, then the enabled actions of the form's action lists.
+    // Form-wide shortcuts: OnShortCut, then the items of the menus the form owns, then the enabled actions of
+    // the form's action lists.
     virtual bool IsShortCut(const TMessage& message);
 
     TNotifyEvent OnCreate;

@@ -425,15 +425,10 @@ void TPopupMenu::Popup(int x, int y)
         item->Click();
 }
 
-bool PopupContextMenu(TControl* control, TPopupMenu* menu, TPoint screenPos)
+void TPopupMenu::PopupFor(TComponent* component, int x, int y)
 {
-    if (!menu || !menu->AutoPopup())
-        return false;
-    if (screenPos.X == -1 && screenPos.Y == -1)
-        screenPos = control->ClientToScreen(TPoint{0, 0});
-    menu->SetPopupComponent(control);
-    menu->Popup(screenPos.X, screenPos.Y);
-    return true;
+    SetPopupComponent(component);
+    Popup(x, y);
 }
 
 TMenuCaptionParts SplitMenuCaption(const std::string& caption, TShortCut shortCut)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/gui/classes.h"
+#include "platform/gui/control.h"
 #include "platform/gui/keys.h"
 #include "platform/gui/messages.h"
 #include "support/basic_types.h"
@@ -149,7 +150,7 @@ enum TTrackButton
     tbLeftButton
 };
 
-class TPopupMenu : public TMenu
+class TPopupMenu : public TMenu, public IPopupMenu
 {
 public:
     explicit TPopupMenu(TComponent* owner);
@@ -164,7 +165,7 @@ public:
     TComponent* PopupComponent() const { return popupComponent_; }
     void SetPopupComponent(TComponent* component);
     // Whether a control's context-menu request shows the menu by itself.
-    bool AutoPopup() const { return autoPopup_; }
+    bool AutoPopup() const override { return autoPopup_; }
     void SetAutoPopup(bool value) { autoPopup_ = value; }
     // Where the menu stands relative to the point: its left edge (paLeft), right edge or centre there.
     TPopupAlignment Alignment() const { return alignment_; }
@@ -175,6 +176,10 @@ public:
     void SetTrackButton(TTrackButton value) { trackButton_ = value; }
 
     TNotifyEvent OnPopup;
+
+    // A control's context menu (TControl::PopupMenu).
+    TComponent* MenuComponent() override { return this; }
+    void PopupFor(TComponent* component, int x, int y) override;
 
 protected:
     virtual void DoPopup(TObject* sender);
@@ -188,11 +193,6 @@ private:
     TPopupAlignment alignment_ = paLeft;
     TTrackButton trackButton_ = tbRightButton;
 };
-
-// A control's context-menu request (WM_CONTEXTMENU that no handler took) with the control's PopupMenu:
-// when the menu is set and AutoPopup, it becomes the menu's PopupComponent and pops up at screenPos, or at
-// the control's client origin for a keyboard request (screenPos (-1, -1)). True when it popped up.
-bool PopupContextMenu(TControl* control, TPopupMenu* menu, TPoint screenPos);
 
 // The caption's text and the shortcut column: the part after a tab, else the item's ShortCut as text.
 struct TMenuCaptionParts

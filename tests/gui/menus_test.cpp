@@ -253,12 +253,16 @@ TEST(MenuContextPopup, TheControlBecomesThePopupComponent)
     menu.Items()->Add(NewItem(nullptr, "Item"));
     TPoint shownAt;
     menu.OnPopup = [&](TObject*) { shownAt = menu.PopupPoint(); };
+    control->SetPopupMenu(&menu);
     OnNextMenu([](QMenu&) {});
-    EXPECT_TRUE(PopupContextMenu(control, &menu, TPoint{-1, -1}));
+    // From the keyboard: the menu opens at the control's client origin.
+    EXPECT_EQ(control->Perform(WM_CONTEXTMENU, 0, MAKELPARAM(-1, -1)), 1);
     EXPECT_EQ(menu.PopupComponent(), control);
     EXPECT_EQ(shownAt, control->ClientToScreen(TPoint{0, 0}));
     menu.SetAutoPopup(false);
-    EXPECT_FALSE(PopupContextMenu(control, &menu, TPoint{5, 5}));
+    shownAt = {};
+    control->Perform(WM_CONTEXTMENU, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(shownAt, TPoint{}) << "a menu without AutoPopup opens only when the program asks";
     form->Free();
     EXPECT_EQ(menu.PopupComponent(), nullptr);
 }

@@ -269,35 +269,9 @@ private:
 
     void Scroll(unsigned code)
     {
-        const int page = RowsFitting();
-        switch (code) {
-        case SB_LINEUP:
-            ScrollTo(top_ - 1);
-            break;
-        case SB_LINEDOWN:
-            ScrollTo(top_ + 1);
-            break;
-        case SB_PAGEUP:
-            ScrollTo(top_ - page);
-            break;
-        case SB_PAGEDOWN:
-            ScrollTo(top_ + page);
-            break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: {
-            TScrollInfo info;
-            info.fMask = SIF_TRACKPOS;
-            GetScrollInfo(Handle(), SB_VERT, info);
-            ScrollTo(info.nTrackPos);
-            break;
-        }
-        case SB_TOP:
-            ScrollTo(0);
-            break;
-        case SB_BOTTOM:
-            ScrollTo(combo_.items_->Count());
-            break;
-        }
+        if (code != SB_ENDSCROLL)
+            ScrollTo(
+                ScrollCodePosition(Handle(), SB_VERT, code, top_, 1, RowsFitting(), combo_.items_->Count()));
     }
 
     TCustomComboBox& combo_;
@@ -846,14 +820,8 @@ bool TCustomComboBox::ComboMessage(TMessage& message)
             message.Result = edit_->Perform(message.Msg, message.WParam, message.LParam);
         } else if (message.Msg == WM_GETTEXTLENGTH) {
             message.Result = static_cast<LRESULT>(GetText().size());
-        } else if (auto* buffer = reinterpret_cast<char*>(message.LParam); buffer && message.WParam > 0) {
-            const std::string text = Utf8Substr(GetText(), 0, std::string::npos);
-            size_t n = std::min(text.size(), static_cast<size_t>(message.WParam) - 1);
-            while (n > 0 && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
-                --n;
-            std::memcpy(buffer, text.data(), n);
-            buffer[n] = '\0';
-            message.Result = static_cast<LRESULT>(n);
+        } else {
+            message.Result = CopyTextToBuffer(GetText(), message.WParam, message.LParam);
         }
         return true;
     case CB_GETCOUNT:

@@ -21,19 +21,20 @@ LRESULT PackPair(int low, int high)
     return MAKELPARAM(std::clamp(low, 0, 0xFFFF), std::clamp(high, 0, 0xFFFF));
 }
 
-// The longest prefix of text that fits in size bytes with its terminating zero, never cutting a
-// character.
-size_t FittingBytes(const std::string& text, size_t size)
+} // namespace
+
+LRESULT CopyTextToBuffer(const std::string& text, WPARAM size, LPARAM buffer)
 {
-    if (size == 0)
+    auto* bytes = reinterpret_cast<char*>(buffer);
+    if (!bytes || size == 0)
         return 0;
-    size_t n = std::min(text.size(), size - 1);
+    size_t n = std::min(text.size(), static_cast<size_t>(size) - 1);
     while (n > 0 && n < text.size() && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
         --n;
-    return n;
+    std::memcpy(bytes, text.data(), n);
+    bytes[n] = '\0';
+    return static_cast<LRESULT>(n);
 }
-
-} // namespace
 
 TCustomEdit::TCustomEdit(TComponent* owner) : TCustomEdit(owner, false) {}
 
@@ -643,42 +644,15 @@ void TCustomEdit::MouseMessage(TMessage& message)
 void TCustomEdit::ScrollMessage(TMessage& message, int bar)
 {
     TTextEditor& e = *editor_;
-    const unsigned code = LOWORD(message.WParam);
     const bool vertical = bar == SB_VERT;
     const int line = vertical ? 1 : std::max(1, e.LineHeight());
     const int page = vertical ? std::max(1, e.VisibleRows()) : std::max(1, e.FormatRect().Width());
     const int now = vertical ? e.TopRow() : e.HorizontalOffset();
-    int target = now;
-    switch (code) {
-    case SB_LINEUP:
-        target = now - line;
-        break;
-    case SB_LINEDOWN:
-        target = now + line;
-        break;
-    case SB_PAGEUP:
-        target = now - page;
-        break;
-    case SB_PAGEDOWN:
-        target = now + page;
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-        TScrollInfo info;
-        info.fMask = SIF_TRACKPOS;
-        GetScrollInfo(Handle(), bar, info);
-        target = info.nTrackPos;
-        break;
-    }
-    case SB_TOP:
-        target = 0;
-        break;
-    case SB_BOTTOM:
-        target = vertical ? e.RowCount() : e.ContentWidth();
-        break;
-    default:
+    const unsigned code = LOWORD(message.WParam);
+    if (code == SB_ENDSCROLL)
         return;
-    }
+    const int target =
+        ScrollCodePosition(Handle(), bar, code, now, line, page, vertical ? e.RowCount() : e.ContentWidth());
     if (vertical)
         e.SetTopRow(target);
     else
@@ -721,18 +695,9 @@ void TCustomEdit::TextMessage(TMessage& message)
         editor_->SetText(message.LParam ? reinterpret_cast<const char*>(message.LParam) : "");
         message.Result = 1;
         return;
-    case WM_GETTEXT: {
-        auto* buffer = reinterpret_cast<char*>(message.LParam);
-        const size_t size = static_cast<size_t>(message.WParam);
-        if (!buffer || size == 0)
-            return;
-        const std::string text = editor_->Text();
-        const size_t n = FittingBytes(text, size);
-        std::memcpy(buffer, text.data(), n);
-        buffer[n] = '\0';
-        message.Result = static_cast<LRESULT>(n);
+    case WM_GETTEXT:
+        message.Result = CopyTextToBuffer(editor_->Text(), message.WParam, message.LParam);
         return;
-    }
     default: // WM_GETTEXTLENGTH
         message.Result = static_cast<LRESULT>(editor_->Text().size());
         return;

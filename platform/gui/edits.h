@@ -71,6 +71,10 @@ constexpr uint32_t ES_NUMBER = 0x2000;
 
 using TBorderStyle = TFormBorderStyle; // bsNone or bsSingle
 
+// The WM_GETTEXT answer: text copied into the buffer of size bytes with its terminating zero, a character
+// that does not fit left out whole; the bytes copied.
+LRESULT CopyTextToBuffer(const std::string& text, WPARAM size, LPARAM buffer);
+
 class TCustomEdit : public TWinControl, protected TTextEditorHost
 {
 public:

@@ -32,6 +32,14 @@ public:
 
 using TNotifyEvent = std::function<void(TObject* sender)>;
 
+// Horizontal placement of text.
+enum TAlignment
+{
+    taLeftJustify,
+    taRightJustify,
+    taCenter
+};
+
 class TPersistent : public TObject
 {
 public:

@@ -168,3 +168,29 @@ bool EnableScrollBar(HWND window, int bar, unsigned arrows)
     Changed(window, false, true);
     return true;
 }
+
+int ScrollCodePosition(HWND window, int bar, unsigned code, int now, int line, int page, int last)
+{
+    switch (code) {
+    case SB_LINEUP:
+        return now - line;
+    case SB_LINEDOWN:
+        return now + line;
+    case SB_PAGEUP:
+        return now - page;
+    case SB_PAGEDOWN:
+        return now + page;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+        TScrollInfo info;
+        info.fMask = SIF_TRACKPOS;
+        return GetScrollInfo(window, bar, info) ? info.nTrackPos : now;
+    }
+    case SB_TOP:
+        return 0;
+    case SB_BOTTOM:
+        return last;
+    default:
+        return now;
+    }
+}

@@ -68,6 +68,10 @@ bool ShowScrollBar(HWND window, int bar, bool show);
 // False when the arrows already were in that state.
 bool EnableScrollBar(HWND window, int bar, unsigned arrows);
 
+// The position a scroll code (WM_HSCROLL/WM_VSCROLL) asks for: steps of line and page from now, the first
+// position, last, or the bar's track position while the thumb is dragged; now for the others.
+int ScrollCodePosition(HWND window, int bar, unsigned code, int now, int line, int page, int last);
+
 // Where a point of the window (window coordinates) falls on a bar: the arrow, page or thumb parts.
 enum TScrollBarPart
 {

@@ -1,6 +1,7 @@
 #include "platform/gui/window_widget.h"
 
 #include "platform/gui/canvas_impl.h"
+#include "platform/gui/caret.h"
 #include "platform/gui/gdi.h"
 #include "platform/gui/input_state.h"
 #include "platform/gui/window_data.h"
@@ -267,6 +268,8 @@ void TWindowWidget::PaintClient(QPaintEvent* event, QWidget* client)
     DeliverSentMessage(control, WM_ERASEBKGND, reinterpret_cast<WPARAM>(&canvas), 0);
     if (control_)
         DeliverSentMessage(control, WM_PAINT, reinterpret_cast<WPARAM>(&canvas), 0);
+    if (control_)
+        PaintCaret(control_->Window().handle, canvas);
     canvas.Internal().Detach();
 }
 

@@ -566,7 +566,7 @@ void TCustomComboBox::CloseUp()
         OnCloseUp(this);
 }
 
-void TCustomComboBox::DrawItem(int index, TRect rect, TOwnerDrawState state)
+void TCustomComboBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state)
 {
     TCanvas& canvas = *canvas_;
     if (OwnerDrawn() && OnDrawItem) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/gui/edits.h"
-#include "platform/gui/owner_draw.h"
+#include "platform/gui/std_control_types.h"
 #include "platform/gui/strings.h"
 
 #include <functional>
@@ -55,10 +55,6 @@ enum TComboBoxStyle
 };
 
 class TCustomComboBox;
-using TDrawItemEvent =
-    std::function<void(TWinControl* control, int index, TRect rect, TOwnerDrawState state)>;
-using TMeasureItemEvent = std::function<void(TWinControl* control, int index, int& height)>;
-
 class TCustomComboBox : public TWinControl
 {
 public:
@@ -106,7 +102,7 @@ protected:
     virtual void Select();
     virtual void DropDown();
     virtual void CloseUp();
-    virtual void DrawItem(int index, TRect rect, TOwnerDrawState state);
+    virtual void DrawItem(int index, const TRect& rect, TOwnerDrawState state);
     virtual void MeasureItem(int index, int& height);
     // Every message of the edit part passes here before the edit handles it.
     virtual void EditWndProc(TMessage& message);

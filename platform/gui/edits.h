@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gui/forms.h"
+#include "platform/gui/std_control_types.h"
 #include "platform/gui/text_editing.h"
 
 #include <memory>
@@ -68,8 +68,6 @@ constexpr uint32_t ES_NOHIDESEL = 0x0100;
 constexpr uint32_t ES_READONLY = 0x0800;
 constexpr uint32_t ES_WANTRETURN = 0x1000;
 constexpr uint32_t ES_NUMBER = 0x2000;
-
-using TBorderStyle = TFormBorderStyle; // bsNone or bsSingle
 
 // The WM_GETTEXT answer: text copied into the buffer of size bytes with its terminating zero, a character
 // that does not fit left out whole; the bytes copied.

@@ -1,18 +1,13 @@
 #pragma once
 
 #include "platform/gui/forms.h"
+#include "platform/gui/owner_draw.h"
 
 #include <functional>
 
 // Types shared by the standard controls: text alignment and layout, bevels, scroll codes and the
 // owner-draw records that a control hands to its drawing handler.
 
-enum TAlignment
-{
-    taLeftJustify,
-    taRightJustify,
-    taCenter
-};
 // A check box or radio button's caption side: taRightJustify puts the caption right of the box.
 using TLeftRight = TAlignment;
 
@@ -73,24 +68,6 @@ enum TScrollCode
 using TScrollEvent = std::function<void(TObject* sender, TScrollCode scrollCode, int& scrollPos)>;
 
 // --- owner drawing -----------------------------------------------------------------------------------------
-
-enum TOwnerDrawStateFlag
-{
-    odSelected,
-    odGrayed,
-    odDisabled,
-    odChecked,
-    odFocused,
-    odDefault,
-    odHotLight,
-    odInactive,
-    odNoAccel,
-    odNoFocusRect,
-    odReserved1,
-    odReserved2,
-    odComboBoxEdit
-};
-using TOwnerDrawState = TSet<TOwnerDrawStateFlag>;
 
 using TDrawItemEvent =
     std::function<void(TWinControl* control, int index, const TRect& rect, TOwnerDrawState state)>;

@@ -186,7 +186,7 @@ TEST_F(ComboBoxTest, OwnerDrawnItemsArePaintedByTheOwner)
     combo->SetStyle(csOwnerDrawVariable);
     combo->SetItemHeight(12);
     combo->OnMeasureItem = [](TWinControl*, int index, int& height) { height = index == 1 ? 30 : 12; };
-    combo->OnDrawItem = [&](TWinControl* control, int index, TRect rect, TOwnerDrawState state) {
+    combo->OnDrawItem = [&](TWinControl* control, int index, const TRect& rect, TOwnerDrawState state) {
         calls.push_back({index, state});
         TCanvas* canvas = static_cast<TComboBox*>(control)->Canvas();
         canvas->Brush()->SetColor(colours[index]);

@@ -5,13 +5,7 @@
 #include "platform/gui/messages.h"
 #include "platform/gui/win_control.h"
 
-#include <QApplication>
-
-#include <benchmark/benchmark.h>
-
-#include <iostream>
-#include <map>
-#include <string>
+#include "ratio_reporter.h"
 
 namespace {
 
@@ -69,41 +63,10 @@ void BM_DirectCall(benchmark::State& state)
 BENCHMARK(BM_Perform)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DirectCall)->Unit(benchmark::kMillisecond);
 
-// The console report, plus the ratio of the two times.
-class TRatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        // Single runs, or the mean of repeated ones.
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean")
-                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const double perform = times_["BM_Perform"];
-        const double direct = times_["BM_DirectCall"];
-        if (perform > 0 && direct > 0)
-            std::cout << "A million calls: Perform " << perform << " ms, direct " << direct << " ms, ratio "
-                      << perform / direct << "\n";
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    TRatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksWithRatios(
+        argc, argv, {{"A million calls", "BM_Perform", "Perform", "BM_DirectCall", "direct", ""}});
 }

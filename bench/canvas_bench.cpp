@@ -5,14 +5,13 @@
 #include "platform/gui/bitmap_impl.h"
 #include "platform/gui/canvas.h"
 #include "platform/gui/qt_bridge.h"
+#include "ratio_reporter.h"
 
 #include <QApplication>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
 
-#include <iostream>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -152,42 +151,14 @@ BENCHMARK(BM_PainterLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CanvasText)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PainterText)->Unit(benchmark::kMillisecond);
 
-// The console report, plus canvas time / painter time for each kind of output.
-class TRatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        for (const char* kind : {"Fills", "Lines", "Text"}) {
-            const double canvas = times_[std::string("BM_Canvas") + kind];
-            const double painter = times_[std::string("BM_Painter") + kind];
-            if (canvas > 0 && painter > 0)
-                std::cout << kind << ": canvas " << canvas << " ms, painter " << painter << " ms, ratio "
-                          << canvas / painter << " (goal <= 1.3)\n";
-        }
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
     Work();
-    TRatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    std::vector<TRatio> ratios;
+    for (const std::string kind : {"Fills", "Lines", "Text"})
+        ratios.push_back(
+            {kind, "BM_Canvas" + kind, "canvas", "BM_Painter" + kind, "painter", " (goal <= 1.3)"});
+    return RunBenchmarksWithRatios(argc, argv, ratios);
 }

@@ -5,13 +5,32 @@
 
 #include <algorithm>
 
+namespace {
+
+std::vector<TBasicAction*>& AllActions()
+{
+    static std::vector<TBasicAction*> actions;
+    return actions;
+}
+
+template <typename T> void Forget(std::vector<T*>& list, T* item)
+{
+    list.erase(std::remove(list.begin(), list.end(), item), list.end());
+}
+
+} // namespace
+
 // --- TBasicAction ----------------------------------------------------------------------------------------
 
-TBasicAction::TBasicAction(TComponent* owner) : TComponent(owner) {}
+TBasicAction::TBasicAction(TComponent* owner) : TComponent(owner)
+{
+    AllActions().push_back(this);
+}
 
 TBasicAction::~TBasicAction()
 {
     Destroying();
+    Forget(AllActions(), this);
     const std::vector<TBasicActionLink*> links = links_;
     for (TBasicActionLink* link : links)
         link->SetAction(nullptr);
@@ -41,13 +60,14 @@ void TBasicAction::RegisterChanges(TBasicActionLink* link)
 
 void TBasicAction::UnRegisterChanges(TBasicActionLink* link)
 {
-    links_.erase(std::remove(links_.begin(), links_.end(), link), links_.end());
+    Forget(links_, link);
 }
 
 void TBasicAction::Change()
 {
     if (OnChange)
         OnChange(this);
+    ForEachLink([](TBasicActionLink& link) { link.Change(); });
 }
 
 // --- TBasicActionLink ------------------------------------------------------------------------------------
@@ -109,10 +129,8 @@ void TContainedAction::SetActionList(TCustomActionList* list)
 {
     if (list == actionList_)
         return;
-    if (actionList_) {
-        auto& actions = actionList_->actions_;
-        actions.erase(std::remove(actions.begin(), actions.end(), this), actions.end());
-    }
+    if (actionList_)
+        Forget(actionList_->actions_, this);
     actionList_ = list;
     if (list)
         list->actions_.push_back(this);
@@ -140,6 +158,51 @@ bool TContainedAction::Update()
     return TBasicAction::Update();
 }
 
+// --- TShortCutList ---------------------------------------------------------------------------------------
+
+namespace {
+
+TShortCut CheckedShortCut(const std::string& text)
+{
+    const TShortCut shortCut = TextToShortCut(text);
+    if (shortCut == scNone)
+        throw EConvertError("'" + text + "' is not a valid shortcut");
+    return shortCut;
+}
+
+} // namespace
+
+int TShortCutList::AddObject(const std::string& s, TObject* object)
+{
+    CheckedShortCut(s);
+    return TStringList::AddObject(s, object);
+}
+
+void TShortCutList::InsertObject(int index, const std::string& s, TObject* object)
+{
+    CheckedShortCut(s);
+    TStringList::InsertObject(index, s, object);
+}
+
+void TShortCutList::Put(int index, const std::string& s)
+{
+    CheckedShortCut(s);
+    TStringList::Put(index, s);
+}
+
+TShortCut TShortCutList::ShortCuts(int index) const
+{
+    return TextToShortCut(Get(index));
+}
+
+int TShortCutList::IndexOfShortCut(TShortCut shortCut) const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (ShortCuts(i) == shortCut)
+            return i;
+    return -1;
+}
+
 // --- TCustomAction ---------------------------------------------------------------------------------------
 
 template <typename T, typename Arg>
@@ -148,11 +211,11 @@ void TCustomAction::SetLinked(T& field, const T& value, bool (TBasicActionLink::
 {
     if (field == value)
         return;
-    field = value;
     ForEachLink([&](TBasicActionLink& link) {
         if ((link.*isLinked)())
             (link.*set)(value);
     });
+    field = value;
     Change();
 }
 
@@ -180,11 +243,11 @@ void TCustomAction::SetChecked(bool value)
 {
     if (value == checked_)
         return;
-    checked_ = value;
     ForEachLink([&](TBasicActionLink& link) {
         if (link.IsCheckedLinked())
             link.SetChecked(value);
     });
+    checked_ = value;
     // One checked action per group.
     if (value && groupIndex_ != 0 && ActionList()) {
         for (int i = 0; i < ActionList()->ActionCount(); ++i) {
@@ -210,10 +273,18 @@ void TCustomAction::SetGroupIndex(int value)
 
 void TCustomAction::SetImageIndex(int value)
 {
-    if (value == imageIndex_)
-        return;
-    imageIndex_ = value;
-    Change();
+    SetLinked(imageIndex_, value, &TBasicActionLink::IsImageIndexLinked, &TBasicActionLink::SetImageIndex);
+}
+
+void TCustomAction::SetHelpContext(int value)
+{
+    SetLinked(helpContext_, value, &TBasicActionLink::IsHelpContextLinked, &TBasicActionLink::SetHelpContext);
+}
+
+bool TCustomAction::HandlesShortCut(TShortCut shortCut) const
+{
+    return shortCut != scNone &&
+           (shortCut == shortCut_ || secondaryShortCuts_.IndexOfShortCut(shortCut) >= 0);
 }
 
 bool TCustomAction::Execute()
@@ -253,8 +324,7 @@ TCustomActionList::TCustomActionList(TComponent* owner) : TComponent(owner)
 TCustomActionList::~TCustomActionList()
 {
     Destroying();
-    auto& lists = AllLists();
-    lists.erase(std::remove(lists.begin(), lists.end(), this), lists.end());
+    Forget(AllLists(), this);
     const std::vector<TContainedAction*> actions = actions_;
     for (TContainedAction* action : actions)
         action->SetActionList(nullptr);
@@ -283,7 +353,7 @@ bool TCustomActionList::IsShortCut(const TMessage& message)
     const std::vector<TContainedAction*> actions = actions_;
     for (TContainedAction* contained : actions) {
         auto* action = dynamic_cast<TCustomAction*>(contained);
-        if (!action || action->ShortCut() != shortCut)
+        if (!action || !action->HandlesShortCut(shortCut))
             continue;
         // The state may be stale; bring it up to date before deciding.
         action->Update();
@@ -333,6 +403,16 @@ void UpdateAllActions()
     const std::vector<TCustomActionList*> lists = AllLists();
     for (TCustomActionList* list : lists)
         list->UpdateActions();
+    // An update may free other actions: each is looked up again before it runs.
+    const std::vector<TBasicAction*> actions = AllActions();
+    for (TBasicAction* action : actions) {
+        const auto& alive = AllActions();
+        if (std::find(alive.begin(), alive.end(), action) == alive.end() || !action->HasClients())
+            continue;
+        auto* contained = dynamic_cast<TContainedAction*>(action);
+        if (!contained || !contained->ActionList())
+            action->Update();
+    }
 }
 
 // --- TControlActionLink ----------------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "platform/gui/classes.h"
 #include "platform/gui/keys.h"
 #include "platform/gui/messages.h"
+#include "platform/gui/strings.h"
 
 #include <memory>
 #include <string>
@@ -32,12 +33,15 @@ public:
 
     void RegisterChanges(TBasicActionLink* link);
     void UnRegisterChanges(TBasicActionLink* link);
+    // Whether a control or menu item is linked to the action.
+    bool HasClients() const { return !links_.empty(); }
 
     TNotifyEvent OnExecute;
     TNotifyEvent OnUpdate;
     TNotifyEvent OnChange;
 
 protected:
+    // OnChange, then each link's Change (its client brings itself up to date).
     void Change();
     // Each link gets the call for the property that changed.
     template <typename F> void ForEachLink(F&& call)
@@ -67,13 +71,17 @@ public:
     virtual bool IsCaptionLinked() const { return action_ != nullptr; }
     virtual bool IsCheckedLinked() const { return action_ != nullptr; }
     virtual bool IsEnabledLinked() const { return action_ != nullptr; }
+    virtual bool IsHelpContextLinked() const { return action_ != nullptr; }
     virtual bool IsHintLinked() const { return action_ != nullptr; }
+    virtual bool IsImageIndexLinked() const { return action_ != nullptr; }
     virtual bool IsShortCutLinked() const { return action_ != nullptr; }
     virtual bool IsVisibleLinked() const { return action_ != nullptr; }
     virtual void SetCaption(const std::string&) {}
     virtual void SetChecked(bool) {}
     virtual void SetEnabled(bool) {}
+    virtual void SetHelpContext(int) {}
     virtual void SetHint(const std::string&) {}
+    virtual void SetImageIndex(int) {}
     virtual void SetShortCut(TShortCut) {}
     virtual void SetVisible(bool) {}
 
@@ -89,6 +97,18 @@ private:
 };
 
 using TActionLink = TBasicActionLink;
+
+// Shortcut texts ("Ctrl+F5", "Shift+Del"); a text that names no shortcut is refused and the list stays as it
+// was.
+class TShortCutList : public TStringList
+{
+public:
+    int AddObject(const std::string& s, TObject* object) override;
+    void InsertObject(int index, const std::string& s, TObject* object) override;
+    void Put(int index, const std::string& s) override;
+    TShortCut ShortCuts(int index) const;
+    int IndexOfShortCut(TShortCut shortCut) const;
+};
 
 class TContainedAction : public TBasicAction
 {
@@ -119,6 +139,10 @@ public:
     void SetHint(const std::string& value);
     TShortCut ShortCut() const { return shortCut_; }
     void SetShortCut(TShortCut value);
+    // Further shortcuts that run the action as ShortCut does; they are not shown beside the caption.
+    TShortCutList& SecondaryShortCuts() { return secondaryShortCuts_; }
+    const TShortCutList& SecondaryShortCuts() const { return secondaryShortCuts_; }
+    bool HandlesShortCut(TShortCut shortCut) const;
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool value);
     bool Checked() const { return checked_; }
@@ -134,7 +158,7 @@ public:
     int ImageIndex() const { return imageIndex_; }
     void SetImageIndex(int value);
     int HelpContext() const { return helpContext_; }
-    void SetHelpContext(int value) { helpContext_ = value; }
+    void SetHelpContext(int value);
     // A disabled action does nothing; answers whether it ran.
     bool Execute() override;
     // Asks the OnHint handler about the hint text; true when it may be shown.
@@ -143,7 +167,8 @@ public:
     std::function<void(std::string& hint, bool& canShow)> OnHint;
 
 private:
-    // Stores a linked property and hands it to the links that take it.
+    // Hands a changed property to the links that take it (while they still hold the old value), then
+    // stores it.
     template <typename T, typename Arg>
     void SetLinked(T& field, const T& value, bool (TBasicActionLink::*isLinked)() const,
                    void (TBasicActionLink::*set)(Arg));
@@ -151,6 +176,7 @@ private:
     std::string caption_;
     std::string hint_;
     TShortCut shortCut_ = 0;
+    TShortCutList secondaryShortCuts_;
     bool enabled_ = true;
     bool checked_ = false;
     bool visible_ = true;
@@ -182,7 +208,8 @@ public:
     ~TCustomActionList() override;
     int ActionCount() const { return static_cast<int>(actions_.size()); }
     TContainedAction* Actions(int index) const;
-    // Runs the enabled action whose shortcut the key message (WM_KEYDOWN/CN_KEYDOWN) gives; true if one ran.
+    // Runs the enabled action whose shortcut or secondary shortcut the key message (WM_KEYDOWN/CN_KEYDOWN)
+    // gives; true if one ran.
     bool IsShortCut(const TMessage& message);
     // The list's OnExecute/OnUpdate may handle an action's execution or update first.
     bool ExecuteAction(TBasicAction* action);
@@ -229,5 +256,6 @@ private:
     TControl* control_;
 };
 
-// Runs the idle-time update of every action in every list and of controls' actions.
+// Runs the idle-time update of every action in every list and of the actions outside lists that have
+// clients.
 void UpdateAllActions();

@@ -55,20 +55,16 @@ void TApplication::SetShowHint(bool value)
 void TApplication::StartHintTimer(bool hide, int milliseconds)
 {
     if (!hintState_) {
-        hintState_ = std::make_unique<HintState>();
-        for (QTimer* timer : {&hintState_->showTimer, &hintState_->hideTimer})
-            timer->setSingleShot(true);
-        QObject::connect(&hintState_->showTimer, &QTimer::timeout, [this] {
+        auto show = [this] {
             GuardedCall(this, [this] {
                 TPoint pos;
                 GetCursorPos(pos);
                 ActivateHint(pos);
             });
-        });
-        QObject::connect(&hintState_->hideTimer, &QTimer::timeout,
-                         [this] { GuardedCall(this, [this] { HideHint(); }); });
+        };
+        hintState_ = std::make_unique<HintState>(show, [this] { GuardedCall(this, [this] { HideHint(); }); });
     }
-    (hide ? hintState_->hideTimer : hintState_->showTimer).start(std::max(milliseconds, 0));
+    (hide ? hintState_->hideTimer : hintState_->showTimer).Start(milliseconds);
 }
 
 void TApplication::HintMouseMessage(TControl* control, const TMessage& message)
@@ -108,7 +104,7 @@ void TApplication::ActivateHint(TPoint cursorPos)
     if (!hintState_ || !hintState_->control || !showHint_)
         return;
     HintState& state = *hintState_;
-    state.showTimer.stop();
+    state.showTimer.Stop();
     TControl* control = state.control;
     THintInfo info;
     info.HintControl = control;
@@ -136,7 +132,7 @@ void TApplication::ActivateHint(TPoint cursorPos)
     OffsetRect(rect, info.HintPos.X, info.HintPos.Y);
     window->ActivateHintData(rect, info.HintStr, info.HintData);
     state.shown = true;
-    state.hideTimer.stop();
+    state.hideTimer.Stop();
     if (info.ReshowTimeout > 0)
         StartHintTimer(false, info.ReshowTimeout);
     if (info.HideTimeout > 0)
@@ -157,7 +153,7 @@ void TApplication::HideHint()
 {
     if (!hintState_)
         return;
-    hintState_->hideTimer.stop();
+    hintState_->hideTimer.Stop();
     hintState_->shown = false;
     if (hintState_->window)
         hintState_->window->ReleaseHandle();
@@ -167,7 +163,7 @@ void TApplication::CancelHint()
 {
     if (!hintState_)
         return;
-    hintState_->showTimer.stop();
+    hintState_->showTimer.Stop();
     HideHint();
     hintState_->control = nullptr;
 }

@@ -133,6 +133,29 @@ void TControl::AdjustRequestedSize(int& width, int& height)
     constraints_->Apply(width, height);
     width = std::max(width, 0);
     height = std::max(height, 0);
+    if ((width != width_ || height != height_) && !ComponentState().Contains(csLoading)) {
+        int newWidth = width;
+        int newHeight = height;
+        const bool resize = CanResize(newWidth, newHeight);
+        width = resize ? std::max(newWidth, 0) : width_;
+        height = resize ? std::max(newHeight, 0) : height_;
+    }
+}
+
+bool TControl::CanResize(int& newWidth, int& newHeight)
+{
+    bool resize = true;
+    if (OnCanResize)
+        OnCanResize(this, newWidth, newHeight, resize);
+    return resize;
+}
+
+void TControl::SetStyleElements(TStyleElements value)
+{
+    if (value == styleElements_)
+        return;
+    styleElements_ = value;
+    Invalidate();
 }
 
 bool TControl::CanAutoSize(int&, int&)

@@ -112,6 +112,15 @@ enum TControlStateFlag
 };
 using TControlState = TSet<TControlStateFlag>;
 
+// The parts a visual style may paint in its own way.
+enum TStyleElement
+{
+    seFont,
+    seClient,
+    seBorder
+};
+using TStyleElements = TSet<TStyleElement>;
+
 using TMouseEvent =
     std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
@@ -124,6 +133,7 @@ using TKeyPressEvent = std::function<void(TObject* sender, char32_t& key)>;
 using TWndMethod = std::function<void(TMessage& message)>;
 // mousePos is in client coordinates, (-1, -1) when the keyboard asked for the menu.
 using TContextPopupEvent = std::function<void(TObject* sender, TPoint mousePos, bool& handled)>;
+using TCanResizeEvent = std::function<void(TObject* sender, int& newWidth, int& newHeight, bool& resize)>;
 
 // Dragging inside the program (drag_drop.h has the drag objects and the drag itself): dmAutomatic starts a
 // drag on every left press, dmManual only through BeginDrag.
@@ -234,6 +244,8 @@ public:
     bool EffectiveEnabled() const;
     TControlStyle ControlStyle() const { return controlStyle_; }
     void SetControlStyle(TControlStyle style) { controlStyle_ = style; }
+    TStyleElements StyleElements() const { return styleElements_; }
+    void SetStyleElements(TStyleElements value);
     TControlState ControlState() const { return controlState_; }
     void SetControlState(TControlState state) { controlState_ = state; }
 
@@ -335,6 +347,7 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
     TNotifyEvent OnResize;
+    TCanResizeEvent OnCanResize;
     TContextPopupEvent OnContextPopup;
 
 protected:
@@ -346,6 +359,9 @@ protected:
     virtual bool DoMouseWheelDown(TShiftState shift, TPoint mousePos);
     virtual bool DoMouseWheelUp(TShiftState shift, TPoint mousePos);
     virtual void Resize();
+    // Asked before the size changes (OnCanResize by default): false keeps the size as it is; the new size
+    // may be changed.
+    virtual bool CanResize(int& newWidth, int& newHeight);
     // Sets width and height to the size the control wants; false to keep the size asked for.
     virtual bool CanAutoSize(int& newWidth, int& newHeight);
     // Sizes the control again as AutoSize wants it.
@@ -367,6 +383,7 @@ protected:
     void DefaultHandler(TMessage& message) override;
 
     TControlStyle controlStyle_;
+    TStyleElements styleElements_ = {seFont, seClient, seBorder};
     TControlState controlState_;
 
 private:

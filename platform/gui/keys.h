@@ -126,7 +126,7 @@ constexpr TShortCut scNone = 0;
 
 TShortCut ShortCut(uint16_t key, TShiftState shift);
 void ShortCutToKey(TShortCut shortCut, uint16_t& key, TShiftState& shift);
-// "Ctrl+Shift+F5", "Del", "Alt+X"; empty for none.
+// "Shift+Ctrl+F5", "Del", "Alt+X"; empty for none.
 std::string ShortCutToText(TShortCut shortCut);
 // The reverse; 0 for text that names no shortcut.
 TShortCut TextToShortCut(const std::string& text);

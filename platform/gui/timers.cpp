@@ -10,13 +10,81 @@
 
 namespace {
 
+// Stops and forgets a timer; it may be the one whose signal is running now, so it goes later.
+template <typename Key> bool DropTimer(std::map<Key, std::unique_ptr<QTimer>>& timers, const Key& key)
+{
+    auto it = timers.find(key);
+    if (it == timers.end())
+        return false;
+    it->second->stop();
+    it->second.release()->deleteLater();
+    timers.erase(it);
+    return true;
+}
+
 std::map<std::pair<HWND, uintptr_t>, std::unique_ptr<QTimer>>& WindowTimers()
 {
     static std::map<std::pair<HWND, uintptr_t>, std::unique_ptr<QTimer>> timers;
     return timers;
 }
 
+// The message loop's one-shot timers.
+class TLoopTimerSource : public TTimerSource
+{
+public:
+    int Start(int milliseconds, std::function<void()> due) override
+    {
+        const int id = ++lastId_;
+        auto& timer = timers_[id];
+        timer = std::make_unique<QTimer>();
+        timer->setSingleShot(true);
+        QObject::connect(timer.get(), &QTimer::timeout, [this, id, due = std::move(due)] {
+            Cancel(id);
+            due();
+        });
+        timer->start(milliseconds);
+        return id;
+    }
+    void Cancel(int id) override { DropTimer(timers_, id); }
+
+private:
+    std::map<int, std::unique_ptr<QTimer>> timers_;
+    int lastId_ = 0;
+};
+
+TTimerSource* chosenSource = nullptr;
+
+TTimerSource& CurrentTimerSource()
+{
+    static TLoopTimerSource loopTimers;
+    return chosenSource ? *chosenSource : loopTimers;
+}
+
 } // namespace
+
+void SetTimerSource(TTimerSource* source)
+{
+    chosenSource = source;
+}
+
+void TOneShotTimer::Start(int milliseconds)
+{
+    Stop();
+    source_ = &CurrentTimerSource();
+    id_ = source_->Start(std::max(milliseconds, 0), [this] {
+        source_ = nullptr;
+        due_();
+    });
+}
+
+void TOneShotTimer::Stop()
+{
+    if (!source_)
+        return;
+    TTimerSource* source = source_;
+    source_ = nullptr;
+    source->Cancel(id_);
+}
 
 uintptr_t SetTimer(HWND window, uintptr_t id, unsigned milliseconds)
 {
@@ -40,15 +108,7 @@ uintptr_t SetTimer(HWND window, uintptr_t id, unsigned milliseconds)
 
 bool KillTimer(HWND window, uintptr_t id)
 {
-    auto& timers = WindowTimers();
-    auto it = timers.find({window, id});
-    if (it == timers.end())
-        return false;
-    // The timer may be the one whose signal is running now.
-    it->second->stop();
-    it->second.release()->deleteLater();
-    timers.erase(it);
-    return true;
+    return DropTimer(WindowTimers(), std::make_pair(window, id));
 }
 
 struct TTimer::Clock

@@ -244,3 +244,9 @@ private:
     TCanvas& canvas_;
     HDC dc_;
 };
+
+// The control whose window handle is this; nullptr for none.
+inline TWinControl* FindControl(HWND handle)
+{
+    return TWinControl::FromHandle(handle);
+}

@@ -112,5 +112,6 @@ HWND PreviousFocus();
 
 // Notices that a control goes away: capture, pointer tracking and hints forget it.
 void ControlDestroyed(TControl* control);
-// The control under the pointer as the layer tracks it for CM_MOUSEENTER/CM_MOUSELEAVE.
+// The control under the pointer as the layer tracks it for CM_MOUSEENTER/CM_MOUSELEAVE. While a control
+// holds the capture only it hears them: it leaves when the pointer goes off it and enters when it comes back.
 void TrackMouseOver(TControl* control);

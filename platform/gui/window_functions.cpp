@@ -157,14 +157,29 @@ void ControlDestroyed(TControl* control)
         mouseOver = nullptr;
 }
 
+namespace {
+
+// While a control holds the mouse, the pointer is over that control or, for entering and leaving, nothing.
+TControl* HearingControl(TControl* under)
+{
+    TControl* captor = GetCaptureControl();
+    return captor && under != captor ? nullptr : under;
+}
+
+} // namespace
+
 void TrackMouseOver(TControl* control)
 {
+    control = HearingControl(control);
     if (control == mouseOver)
         return;
     TControl* old = mouseOver;
     mouseOver = control;
     if (old)
         GuardedCall(old, [&] { old->Perform(CM_MOUSELEAVE, 0, 0); });
+    // The one that left may have taken the mouse (a popup captures it again when the pointer goes).
+    if (mouseOver == control && HearingControl(control) != control)
+        mouseOver = nullptr;
     if (control && mouseOver == control)
         GuardedCall(control, [&] { control->Perform(CM_MOUSEENTER, 0, 0); });
 }

@@ -2,6 +2,7 @@
 
 #include "platform/gui/canvas_impl.h"
 #include "platform/gui/caret.h"
+#include "platform/gui/control.h"
 #include "platform/gui/gdi.h"
 #include "platform/gui/input_state.h"
 #include "platform/gui/window_data.h"
@@ -324,8 +325,10 @@ void TWindowWidget::TranslateMouse(QEvent::Type type, Qt::MouseButton button, Qt
         const TPoint origin = control->ClientOrigin();
         const TPoint p{screenPos.x() - origin.X, screenPos.y() - origin.Y};
         if (type == QEvent::MouseMove) {
-            TControl* over = control->ControlAtPos(p, false);
-            TrackMouseOver(over ? over : control);
+            // The captor gets the moves wherever the pointer is; what lies under it decides the hover.
+            TControl* over = capture ? FindDragTarget({screenPos.x(), screenPos.y()}, false)
+                                     : control->ControlAtPos(p, false);
+            TrackMouseOver(over || capture ? over : control);
             if (w.ncHover) {
                 w.ncHover = 0;
                 DeliverSentMessage(control, WM_NCMOUSELEAVE, 0, 0);

@@ -38,6 +38,31 @@ TEST(ControlModel, AlignWithMarginsAndPadding)
     EXPECT_EQ(top->Top(), 2);
 }
 
+TEST(ControlModel, CanResizeMayRefuseOrChangeANewSize)
+{
+    // A bar that keeps its height, and a control whose handler rounds widths down to tens.
+    struct TBar : TCustomControl
+    {
+        using TCustomControl::TCustomControl;
+        bool CanResize(int& w, int& h) override { return h == 20 && TCustomControl::CanResize(w, h); }
+    };
+    TForm form(nullptr);
+    auto* bar = new TBar(&form);
+    bar->SetParent(&form);
+    bar->SetBounds(0, 0, 80, 20);
+    bar->SetBounds(5, 6, 100, 50);
+    EXPECT_EQ(bar->BoundsRect(), Rect(5, 6, 85, 26));
+    int asked = 0;
+    bar->OnCanResize = [&](TObject*, int& w, int&, bool&) {
+        ++asked;
+        w -= w % 10;
+    };
+    bar->SetWidth(47);
+    EXPECT_EQ(bar->Width(), 40);
+    bar->SetLeft(9);
+    EXPECT_EQ(asked, 1);
+}
+
 TEST(ControlModel, AutoSizeAsksForTheSize)
 {
     // A control that always wants 40 x 12, and a panel that fits its children.

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 namespace {
 
 using Log = std::vector<std::string>;
@@ -111,6 +113,50 @@ TEST(Forms, WindowTimersArriveAsMessages)
         Application->HandleMessage();
     Pump();
     EXPECT_EQ(ticks, 2);
+    form->Free();
+}
+
+TEST(Forms, TimersKeepFiringWhileAHandlerWorksAndProcessesMessages)
+{
+    TForm* form = ShowTestForm();
+    auto* button = new TRecorder(form, nullptr, "run");
+    button->SetParent(form);
+    button->SetBounds(10, 10, 80, 24);
+    int ticks = 0, windowTicks = 0, posted = 0;
+    TTimer timer(nullptr);
+    timer.SetInterval(1);
+    timer.OnTimer = [&](TObject*) { ++ticks; };
+    timer.UpdateTimer();
+    button->WindowProc = [&, old = button->WindowProc](TMessage& m) {
+        windowTicks += m.Msg == WM_TIMER;
+        posted += m.Msg == WM_USER;
+        old(m);
+    };
+    SetTimer(button->Handle(), 1, 1);
+
+    // The long work: it keeps the program alive by handling the waiting messages now and then. A generous
+    // deadline only keeps a broken timer from hanging the test.
+    int ticksInWork = 0, windowTicksInWork = 0, postedInWork = 0;
+    button->OnClick = [&](TObject*) {
+        PostMessage(button->Handle(), WM_USER, 0, 0);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while ((ticks < 3 || windowTicks < 3) && std::chrono::steady_clock::now() < deadline)
+            Application->ProcessMessages();
+        ticksInWork = ticks;
+        windowTicksInWork = windowTicks;
+        postedInWork = posted;
+    };
+    SendMouse(button, QEvent::MouseButtonPress, {5, 5});
+    SendMouse(button, QEvent::MouseButtonRelease, {5, 5});
+    EXPECT_GE(ticksInWork, 3);
+    EXPECT_GE(windowTicksInWork, 3);
+    EXPECT_EQ(postedInWork, 1);
+
+    // The timers go on after the work.
+    const int before = ticks;
+    while (ticks == before)
+        Application->HandleMessage();
+    KillTimer(button->Handle(), 1);
     form->Free();
 }
 

@@ -4,12 +4,15 @@
 #include "platform/gui/hints.h"
 #include "platform/gui/screen.h"
 #include "platform/gui/system_metrics.h"
+#include "platform/gui/timers.h"
 #include "platform/gui/window_functions.h"
 #include "window_test_support.h"
 
 #include <QElapsedTimer>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -122,6 +125,52 @@ protected:
 
 private:
     THintWindowClass savedClass_ = HintWindowClass;
+};
+
+// A clock for the layer's pauses that moves only when the test moves it.
+class TManualClock : public TTimerSource
+{
+public:
+    TManualClock() { SetTimerSource(this); }
+    ~TManualClock() override { SetTimerSource(nullptr); }
+    int Start(int milliseconds, std::function<void()> due) override
+    {
+        pending_.push_back({now_ + milliseconds, ++lastId_, std::move(due)});
+        return lastId_;
+    }
+    void Cancel(int id) override
+    {
+        pending_.erase(std::remove_if(pending_.begin(), pending_.end(), [id](auto& p) { return p.id == id; }),
+                       pending_.end());
+    }
+    // Moves the time on by milliseconds, running what falls due on the way in the order it falls due.
+    void Advance(int milliseconds)
+    {
+        const long end = now_ + milliseconds;
+        for (;;) {
+            auto next = std::min_element(pending_.begin(), pending_.end(), [](auto& a, auto& b) {
+                return std::tie(a.at, a.id) < std::tie(b.at, b.id);
+            });
+            if (next == pending_.end() || next->at > end)
+                break;
+            now_ = next->at;
+            const std::function<void()> due = std::move(next->due);
+            pending_.erase(next);
+            due();
+        }
+        now_ = end;
+    }
+
+private:
+    struct Pending
+    {
+        long at;
+        int id;
+        std::function<void()> due;
+    };
+    std::vector<Pending> pending_;
+    long now_ = 0;
+    int lastId_ = 0;
 };
 
 TEST(HintText, ShortAndLongPartsAndTheParentsHint)
@@ -276,6 +325,49 @@ TEST_F(Hints, AFreedControlTakesItsPendingHintWithIt)
     first = nullptr;
     Application->ActivateHint(pointer);
     EXPECT_TRUE(shownHints.empty());
+}
+
+// The pauses on a clock of the test's own (it outlives the fixture's cancelling of the hint).
+class HintsOnAClock : public Hints
+{
+protected:
+    TManualClock clock;
+};
+
+TEST_F(HintsOnAClock, ShowAfterTheHintPauseAndHideAfterTheHidePause)
+{
+    Application->SetHintPause(500);
+    Application->SetHintShortPause(50);
+    Application->SetHintHidePause(2500);
+    MoveTo(first);
+    clock.Advance(499);
+    EXPECT_TRUE(shownHints.empty());
+    clock.Advance(1);
+    ASSERT_EQ(shownHints.size(), 1u);
+    TWinControl* window = TWinControl::FromHandle(WindowFromPoint(shownHints[0].rect.TopLeft()));
+    ASSERT_NE(window, nullptr);
+    clock.Advance(2499);
+    EXPECT_TRUE(window->HandleAllocated());
+    clock.Advance(1);
+    EXPECT_FALSE(window->HandleAllocated());
+
+    // Once the hint has hidden, the next one waits the full pause; while one is up, moving on to another
+    // control waits only the short pause, and the hide pause counts from the new hint.
+    MoveTo(second);
+    clock.Advance(400);
+    ASSERT_EQ(shownHints.size(), 1u);
+    clock.Advance(100);
+    ASSERT_EQ(shownHints.size(), 2u);
+    MoveTo(first);
+    clock.Advance(49);
+    EXPECT_EQ(shownHints.size(), 2u);
+    clock.Advance(1);
+    ASSERT_EQ(shownHints.size(), 3u);
+    EXPECT_EQ(shownHints[2].text, "first");
+    clock.Advance(2499);
+    EXPECT_TRUE(window->HandleAllocated());
+    clock.Advance(1);
+    EXPECT_FALSE(window->HandleAllocated());
 }
 
 TEST(HintWindow, WrapsAtTheMaximumWidthAndStaysOnTheMonitor)

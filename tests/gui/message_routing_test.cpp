@@ -264,4 +264,68 @@ TEST_F(MessageRouting, CaptureKeepsTheMouseWithTheCapturingControl)
               (Log{"b:MOUSEMOVE", "b:CAPTURECHANGED", "a:CAPTURECHANGED"}));
 }
 
+TEST_F(MessageRouting, EnterAndLeaveFollowThePointerAndWhileCapturedOnlyTheCaptor)
+{
+    const auto hover = [this] {
+        Log entries = Only({"CM_MOUSEENTER", "CM_MOUSELEAVE", "MOUSELEAVE"});
+        log.clear();
+        return entries;
+    };
+    auto* graphic = new TGraphicControl(form);
+    graphic->SetBounds(150, 10, 20, 20);
+    graphic->SetParent(form);
+    graphic->WindowProc = [this, old = graphic->WindowProc](TMessage& m) {
+        if (m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE)
+            log.push_back("g:" + MessageName(m.Msg));
+        old(m);
+    };
+    const auto moveOverGraphic = [this] { SendMouse(form, QEvent::MouseMove, {155, 15}); };
+
+    // Without capture: the one left hears it before the one entered, windowless controls included, and
+    // the window the pointer leaves gets WM_MOUSELEAVE first.
+    SendMouse(first, QEvent::MouseMove, {5, 5});
+    SendMouse(second, QEvent::MouseMove, {5, 5});
+    moveOverGraphic();
+    SendMouse(second, QEvent::MouseMove, {5, 5});
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(second->Window().widget, &leave);
+    EXPECT_EQ(hover(), (Log{"a:CM_MOUSEENTER", "a:CM_MOUSELEAVE", "b:CM_MOUSEENTER", "b:CM_MOUSELEAVE",
+                            "g:CM_MOUSEENTER", "g:CM_MOUSELEAVE", "b:CM_MOUSEENTER", "b:MOUSELEAVE",
+                            "b:CM_MOUSELEAVE"}));
+
+    // A press captures the mouse: the captor leaves when dragged off and enters again; no one else hears.
+    SendMouse(first, QEvent::MouseMove, {5, 5});
+    SendMouse(first, QEvent::MouseButtonPress, {5, 5});
+    SendMouse(second, QEvent::MouseMove, {5, 5});
+    moveOverGraphic();
+    SendMouse(first, QEvent::MouseMove, {6, 6});
+    SendMouse(second, QEvent::MouseMove, {5, 5});
+    SendMouse(second, QEvent::MouseButtonRelease, {5, 5});
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(hover(), (Log{"a:CM_MOUSEENTER", "a:CM_MOUSELEAVE", "a:CM_MOUSEENTER", "a:CM_MOUSELEAVE"}));
+    // Released, the control under the pointer enters with the next move.
+    SendMouse(second, QEvent::MouseMove, {6, 6});
+    EXPECT_EQ(hover(), (Log{"b:CM_MOUSEENTER"}));
+
+    // A popup's way: it holds the capture while the pointer is off it, lets go when the pointer enters,
+    // and takes it again when the pointer leaves.
+    first->WindowProc = [this, old = first->WindowProc](TMessage& m) {
+        old(m);
+        if (m.Msg == CM_MOUSEENTER)
+            ReleaseCapture();
+        else if (m.Msg == CM_MOUSELEAVE)
+            SetCapture(first->Handle());
+    };
+    SetCapture(first->Handle());
+    SendMouse(second, QEvent::MouseMove, {5, 5});
+    SendMouse(first, QEvent::MouseMove, {5, 5});
+    EXPECT_EQ(GetCapture(), nullptr);
+    SendMouse(first, QEvent::MouseMove, {6, 6});
+    SendMouse(second, QEvent::MouseMove, {5, 5});
+    EXPECT_EQ(GetCapture(), first->Handle());
+    SendMouse(second, QEvent::MouseMove, {6, 6});
+    EXPECT_EQ(hover(), (Log{"b:CM_MOUSELEAVE", "a:CM_MOUSEENTER", "a:CM_MOUSELEAVE"}));
+    ReleaseCapture();
+}
+
 } // namespace

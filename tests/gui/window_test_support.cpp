@@ -32,6 +32,7 @@ std::string MessageName(uint32_t msg)
                                                           {WM_PAINT, "PAINT"},
                                                           {CM_MOUSEENTER, "CM_MOUSEENTER"},
                                                           {CM_MOUSELEAVE, "CM_MOUSELEAVE"},
+                                                          {WM_MOUSELEAVE, "MOUSELEAVE"},
                                                           {WM_HSCROLL, "HSCROLL"},
                                                           {WM_VSCROLL, "VSCROLL"},
                                                           {CM_ENABLEDCHANGED, "CM_ENABLEDCHANGED"},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/gui/cursors.h"
+#include "platform/gui/message_loop.h"
 #include "platform/gui/messages.h"
 #include "platform/gui/region.h"
 
@@ -13,16 +14,6 @@ class TWinControl;
 
 // Sends at once, through the window procedure (and the WH_CALLWNDPROC hooks); 0 for no window.
 LRESULT SendMessage(HWND window, uint32_t msg, WPARAM wParam, LPARAM lParam);
-// Queues the message; it is delivered from the message loop (Application.ProcessMessages, Run, a modal
-// loop) in the order posted. A window that is destroyed before then never receives it; a null window's
-// messages go to the application's message handling (Application.OnMessage) only.
-bool PostMessage(HWND window, uint32_t msg, WPARAM wParam, LPARAM lParam);
-// Takes the first queued message for window (any window when nullptr) within [first, last] (all when both
-// are 0); removes it when remove is true. False when there is none.
-bool PeekMessage(TMsg& msg, HWND window, uint32_t first, uint32_t last, bool remove);
-// Delivers a message taken from the queue (hooks, then the window procedure).
-LRESULT DispatchMessage(const TMsg& msg);
-void PostQuitMessage(int exitCode);
 
 bool IsWindow(HWND window);
 bool IsWindowVisible(HWND window);

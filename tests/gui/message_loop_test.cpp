@@ -1,4 +1,6 @@
 #include "platform/gui/message_loop.h"
+#include "platform/gui/message_window.h"
+#include "platform/gui/timers.h"
 #include "platform/gui/window_functions.h"
 #include "window_test_support.h"
 
@@ -147,6 +149,35 @@ TEST_F(MessageLoop, WaitingWithATimeLimit)
     EXPECT_EQ(MsgWaitForMultipleObjects(0, nullptr, false, 1, QS_ALLINPUT), WAIT_TIMEOUT);
     QTimer::singleShot(0, [this] { PostMessage(first->Handle(), EndLoop, 0, 0); });
     EXPECT_EQ(MsgWaitForMultipleObjects(0, nullptr, false, INFINITE, QS_ALLINPUT), WAIT_OBJECT_0);
+}
+
+TEST(MessageWindow, HandsPostedMessagesAndTimersToItsMethodUntilDeallocated)
+{
+    std::vector<uint32_t> heard;
+    HWND window = AllocateHWnd([&](TMessage& message) {
+        if (message.Msg >= WM_USER || message.Msg == WM_TIMER)
+            heard.push_back(message.Msg);
+        message.Result = 5;
+    });
+    ASSERT_TRUE(IsWindow(window));
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_EQ(SendMessage(window, WM_USER + 1, 0, 0), 5);
+    PostMessage(window, WM_USER + 2, 0, 0);
+    SetTimer(window, 1, 1);
+    TMsg msg;
+    while (GetMessage(msg, window, WM_TIMER, WM_TIMER) > 0 && msg.message != WM_TIMER)
+        ;
+    KillTimer(window, 1);
+    DispatchMessage(msg);
+    Pump();
+    EXPECT_EQ(heard, (std::vector<uint32_t>{WM_USER + 1, WM_TIMER, WM_USER + 2}));
+
+    PostMessage(window, WM_USER + 3, 0, 0);
+    DeallocateHWnd(window);
+    Pump();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(PostMessage(window, WM_USER + 4, 0, 0));
+    EXPECT_EQ(heard.size(), 3u);
 }
 
 } // namespace

@@ -552,7 +552,10 @@ intptr_t SetWindowLong(HWND window, int index, intptr_t value)
         return 0;
     const intptr_t previous = GetWindowLong(window, index);
     if (index == GWL_EXSTYLE) {
+        const bool wasLayered = w->exStyle & WS_EX_LAYERED;
         w->exStyle = static_cast<uint32_t>(value);
+        if (wasLayered && !(value & WS_EX_LAYERED))
+            SetLayeredWindowAlpha(window, 255);
     } else if (index == GWL_STYLE) {
         w->style = static_cast<uint32_t>(value);
         w->bars[SB_HORZ].visible = (value & WS_HSCROLL) != 0;
@@ -693,6 +696,25 @@ bool SetLayeredWindowAlpha(HWND window, uint8_t alpha)
     w->alpha = alpha;
     if (w->widget->isWindow())
         w->widget->setWindowOpacity(alpha / 255.0);
+    return true;
+}
+
+bool UpdateLayeredWindow(HWND window, HDC, const TPoint* position, const TSize* size, HDC, const TPoint*,
+                         TColor, const TBlendFunction* blend, unsigned flags)
+{
+    TWinControl* control = WindowControl(window);
+    if (!control || !(control->Window().exStyle & WS_EX_LAYERED) || (flags & ULW_COLORKEY) ||
+        (blend && blend->AlphaFormat == AC_SRC_ALPHA))
+        return false;
+    if (position || size) {
+        const TPoint p = position ? *position : TPoint{control->Left(), control->Top()};
+        const TSize s = size ? *size : TSize{control->Width(), control->Height()};
+        control->SetBounds(p.X, p.Y, s.cx, s.cy);
+    }
+    if ((flags & ULW_ALPHA) && blend)
+        return SetLayeredWindowAlpha(window, blend->SourceConstantAlpha);
+    if (flags & ULW_OPAQUE)
+        return SetLayeredWindowAlpha(window, 255);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/gui/cursors.h"
+#include "platform/gui/gdi.h"
 #include "platform/gui/message_loop.h"
 #include "platform/gui/messages.h"
 #include "platform/gui/region.h"
@@ -92,6 +93,17 @@ int SetWindowRgn(HWND window, const TRegion* region, bool redraw);
 int GetWindowRgn(HWND window, TRegion& region);
 // Whole-window opacity, 0 (invisible) to 255 (opaque).
 bool SetLayeredWindowAlpha(HWND window, uint8_t alpha);
+constexpr unsigned ULW_COLORKEY = 0x01;
+constexpr unsigned ULW_ALPHA = 0x02;
+constexpr unsigned ULW_OPAQUE = 0x04;
+// Shows a layered window (extended style WS_EX_LAYERED) with a constant opacity: moves it to position and
+// gives it size when they are given and, with ULW_ALPHA, makes it blend.SourceConstantAlpha opaque. The
+// window keeps painting itself, so the picture that source holds (the caller's capture of the window) is
+// not read. Per-pixel alpha (AC_SRC_ALPHA) and colour keys are not supported and fail, as does a window
+// without WS_EX_LAYERED. Taking WS_EX_LAYERED away again makes the window opaque.
+bool UpdateLayeredWindow(HWND window, HDC destination, const TPoint* position, const TSize* size, HDC source,
+                         const TPoint* sourcePos, TColor colorKey, const TBlendFunction* blend,
+                         unsigned flags);
 
 bool GetCursorPos(TPoint& point);
 bool SetCursorPos(int x, int y);

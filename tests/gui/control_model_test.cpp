@@ -299,9 +299,28 @@ TEST(ControlModel, WholeWindowOpacity)
     EXPECT_NEAR(form->Window().widget->windowOpacity(), 128 / 255.0, 0.01);
     SetLayeredWindowAlpha(form->Handle(), 255);
     EXPECT_DOUBLE_EQ(form->Window().widget->windowOpacity(), 1.0);
-    const HWND gone = form->Handle();
+
+    // A layered window fades in with a constant alpha; it must be layered first, and stops being so.
+    TBlendFunction blend;
+    blend.SourceConstantAlpha = 40;
+    const HWND window = form->Handle();
+    EXPECT_FALSE(
+        UpdateLayeredWindow(window, nullptr, nullptr, nullptr, nullptr, nullptr, 0, &blend, ULW_ALPHA));
+    SetWindowLong(window, GWL_EXSTYLE, GetWindowLong(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+    const TPoint position{30, 40};
+    const TSize size{120, 90};
+    ASSERT_TRUE(
+        UpdateLayeredWindow(window, nullptr, &position, &size, nullptr, nullptr, 0, &blend, ULW_ALPHA));
+    EXPECT_NEAR(form->Window().widget->windowOpacity(), 40 / 255.0, 0.01);
+    EXPECT_EQ(form->BoundsRect(), Rect(30, 40, 150, 130));
+    blend.AlphaFormat = AC_SRC_ALPHA;
+    EXPECT_FALSE(
+        UpdateLayeredWindow(window, nullptr, nullptr, nullptr, nullptr, nullptr, 0, &blend, ULW_ALPHA));
+    SetWindowLong(window, GWL_EXSTYLE, GetWindowLong(window, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+    EXPECT_DOUBLE_EQ(form->Window().widget->windowOpacity(), 1.0);
+
     form->Free();
-    EXPECT_FALSE(SetLayeredWindowAlpha(gone, 10));
+    EXPECT_FALSE(SetLayeredWindowAlpha(window, 10));
 }
 
 TEST(ControlModel, MainWindowHooksSeeKeysFirstAndMayTakeThem)

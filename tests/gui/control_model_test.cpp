@@ -389,4 +389,56 @@ TEST(ControlModel, ActionLinksDriveTheControl)
     form->Free();
 }
 
+TEST(ControlModel, Ctl3DFollowsTheParentUntilSetOnItsOwn)
+{
+    TForm* form = ShowTestForm();
+    auto* panel = new TRecorder(form, nullptr, "panel");
+    panel->SetParent(form);
+    auto* inner = new TRecorder(form, nullptr, "inner");
+    inner->SetParent(panel);
+    EXPECT_TRUE(inner->Ctl3D());
+
+    form->SetCtl3D(false);
+    EXPECT_FALSE(panel->Ctl3D());
+    EXPECT_FALSE(inner->Ctl3D());
+    EXPECT_TRUE(inner->ParentCtl3D());
+
+    inner->SetCtl3D(true);
+    EXPECT_FALSE(inner->ParentCtl3D());
+    form->SetCtl3D(true);
+    panel->SetCtl3D(false);
+    EXPECT_TRUE(inner->Ctl3D()); // no longer follows
+
+    inner->SetParentCtl3D(true);
+    EXPECT_FALSE(inner->Ctl3D());
+    // A control placed on a parent takes its look.
+    auto* later = new TRecorder(form, nullptr, "later");
+    later->SetParent(panel);
+    EXPECT_FALSE(later->Ctl3D());
+    form->Free();
+}
+
+TEST(ControlModel, DestroyingTheWindowGoesThroughDestroyWindowHandle)
+{
+    struct TWatched : TRecorder
+    {
+        using TRecorder::TRecorder;
+        int destroyed = 0;
+        void DestroyWindowHandle() override
+        {
+            ++destroyed;
+            TRecorder::DestroyWindowHandle();
+        }
+    };
+    TForm* form = ShowTestForm();
+    auto* control = new TWatched(form, nullptr, "watched");
+    control->SetParent(form);
+    const HWND first = control->Handle();
+    control->RecreateWnd();
+    EXPECT_EQ(control->destroyed, 1);
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_TRUE(IsWindow(control->Handle()));
+    form->Free();
+}
+
 } // namespace

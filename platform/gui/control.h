@@ -200,6 +200,8 @@ public:
     void SetWidth(int value) { SetBounds(left_, top_, value, height_); }
     void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
     virtual void SetBounds(int left, int top, int width, int height);
+    // How the control aligns its own contents (text); a control with an Alignment of its own answers it.
+    virtual TAlignment GetControlsAlignment() const { return taLeftJustify; }
     TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
     void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
     // The client area in the control's own coordinates; for a windowless control its whole rectangle.

@@ -18,6 +18,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include <cstdlib>
+
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner)
 {
     controlStyle_ = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
@@ -520,4 +522,32 @@ bool TCustomForm::IsShortCut(const TMessage& message)
         if (auto* list = dynamic_cast<TCustomActionList*>(Components(i)); list && list->IsShortCut(message))
             return true;
     return false;
+}
+
+namespace {
+
+constexpr int SnapBuffer = 10;
+
+// Moves a position within buffer of an edge onto it: near the low edge to it, near the high edge so that
+// the extent ends there.
+int Snapped(int position, int extent, int low, int high, int buffer)
+{
+    if (std::abs(position - low) < buffer)
+        return low;
+    if (std::abs(position + extent - high) < buffer)
+        return high - extent;
+    return position;
+}
+
+} // namespace
+
+void TCustomForm::SetBounds(int left, int top, int width, int height)
+{
+    if (screenSnap_ && !Parent() && WindowState() == wsNormal) {
+        const TRect area =
+            Screen->MonitorFromRect(Rect(left, top, left + width, top + height))->WorkareaRect();
+        left = Snapped(left, width, area.Left, area.Right, SnapBuffer);
+        top = Snapped(top, height, area.Top, area.Bottom, SnapBuffer);
+    }
+    TWinControl::SetBounds(left, top, width, height);
 }

@@ -100,6 +100,10 @@ public:
     void SetFormStyle(TFormStyle value);
     TWindowState WindowState() const;
     void SetWindowState(TWindowState value);
+    // A top-level form placed or moved within 10 pixels of its monitor's work-area edge lands on it.
+    bool ScreenSnap() const { return screenSnap_; }
+    void SetScreenSnap(bool value) { screenSnap_ = value; }
+    void SetBounds(int left, int top, int width, int height) override;
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool value) { keyPreview_ = value; }
     // The window's icon; nullptr for the application's.
@@ -168,6 +172,7 @@ private:
     TFormStyle formStyle_ = fsNormal;
     TWindowState windowState_ = wsNormal;
     bool keyPreview_ = false;
+    bool screenSnap_ = false;
     TWinControl* activeControl_ = nullptr;
     TWinControl* focusedControl_ = nullptr;
     bool active_ = false;

@@ -63,6 +63,8 @@ int GetSystemMetrics(int index)
     case SM_CXDRAG:
     case SM_CYDRAG:
         return 4;
+    case SM_MENUDROPALIGNMENT:
+        return 0; // menus drop down left-aligned with their item
     case SM_CMONITORS:
         return static_cast<int>(QGuiApplication::screens().size());
     default:

@@ -155,6 +155,11 @@ void TWinControl::DestroyChildHandles()
 
 void TWinControl::DestroyWnd()
 {
+    DestroyWindowHandle();
+}
+
+void TWinControl::DestroyWindowHandle()
+{
     TWindowData& w = *window_;
     Perform(WM_DESTROY, 0, 0);
     if (GetCapture() == w.handle)
@@ -231,6 +236,7 @@ void TWinControl::InsertControl(TControl* control)
     control->Perform(CM_PARENTFONTCHANGED, 0, 0);
     control->Perform(CM_PARENTSHOWHINTCHANGED, 0, 0);
     control->Perform(CM_PARENTBIDIMODECHANGED, 0, 0);
+    control->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
     if (win && HandleAllocated())
         win->CreateHandle();
     control->UpdateAnchorRules();
@@ -888,6 +894,24 @@ void TWinControl::SetParentDoubleBuffered(bool value)
         Perform(CM_PARENTDOUBLEBUFFEREDCHANGED, 0, 0);
 }
 
+void TWinControl::SetCtl3D(bool value)
+{
+    parentCtl3D_ = false;
+    if (value == ctl3D_)
+        return;
+    ctl3D_ = value;
+    Perform(CM_CTL3DCHANGED, 0, 0);
+}
+
+void TWinControl::SetParentCtl3D(bool value)
+{
+    if (value == parentCtl3D_)
+        return;
+    parentCtl3D_ = value;
+    if (value && parent_)
+        Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+}
+
 void TWinControl::SetParentBackground(bool value)
 {
     if (value == ParentBackground())
@@ -1106,6 +1130,17 @@ void TWinControl::Dispatch(TMessage& message)
         return;
     case WM_CONTEXTMENU:
         ContextMenuAt(message);
+        return;
+    case CM_PARENTCTL3DCHANGED:
+        if (parentCtl3D_ && parent_) {
+            SetCtl3D(parent_->Ctl3D());
+            parentCtl3D_ = true;
+        }
+        return;
+    case CM_CTL3DCHANGED:
+        if (HandleAllocated())
+            RedrawWindow(window_->handle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+        NotifyControls(CM_PARENTCTL3DCHANGED);
         return;
     case CM_PARENTDOUBLEBUFFEREDCHANGED:
         if (parentDoubleBuffered_ && parent_) {

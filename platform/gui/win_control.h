@@ -99,6 +99,14 @@ public:
     void SetDoubleBuffered(bool value);
     bool ParentDoubleBuffered() const { return parentDoubleBuffered_; }
     void SetParentDoubleBuffered(bool value);
+    // The sunken 3-D look of the border (on by default); with ParentCtl3D the control follows its parent.
+    bool Ctl3D() const { return ctl3D_; }
+    void SetCtl3D(bool value);
+    bool ParentCtl3D() const { return parentCtl3D_; }
+    void SetParentCtl3D(bool value);
+    // Whether other controls may be docked here; stored only, as nothing docks by dragging.
+    bool DockSite() const { return dockSite_; }
+    void SetDockSite(bool value) { dockSite_ = value; }
     bool ParentBackground() const { return controlStyle_.Contains(csParentBackground); }
     void SetParentBackground(bool value);
     void SetEnabled(bool enabled) override;
@@ -127,6 +135,8 @@ protected:
     virtual void CreateWindowHandle(const TCreateParams& params);
     virtual void DestroyHandle();
     virtual void DestroyWnd();
+    // Destroys the window itself (DestroyWnd's last step).
+    virtual void DestroyWindowHandle();
     // Lays out the aligned and anchored children inside rect (the client area after AdjustClientRect).
     virtual void AlignControls(TControl* control, TRect& rect);
     // The area the children are aligned in: the client area less Padding.
@@ -194,6 +204,9 @@ private:
     bool tabStop_ = false;
     bool doubleBuffered_ = false;
     bool parentDoubleBuffered_ = true;
+    bool ctl3D_ = true;
+    bool parentCtl3D_ = true;
+    bool dockSite_ = false;
     TControl* mouseControl_ = nullptr; // the windowless child under the pointer
 };
 

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 class TCanvas;
 class TControl;
@@ -83,6 +84,17 @@ LRESULT DeliverSentMessage(TWinControl* control, uint32_t msg, WPARAM wParam, LP
 // Delivers an input message as the message loop would: hooks and the application's message handler may
 // swallow it (the answer is then false).
 bool DeliverInputMessage(TWinControl* control, uint32_t msg, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+// The message queue's side of input (message_loop.cpp): whether a loop of our own waits for messages now,
+// so that input is queued rather than delivered; queuing an input message (a key-down with the characters
+// the keyboard typed for TranslateMessage); the WH_GETMESSAGE hooks and the message position when a message
+// is taken.
+bool InputIsQueued();
+void QueueInput(const TMsg& msg, std::u32string chars = {}, uint32_t charMessage = 0);
+void NoteMessageFetched(TMsg& msg, unsigned peekFlags);
+// Delivers a message taken from the queue: keyboard and mouse hooks, the application's message handling,
+// the reflected notification, the window procedure. False when it went no further than the reflection.
+bool DispatchInput(TMsg& msg, LRESULT* result);
 
 // The window's frame and scroll bars, drawn on a canvas over the whole window.
 void PaintDefaultFrame(TWinControl& control, TCanvas& canvas);

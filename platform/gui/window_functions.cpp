@@ -13,7 +13,6 @@
 #include <QCursor>
 #include <QEvent>
 
-#include <deque>
 #include <map>
 
 namespace {
@@ -39,33 +38,6 @@ std::function<bool(TMsg&)>& InputFilter()
     return filter;
 }
 
-std::deque<TMsg>& Queue()
-{
-    static std::deque<TMsg> queue;
-    return queue;
-}
-
-// Delivers posted messages from Qt's event loop, one per event, so that they keep their place among the
-// window system's own events.
-class TPostedMessagePump : public QObject
-{
-public:
-    static TPostedMessagePump& Instance()
-    {
-        static auto* pump = new TPostedMessagePump;
-        return *pump;
-    }
-    void Wake() { QCoreApplication::postEvent(this, new QEvent(QEvent::User)); }
-
-protected:
-    void customEvent(QEvent*) override
-    {
-        TMsg msg;
-        if (PeekMessage(msg, nullptr, 0, 0, true))
-            DispatchMessage(msg);
-    }
-};
-
 TWindowData* Data(HWND window)
 {
     TWinControl* control = WindowControl(window);
@@ -83,10 +55,10 @@ bool IsMouseMessage(uint32_t msg)
            (msg >= WM_NCMOUSEMOVE && msg <= WM_NCMBUTTONDBLCLK);
 }
 
-// The hooks and the application's handler see a message the loop takes; true when they let it through.
+// The keyboard and mouse hooks and the application's handler see a message the loop delivers; true when
+// they let it through.
 bool FilterLoopMessage(TMsg& msg)
 {
-    CallHooks(WH_GETMESSAGE, HC_ACTION, 1, reinterpret_cast<LPARAM>(&msg));
     if (IsKeyMessage(msg.message) && CallHooks(WH_KEYBOARD, HC_ACTION, msg.wParam, msg.lParam) != 0)
         return false;
     if (IsMouseMessage(msg.message)) {
@@ -230,7 +202,24 @@ LRESULT DeliverSentMessage(TWinControl* control, uint32_t msg, WPARAM wParam, LP
 
 bool DeliverInputMessage(TWinControl* control, uint32_t msg, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
+    if (InputIsQueued()) {
+        QueueInput(TMsg{control->Window().handle, msg, wParam, lParam, 0, cursorPos});
+        return true;
+    }
     TMsg loopMessage{control->Window().handle, msg, wParam, lParam, 0, cursorPos};
+    NoteMessageFetched(loopMessage, PM_REMOVE);
+    return DispatchInput(loopMessage, result);
+}
+
+bool DispatchInput(TMsg& loopMessage, LRESULT* result)
+{
+    if (!loopMessage.hwnd) {
+        GuardedCall(nullptr, [&] { FilterLoopMessage(loopMessage); });
+        return false;
+    }
+    TWinControl* control = WindowControl(loopMessage.hwnd);
+    if (!control)
+        return false;
     bool passed = false;
     GuardedCall(control, [&] { passed = FilterLoopMessage(loopMessage); });
     if (!passed)
@@ -259,50 +248,6 @@ bool DeliverInputMessage(TWinControl* control, uint32_t msg, WPARAM wParam, LPAR
 LRESULT SendMessage(HWND window, uint32_t msg, WPARAM wParam, LPARAM lParam)
 {
     return DeliverSentMessage(WindowControl(window), msg, wParam, lParam);
-}
-
-bool PostMessage(HWND window, uint32_t msg, WPARAM wParam, LPARAM lParam)
-{
-    if (window && !WindowControl(window))
-        return false;
-    Queue().push_back(TMsg{window, msg, wParam, lParam, 0, cursorPos});
-    TPostedMessagePump::Instance().Wake();
-    return true;
-}
-
-void PostQuitMessage(int exitCode)
-{
-    PostMessage(nullptr, WM_QUIT, static_cast<WPARAM>(exitCode), 0);
-}
-
-bool PeekMessage(TMsg& msg, HWND window, uint32_t first, uint32_t last, bool remove)
-{
-    auto& queue = Queue();
-    for (auto it = queue.begin(); it != queue.end(); ++it) {
-        if (window && it->hwnd != window)
-            continue;
-        if ((first || last) && (it->message < first || it->message > last))
-            continue;
-        msg = *it;
-        if (remove)
-            queue.erase(it);
-        return true;
-    }
-    return false;
-}
-
-LRESULT DispatchMessage(const TMsg& msg)
-{
-    TMsg copy = msg;
-    if (msg.hwnd && !WindowControl(msg.hwnd))
-        return 0;
-    if (!msg.hwnd) {
-        GuardedCall(nullptr, [&] { FilterLoopMessage(copy); });
-        return 0;
-    }
-    LRESULT result = 0;
-    DeliverInputMessage(WindowControl(msg.hwnd), msg.message, msg.wParam, msg.lParam, &result);
-    return result;
 }
 
 // --- windows -----------------------------------------------------------------------------------------------
@@ -607,7 +552,10 @@ intptr_t SetWindowLong(HWND window, int index, intptr_t value)
         return 0;
     const intptr_t previous = GetWindowLong(window, index);
     if (index == GWL_EXSTYLE) {
+        const bool wasLayered = w->exStyle & WS_EX_LAYERED;
         w->exStyle = static_cast<uint32_t>(value);
+        if (wasLayered && !(value & WS_EX_LAYERED))
+            SetLayeredWindowAlpha(window, 255);
     } else if (index == GWL_STYLE) {
         w->style = static_cast<uint32_t>(value);
         w->bars[SB_HORZ].visible = (value & WS_HSCROLL) != 0;
@@ -748,6 +696,25 @@ bool SetLayeredWindowAlpha(HWND window, uint8_t alpha)
     w->alpha = alpha;
     if (w->widget->isWindow())
         w->widget->setWindowOpacity(alpha / 255.0);
+    return true;
+}
+
+bool UpdateLayeredWindow(HWND window, HDC, const TPoint* position, const TSize* size, HDC, const TPoint*,
+                         TColor, const TBlendFunction* blend, unsigned flags)
+{
+    TWinControl* control = WindowControl(window);
+    if (!control || !(control->Window().exStyle & WS_EX_LAYERED) || (flags & ULW_COLORKEY) ||
+        (blend && blend->AlphaFormat == AC_SRC_ALPHA))
+        return false;
+    if (position || size) {
+        const TPoint p = position ? *position : TPoint{control->Left(), control->Top()};
+        const TSize s = size ? *size : TSize{control->Width(), control->Height()};
+        control->SetBounds(p.X, p.Y, s.cx, s.cy);
+    }
+    if ((flags & ULW_ALPHA) && blend)
+        return SetLayeredWindowAlpha(window, blend->SourceConstantAlpha);
+    if (flags & ULW_OPAQUE)
+        return SetLayeredWindowAlpha(window, 255);
     return true;
 }
 

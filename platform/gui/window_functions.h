@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/gui/cursors.h"
+#include "platform/gui/gdi.h"
+#include "platform/gui/message_loop.h"
 #include "platform/gui/messages.h"
 #include "platform/gui/region.h"
 
@@ -13,16 +15,6 @@ class TWinControl;
 
 // Sends at once, through the window procedure (and the WH_CALLWNDPROC hooks); 0 for no window.
 LRESULT SendMessage(HWND window, uint32_t msg, WPARAM wParam, LPARAM lParam);
-// Queues the message; it is delivered from the message loop (Application.ProcessMessages, Run, a modal
-// loop) in the order posted. A window that is destroyed before then never receives it; a null window's
-// messages go to the application's message handling (Application.OnMessage) only.
-bool PostMessage(HWND window, uint32_t msg, WPARAM wParam, LPARAM lParam);
-// Takes the first queued message for window (any window when nullptr) within [first, last] (all when both
-// are 0); removes it when remove is true. False when there is none.
-bool PeekMessage(TMsg& msg, HWND window, uint32_t first, uint32_t last, bool remove);
-// Delivers a message taken from the queue (hooks, then the window procedure).
-LRESULT DispatchMessage(const TMsg& msg);
-void PostQuitMessage(int exitCode);
 
 bool IsWindow(HWND window);
 bool IsWindowVisible(HWND window);
@@ -101,6 +93,17 @@ int SetWindowRgn(HWND window, const TRegion* region, bool redraw);
 int GetWindowRgn(HWND window, TRegion& region);
 // Whole-window opacity, 0 (invisible) to 255 (opaque).
 bool SetLayeredWindowAlpha(HWND window, uint8_t alpha);
+constexpr unsigned ULW_COLORKEY = 0x01;
+constexpr unsigned ULW_ALPHA = 0x02;
+constexpr unsigned ULW_OPAQUE = 0x04;
+// Shows a layered window (extended style WS_EX_LAYERED) with a constant opacity: moves it to position and
+// gives it size when they are given and, with ULW_ALPHA, makes it blend.SourceConstantAlpha opaque. The
+// window keeps painting itself, so the picture that source holds (the caller's capture of the window) is
+// not read. Per-pixel alpha (AC_SRC_ALPHA) and colour keys are not supported and fail, as does a window
+// without WS_EX_LAYERED. Taking WS_EX_LAYERED away again makes the window opaque.
+bool UpdateLayeredWindow(HWND window, HDC destination, const TPoint* position, const TSize* size, HDC source,
+                         const TPoint* sourcePos, TColor colorKey, const TBlendFunction* blend,
+                         unsigned flags);
 
 bool GetCursorPos(TPoint& point);
 bool SetCursorPos(int x, int y);

@@ -438,32 +438,46 @@ void TWindowWidget::keyPressEvent(QKeyEvent* event)
     const bool alt = modifiers & Qt::AltModifier;
     const intptr_t keyData = MakeKeyData(alt, event->isAutoRepeat(), false);
     TWinControl* control = control_;
+    const bool ctrl = modifiers & Qt::ControlModifier;
+    // Ctrl+letter types its control character.
+    const std::u32string chars = ctrl && !alt && vk >= 'A' && vk <= 'Z'
+                                     ? std::u32string(1, static_cast<char32_t>(vk - 'A' + 1))
+                                     : TypedChars(event->text());
+    const uint32_t charMessage = alt ? WM_SYSCHAR : WM_CHAR;
     if (vk) {
         NoteKeyState(vk, true);
-        const bool sys = (alt && !(modifiers & Qt::ControlModifier)) || vk == VK_F10;
-        if (!KeyMessage(control, sys ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, keyData))
+        const bool sys = (alt && !ctrl) || vk == VK_F10;
+        const uint32_t msg = sys ? WM_SYSKEYDOWN : WM_KEYDOWN;
+        // A loop of our own waiting for messages takes the key-down and types its characters itself.
+        if (InputIsQueued()) {
+            TPoint pos;
+            GetCursorPos(pos);
+            QueueInput(TMsg{control->Window().handle, msg, vk, keyData, 0, pos}, chars, charMessage);
+            return;
+        }
+        if (!KeyMessage(control, msg, vk, keyData))
             return;
     }
-    if (!IsWindow(control->Window().handle))
-        return;
-    const bool ctrl = modifiers & Qt::ControlModifier;
-    if (ctrl && !alt && vk >= 'A' && vk <= 'Z') {
-        KeyMessage(control, WM_CHAR, static_cast<WPARAM>(vk - 'A' + 1), keyData);
-        return;
-    }
-    SendChars(event->text(), alt, keyData);
+    SendChars(chars, charMessage, keyData);
 }
 
-void TWindowWidget::SendChars(const QString& text, bool alt, intptr_t keyData)
+std::u32string TypedChars(const QString& text)
+{
+    std::u32string chars;
+    for (const uint ch : text.toUcs4())
+        // Delete and the other control codes besides Backspace, Tab, Enter and Escape give no character.
+        if (!(ch == 0x7F || (ch < 0x20 && ch != 8 && ch != 9 && ch != 13 && ch != 27)))
+            chars += static_cast<char32_t>(ch);
+    return chars;
+}
+
+void TWindowWidget::SendChars(const std::u32string& chars, uint32_t charMessage, intptr_t keyData)
 {
     TWinControl* control = control_;
-    for (const uint ch : text.toUcs4()) {
-        // Delete and the other control codes besides Backspace, Tab, Enter and Escape give no character.
-        if (ch == 0x7F || (ch < 0x20 && ch != 8 && ch != 9 && ch != 13 && ch != 27))
-            continue;
+    for (const char32_t ch : chars) {
         if (!control || !IsWindow(control->Window().handle))
             return;
-        KeyMessage(control, alt ? WM_SYSCHAR : WM_CHAR, ch, keyData);
+        KeyMessage(control, charMessage, ch, keyData);
     }
 }
 
@@ -487,7 +501,7 @@ void TWindowWidget::inputMethodEvent(QInputMethodEvent* event)
 {
     event->accept();
     if (control_ && !event->commitString().isEmpty())
-        SendChars(event->commitString(), false, MakeKeyData(false, false, false));
+        SendChars(TypedChars(event->commitString()), WM_CHAR, MakeKeyData(false, false, false));
 }
 
 // --- focus, activation, geometry

@@ -8,6 +8,8 @@
 #include <QEvent>
 #include <QWidget>
 
+#include <string>
+
 class QKeyEvent;
 class QMouseEvent;
 
@@ -56,7 +58,7 @@ protected:
 
 private:
     void TopLevelGeometryChanged();
-    void SendChars(const QString& text, bool alt, intptr_t keyData);
+    void SendChars(const std::u32string& chars, uint32_t charMessage, intptr_t keyData);
 
     TWinControl* control_;
     QWidget* client_;
@@ -64,6 +66,8 @@ private:
 
 // A widget event as the mouse translation takes it.
 void ForwardMouseEvent(TWindowWidget* window, QMouseEvent* event);
+// The characters a key event's text types (control codes other than Backspace, Tab, Enter, Escape left out).
+std::u32string TypedChars(const QString& text);
 // The virtual key of a Qt key event; 0 for keys without one.
 uint16_t VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers);
 // The Qt key of a virtual key (for synthetic key events); 0 for none.

@@ -299,9 +299,28 @@ TEST(ControlModel, WholeWindowOpacity)
     EXPECT_NEAR(form->Window().widget->windowOpacity(), 128 / 255.0, 0.01);
     SetLayeredWindowAlpha(form->Handle(), 255);
     EXPECT_DOUBLE_EQ(form->Window().widget->windowOpacity(), 1.0);
-    const HWND gone = form->Handle();
+
+    // A layered window fades in with a constant alpha; it must be layered first, and stops being so.
+    TBlendFunction blend;
+    blend.SourceConstantAlpha = 40;
+    const HWND window = form->Handle();
+    EXPECT_FALSE(
+        UpdateLayeredWindow(window, nullptr, nullptr, nullptr, nullptr, nullptr, 0, &blend, ULW_ALPHA));
+    SetWindowLong(window, GWL_EXSTYLE, GetWindowLong(window, GWL_EXSTYLE) | WS_EX_LAYERED);
+    const TPoint position{30, 40};
+    const TSize size{120, 90};
+    ASSERT_TRUE(
+        UpdateLayeredWindow(window, nullptr, &position, &size, nullptr, nullptr, 0, &blend, ULW_ALPHA));
+    EXPECT_NEAR(form->Window().widget->windowOpacity(), 40 / 255.0, 0.01);
+    EXPECT_EQ(form->BoundsRect(), Rect(30, 40, 150, 130));
+    blend.AlphaFormat = AC_SRC_ALPHA;
+    EXPECT_FALSE(
+        UpdateLayeredWindow(window, nullptr, nullptr, nullptr, nullptr, nullptr, 0, &blend, ULW_ALPHA));
+    SetWindowLong(window, GWL_EXSTYLE, GetWindowLong(window, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+    EXPECT_DOUBLE_EQ(form->Window().widget->windowOpacity(), 1.0);
+
     form->Free();
-    EXPECT_FALSE(SetLayeredWindowAlpha(gone, 10));
+    EXPECT_FALSE(SetLayeredWindowAlpha(window, 10));
 }
 
 TEST(ControlModel, MainWindowHooksSeeKeysFirstAndMayTakeThem)
@@ -367,6 +386,58 @@ TEST(ControlModel, ActionLinksDriveTheControl)
     button->SetAction(nullptr);
     action.SetCaption("Later");
     EXPECT_EQ(button->Caption(), "Stop");
+    form->Free();
+}
+
+TEST(ControlModel, Ctl3DFollowsTheParentUntilSetOnItsOwn)
+{
+    TForm* form = ShowTestForm();
+    auto* panel = new TRecorder(form, nullptr, "panel");
+    panel->SetParent(form);
+    auto* inner = new TRecorder(form, nullptr, "inner");
+    inner->SetParent(panel);
+    EXPECT_TRUE(inner->Ctl3D());
+
+    form->SetCtl3D(false);
+    EXPECT_FALSE(panel->Ctl3D());
+    EXPECT_FALSE(inner->Ctl3D());
+    EXPECT_TRUE(inner->ParentCtl3D());
+
+    inner->SetCtl3D(true);
+    EXPECT_FALSE(inner->ParentCtl3D());
+    form->SetCtl3D(true);
+    panel->SetCtl3D(false);
+    EXPECT_TRUE(inner->Ctl3D()); // no longer follows
+
+    inner->SetParentCtl3D(true);
+    EXPECT_FALSE(inner->Ctl3D());
+    // A control placed on a parent takes its look.
+    auto* later = new TRecorder(form, nullptr, "later");
+    later->SetParent(panel);
+    EXPECT_FALSE(later->Ctl3D());
+    form->Free();
+}
+
+TEST(ControlModel, DestroyingTheWindowGoesThroughDestroyWindowHandle)
+{
+    struct TWatched : TRecorder
+    {
+        using TRecorder::TRecorder;
+        int destroyed = 0;
+        void DestroyWindowHandle() override
+        {
+            ++destroyed;
+            TRecorder::DestroyWindowHandle();
+        }
+    };
+    TForm* form = ShowTestForm();
+    auto* control = new TWatched(form, nullptr, "watched");
+    control->SetParent(form);
+    const HWND first = control->Handle();
+    control->RecreateWnd();
+    EXPECT_EQ(control->destroyed, 1);
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_TRUE(IsWindow(control->Handle()));
     form->Free();
 }
 

@@ -1,6 +1,7 @@
 #include "platform/gui/actions.h"
 #include "platform/gui/application.h"
 #include "platform/gui/forms.h"
+#include "platform/gui/screen.h"
 #include "platform/gui/timers.h"
 #include "platform/gui/window_functions.h"
 #include "window_test_support.h"
@@ -158,6 +159,32 @@ TEST(Forms, TimersKeepFiringWhileAHandlerWorksAndProcessesMessages)
         Application->HandleMessage();
     KillTimer(button->Handle(), 1);
     form->Free();
+}
+
+TEST(FormSnap, PlacedNearAWorkAreaEdgeLandsOnIt)
+{
+    const TRect area = Screen->PrimaryMonitor()->WorkareaRect();
+    struct Case
+    {
+        TPoint asked;
+        TPoint placed;
+    };
+    const int right = area.Right - 200; // where a 200-wide form touches the right edge
+    const Case cases[] = {
+        {{area.Left + 9, area.Top + 50}, {area.Left, area.Top + 50}},
+        {{area.Left + 10, area.Top + 3}, {area.Left + 10, area.Top}},
+        {{right - 9, area.Bottom - 100 + 4}, {right, area.Bottom - 100}},
+        {{area.Left + 40, area.Top + 40}, {area.Left + 40, area.Top + 40}},
+    };
+    TForm form(nullptr);
+    form.SetScreenSnap(true);
+    for (const Case& c : cases) {
+        form.SetBounds(c.asked.X, c.asked.Y, 200, 100);
+        EXPECT_EQ(TPoint(form.Left(), form.Top()), c.placed) << c.asked.X << "," << c.asked.Y;
+    }
+    form.SetScreenSnap(false);
+    form.SetBounds(area.Left + 3, area.Top + 3, 200, 100);
+    EXPECT_EQ(TPoint(form.Left(), form.Top()), TPoint(area.Left + 3, area.Top + 3));
 }
 
 } // namespace

@@ -388,6 +388,10 @@ protected:
     TStyleElements styleElements_ = {seFont, seClient, seBorder};
     TControlState controlState_;
 
+protected:
+    // Turning a parent-following flag on takes the parent's value at once.
+    void SetParentFlag(bool& flag, bool value, uint32_t parentChanged);
+
 private:
     friend class TWinControl;
     void FontChanged(TObject* sender);
@@ -400,7 +404,6 @@ private:
     void ParentColorChanged();
     void ParentShowHintChanged();
     void ParentBiDiModeChanged();
-    void SetParentFlag(bool& flag, bool value, uint32_t parentChanged);
     void ContextMenu(TMessage& message);
     void ConstraintsChanged(TObject* sender);
     // CM_DRAG: the drag's enter, move, leave and drop reach DragOver and DragDrop.

@@ -876,40 +876,43 @@ void TWinControl::CNSysChar(TMessage& message)
 
 // --- looks -------------------------------------------------------------------------------------------------
 
+// Setting a look on the control itself stops it following its parent.
+void TWinControl::SetOwnLook(bool& look, bool& followsParent, bool value, uint32_t changed)
+{
+    followsParent = false;
+    if (value == look)
+        return;
+    look = value;
+    Perform(changed, 0, 0);
+}
+
+// The parent's look changed: a control that follows it takes the value and keeps following.
+void TWinControl::FollowParentLook(bool& followsParent, bool parentValue, void (TWinControl::*setLook)(bool))
+{
+    if (followsParent && parent_) {
+        (this->*setLook)(parentValue);
+        followsParent = true;
+    }
+}
+
 void TWinControl::SetDoubleBuffered(bool value)
 {
-    parentDoubleBuffered_ = false;
-    if (value == doubleBuffered_)
-        return;
-    doubleBuffered_ = value;
-    Perform(CM_DOUBLEBUFFEREDCHANGED, 0, 0);
+    SetOwnLook(doubleBuffered_, parentDoubleBuffered_, value, CM_DOUBLEBUFFEREDCHANGED);
 }
 
 void TWinControl::SetParentDoubleBuffered(bool value)
 {
-    if (value == parentDoubleBuffered_)
-        return;
-    parentDoubleBuffered_ = value;
-    if (value && parent_)
-        Perform(CM_PARENTDOUBLEBUFFEREDCHANGED, 0, 0);
+    SetParentFlag(parentDoubleBuffered_, value, CM_PARENTDOUBLEBUFFEREDCHANGED);
 }
 
 void TWinControl::SetCtl3D(bool value)
 {
-    parentCtl3D_ = false;
-    if (value == ctl3D_)
-        return;
-    ctl3D_ = value;
-    Perform(CM_CTL3DCHANGED, 0, 0);
+    SetOwnLook(ctl3D_, parentCtl3D_, value, CM_CTL3DCHANGED);
 }
 
 void TWinControl::SetParentCtl3D(bool value)
 {
-    if (value == parentCtl3D_)
-        return;
-    parentCtl3D_ = value;
-    if (value && parent_)
-        Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+    SetParentFlag(parentCtl3D_, value, CM_PARENTCTL3DCHANGED);
 }
 
 void TWinControl::SetParentBackground(bool value)
@@ -1132,10 +1135,8 @@ void TWinControl::Dispatch(TMessage& message)
         ContextMenuAt(message);
         return;
     case CM_PARENTCTL3DCHANGED:
-        if (parentCtl3D_ && parent_) {
-            SetCtl3D(parent_->Ctl3D());
-            parentCtl3D_ = true;
-        }
+        if (parent_)
+            FollowParentLook(parentCtl3D_, parent_->Ctl3D(), &TWinControl::SetCtl3D);
         return;
     case CM_CTL3DCHANGED:
         if (HandleAllocated())
@@ -1143,10 +1144,8 @@ void TWinControl::Dispatch(TMessage& message)
         NotifyControls(CM_PARENTCTL3DCHANGED);
         return;
     case CM_PARENTDOUBLEBUFFEREDCHANGED:
-        if (parentDoubleBuffered_ && parent_) {
-            SetDoubleBuffered(parent_->DoubleBuffered());
-            parentDoubleBuffered_ = true;
-        }
+        if (parent_)
+            FollowParentLook(parentDoubleBuffered_, parent_->DoubleBuffered(), &TWinControl::SetDoubleBuffered);
         return;
     case CM_DOUBLEBUFFEREDCHANGED:
         NotifyControls(CM_PARENTDOUBLEBUFFEREDCHANGED);

@@ -171,6 +171,8 @@ protected:
 private:
     friend class TControl;
     friend class TWindowWidget;
+    void SetOwnLook(bool& look, bool& followsParent, bool value, uint32_t changed);
+    void FollowParentLook(bool& followsParent, bool parentValue, void (TWinControl::*setLook)(bool));
     void AlignChildren();
     std::vector<TControl*>::iterator FirstWindowed();
     bool DoKey(TMessage& message, void (TWinControl::*handler)(uint16_t&, TShiftState),

@@ -167,7 +167,8 @@ size_t CleanEncoderOutput(std::vector<std::string>& lines, size_t from)
     size_t kept = from;
     for (size_t index = from; index < lines.size(); ++index) {
         std::string& line = lines[index];
-        const size_t glued = line.find(BannerAddressThenFrame);
+        // The last one: what a line keeps must not change when it is cleaned again.
+        const size_t glued = line.rfind(BannerAddressThenFrame);
         if (glued != std::string::npos) {
             line.erase(0, glued + BannerAddressThenFrame.size() - std::string_view("frame=").size());
             firstChanged = std::min(firstChanged, index);

@@ -11,13 +11,16 @@ constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view Utf16LeBom = "\xFF\xFE";
 constexpr std::string_view Utf16BeBom = "\xFE\xFF";
 
+// A carriage return counts as a blank: one left over from a line end ("\r\r\n") would otherwise end a value
+// until the next write of the file turns the line end into a plain one.
 std::string_view Trim(std::string_view text)
 {
-    const size_t first = text.find_first_not_of(" \t");
+    constexpr std::string_view blanks = " \t\r";
+    const size_t first = text.find_first_not_of(blanks);
     if (first == std::string_view::npos) {
         return {};
     }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
 // UTF-16 to UTF-8; an unpaired surrogate or an odd last byte becomes U+FFFD.

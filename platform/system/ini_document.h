@@ -10,9 +10,9 @@
 // comments, blank lines and keys nobody asked for stay where they were.
 //
 // A section header is a line starting with "[" (its name runs to the first "]"); a comment starts with ";";
-// a key line holds "=" after a non-empty name. Blanks around names and values do not count. Keys before the
-// first header belong to no section. A section name that occurs more than once names one section made of
-// all its parts; the first key of a name wins.
+// a key line holds "=" after a non-empty name. Blanks (spaces, tabs, carriage returns) around names and
+// values do not count. Keys before the first header belong to no section. A section name that occurs more
+// than once names one section made of all its parts; the first key of a name wins.
 class TIniDocument
 {
 public:

@@ -41,7 +41,8 @@ void CheckNames(std::string_view section, std::string_view key, const std::strin
     const bool badKey = keyStart == std::string_view::npos || HasLineBreak(key) ||
                         key.find('=') != std::string_view::npos || key[keyStart] == '[' ||
                         key[keyStart] == ';';
-    if (badKey || HasLineBreak(section) || section.find(']') != std::string_view::npos) {
+    const bool badSection = HasLineBreak(section) || section.find(']') != std::string_view::npos;
+    if (badKey || badSection || !IsValidUtf8(section) || !IsValidUtf8(key)) {
         throw EIniFileError("The name \"" + std::string(section) + "\" / \"" + std::string(key) +
                             "\" cannot be stored in the INI file \"" + fileName + "\"");
     }
@@ -156,9 +157,11 @@ template <typename Change> void TIniFile::Update(Change change)
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
     CheckNames(section, key, FileName());
-    if (HasLineBreak(value)) {
+    // Bytes that are not UTF-8 would make the whole file read as Windows-1252 and change every other value.
+    if (HasLineBreak(value) || !IsValidUtf8(value)) {
         throw EIniFileError("The value of \"" + std::string(key) +
-                            "\" holds a line break, which the INI file \"" + FileName() + "\" cannot store");
+                            "\" holds a line break or is not UTF-8 text, which the INI file \"" + FileName() +
+                            "\" cannot store");
     }
     Update([&](TIniDocument& document) { document.SetValue(section, key, StoredValue(value)); });
 }

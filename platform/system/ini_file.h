@@ -61,8 +61,9 @@ private:
 // as a whole (see ReplaceFileContents), leaving everything else where it was. The file is written in UTF-8.
 //
 // Writes store values so that they read back unchanged: a value with blanks at either end, or one enclosed in
-// a pair of quotes, is written inside one more pair of double quotes. Names and values holding a line break,
-// and key names holding "=" or starting with "[" or ";", cannot be stored and raise EIniFileError.
+// a pair of quotes, is written inside one more pair of double quotes. Names and values holding a line break
+// or bytes that are not UTF-8, and key names holding "=" or starting with "[" or ";", cannot be stored and
+// raise EIniFileError.
 class TIniFile : public TCustomIniFile
 {
 public:

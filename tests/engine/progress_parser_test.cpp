@@ -70,6 +70,12 @@ TEST(CleanEncoderOutput, DropsNoiseAndKeepsTheReport)
     EXPECT_EQ(CleanEncoderOutput(partly, 1), 2u);
     EXPECT_EQ(partly, (std::vector<std::string>{"", "keep"}));
     EXPECT_EQ(CleanEncoderOutput(partly, 1), std::string::npos);
+
+    // Glued twice: the part after the last address stays, and cleaning again changes nothing.
+    std::vector<std::string> gluedTwice = {"ffmpeg.org)frame=1 (https://ffmpeg.org)frame=2 fps=25"};
+    EXPECT_EQ(CleanEncoderOutput(gluedTwice), 0u);
+    EXPECT_EQ(gluedTwice, (std::vector<std::string>{"frame=2 fps=25"}));
+    EXPECT_EQ(CleanEncoderOutput(gluedTwice), std::string::npos);
 }
 
 TEST(Conev, ProgressLinesGivePercentageAndStatus)

@@ -240,6 +240,17 @@ TEST(IniFile, ValuesReadBackAsWritten)
     }
 }
 
+TEST(IniFile, CarriageReturnsLeftAtALineEndAreNoPartOfTheValue)
+{
+    ScratchFolder folder;
+    const std::string name = folder.Write("a.ini", "[S]\nA=1\r\r\nB=x \r\r\n");
+    TIniFile ini(name);
+    EXPECT_EQ(ini.ReadString("S", "A", ""), "1");
+    ini.WriteString("S", "C", "2"); // rewrites the line ends as plain ones
+    EXPECT_EQ(ini.ReadString("S", "A", ""), "1");
+    EXPECT_EQ(TMemIniFile(name).ReadString("S", "B", ""), "x");
+}
+
 TEST(IniFile, BadWritesThrowAndLeaveTheFileAlone)
 {
     ScratchFolder folder;
@@ -251,6 +262,10 @@ TEST(IniFile, BadWritesThrowAndLeaveTheFileAlone)
     EXPECT_THROW(ini.WriteString("S", "", "1"), EIniFileError);
     EXPECT_THROW(ini.WriteString("S]", "K", "1"), EIniFileError);
     EXPECT_THROW(ini.WriteFloat("S", "K", 1.0 / 0.0), EIniFileError);
+    // Not UTF-8: the file would then read as Windows-1252 and every other non-ASCII value would change.
+    EXPECT_THROW(ini.WriteString("S", "K", "\xFE\xFF"), EIniFileError);
+    EXPECT_THROW(ini.WriteString("S", "K\xE9", "1"), EIniFileError);
+    EXPECT_THROW(ini.WriteString("S\xE9", "K", "1"), EIniFileError);
     EXPECT_EQ(FileBytes(folder / "a.ini"), "[S]\nK=1\n");
 
     TIniFile inMissingFolder(folder / "missing/a.ini");

@@ -2,6 +2,7 @@
 
 #include "platform/gui/exceptions.h"
 #include "platform/gui/stream_bytes.h"
+#include "support/text_file_encoding.h"
 #include "support/utf8.h"
 
 #include <algorithm>
@@ -44,90 +45,6 @@ std::string ExtractQuotedString(const std::string& text, size_t& pos, char quote
         result += text[pos++];
     }
     return result;
-}
-
-// --- Encodings ---
-
-std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian)
-{
-    std::u32string codePoints;
-    const auto unit = [&](size_t i) -> char32_t {
-        const auto lo = static_cast<unsigned char>(bytes[i + (bigEndian ? 1 : 0)]);
-        const auto hi = static_cast<unsigned char>(bytes[i + (bigEndian ? 0 : 1)]);
-        return static_cast<char32_t>(hi << 8 | lo);
-    };
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        char32_t u = unit(i);
-        if (u >= 0xD800 && u <= 0xDBFF && i + 3 < bytes.size()) {
-            const char32_t low = unit(i + 2);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                codePoints += 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00);
-                i += 2;
-                continue;
-            }
-        }
-        codePoints += (u >= 0xD800 && u <= 0xDFFF) ? char32_t{0xFFFD} : u;
-    }
-    if (bytes.size() % 2)
-        codePoints += 0xFFFD;
-    return Utf32ToUtf8(codePoints);
-}
-
-std::string Utf8ToUtf16(std::string_view text, bool bigEndian)
-{
-    std::string out;
-    const auto put = [&](char32_t u) {
-        const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
-        out += bigEndian ? hi : lo;
-        out += bigEndian ? lo : hi;
-    };
-    for (char32_t cp : Utf8ToUtf32(text)) {
-        if (cp >= 0x10000) {
-            put(0xD800 + ((cp - 0x10000) >> 10));
-            put(0xDC00 + ((cp - 0x10000) & 0x3FF));
-        } else {
-            put(cp);
-        }
-    }
-    return out;
-}
-
-constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
-constexpr std::string_view Utf16LeBom = "\xFF\xFE";
-constexpr std::string_view Utf16BeBom = "\xFE\xFF";
-
-std::string DecodeText(const std::string& bytes, TTextEncoding& found)
-{
-    const std::string_view view(bytes);
-    if (view.starts_with(Utf8Bom)) {
-        found = TTextEncoding::UTF8;
-        return SanitizeUtf8(view.substr(Utf8Bom.size()));
-    }
-    if (view.starts_with(Utf16LeBom)) {
-        found = TTextEncoding::Unicode;
-        return Utf16ToUtf8(view.substr(2), false);
-    }
-    if (view.starts_with(Utf16BeBom)) {
-        found = TTextEncoding::BigEndianUnicode;
-        return Utf16ToUtf8(view.substr(2), true);
-    }
-    found = TTextEncoding::Default;
-    return IsValidUtf8(view) ? bytes : Windows1252ToUtf8(view);
-}
-
-std::string EncodeText(const std::string& text, TTextEncoding encoding)
-{
-    switch (encoding) {
-    case TTextEncoding::Default:
-        return text;
-    case TTextEncoding::UTF8:
-        return std::string(Utf8Bom) + text;
-    case TTextEncoding::Unicode:
-        return std::string(Utf16LeBom) + Utf8ToUtf16(text, false);
-    case TTextEncoding::BigEndianUnicode:
-        return std::string(Utf16BeBom) + Utf8ToUtf16(text, true);
-    }
-    return text;
 }
 
 } // namespace
@@ -435,7 +352,7 @@ int TStrings::CompareStrings(const std::string& a, const std::string& b) const
 void TStrings::LoadFromBytes(const std::string& bytes)
 {
     TTextEncoding found = TTextEncoding::Default;
-    const std::string text = DecodeText(bytes, found);
+    const std::string text = DecodeTextFile(bytes, found);
     SetText(text);
     encoding_ = found;
 }
@@ -458,7 +375,7 @@ void TStrings::SaveToStream(TStream& stream) const
 
 void TStrings::SaveToStream(TStream& stream, TTextEncoding encoding) const
 {
-    WriteAll(stream, EncodeText(Text(), encoding));
+    WriteAll(stream, EncodeTextFile(Text(), encoding));
 }
 
 void TStrings::SaveToFile(const std::string& fileName) const
@@ -469,7 +386,7 @@ void TStrings::SaveToFile(const std::string& fileName) const
 void TStrings::SaveToFile(const std::string& fileName, TTextEncoding encoding) const
 {
     // The text is encoded before the file is opened, so a failing encoder cannot leave it emptied.
-    const std::string bytes = EncodeText(Text(), encoding);
+    const std::string bytes = EncodeTextFile(Text(), encoding);
     TFileStream file(fileName, fmCreate);
     WriteAll(file, bytes);
 }

@@ -3,6 +3,7 @@
 #include "platform/gui/classes.h"
 
 #include "support/streams.h"
+#include "support/text_file_encoding.h"
 
 #include <string>
 #include <vector>
@@ -10,14 +11,6 @@
 // Lists of UTF-8 strings with an object per line: the abstract TStrings with everything built on its few
 // primitives (text, delimited text, name=value pairs, files), and TStringList that stores the lines and can
 // keep them sorted.
-
-enum class TTextEncoding
-{
-    Default, // UTF-8 without a byte-order mark (the program's "ANSI" code page)
-    UTF8,    // UTF-8 with a byte-order mark
-    Unicode, // UTF-16 little endian with a byte-order mark
-    BigEndianUnicode
-};
 
 class TStrings : public TPersistent
 {

@@ -1,6 +1,7 @@
 #include "platform/system/ini_document.h"
 
 #include "platform/system/file_io.h"
+#include "support/text_file_encoding.h"
 #include "support/utf8.h"
 
 #include <algorithm>
@@ -8,8 +9,6 @@
 namespace {
 
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
-constexpr std::string_view Utf16LeBom = "\xFF\xFE";
-constexpr std::string_view Utf16BeBom = "\xFE\xFF";
 
 // A carriage return counts as a blank: one left over from a line end ("\r\r\n") would otherwise end a value
 // until the next write of the file turns the line end into a plain one.
@@ -23,55 +22,14 @@ std::string_view Trim(std::string_view text)
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
-// UTF-16 to UTF-8; an unpaired surrogate or an odd last byte becomes U+FFFD.
-std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian)
-{
-    const auto unitAt = [&](size_t i) -> char32_t {
-        const auto first = static_cast<unsigned char>(bytes[i]);
-        const auto second = static_cast<unsigned char>(bytes[i + 1]);
-        return bigEndian ? (first << 8 | second) : (second << 8 | first);
-    };
-    std::string result;
-    size_t i = 0;
-    for (; i + 1 < bytes.size(); i += 2) {
-        char32_t unit = unitAt(i);
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
-            const char32_t low = unitAt(i + 2);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
-                i += 2;
-            }
-        }
-        result += CodePointToUtf8(unit >= 0xD800 && unit <= 0xDFFF ? 0xFFFD : unit);
-    }
-    if (i < bytes.size()) {
-        result += CodePointToUtf8(0xFFFD);
-    }
-    return result;
-}
-
-std::string DecodeFileText(std::string_view bytes, bool& byteOrderMark)
-{
-    byteOrderMark = true;
-    if (bytes.starts_with(Utf8Bom)) {
-        return SanitizeUtf8(bytes.substr(Utf8Bom.size()));
-    }
-    if (bytes.starts_with(Utf16LeBom)) {
-        return Utf16ToUtf8(bytes.substr(2), false);
-    }
-    if (bytes.starts_with(Utf16BeBom)) {
-        return Utf16ToUtf8(bytes.substr(2), true);
-    }
-    byteOrderMark = false;
-    return IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
-}
-
 } // namespace
 
 TIniDocument TIniDocument::FromFileBytes(std::string_view bytes)
 {
     TIniDocument document;
-    const std::string text = DecodeFileText(bytes, document.FByteOrderMark);
+    TTextEncoding encoding = TTextEncoding::Default;
+    const std::string text = DecodeTextFile(bytes, encoding);
+    document.FByteOrderMark = encoding != TTextEncoding::Default;
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);

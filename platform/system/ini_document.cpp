@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 
 // A carriage return counts as a blank: one left over from a line end ("\r\r\n") would otherwise end a value
 // until the next write of the file turns the line end into a plain one.
@@ -58,12 +57,12 @@ TIniDocument TIniDocument::FromFile(const std::string& fileName)
 
 std::string TIniDocument::ToFileBytes() const
 {
-    std::string bytes(FByteOrderMark ? Utf8Bom : "");
+    std::string text;
     for (const TLine& line : FLines) {
-        bytes += line.Text;
-        bytes += FLineEnd;
+        text += line.Text;
+        text += FLineEnd;
     }
-    return bytes;
+    return EncodeTextFile(text, FByteOrderMark ? TTextEncoding::UTF8 : TTextEncoding::Default);
 }
 
 TIniDocument::TLine TIniDocument::ParseLine(std::string_view text)

@@ -8,7 +8,6 @@
 
 namespace {
 
-
 // A carriage return counts as a blank: one left over from a line end ("\r\r\n") would otherwise end a value
 // until the next write of the file turns the line end into a plain one.
 std::string_view Trim(std::string_view text)

@@ -212,7 +212,7 @@ void TCustomEdit::CreateParams(TCreateParams& params)
     TWinControl::CreateParams(params);
     params.Style |= ES_AUTOHSCROLL | ES_AUTOVSCROLL;
     if (borderStyle_ == bsSingle)
-        params.ExStyle |= WS_EX_CLIENTEDGE;
+        AddSingleBorder(params, *this);
     if (editor_->Alignment() == taCenter)
         params.Style |= ES_CENTER;
     else if (editor_->Alignment() == taRightJustify)

@@ -280,14 +280,14 @@ void TCustomListBox::SetBorderStyle(TBorderStyle value)
     if (value == borderStyle_)
         return;
     borderStyle_ = value;
-    SetClientEdge(*this, value == bsSingle);
+    SetSingleBorder(*this, value == bsSingle);
 }
 
 void TCustomListBox::CreateParams(TCreateParams& params)
 {
     TCustomControl::CreateParams(params);
     if (borderStyle_ == bsSingle)
-        params.ExStyle |= WS_EX_CLIENTEDGE;
+        AddSingleBorder(params, *this);
 }
 
 int TCustomListBox::RowHeight(int index) const

@@ -84,14 +84,14 @@ void TCustomPanel::SetBorderStyle(TBorderStyle value)
     if (value == borderStyle_)
         return;
     borderStyle_ = value;
-    SetClientEdge(*this, value == bsSingle);
+    SetSingleBorder(*this, value == bsSingle);
 }
 
 void TCustomPanel::CreateParams(TCreateParams& params)
 {
     TCustomControl::CreateParams(params);
     if (borderStyle_ == bsSingle)
-        params.ExStyle |= WS_EX_CLIENTEDGE;
+        AddSingleBorder(params, *this);
 }
 
 int TCustomPanel::FrameSize() const

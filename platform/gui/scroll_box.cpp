@@ -305,12 +305,12 @@ void TScrollBox::SetBorderStyle(TBorderStyle value)
     if (value == borderStyle_)
         return;
     borderStyle_ = value;
-    SetClientEdge(*this, value == bsSingle);
+    SetSingleBorder(*this, value == bsSingle);
 }
 
 void TScrollBox::CreateParams(TCreateParams& params)
 {
     TScrollingWinControl::CreateParams(params);
     if (borderStyle_ == bsSingle)
-        params.ExStyle |= WS_EX_CLIENTEDGE;
+        AddSingleBorder(params, *this);
 }

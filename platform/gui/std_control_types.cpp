@@ -46,11 +46,24 @@ TOwnerDrawState OwnerDrawStateOf(unsigned itemState)
     return state;
 }
 
-void SetClientEdge(TWinControl& control, bool on)
+void AddSingleBorder(TCreateParams& params, const TWinControl& control)
+{
+    if (control.Ctl3D())
+        params.ExStyle |= WS_EX_CLIENTEDGE;
+    else
+        params.Style |= WS_BORDER;
+}
+
+void SetSingleBorder(TWinControl& control, bool on)
 {
     if (control.HandleAllocated()) {
-        uint32_t& exStyle = control.Window().exStyle;
-        exStyle = on ? (exStyle | WS_EX_CLIENTEDGE) : (exStyle & ~WS_EX_CLIENTEDGE);
+        TWindowData& window = control.Window();
+        window.exStyle &= ~WS_EX_CLIENTEDGE;
+        window.style &= ~WS_BORDER;
+        if (on && control.Ctl3D())
+            window.exStyle |= WS_EX_CLIENTEDGE;
+        else if (on)
+            window.style |= WS_BORDER;
     }
     control.UpdateFrame();
 }

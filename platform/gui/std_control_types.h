@@ -121,9 +121,11 @@ struct TMeasureItemStruct
 // and embossed (highlight under shadow) in the classic looks.
 void DrawControlText(TCanvas& canvas, const std::string& text, TRect& rect, unsigned flags, bool enabled);
 
-// Gives a control's live window the sunken client edge (WS_EX_CLIENTEDGE) or takes it away, and lays out
-// its frame again; a control whose window does not exist yet sets the edge in CreateParams.
-void SetClientEdge(TWinControl& control, bool on);
+// The frame of a single border: the sunken client edge (WS_EX_CLIENTEDGE) with Ctl3D, a flat line
+// (WS_BORDER) without. AddSingleBorder puts it into the creation parameters; SetSingleBorder gives a live
+// window that frame or takes it away and lays out its frame again.
+void AddSingleBorder(TCreateParams& params, const TWinControl& control);
+void SetSingleBorder(TWinControl& control, bool on);
 
 // The owner-draw state flags of an item state.
 TOwnerDrawState OwnerDrawStateOf(unsigned itemState);

@@ -876,6 +876,22 @@ void TWinControl::CNSysChar(TMessage& message)
 
 // --- looks -------------------------------------------------------------------------------------------------
 
+// A child window's single border follows Ctl3D: the sunken client edge with it, a flat line without.
+void TWinControl::SwapBorderForCtl3D()
+{
+    uint32_t& style = window_->style;
+    uint32_t& exStyle = window_->exStyle;
+    if (!parent_ || !((style & WS_BORDER) || (exStyle & WS_EX_CLIENTEDGE)))
+        return;
+    style &= ~WS_BORDER;
+    exStyle &= ~WS_EX_CLIENTEDGE;
+    if (ctl3D_)
+        exStyle |= WS_EX_CLIENTEDGE;
+    else
+        style |= WS_BORDER;
+    UpdateFrame();
+}
+
 // Setting a look on the control itself stops it following its parent.
 void TWinControl::SetOwnLook(bool& look, bool& followsParent, bool value, uint32_t changed)
 {
@@ -1139,13 +1155,16 @@ void TWinControl::Dispatch(TMessage& message)
             FollowParentLook(parentCtl3D_, parent_->Ctl3D(), &TWinControl::SetCtl3D);
         return;
     case CM_CTL3DCHANGED:
-        if (HandleAllocated())
+        if (HandleAllocated()) {
+            SwapBorderForCtl3D();
             RedrawWindow(window_->handle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+        }
         NotifyControls(CM_PARENTCTL3DCHANGED);
         return;
     case CM_PARENTDOUBLEBUFFEREDCHANGED:
         if (parent_)
-            FollowParentLook(parentDoubleBuffered_, parent_->DoubleBuffered(), &TWinControl::SetDoubleBuffered);
+            FollowParentLook(parentDoubleBuffered_, parent_->DoubleBuffered(),
+                             &TWinControl::SetDoubleBuffered);
         return;
     case CM_DOUBLEBUFFEREDCHANGED:
         NotifyControls(CM_PARENTDOUBLEBUFFEREDCHANGED);

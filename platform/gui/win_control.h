@@ -172,6 +172,7 @@ private:
     friend class TControl;
     friend class TWindowWidget;
     void SetOwnLook(bool& look, bool& followsParent, bool value, uint32_t changed);
+    void SwapBorderForCtl3D();
     void FollowParentLook(bool& followsParent, bool parentValue, void (TWinControl::*setLook)(bool));
     void AlignChildren();
     std::vector<TControl*>::iterator FirstWindowed();

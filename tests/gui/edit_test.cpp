@@ -276,3 +276,18 @@ TEST_F(EditTest, PaintsTheSelectionOnlyWhileFocusedUnlessAskedTo)
     edit->SetHideSelection(false);
     EXPECT_EQ(probe(), ColorToRGB(clHighlight));
 }
+
+// A single border is the sunken 2-pixel client edge with Ctl3D and a flat 1-pixel line without, also when
+// Ctl3D changes on a live window or is taken from the parent.
+TEST_F(EditTest, SingleBorderFollowsCtl3D)
+{
+    EXPECT_EQ(edit->ClientWidth(), 200 - 2 * 2);
+    edit->SetCtl3D(false);
+    EXPECT_EQ(edit->ClientWidth(), 200 - 2 * 1);
+    edit->SetParentCtl3D(true);
+    EXPECT_TRUE(edit->Ctl3D());
+    EXPECT_EQ(edit->ClientWidth(), 200 - 2 * 2);
+    edit->SetBorderStyle(bsNone);
+    edit->SetCtl3D(false);
+    EXPECT_EQ(edit->ClientWidth(), 200);
+}

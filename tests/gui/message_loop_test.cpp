@@ -12,18 +12,12 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-class MessageLoop : public testing::Test
+class MessageLoop : public TwoRecordersTest
 {
 protected:
     void SetUp() override
     {
-        form = ShowTestForm();
-        first = new TRecorder(form, &log, "a");
-        first->SetBounds(10, 10, 80, 40);
-        first->SetParent(form);
-        second = new TRecorder(form, &log, "b");
-        second->SetBounds(10, 60, 80, 40);
-        second->SetParent(form);
+        TwoRecordersTest::SetUp();
         first->SetFocus();
         Pump();
         log.clear();
@@ -33,7 +27,7 @@ protected:
         TMsg left;
         while (PeekMessage(left, nullptr, 0, 0, PM_REMOVE))
             ;
-        form->Free();
+        TwoRecordersTest::TearDown();
     }
 
     // The user types "a" and clicks the first control while a loop waits.
@@ -55,11 +49,6 @@ protected:
                 result.push_back(entry);
         return result;
     }
-
-    Log log;
-    TForm* form = nullptr;
-    TRecorder* first = nullptr;
-    TRecorder* second = nullptr;
 };
 
 constexpr uint32_t EndLoop = WM_USER + 1;

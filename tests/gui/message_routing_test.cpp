@@ -11,22 +11,9 @@
 
 namespace {
 
-class MessageRouting : public testing::Test
+class MessageRouting : public TwoRecordersTest
 {
 protected:
-    void SetUp() override
-    {
-        form = ShowTestForm();
-        first = new TRecorder(form, &log, "a");
-        first->SetBounds(10, 10, 80, 40);
-        first->SetParent(form);
-        second = new TRecorder(form, &log, "b");
-        second->SetBounds(10, 60, 80, 40);
-        second->SetParent(form);
-        Pump();
-    }
-    void TearDown() override { form->Free(); }
-
     std::vector<std::string> Only(std::initializer_list<std::string> names) const
     {
         std::vector<std::string> result;
@@ -36,11 +23,6 @@ protected:
                     result.push_back(entry);
         return result;
     }
-
-    std::vector<std::string> log;
-    TForm* form = nullptr;
-    TRecorder* first = nullptr;
-    TRecorder* second = nullptr;
 };
 
 using Log = std::vector<std::string>;

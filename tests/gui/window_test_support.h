@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -60,3 +62,26 @@ void SendMouse(TWinControl* control, QEvent::Type type, TPoint clientPos,
 // A mouse event at a point of the control's window (frame included).
 void SendWindowMouse(TWinControl* control, QEvent::Type type, TPoint windowPos,
                      Qt::MouseButton button = Qt::LeftButton);
+
+// A shown form with two recording controls, "a" above "b", both logging into log.
+class TwoRecordersTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        form = ShowTestForm();
+        first = new TRecorder(form, &log, "a");
+        first->SetBounds(10, 10, 80, 40);
+        first->SetParent(form);
+        second = new TRecorder(form, &log, "b");
+        second->SetBounds(10, 60, 80, 40);
+        second->SetParent(form);
+        Pump();
+    }
+    void TearDown() override { form->Free(); }
+
+    std::vector<std::string> log;
+    TForm* form = nullptr;
+    TRecorder* first = nullptr;
+    TRecorder* second = nullptr;
+};

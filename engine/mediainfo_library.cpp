@@ -39,8 +39,9 @@ using TOptionFunc = const wchar_t* (*)(void*, const wchar_t*, const wchar_t*);
 constexpr int InfoText = 1;     // the kind of information: the value's text
 constexpr int SearchByName = 0; // the kind of search: by parameter name
 
-// Loaded once and kept for the program's lifetime: analyses may run at any time.
-TDynamicLibrary Module;
+// Loaded once and never unloaded: analyses may run at any time, and the library keeps static data (its
+// option texts) that must stay valid until the program ends.
+TDynamicLibrary& Module = *new TDynamicLibrary;
 std::array<void*, EntryPointNames.size() * 2> EntryPoints{}; // wide set, then the "A" set
 
 template <typename Func> Func Bound(TEntryPoint entryPoint)

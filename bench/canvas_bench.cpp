@@ -1,10 +1,10 @@
 // Our canvas against a plain painter on the same image: 10,000 fills, 10,000 lines and 10,000 text
 // outputs each. Prints canvas time / painter time per kind at the end; the goal is at most 1.3.
 
-#include "platform/gui/bitmap.h"
-#include "platform/gui/bitmap_impl.h"
-#include "platform/gui/canvas.h"
-#include "platform/gui/qt_bridge.h"
+#include "platform/gui/graphics/bitmap.h"
+#include "platform/gui/qt/bitmap_impl.h"
+#include "platform/gui/graphics/canvas.h"
+#include "platform/gui/qt/qt_bridge.h"
 #include "ratio_reporter.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 // control's message handler, against a million calls of a virtual function that does the same work.
 // Prints Perform time / direct time at the end.
 
-#include "platform/gui/messages.h"
-#include "platform/gui/win_control.h"
+#include "platform/gui/windows/messages.h"
+#include "platform/gui/windows/win_control.h"
 
 #include "ratio_reporter.h"
 

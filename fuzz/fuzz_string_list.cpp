@@ -1,6 +1,6 @@
 // Loads arbitrary bytes as a string list. Saving in the encoding the load found and loading that again must
 // give the same lines and the same encoding.
-#include "platform/gui/strings.h"
+#include "platform/gui/core/strings.h"
 
 #include <cstdint>
 #include <cstdlib>

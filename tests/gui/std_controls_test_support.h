@@ -2,9 +2,9 @@
 
 // Rendering and input for the standard controls' tests.
 
-#include "platform/gui/bitmap.h"
-#include "platform/gui/exceptions.h"
-#include "platform/gui/window_functions.h"
+#include "platform/gui/graphics/bitmap.h"
+#include "platform/gui/core/exceptions.h"
+#include "platform/gui/windows/window_functions.h"
 #include "window_test_support.h"
 
 #include <memory>

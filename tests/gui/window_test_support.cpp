@@ -1,6 +1,6 @@
 #include "window_test_support.h"
 
-#include "platform/gui/application.h"
+#include "platform/gui/forms/application.h"
 
 #include <map>
 

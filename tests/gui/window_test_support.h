@@ -3,9 +3,9 @@
 // Windows for the tests: a form on the offscreen platform, controls that write down the messages they get,
 // and Qt input sent to a control's window.
 
-#include "platform/gui/forms.h"
-#include "platform/gui/window_data.h"
-#include "platform/gui/window_widget.h"
+#include "platform/gui/forms/forms.h"
+#include "platform/gui/qt/window_data.h"
+#include "platform/gui/qt/window_widget.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,0 +1,244 @@
+#include "platform/gui/core/classes.h"
+
+#include "platform/gui/core/exceptions.h"
+#include "support/utf8.h"
+
+#include <algorithm>
+#include <cxxabi.h>
+#include <memory>
+#include <typeinfo>
+
+void ThrowListIndexError(int index)
+{
+    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+}
+
+void TObject::Dispatch(TMessage& message)
+{
+    DefaultHandler(message);
+}
+
+std::string TObject::ClassName() const
+{
+    const char* mangled = typeid(*this).name();
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> demangled(abi::__cxa_demangle(mangled, nullptr, nullptr, &status),
+                                                     std::free);
+    std::string name = status == 0 && demangled ? demangled.get() : mangled;
+    const size_t scope = name.rfind("::");
+    return scope == std::string::npos ? name : name.substr(scope + 2);
+}
+
+
+void TPersistent::Assign(const TPersistent* source)
+{
+    if (source) {
+        source->AssignTo(this);
+        return;
+    }
+    throw EConvertError("Cannot assign a nil to a " + ClassName());
+}
+
+void TPersistent::AssignTo(TPersistent* dest) const
+{
+    throw EConvertError("Cannot assign a " + ClassName() + " to a " + dest->ClassName());
+}
+
+// --- TComponent ---------------------------------------------------------------------------------------
+
+namespace {
+
+bool IsValidIdent(const std::string& name)
+{
+    if (name.empty() || std::isdigit(static_cast<unsigned char>(name[0])))
+        return false;
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return std::isalnum(u) || u == '_';
+    });
+}
+
+} // namespace
+
+TComponent::TComponent(TComponent* owner)
+{
+    if (owner)
+        owner->InsertComponent(this);
+}
+
+TComponent::~TComponent()
+{
+    Destroying();
+    // Those that asked to hear of this component's end hear it now, while they are whole.
+    while (!freeNotifies_.empty()) {
+        TComponent* listener = freeNotifies_.back();
+        freeNotifies_.pop_back();
+        if (listener == owner_)
+            continue; // told below through RemoveComponent
+        std::erase(listener->freeNotifies_, this);
+        listener->Notification(this, opRemove);
+    }
+    DestroyComponents();
+    if (owner_)
+        owner_->RemoveComponent(this);
+}
+
+void TComponent::Free()
+{
+    Destroying();
+    delete this;
+}
+
+void TComponent::Destroying()
+{
+    if (state_.Contains(csDestroying))
+        return;
+    state_.Include(csDestroying);
+    for (TComponent* component : components_)
+        component->Destroying();
+}
+
+void TComponent::DestroyComponents()
+{
+    // The owner is going away: its components leave quietly, last created first.
+    while (!components_.empty()) {
+        TComponent* component = components_.back();
+        Remove(component);
+        std::erase(freeNotifies_, component);
+        std::erase(component->freeNotifies_, this);
+        delete component;
+    }
+}
+
+TComponent* TComponent::Components(int index) const
+{
+    if (index < 0 || index >= ComponentCount())
+        ThrowListIndexError(index);
+    return components_[static_cast<size_t>(index)];
+}
+
+int TComponent::ComponentIndex() const
+{
+    if (!owner_)
+        return -1;
+    const auto& siblings = owner_->components_;
+    return static_cast<int>(std::find(siblings.begin(), siblings.end(), this) - siblings.begin());
+}
+
+TComponent* TComponent::FindComponent(const std::string& name) const
+{
+    if (name.empty())
+        return nullptr;
+    for (TComponent* component : components_)
+        if (SameTextIgnoreCase(component->name_, name))
+            return component;
+    return nullptr;
+}
+
+void TComponent::ValidateRename(const std::string& name) const
+{
+    if (!owner_ || name.empty())
+        return;
+    const TComponent* other = owner_->FindComponent(name);
+    if (other && other != this)
+        throw EComponentError("A component named " + name + " already exists");
+}
+
+void TComponent::SetName(const std::string& name)
+{
+    if (name == name_)
+        return;
+    if (!name.empty() && !IsValidIdent(name))
+        throw EComponentError("\"" + name + "\" is not a valid component name");
+    ValidateRename(name);
+    name_ = name;
+}
+
+void TComponent::Insert(TComponent* component)
+{
+    components_.push_back(component);
+    component->owner_ = this;
+}
+
+void TComponent::Remove(TComponent* component)
+{
+    std::erase(components_, component);
+    component->owner_ = nullptr;
+}
+
+void TComponent::InsertComponent(TComponent* component)
+{
+    if (component->owner_)
+        component->owner_->RemoveComponent(component);
+    component->ValidateRename(component->name_);
+    Insert(component);
+    Notification(component, opInsert);
+}
+
+void TComponent::RemoveComponent(TComponent* component)
+{
+    Notification(component, opRemove);
+    Remove(component);
+}
+
+void TComponent::FreeNotification(TComponent* component)
+{
+    if (!component || component == this)
+        return;
+    if (std::find(freeNotifies_.begin(), freeNotifies_.end(), component) == freeNotifies_.end())
+        freeNotifies_.push_back(component);
+    if (std::find(component->freeNotifies_.begin(), component->freeNotifies_.end(), this) ==
+        component->freeNotifies_.end())
+        component->freeNotifies_.push_back(this);
+    state_.Include(csFreeNotification);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* component)
+{
+    if (!component)
+        return;
+    std::erase(freeNotifies_, component);
+    std::erase(component->freeNotifies_, this);
+}
+
+void TComponent::Notification(TComponent* component, TOperation operation)
+{
+    if (operation == opRemove && component)
+        RemoveFreeNotification(component);
+    // Siblings hear of each other through their owner. Walk backwards, since a handler may free one.
+    for (size_t i = components_.size(); i-- > 0;) {
+        if (i >= components_.size())
+            continue;
+        components_[i]->Notification(component, operation);
+    }
+}
+
+void TComponent::Loaded()
+{
+    state_.Exclude(csLoading);
+}
+
+void TComponent::CollectLoading(std::vector<TComponent*>& out)
+{
+    state_.Include(csLoading);
+    state_.Include(csReading);
+    out.push_back(this);
+    for (TComponent* component : components_)
+        component->CollectLoading(out);
+}
+
+void TComponent::BeginLoading()
+{
+    std::vector<TComponent*> all;
+    CollectLoading(all);
+}
+
+void TComponent::EndLoading()
+{
+    std::vector<TComponent*> all;
+    CollectLoading(all);
+    for (TComponent* component : all)
+        component->state_.Exclude(csReading);
+    for (TComponent* component : all)
+        component->Loaded();
+}

@@ -1,0 +1,346 @@
+#include "platform/gui/qt/canvas_impl.h"
+#include "platform/gui/graphics/gdi.h"
+
+#include <QStringList>
+
+namespace {
+
+const QString Ellipsis = QStringLiteral("...");
+
+// One line of laid-out text; underline is the index of the character a prefix "&" marks, or -1.
+struct TextLine
+{
+    QString text;
+    int underline = -1;
+};
+
+class TextLayout
+{
+public:
+    TextLayout(const QFontMetrics& metrics, unsigned format) : metrics_(metrics), format_(format) {}
+
+    // Width of text, with tabs advancing to every eighth average character width when expanded.
+    int Advance(const QString& text) const
+    {
+        if (!(format_ & DT_EXPANDTABS) || !text.contains(u'\t'))
+            return metrics_.horizontalAdvance(text);
+        int x = 0;
+        const QStringList parts = text.split(u'\t');
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            x += metrics_.horizontalAdvance(parts[i]);
+            if (i + 1 < parts.size())
+                x = NextTabStop(x);
+        }
+        return x;
+    }
+
+    int NextTabStop(int x) const
+    {
+        const int stop = std::max(1, 8 * metrics_.averageCharWidth());
+        return (x / stop + 1) * stop;
+    }
+
+    // Removes prefix marks: "&&" is a literal "&", "&x" marks x.
+    TextLine StripPrefixes(const QString& text) const
+    {
+        TextLine line;
+        if (format_ & DT_NOPREFIX) {
+            line.text = text;
+            return line;
+        }
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == u'&' && i + 1 < text.size()) {
+                ++i;
+                if (text[i] != u'&' && !(format_ & DT_HIDEPREFIX))
+                    line.underline = static_cast<int>(line.text.size());
+            }
+            line.text += text[i];
+        }
+        return line;
+    }
+
+    // Breaks one paragraph into lines no wider than width; a word wider than a line is broken only for
+    // edit-control text, otherwise it overflows.
+    std::vector<TextLine> Wrap(const TextLine& paragraph, int width) const
+    {
+        std::vector<TextLine> lines;
+        const QString& text = paragraph.text;
+        qsizetype pos = 0;
+        do {
+            qsizetype end = FittingEnd(text, pos, width);
+            qsizetype next = end;
+            if (end < text.size()) {
+                qsizetype space = -1;
+                for (qsizetype i = end; i > pos; --i)
+                    if (text[i] == u' ') {
+                        space = i;
+                        break;
+                    }
+                if (space > pos) {
+                    end = next = space;
+                } else if (format_ & DT_EDITCONTROL) {
+                    end = next = std::max(end, pos + 1);
+                } else {
+                    end = text.indexOf(u' ', pos);
+                    if (end < 0)
+                        end = text.size();
+                    next = end;
+                }
+            }
+            TextLine line{text.mid(pos, end - pos), -1};
+            while (line.text.endsWith(u' '))
+                line.text.chop(1);
+            if (paragraph.underline >= pos && paragraph.underline < pos + line.text.size())
+                line.underline = paragraph.underline - static_cast<int>(pos);
+            lines.push_back(line);
+            pos = next;
+            while (pos < text.size() && text[pos] == u' ')
+                ++pos;
+        } while (pos < text.size());
+        return lines;
+    }
+
+    // Shortens a line wider than width by the ellipsis the format asks for.
+    void Elide(TextLine& line, int width) const
+    {
+        if (Advance(line.text) <= width)
+            return;
+        if (format_ & DT_PATH_ELLIPSIS) {
+            const qsizetype slash = std::max(line.text.lastIndexOf(u'/'), line.text.lastIndexOf(u'\\'));
+            if (slash > 0) {
+                const QString tail = line.text.mid(slash);
+                const qsizetype keep = FittingPrefix(line.text.left(slash), Ellipsis + tail, width);
+                line.text = line.text.left(keep) + Ellipsis + tail;
+                if (Advance(line.text) <= width) {
+                    if (line.underline >= keep)
+                        line.underline = -1;
+                    return;
+                }
+                line.text = Ellipsis + tail; // the last part alone is too wide: shorten it at its end
+                line.underline = -1;
+            }
+        }
+        qsizetype keep = FittingPrefix(line.text, Ellipsis, width);
+        if (format_ & DT_WORD_ELLIPSIS) {
+            const qsizetype space = line.text.left(keep + 1).lastIndexOf(u' ');
+            if (space > 0)
+                keep = space;
+        }
+        QString head = line.text.left(keep);
+        while (head.endsWith(u' '))
+            head.chop(1);
+        line.text = head + Ellipsis;
+        if (line.underline >= head.size())
+            line.underline = -1;
+    }
+
+private:
+    // The largest end such that text[pos, end) fits in width (at least pos).
+    qsizetype FittingEnd(const QString& text, qsizetype pos, int width) const
+    {
+        qsizetype low = pos, high = text.size();
+        while (low < high) {
+            const qsizetype mid = (low + high + 1) / 2;
+            if (Advance(text.mid(pos, mid - pos)) <= width)
+                low = mid;
+            else
+                high = mid - 1;
+        }
+        return low;
+    }
+
+    // The longest prefix of text that fits in width together with suffix.
+    qsizetype FittingPrefix(const QString& text, const QString& suffix, int width) const
+    {
+        qsizetype low = 0, high = text.size();
+        while (low < high) {
+            const qsizetype mid = (low + high + 1) / 2;
+            if (Advance(text.left(mid) + suffix) <= width)
+                low = mid;
+            else
+                high = mid - 1;
+        }
+        return low;
+    }
+
+    const QFontMetrics& metrics_;
+    unsigned format_;
+};
+
+// Draws a line of text with its baseline at y, expanding tabs when asked, and underlines the marked
+// character.
+void DrawLine(QPainter* p, const TextLayout& layout, const QFontMetrics& metrics, int x, int baseline,
+              const TextLine& line, unsigned format)
+{
+    if (format & DT_EXPANDTABS && line.text.contains(u'\t')) {
+        int cursor = x;
+        const QStringList parts = line.text.split(u'\t');
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            p->drawText(cursor, baseline, parts[i]);
+            cursor += metrics.horizontalAdvance(parts[i]);
+            if (i + 1 < parts.size())
+                cursor = x + layout.NextTabStop(cursor - x);
+        }
+    } else {
+        p->drawText(x, baseline, line.text);
+    }
+    if (line.underline >= 0) {
+        const int from = x + layout.Advance(line.text.left(line.underline));
+        const int to = x + layout.Advance(line.text.left(line.underline + 1));
+        const int y = baseline + std::max(1, metrics.underlinePos());
+        p->fillRect(QRect(from, y, std::max(1, to - from), std::max(1, metrics.lineWidth())),
+                    p->pen().color());
+    }
+}
+
+std::vector<TextLine> LayOut(const TextLayout& layout, const QString& text, unsigned format, int width)
+{
+    std::vector<TextLine> lines;
+    if (format & DT_SINGLELINE) {
+        QString flat = text;
+        flat.remove(u'\r').remove(u'\n');
+        lines.push_back(layout.StripPrefixes(flat));
+    } else {
+        QString normalised = text;
+        normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+        if (normalised.endsWith(u'\n'))
+            normalised.chop(1); // a final line break starts no further line
+        for (const QString& paragraph : normalised.split(u'\n')) {
+            const TextLine stripped = layout.StripPrefixes(paragraph);
+            if (format & DT_WORDBREAK) {
+                for (TextLine& line : layout.Wrap(stripped, width))
+                    lines.push_back(std::move(line));
+            } else {
+                lines.push_back(stripped);
+            }
+        }
+    }
+    if (format & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS | DT_WORD_ELLIPSIS))
+        for (TextLine& line : lines)
+            layout.Elide(line, width);
+    return lines;
+}
+
+} // namespace
+
+int DrawText(TCanvas& canvas, const std::string& text, TRect& rect, unsigned format)
+{
+    TCanvas::Impl& c = canvas.Internal();
+    const QFontMetrics metrics = c.Metrics();
+    const TextLayout layout(metrics, format);
+    const int width = std::max(0, rect.Width());
+    std::vector<TextLine> lines = LayOut(layout, QString::fromStdString(text), format, width);
+    const int lineHeight =
+        metrics.height() + ((format & DT_EXTERNALLEADING) ? std::max(0, metrics.leading()) : 0);
+    int widest = 0;
+    for (const TextLine& line : lines)
+        widest = std::max(widest, layout.Advance(line.text));
+
+    const bool single = format & DT_SINGLELINE;
+    int top = rect.Top;
+    if (single && (format & DT_VCENTER))
+        top = rect.Top + (rect.Height() - lineHeight) / 2;
+    else if (single && (format & DT_BOTTOM))
+        top = rect.Bottom - lineHeight;
+    const int textHeight = static_cast<int>(lines.size()) * lineHeight;
+    const int result =
+        single && (format & (DT_VCENTER | DT_BOTTOM)) ? top - rect.Top + lineHeight : textHeight;
+
+    if (format & DT_CALCRECT) {
+        rect.Right = rect.Left + widest;
+        rect.Bottom = rect.Top + textHeight;
+        return result;
+    }
+    if ((format & DT_EDITCONTROL) && !single) {
+        // An edit control shows no partly visible last line.
+        size_t visible = 1;
+        while (visible < lines.size() && rect.Top + int(visible + 1) * lineHeight <= rect.Bottom)
+            ++visible;
+        lines.resize(std::min(lines.size(), visible));
+    }
+
+    QPainter* p = c.BrushPainter();
+    if (!p)
+        return result;
+    p->save();
+    if (!(format & DT_NOCLIP))
+        p->setClipRect(ToQRect(rect), Qt::IntersectClip);
+    c.ApplyFont(p);
+    p->setBackgroundMode(Qt::TransparentMode);
+    p->setPen(ToQColor(c.textColor));
+    // Right-to-left reading changes the order of runs and where neutral characters go, not the alignment.
+    p->setLayoutDirection((format & DT_RTLREADING) ? Qt::RightToLeft : Qt::LeftToRight);
+    int y = top;
+    for (const TextLine& line : lines) {
+        const int lineWidth = layout.Advance(line.text);
+        int x = rect.Left;
+        if (format & DT_CENTER)
+            x = rect.Left + (rect.Width() - lineWidth) / 2;
+        else if (format & DT_RIGHT)
+            x = rect.Right - lineWidth;
+        if (c.bkMode == OPAQUE)
+            p->fillRect(QRect(x, y, lineWidth, lineHeight), ToQColor(c.bkColor));
+        DrawLine(p, layout, metrics, x, y + metrics.ascent(), line, format);
+        y += lineHeight;
+    }
+    p->restore();
+    c.ApplyClip();
+    return result;
+}
+
+void CanvasTextOut(TCanvas::Impl& c, int x, int y, const QString& text)
+{
+    QPainter* p = c.BrushPainter();
+    if (!p || text.isEmpty())
+        return;
+    const QFontMetrics metrics = c.Metrics();
+    // Measuring costs as much as drawing, so the width is taken only where it is used.
+    const bool opaque = c.bkMode == OPAQUE;
+    const bool measured = opaque || (c.textAlign & (TA_CENTER | TA_RIGHT));
+    const int width = measured ? metrics.horizontalAdvance(text) : 0;
+    int left = 0, top = 0; // relative to (x, y) before rotation
+    if ((c.textAlign & TA_CENTER) == TA_CENTER)
+        left = -width / 2;
+    else if (c.textAlign & TA_RIGHT)
+        left = -width;
+    if ((c.textAlign & TA_BASELINE) == TA_BASELINE)
+        top = -metrics.ascent();
+    else if (c.textAlign & TA_BOTTOM)
+        top = -metrics.height();
+    const bool rotated = c.font.Orientation() % 3600 != 0;
+    if (rotated) {
+        p->save();
+        p->translate(x, y);
+        p->rotate(-c.font.Orientation() / 10.0);
+        x = y = 0;
+    }
+    if (opaque)
+        p->fillRect(QRect(x + left, y + top, width, metrics.height()), ToQColor(c.bkColor));
+    c.ApplyFont(p);
+    p->setPen(ToQColor(c.textColor));
+    p->setBackgroundMode(Qt::TransparentMode);
+    p->drawText(x + left, y + top + metrics.ascent(), text);
+    if (rotated)
+        p->restore();
+}
+
+bool ExtTextOut(TCanvas& canvas, int x, int y, unsigned options, const TRect* rect, const std::string& text)
+{
+    TCanvas::Impl& c = canvas.Internal();
+    QPainter* p = c.BrushPainter();
+    if (!p)
+        return false;
+    if (rect && (options & ETO_OPAQUE))
+        p->fillRect(ToQRect(*rect), ToQColor(c.bkColor));
+    const bool clipped = rect && (options & ETO_CLIPPED);
+    if (clipped) {
+        p->save();
+        p->setClipRect(ToQRect(*rect), Qt::IntersectClip);
+    }
+    CanvasTextOut(c, x, y, QString::fromStdString(text));
+    if (clipped) {
+        p->restore();
+        c.ApplyClip();
+    }
+    return true;
+}

@@ -1,0 +1,201 @@
+#include "platform/gui/graphics/graphics.h"
+
+#include "platform/gui/graphics/font_families.h"
+#include "platform/gui/qt/qt_bridge.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGuiApplication>
+
+#include <cmath>
+#include <cstdlib>
+
+int MulDiv(int a, int b, int c)
+{
+    if (c == 0)
+        return -1;
+    const long long product = static_cast<long long>(a) * b;
+    const long long half = std::llabs(c) / 2;
+    const bool negative = (product < 0) != (c < 0);
+    const long long quotient = (std::llabs(product) + half) / std::llabs(c);
+    return static_cast<int>(negative ? -quotient : quotient);
+}
+
+void TGraphicsObject::Changed()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+// Sets a field and reports the change only when the value differs.
+#define QM_SET_AND_NOTIFY(field, value)                                                                      \
+    do {                                                                                                     \
+        if ((field) == (value))                                                                              \
+            return;                                                                                          \
+        (field) = (value);                                                                                   \
+        Changed();                                                                                           \
+    } while (false)
+
+// --- TFont --------------------------------------------------------------------------------------------
+
+TFont::TFont() : name_(DefaultFontName()) {}
+
+void TFont::SetName(const std::string& name)
+{
+    QM_SET_AND_NOTIFY(name_, name);
+}
+
+void TFont::SetHeight(int height)
+{
+    QM_SET_AND_NOTIFY(height_, height);
+}
+
+int TFont::Size() const
+{
+    return -MulDiv(height_, 72, PixelsPerInch());
+}
+
+void TFont::SetSize(int size)
+{
+    SetHeight(-MulDiv(size, PixelsPerInch(), 72));
+}
+
+void TFont::SetStyle(TFontStyles style)
+{
+    QM_SET_AND_NOTIFY(style_, style);
+}
+
+void TFont::SetColor(TColor color)
+{
+    QM_SET_AND_NOTIFY(color_, color);
+}
+
+void TFont::SetPitch(TFontPitch pitch)
+{
+    QM_SET_AND_NOTIFY(pitch_, pitch);
+}
+
+void TFont::SetOrientation(int orientation)
+{
+    QM_SET_AND_NOTIFY(orientation_, orientation);
+}
+
+bool TFont::SameAs(const TFont& other) const
+{
+    return name_ == other.name_ && height_ == other.height_ && style_ == other.style_ &&
+           color_ == other.color_ && pitch_ == other.pitch_ && orientation_ == other.orientation_;
+}
+
+void TFont::Assign(const TPersistent* source)
+{
+    const auto* font = dynamic_cast<const TFont*>(source);
+    if (!font) {
+        TPersistent::Assign(source);
+        return;
+    }
+    if (SameAs(*font))
+        return;
+    name_ = font->name_;
+    height_ = font->height_;
+    style_ = font->style_;
+    color_ = font->color_;
+    pitch_ = font->pitch_;
+    orientation_ = font->orientation_;
+    Changed();
+}
+
+QFont ToQFont(const TFont& font)
+{
+    QFont qfont(QString::fromStdString(ResolveFontFamily(font.Name(), font.Pitch() == fpFixed)));
+    if (font.Pitch() == fpFixed)
+        qfont.setFixedPitch(true);
+    qfont.setBold(font.Style().Contains(fsBold));
+    qfont.setItalic(font.Style().Contains(fsItalic));
+    qfont.setUnderline(font.Style().Contains(fsUnderline));
+    qfont.setStrikeOut(font.Style().Contains(fsStrikeOut));
+    qfont.setHintingPreference(QFont::PreferFullHinting);
+    const int height = font.Height();
+    if (height < 0) {
+        qfont.setPixelSize(-height);
+    } else if (height > 0) {
+        // A cell height: scale the character height by the family's cell-to-em ratio.
+        QFont probe = qfont;
+        probe.setPixelSize(100);
+        const QFontMetrics metrics(probe);
+        qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(height * 100.0 / metrics.height()))));
+    } else {
+        qfont.setPixelSize(11);
+    }
+    return qfont;
+}
+
+// --- TPen ---------------------------------------------------------------------------------------------
+
+void TPen::SetColor(TColor color)
+{
+    QM_SET_AND_NOTIFY(color_, color);
+}
+
+void TPen::SetWidth(int width)
+{
+    QM_SET_AND_NOTIFY(width_, std::max(width, 0));
+}
+
+void TPen::SetStyle(TPenStyle style)
+{
+    QM_SET_AND_NOTIFY(style_, style);
+}
+
+void TPen::SetMode(TPenMode mode)
+{
+    QM_SET_AND_NOTIFY(mode_, mode);
+}
+
+void TPen::Assign(const TPersistent* source)
+{
+    const auto* pen = dynamic_cast<const TPen*>(source);
+    if (!pen) {
+        TPersistent::Assign(source);
+        return;
+    }
+    color_ = pen->color_;
+    width_ = pen->width_;
+    style_ = pen->style_;
+    mode_ = pen->mode_;
+    Changed();
+}
+
+// --- TBrush -------------------------------------------------------------------------------------------
+
+void TBrush::SetColor(TColor color)
+{
+    if (color_ == color)
+        return;
+    color_ = color;
+    if (style_ == bsClear)
+        style_ = bsSolid; // choosing a colour makes a cleared brush paint again
+    Changed();
+}
+
+void TBrush::SetStyle(TBrushStyle style)
+{
+    QM_SET_AND_NOTIFY(style_, style);
+}
+
+void TBrush::SetBitmap(TBitmap* bitmap)
+{
+    QM_SET_AND_NOTIFY(bitmap_, bitmap);
+}
+
+void TBrush::Assign(const TPersistent* source)
+{
+    const auto* brush = dynamic_cast<const TBrush*>(source);
+    if (!brush) {
+        TPersistent::Assign(source);
+        return;
+    }
+    color_ = brush->color_;
+    style_ = brush->style_;
+    bitmap_ = brush->bitmap_;
+    Changed();
+}

@@ -1,0 +1,134 @@
+#pragma once
+
+#include "platform/gui/graphics/canvas.h"
+
+#include <string>
+
+// The program's own visual-style painter: the parts and states of the platform's themed controls drawn in
+// a flat look of our own. ThemesEnabled switches it off; OpenThemeData then answers nullptr and callers
+// take their classic drawing paths.
+
+class TThemeData;
+using HTHEME = TThemeData*;
+
+void SetThemesEnabled(bool enabled);
+bool ThemesEnabled();
+bool IsThemeActive();
+bool IsAppThemed();
+
+// classList names one class or several separated by ";" ("Button", "Header;ListView"), in any case;
+// nullptr when themes are off or no class is known.
+HTHEME OpenThemeData(const std::string& classList);
+void CloseThemeData(HTHEME theme);
+
+bool DrawThemeBackground(HTHEME theme, TCanvas& canvas, int part, int state, const TRect& rect,
+                         const TRect* clip = nullptr);
+// Text in the part's colour for the state, laid out by DrawText with flags.
+bool DrawThemeText(HTHEME theme, TCanvas& canvas, int part, int state, const std::string& text,
+                   unsigned flags, const TRect& rect);
+bool DrawThemeEdge(HTHEME theme, TCanvas& canvas, int part, int state, const TRect& rect, unsigned edge,
+                   unsigned flags, TRect* contentRect);
+
+enum THEMESIZE
+{
+    TS_MIN,
+    TS_TRUE,
+    TS_DRAW
+};
+bool GetThemePartSize(HTHEME theme, TCanvas* canvas, int part, int state, const TRect* rect, THEMESIZE size,
+                      TSize& result);
+// The area inside a part's border, where its content goes.
+bool GetThemeBackgroundContentRect(HTHEME theme, TCanvas* canvas, int part, int state, const TRect& bounds,
+                                   TRect& content);
+TColor GetThemeTextColor(HTHEME theme, int part, int state);
+
+// Parts and states of the classes the controls draw.
+enum
+{
+    BP_PUSHBUTTON = 1,
+    BP_RADIOBUTTON = 2,
+    BP_CHECKBOX = 3,
+    BP_GROUPBOX = 4
+};
+enum
+{
+    PBS_NORMAL = 1,
+    PBS_HOT = 2,
+    PBS_PRESSED = 3,
+    PBS_DISABLED = 4,
+    PBS_DEFAULTED = 5
+};
+// Check box states: 1-4 unchecked, 5-8 checked, 9-12 mixed (normal, hot, pressed, disabled each).
+enum
+{
+    CBS_UNCHECKEDNORMAL = 1,
+    CBS_CHECKEDNORMAL = 5,
+    CBS_MIXEDNORMAL = 9
+};
+enum
+{
+    CP_DROPDOWNBUTTON = 1
+};
+enum
+{
+    EP_EDITTEXT = 1
+};
+enum
+{
+    HP_HEADERITEM = 1,
+    HP_HEADERITEMLEFT = 2,
+    HP_HEADERITEMRIGHT = 3
+};
+enum
+{
+    SBP_ARROWBTN = 1,
+    SBP_THUMBBTNHORZ = 2,
+    SBP_THUMBBTNVERT = 3,
+    SBP_LOWERTRACKHORZ = 4,
+    SBP_UPPERTRACKHORZ = 5,
+    SBP_LOWERTRACKVERT = 6,
+    SBP_UPPERTRACKVERT = 7,
+    SBP_GRIPPERHORZ = 8,
+    SBP_GRIPPERVERT = 9,
+    SBP_SIZEBOX = 10
+};
+// Scroll arrows: 1-4 up, 5-8 down, 9-12 left, 13-16 right (normal, hot, pressed, disabled each).
+enum
+{
+    SPNP_UP = 1,
+    SPNP_DOWN = 2
+};
+enum
+{
+    TABP_TABITEM = 1,
+    TABP_PANE = 9
+};
+enum
+{
+    TP_BUTTON = 1,
+    TP_SEPARATOR = 5
+};
+enum
+{
+    PP_BAR = 1,
+    PP_CHUNK = 3
+};
+enum
+{
+    TKP_TRACK = 1,
+    TKP_THUMB = 3
+};
+enum
+{
+    TVP_GLYPH = 2
+};
+enum
+{
+    GLPS_CLOSED = 1,
+    GLPS_OPENED = 2
+};
+enum
+{
+    WP_CAPTION = 1,
+    WP_CLOSEBUTTON = 18
+};

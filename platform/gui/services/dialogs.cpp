@@ -1,0 +1,210 @@
+#include "platform/gui/services/dialogs.h"
+
+#include "support/split_to_list.h"
+#include "support/text_routines.h"
+#include "support/window_services.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+
+std::string CaseFreeMask(const std::string& mask)
+{
+    if (mask == "*.*")
+        return "*";
+    std::string result;
+    for (char c : mask) {
+        const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (lower != upper)
+            result += std::string("[") + lower + upper + "]";
+        else
+            result += c;
+    }
+    return result;
+}
+
+// "txt" for "*.txt"; empty for masks that do not name one extension ("*", "*.*", "*.t?t", "a*").
+std::string ExtensionOfMask(const std::string& mask)
+{
+    if (!mask.starts_with("*.") || mask.size() == 2)
+        return {};
+    const std::string ext = mask.substr(2);
+    return ext.find_first_of("*?[.") == std::string::npos ? ext : std::string();
+}
+
+// Asks about a chosen file as the check requires; true when the dialog may close with it.
+bool ConfirmChosenFile(TChosenFileCheck check, const std::string& name, QWidget* dialog)
+{
+    const std::string caption = dialog->windowTitle().toStdString();
+    switch (check) {
+    case TChosenFileCheck::Accept:
+        return true;
+    case TChosenFileCheck::AskOverwrite:
+        return ShowMsgBox(name + " already exists.\nDo you want to replace it?", caption, dialog,
+                          MB_YESNO | MB_ICONWARNING) == IDYES;
+    case TChosenFileCheck::AskCreate:
+        return ShowMsgBox(name + "\nThis file does not exist.\nDo you want to create it?", caption, dialog,
+                          MB_YESNO | MB_ICONQUESTION) == IDYES;
+    case TChosenFileCheck::FileMissing:
+        ShowMsgBox(name + "\nFile not found.\nCheck the file name and try again.", caption, dialog,
+                   MB_OK | MB_ICONWARNING);
+        return false;
+    case TChosenFileCheck::FolderMissing:
+        ShowMsgBox(name + "\nPath does not exist.\nCheck the path and try again.", caption, dialog,
+                   MB_OK | MB_ICONWARNING);
+        return false;
+    }
+    return false;
+}
+
+// The toolkit's dialog with our rules for the chosen names, checked before it closes.
+class FileDialog : public QFileDialog
+{
+public:
+    FileDialog(QWidget* parent, const TOpenDialog& component, bool saving)
+        : QFileDialog(parent), component_(component), saving_(saving),
+          filters_(ParseFileFilter(component.Filter()))
+    {
+        setOption(QFileDialog::DontUseNativeDialog);
+        setOption(QFileDialog::DontConfirmOverwrite);
+        setOption(QFileDialog::HideNameFilterDetails);
+        setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        setFileMode(!saving && component.Options().Contains(ofAllowMultiSelect) ? QFileDialog::ExistingFiles
+                                                                                : QFileDialog::AnyFile);
+        const std::string title = component.Title();
+        setWindowTitle(QString::fromStdString(!title.empty() ? title : saving ? "Save As" : "Open"));
+        QStringList toolkitFilters;
+        for (const TFileFilter& filter : filters_)
+            toolkitFilters << QString::fromStdString(ToolkitNameFilter(filter));
+        setNameFilters(toolkitFilters);
+        if (!toolkitFilters.isEmpty()) {
+            filterIndex_ = component.FilterIndex() >= 1 && component.FilterIndex() <= toolkitFilters.size()
+                               ? component.FilterIndex() - 1
+                               : 0;
+            selectNameFilter(toolkitFilters[filterIndex_]);
+        }
+        // The full filter, as given, whatever the list shows of it.
+        connect(this, &QFileDialog::filterSelected, this, [this](const QString& filter) {
+            filterIndex_ = std::max<int>(this->nameFilters().indexOf(filter), 0);
+        });
+        if (!component.InitialDir().empty())
+            setDirectory(QString::fromStdString(component.InitialDir()));
+        if (!component.FileName().empty())
+            selectFile(QString::fromStdString(component.FileName()));
+    }
+
+    // 1-based, as the component counts.
+    int ChosenFilterIndex() const { return filterIndex_ + 1; }
+    const std::vector<std::string>& Chosen() const { return chosen_; }
+
+    void accept() override
+    {
+        const QStringList selected = selectedFiles();
+        if (selected.size() == 1 && QFileInfo(selected.front()).isDir())
+            return QFileDialog::accept(); // into the folder
+        const TFileFilter* filter = filters_.empty() ? nullptr : &filters_[filterIndex_];
+        std::vector<std::string> names;
+        for (const QString& file : selected) {
+            const std::string name =
+                WithDefaultExtension(file.toStdString(), filter, component_.DefaultExt());
+            const QFileInfo info(QString::fromStdString(name));
+            const TChosenFileCheck check =
+                CheckChosenFile(component_.Options(), saving_, info.exists(), info.absoluteDir().exists());
+            if (!ConfirmChosenFile(check, name, this))
+                return;
+            names.push_back(name);
+        }
+        if (names.empty())
+            return;
+        chosen_ = names;
+        QDialog::accept();
+    }
+
+private:
+    const TOpenDialog& component_;
+    const bool saving_;
+    const std::vector<TFileFilter> filters_;
+    std::vector<std::string> chosen_;
+    int filterIndex_ = 0; // of filters_
+};
+
+} // namespace
+
+TOpenDialog::TOpenDialog(TComponent* owner) : TComponent(owner), files_(std::make_unique<TStringList>()) {}
+
+TOpenDialog::~TOpenDialog() = default;
+
+bool TOpenDialog::Execute()
+{
+    files_->Clear();
+    FileDialog dialog(QApplication::activeWindow(), *this, Saving());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    files_->AddStrings(dialog.Chosen());
+    fileName_ = dialog.Chosen().front();
+    filterIndex_ = dialog.ChosenFilterIndex();
+    return true;
+}
+
+bool SelectDirectory(const std::string& caption, std::string& directory)
+{
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(caption),
+                       QString::fromStdString(directory));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    directory = dialog.selectedFiles().front().toStdString();
+    return true;
+}
+
+std::vector<TFileFilter> ParseFileFilter(const std::string& filter)
+{
+    std::vector<TFileFilter> filters;
+    if (filter.empty())
+        return filters;
+    std::vector<std::string> parts;
+    SplitToList(filter, &parts, "|");
+    for (size_t i = 0; i + 1 < parts.size(); i += 2) {
+        TFileFilter entry{parts[i], {}};
+        SplitToList(parts[i + 1], &entry.Masks, ";");
+        std::erase(entry.Masks, "");
+        filters.push_back(entry);
+    }
+    return filters;
+}
+
+std::string ToolkitNameFilter(const TFileFilter& filter)
+{
+    std::string masks;
+    for (const std::string& mask : filter.Masks)
+        masks += (masks.empty() ? "" : " ") + CaseFreeMask(mask);
+    return filter.Description + " (" + (masks.empty() ? "*" : masks) + ")";
+}
+
+std::string WithDefaultExtension(const std::string& fileName, const TFileFilter* chosenFilter,
+                                 const std::string& defaultExt)
+{
+    if (defaultExt.empty() || fileName.empty() || fileName.ends_with('/') ||
+        !GetFileExtension(fileName, false).empty())
+        return fileName;
+    const std::string filterExt =
+        chosenFilter && !chosenFilter->Masks.empty() ? ExtensionOfMask(chosenFilter->Masks.front()) : "";
+    return fileName + "." + (filterExt.empty() ? defaultExt : filterExt);
+}
+
+TChosenFileCheck CheckChosenFile(TOpenOptions options, bool saving, bool fileExists, bool folderExists)
+{
+    if (!folderExists && (saving || options.Contains(ofPathMustExist) || options.Contains(ofFileMustExist)))
+        return TChosenFileCheck::FolderMissing;
+    if (fileExists)
+        return saving && options.Contains(ofOverwritePrompt) ? TChosenFileCheck::AskOverwrite
+                                                             : TChosenFileCheck::Accept;
+    if (!saving && options.Contains(ofFileMustExist))
+        return TChosenFileCheck::FileMissing;
+    return options.Contains(ofCreatePrompt) ? TChosenFileCheck::AskCreate : TChosenFileCheck::Accept;
+}

@@ -1,0 +1,239 @@
+#include "platform/gui/windows/win_control.h"
+
+#include "platform/gui/core/exceptions.h"
+#include "platform/gui/forms/forms.h"
+#include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/window_functions.h"
+
+#include <algorithm>
+
+// --- focus -------------------------------------------------------------------------------------------------
+
+bool TWinControl::Focused() const
+{
+    return HandleAllocated() && GetFocus() == window_->handle;
+}
+
+bool TWinControl::CanFocus() const
+{
+    const TCustomForm* form = GetParentForm(this);
+    for (const TControl* c = this; c && c != form; c = c->Parent())
+        if (!c->Visible() || !c->Enabled())
+            return false;
+    if (form && (!form->Visible() || !form->Enabled()))
+        return false;
+    return true;
+}
+
+void TWinControl::SetFocus()
+{
+    if (TCustomForm* form = GetParentForm(this); form && form != this) {
+        form->FocusControl(this);
+        return;
+    }
+    if (!CanFocus())
+        throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    ::SetFocus(Handle());
+}
+
+void TWinControl::SetTabStop(bool value)
+{
+    if (value == tabStop_)
+        return;
+    tabStop_ = value;
+    if (HandleAllocated())
+        window_->style = value ? (window_->style | WS_TABSTOP) : (window_->style & ~WS_TABSTOP);
+    Perform(CM_TABSTOPCHANGED, 0, 0);
+}
+
+int TWinControl::TabOrder() const
+{
+    if (!parent_)
+        return -1;
+    const auto& list = parent_->tabList_;
+    return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void TWinControl::SetTabOrder(int value)
+{
+    if (!parent_)
+        return;
+    auto& list = parent_->tabList_;
+    list.erase(std::find(list.begin(), list.end(), this));
+    value = std::clamp(value, 0, static_cast<int>(list.size()));
+    list.insert(list.begin() + value, this);
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const
+{
+    for (TWinControl* child : tabList_) {
+        list.push_back(child);
+        child->GetTabOrderList(list);
+    }
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
+                                          bool checkParent) const
+{
+    std::vector<TWinControl*> list;
+    GetTabOrderList(list);
+    if (list.empty())
+        return nullptr;
+    const int count = static_cast<int>(list.size());
+    int start = static_cast<int>(std::find(list.begin(), list.end(), current) - list.begin());
+    if (start == count)
+        start = goForward ? count - 1 : 0;
+    int i = start;
+    do {
+        i = goForward ? (i + 1) % count : (i + count - 1) % count;
+        TWinControl* c = list[static_cast<size_t>(i)];
+        if (c->CanFocus() && (!checkTabStop || c->TabStop()) && (!checkParent || c->Parent() == this))
+            return c;
+    } while (i != start);
+    return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTabStop)
+{
+    if (TWinControl* next = FindNextControl(current, goForward, checkTabStop, !checkTabStop))
+        next->SetFocus();
+}
+
+void TWinControl::WMSetFocus(TMessage& message)
+{
+    DefaultHandler(message);
+    if (controlState_.Contains(csFocusing))
+        return;
+    if (TCustomForm* form = GetParentForm(this))
+        form->SetFocusedControl(this);
+}
+
+void TWinControl::WMKillFocus(TMessage& message)
+{
+    DefaultHandler(message);
+}
+
+void TWinControl::DoEnter()
+{
+    if (OnEnter)
+        OnEnter(this);
+}
+
+void TWinControl::DoExit()
+{
+    if (OnExit)
+        OnExit(this);
+}
+
+// --- keyboard ----------------------------------------------------------------------------------------------
+
+void TWinControl::KeyDown(uint16_t& key, TShiftState shift)
+{
+    if (OnKeyDown)
+        OnKeyDown(this, key, shift);
+}
+
+void TWinControl::KeyUp(uint16_t& key, TShiftState shift)
+{
+    if (OnKeyUp)
+        OnKeyUp(this, key, shift);
+}
+
+void TWinControl::KeyPress(char32_t& key)
+{
+    if (OnKeyPress)
+        OnKeyPress(this, key);
+}
+
+// The form's preview first (KeyPreview), then the control's handler; true when the key was swallowed.
+bool TWinControl::DoKey(TMessage& message, void (TWinControl::*handler)(uint16_t&, TShiftState),
+                        bool (TWinControl::*preview)(TMessage&))
+{
+    TCustomForm* form = GetParentForm(this);
+    if (form && form != this && form->KeyPreview() && (static_cast<TWinControl*>(form)->*preview)(message))
+        return true;
+    uint16_t key = static_cast<uint16_t>(message.WParam);
+    if (!controlStyle_.Contains(csNoStdEvents)) {
+        (this->*handler)(key, KeyDataToShiftState(message.LParam));
+        message.WParam = key;
+    }
+    return key == 0;
+}
+
+bool TWinControl::DoKeyDown(TMessage& message)
+{
+    return DoKey(message, &TWinControl::KeyDown, &TWinControl::DoKeyDown);
+}
+
+bool TWinControl::DoKeyUp(TMessage& message)
+{
+    return DoKey(message, &TWinControl::KeyUp, &TWinControl::DoKeyUp);
+}
+
+bool TWinControl::DoKeyPress(TMessage& message)
+{
+    TCustomForm* form = GetParentForm(this);
+    if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyPress(message))
+        return true;
+    char32_t key = static_cast<char32_t>(message.WParam);
+    if (!controlStyle_.Contains(csNoStdEvents)) {
+        KeyPress(key);
+        message.WParam = key;
+    }
+    return key == 0;
+}
+
+void TWinControl::CNKeyDown(TMessage& message)
+{
+    message.Result = 1;
+    const uint16_t key = static_cast<uint16_t>(message.WParam);
+    TCustomForm* form = GetParentForm(this);
+    if (form && form->IsShortCut(message))
+        return;
+    if (AppKeyDownHook(message))
+        return;
+    if (Perform(CM_CHILDKEY, key, reinterpret_cast<LPARAM>(this)) != 0)
+        return;
+    unsigned mask = 0;
+    switch (key) {
+    case VK_TAB:
+        mask = DLGC_WANTTAB;
+        break;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        mask = DLGC_WANTARROWS;
+        break;
+    case VK_RETURN:
+    case VK_EXECUTE:
+    case VK_ESCAPE:
+    case VK_CANCEL:
+        mask = DLGC_WANTALLKEYS;
+        break;
+    }
+    if (mask != 0 && Perform(CM_WANTSPECIALKEY, key, message.LParam) == 0 &&
+        (Perform(WM_GETDLGCODE, 0, 0) & mask) == 0 && form &&
+        form->Perform(CM_DIALOGKEY, key, message.LParam) != 0)
+        return;
+    message.Result = 0;
+}
+
+void TWinControl::CNChar(TMessage& message)
+{
+    message.Result = 1;
+    TCustomForm* form = GetParentForm(this);
+    if ((Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) == 0 && form &&
+        form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0)
+        return;
+    message.Result = 0;
+}
+
+void TWinControl::CNSysChar(TMessage& message)
+{
+    message.Result = 0;
+    if (message.WParam == VK_SPACE)
+        return;
+    if (TCustomForm* form = GetParentForm(this))
+        message.Result = form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam);
+}

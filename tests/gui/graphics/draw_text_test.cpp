@@ -1,0 +1,168 @@
+#include "platform/gui/graphics/bitmap.h"
+#include "platform/gui/graphics/gdi.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DrawTextTest : public testing::Test
+{
+protected:
+    DrawTextTest() : bitmap(200, 100, pf24bit)
+    {
+        canvas = bitmap.Canvas();
+        canvas->Font()->SetName("DejaVu Sans");
+        canvas->Font()->SetHeight(-13);
+        canvas->Font()->SetColor(clBlack);
+        canvas->Brush()->SetColor(clWhite);
+        canvas->FillRect({0, 0, 200, 100});
+        lineHeight = canvas->TextHeight("Ag");
+    }
+
+    // The rectangle DT_CALCRECT gives for text laid out in a rectangle width pixels wide.
+    TRect Calc(const std::string& text, int width, unsigned format)
+    {
+        TRect r{0, 0, width, 100};
+        DrawText(*canvas, text, r, format | DT_CALCRECT);
+        return r;
+    }
+    int W(const std::string& text) const { return canvas->TextWidth(text); }
+    bool InkInRow(int y, int from, int to) const
+    {
+        for (int x = from; x < to; ++x)
+            if (canvas->Pixels(x, y) != clWhite)
+                return true;
+        return false;
+    }
+    bool InkIn(const TRect& r) const
+    {
+        for (int y = r.Top; y < r.Bottom; ++y)
+            if (InkInRow(y, r.Left, r.Right))
+                return true;
+        return false;
+    }
+
+    TBitmap bitmap;
+    TCanvas* canvas;
+    int lineHeight = 0;
+};
+
+} // namespace
+
+TEST_F(DrawTextTest, CalcRectMeasuresLinesAndWrapping)
+{
+    EXPECT_EQ(Calc("Video file", 500, DT_SINGLELINE), (TRect{0, 0, W("Video file"), lineHeight}));
+    EXPECT_EQ(Calc("a\r\nbb\nccc", 500, 0), (TRect{0, 0, W("ccc"), 3 * lineHeight}));
+    EXPECT_EQ(Calc("a\r\nbb", 500, DT_SINGLELINE).Bottom, lineHeight);
+
+    const int width = W("convert the") + 2;
+    const TRect wrapped = Calc("convert the selected files now", width, DT_WORDBREAK);
+    EXPECT_EQ(wrapped.Bottom, 3 * lineHeight); // "convert the" / "selected files" / "now"
+    EXPECT_LE(wrapped.Right, width);
+
+    // A word wider than the line overflows, unless laid out as an edit control does.
+    EXPECT_GT(Calc("Supercalifragilistic", 40, DT_WORDBREAK).Right, 40);
+    const TRect broken = Calc("Supercalifragilistic", 40, DT_WORDBREAK | DT_EDITCONTROL);
+    EXPECT_LE(broken.Right, 40);
+    EXPECT_GT(broken.Bottom, lineHeight);
+
+    EXPECT_EQ(Calc("a\tb", 500, DT_SINGLELINE | DT_EXPANDTABS).Right,
+              8 * canvas->TextMetrics().tmAveCharWidth + W("b"));
+}
+
+TEST_F(DrawTextTest, EllipsesShortenWhatDoesNotFit)
+{
+    const struct
+    {
+        std::string text;
+        unsigned flag;
+        std::string fits;  // the rectangle is exactly this wide
+        std::string shown; // what is laid out
+    } cases[] = {
+        {"abcdefghijklmnop", DT_END_ELLIPSIS, "abcdef...", "abcdef..."},
+        {"Hello wonderful world", DT_WORD_ELLIPSIS, "Hello wonder...", "Hello..."},
+        {"/home/user/videos/movie.mkv", DT_PATH_ELLIPSIS, "/home/u.../movie.mkv", "/home/u.../movie.mkv"},
+        {"short", DT_END_ELLIPSIS, "short", "short"},
+    };
+    for (const auto& c : cases) {
+        const TRect r = Calc(c.text, W(c.fits), DT_SINGLELINE | c.flag);
+        EXPECT_EQ(r.Right, W(c.shown)) << c.text;
+    }
+}
+
+TEST_F(DrawTextTest, PrefixesUnderlineOrHide)
+{
+    EXPECT_EQ(Calc("&File", 500, DT_SINGLELINE).Right, W("File"));
+    EXPECT_EQ(Calc("&File", 500, DT_SINGLELINE | DT_NOPREFIX).Right, W("&File"));
+    EXPECT_EQ(Calc("Save && exit", 500, DT_SINGLELINE).Right, W("Save & exit"));
+
+    const int ascent = canvas->TextMetrics().tmAscent;
+    TRect r{0, 0, 200, 30};
+    DrawText(*canvas, "W&WW", r, DT_SINGLELINE);
+    // The underline sits below the base line under the second letter only.
+    const int w = W("W");
+    bool underlined = false;
+    for (int y = ascent + 1; y < lineHeight && !underlined; ++y)
+        underlined = InkInRow(y, w + 1, 2 * w - 1) && !InkInRow(y, 0, w - 1);
+    EXPECT_TRUE(underlined);
+
+    TRect hidden{0, 40, 200, 70};
+    DrawText(*canvas, "W&WW", hidden, DT_SINGLELINE | DT_HIDEPREFIX);
+    EXPECT_FALSE(InkIn({0, 40 + ascent + 1, 200, 40 + lineHeight}));
+}
+
+TEST_F(DrawTextTest, AlignmentPlacesTheLineBox)
+{
+    // An opaque background paints the box of each line, which shows where it was placed.
+    canvas->Brush()->SetColor(clYellow);
+    TRect r{10, 10, 110, 60};
+    DrawText(*canvas, "x", r, DT_SINGLELINE | DT_RIGHT | DT_BOTTOM);
+    EXPECT_EQ(canvas->Pixels(109, 59), clYellow);
+    EXPECT_EQ(canvas->Pixels(109, 59 - lineHeight), clWhite);
+    EXPECT_EQ(canvas->Pixels(110 - W("x") - 1, 59), clWhite);
+
+    canvas->Brush()->SetColor(clWhite);
+    canvas->FillRect({0, 0, 200, 100});
+    canvas->Brush()->SetColor(clAqua);
+    const int offset = DrawText(*canvas, "x", r, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    const int top = 10 + (50 - lineHeight) / 2;
+    EXPECT_EQ(offset, top - 10 + lineHeight);
+    const int left = 10 + (100 - W("x")) / 2;
+    EXPECT_EQ(canvas->Pixels(left, top), clAqua);
+    EXPECT_EQ(canvas->Pixels(left - 1, top), clWhite);
+    EXPECT_EQ(canvas->Pixels(left, top - 1), clWhite);
+}
+
+TEST_F(DrawTextTest, ClippingAndPartialLines)
+{
+    TRect r{0, 0, 30, 2 * lineHeight + lineHeight / 2};
+    DrawText(*canvas, "MMMMMMMM\nMM\nMM", r, DT_EDITCONTROL);
+    EXPECT_FALSE(InkIn({30, 0, 200, 100})); // clipped at the right
+    EXPECT_TRUE(InkIn({0, lineHeight, 30, 2 * lineHeight}));
+    EXPECT_FALSE(InkIn({0, 2 * lineHeight, 30, r.Bottom})); // no partly visible third line
+
+    TRect loose{0, 60, 10, 70};
+    DrawText(*canvas, "MMMM", loose, DT_SINGLELINE | DT_NOCLIP);
+    EXPECT_TRUE(InkIn({12, 60, 60, 60 + lineHeight}));
+}
+
+TEST_F(DrawTextTest, RightToLeftReadingMovesTrailingNeutralsToTheLeft)
+{
+    // In a right-to-left paragraph a trailing "!" after Latin letters stands before them, so the line
+    // looks like "!abc" drawn left to right.
+    const auto render = [&](const std::string& text, unsigned format) {
+        TBitmap out(100, 30, pf24bit);
+        TCanvas* c = out.Canvas();
+        c->Font()->Assign(canvas->Font());
+        SetBkMode(*c, TRANSPARENT);
+        TRect r{0, 0, 100, 30};
+        DrawText(*c, text, r, format | DT_SINGLELINE);
+        std::string ink;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 100; ++x)
+                ink += c->Pixels(x, y) == clWhite ? '.' : '#';
+        return ink;
+    };
+    EXPECT_EQ(render("abc!", DT_RTLREADING), render("!abc", 0));
+    EXPECT_NE(render("abc!", DT_RTLREADING), render("abc!", 0));
+}

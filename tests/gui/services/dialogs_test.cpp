@@ -1,0 +1,178 @@
+#include "platform/gui/services/dialogs.h"
+#include "platform/gui/services/message_boxes.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+TEST(FileFilter, PairsOfDescriptionAndMasks)
+{
+    const auto filters = ParseFileFilter("Text files (*.TXT)|*.txt|Video| *.mkv ;*.MP4;;|Dangling");
+    ASSERT_EQ(filters.size(), 2u);
+    EXPECT_EQ(filters[0].Description, "Text files (*.TXT)");
+    EXPECT_EQ(filters[0].Masks, std::vector<std::string>{"*.txt"});
+    EXPECT_EQ(filters[1].Masks, (std::vector<std::string>{"*.mkv", "*.MP4"}));
+    EXPECT_TRUE(ParseFileFilter("").empty());
+
+    EXPECT_EQ(ToolkitNameFilter(filters[0]), "Text files (*.TXT) (*.[tT][xX][tT])");
+    EXPECT_EQ(ToolkitNameFilter(filters[1]), "Video (*.[mM][kK][vV] *.[mM][pP]4)");
+    EXPECT_EQ(ToolkitNameFilter({"All", {"*.*"}}), "All (*)");
+}
+
+TEST(FileFilter, NamesWithoutExtensionTakeTheFiltersOrTheDefault)
+{
+    const TFileFilter html{"HTML file (*.html)", {"*.html"}};
+    const TFileFilter all{"All", {"*.*"}};
+    const TFileFilter several{"Video", {"*.mkv", "*.avi"}};
+    const TFileFilter pattern{"Logs", {"*.lo?"}};
+    const struct
+    {
+        std::string name;
+        const TFileFilter* filter;
+        std::string defaultExt, expected;
+    } cases[] = {
+        {"/tmp/errors", &html, "log", "/tmp/errors.html"},
+        {"/tmp/errors", &all, "log", "/tmp/errors.log"},
+        {"/tmp/errors", &pattern, "log", "/tmp/errors.log"},
+        {"/tmp/errors", &several, "lst", "/tmp/errors.mkv"},
+        {"/tmp/errors", nullptr, "log", "/tmp/errors.log"},
+        {"/tmp/errors", &html, "", "/tmp/errors"},
+        {"/tmp/errors.txt", &html, "log", "/tmp/errors.txt"},
+        {"/tmp/v1.2/errors", &html, "log", "/tmp/v1.2/errors.html"},
+        {"/tmp/errors.", &html, "log", "/tmp/errors."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WithDefaultExtension(c.name, c.filter, c.defaultExt), c.expected) << c.name;
+}
+
+TEST(FileFilter, ChosenFilesAreCheckedByTheOptions)
+{
+    using enum TChosenFileCheck;
+    const struct
+    {
+        TOpenOptions options;
+        bool saving, exists, folderExists;
+        TChosenFileCheck check;
+    } cases[] = {
+        {{ofOverwritePrompt}, true, true, true, AskOverwrite},
+        {{}, true, true, true, Accept},
+        {{ofOverwritePrompt}, true, false, true, Accept},
+        {{ofOverwritePrompt}, true, false, false, FolderMissing},
+        {{ofOverwritePrompt, ofCreatePrompt}, true, false, true, AskCreate},
+        {{ofOverwritePrompt}, false, true, true, Accept},
+        {{ofFileMustExist}, false, false, true, FileMissing},
+        {{ofFileMustExist}, false, false, false, FolderMissing},
+        {{ofPathMustExist}, false, false, true, Accept},
+        {{}, false, false, false, Accept},
+        {{ofCreatePrompt}, false, false, true, AskCreate},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckChosenFile(c.options, c.saving, c.exists, c.folderExists), c.check)
+            << c.options.Bits() << c.saving << c.exists << c.folderExists;
+}
+
+namespace {
+
+// Runs the step once the next modal window is up.
+void WhenModal(std::function<void(QWidget&)> step)
+{
+    QTimer::singleShot(0, [step] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        step(*modal);
+    });
+}
+
+// Types a name into the file dialog and confirms it; a box that comes up is answered with the button.
+void TypeAndAccept(QWidget& window, const QString& name,
+                   QMessageBox::StandardButton answer = QMessageBox::NoButton)
+{
+    auto& dialog = dynamic_cast<QFileDialog&>(window);
+    dialog.findChild<QLineEdit*>("fileNameEdit")->setText(name);
+    if (answer != QMessageBox::NoButton)
+        WhenModal([answer](QWidget& box) { dynamic_cast<QMessageBox&>(box).button(answer)->click(); });
+    QMetaObject::invokeMethod(&dialog, "accept");
+}
+
+class DialogTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        InstallDesktopWindowServices();
+        QFile existing(dir.filePath("exists.txt"));
+        ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    }
+    void TearDown() override { SetWindowServices(nullptr); }
+    std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(DialogTest, SaveDialogAsksBeforeReplacingAndAddsTheExtension)
+{
+    TSaveDialog dialog(nullptr);
+    dialog.SetFilter("Text|*.txt|All|*");
+    dialog.SetDefaultExt("txt");
+    dialog.SetInitialDir(dir.path().toStdString());
+    dialog.SetOptions({ofOverwritePrompt});
+    dialog.SetTitle("Save the list");
+
+    WhenModal([](QWidget& window) {
+        EXPECT_EQ(window.windowTitle(), "Save the list");
+        TypeAndAccept(window, "exists", QMessageBox::No);
+        EXPECT_TRUE(window.isVisible()) << "refusing to replace keeps the dialog open";
+        TypeAndAccept(window, "new");
+    });
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.FileName(), Path("new.txt"));
+    EXPECT_EQ(dialog.FilterIndex(), 1);
+
+    dialog.SetFilterIndex(2);
+    WhenModal([](QWidget& window) { TypeAndAccept(window, "exists", QMessageBox::Yes); });
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.FileName(), Path("exists.txt"));
+    EXPECT_EQ(dialog.FilterIndex(), 2);
+    EXPECT_EQ(dialog.Files()->Text(), Path("exists.txt") + "\r\n");
+
+    WhenModal([](QWidget& window) { dynamic_cast<QDialog&>(window).reject(); });
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(dialog.FileName(), Path("exists.txt")) << "a cancelled dialog changes nothing";
+}
+
+TEST_F(DialogTest, OpenDialogWantsAnExistingFileWhenAskedTo)
+{
+    TOpenDialog dialog(nullptr);
+    dialog.SetFilter("Text|*.txt");
+    dialog.SetInitialDir(dir.path().toStdString());
+    dialog.SetOptions({ofFileMustExist});
+    WhenModal([](QWidget& window) {
+        TypeAndAccept(window, "missing.txt", QMessageBox::Ok);
+        EXPECT_TRUE(window.isVisible());
+        TypeAndAccept(window, "exists.txt");
+    });
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.FileName(), Path("exists.txt"));
+}
+
+TEST_F(DialogTest, FolderChooserReturnsTheChosenFolder)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    std::string folder = dir.path().toStdString();
+    WhenModal([](QWidget& window) { TypeAndAccept(window, "sub"); });
+    EXPECT_TRUE(SelectDirectory("Output directory:", folder));
+    EXPECT_EQ(folder, Path("sub"));
+}

@@ -1,0 +1,68 @@
+#include "platform/gui/graphics/graphics.h"
+#include "platform/gui/forms/screen.h"
+#include "platform/gui/windows/system_parameters.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFont>
+
+namespace {
+
+TEST(SystemParameters, MenuAndCaptionSettingsSuitTheDesktop)
+{
+    struct Case
+    {
+        unsigned action;
+        int expected;
+    };
+    const Case cases[] = {
+        {SPI_GETMENUANIMATION, QApplication::isEffectEnabled(Qt::UI_AnimateMenu) ? 1 : 0},
+        {SPI_GETMENUFADE, QApplication::isEffectEnabled(Qt::UI_FadeMenu) ? 1 : 0},
+        {SPI_GETFLATMENU, 0},
+        {SPI_GETGRADIENTCAPTIONS, 0},
+        {SPI_GETKEYBOARDCUES, 1},
+    };
+    for (const Case& c : cases) {
+        int value = -5;
+        EXPECT_TRUE(SystemParametersInfo(c.action, 0, &value, 0)) << c.action;
+        EXPECT_EQ(value, c.expected) << c.action;
+    }
+    int delay = 0;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETMENUSHOWDELAY, 0, &delay, 0));
+    EXPECT_GT(delay, 0);
+
+    // A setting not kept here, or no place for the answer, fails and changes nothing.
+    int untouched = -5;
+    EXPECT_FALSE(SystemParametersInfo(0x1016, 0, &untouched, 0));
+    EXPECT_EQ(untouched, -5);
+    EXPECT_FALSE(SystemParametersInfo(SPI_GETFLATMENU, 0, nullptr, 0));
+}
+
+TEST(SystemParameters, WorkAreaAndTheDesktopFonts)
+{
+    TRect area;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &area, 0));
+    EXPECT_EQ(area, Screen->WorkAreaRect());
+    EXPECT_GT(area.Width(), 0);
+
+    TNonClientMetrics metrics;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETNONCLIENTMETRICS, 0, &metrics, 0));
+    EXPECT_EQ(metrics.lfMenuFont.lfFaceName, QApplication::font("QMenu").family().toStdString());
+    EXPECT_LT(metrics.lfMenuFont.lfHeight, 0);
+    EXPECT_FALSE(metrics.lfSmCaptionFont.lfFaceName.empty());
+    EXPECT_GT(metrics.iScrollWidth, 0);
+
+    TLogFont bold = metrics.lfMenuFont;
+    bold.lfWeight = 700;
+    bold.lfItalic = true;
+    TFont font;
+    SetFontFromLogFont(font, bold);
+    EXPECT_EQ(font.Name(), bold.lfFaceName);
+    EXPECT_EQ(font.Height(), bold.lfHeight);
+    EXPECT_TRUE(font.Style().Contains(fsBold));
+    EXPECT_TRUE(font.Style().Contains(fsItalic));
+    EXPECT_FALSE(font.Style().Contains(fsUnderline));
+}
+
+} // namespace

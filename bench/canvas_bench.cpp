@@ -2,8 +2,8 @@
 // outputs each. Prints canvas time / painter time per kind at the end; the goal is at most 1.3.
 
 #include "platform/gui/graphics/bitmap.h"
-#include "platform/gui/qt/bitmap_impl.h"
 #include "platform/gui/graphics/canvas.h"
+#include "platform/gui/qt/bitmap_impl.h"
 #include "platform/gui/qt/qt_bridge.h"
 #include "ratio_reporter.h"
 

@@ -2,8 +2,8 @@
 
 // Rendering and input for the standard controls' tests.
 
-#include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/core/exceptions.h"
+#include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/windows/window_functions.h"
 #include "window_test_support.h"
 

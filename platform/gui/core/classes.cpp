@@ -29,7 +29,6 @@ std::string TObject::ClassName() const
     return scope == std::string::npos ? name : name.substr(scope + 2);
 }
 
-
 void TPersistent::Assign(const TPersistent* source)
 {
     if (source) {

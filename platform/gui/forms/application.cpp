@@ -1,11 +1,11 @@
 #include "platform/gui/forms/application.h"
 
-#include "platform/gui/windows/actions.h"
 #include "platform/gui/core/exception_reporting.h"
 #include "platform/gui/forms/forms.h"
 #include "platform/gui/forms/hint_state.h"
 #include "platform/gui/forms/hints.h"
 #include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/actions.h"
 #include "platform/gui/windows/window_functions.h"
 
 #include <QCoreApplication>
@@ -19,6 +19,7 @@ TApplication* const Application = new TApplication(nullptr);
 TApplication::TApplication(TComponent* owner) : TComponent(owner)
 {
     SetInputMessageFilter([this](TMsg& msg) { return FilterMessage(msg); });
+    SetControlRemovedObserver([this](TControl* control) { ControlDestroyed(control); });
     SetExceptionReporter([this](TObject* sender, const std::exception_ptr& error) {
         if (OnException)
             OnException(sender, error);
@@ -30,6 +31,7 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner)
 TApplication::~TApplication()
 {
     SetInputMessageFilter(nullptr);
+    SetControlRemovedObserver(nullptr);
     SetExceptionReporter(nullptr);
 }
 

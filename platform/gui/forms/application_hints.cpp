@@ -3,12 +3,12 @@
 
 #include "platform/gui/forms/application.h"
 
-#include "platform/gui/windows/control.h"
 #include "platform/gui/core/exception_reporting.h"
-#include "platform/gui/graphics/gdi.h"
 #include "platform/gui/forms/hint_state.h"
 #include "platform/gui/forms/hints.h"
 #include "platform/gui/forms/screen.h"
+#include "platform/gui/graphics/gdi.h"
+#include "platform/gui/windows/control.h"
 #include "platform/gui/windows/system_metrics.h"
 #include "platform/gui/windows/window_functions.h"
 

@@ -1,17 +1,17 @@
 #include "platform/gui/forms/forms.h"
 
-#include "platform/gui/windows/actions.h"
-#include "platform/gui/forms/application.h"
-#include "platform/gui/graphics/bitmap.h"
-#include "platform/gui/qt/bitmap_impl.h"
 #include "platform/gui/core/exception_reporting.h"
 #include "platform/gui/core/exceptions.h"
+#include "platform/gui/forms/application.h"
 #include "platform/gui/forms/menus.h"
-#include "platform/gui/qt/qt_bridge.h"
 #include "platform/gui/forms/screen.h"
+#include "platform/gui/graphics/bitmap.h"
+#include "platform/gui/qt/bitmap_impl.h"
+#include "platform/gui/qt/qt_bridge.h"
 #include "platform/gui/qt/window_data.h"
-#include "platform/gui/windows/window_functions.h"
 #include "platform/gui/qt/window_widget.h"
+#include "platform/gui/windows/actions.h"
+#include "platform/gui/windows/window_functions.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -550,4 +550,10 @@ void TCustomForm::SetBounds(int left, int top, int width, int height)
         top = Snapped(top, height, area.Top, area.Bottom, SnapBuffer);
     }
     TWinControl::SetBounds(left, top, width, height);
+}
+
+TCustomForm* GetParentForm(const TControl* control, bool topForm)
+{
+    IParentForm* form = FindParentForm(control, topForm);
+    return form ? dynamic_cast<TCustomForm*>(&form->FormControl()) : nullptr;
 }

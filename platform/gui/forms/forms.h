@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/gui/windows/parent_form.h"
 #include "platform/gui/windows/win_control.h"
 
 #include <functional>
@@ -84,7 +85,7 @@ using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
 using TShortCutEvent = std::function<void(TMessage& message, bool& handled)>;
 
-class TCustomForm : public TWinControl
+class TCustomForm : public TWinControl, public IParentForm
 {
 public:
     explicit TCustomForm(TComponent* owner);
@@ -104,7 +105,7 @@ public:
     bool ScreenSnap() const { return screenSnap_; }
     void SetScreenSnap(bool value) { screenSnap_ = value; }
     void SetBounds(int left, int top, int width, int height) override;
-    bool KeyPreview() const { return keyPreview_; }
+    bool KeyPreview() const override { return keyPreview_; }
     void SetKeyPreview(bool value) { keyPreview_ = value; }
     // The window's icon; nullptr for the application's.
     void SetIcon(const TBitmap* icon);
@@ -129,14 +130,15 @@ public:
     // Frees the form once its current messages are handled.
     void Release();
     virtual bool CloseQuery();
-    bool SetFocusedControl(TWinControl* control);
-    void FocusControl(TWinControl* control);
-    void DefocusControl(TWinControl* control, bool removing);
+    TWinControl& FormControl() override { return *this; }
+    bool SetFocusedControl(TWinControl* control) override;
+    void FocusControl(TWinControl* control) override;
+    void DefocusControl(TWinControl* control, bool removing) override;
     // Tells the focused control to end its mouse modes because sender takes the mouse.
-    void SendCancelMode(TControl* sender);
+    void SendCancelMode(TControl* sender) override;
     // Form-wide shortcuts: OnShortCut, then the items of the menus the form owns, then the enabled actions of
     // the form's action lists.
-    virtual bool IsShortCut(const TMessage& message);
+    bool IsShortCut(const TMessage& message) override;
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnShow;
@@ -188,3 +190,6 @@ class TForm : public TCustomForm
 public:
     explicit TForm(TComponent* owner) : TCustomForm(owner) {}
 };
+
+// The form (or other top-level window) holding control; nullptr when it has none.
+TCustomForm* GetParentForm(const TControl* control, bool topForm = true);

@@ -1,7 +1,7 @@
 #include "platform/gui/forms/hints.h"
 
-#include "platform/gui/graphics/gdi.h"
 #include "platform/gui/forms/screen.h"
+#include "platform/gui/graphics/gdi.h"
 #include "platform/gui/windows/window_functions.h"
 
 #include <algorithm>

@@ -1,12 +1,12 @@
 #include "platform/gui/forms/menus.h"
 
-#include "platform/gui/windows/actions.h"
-#include "platform/gui/qt/bitmap_impl.h"
-#include "platform/gui/windows/control.h"
 #include "platform/gui/core/exception_reporting.h"
 #include "platform/gui/core/exceptions.h"
 #include "platform/gui/core/free_watch.h"
 #include "platform/gui/graphics/image_list.h"
+#include "platform/gui/qt/bitmap_impl.h"
+#include "platform/gui/windows/actions.h"
+#include "platform/gui/windows/control.h"
 #include "support/utf8.h"
 
 #include <QActionGroup>

@@ -1,11 +1,11 @@
 #include "platform/gui/forms/screen.h"
 
 #include "platform/gui/core/exceptions.h"
-#include "platform/gui/graphics/font_families.h"
+#include "platform/gui/core/strings.h"
 #include "platform/gui/forms/forms.h"
+#include "platform/gui/graphics/font_families.h"
 #include "platform/gui/graphics/graphics.h"
 #include "platform/gui/qt/qt_bridge.h"
-#include "platform/gui/core/strings.h"
 #include "platform/gui/windows/window_functions.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "platform/gui/graphics/bitmap.h"
 
+#include "platform/gui/core/exceptions.h"
 #include "platform/gui/qt/bitmap_impl.h"
 #include "platform/gui/qt/canvas_impl.h"
-#include "platform/gui/core/exceptions.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,8 +1,8 @@
 #include "platform/gui/graphics/canvas.h"
 
+#include "platform/gui/graphics/gdi.h"
 #include "platform/gui/qt/bitmap_impl.h"
 #include "platform/gui/qt/canvas_impl.h"
-#include "platform/gui/graphics/gdi.h"
 
 #include <QPolygon>
 

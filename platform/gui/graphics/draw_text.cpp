@@ -1,5 +1,5 @@
-#include "platform/gui/qt/canvas_impl.h"
 #include "platform/gui/graphics/gdi.h"
+#include "platform/gui/qt/canvas_impl.h"
 
 #include <QStringList>
 

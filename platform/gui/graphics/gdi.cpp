@@ -1,8 +1,8 @@
 #include "platform/gui/graphics/gdi.h"
 
-#include "platform/gui/qt/canvas_impl.h"
 #include "platform/gui/graphics/colors.h"
-#include "platform/gui/graphics/glyphs.h"
+#include "platform/gui/qt/canvas_impl.h"
+#include "platform/gui/qt/glyphs.h"
 
 #include <QPolygon>
 

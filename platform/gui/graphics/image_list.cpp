@@ -1,9 +1,9 @@
 #include "platform/gui/graphics/image_list.h"
 
-#include "platform/gui/qt/bitmap_impl.h"
-#include "platform/gui/qt/canvas_impl.h"
 #include "platform/gui/core/exceptions.h"
 #include "platform/gui/graphics/picture.h"
+#include "platform/gui/qt/bitmap_impl.h"
+#include "platform/gui/qt/canvas_impl.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 #include "platform/gui/graphics/png_image.h"
 
-#include "platform/gui/qt/bitmap_impl.h"
-#include "platform/gui/qt/canvas_impl.h"
-#include "platform/gui/graphics/colors.h"
 #include "platform/gui/core/exceptions.h"
 #include "platform/gui/core/stream_bytes.h"
+#include "platform/gui/graphics/colors.h"
+#include "platform/gui/qt/bitmap_impl.h"
+#include "platform/gui/qt/canvas_impl.h"
 
 #include <png.h>
 

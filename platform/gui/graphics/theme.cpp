@@ -1,8 +1,8 @@
 #include "platform/gui/graphics/theme.h"
 
-#include "platform/gui/qt/canvas_impl.h"
 #include "platform/gui/graphics/colors.h"
-#include "platform/gui/graphics/glyphs.h"
+#include "platform/gui/qt/canvas_impl.h"
+#include "platform/gui/qt/glyphs.h"
 #include "support/utf8.h"
 
 #include <QStringList>

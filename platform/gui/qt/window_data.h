@@ -3,8 +3,8 @@
 // The window behind a windowed control: two Qt widgets (the window with its frame, and the client area
 // inside it), the styles it was made with, its frame geometry and scroll bars. For the layer's own sources.
 
-#include "platform/gui/windows/messages.h"
 #include "platform/gui/graphics/region.h"
+#include "platform/gui/windows/messages.h"
 #include "platform/gui/windows/scroll_bars.h"
 
 #include <QPointer>
@@ -115,6 +115,8 @@ bool AppKeyDownHook(const TMessage& keyMessage);
 // The application's handling of every message the loop takes (its message hook, hints, OnMessage); true
 // when it took the message.
 void SetInputMessageFilter(std::function<bool(TMsg&)> filter);
+// The application's side of a control going away (its hint forgets it).
+void SetControlRemovedObserver(std::function<void(TControl*)> observer);
 
 // The pointer position of the last mouse message (GetCursorPos answers it).
 void SetCursorPosNoted(TPoint screenPos);

@@ -1,11 +1,11 @@
 #include "platform/gui/graphics/canvas.h"
 #include "platform/gui/graphics/gdi.h"
-#include "platform/gui/windows/system_metrics.h"
 #include "platform/gui/graphics/theme.h"
-#include "platform/gui/windows/win_control.h"
 #include "platform/gui/qt/window_data.h"
-#include "platform/gui/windows/window_functions.h"
 #include "platform/gui/qt/window_widget.h"
+#include "platform/gui/windows/system_metrics.h"
+#include "platform/gui/windows/win_control.h"
+#include "platform/gui/windows/window_functions.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 #include "platform/gui/qt/window_widget.h"
 
-#include "platform/gui/qt/canvas_impl.h"
-#include "platform/gui/windows/caret.h"
-#include "platform/gui/windows/control.h"
 #include "platform/gui/graphics/gdi.h"
+#include "platform/gui/qt/canvas_impl.h"
 #include "platform/gui/qt/input_state.h"
 #include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/caret.h"
+#include "platform/gui/windows/control.h"
 #include "platform/gui/windows/window_functions.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "platform/gui/services/clipboard.h"
 
-#include "platform/gui/services/dropped_files.h"
 #include "platform/gui/core/exceptions.h"
+#include "platform/gui/services/dropped_files.h"
 #include "platform/gui/services/shell.h"
 #include "support/utf8.h"
 

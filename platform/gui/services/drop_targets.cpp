@@ -1,11 +1,11 @@
 #include "platform/gui/services/drop_targets.h"
 
-#include "platform/gui/services/dropped_files.h"
 #include "platform/gui/core/exception_reporting.h"
-#include "platform/gui/services/shell.h"
-#include "platform/gui/windows/win_control.h"
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/qt/window_widget.h"
+#include "platform/gui/services/dropped_files.h"
+#include "platform/gui/services/shell.h"
+#include "platform/gui/windows/win_control.h"
 
 #include <QApplication>
 #include <QDrag>

@@ -2,10 +2,10 @@
 
 #include "platform/gui/graphics/canvas.h"
 #include "platform/gui/graphics/gdi.h"
-#include "platform/gui/windows/scroll_bars.h"
-#include "platform/gui/windows/system_metrics.h"
 #include "platform/gui/graphics/theme.h"
 #include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/scroll_bars.h"
+#include "platform/gui/windows/system_metrics.h"
 #include "platform/gui/windows/window_functions.h"
 
 #include "support/system_colors.h"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/gui/core/strings.h"
 #include "platform/gui/standard/edits.h"
 #include "platform/gui/standard/std_control_types.h"
-#include "platform/gui/core/strings.h"
 
 #include <functional>
 #include <memory>

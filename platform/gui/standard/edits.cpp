@@ -1,11 +1,11 @@
 #include "platform/gui/standard/edits.h"
 
 #include "platform/gui/graphics/canvas.h"
-#include "platform/gui/windows/caret.h"
-#include "platform/gui/services/clipboard.h"
 #include "platform/gui/graphics/gdi.h"
-#include "platform/gui/windows/scroll_bars.h"
 #include "platform/gui/qt/window_data.h"
+#include "platform/gui/services/clipboard.h"
+#include "platform/gui/windows/caret.h"
+#include "platform/gui/windows/scroll_bars.h"
 #include "platform/gui/windows/window_functions.h"
 
 #include "support/system_colors.h"

@@ -2,8 +2,8 @@
 
 #include "platform/gui/core/exceptions.h"
 #include "platform/gui/graphics/gdi.h"
-#include "platform/gui/windows/scroll_bars.h"
 #include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/scroll_bars.h"
 
 #include "support/utf8.h"
 

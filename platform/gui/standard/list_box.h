@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/gui/standard/std_control_types.h"
 #include "platform/gui/core/strings.h"
+#include "platform/gui/standard/std_control_types.h"
 
 #include <memory>
 #include <vector>

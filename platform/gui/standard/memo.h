@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/gui/standard/edits.h"
 #include "platform/gui/core/strings.h"
+#include "platform/gui/standard/edits.h"
 
 #include <memory>
 

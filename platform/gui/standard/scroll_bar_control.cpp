@@ -1,9 +1,9 @@
 #include "platform/gui/standard/scroll_bar_control.h"
 
 #include "platform/gui/core/exceptions.h"
+#include "platform/gui/qt/window_data.h"
 #include "platform/gui/windows/scroll_bars.h"
 #include "platform/gui/windows/system_metrics.h"
-#include "platform/gui/qt/window_data.h"
 
 #include <algorithm>
 

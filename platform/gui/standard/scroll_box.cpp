@@ -1,8 +1,8 @@
 #include "platform/gui/standard/scroll_box.h"
 
+#include "platform/gui/qt/window_data.h"
 #include "platform/gui/windows/scroll_bars.h"
 #include "platform/gui/windows/system_metrics.h"
-#include "platform/gui/qt/window_data.h"
 
 #include <algorithm>
 

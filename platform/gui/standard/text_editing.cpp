@@ -1,10 +1,10 @@
 #include "platform/gui/standard/text_editing.h"
 
 #include "platform/gui/graphics/canvas.h"
-#include "platform/gui/windows/caret.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/graphics/graphics.h"
 #include "platform/gui/qt/qt_bridge.h"
+#include "platform/gui/windows/caret.h"
 
 #include "support/utf8.h"
 

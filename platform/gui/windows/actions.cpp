@@ -1,7 +1,7 @@
 #include "platform/gui/windows/actions.h"
 
-#include "platform/gui/windows/control.h"
 #include "platform/gui/core/exceptions.h"
+#include "platform/gui/windows/control.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "platform/gui/core/classes.h"
+#include "platform/gui/core/strings.h"
 #include "platform/gui/windows/keys.h"
 #include "platform/gui/windows/messages.h"
-#include "platform/gui/core/strings.h"
 
 #include <memory>
 #include <string>

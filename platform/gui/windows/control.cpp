@@ -1,12 +1,12 @@
 #include "platform/gui/windows/control.h"
 
-#include "platform/gui/windows/actions.h"
 #include "platform/gui/core/exceptions.h"
-#include "platform/gui/forms/forms.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/qt/window_data.h"
-#include "platform/gui/windows/window_functions.h"
 #include "platform/gui/qt/window_widget.h"
+#include "platform/gui/windows/actions.h"
+#include "platform/gui/windows/parent_form.h"
+#include "platform/gui/windows/window_functions.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -899,7 +899,7 @@ void TControl::SetMouseCapture(bool value)
 void TControl::SendCancelMode()
 {
     for (TControl* c = this; c; c = c->parent_)
-        if (auto* form = dynamic_cast<TCustomForm*>(c))
+        if (auto* form = dynamic_cast<IParentForm*>(c))
             form->SendCancelMode(this);
 }
 
@@ -913,11 +913,11 @@ TWinControl* TControl::TopLevelParent() const
     return top;
 }
 
-TCustomForm* GetParentForm(const TControl* control, bool topForm)
+IParentForm* FindParentForm(const TControl* control, bool topForm)
 {
-    TCustomForm* found = nullptr;
+    IParentForm* found = nullptr;
     for (TControl* c = const_cast<TControl*>(control); c; c = c->Parent()) {
-        if (auto* form = dynamic_cast<TCustomForm*>(c)) {
+        if (auto* form = dynamic_cast<IParentForm*>(c)) {
             found = form;
             if (!topForm)
                 return found;

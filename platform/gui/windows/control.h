@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/gui/core/classes.h"
-#include "platform/gui/windows/cursors.h"
 #include "platform/gui/graphics/graphics.h"
+#include "platform/gui/windows/cursors.h"
 #include "platform/gui/windows/keys.h"
 #include "platform/gui/windows/margins.h"
 #include "platform/gui/windows/messages.h"
@@ -444,10 +444,6 @@ private:
     TDragMode dragMode_ = dmManual;
     TCursor dragCursor_ = crDrag;
 };
-
-// The form (or other top-level window) holding control; nullptr when it has none.
-class TCustomForm;
-TCustomForm* GetParentForm(const TControl* control, bool topForm = true);
 
 // The control under a screen point, if any (windowless controls too).
 TControl* FindDragTarget(TPoint screenPos, bool allowDisabled);

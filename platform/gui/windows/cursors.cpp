@@ -3,8 +3,8 @@
 #include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/qt/bitmap_impl.h"
 #include "platform/gui/qt/window_data.h"
-#include "platform/gui/windows/window_functions.h"
 #include "platform/gui/qt/window_widget.h"
+#include "platform/gui/windows/window_functions.h"
 
 #include <QApplication>
 #include <QCursor>

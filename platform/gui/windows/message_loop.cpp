@@ -1,8 +1,8 @@
 #include "platform/gui/windows/message_loop.h"
 
+#include "platform/gui/qt/window_data.h"
 #include "platform/gui/windows/hooks.h"
 #include "platform/gui/windows/keys.h"
-#include "platform/gui/qt/window_data.h"
 #include "platform/gui/windows/window_functions.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "platform/gui/windows/scroll_bars.h"
 
-#include "platform/gui/windows/win_control.h"
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/qt/window_widget.h"
+#include "platform/gui/windows/win_control.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "platform/gui/windows/timers.h"
 
 #include "platform/gui/core/exception_reporting.h"
-#include "platform/gui/windows/win_control.h"
 #include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/win_control.h"
 
 #include <QTimer>
 

@@ -1,12 +1,12 @@
 #include "platform/gui/windows/win_control.h"
 
-#include "platform/gui/qt/canvas_impl.h"
 #include "platform/gui/core/exceptions.h"
-#include "platform/gui/forms/forms.h"
 #include "platform/gui/graphics/gdi.h"
+#include "platform/gui/qt/canvas_impl.h"
 #include "platform/gui/qt/window_data.h"
-#include "platform/gui/windows/window_functions.h"
 #include "platform/gui/qt/window_widget.h"
+#include "platform/gui/windows/parent_form.h"
+#include "platform/gui/windows/window_functions.h"
 
 #include <algorithm>
 
@@ -29,7 +29,7 @@ TWinControl::TWinControl(TComponent* owner)
 TWinControl::~TWinControl()
 {
     Destroying();
-    if (TCustomForm* form = GetParentForm(this); form && form != this)
+    if (IParentForm* form = FindParentForm(this); form && &form->FormControl() != this)
         form->DefocusControl(this, true);
     DestroyHandle();
     while (!controls_.empty()) {
@@ -258,7 +258,7 @@ void TWinControl::RemoveControl(TControl* control)
         mouseControl_ = nullptr;
     auto* win = dynamic_cast<TWinControl*>(control);
     if (win) {
-        if (TCustomForm* form = GetParentForm(this))
+        if (IParentForm* form = FindParentForm(this))
             form->DefocusControl(win, true);
         win->DestroyHandle();
         tabList_.erase(std::find(tabList_.begin(), tabList_.end(), win));
@@ -550,7 +550,7 @@ void TWinControl::Dispatch(TMessage& message)
         return;
     case CM_ENABLEDCHANGED:
         if (!enabled_)
-            if (TCustomForm* form = GetParentForm(this); form && form != this)
+            if (IParentForm* form = FindParentForm(this); form && &form->FormControl() != this)
                 form->DefocusControl(this, false);
         if (window_->widget)
             window_->widget->setEnabled(enabled_);
@@ -559,7 +559,7 @@ void TWinControl::Dispatch(TMessage& message)
     case CM_VISIBLECHANGED:
         UpdateShowing();
         if (!visible_)
-            if (TCustomForm* form = GetParentForm(this); form && form != this)
+            if (IParentForm* form = FindParentForm(this); form && &form->FormControl() != this)
                 form->DefocusControl(this, false);
         return;
     case CM_COLORCHANGED:

@@ -1,8 +1,8 @@
 #include "platform/gui/windows/win_control.h"
 
 #include "platform/gui/core/exceptions.h"
-#include "platform/gui/forms/forms.h"
 #include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/parent_form.h"
 #include "platform/gui/windows/window_functions.h"
 
 #include <algorithm>
@@ -16,7 +16,8 @@ bool TWinControl::Focused() const
 
 bool TWinControl::CanFocus() const
 {
-    const TCustomForm* form = GetParentForm(this);
+    IParentForm* parentForm = FindParentForm(this);
+    const TWinControl* form = parentForm ? &parentForm->FormControl() : nullptr;
     for (const TControl* c = this; c && c != form; c = c->Parent())
         if (!c->Visible() || !c->Enabled())
             return false;
@@ -27,7 +28,7 @@ bool TWinControl::CanFocus() const
 
 void TWinControl::SetFocus()
 {
-    if (TCustomForm* form = GetParentForm(this); form && form != this) {
+    if (IParentForm* form = FindParentForm(this); form && &form->FormControl() != this) {
         form->FocusControl(this);
         return;
     }
@@ -104,7 +105,7 @@ void TWinControl::WMSetFocus(TMessage& message)
     DefaultHandler(message);
     if (controlState_.Contains(csFocusing))
         return;
-    if (TCustomForm* form = GetParentForm(this))
+    if (IParentForm* form = FindParentForm(this))
         form->SetFocusedControl(this);
 }
 
@@ -149,8 +150,8 @@ void TWinControl::KeyPress(char32_t& key)
 bool TWinControl::DoKey(TMessage& message, void (TWinControl::*handler)(uint16_t&, TShiftState),
                         bool (TWinControl::*preview)(TMessage&))
 {
-    TCustomForm* form = GetParentForm(this);
-    if (form && form != this && form->KeyPreview() && (static_cast<TWinControl*>(form)->*preview)(message))
+    IParentForm* form = FindParentForm(this);
+    if (form && &form->FormControl() != this && form->KeyPreview() && (form->FormControl().*preview)(message))
         return true;
     uint16_t key = static_cast<uint16_t>(message.WParam);
     if (!controlStyle_.Contains(csNoStdEvents)) {
@@ -172,8 +173,8 @@ bool TWinControl::DoKeyUp(TMessage& message)
 
 bool TWinControl::DoKeyPress(TMessage& message)
 {
-    TCustomForm* form = GetParentForm(this);
-    if (form && form != this && form->KeyPreview() && static_cast<TWinControl*>(form)->DoKeyPress(message))
+    IParentForm* form = FindParentForm(this);
+    if (form && &form->FormControl() != this && form->KeyPreview() && form->FormControl().DoKeyPress(message))
         return true;
     char32_t key = static_cast<char32_t>(message.WParam);
     if (!controlStyle_.Contains(csNoStdEvents)) {
@@ -187,7 +188,7 @@ void TWinControl::CNKeyDown(TMessage& message)
 {
     message.Result = 1;
     const uint16_t key = static_cast<uint16_t>(message.WParam);
-    TCustomForm* form = GetParentForm(this);
+    IParentForm* form = FindParentForm(this);
     if (form && form->IsShortCut(message))
         return;
     if (AppKeyDownHook(message))
@@ -214,7 +215,7 @@ void TWinControl::CNKeyDown(TMessage& message)
     }
     if (mask != 0 && Perform(CM_WANTSPECIALKEY, key, message.LParam) == 0 &&
         (Perform(WM_GETDLGCODE, 0, 0) & mask) == 0 && form &&
-        form->Perform(CM_DIALOGKEY, key, message.LParam) != 0)
+        form->FormControl().Perform(CM_DIALOGKEY, key, message.LParam) != 0)
         return;
     message.Result = 0;
 }
@@ -222,9 +223,9 @@ void TWinControl::CNKeyDown(TMessage& message)
 void TWinControl::CNChar(TMessage& message)
 {
     message.Result = 1;
-    TCustomForm* form = GetParentForm(this);
+    IParentForm* form = FindParentForm(this);
     if ((Perform(WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) == 0 && form &&
-        form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0)
+        form->FormControl().Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0)
         return;
     message.Result = 0;
 }
@@ -234,6 +235,6 @@ void TWinControl::CNSysChar(TMessage& message)
     message.Result = 0;
     if (message.WParam == VK_SPACE)
         return;
-    if (TCustomForm* form = GetParentForm(this))
-        message.Result = form->Perform(CM_DIALOGCHAR, message.WParam, message.LParam);
+    if (IParentForm* form = FindParentForm(this))
+        message.Result = form->FormControl().Perform(CM_DIALOGCHAR, message.WParam, message.LParam);
 }

@@ -1,9 +1,9 @@
 #include "platform/gui/windows/win_control.h"
 
-#include "platform/gui/forms/forms.h"
 #include "platform/gui/qt/window_data.h"
-#include "platform/gui/windows/window_functions.h"
 #include "platform/gui/qt/window_widget.h"
+#include "platform/gui/windows/parent_form.h"
+#include "platform/gui/windows/window_functions.h"
 
 #include <algorithm>
 
@@ -313,7 +313,7 @@ void TWinControl::ScrollBy(int dx, int dy)
 
 bool TWinControl::ManagesShowing() const
 {
-    return parent_ || dynamic_cast<const TCustomForm*>(this);
+    return parent_ || dynamic_cast<const IParentForm*>(this);
 }
 
 bool TWinControl::Showing() const

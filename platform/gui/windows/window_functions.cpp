@@ -1,13 +1,12 @@
 #include "platform/gui/windows/window_functions.h"
 
-#include "platform/gui/forms/application.h"
-#include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/core/exception_reporting.h"
-#include "platform/gui/windows/hooks.h"
+#include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/qt/qt_bridge.h"
-#include "platform/gui/windows/win_control.h"
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/qt/window_widget.h"
+#include "platform/gui/windows/hooks.h"
+#include "platform/gui/windows/win_control.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -36,6 +35,12 @@ std::function<bool(TMsg&)>& InputFilter()
 {
     static std::function<bool(TMsg&)> filter;
     return filter;
+}
+
+std::function<void(TControl*)>& ControlRemovedObserver()
+{
+    static std::function<void(TControl*)> observer;
+    return observer;
 }
 
 TWindowData* Data(HWND window)
@@ -119,7 +124,8 @@ void ForEachWindow(const std::function<void(TWinControl*)>& visit)
 
 void ControlDestroyed(TControl* control)
 {
-    Application->ControlDestroyed(control);
+    if (ControlRemovedObserver())
+        ControlRemovedObserver()(control);
     if (captureControl == control) {
         captureControl = nullptr;
         if (captureWindow)
@@ -164,6 +170,11 @@ TControl* GetMouseOverControl()
 void SetInputMessageFilter(std::function<bool(TMsg&)> filter)
 {
     InputFilter() = std::move(filter);
+}
+
+void SetControlRemovedObserver(std::function<void(TControl*)> observer)
+{
+    ControlRemovedObserver() = std::move(observer);
 }
 
 void SetCursorPosNoted(TPoint screenPos)

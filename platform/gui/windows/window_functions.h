@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/gui/windows/cursors.h"
 #include "platform/gui/graphics/gdi.h"
+#include "platform/gui/graphics/region.h"
+#include "platform/gui/windows/cursors.h"
 #include "platform/gui/windows/message_loop.h"
 #include "platform/gui/windows/messages.h"
-#include "platform/gui/graphics/region.h"
 
 // The window functions of the classic platform over the windows of the windowed controls: messages sent and
 // posted, focus, capture, geometry, painting, regions and opacity. A function given a handle that is no

@@ -1,7 +1,7 @@
 #include "platform/gui/core/classes.h"
-#include "platform/gui/windows/messages.h"
 #include "platform/gui/core/exceptions.h"
 #include "platform/gui/core/pointer_list.h"
+#include "platform/gui/windows/messages.h"
 
 #include <gtest/gtest.h>
 

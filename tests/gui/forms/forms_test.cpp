@@ -1,7 +1,7 @@
-#include "platform/gui/windows/actions.h"
 #include "platform/gui/forms/application.h"
 #include "platform/gui/forms/forms.h"
 #include "platform/gui/forms/screen.h"
+#include "platform/gui/windows/actions.h"
 #include "platform/gui/windows/timers.h"
 #include "platform/gui/windows/window_functions.h"
 #include "window_test_support.h"

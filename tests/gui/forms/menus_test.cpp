@@ -1,8 +1,8 @@
-#include "platform/gui/windows/actions.h"
-#include "platform/gui/forms/application.h"
 #include "platform/gui/core/exceptions.h"
-#include "platform/gui/graphics/image_list.h"
+#include "platform/gui/forms/application.h"
 #include "platform/gui/forms/menus.h"
+#include "platform/gui/graphics/image_list.h"
+#include "platform/gui/windows/actions.h"
 #include "popup_test_support.h"
 #include "window_test_support.h"
 

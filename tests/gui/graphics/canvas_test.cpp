@@ -1,7 +1,7 @@
 #include "platform/gui/graphics/bitmap.h"
-#include "platform/gui/qt/canvas_impl.h"
 #include "platform/gui/graphics/colors.h"
 #include "platform/gui/graphics/gdi.h"
+#include "platform/gui/qt/canvas_impl.h"
 
 #include <gtest/gtest.h>
 

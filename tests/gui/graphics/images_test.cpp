@@ -1,5 +1,5 @@
-#include "platform/gui/graphics/colors.h"
 #include "platform/gui/core/exceptions.h"
+#include "platform/gui/graphics/colors.h"
 #include "platform/gui/graphics/image_list.h"
 #include "platform/gui/graphics/picture.h"
 #include "platform/gui/graphics/png_image.h"

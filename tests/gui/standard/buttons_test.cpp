@@ -1,7 +1,7 @@
 #include "platform/gui/forms/application.h"
 #include "platform/gui/graphics/colors.h"
-#include "platform/gui/standard/stdctrls_buttons.h"
 #include "platform/gui/graphics/theme.h"
+#include "platform/gui/standard/stdctrls_buttons.h"
 #include "platform/gui/windows/timers.h"
 #include "std_controls_test_support.h"
 

@@ -1,7 +1,7 @@
 #include "platform/gui/graphics/bitmap.h"
-#include "platform/gui/windows/caret.h"
 #include "platform/gui/services/clipboard.h"
 #include "platform/gui/standard/edits.h"
+#include "platform/gui/windows/caret.h"
 #include "text_input_support.h"
 #include "window_test_support.h"
 

@@ -1,6 +1,6 @@
 #include "platform/gui/graphics/colors.h"
-#include "platform/gui/standard/stdctrls_labels.h"
 #include "platform/gui/graphics/theme.h"
+#include "platform/gui/standard/stdctrls_labels.h"
 #include "std_controls_test_support.h"
 
 #include <gtest/gtest.h>

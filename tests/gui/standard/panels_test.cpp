@@ -1,7 +1,7 @@
 #include "platform/gui/graphics/colors.h"
+#include "platform/gui/graphics/theme.h"
 #include "platform/gui/standard/group_box.h"
 #include "platform/gui/standard/panels.h"
-#include "platform/gui/graphics/theme.h"
 #include "std_controls_test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "platform/gui/windows/scroll_bars.h"
 #include "platform/gui/standard/scroll_box.h"
+#include "platform/gui/windows/scroll_bars.h"
 #include "platform/gui/windows/system_metrics.h"
 #include "std_controls_test_support.h"
 

@@ -1,5 +1,5 @@
-#include "platform/gui/windows/actions.h"
 #include "platform/gui/core/exceptions.h"
+#include "platform/gui/windows/actions.h"
 #include "window_test_support.h"
 
 #include <gtest/gtest.h>

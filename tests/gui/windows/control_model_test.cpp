@@ -1,8 +1,8 @@
-#include "platform/gui/windows/actions.h"
 #include "platform/gui/forms/application.h"
 #include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/graphics/region.h"
+#include "platform/gui/windows/actions.h"
 #include "platform/gui/windows/window_functions.h"
 #include "window_test_support.h"
 

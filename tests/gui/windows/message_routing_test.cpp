@@ -1,6 +1,6 @@
-#include "platform/gui/windows/actions.h"
-#include "platform/gui/forms/application.h"
 #include "platform/gui/core/exception_reporting.h"
+#include "platform/gui/forms/application.h"
+#include "platform/gui/windows/actions.h"
 #include "platform/gui/windows/hooks.h"
 #include "platform/gui/windows/window_functions.h"
 #include "window_test_support.h"

@@ -1,7 +1,7 @@
 #include "platform/gui/graphics/bitmap.h"
+#include "platform/gui/graphics/theme.h"
 #include "platform/gui/windows/scroll_bars.h"
 #include "platform/gui/windows/system_metrics.h"
-#include "platform/gui/graphics/theme.h"
 #include "platform/gui/windows/window_functions.h"
 #include "window_test_support.h"
 

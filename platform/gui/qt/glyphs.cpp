@@ -1,4 +1,4 @@
-#include "platform/gui/graphics/glyphs.h"
+#include "platform/gui/qt/glyphs.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
-#include "platform/gui/windows/system_parameters.h"
+#include "platform/gui/forms/system_parameters.h"
 
+#include "platform/gui/forms/screen.h"
 #include "platform/gui/graphics/graphics.h"
 #include "platform/gui/qt/qt_bridge.h"
-#include "platform/gui/forms/screen.h"
 #include "platform/gui/windows/system_metrics.h"
 
 #include <QApplication>

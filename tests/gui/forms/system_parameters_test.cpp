@@ -1,6 +1,6 @@
-#include "platform/gui/graphics/graphics.h"
 #include "platform/gui/forms/screen.h"
-#include "platform/gui/windows/system_parameters.h"
+#include "platform/gui/forms/system_parameters.h"
+#include "platform/gui/graphics/graphics.h"
 
 #include <gtest/gtest.h>
 

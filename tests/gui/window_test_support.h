@@ -3,6 +3,7 @@
 // Windows for the tests: a form on the offscreen platform, controls that write down the messages they get,
 // and Qt input sent to a control's window.
 
+#include "gui_driver_qt.h"
 #include "platform/gui/forms/forms.h"
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/qt/window_widget.h"
@@ -49,19 +50,6 @@ private:
     std::vector<std::string>* log_;
     std::string name_;
 };
-
-// A shown, active form of the given size.
-TForm* ShowTestForm(int width = 300, int height = 200);
-void Pump();
-
-void SendKey(TWinControl* control, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
-             const QString& text = {});
-// A mouse event at a point of the control's client area.
-void SendMouse(TWinControl* control, QEvent::Type type, TPoint clientPos,
-               Qt::MouseButton button = Qt::LeftButton);
-// A mouse event at a point of the control's window (frame included).
-void SendWindowMouse(TWinControl* control, QEvent::Type type, TPoint windowPos,
-                     Qt::MouseButton button = Qt::LeftButton);
 
 // A shown form with two recording controls, "a" above "b", both logging into log.
 class TwoRecordersTest : public testing::Test

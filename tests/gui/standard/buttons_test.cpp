@@ -179,6 +179,7 @@ TEST_F(Buttons, CheckMarkIsPaintedWithThemesOnAndOff)
         auto unchecked = Render(box);
         box->SetChecked(true);
         auto checked = Render(box);
+        SaveScreenshot(*checked, std::string("check_box_checked_") + (themed ? "themed" : "classic"));
         const TColor mark = themed ? TColor(0xD77800) : ColorToRGB(clWindowText);
         EXPECT_EQ(CountPixels(*unchecked, markBox, mark), 0) << "themed " << themed;
         EXPECT_GT(CountPixels(*checked, markBox, mark), 5) << "themed " << themed;

@@ -125,6 +125,7 @@ TEST_F(ListBoxes, OwnerDrawnRowsGetTheirRectangleAndStateAndVariableHeights)
     // Standard rows: the selected one in the highlight colour.
     list->SetStyle(lbStandard);
     shot = Render(list);
+    SaveScreenshot(*shot, "list_box_standard_rows");
     EXPECT_GT(CountPixels(*shot, list->ItemRect(1), ColorToRGB(clHighlight)), 100);
     EXPECT_EQ(CountPixels(*shot, list->ItemRect(2), ColorToRGB(clHighlight)), 0);
 

@@ -1,0 +1,269 @@
+#include "gui_driver_qt.h"
+
+#include "platform/gui/forms/application.h"
+#include "platform/gui/qt/bitmap_impl.h"
+#include "platform/gui/qt/window_data.h"
+#include "platform/gui/qt/window_widget.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include <map>
+#include <stdexcept>
+
+namespace {
+
+struct NamedKey
+{
+    int qt;
+    QString text;
+};
+
+const std::map<std::string, NamedKey>& KeyNames()
+{
+    static const std::map<std::string, NamedKey> names = [] {
+        std::map<std::string, NamedKey> keys = {
+            {"Left", {Qt::Key_Left, {}}},      {"Right", {Qt::Key_Right, {}}},
+            {"Up", {Qt::Key_Up, {}}},          {"Down", {Qt::Key_Down, {}}},
+            {"Home", {Qt::Key_Home, {}}},      {"End", {Qt::Key_End, {}}},
+            {"PgUp", {Qt::Key_PageUp, {}}},    {"PgDn", {Qt::Key_PageDown, {}}},
+            {"Del", {Qt::Key_Delete, {}}},     {"Ins", {Qt::Key_Insert, {}}},
+            {"BS", {Qt::Key_Backspace, "\b"}}, {"Enter", {Qt::Key_Return, "\r"}},
+            {"Tab", {Qt::Key_Tab, "\t"}},      {"Esc", {Qt::Key_Escape, "\x1b"}},
+            {"Space", {Qt::Key_Space, " "}},   {"Alt", {Qt::Key_Alt, {}}},
+            {"Shift", {Qt::Key_Shift, {}}},    {"Ctrl", {Qt::Key_Control, {}}},
+        };
+        for (int f = 1; f <= 12; ++f)
+            keys["F" + std::to_string(f)] = {Qt::Key_F1 + f - 1, {}};
+        for (char c = 'a'; c <= 'z'; ++c)
+            keys[std::string(1, c)] = {Qt::Key_A + (c - 'a'), QString(QChar(c))};
+        for (char c = '0'; c <= '9'; ++c)
+            keys[std::string(1, c)] = {Qt::Key_0 + (c - '0'), QString(QChar(c))};
+        return keys;
+    }();
+    return names;
+}
+
+struct ParsedKey
+{
+    NamedKey key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+ParsedKey ParseKey(const std::string& key)
+{
+    Qt::KeyboardModifiers modifiers;
+    std::string name = key;
+    if (const size_t dash = key.find('-'); dash != std::string::npos && dash > 0 && dash + 1 < key.size()) {
+        for (char m : key.substr(0, dash))
+            modifiers |= m == 'C' ? Qt::ControlModifier : m == 'S' ? Qt::ShiftModifier : Qt::AltModifier;
+        name = key.substr(dash + 1);
+    }
+    const auto it = KeyNames().find(name);
+    if (it == KeyNames().end())
+        throw std::invalid_argument("unknown key " + key);
+    return {it->second, modifiers};
+}
+
+void SendKeyEvent(TWinControl* control, QEvent::Type type, const ParsedKey& parsed, bool autoRepeat = false)
+{
+    if (!control->HandleAllocated())
+        return;
+    QKeyEvent event(type, parsed.key.qt, parsed.modifiers, parsed.key.text, autoRepeat);
+    QApplication::sendEvent(control->Window().widget, &event);
+}
+
+Qt::KeyboardModifiers ModifiersOf(TShiftState shift)
+{
+    Qt::KeyboardModifiers modifiers;
+    if (shift.Contains(ssShift))
+        modifiers |= Qt::ShiftModifier;
+    if (shift.Contains(ssCtrl))
+        modifiers |= Qt::ControlModifier;
+    if (shift.Contains(ssAlt))
+        modifiers |= Qt::AltModifier;
+    return modifiers;
+}
+
+Qt::MouseButtons ButtonsHeld(TShiftState shift)
+{
+    Qt::MouseButtons buttons;
+    if (shift.Contains(ssLeft))
+        buttons |= Qt::LeftButton;
+    if (shift.Contains(ssRight))
+        buttons |= Qt::RightButton;
+    if (shift.Contains(ssMiddle))
+        buttons |= Qt::MiddleButton;
+    return buttons;
+}
+
+Qt::MouseButton QtButton(TMouseButton button)
+{
+    return button == mbRight ? Qt::RightButton : button == mbMiddle ? Qt::MiddleButton : Qt::LeftButton;
+}
+
+void SendMouseEvent(QWidget* widget, QEvent::Type type, QPoint local, Qt::MouseButton button,
+                    Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    QMouseEvent event(type, QPointF(local), QPointF(widget->mapToGlobal(local)), button, buttons, modifiers);
+    QApplication::sendEvent(widget, &event);
+}
+
+void SendClientMouse(TWinControl* control, QEvent::Type type, TPoint p, Qt::MouseButton button,
+                     Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    SendMouseEvent(control->Window().client, type, QPoint(p.X, p.Y), button, buttons, modifiers);
+}
+
+} // namespace
+
+void Pump()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+TForm* ShowTestForm(int width, int height)
+{
+    auto* form = new TForm(Application);
+    form->SetBounds(10, 10, width, height);
+    form->Show();
+    Pump();
+    return form;
+}
+
+void Press(TWinControl* control, const std::string& key)
+{
+    if (key.starts_with("=")) {
+        QInputMethodEvent commit;
+        commit.setCommitString(QString::fromStdString(key.substr(1)));
+        QApplication::sendEvent(control->Window().widget, &commit);
+        return;
+    }
+    const ParsedKey parsed = ParseKey(key);
+    SendKeyEvent(control, QEvent::KeyPress, parsed);
+    SendKeyEvent(control, QEvent::KeyRelease, parsed);
+}
+
+void PressAll(TWinControl* control, const std::vector<std::string>& keys)
+{
+    for (const std::string& key : keys)
+        Press(control, key);
+}
+
+void KeyDown(TWinControl* control, const std::string& key)
+{
+    SendKeyEvent(control, QEvent::KeyPress, ParseKey(key));
+}
+
+void KeyRepeat(TWinControl* control, const std::string& key)
+{
+    SendKeyEvent(control, QEvent::KeyPress, ParseKey(key), true);
+}
+
+void KeyUp(TWinControl* control, const std::string& key)
+{
+    SendKeyEvent(control, QEvent::KeyRelease, ParseKey(key));
+}
+
+void MouseDown(TWinControl* control, TPoint clientPos, TMouseButton button, TShiftState shift)
+{
+    const Qt::MouseButton pressed = QtButton(button);
+    SendClientMouse(control, QEvent::MouseButtonPress, clientPos, pressed, ButtonsHeld(shift) | pressed,
+                    ModifiersOf(shift));
+}
+
+void MouseUp(TWinControl* control, TPoint clientPos, TMouseButton button, TShiftState shift)
+{
+    const Qt::MouseButton released = QtButton(button);
+    SendClientMouse(control, QEvent::MouseButtonRelease, clientPos, released, ButtonsHeld(shift) & ~released,
+                    ModifiersOf(shift));
+}
+
+void MouseMove(TWinControl* control, TPoint clientPos, TShiftState shift)
+{
+    SendClientMouse(control, QEvent::MouseMove, clientPos, Qt::NoButton, ButtonsHeld(shift),
+                    ModifiersOf(shift));
+}
+
+void Click(TWinControl* control, TPoint clientPos, TMouseButton button, TShiftState shift)
+{
+    MouseDown(control, clientPos, button, shift);
+    MouseUp(control, clientPos, button, shift);
+}
+
+void DoubleClick(TWinControl* control, TPoint clientPos, TMouseButton button)
+{
+    const Qt::MouseButton qtButton = QtButton(button);
+    Click(control, clientPos, button);
+    SendClientMouse(control, QEvent::MouseButtonDblClick, clientPos, qtButton, qtButton, Qt::NoModifier);
+    SendClientMouse(control, QEvent::MouseButtonRelease, clientPos, qtButton, Qt::NoButton, Qt::NoModifier);
+}
+
+void Wheel(TWinControl* control, TPoint clientPos, int delta, TShiftState shift)
+{
+    QWidget* widget = control->Window().client;
+    const QPointF local(clientPos.X, clientPos.Y);
+    QWheelEvent event(local, widget->mapToGlobal(local), QPoint(), QPoint(0, delta), ButtonsHeld(shift),
+                      ModifiersOf(shift), Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
+}
+
+std::unique_ptr<TBitmap> Render(TWinControl* control)
+{
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->SetSize(control->Width(), control->Height());
+    control->PaintTo(*bitmap->Canvas(), 0, 0);
+    return bitmap;
+}
+
+int CountPixels(TBitmap& bitmap, const TRect& rect, TColor color)
+{
+    int count = 0;
+    for (int y = rect.Top; y < rect.Bottom; ++y)
+        for (int x = rect.Left; x < rect.Right; ++x)
+            count += bitmap.Canvas()->Pixels(x, y) == color ? 1 : 0;
+    return count;
+}
+
+std::string SaveScreenshot(TBitmap& bitmap, const std::string& name)
+{
+    const QString folder = QStringLiteral(QM_SCREENSHOT_DIR);
+    QDir().mkpath(folder);
+    const QString path = folder + "/" + QString::fromStdString(name) + ".png";
+    if (!bitmap.Internal().image.save(path, "PNG"))
+        throw std::runtime_error("cannot save the picture " + path.toStdString());
+    return path.toStdString();
+}
+
+void SendKey(TWinControl* control, int qtKey, Qt::KeyboardModifiers modifiers, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, qtKey, modifiers, text);
+    QApplication::sendEvent(control->Window().widget, &press);
+    if (!control->HandleAllocated())
+        return;
+    QKeyEvent release(QEvent::KeyRelease, qtKey, modifiers, text);
+    QApplication::sendEvent(control->Window().widget, &release);
+}
+
+void SendMouse(TWinControl* control, QEvent::Type type, TPoint clientPos, Qt::MouseButton button)
+{
+    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease || type == QEvent::MouseMove
+                                         ? Qt::MouseButtons(Qt::NoButton)
+                                         : Qt::MouseButtons(button);
+    SendMouseEvent(control->Window().client, type, QPoint(clientPos.X, clientPos.Y),
+                   type == QEvent::MouseMove ? Qt::NoButton : button, buttons, Qt::NoModifier);
+}
+
+void SendWindowMouse(TWinControl* control, QEvent::Type type, TPoint windowPos, Qt::MouseButton button)
+{
+    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease || type == QEvent::MouseMove
+                                         ? Qt::MouseButtons(Qt::NoButton)
+                                         : Qt::MouseButtons(button);
+    SendMouseEvent(control->Window().widget, type, QPoint(windowPos.X, windowPos.Y),
+                   type == QEvent::MouseMove ? Qt::NoButton : button, buttons, Qt::NoModifier);
+}

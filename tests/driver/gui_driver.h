@@ -1,0 +1,46 @@
+#pragma once
+
+// Windows and input for the tests of the layer's controls and of the component libraries: a shown form on
+// the offscreen platform, keys and mouse input that reach a control the way the window system delivers
+// them, and controls painted into bitmaps that can be saved as pictures to look at.
+//
+// Keys are written the way a reader says them: "Left", "S-Home" (Shift), "C-Right" (Ctrl), "CS-Left",
+// "A-Down" (Alt), "C-v", "F2", "Space", and "=text" for text typed as it is (through the input method).
+
+#include "platform/gui/forms/forms.h"
+#include "platform/gui/graphics/bitmap.h"
+#include "platform/gui/windows/keys.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// A shown, active form of the given size; free it with Free().
+TForm* ShowTestForm(int width = 300, int height = 200);
+// Lets the window system deliver what is pending.
+void Pump();
+
+// A key pressed and released, or only pressed or released (for held keys).
+void Press(TWinControl* control, const std::string& key);
+void PressAll(TWinControl* control, const std::vector<std::string>& keys);
+void KeyDown(TWinControl* control, const std::string& key);
+void KeyUp(TWinControl* control, const std::string& key);
+// A press that the keyboard's auto-repeat sends while the key is held.
+void KeyRepeat(TWinControl* control, const std::string& key);
+
+// Mouse input at a point of the control's client area; shift names the keys held (ssShift, ssCtrl, ssAlt)
+// and, for moves, the buttons held (ssLeft, ssRight, ssMiddle).
+void MouseDown(TWinControl* control, TPoint clientPos, TMouseButton button = mbLeft, TShiftState shift = {});
+void MouseUp(TWinControl* control, TPoint clientPos, TMouseButton button = mbLeft, TShiftState shift = {});
+void MouseMove(TWinControl* control, TPoint clientPos, TShiftState shift = {});
+void Click(TWinControl* control, TPoint clientPos, TMouseButton button = mbLeft, TShiftState shift = {});
+void DoubleClick(TWinControl* control, TPoint clientPos, TMouseButton button = mbLeft);
+// A wheel turn over a client point; one notch is 120, positive away from the user.
+void Wheel(TWinControl* control, TPoint clientPos, int delta, TShiftState shift = {});
+
+// The control's window painted into a bitmap of its size (frame, client and children).
+std::unique_ptr<TBitmap> Render(TWinControl* control);
+// How many pixels of rect have the colour.
+int CountPixels(TBitmap& bitmap, const TRect& rect, TColor color);
+// Saves the bitmap as <build>/screenshots/<name>.png for a person to look at; answers the file's path.
+std::string SaveScreenshot(TBitmap& bitmap, const std::string& name);

@@ -1,43 +1,11 @@
-#include "controls/grid/spin_cell_edit.h"
-#include "gui_driver.h"
+#include "spin_edit_form.h"
 
 #include "platform/gui/services/clipboard.h"
 #include "support/format_settings.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-
-class NumberCellEdit : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        form = ShowTestForm(300, 120);
-        edit = new TGxSpinEdit(form);
-        edit->SetParent(form);
-        edit->SetBounds(10, 10, 150, 24);
-        other = new TGxEdit(form);
-        other->SetParent(form);
-        other->SetBounds(10, 50, 150, 24);
-        edit->SetFocus();
-        Pump();
-    }
-    void TearDown() override { form->Free(); }
-
-    // Puts the text in and the caret at its end.
-    void Start(const std::string& text)
-    {
-        edit->SetText(text);
-        edit->SetSelStart(static_cast<int>(text.size()));
-    }
-
-    TForm* form = nullptr;
-    TGxSpinEdit* edit = nullptr;
-    TGxEdit* other = nullptr;
-};
-
-} // namespace
+using NumberCellEdit = SpinEditForm;
 
 TEST_F(NumberCellEdit, ShowsItsValueInItsFormat)
 {

@@ -1,6 +1,4 @@
-#include "controls/grid/spin_cell_edit.h"
-#include "gui_driver.h"
-#include "manual_clock.h"
+#include "spin_edit_form.h"
 #include "theme_switch.h"
 
 #include "platform/gui/graphics/gdi.h"
@@ -12,24 +10,9 @@
 
 namespace {
 
-class SpinCellEdit : public testing::Test
+class SpinCellEdit : public SpinEditForm
 {
 protected:
-    void SetUp() override
-    {
-        form = ShowTestForm(300, 120);
-        edit = new TGxSpinEdit(form);
-        edit->SetParent(form);
-        edit->SetBounds(10, 10, 150, 24);
-        other = new TGxEdit(form);
-        other->SetParent(form);
-        other->SetBounds(10, 50, 150, 24);
-        edit->OnSpin = [this](TObject*, TSpinButtonSet) { ++spins; };
-        edit->SetFocus();
-        Pump();
-    }
-    void TearDown() override { form->Free(); }
-
     TPoint UpButton() const { return {3, 2}; }
     TPoint DownButton() const { return {3, edit->Buttons()->Height() - 3}; }
     bool AtRest() const
@@ -37,12 +20,6 @@ protected:
         const TGxSpinButtons& b = *edit->Buttons();
         return b.PressedButtons().Empty() && !b.Delaying() && !b.Repeating();
     }
-
-    TManualClock clock;
-    TForm* form = nullptr;
-    TGxSpinEdit* edit = nullptr;
-    TGxEdit* other = nullptr;
-    int spins = 0;
 };
 
 } // namespace

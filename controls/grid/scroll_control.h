@@ -59,7 +59,6 @@ protected:
 private:
     TRect horzScrollClipRect_;
     TRect vertScrollClipRect_;
-    bool mouseEnteredControl_ = false;
 };
 
 class TGxScrollControl : public TGxCustomScrollControl

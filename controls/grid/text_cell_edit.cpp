@@ -37,8 +37,10 @@ void TGxEdit::Dispatch(TMessage& message)
         break;
     }
     case WM_PAINT:
-        if (!IsDefaultLook())
+        if (!IsDefaultLook() && message.WParam) {
+            TCanvasBinding binding(*Canvas(), reinterpret_cast<HDC>(message.WParam));
             PaintExtra();
+        }
         break;
     }
 }

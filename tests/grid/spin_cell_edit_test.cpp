@@ -56,6 +56,21 @@ TEST_F(SpinCellEdit, StepsStopBeforeALimit)
     }
 }
 
+TEST_F(SpinCellEdit, AStepChangesTheTextThenReports)
+{
+    std::vector<std::string> events;
+    edit->OnChange = [&](TObject*) { events.push_back("change " + edit->Text()); };
+    edit->OnSpin = [&](TObject* sender, TSpinButtonSet buttons) {
+        EXPECT_EQ(sender, edit);
+        events.push_back(std::string("spin ") + (buttons.Contains(sbUp) ? "up" : "down") +
+                         (edit->Modified() ? " modified" : ""));
+    };
+    edit->SetModified(false);
+    Press(edit, "Up");
+    EXPECT_EQ(events, (std::vector<std::string>{"change 1", "spin up"}));
+    EXPECT_TRUE(edit->Modified());
+}
+
 TEST_F(SpinCellEdit, ReadOnlyEditorNeitherStepsNorReports)
 {
     edit->SetReadOnly(true);

@@ -4,6 +4,7 @@
 // (inplace_edit_contract.h), and a text column plays the column's side.
 
 #include "controls/grid/cell_edit.h"
+#include "controls/grid/spin_cell_edit.h"
 #include "controls/grid/text_cell_edit.h"
 #include "platform/gui/windows/win_control.h"
 
@@ -25,6 +26,34 @@ public:
     }
     void UpdateEdit(TGxCustomEdit&) override {}
     void ApplyEditing(std::string&) override {}
+};
+
+// A number column with a range and two decimals; its button click is counted.
+class TTestNumberColumn : public ICellEditorColumn
+{
+public:
+    TCellEditorClass GetCellEditorClass() const override { return TCellEditorClass::Of<TGxSpinEdit>(); }
+    void BeginEditing(TGxCustomEdit& editor) override
+    {
+        editor.SetEditorUpdating(true);
+        editor.SetAlignment(taRightJustify);
+        editor.SetBorderStyle(bsNone);
+        editor.SetBorderWidth(0);
+        editor.EditMargins()->SetLeft(1);
+        auto& spin = dynamic_cast<TGxSpinEdit&>(editor);
+        spin.SetButtonCaption("...");
+        spin.SetOptions({eoAllowFloat});
+        spin.SetIncrement(0.5);
+        spin.SetMin(0);
+        spin.SetMax(10);
+        spin.SetShowButton(true);
+        spin.SetSpinButtons(true);
+        spin.OnButtonClick = [this](TObject*) { ++buttonClicks; };
+    }
+    void UpdateEdit(TGxCustomEdit& editor) override { dynamic_cast<TGxSpinEdit&>(editor).SetPrecision(2); }
+    void ApplyEditing(std::string& value) override { value = "[" + value + "]"; }
+
+    int buttonClicks = 0;
 };
 
 class TEditingHost : public TCustomControl

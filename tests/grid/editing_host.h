@@ -11,17 +11,23 @@
 #include <string>
 #include <vector>
 
+// What every column does first when it prepares its editor (step 3).
+inline void PrepareColumnEditor(TGxCustomEdit& editor, TAlignment alignment)
+{
+    editor.SetEditorUpdating(true);
+    editor.SetAlignment(alignment);
+    editor.SetBorderStyle(bsNone);
+    editor.SetBorderWidth(0);
+    editor.EditMargins()->SetLeft(1);
+}
+
 class TTestTextColumn : public ICellEditorColumn
 {
 public:
     TCellEditorClass GetCellEditorClass() const override { return TCellEditorClass::Of<TGxEdit>(); }
     void BeginEditing(TGxCustomEdit& editor) override
     {
-        editor.SetEditorUpdating(true);
-        editor.SetAlignment(taLeftJustify);
-        editor.SetBorderStyle(bsNone);
-        editor.SetBorderWidth(0);
-        editor.EditMargins()->SetLeft(1);
+        PrepareColumnEditor(editor, taLeftJustify);
         editor.SetInplaceEditor(true);
     }
     void UpdateEdit(TGxCustomEdit&) override {}
@@ -35,11 +41,7 @@ public:
     TCellEditorClass GetCellEditorClass() const override { return TCellEditorClass::Of<TGxSpinEdit>(); }
     void BeginEditing(TGxCustomEdit& editor) override
     {
-        editor.SetEditorUpdating(true);
-        editor.SetAlignment(taRightJustify);
-        editor.SetBorderStyle(bsNone);
-        editor.SetBorderWidth(0);
-        editor.EditMargins()->SetLeft(1);
+        PrepareColumnEditor(editor, taRightJustify);
         auto& spin = dynamic_cast<TGxSpinEdit&>(editor);
         spin.SetButtonCaption("...");
         spin.SetOptions({eoAllowFloat});

@@ -2,6 +2,9 @@
 
 #include "platform/gui/forms/application.h"
 
+#include <QDir>
+#include <QScreen>
+
 #include <map>
 
 std::string MessageName(uint32_t msg)
@@ -52,6 +55,21 @@ void Pump()
 {
     for (int i = 0; i < 3; ++i)
         QApplication::processEvents();
+}
+
+QImage ScreenPixels(TWinControl* control)
+{
+    QWidget* client = control->Window().client;
+    QWidget* top = client->window();
+    const QRect area(client->mapTo(top, QPoint(0, 0)), client->size());
+    // The offscreen platform answers a window's grab from its backing store, as last painted.
+    return top->screen()->grabWindow(top->winId(), area.x(), area.y(), area.width(), area.height()).toImage();
+}
+
+void SaveScreenshot(const QImage& image, const std::string& name)
+{
+    QDir().mkpath(QM_SCREENSHOT_DIR);
+    image.save(QString::fromStdString(std::string(QM_SCREENSHOT_DIR) + "/" + name + ".png"));
 }
 
 TForm* ShowTestForm(int width, int height)

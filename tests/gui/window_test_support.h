@@ -50,6 +50,11 @@ private:
     std::string name_;
 };
 
+// The control's client area as it stands on the (offscreen) screen, read without painting anything.
+QImage ScreenPixels(TWinControl* control);
+// Saves a picture as build/screenshots/<name>.png for a person to look at.
+void SaveScreenshot(const QImage& image, const std::string& name);
+
 // A shown, active form of the given size.
 TForm* ShowTestForm(int width = 300, int height = 200);
 void Pump();

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 // A white bitmap to draw on; pixels are probed through the canvas.
@@ -590,6 +592,68 @@ TEST(Canvas, RestoreDCBringsBackTheDrawingTools)
     s.canvas->Rectangle(0, 0, 10, 10);
     EXPECT_EQ(s.At(0, 0), clRed);  // the restored pen draws
     EXPECT_EQ(s.At(5, 5), clLime); // and the restored brush fills
+}
+
+TEST(Canvas, ClipsChosenAfterRestoreDCClipAsOnAFreshCanvas)
+{
+    // What the saved state held, and what changed while it was saved.
+    const struct
+    {
+        const char* name;
+        std::function<void(TCanvas&)> beforeSave, whileSaved;
+    } cases[] = {
+        {"nothing", [](TCanvas&) {}, [](TCanvas&) {}},
+        {"a clip rectangle", [](TCanvas& c) { IntersectClipRect(c, 0, 0, 20, 20); },
+         [](TCanvas& c) { IntersectClipRect(c, 0, 0, 3, 3); }},
+        {"a region chosen while saved", [](TCanvas&) {},
+         [](TCanvas& c) {
+             TRegion corner = CreateRectRgn(30, 30, 40, 40);
+             SelectClipRgn(c, &corner);
+         }},
+        {"a moved origin", [](TCanvas&) {}, [](TCanvas& c) { SetWindowOrgEx(c, 4, 4, nullptr); }},
+    };
+    for (bool handedOver : {false, true})
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (handedOver ? ", painter handed over" : ", bitmap"));
+            // A window's paint hands over a painter clipped to what it paints.
+            QImage device(40, 40, QImage::Format_RGB32);
+            device.fill(Qt::white);
+            QPainter painter(&device);
+            painter.setClipRect(0, 0, 36, 36);
+            Surface bitmap;
+            TCanvas handed;
+            handed.Internal().Attach(&painter);
+            TCanvas& canvas = handedOver ? handed : *bitmap.canvas;
+            auto at = [&](int x, int y) {
+                return handedOver ? FromQColor(device.pixelColor(x, y)) : bitmap.At(x, y);
+            };
+
+            c.beforeSave(canvas);
+            const int saved = SaveDC(canvas);
+            c.whileSaved(canvas);
+            ASSERT_TRUE(RestoreDC(canvas, saved));
+            TRegion square = CreateRectRgn(5, 5, 10, 10);
+            SelectClipRgn(canvas, &square);
+            canvas.Brush()->SetColor(clRed);
+            canvas.FillRect({0, 0, 40, 40});
+            ExcludeClipRect(canvas, 5, 5, 10, 6);
+            canvas.Brush()->SetColor(clBlue);
+            canvas.FillRect({0, 0, 40, 40});
+            handed.Internal().Detach();
+            painter.end();
+
+            int red = 0, blue = 0, elsewhere = 0;
+            for (int y = 0; y < 40; ++y)
+                for (int x = 0; x < 40; ++x) {
+                    const TColor pixel = at(x, y);
+                    red += pixel == clRed;
+                    blue += pixel == clBlue;
+                    elsewhere += pixel != clWhite && (x < 5 || x >= 10 || y < 5 || y >= 10);
+                }
+            EXPECT_EQ(red, 5) << "the row the second clip left out";
+            EXPECT_EQ(blue, 20);
+            EXPECT_EQ(elsewhere, 0);
+        }
 }
 
 TEST(Canvas, ParallelogramBlitTurnsAndBrushOriginShiftsPatterns)

@@ -2,6 +2,7 @@
 #include "platform/gui/graphics/colors.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/qt/canvas_impl.h"
+#include "platform/gui/qt/qt_bridge.h"
 
 #include <gtest/gtest.h>
 
@@ -491,6 +492,36 @@ TEST(Fonts, SizeAndHeightAtNinetySixDotsPerInch)
     TFont font;
     font.SetHeight(-11);
     EXPECT_EQ(font.Size(), 8);
+}
+
+TEST(Fonts, FontsThatDrawAlikeShareOneFace)
+{
+    TFont base;
+    base.SetName("DejaVu Sans");
+    base.SetHeight(-12);
+    const struct
+    {
+        const char* change;
+        std::function<void(TFont&)> apply;
+        bool sameFace;
+    } cases[] = {
+        {"nothing", [](TFont&) {}, true},
+        {"colour", [](TFont& f) { f.SetColor(clRed); }, true},
+        {"orientation", [](TFont& f) { f.SetOrientation(900); }, true},
+        {"name", [](TFont& f) { f.SetName("DejaVu Serif"); }, false},
+        {"height", [](TFont& f) { f.SetHeight(-13); }, false},
+        {"cell height", [](TFont& f) { f.SetHeight(12); }, false},
+        {"style", [](TFont& f) { f.SetStyle({fsItalic}); }, false},
+        {"pitch", [](TFont& f) { f.SetPitch(fpFixed); }, false},
+    };
+    const auto face = FontFace(base);
+    for (const auto& c : cases) {
+        TFont font;
+        font.Assign(&base);
+        c.apply(font);
+        EXPECT_EQ(FontFace(font) == face, c.sameFace) << c.change;
+    }
+    EXPECT_EQ(face->metrics.height(), QFontMetrics(face->font).height());
 }
 
 TEST(Fonts, ToolsReportChangesAndCopy)

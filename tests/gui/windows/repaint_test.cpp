@@ -23,9 +23,18 @@ public:
     std::vector<TRect> paints;
     std::vector<std::vector<bool>> probesVisible;
 
+    bool framed = false; // a sunken edge around the client area
+
     static TColor RowColor(int row) { return static_cast<TColor>((row * 0x3A5F27u) & 0x00FFFFFF); }
 
 protected:
+    void CreateParams(TCreateParams& params) override
+    {
+        TCustomControl::CreateParams(params);
+        if (framed)
+            params.ExStyle |= WS_EX_CLIENTEDGE;
+    }
+
     void Paint() override
     {
         TCanvas& canvas = *Canvas();
@@ -101,6 +110,18 @@ TEST_F(Repaint, RepaintPaintsTheClientOnce)
     EXPECT_EQ(view->paints, Paints{whole});
     Pump();
     EXPECT_EQ(view->paints, Paints{whole});
+
+    // With a frame, which Repaint paints as well.
+    auto* framed = new TRows(form);
+    framed->framed = true;
+    framed->SetBounds(10, 120, 100, 50);
+    framed->SetParent(form);
+    Pump();
+    ASSERT_EQ(framed->ClientWidth(), 96);
+    framed->paints.clear();
+    framed->Repaint();
+    Pump();
+    EXPECT_EQ(framed->paints, Paints{Rect(0, 0, 96, 46)});
 }
 
 TEST_F(Repaint, ValidateRectCancelsAPendingPaintOfThatArea)

@@ -611,15 +611,22 @@ TEST(Canvas, RestoreDCBringsBackTheDrawingTools)
     s.canvas->Pen()->SetColor(clRed);
     s.canvas->Brush()->SetColor(clLime);
     s.canvas->Font()->SetHeight(-20);
+    // Background and text colours set apart from the tools come back as they were set.
+    SetBkMode(*s.canvas, TRANSPARENT);
+    SetTextColor(*s.canvas, clNavy);
     const int saved = SaveDC(*s.canvas);
     s.canvas->Pen()->SetColor(clBlue);
     s.canvas->Pen()->SetWidth(3);
     s.canvas->Brush()->SetStyle(bsClear);
+    s.canvas->Brush()->SetColor(clYellow);
     s.canvas->Font()->SetHeight(-8);
+    s.canvas->Font()->SetColor(clMaroon);
     ASSERT_TRUE(RestoreDC(*s.canvas, saved));
     EXPECT_EQ(s.canvas->Pen()->Color(), clRed);
     EXPECT_EQ(s.canvas->Pen()->Width(), 1);
     EXPECT_EQ(s.canvas->Font()->Height(), -20);
+    EXPECT_EQ(GetBkMode(*s.canvas), TRANSPARENT);
+    EXPECT_EQ(GetTextColor(*s.canvas), clNavy);
     s.canvas->Rectangle(0, 0, 10, 10);
     EXPECT_EQ(s.At(0, 0), clRed);  // the restored pen draws
     EXPECT_EQ(s.At(5, 5), clLime); // and the restored brush fills

@@ -34,8 +34,10 @@ void TGraphic::LoadFromFile(const std::string& fileName)
 
 void TGraphic::SaveToFile(const std::string& fileName) const
 {
-    TFileStream file(fileName, fmCreate);
-    SaveToStream(file);
+    TMemoryStream bytes;
+    SaveToStream(bytes);
+    SaveFileBytes(fileName, std::string_view(reinterpret_cast<const char*>(bytes.Memory()),
+                                             static_cast<size_t>(bytes.Size())));
 }
 
 // --- TBitmap ------------------------------------------------------------------------------------------

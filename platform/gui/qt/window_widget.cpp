@@ -261,6 +261,8 @@ void TWindowWidget::PaintClient(QPaintEvent* event, QWidget* client)
 {
     if (!control_)
         return;
+    // What is painted is valid from here on; what the paint itself invalidates waits for the next one.
+    control_->Window().invalid -= event->region();
     QPainter painter(client);
     painter.setClipRegion(event->region());
     TCanvas canvas;

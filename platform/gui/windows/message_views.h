@@ -4,6 +4,7 @@
 #include "platform/gui/windows/messages.h"
 
 #include <cstddef>
+#include <type_traits>
 
 // Typed views of message parameters: a handler names the point, keys and codes it reads instead of unpacking
 // WParam and LParam at every use. A view is made on the spot from the message and copies what it reads;
@@ -111,33 +112,33 @@ private:
     static bool Bit(LPARAM keyData, int bit) { return (static_cast<uintptr_t>(keyData) >> bit) & 1; }
 };
 
-// WM_KEYDOWN, WM_KEYUP, their WM_SYS* forms, CN_KEYDOWN and the like: the virtual key, which a handler may
-// change or take (0), and the key data.
-class TKeyView
+// WM_KEYDOWN, WM_KEYUP, their WM_SYS* forms, CN_KEYDOWN and the like: the virtual key and the key data. Made
+// from a message a handler may change, the view can change or take (0) the key.
+template <typename Message> class TKeyView
 {
 public:
-    explicit TKeyView(TMessage& message) : message_(message) {}
+    explicit TKeyView(Message& message) : message_(message) {}
     uint16_t Key() const { return static_cast<uint16_t>(message_.WParam); }
-    void SetKey(uint16_t key) { message_.WParam = key; }
+    void SetKey(uint16_t key) requires(!std::is_const_v<Message>) { message_.WParam = key; }
     TKeyData Data() const { return TKeyData(message_.LParam); }
     TShiftState Shift() const { return Data().Shift(); }
 
 private:
-    TMessage& message_;
+    Message& message_;
 };
 
-// WM_CHAR, WM_SYSCHAR, CN_CHAR, CM_DIALOGCHAR: the code point typed, which a handler may change or take (0),
-// and the key data.
-class TCharView
+// WM_CHAR, WM_SYSCHAR, CN_CHAR, CM_DIALOGCHAR: the code point typed and the key data. Made from a message a
+// handler may change, the view can change or take (0) the character.
+template <typename Message> class TCharView
 {
 public:
-    explicit TCharView(TMessage& message) : message_(message) {}
+    explicit TCharView(Message& message) : message_(message) {}
     char32_t Char() const { return static_cast<char32_t>(message_.WParam); }
-    void SetChar(char32_t ch) { message_.WParam = ch; }
+    void SetChar(char32_t ch) requires(!std::is_const_v<Message>) { message_.WParam = ch; }
     TKeyData Data() const { return TKeyData(message_.LParam); }
 
 private:
-    TMessage& message_;
+    Message& message_;
 };
 
 // --- windows

@@ -5,6 +5,14 @@
 
 namespace {
 
+template <typename View>
+concept CanSetKey = requires(View view)
+{
+    view.SetKey(0);
+};
+// A view of a message the handler may not change cannot change it.
+static_assert(CanSetKey<TKeyView<TMessage>> && !CanSetKey<TKeyView<const TMessage>>);
+
 TEST(MessageViews, PointsAndCodesKeepTheirSign)
 {
     // Points left of and above a window, a turn towards the user, codes below zero.

@@ -3,6 +3,7 @@
 #include "platform/gui/core/exceptions.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/scroll_bars.h"
 
 #include "support/utf8.h"
@@ -572,9 +573,10 @@ void TCustomListBox::DefaultHandler(TMessage& message)
     case WM_LBUTTONDBLCLK: {
         if (!Focused() && CanFocus())
             SetFocus();
-        const int index = ItemAtPos(PointFromLParam(message.LParam), true);
+        const TMouseView mouse(message);
+        const int index = ItemAtPos(mouse.Pos, true);
         if (index >= 0) {
-            const TShiftState shift = KeysToShiftState(static_cast<unsigned>(message.WParam));
+            const TShiftState shift = mouse.Shift();
             const bool toggle = multiSelect_ && (!extendedSelect_ || shift.Contains(ssCtrl));
             MoveCaret(index, shift, toggle);
             NotifySelChange();
@@ -584,16 +586,16 @@ void TCustomListBox::DefaultHandler(TMessage& message)
     case WM_MOUSEMOVE:
         // Dragging in a single-selection list carries the selection along.
         if (!multiSelect_ && MouseCapture()) {
-            const int index = ItemAtPos(PointFromLParam(message.LParam), false);
+            const int index = ItemAtPos(TMouseView(message).Pos, false);
             if (index != caret_ && MoveCaret(index, {}, false))
                 NotifySelChange();
         }
         break;
     case WM_KEYDOWN:
-        KeyMove(static_cast<uint16_t>(message.WParam), KeyDataToShiftState(message.LParam));
+        KeyMove(TKeyView(message).Key(), TKeyView(message).Shift());
         break;
     case WM_CHAR:
-        TypeAhead(static_cast<char32_t>(message.WParam));
+        TypeAhead(TCharView(message).Char());
         break;
     }
     TCustomControl::DefaultHandler(message);
@@ -603,14 +605,14 @@ void TCustomListBox::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
     case CN_COMMAND:
-        if (HIWORD(message.WParam) == LBN_SELCHANGE)
+        if (TCommandView(message).NotifyCode == LBN_SELCHANGE)
             Click();
         return;
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
         return;
     case WM_VSCROLL:
-        ScrollMessage(LOWORD(message.WParam));
+        ScrollMessage(TScrollView(message).Code);
         return;
     case WM_SIZE:
         UpdateScrollBar();

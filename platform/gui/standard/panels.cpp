@@ -2,6 +2,7 @@
 
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/message_views.h"
 
 void DrawBevel(TCanvas& canvas, TRect& rect, TBevelCut cut, int count, TColor spaceColor)
 {
@@ -140,7 +141,7 @@ void TCustomPanel::Dispatch(TMessage& message)
     switch (message.Msg) {
     case WM_NCCALCSIZE: {
         // The panel draws its border width inside the client area, so the frame takes none of it.
-        auto* params = reinterpret_cast<TNCCalcSizeParams*>(message.LParam);
+        TNCCalcSizeParams* params = TNCCalcSizeView(message).Params;
         params->rgrc[0] = DefaultClientRect(Window(), params->rgrc[0], 0);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "platform/gui/core/exceptions.h"
 #include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/scroll_bars.h"
 #include "platform/gui/windows/system_metrics.h"
 
@@ -138,7 +139,7 @@ void TScrollBar::DefaultHandler(TMessage& message)
                 {VK_HOME, SB_TOP},      {VK_END, SB_BOTTOM}};
     if (message.Msg == WM_KEYDOWN || message.Msg == WM_KEYUP)
         for (const auto& entry : keys)
-            if (entry.key == message.WParam) {
+            if (entry.key == TKeyView(message).Key()) {
                 // A key held down steps; its release ends the scrolling.
                 DoScroll(message.Msg == WM_KEYDOWN ? entry.code : SB_ENDSCROLL);
                 return;
@@ -153,7 +154,7 @@ void TScrollBar::Dispatch(TMessage& message)
     case WM_VSCROLL:
     case CN_HSCROLL:
     case CN_VSCROLL:
-        DoScroll(LOWORD(message.WParam));
+        DoScroll(TScrollView(message).Code);
         return;
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS;

@@ -1,6 +1,7 @@
 #include "platform/gui/standard/scroll_box.h"
 
 #include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/scroll_bars.h"
 #include "platform/gui/windows/system_metrics.h"
 
@@ -276,7 +277,7 @@ void TScrollingWinControl::Dispatch(TMessage& message)
     switch (message.Msg) {
     case WM_HSCROLL:
     case WM_VSCROLL:
-        (message.Msg == WM_HSCROLL ? horz_ : vert_)->ScrollMessage(LOWORD(message.WParam));
+        (message.Msg == WM_HSCROLL ? horz_ : vert_)->ScrollMessage(TScrollView(message).Code);
         return;
     case CM_CONTROLLISTCHANGE:
         if (message.LParam)

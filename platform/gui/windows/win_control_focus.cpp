@@ -2,6 +2,7 @@
 
 #include "platform/gui/core/exceptions.h"
 #include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/parent_form.h"
 #include "platform/gui/windows/window_functions.h"
 
@@ -153,10 +154,11 @@ bool TWinControl::DoKey(TMessage& message, void (TWinControl::*handler)(uint16_t
     IParentForm* form = FindParentForm(this);
     if (form && &form->FormControl() != this && form->KeyPreview() && (form->FormControl().*preview)(message))
         return true;
-    uint16_t key = static_cast<uint16_t>(message.WParam);
+    TKeyView view(message);
+    uint16_t key = view.Key();
     if (!controlStyle_.Contains(csNoStdEvents)) {
-        (this->*handler)(key, KeyDataToShiftState(message.LParam));
-        message.WParam = key;
+        (this->*handler)(key, view.Shift());
+        view.SetKey(key);
     }
     return key == 0;
 }
@@ -176,10 +178,11 @@ bool TWinControl::DoKeyPress(TMessage& message)
     IParentForm* form = FindParentForm(this);
     if (form && &form->FormControl() != this && form->KeyPreview() && form->FormControl().DoKeyPress(message))
         return true;
-    char32_t key = static_cast<char32_t>(message.WParam);
+    TCharView view(message);
+    char32_t key = view.Char();
     if (!controlStyle_.Contains(csNoStdEvents)) {
         KeyPress(key);
-        message.WParam = key;
+        view.SetChar(key);
     }
     return key == 0;
 }
@@ -187,7 +190,7 @@ bool TWinControl::DoKeyPress(TMessage& message)
 void TWinControl::CNKeyDown(TMessage& message)
 {
     message.Result = 1;
-    const uint16_t key = static_cast<uint16_t>(message.WParam);
+    const uint16_t key = TKeyView(message).Key();
     IParentForm* form = FindParentForm(this);
     if (form && form->IsShortCut(message))
         return;
@@ -233,7 +236,7 @@ void TWinControl::CNChar(TMessage& message)
 void TWinControl::CNSysChar(TMessage& message)
 {
     message.Result = 0;
-    if (message.WParam == VK_SPACE)
+    if (TCharView(message).Char() == U' ')
         return;
     if (IParentForm* form = FindParentForm(this))
         message.Result = form->FormControl().Perform(CM_DIALOGCHAR, message.WParam, message.LParam);

@@ -183,6 +183,13 @@ private:
     void ReflectBoundsToWindow();
     void CalcClientRect();
     bool IsControlMouseMsg(TMessage& message);
+    bool KeyMessage(TMessage& message);
+    bool ChangeMessage(TMessage& message);
+    void EraseBackground(HDC dc);
+    void EnabledChanged();
+    void LoseFocusToForm();
+    void SetCursorMessage(TMessage& message);
+    void DefaultSetCursor(TMessage& message);
     void TrackMouseControl(TMessage& message);
     void WMSetFocus(TMessage& message);
     void WMKillFocus(TMessage& message);

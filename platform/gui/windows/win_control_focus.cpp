@@ -147,6 +147,48 @@ void TWinControl::KeyPress(char32_t& key)
         OnKeyPress(this, key);
 }
 
+// The window's own key messages go to KeyDown, KeyPress and KeyUp (the form's preview first); the reflected
+// ones (CN_*) let the form take a key first as a shortcut or a dialog key. False for other messages.
+bool TWinControl::KeyMessage(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (!DoKeyDown(message))
+            DefaultHandler(message);
+        return true;
+    case WM_CHAR:
+        if (!DoKeyPress(message))
+            DefaultHandler(message);
+        return true;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        if (!DoKeyUp(message))
+            DefaultHandler(message);
+        return true;
+    case CN_KEYDOWN:
+    case CN_SYSKEYDOWN:
+        CNKeyDown(message);
+        return true;
+    case CN_CHAR:
+        CNChar(message);
+        return true;
+    case CN_SYSCHAR:
+        CNSysChar(message);
+        return true;
+    case CM_CHILDKEY:
+        if (parent_)
+            message.Result = parent_->Perform(CM_CHILDKEY, message.WParam, message.LParam);
+        return true;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+        DialogKey(message);
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The form's preview first (KeyPreview), then the control's handler; true when the key was swallowed.
 bool TWinControl::DoKey(TMessage& message, void (TWinControl::*handler)(uint16_t&, TShiftState),
                         bool (TWinControl::*preview)(TMessage&))

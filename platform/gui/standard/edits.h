@@ -167,6 +167,12 @@ private:
     void ClipboardMessage(TMessage& message);
     void TextMessage(TMessage& message);
     bool EditMessage(TMessage& message);
+    bool SelectionMessage(TMessage& message);
+    bool RowMessage(TMessage& message);
+    bool LayoutMessage(TMessage& message);
+    bool OptionMessage(TMessage& message);
+    int LineLength(int index) const;
+    int CharWidth() const;
 
     std::unique_ptr<TTextEditor> editor_;
     std::unique_ptr<TCanvas> canvas_;

@@ -135,7 +135,13 @@ private:
     void EditTextChanged();
     bool NavigationKey(uint16_t key, TShiftState shift);
     void IncrementalSearch(char32_t ch);
+    void Notified(unsigned code);
     bool ComboMessage(TMessage& message);
+    void TextMessage(TMessage& message);
+    bool ItemMessage(TMessage& message);
+    LRESULT FindItem(const char* text, int after, bool exact) const;
+    bool ListMessage(TMessage& message);
+    bool EditPartMessage(TMessage& message);
     void Notify(unsigned code);
     void Paint(HDC dc);
     void PaintFace(TCanvas& canvas, const TRect& rect);

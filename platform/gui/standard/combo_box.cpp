@@ -3,7 +3,6 @@
 #include "platform/gui/graphics/canvas.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/graphics/theme.h"
-#include "platform/gui/qt/window_data.h"
 #include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/scroll_bars.h"
 #include "platform/gui/windows/system_metrics.h"
@@ -145,7 +144,7 @@ public:
 
     void UpdateBar()
     {
-        if (!HandleAllocated() || !(Window().style & WS_VSCROLL))
+        if (!HandleAllocated() || !(GetWindowLong(Handle(), GWL_STYLE) & WS_VSCROLL))
             return;
         TScrollInfo info;
         info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
@@ -486,8 +485,9 @@ void TCustomComboBox::ShowList(bool show)
     search_.clear();
     list_ = new TComboList(*this, true);
     const int width = std::max(Width(), droppedWidth_);
-    const TPoint below =
-        ClientToScreen({-Window().clientInWindow.Left, Height() - Window().clientInWindow.Top});
+    TRect face;
+    GetWindowRect(Handle(), face);
+    const TPoint below{face.Left, face.Bottom};
     const int height = list_->RowsHeight(list_->VisibleCount()) + 2;
     list_->SetBounds(below.X, below.Y, width, height);
     list_->HandleNeeded();

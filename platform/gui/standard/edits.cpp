@@ -2,7 +2,6 @@
 
 #include "platform/gui/graphics/canvas.h"
 #include "platform/gui/graphics/gdi.h"
-#include "platform/gui/qt/window_data.h"
 #include "platform/gui/services/clipboard.h"
 #include "platform/gui/windows/caret.h"
 #include "platform/gui/windows/message_views.h"
@@ -204,8 +203,10 @@ void TCustomEdit::Change()
 
 void TCustomEdit::SetStyleBit(uint32_t bit, bool on)
 {
-    if (HandleAllocated())
-        Window().style = on ? (Window().style | bit) : (Window().style & ~bit);
+    if (!HandleAllocated())
+        return;
+    const intptr_t style = GetWindowLong(Handle(), GWL_STYLE);
+    SetWindowLong(Handle(), GWL_STYLE, on ? (style | bit) : (style & ~intptr_t{bit}));
 }
 
 void TCustomEdit::CreateParams(TCreateParams& params)
@@ -236,7 +237,7 @@ void TCustomEdit::CreateParams(TCreateParams& params)
 // The window's styles decide how it edits, including those a subclass added in CreateParams.
 void TCustomEdit::ApplyWindowStyle()
 {
-    const uint32_t style = Window().style;
+    const intptr_t style = GetWindowLong(Handle(), GWL_STYLE);
     editor_->SetAlignment((style & ES_RIGHT)    ? taRightJustify
                           : (style & ES_CENTER) ? taCenter
                                                 : taLeftJustify);
@@ -304,7 +305,7 @@ void TCustomEdit::UpdateScrollBars()
     if (!HandleAllocated() || updatingBars_)
         return;
     updatingBars_ = true;
-    const uint32_t style = Window().style;
+    const intptr_t style = GetWindowLong(Handle(), GWL_STYLE);
     if (style & WS_VSCROLL) {
         TScrollInfo info;
         info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;

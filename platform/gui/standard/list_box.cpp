@@ -2,7 +2,6 @@
 
 #include "platform/gui/core/exceptions.h"
 #include "platform/gui/graphics/gdi.h"
-#include "platform/gui/qt/window_data.h"
 #include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/scroll_bars.h"
 
@@ -347,7 +346,7 @@ void TCustomListBox::SetTopIndex(int index)
         return;
     topIndex_ = index;
     if (HandleAllocated())
-        SetScrollPos(Window().handle, SB_VERT, topIndex_, true);
+        SetScrollPos(Handle(), SB_VERT, topIndex_, true);
     Invalidate();
 }
 
@@ -375,7 +374,7 @@ void TCustomListBox::UpdateScrollBar()
     info.nMax = std::max(Count() - 1, 0);
     info.nPage = static_cast<unsigned>(MaxTopIndex() > 0 ? RowsFitting(topIndex_) : Count());
     info.nPos = topIndex_;
-    SetScrollInfo(Window().handle, SB_VERT, info, true);
+    SetScrollInfo(Handle(), SB_VERT, info, true);
     updatingBar_ = false;
 }
 
@@ -398,7 +397,7 @@ void TCustomListBox::ScrollMessage(unsigned code)
     case SB_THUMBPOSITION: {
         TScrollInfo info;
         info.fMask = SIF_TRACKPOS;
-        GetScrollInfo(Window().handle, SB_VERT, info);
+        GetScrollInfo(Handle(), SB_VERT, info);
         SetTopIndex(info.nTrackPos);
         break;
     }

@@ -118,9 +118,7 @@ void TWinControl::CreateWnd()
 void TWinControl::CreateWindowHandle(const TCreateParams& params)
 {
     TWindowData& w = *window_;
-    w.style = params.Style;
-    w.exStyle = params.ExStyle;
-    w.classStyle = params.WindowClass.style;
+    TakeStyles(params);
     w.bars[SB_HORZ].visible = (params.Style & WS_HSCROLL) != 0;
     w.bars[SB_VERT].visible = (params.Style & WS_VSCROLL) != 0;
     TWinControl* parentWindow = FromHandle(params.WndParent);

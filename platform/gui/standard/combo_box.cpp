@@ -483,6 +483,7 @@ void TCustomComboBox::ShowList(bool show)
         return;
     Notify(CBN_DROPDOWN);
     search_.clear();
+    indexWhenDropped_ = itemIndex_;
     list_ = new TComboList(*this, true);
     const int width = std::max(Width(), droppedWidth_);
     TRect face;
@@ -494,6 +495,18 @@ void TCustomComboBox::ShowList(bool show)
     list_->ShowItem(itemIndex_);
     ShowWindow(list_->Handle(), SW_SHOWNOACTIVATE);
     Invalidate();
+}
+
+// Closes the dropped-down list with the keyboard: Enter keeps the item chosen in it (CBN_SELENDOK), Escape
+// goes back to the item chosen when it opened (CBN_SELENDCANCEL), which the program hears as a selection.
+void TCustomComboBox::EndListChoice(bool accept)
+{
+    if (!accept && itemIndex_ != indexWhenDropped_) {
+        SetItemIndex(indexWhenDropped_);
+        Notify(CBN_SELCHANGE);
+    }
+    Notify(accept ? CBN_SELENDOK : CBN_SELENDCANCEL);
+    ShowList(false);
 }
 
 // --- selection and text ------------------------------------------------------------------------------------
@@ -618,7 +631,7 @@ bool TCustomComboBox::NavigationKey(uint16_t key, TShiftState shift)
         return true;
     }
     if ((key == VK_RETURN || key == VK_ESCAPE) && DroppedDown()) {
-        ShowList(false);
+        EndListChoice(key == VK_RETURN);
         return true;
     }
     const int count = items_->Count();

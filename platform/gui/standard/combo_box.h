@@ -130,6 +130,7 @@ private:
     void CreateParts();
     void PlaceParts();
     void ShowList(bool show);
+    void EndListChoice(bool accept);
     void SelectByUser(int index);
     void ItemsChanged();
     void EditTextChanged();
@@ -152,6 +153,7 @@ private:
     TComboEdit* edit_ = nullptr;
     TComboList* list_ = nullptr;
     int itemIndex_ = -1;
+    int indexWhenDropped_ = -1; // the item chosen when the list last dropped down
     bool sorted_ = false;
     int itemHeight_ = 0;
     int dropDownCount_ = 8;

@@ -482,7 +482,7 @@ void TCustomComboBox::ShowList(bool show)
     if (!HandleAllocated() || !Showing())
         return;
     Notify(CBN_DROPDOWN);
-    search_.clear();
+    search_.Reset();
     indexWhenDropped_ = itemIndex_;
     list_ = new TComboList(*this, true);
     const int width = std::max(Width(), droppedWidth_);
@@ -501,10 +501,8 @@ void TCustomComboBox::ShowList(bool show)
 // goes back to the item chosen when it opened (CBN_SELENDCANCEL), which the program hears as a selection.
 void TCustomComboBox::EndListChoice(bool accept)
 {
-    if (!accept && itemIndex_ != indexWhenDropped_) {
-        SetItemIndex(indexWhenDropped_);
-        Notify(CBN_SELCHANGE);
-    }
+    if (!accept)
+        ChooseItem(indexWhenDropped_);
     Notify(accept ? CBN_SELENDOK : CBN_SELENDCANCEL);
     ShowList(false);
 }
@@ -513,8 +511,15 @@ void TCustomComboBox::EndListChoice(bool accept)
 
 void TCustomComboBox::SelectByUser(int index)
 {
-    search_.clear();
-    if (index < 0 || index >= items_->Count() || index == itemIndex_)
+    search_.Reset();
+    if (index >= 0 && index < items_->Count())
+        ChooseItem(index);
+}
+
+// The user's choice of an item (-1: none): the program hears CBN_SELCHANGE when it is another than before.
+void TCustomComboBox::ChooseItem(int index)
+{
+    if (index == itemIndex_)
         return;
     SetItemIndex(index);
     Notify(CBN_SELCHANGE);
@@ -664,41 +669,16 @@ bool TCustomComboBox::NavigationKey(uint16_t key, TShiftState shift)
     return true;
 }
 
-// Typed characters in a list face find the next item that starts with them.
+// Typed characters in a list face find the item that starts with them.
 void TCustomComboBox::IncrementalSearch(char32_t ch)
 {
-    const auto startsWith = [&](int index, const std::u32string& prefix) {
-        const std::u32string item = Utf8ToUtf32(items_->Strings(index));
-        return item.size() >= prefix.size() &&
-               SameTextIgnoreCase(Utf32ToUtf8(item.substr(0, prefix.size())), Utf32ToUtf8(prefix));
-    };
-    const int count = items_->Count();
-    const auto find = [&](const std::u32string& prefix, int from) {
-        for (int n = 0; n < count; ++n) {
-            const int i = (from + n) % count;
-            if (startsWith(i, prefix))
-                return i;
-        }
-        return -1;
-    };
-    if (count == 0)
+    const int found =
+        search_.Type(ch, itemIndex_, items_->Count(), [this](int index) { return items_->Strings(index); });
+    if (found < 0)
         return;
-    // A longer prefix keeps the current item when it still fits; a new one moves on.
-    std::u32string longer = search_ + ch;
-    int found = search_.empty() ? -1 : find(longer, std::max(0, itemIndex_));
-    if (found >= 0) {
-        search_ = longer;
-    } else {
-        search_ = std::u32string(1, ch);
-        found = find(search_, itemIndex_ + 1);
-    }
-    if (found >= 0) {
-        const std::u32string kept = search_;
-        SelectByUser(found);
-        search_ = kept;
-        if (list_)
-            list_->SetHot(found);
-    }
+    ChooseItem(found);
+    if (list_)
+        list_->SetHot(found);
 }
 
 bool TCustomComboBox::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos)

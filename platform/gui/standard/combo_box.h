@@ -2,6 +2,7 @@
 
 #include "platform/gui/core/strings.h"
 #include "platform/gui/standard/edits.h"
+#include "platform/gui/standard/incremental_search.h"
 #include "platform/gui/standard/std_control_types.h"
 
 #include <functional>
@@ -132,6 +133,7 @@ private:
     void ShowList(bool show);
     void EndListChoice(bool accept);
     void SelectByUser(int index);
+    void ChooseItem(int index);
     void ItemsChanged();
     void EditTextChanged();
     bool NavigationKey(uint16_t key, TShiftState shift);
@@ -161,7 +163,7 @@ private:
     int maxLength_ = 0;
     TEditCharCase charCase_ = ecNormal;
     std::string text_;
-    std::u32string search_;
+    TIncrementalSearch search_;
     int settingText_ = 0;
 };
 

@@ -552,17 +552,12 @@ void TCustomListBox::KeyMove(uint16_t key, TShiftState shift)
 
 void TCustomListBox::TypeAhead(char32_t ch)
 {
-    if (ch < 0x20 || Count() == 0)
+    if (ch < 0x20 || !autoComplete_)
         return;
-    const std::string typed = Utf8UpperCase(CodePointToUtf8(ch));
-    for (int n = 1; n <= Count(); ++n) {
-        const int i = (std::max(caret_, -1) + n) % Count();
-        if (Utf8UpperCase(items_[static_cast<size_t>(i)].text).rfind(typed, 0) == 0) {
-            if (MoveCaret(i, {}, false))
-                NotifySelChange();
-            return;
-        }
-    }
+    const int found = search_.Type(ch, caret_, Count(),
+                                   [this](int index) { return items_[static_cast<size_t>(index)].text; });
+    if (found >= 0 && MoveCaret(found, {}, false))
+        NotifySelChange();
 }
 
 void TCustomListBox::DefaultHandler(TMessage& message)

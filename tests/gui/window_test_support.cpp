@@ -2,6 +2,8 @@
 
 #include "platform/gui/forms/application.h"
 
+#include <QWheelEvent>
+
 #include <map>
 
 std::string MessageName(uint32_t msg)
@@ -97,4 +99,13 @@ void SendMouse(TWinControl* control, QEvent::Type type, TPoint clientPos, Qt::Mo
 void SendWindowMouse(TWinControl* control, QEvent::Type type, TPoint windowPos, Qt::MouseButton button)
 {
     Send(control->Window().widget, type, QPoint(windowPos.X, windowPos.Y), button);
+}
+
+void SendWheel(TWinControl* control, TPoint clientPos, int delta, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* client = control->Window().client;
+    const QPoint local(clientPos.X, clientPos.Y);
+    QWheelEvent event(QPointF(local), QPointF(client->mapToGlobal(local)), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(client, &event);
 }

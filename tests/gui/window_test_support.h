@@ -62,6 +62,10 @@ void SendMouse(TWinControl* control, QEvent::Type type, TPoint clientPos,
 // A mouse event at a point of the control's window (frame included).
 void SendWindowMouse(TWinControl* control, QEvent::Type type, TPoint windowPos,
                      Qt::MouseButton button = Qt::LeftButton);
+// A turn of the wheel (in eighths of a degree, 120 a notch; positive away from the user) over a point of the
+// control's client area, sent where the pointer is: to the client area's widget.
+void SendWheel(TWinControl* control, TPoint clientPos, int delta,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 // A shown form with two recording controls, "a" above "b", both logging into log.
 class TwoRecordersTest : public testing::Test

@@ -746,12 +746,28 @@ void TCustomEdit::TextMessage(TMessage& message)
 
 // --- painting ----------------------------------------------------------------------------------------------
 
+// The parent may give the background a brush of its own (WM_CTLCOLOREDIT, which it may leave to the edit's
+// CN_CTLCOLOREDIT); nullptr paints it in the edit's colour.
+HBRUSH TCustomEdit::BackgroundBrush(TCanvas& canvas)
+{
+    TWinControl* parent = Parent();
+    if (!parent || !parent->HandleAllocated() || !HandleAllocated())
+        return nullptr;
+    return reinterpret_cast<HBRUSH>(SendMessage(parent->Handle(), WM_CTLCOLOREDIT,
+                                                reinterpret_cast<WPARAM>(&canvas),
+                                                reinterpret_cast<LPARAM>(Handle())));
+}
+
 void TCustomEdit::Paint(HDC dc)
 {
     TCanvasBinding binding(*canvas_, dc);
     TCanvas& canvas = *canvas_;
-    canvas.Brush()->SetColor(Color());
-    canvas.Brush()->SetStyle(bsSolid);
+    if (HBRUSH brush = BackgroundBrush(canvas)) {
+        canvas.Brush()->Assign(brush);
+    } else {
+        canvas.Brush()->SetColor(Color());
+        canvas.Brush()->SetStyle(bsSolid);
+    }
     canvas.FillRect(ClientRect());
     canvas.SetFont(Font());
     const bool enabled = EffectiveEnabled();

@@ -161,6 +161,7 @@ private:
     void UpdateFormatRect();
     TRect DefaultFormatRect() const;
     void Paint(HDC dc);
+    HBRUSH BackgroundBrush(TCanvas& canvas);
     void ScrollMessage(TMessage& message, int bar);
     void KeyMessage(TMessage& message);
     void MouseMessage(TMessage& message);

@@ -650,6 +650,11 @@ void TWinControl::DefaultHandler(TMessage& message)
     case WM_SETCURSOR:
         DefaultSetCursor(message);
         return;
+    case WM_CTLCOLOREDIT:
+        // A child asks for the colours it paints in: its own colour message answers.
+        if (TWinControl* child = FromHandle(TCtlColorView(message).Control); child && child != this)
+            message.Result = child->Perform(CN_CTLCOLOREDIT, message.WParam, message.LParam);
+        return;
     case WM_CONTEXTMENU:
         if (parent_ && parent_->HandleAllocated())
             message.Result = DeliverSentMessage(parent_, WM_CONTEXTMENU, message.WParam, message.LParam);

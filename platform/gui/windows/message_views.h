@@ -10,8 +10,7 @@
 // WParam and LParam at every use. A view is made on the spot from the message and copies what it reads;
 // TKeyView and TCharView keep the message, because a handler may change the key or character it carries.
 
-// --- mouse
-// ---------------------------------------------------------------------------------------------------
+// --- mouse -------------------------------------------------------------------------------------------------
 
 // WM_MOUSEMOVE and the client-area button messages: the point in client coordinates and the MK_* keys and
 // buttons held.
@@ -86,8 +85,7 @@ struct TContextMenuView
     TPoint ScreenPos;
 };
 
-// --- keyboard
-// ------------------------------------------------------------------------------------------------
+// --- keyboard ----------------------------------------------------------------------------------------------
 
 // The key data of a key or character message (LParam).
 struct TKeyData
@@ -141,8 +139,7 @@ private:
     Message& message_;
 };
 
-// --- windows
-// -------------------------------------------------------------------------------------------------
+// --- windows -----------------------------------------------------------------------------------------------
 
 // WM_SETFOCUS (the window that had the focus) and WM_KILLFOCUS (the window that takes it); either may be
 // none.
@@ -220,8 +217,7 @@ struct TNCCalcSizeView
     bool CalcValidRects;
 };
 
-// --- painting
-// ------------------------------------------------------------------------------------------------
+// --- painting ----------------------------------------------------------------------------------------------
 
 // WM_PAINT, WM_PRINTCLIENT, WM_ERASEBKGND: the canvas to paint on; none for a WM_PAINT that asks the window
 // to paint its invalid area itself.
@@ -255,8 +251,7 @@ struct TCtlColorView
     HWND Control;
 };
 
-// --- text
-// ----------------------------------------------------------------------------------------------------
+// --- text --------------------------------------------------------------------------------------------------
 
 // WM_SETTEXT: the new text (UTF-8; empty for none).
 struct TSetTextView
@@ -279,8 +274,7 @@ struct TGetTextView
     char* Buffer;
 };
 
-// --- plain numbers
-// -------------------------------------------------------------------------------------------
+// --- plain numbers -----------------------------------------------------------------------------------------
 
 // A parameter that holds a signed number (an index, a count; -1 often for none).
 inline int WParamInt(const TMessage& message)

@@ -34,6 +34,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override { ForwardMouseEvent(window_, event); }
     void mouseDoubleClickEvent(QMouseEvent* event) override { ForwardMouseEvent(window_, event); }
     void mouseMoveEvent(QMouseEvent* event) override { ForwardMouseEvent(window_, event); }
+    void wheelEvent(QWheelEvent* event) override { window_->TranslateWheel(event); }
 
 private:
     TWindowWidget* window_;
@@ -369,6 +370,11 @@ void TWindowWidget::mouseMoveEvent(QMouseEvent* event)
 }
 
 void TWindowWidget::wheelEvent(QWheelEvent* event)
+{
+    TranslateWheel(event);
+}
+
+void TWindowWidget::TranslateWheel(QWheelEvent* event)
 {
     event->accept();
     if (!control_)

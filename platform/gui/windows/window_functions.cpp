@@ -569,6 +569,8 @@ intptr_t SetWindowLong(HWND window, int index, intptr_t value)
             SetLayeredWindowAlpha(window, 255);
     } else if (index == GWL_STYLE) {
         w->style = static_cast<uint32_t>(value);
+        if (w->barControl >= 0)
+            w->barControl = (value & SBS_VERT) ? SB_VERT : SB_HORZ;
         w->bars[SB_HORZ].visible = (value & WS_HSCROLL) != 0;
         w->bars[SB_VERT].visible = (value & WS_VSCROLL) != 0;
     }

@@ -1,13 +1,17 @@
 #include "platform/gui/graphics/theme.h"
 
+#include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/graphics/colors.h"
+#include "platform/gui/qt/bitmap_impl.h"
 #include "platform/gui/qt/canvas_impl.h"
 #include "platform/gui/qt/glyphs.h"
 #include "support/utf8.h"
 
 #include <QStringList>
 
+#include <algorithm>
 #include <atomic>
+#include <vector>
 
 namespace {
 
@@ -367,17 +371,88 @@ TColor GetThemeTextColor(HTHEME, int, int state)
     return ColorToRGB(LookOf(state) == Look::Disabled ? clGrayText : clBtnText);
 }
 
-bool DrawThemeText(HTHEME theme, TCanvas& canvas, int part, int state, const std::string& text,
-                   unsigned flags, const TRect& rect)
+namespace {
+
+void DrawTextInColor(TCanvas& canvas, const std::string& text, unsigned flags, const TRect& rect,
+                     TColor color)
 {
-    if (!theme)
-        return false;
-    const TColor oldColor = SetTextColor(canvas, GetThemeTextColor(theme, part, state));
+    const TColor oldColor = SetTextColor(canvas, color);
     const int oldMode = SetBkMode(canvas, TRANSPARENT);
     TRect r = rect;
     DrawText(canvas, text, r, flags & ~DT_CALCRECT);
     SetBkMode(canvas, oldMode);
     SetTextColor(canvas, oldColor);
+}
+
+// The light of a glow: the alpha of image spread by a box blur of the radius across and then down, scaled so
+// that its strongest point is clearly visible, in white.
+void GlowFromShape(QImage& image, int radius)
+{
+    const int width = image.width(), height = image.height();
+    std::vector<int> alpha(static_cast<size_t>(width) * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            alpha[y * width + x] = qAlpha(image.pixel(x, y));
+    // One line of count values, step apart, replaced by the mean over the radius around each.
+    auto blurLine = [radius, &alpha](int first, int count, int step) {
+        std::vector<int> sums(count + 1, 0);
+        for (int i = 0; i < count; ++i)
+            sums[i + 1] = sums[i] + alpha[first + i * step];
+        for (int i = 0; i < count; ++i)
+            alpha[first + i * step] =
+                (sums[std::min(count, i + radius + 1)] - sums[std::max(0, i - radius)]) / (2 * radius + 1);
+    };
+    for (int y = 0; y < height; ++y)
+        blurLine(y * width, width, 1);
+    for (int x = 0; x < width; ++x)
+        blurLine(x, height, width);
+    const int strongest = std::max(1, *std::max_element(alpha.begin(), alpha.end()));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgba(255, 255, 255, alpha[y * width + x] * 200 / strongest));
+}
+
+// A light halo around the text, the shape of the text blurred over radius pixels, as glass captions have.
+void DrawGlow(TCanvas& canvas, const std::string& text, unsigned flags, const TRect& rect, int radius)
+{
+    QPainter* p = canvas.Internal().BrushPainter();
+    if (!p || rect.Width() <= 0 || rect.Height() <= 0)
+        return;
+    TBitmap shape(rect.Width() + 2 * radius, rect.Height() + 2 * radius, pf32bit);
+    shape.Canvas()->SetFont(canvas.Font());
+    DrawTextInColor(*shape.Canvas(), text, flags,
+                    Rect(radius, radius, radius + rect.Width(), radius + rect.Height()), clWhite);
+    QImage halo = shape.Internal().image.convertToFormat(QImage::Format_ARGB32);
+    GlowFromShape(halo, radius);
+    p->drawImage(rect.Left - radius, rect.Top - radius, halo);
+}
+
+} // namespace
+
+bool DrawThemeText(HTHEME theme, TCanvas& canvas, int part, int state, const std::string& text,
+                   unsigned flags, const TRect& rect)
+{
+    if (!theme)
+        return false;
+    DrawTextInColor(canvas, text, flags, rect, GetThemeTextColor(theme, part, state));
+    return true;
+}
+
+bool DrawThemeTextEx(HTHEME theme, TCanvas& canvas, int part, int state, const std::string& text,
+                     unsigned flags, TRect& rect, const DTTOPTS* options)
+{
+    if (!theme)
+        return false;
+    const DTTOPTS none;
+    const DTTOPTS& o = options ? *options : none;
+    if (o.dwFlags & DTT_CALCRECT) {
+        DrawText(canvas, text, rect, flags | DT_CALCRECT);
+        return true;
+    }
+    if ((o.dwFlags & DTT_GLOWSIZE) && o.iGlowSize > 0)
+        DrawGlow(canvas, text, flags, rect, o.iGlowSize);
+    const TColor color = (o.dwFlags & DTT_TEXTCOLOR) ? o.crText : GetThemeTextColor(theme, part, state);
+    DrawTextInColor(canvas, text, flags, rect, color);
     return true;
 }
 

@@ -12,6 +12,12 @@ class TThemeData;
 using HTHEME = TThemeData*;
 
 void SetThemesEnabled(bool enabled);
+// Whether the desktop composes windows with see-through glass frames: never here, so callers take their
+// opaque paths.
+inline bool DwmIsCompositionEnabled()
+{
+    return false;
+}
 bool ThemesEnabled();
 bool IsThemeActive();
 bool IsAppThemed();
@@ -26,6 +32,23 @@ bool DrawThemeBackground(HTHEME theme, TCanvas& canvas, int part, int state, con
 // Text in the part's colour for the state, laid out by DrawText with flags.
 bool DrawThemeText(HTHEME theme, TCanvas& canvas, int part, int state, const std::string& text,
                    unsigned flags, const TRect& rect);
+
+// Options of DrawThemeTextEx: which fields count (DTT_*), the text colour and the glow's radius.
+struct DTTOPTS
+{
+    unsigned dwFlags = 0;
+    TColor crText = clBlack;
+    int iGlowSize = 0;
+};
+constexpr unsigned DTT_TEXTCOLOR = 0x0001;
+constexpr unsigned DTT_CALCRECT = 0x0200;
+constexpr unsigned DTT_GLOWSIZE = 0x0800;
+// Text for a 32-bit bitmap with its alpha: the canvas keeps the alpha of what it draws in any case.
+constexpr unsigned DTT_COMPOSITED = 0x2000;
+// DrawThemeText with options: crText in place of the part's colour, a light glow of iGlowSize pixels behind
+// the text, or with DTT_CALCRECT only the rectangle the text needs (DrawText's DT_CALCRECT).
+bool DrawThemeTextEx(HTHEME theme, TCanvas& canvas, int part, int state, const std::string& text,
+                     unsigned flags, TRect& rect, const DTTOPTS* options);
 bool DrawThemeEdge(HTHEME theme, TCanvas& canvas, int part, int state, const TRect& rect, unsigned edge,
                    unsigned flags, TRect* contentRect);
 

@@ -1,0 +1,10 @@
+#pragma once
+
+// Pictures of what the tests render, kept under the build folder's screenshots/ for a person to look at.
+
+#include "platform/gui/graphics/bitmap.h"
+
+#include <string>
+
+// Writes the bitmap as screenshots/<name>.png; a test does not fail when it cannot be written.
+void SaveScreenshot(const TBitmap& bitmap, const std::string& name);

@@ -4,11 +4,13 @@
 
 #include <QDir>
 
-void SaveScreenshot(const TBitmap& bitmap, const std::string& name)
+void SaveScreenshot(const TBitmap& bitmap, const std::string& name, int scale)
 {
     const QDir folder(QM_SCREENSHOT_DIR);
     if (!folder.mkpath("."))
         return;
     bitmap.Internal().ReleaseCanvas();
-    bitmap.Internal().image.save(folder.filePath(QString::fromStdString(name) + ".png"));
+    const QImage& image = bitmap.Internal().image;
+    image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+        .save(folder.filePath(QString::fromStdString(name) + ".png"));
 }

@@ -6,5 +6,6 @@
 
 #include <string>
 
-// Writes the bitmap as screenshots/<name>.png; a test does not fail when it cannot be written.
-void SaveScreenshot(const TBitmap& bitmap, const std::string& name);
+// Writes the bitmap as screenshots/<name>.png, each pixel as a square of scale pixels so that small pictures
+// can be seen; a test does not fail when it cannot be written.
+void SaveScreenshot(const TBitmap& bitmap, const std::string& name, int scale = 1);

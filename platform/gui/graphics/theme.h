@@ -64,6 +64,8 @@ bool GetThemePartSize(HTHEME theme, TCanvas* canvas, int part, int state, const 
 bool GetThemeBackgroundContentRect(HTHEME theme, TCanvas* canvas, int part, int state, const TRect& bounds,
                                    TRect& content);
 TColor GetThemeTextColor(HTHEME theme, int part, int state);
+// True when the part leaves some of its rectangle unpainted, so that what lies behind shows there.
+bool IsThemeBackgroundPartiallyTransparent(HTHEME theme, int part, int state);
 
 // Parts and states of the classes the controls draw.
 enum
@@ -129,17 +131,23 @@ enum
 enum
 {
     TP_BUTTON = 1,
-    TP_SEPARATOR = 5
+    TP_DROPDOWNBUTTON = 2,
+    TP_SPLITBUTTON = 3,
+    TP_SPLITBUTTONDROPDOWN = 4,
+    TP_SEPARATOR = 5,
+    TP_SEPARATORVERT = 6
 };
 enum
 {
     PP_BAR = 1,
     PP_CHUNK = 3
 };
+// Track-bar thumbs: 1 normal, 2 hot, 3 pressed, 4 focused, 5 disabled.
 enum
 {
     TKP_TRACK = 1,
-    TKP_THUMB = 3
+    TKP_THUMB = 3,
+    TKP_THUMBBOTTOM = 4
 };
 enum
 {
@@ -150,8 +158,41 @@ enum
     GLPS_CLOSED = 1,
     GLPS_OPENED = 2
 };
+// Captions: 1 active, 2 inactive, 3 disabled.
 enum
 {
     WP_CAPTION = 1,
+    WP_SMALLCAPTION = 2,
     WP_CLOSEBUTTON = 18
+};
+// Menu items and bar items: 1 normal, 2 hot (selected), 3 pushed, 4 disabled; popup items: 1 normal,
+// 2 hot, 3 disabled, 4 disabled and hot; popup checks: 1 check, 2 disabled check, 3 bullet, 4 disabled
+// bullet; check backgrounds: 1 disabled, 2 normal, 3 behind an image.
+enum
+{
+    MENU_MENUITEM = 1,
+    MENU_MENUBARITEM = 3,
+    MENU_BARITEM = 8,
+    MENU_POPUPBACKGROUND = 9,
+    MENU_POPUPBORDERS = 10,
+    MENU_POPUPCHECK = 11,
+    MENU_POPUPCHECKBACKGROUND = 12,
+    MENU_POPUPGUTTER = 13,
+    MENU_POPUPITEM = 14,
+    MENU_POPUPSEPARATOR = 15
+};
+enum
+{
+    RP_GRIPPER = 1,
+    RP_GRIPPERVERT = 2,
+    RP_BAND = 3
+};
+enum
+{
+    SP_GRIPPER = 3
+};
+enum
+{
+    EBP_HEADERBACKGROUND = 1,
+    EBP_NORMALGROUPBACKGROUND = 5
 };

@@ -119,7 +119,7 @@ TEST_F(ThemeTest, TextWithOptionsMeasuresColoursAndGlows)
     TRect left{10, 10, 50, 30}, right{70, 10, 110, 30};
     DrawThemeTextEx(window, c, WP_CAPTION, 1, "Ab", DT_SINGLELINE | DT_CENTER | DT_VCENTER, left, &plain);
     DrawThemeTextEx(window, c, WP_CAPTION, 1, "Ab", DT_SINGLELINE | DT_CENTER | DT_VCENTER, right, &glowing);
-    SaveScreenshot(picture, "theme_text_glow");
+    SaveScreenshot(picture, "theme_text_glow", 4);
     auto count = [&](int x0, TColor colour, bool equal) {
         int n = 0;
         for (int y = 0; y < 40; ++y)

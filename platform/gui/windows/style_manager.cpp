@@ -123,7 +123,8 @@ void TStyleManager::UnRegisterStyleHook(std::type_index controlClass, std::type_
 
 bool TStyleManager::HandleMessage(TWinControl& control, TMessage& message)
 {
-    if (State().registered.empty() || !control.HandleAllocated() || !IsCustomStyleActive())
+    if (State().registered.empty() || !control.HandleAllocated() ||
+        control.ComponentState().Contains(csDestroying) || !IsCustomStyleActive())
         return false;
     TStyleHook* hook = HookOf(control);
     return hook && hook->HandleMessage(message);

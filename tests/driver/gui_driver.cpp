@@ -231,19 +231,20 @@ int CountPixels(TBitmap& bitmap, const TRect& rect, TColor color)
     return count;
 }
 
-std::string SaveScreenshot(const QImage& image, const std::string& name)
+std::string SaveScreenshot(const QImage& image, const std::string& name, int scale)
 {
-    const QString folder = QStringLiteral(QM_SCREENSHOT_DIR);
-    QDir().mkpath(folder);
-    const QString path = folder + "/" + QString::fromStdString(name) + ".png";
-    if (!image.save(path, "PNG"))
-        throw std::runtime_error("cannot save the picture " + path.toStdString());
-    return path.toStdString();
+    const QDir folder(QStringLiteral(QM_SCREENSHOT_DIR));
+    if (!folder.mkpath("."))
+        return {};
+    const QString path = folder.filePath(QString::fromStdString(name) + ".png");
+    const QImage scaled = image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return scaled.save(path, "PNG") ? path.toStdString() : std::string();
 }
 
-std::string SaveScreenshot(TBitmap& bitmap, const std::string& name)
+std::string SaveScreenshot(const TBitmap& bitmap, const std::string& name, int scale)
 {
-    return SaveScreenshot(bitmap.Internal().image, name);
+    bitmap.Internal().ReleaseCanvas();
+    return SaveScreenshot(bitmap.Internal().image, name, scale);
 }
 
 QImage ScreenPixels(TWinControl* control)

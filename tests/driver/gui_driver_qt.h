@@ -19,5 +19,5 @@ void SendWindowMouse(TWinControl* control, QEvent::Type type, TPoint windowPos,
 
 // The control's client area as it stands on the (offscreen) screen, read without painting anything.
 QImage ScreenPixels(TWinControl* control);
-// Saves a picture as <build>/screenshots/<name>.png for a person to look at; answers the file's path.
-std::string SaveScreenshot(const QImage& image, const std::string& name);
+// Saves a picture as <build>/screenshots/<name>.png, as the bitmap form does.
+std::string SaveScreenshot(const QImage& image, const std::string& name, int scale = 1);

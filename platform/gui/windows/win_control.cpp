@@ -7,6 +7,7 @@
 #include "platform/gui/qt/window_widget.h"
 #include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/parent_form.h"
+#include "platform/gui/windows/style_manager.h"
 #include "platform/gui/windows/window_functions.h"
 
 #include <algorithm>
@@ -464,6 +465,8 @@ bool TWinControl::IsControlMouseMsg(TMessage& message)
 
 void TWinControl::WndProc(TMessage& message)
 {
+    if (TStyleManager::HandleMessage(*this, message))
+        return;
     if (IsMouseMessage(message.Msg) && IsControlMouseMsg(message)) {
         // The window still does what it does by default with the message (a right button's context menu).
         if (message.Result == 0 && HandleAllocated())

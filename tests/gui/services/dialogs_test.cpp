@@ -1,6 +1,7 @@
 #include "modal_test_support.h"
 #include "platform/gui/services/dialogs.h"
 #include "platform/gui/services/message_boxes.h"
+#include "scripted_file_dialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -166,4 +167,40 @@ TEST_F(DialogTest, FolderChooserReturnsTheChosenFolder)
     EXPECT_TRUE(RunModal([&] { return SelectDirectory("Output directory:", folder); },
                          [](QWidget& window) { TypeAndAccept(window, "sub"); }));
     EXPECT_EQ(folder, Path("sub"));
+}
+
+TEST(ScriptedDialogs, TheComponentsTakeTheAnswerWithoutAWindow)
+{
+    TScriptedFileDialogs script;
+    script.fileAnswers = {TFileDialogAnswer{{"/data/a.mkv", "/data/b.avi"}, 2}, std::nullopt};
+    script.folderAnswers = {"/data/out", std::nullopt};
+
+    TOpenDialog open(nullptr);
+    open.SetTitle("Add files");
+    open.SetFilter("Video|*.mkv|All|*");
+    open.SetInitialDir("/data");
+    ASSERT_TRUE(open.Execute());
+    EXPECT_EQ(open.FileName(), "/data/a.mkv");
+    EXPECT_EQ(open.Files()->Count(), 2);
+    EXPECT_EQ(open.FilterIndex(), 2);
+    ASSERT_EQ(script.fileRequests.size(), 1u);
+    EXPECT_EQ(script.fileRequests[0].Title, "Add files");
+    EXPECT_EQ(script.fileRequests[0].InitialDir, "/data");
+    EXPECT_FALSE(script.fileRequests[0].Saving);
+
+    TSaveDialog save(nullptr);
+    save.SetFileName("/data/keep.bat");
+    EXPECT_FALSE(save.Execute());
+    EXPECT_TRUE(script.fileRequests[1].Saving);
+    EXPECT_EQ(save.FileName(), "/data/keep.bat") << "a cancelled dialog changes nothing";
+    EXPECT_EQ(save.Files()->Count(), 0);
+
+    std::string folder = "/data";
+    EXPECT_TRUE(SelectDirectory("Output directory:", folder));
+    EXPECT_EQ(folder, "/data/out");
+    EXPECT_FALSE(SelectDirectory("Output directory:", folder));
+    EXPECT_EQ(folder, "/data/out");
+    ASSERT_EQ(script.folderRequests.size(), 2u);
+    EXPECT_EQ(script.folderRequests[1].Caption, "Output directory:");
+    EXPECT_EQ(script.folderRequests[1].Directory, "/data/out");
 }

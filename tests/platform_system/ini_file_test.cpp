@@ -251,6 +251,22 @@ TEST(IniFile, CarriageReturnsLeftAtALineEndAreNoPartOfTheValue)
     EXPECT_EQ(TMemIniFile(name).ReadString("S", "B", ""), "x");
 }
 
+// Lines may end in CR LF, LF or a bare CR, even mixed in one file; a write keeps the file's first line end.
+TEST(IniFile, EveryLineEndBreaksALine)
+{
+    ScratchFolder folder;
+    const std::string name = folder.Write("a.ini", "[S]\rA=1\rB=2\r\nC=3\n[T]\rD=4\r");
+    for (const TCustomIniFile* ini : {static_cast<TCustomIniFile*>(new TIniFile(name)),
+                                      static_cast<TCustomIniFile*>(new TMemIniFile(name))}) {
+        EXPECT_EQ(ini->ReadSections(), (std::vector<std::string>{"S", "T"}));
+        EXPECT_EQ(ini->ReadSection("S"), (std::vector<std::string>{"A", "B", "C"}));
+        EXPECT_EQ(ini->ReadString("T", "D", ""), "4");
+        delete ini;
+    }
+    TIniFile(name).WriteString("T", "E", "5");
+    EXPECT_EQ(FileBytes(name), "[S]\rA=1\rB=2\rC=3\r[T]\rD=4\rE=5\r");
+}
+
 TEST(IniFile, BadWritesThrowAndLeaveTheFileAlone)
 {
     ScratchFolder folder;

@@ -291,6 +291,33 @@ TEST(IniFile, BadWritesThrowAndLeaveTheFileAlone)
     inMissingFolder.EraseSection("S"); // nothing to change, so nothing to fail
 }
 
+// Held in memory, reads see the changes at once and the file gets them only at UpdateFile, all together.
+TEST(IniFile, HeldInMemoryTheFileChangesOnlyAtUpdateFile)
+{
+    ScratchFolder folder;
+    const std::string name = folder.Write("a.ini", "[S]\nK=1\n");
+    {
+        TIniFile ini(name);
+        ini.HoldInMemory();
+        ini.WriteString("S", "K", "2");
+        ini.WriteInteger("T", "L", 3);
+        EXPECT_EQ(ini.ReadString("S", "K", ""), "2");
+        EXPECT_EQ(FileBytes(name), "[S]\nK=1\n");
+        ini.UpdateFile();
+        EXPECT_EQ(FileBytes(name), "[S]\nK=2\n\n[T]\nL=3\n");
+        ini.WriteString("S", "K", "4"); // key by key again
+        EXPECT_EQ(FileBytes(name), "[S]\nK=4\n\n[T]\nL=3\n");
+        ini.HoldInMemory();
+        ini.EraseSection("T");
+    } // never written
+    EXPECT_EQ(FileBytes(name), "[S]\nK=4\n\n[T]\nL=3\n");
+
+    TIniFile unreadable(folder.MakeDir("folder.ini"));
+    unreadable.HoldInMemory();
+    EXPECT_EQ(unreadable.ReadString("S", "K", "default"), "default");
+    EXPECT_THROW(unreadable.WriteString("S", "K", "1"), EIniFileError);
+}
+
 TEST(IniFile, ReplacingKeepsModeAndLinksAndLeavesNoTemporaryFile)
 {
     ScratchFolder folder;

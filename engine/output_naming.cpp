@@ -39,6 +39,9 @@ std::string OutputNameFor(const std::string& input, const std::string& outDir, T
 TOutputChoice ChooseOutput(const std::string& output, int32_t outputExists,
                            const std::vector<TFileIdentity>& inputs)
 {
+    // A rule the list does not have (a caller that filled the options itself) must not replace a file.
+    if (outputExists != oeOverwrite && outputExists != oeSkip)
+        outputExists = oeRename;
     const std::optional<TFileIdentity> existing = GetFileIdentity(output);
     if (!existing || !FileExists(output))
         return {output, odNew};

@@ -45,7 +45,7 @@ struct TOutputChoice
 
 // Applies the existing-output rule (TOutputExistsAction) to an output name. An output that is one of the
 // run's input files, under whatever spelling, always gets a counter, so that no input is written over;
-// with skip it is then skipped.
+// with skip it is then skipped. A rule other than the three is taken as rename.
 TOutputChoice ChooseOutput(const std::string& output, int32_t outputExists,
                            const std::vector<TFileIdentity>& inputs);
 

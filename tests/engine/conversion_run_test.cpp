@@ -344,6 +344,15 @@ TEST_F(ConversionRun, ExistingOutputsAndTheInputItself)
     EXPECT_EQ(Files.Statuses, (std::vector<std::string>{"Skipped", "Skipped"}));
     EXPECT_FALSE(fs::exists(Dir + "/clip_003.avi"));
     EXPECT_EQ(ReadAll(avi), ReadAll(test_media::VideoWithThreeAudio()));
+
+    // A rule the window never offers, from a caller that filled the options itself: nothing is replaced.
+    FakeRunHost unknownRule;
+    Options.OutputExists = 7;
+    Files.Checked = {false, true};
+    std::ofstream(Dir + "/other.avi") << "old";
+    RunOn(unknownRule);
+    EXPECT_EQ(Files.Statuses[1], "OK - Renamed");
+    EXPECT_EQ(ReadAll(Dir + "/other.avi"), "old");
 }
 
 // Abort while the encoder works: it stops at "q", the file is marked aborted, the next file is left alone,

@@ -67,6 +67,9 @@ TEST_F(OutputNaming, ExistingOutputRules)
         {other, oeRename, Dir + "/other_001.avi", odRenamed},
         {other, oeOverwrite, other, odOverwritten},
         {other, oeSkip, other, odSkipped},
+        // A rule the list does not have renames: an existing file is only replaced when asked for.
+        {other, oeSkip + 1, Dir + "/other_001.avi", odRenamed},
+        {other, -1, Dir + "/other_001.avi", odRenamed},
         // The input itself under any spelling: never written over.
         {input, oeOverwrite, Dir + "/film_001.avi", odRenamed},
         {Dir + "/./film.avi", oeOverwrite, Dir + "/./film_001.avi", odRenamed},

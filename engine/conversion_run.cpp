@@ -144,8 +144,9 @@ bool TConversionRun::StartRun()
     if (CheckedCount == 0)
         return false;
 
-    // A relative output folder counts from the program's folder, whatever the current folder is.
-    FOutDir = FOptions.OutDirIsInDir ? "" : AbsolutePathIn(FOptions.OutDir, ProgramDir);
+    // One spelling of the output folder for its creation, the outputs' names and every text; a relative
+    // folder counts from the program's folder, whatever the current folder is.
+    FOutDir = FOptions.OutDirIsInDir ? "" : OutputFolderFor(FOptions.OutDir, ProgramDir);
     FInputs.clear();
     for (int32_t row = 0; row < FFiles.RowCount(); ++row) {
         if (!FFiles.IsChecked(row))

@@ -85,7 +85,7 @@ private:
     std::string FBatchScriptFileName;
     std::unique_ptr<TBatchScript> FBatch;
     std::string FEncoderPath;
-    std::string FOutDir; // absolute; empty: beside the input
+    std::string FOutDir; // as OutputFolderFor spells it; empty: beside the input
     std::vector<TFileIdentity> FInputs;
     int32_t FErrorCount = 0;
     bool FFinished = false;

@@ -24,13 +24,20 @@ std::optional<TFileIdentity> GetFileIdentity(const std::string& fileName)
     return TFileIdentity{status.st_dev, status.st_ino};
 }
 
+std::string OutputFolderFor(std::string_view typed, std::string_view programDir)
+{
+    const std::string absolute = AbsolutePathIn(typed, programDir);
+    const std::string folder = ExcludeTrailingDotAndDelimiter(absolute);
+    return folder.empty() && !absolute.empty() ? "/" : folder;
+}
+
 std::string OutputNameFor(const std::string& input, const std::string& outDir, TOutputFormat format)
 {
     const size_t slash = input.rfind('/');
     const std::string name = slash == std::string::npos ? input : input.substr(slash + 1);
     // Folders without their trailing "/": the root becomes empty and the "/" is put back below.
     const std::string folder = outDir.empty() ? input.substr(0, slash == std::string::npos ? 0 : slash)
-                                              : ExcludeTrailingDotAndDelimiter(outDir);
+                                              : RemoveTrailingChar(outDir, U'/');
     const size_t dot = name.rfind('.');
     const std::string base = dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
     return folder + "/" + base + GetExt(format, true);

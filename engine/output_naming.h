@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <sys/types.h>
 #include <vector>
 
@@ -24,8 +25,13 @@ struct TFileIdentity
 // The identity of an existing file (links followed); nothing when it cannot be examined.
 std::optional<TFileIdentity> GetFileIdentity(const std::string& fileName);
 
+// The output folder as the run creates it and names every output in: the folder typed, absolute (a
+// relative one counts from programDir), without a trailing "/" or "/." (the root stays "/"). Empty when
+// nothing was typed.
+std::string OutputFolderFor(std::string_view typed, std::string_view programDir);
+
 // The output's name before the existence rules: the input's name with the format's extension, beside the
-// input (outDir empty) or in outDir.
+// input (outDir empty) or in outDir as OutputFolderFor spells it.
 std::string OutputNameFor(const std::string& input, const std::string& outDir, TOutputFormat format);
 
 enum TOutputDecision

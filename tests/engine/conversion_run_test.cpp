@@ -439,6 +439,20 @@ TEST_F(ConversionRun, EarlyEnds)
     EXPECT_EQ(host.EnableCount, 1);
 }
 
+// An output folder whose name ends in a dot is a folder of its own: the run creates it and puts the
+// output there, and the texts name it as it is.
+TEST_F(ConversionRun, OutputFolderNamedWithATrailingDot)
+{
+    Input("a.mkv");
+    Options.OutDirIsInDir = false;
+    Options.OutDir = Dir + "/out.";
+    Run();
+    EXPECT_EQ(Files.Statuses[0], "Done");
+    EXPECT_EQ(Streams(Dir + "/out./a.avi"), "mpeg4,video,64,48\nmp3,audio\n");
+    EXPECT_FALSE(fs::exists(Dir + "/out"));
+    EXPECT_NE(Host.OutputMarkup.find(Dir + "/out. "), std::string::npos) << Host.OutputMarkup;
+}
+
 // Without a private folder for the two-pass logs the file fails with a record; nothing else is touched.
 TEST_F(ConversionRun, TwoPassLogFolderThatCannotBeMade)
 {

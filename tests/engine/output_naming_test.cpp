@@ -39,12 +39,22 @@ TEST_F(OutputNaming, NameAndExtension)
     EXPECT_EQ(GetExt(ofAvi, true), ".avi");
     EXPECT_EQ(GetExt(ofMpg, false), "mpg");
     EXPECT_EQ(OutputNameFor("/in/film.part.mkv", "", ofAvi), "/in/film.part.avi");
-    EXPECT_EQ(OutputNameFor("/in/film", "/out/.", ofMpg), "/out/film.mpg");
-    EXPECT_EQ(OutputNameFor("/in/.hidden", "/out/", ofAvi), "/out/.hidden.avi");
+    EXPECT_EQ(OutputNameFor("/in/film", "/out", ofMpg), "/out/film.mpg");
+    EXPECT_EQ(OutputNameFor("/in/.hidden", "/out.", ofAvi), "/out./.hidden.avi");
     EXPECT_EQ(OutputNameFor("/film.mkv", "", ofAvi), "/film.avi");
     EXPECT_EQ(OutputNameFor("/in/film.mkv", "/", ofAvi), "/film.avi");
-    // A relative output folder counts from the program's folder.
-    EXPECT_EQ(AbsolutePathIn("out", "/opt/qm"), "/opt/qm/out");
+}
+
+// The output folder gets one spelling, which the run creates and names every output in.
+TEST_F(OutputNaming, OutputFolder)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"out", "/opt/qm/out"}, // a relative folder counts from the program's folder
+        {"/out/.", "/out"},        {"/out/", "/out"}, {"/out.", "/out."},
+        {"out./", "/opt/qm/out."}, {"/", "/"},        {"", ""},
+    };
+    for (const auto& [typed, folder] : cases)
+        EXPECT_EQ(OutputFolderFor(typed, "/opt/qm"), folder) << typed;
 }
 
 TEST_F(OutputNaming, ExistingOutputRules)

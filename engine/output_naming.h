@@ -47,13 +47,21 @@ struct TOutputChoice
 {
     std::string FileName;
     TOutputDecision Decision = odNew;
+    // The file the name led to when it was chosen: the empty one created for this output (Claimed), or the
+    // existing one to be written over. Nothing when the name was not claimed or is not to be written.
+    std::optional<TFileIdentity> File;
+    bool Claimed = false;
 };
 
 // Applies the existing-output rule (TOutputExistsAction) to an output name. An output that is one of the
 // run's input files, under whatever spelling, always gets a counter, so that no input is written over;
 // with skip it is then skipped. A rule other than the three is taken as rename.
+//
+// With claim set, a new or renamed output is claimed as it is chosen: created empty and exclusively, so that
+// another program choosing an output of the same name at the same moment finds it taken and takes the next
+// counter. When another program claims the name first, the choice is made again.
 TOutputChoice ChooseOutput(const std::string& output, int32_t outputExists,
-                           const std::vector<TFileIdentity>& inputs);
+                           const std::vector<TFileIdentity>& inputs, bool claim);
 
 // What a file looked like at one moment, to tell afterwards whether something created or wrote it.
 struct TFileStamp

@@ -89,10 +89,26 @@ TEST_F(OutputNaming, ExistingOutputRules)
         {input, oeSkip, Dir + "/film_001.avi", odSkipped},
     };
     for (const Case& c : cases) {
-        const TOutputChoice choice = ChooseOutput(c.output, c.rule, inputs);
+        const TOutputChoice choice = ChooseOutput(c.output, c.rule, inputs, false);
         EXPECT_EQ(choice.FileName, c.expectedName) << c.output << " rule " << c.rule;
         EXPECT_EQ(choice.Decision, c.expected) << c.output << " rule " << c.rule;
     }
+}
+
+// A new or renamed output is claimed as it is chosen: created empty, exclusively, so that the next choice of
+// the same name, in this program or another, finds it taken.
+TEST_F(OutputNaming, ChosenNamesAreClaimed)
+{
+    const std::string output = Dir + "/film.avi";
+    const TOutputChoice first = ChooseOutput(output, oeRename, {}, true);
+    const TOutputChoice second = ChooseOutput(output, oeRename, {}, true);
+    const TOutputChoice skipped = ChooseOutput(output, oeSkip, {}, true);
+    EXPECT_EQ(first.FileName, output);
+    EXPECT_EQ(second.FileName, Dir + "/film_001.avi");
+    EXPECT_TRUE(first.Claimed && second.Claimed);
+    EXPECT_EQ(skipped.Decision, odSkipped);
+    EXPECT_EQ(fs::file_size(output), 0u);
+    EXPECT_EQ(fs::file_size(Dir + "/film_001.avi"), 0u);
 }
 
 TEST_F(OutputNaming, FileStampSeesCreationAndWritesOnly)

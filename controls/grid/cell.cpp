@@ -59,19 +59,29 @@ void TCell::SetColor(TColor value)
     LooksChanged();
 }
 
+TCell::TExtras& TCell::Extras()
+{
+    if (!FExtras)
+        FExtras = std::make_unique<TExtras>();
+    return *FExtras;
+}
+
 const std::string& TCell::Hint() const
 {
     static const std::string none;
-    return FHint ? *FHint : none;
+    return FExtras ? FExtras->Hint : none;
 }
 
 void TCell::SetHint(const std::string& value)
 {
-    if (value.empty())
-        FHint.reset();
-    else
-        FHint = std::make_unique<std::string>(value);
+    Extras().Hint = value;
     LooksChanged();
+}
+
+void TCell::SetObjectReference(TObject* value)
+{
+    if (value || FExtras)
+        Extras().ObjectReference = value;
 }
 
 void TCell::SetTextColor(TColor value)

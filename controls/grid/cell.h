@@ -60,8 +60,9 @@ public:
     void SetEmpty(bool value);
     bool Locked() const { return State().Contains(cstLocked); }
     void SetLocked(bool value);
-    TObject* ObjectReference() const { return FObjectReference; }
-    void SetObjectReference(TObject* value) { FObjectReference = value; }
+    // Any object the application attaches; never owned or freed by the cell.
+    TObject* ObjectReference() const { return FExtras ? FExtras->ObjectReference : nullptr; }
+    void SetObjectReference(TObject* value);
 
     int ColumnIndex() const;
     int RowIndex() const;
@@ -78,10 +79,17 @@ private:
     void SetState(TGxCellStateFlag flag, bool value);
     void LooksChanged();
 
-    TCells* FCells;                      // the owning store, not owned
-    TObject* FObjectReference = nullptr; // the application's, never freed here
-    std::unique_ptr<std::string> FHint;  // most cells have none
-    TColor FColor = 0;                   // background
+    // What few cells carry, kept apart so that the many cells without it stay small.
+    struct TExtras
+    {
+        std::string Hint;
+        TObject* ObjectReference = nullptr;
+    };
+    TExtras& Extras();
+
+    TCells* FCells;                   // the owning store, not owned
+    std::unique_ptr<TExtras> FExtras; // nullptr while the cell has no hint and no object reference
+    TColor FColor = 0;                // background
     TColor FTextColor = 0;
     uint8_t FFontStyle = 0;          // TFontStyles bits
     uint8_t FState = 1 << cstLocked; // TGxCellState bits

@@ -1,5 +1,6 @@
-// Our canvas against a plain painter on the same image: 10,000 fills, 10,000 lines and 10,000 text
-// outputs each. Prints canvas time / painter time per kind at the end; the goal is at most 1.3.
+// Our canvas against a plain painter on the same image: 10,000 fills, 10,000 lines, 10,000 text outputs
+// and 10,000 text outputs that each change the font first. Prints canvas time / painter time per kind at the
+// end; the goal is at most 1.3.
 
 #include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/graphics/canvas.h"
@@ -116,18 +117,6 @@ void BM_PainterLines(benchmark::State& state)
         }
 }
 
-void BM_CanvasText(benchmark::State& state)
-{
-    TSurfaces s;
-    const TWork& w = Work();
-    s.canvas->Brush()->SetStyle(bsClear);
-    for (auto _ : state)
-        for (int i = 0; i < Count; ++i) {
-            const TRect& r = w.Rects[i];
-            s.canvas->TextOut(r.Left, r.Top, w.Texts[i]);
-        }
-}
-
 void BM_PainterText(benchmark::State& state)
 {
     TSurfaces s;
@@ -144,12 +133,88 @@ void BM_PainterText(benchmark::State& state)
         }
 }
 
+// A paint that changes the font for every text, as a grid or an editor does between cells and styles: the
+// same few fonts again and again.
+struct TTextStyle
+{
+    const char* name;
+    int size; // points, or with cellHeight > 0 none
+    TFontStyles style;
+    int cellHeight = 0;
+};
+const TTextStyle textStyles[] = {{"DejaVu Sans", 9, {}},
+                                 {"DejaVu Sans", 9, {fsBold}},
+                                 {"DejaVu Sans", 11, {fsItalic}},
+                                 {"DejaVu Sans Mono", 10, {}},
+                                 {"DejaVu Sans Mono", 10, {fsBold, fsUnderline}},
+                                 {"DejaVu Serif", 0, {}, 16}};
+constexpr int StyleCount = static_cast<int>(std::size(textStyles));
+
+void SetTextStyle(TFont& font, const TTextStyle& style)
+{
+    font.SetName(style.name);
+    if (style.cellHeight > 0)
+        font.SetHeight(style.cellHeight);
+    else
+        font.SetSize(style.size);
+    font.SetStyle(style.style);
+}
+
+// The canvas's texts, each after a change of font when Restyled.
+template <bool Restyled> void CanvasTexts(benchmark::State& state)
+{
+    TSurfaces s;
+    const TWork& w = Work();
+    s.canvas->Brush()->SetStyle(bsClear);
+    for (auto _ : state)
+        for (int i = 0; i < Count; ++i) {
+            if constexpr (Restyled)
+                SetTextStyle(*s.canvas->Font(), textStyles[i % StyleCount]);
+            const TRect& r = w.Rects[i];
+            s.canvas->TextOut(r.Left, r.Top, w.Texts[i]);
+        }
+}
+
+void BM_CanvasText(benchmark::State& state)
+{
+    CanvasTexts<false>(state);
+}
+
+void BM_CanvasStyledText(benchmark::State& state)
+{
+    CanvasTexts<true>(state);
+}
+
+void BM_PainterStyledText(benchmark::State& state)
+{
+    TSurfaces s;
+    const TWork& w = Work();
+    QPainter p(&s.image);
+    std::vector<QFont> fonts;
+    std::vector<int> ascents;
+    for (const TTextStyle& style : textStyles) {
+        TFont font;
+        SetTextStyle(font, style);
+        fonts.push_back(ToQFont(font));
+        ascents.push_back(QFontMetrics(fonts.back()).ascent());
+    }
+    p.setPen(Qt::black);
+    for (auto _ : state)
+        for (int i = 0; i < Count; ++i) {
+            p.setFont(fonts[i % StyleCount]);
+            const TRect& r = w.Rects[i];
+            p.drawText(r.Left, r.Top + ascents[i % StyleCount], w.QTexts[i]);
+        }
+}
+
 BENCHMARK(BM_CanvasFills)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PainterFills)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CanvasLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PainterLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CanvasText)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PainterText)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CanvasStyledText)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PainterStyledText)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
@@ -157,7 +222,7 @@ int main(int argc, char** argv)
 {
     Work();
     std::vector<TRatio> ratios;
-    for (const std::string kind : {"Fills", "Lines", "Text"})
+    for (const std::string kind : {"Fills", "Lines", "Text", "StyledText"})
         ratios.push_back(
             {kind, "BM_Canvas" + kind, "canvas", "BM_Painter" + kind, "painter", " (goal <= 1.3)"});
     return RunBenchmarksWithRatios(argc, argv, ratios);

@@ -1,6 +1,9 @@
 # One library target per source folder and one GoogleTest executable per test area. Sources are picked
 # up by glob so that adding a file needs no edit of a shared list.
 
+# In the sanitizer build (QmSanitize.cmake) the libraries and the test suites are compiled with
+# QM_SANITIZER_COMPILE_OPTIONS and the suites linked with QM_SANITIZER_LINK_OPTIONS; elsewhere these are empty.
+
 # qm_library(<target> [DEPS <targets...>])
 # Builds every .cpp of the calling folder into a static library whose headers are included from the
 # project root ("support/text_routines.h").
@@ -11,6 +14,7 @@ function(qm_library target)
         add_library(${target} STATIC ${sources})
         target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
         target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+        target_compile_options(${target} PRIVATE ${QM_SANITIZER_COMPILE_OPTIONS})
     else()
         # A folder whose first source has not been written yet.
         add_library(${target} INTERFACE)
@@ -32,7 +36,13 @@ function(qm_test_suite area)
     target_link_libraries(${target} PRIVATE ${ARG_DEPS} GTest::gtest_main GTest::gmock)
     target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}
                                ${CMAKE_CURRENT_SOURCE_DIR}/${area})
+    target_compile_options(${target} PRIVATE ${QM_SANITIZER_COMPILE_OPTIONS})
+    target_link_options(${target} PRIVATE ${QM_SANITIZER_LINK_OPTIONS})
+    if(QM_SANITIZE)
+        target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/sanitizer_defaults.cpp)
+    endif()
+    # One variable only: this CMake's test discovery splits a property's list at every ";", escaped or not.
     gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST
                          WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

@@ -11,13 +11,6 @@
 
 namespace {
 
-// Items of the audio codec list that the builders tell apart.
-constexpr int32_t AudioCodecMp3 = 1;
-constexpr int32_t AudioCodecMp2 = 2;
-constexpr int32_t AudioCodecAac = 4;
-constexpr int32_t AudioCodecWma1 = 5;
-constexpr int32_t AudioCodecWma2 = 6;
-
 // cbAudioChannels: Auto, mono, stereo, six channels.
 constexpr int32_t ChannelsSix = 3;
 constexpr int32_t ChannelCounts[] = {0, 1, 2, 6};
@@ -32,17 +25,17 @@ std::string TParameterBuilders::GetSelectedAudioCodecStr() const
     switch (Settings.Audio.Codec) {
     case ItemIndex::AudioCodecAuto:
         return "auto";
-    case AudioCodecMp3:
+    case ItemIndex::AudioCodecMp3:
         return "libmp3lame";
-    case AudioCodecMp2:
+    case ItemIndex::AudioCodecMp2:
         return "mp2";
-    case 3:
+    case ItemIndex::AudioCodecAc3:
         return "ac3";
-    case AudioCodecAac:
+    case ItemIndex::AudioCodecAac:
         return Environment.AacEncoder;
-    case AudioCodecWma1:
+    case ItemIndex::AudioCodecWma1:
         return "wmav1";
-    case AudioCodecWma2:
+    case ItemIndex::AudioCodecWma2:
         return "wmav2";
     case ItemIndex::AudioCodecPcm:
         return "pcm_s16le";
@@ -99,7 +92,7 @@ bool TParameterBuilders::AddAudioBitrate(TBuiltParams& result) const
     const int32_t codec = Settings.Audio.Codec;
     const ComboText& bitrate = Settings.Audio.Bitrate;
     // WMA 2, PCM and a copied stream get no bitrate, whatever the list says.
-    if (codec > AudioCodecWma1)
+    if (codec > ItemIndex::AudioCodecWma1)
         return true;
     int32_t kbits = 0;
     if (bitrate.Auto) {
@@ -146,8 +139,8 @@ void TParameterBuilders::AddAudioChannels(TParamList& params) const
     }
     // These encoders take at most two channels: a richer track is mixed down.
     const int32_t codec = Settings.Audio.Codec;
-    const bool stereoOnly = codec == AudioCodecMp3 || codec == AudioCodecMp2 || codec == AudioCodecWma1 ||
-                            codec == AudioCodecWma2;
+    const bool stereoOnly = codec == ItemIndex::AudioCodecMp3 || codec == ItemIndex::AudioCodecMp2 ||
+                            codec == ItemIndex::AudioCodecWma1 || codec == ItemIndex::AudioCodecWma2;
     const int32_t track = ChosenAudioTrack();
     const TAudioStreamInfo& audio = Media.AudioStreams[track > 0 ? track - 1 : 0];
     if (stereoOnly && Media.NumberOfAudioStreams > 0 && audio.Channels > 2)

@@ -53,6 +53,10 @@ struct TConversionRun::TFileRun
     bool Failed = false;        // an error record was written for the file
     bool PassStarted = false;   // the encoder was started for it
     bool OutputWritten = false; // a pass created or wrote the output
+    // The file the output's name led to when it was chosen: claimed for it (OutputClaimed) or to be
+    // written over.
+    std::optional<TFileIdentity> OutputFile;
+    bool OutputClaimed = false;
     std::string LastPassText;
     TFileDates Dates;
     bool DatesRead = false;
@@ -144,8 +148,9 @@ bool TConversionRun::StartRun()
     if (CheckedCount == 0)
         return false;
 
-    // A relative output folder counts from the program's folder, whatever the current folder is.
-    FOutDir = FOptions.OutDirIsInDir ? "" : AbsolutePathIn(FOptions.OutDir, ProgramDir);
+    // One spelling of the output folder for its creation, the outputs' names and every text; a relative
+    // folder counts from the program's folder, whatever the current folder is.
+    FOutDir = FOptions.OutDirIsInDir ? "" : OutputFolderFor(FOptions.OutDir, ProgramDir);
     FInputs.clear();
     for (int32_t row = 0; row < FFiles.RowCount(); ++row) {
         if (!FFiles.IsChecked(row))
@@ -200,24 +205,34 @@ bool TConversionRun::ConvertRow(int32_t row, int32_t fileNo)
     FHost.SetStatusMarkup(FStrings.Main.PleaseWait);
     FHost.ProcessMessages();
 
-    AnalyseInput(file);
-    const TEncoderCommand command =
-        BuildEncoderCommand(FEncoderPath, FSettings, CurrentFileInfo, file.Input, file.Output, FEnvironment);
-    if (command.Refused)
-        return false; // the builder has shown its warning
-    FBatch->AddFile(fileNo, command);
-    TwoPassRun = command.IsTwoPass();
-    FContext.TwoPass = TwoPassRun;
-    if (!FBatchOnly)
-        RunPasses(file, command);
+    try {
+        AnalyseInput(file);
+        const TEncoderCommand command = BuildEncoderCommand(FEncoderPath, FSettings, CurrentFileInfo,
+                                                            file.Input, file.Output, FEnvironment);
+        if (command.Refused) {
+            RemoveEmptyOutput(file);
+            return false; // the builder has shown its warning
+        }
+        FBatch->AddFile(fileNo, command);
+        TwoPassRun = command.IsTwoPass();
+        FContext.TwoPass = TwoPassRun;
+        if (!FBatchOnly)
+            RunPasses(file, command);
+    } catch (...) {
+        RemoveEmptyOutput(file);
+        throw;
+    }
     FinishFile(file);
     return true;
 }
 
 bool TConversionRun::ChooseRowOutput(TFileRun& file)
 {
-    const TOutputChoice choice = ChooseOutput(file.Output, FOptions.OutputExists, FInputs);
+    // A script writes its outputs later, when it runs: nothing is claimed for it now.
+    const TOutputChoice choice = ChooseOutput(file.Output, FOptions.OutputExists, FInputs, !FBatchOnly);
     file.Output = choice.FileName;
+    file.OutputFile = choice.File;
+    file.OutputClaimed = choice.Claimed;
     switch (choice.Decision) {
     case odNew:
         return true;
@@ -318,8 +333,24 @@ void TConversionRun::RecordFailure(TFileRun& file, const std::string& headline, 
     const std::string output = JoinLines(FEncoderOutput);
     AddErrorRecord(FHost.ErrorLog(), output.empty() ? headline : headline + "\n" + output, file.Input,
                    file.Output, FErrorCount, params);
-    // Only what this run's encoder created or wrote goes; a file it never opened stays.
-    if (file.OutputWritten)
+    if (OwnsOutput(file))
+        DeleteFileForce(file.Output);
+}
+
+bool TConversionRun::OwnsOutput(const TFileRun& file) const
+{
+    if (!file.OutputFile)
+        return file.OutputWritten; // the name could not be claimed: what this run's encoder made of it
+    // Under the name now may be another program's file.
+    if (GetFileIdentity(file.Output) != file.OutputFile)
+        return false;
+    // A file to be written over goes only once this run's encoder wrote to it.
+    return file.OutputClaimed || file.OutputWritten;
+}
+
+void TConversionRun::RemoveEmptyOutput(const TFileRun& file)
+{
+    if (OwnsOutput(file) && IsEmptyFile(file.Output))
         DeleteFileForce(file.Output);
 }
 
@@ -340,8 +371,7 @@ void TConversionRun::FinishFile(TFileRun& file)
     FHost.SetStatusMarkup("<b>" + EscapeMarkup(file.ResultStatus) + "</b>");
     if (!FBatchOnly)
         FFiles.SetStatus(file.Row, file.ResultStatus);
-    if (file.OutputWritten && IsEmptyFile(file.Output))
-        DeleteFileForce(file.Output);
+    RemoveEmptyOutput(file);
     if (AppParams.KeepFileDates && file.DatesRead && file.OutputWritten && !file.Failed &&
         FileExists(file.Output))
         SetFileTimes(file.Output, file.Dates);

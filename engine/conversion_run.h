@@ -58,9 +58,14 @@ private:
     void RunPasses(TFileRun& file, const TEncoderCommand& command);
     bool RunPass(TFileRun& file, const TEncoderCommand& command, const TEncoderPass& pass,
                  const std::string& workDir);
-    // An error record for the file (the headline, then the encoder's output); its output goes when this
-    // run's encoder wrote it.
+    // An error record for the file (the headline, then the encoder's output); its output goes when it is
+    // this run's (OwnsOutput).
     void RecordFailure(TFileRun& file, const std::string& headline, const std::string& params);
+    // Whether the file under the output's name is this run's to remove: the one it claimed, or the one it
+    // chose to write over once its encoder wrote to it; never a file another program put there since.
+    bool OwnsOutput(const TFileRun& file) const;
+    // A claimed output left empty (no pass wrote it, the run ended early) is not left behind.
+    void RemoveEmptyOutput(const TFileRun& file);
     void FinishFile(TFileRun& file);
     void EndRun();
     void FinishConversion();
@@ -85,7 +90,7 @@ private:
     std::string FBatchScriptFileName;
     std::unique_ptr<TBatchScript> FBatch;
     std::string FEncoderPath;
-    std::string FOutDir; // absolute; empty: beside the input
+    std::string FOutDir; // as OutputFolderFor spells it; empty: beside the input
     std::vector<TFileIdentity> FInputs;
     int32_t FErrorCount = 0;
     bool FFinished = false;

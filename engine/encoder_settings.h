@@ -24,12 +24,24 @@ TOutputFormat OutputFormatFromName(std::string_view name);
 // Item indexes of the fixed lists that the rules and builders look at.
 namespace ItemIndex {
 constexpr int32_t AviCodecXvid = 0;
+constexpr int32_t AviCodecDivX3 = 1;
 constexpr int32_t AviCodecH264 = 2;
+constexpr int32_t AviCodecMpeg4 = 3;
+constexpr int32_t AviCodecMsMpeg4v2 = 4;
+constexpr int32_t AviCodecWmv1 = 5;
+constexpr int32_t AviCodecWmv2 = 6;
+constexpr int32_t AviCodecMotionJpeg = 7;
 constexpr int32_t AviCodecHuffYUV = 8;
 constexpr int32_t AviCodecCopy = 9;
 constexpr int32_t AviCodecCount = 10;
 
 constexpr int32_t AudioCodecAuto = 0;
+constexpr int32_t AudioCodecMp3 = 1;
+constexpr int32_t AudioCodecMp2 = 2;
+constexpr int32_t AudioCodecAc3 = 3;
+constexpr int32_t AudioCodecAac = 4;
+constexpr int32_t AudioCodecWma1 = 5;
+constexpr int32_t AudioCodecWma2 = 6;
 constexpr int32_t AudioCodecPcm = 7;
 constexpr int32_t AudioCodecCopy = 8;
 constexpr int32_t AudioCodecCount = 9;

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int32_t AviCodecWmv1 = 5;
-
 const TMainModuleStrings& MainStrings()
 {
     if (AppStrings)
@@ -50,7 +48,7 @@ bool TParameterBuilders::IsTwoPass() const
 {
     if (IsMpg())
         return Enabled.chMpgVideo2Pass && Settings.Mpg.TwoPass;
-    return Enabled.chAviVideo2Pass && Settings.Avi.TwoPass && Settings.Avi.Codec != AviCodecWmv1 &&
+    return Enabled.chAviVideo2Pass && Settings.Avi.TwoPass && Settings.Avi.Codec != ItemIndex::AviCodecWmv1 &&
            !Settings.Avi.DontCopy;
 }
 

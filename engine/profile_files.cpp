@@ -283,18 +283,21 @@ int32_t GetAudioCodecIndexByName(std::string_view codecName, int32_t defResult, 
 void SaveProfile(const std::string& presetFile, const EncoderSettings& settings)
 {
     TIniFile ini(presetFile);
+    ini.HoldInMemory();
     SaveMain(ini, settings);
     SaveAvi(ini, settings.Avi);
     SaveMpg(ini, settings.Mpg);
     SaveAudio(ini, settings.Audio);
     SaveAdvanced(ini, settings.Advanced);
+    ini.UpdateFile();
 }
 
 bool LoadProfile(const std::string& presetFile, EncoderSettings& settings, const ProfileLoadContext& context)
 {
     if (!FileExists(presetFile))
         return false;
-    const TIniFile ini(presetFile);
+    TIniFile ini(presetFile);
+    ini.HoldInMemory();
     settings.OutputFormat = OutputFormatFromName(
         ini.ReadString(SectionMain, "OutputFormat", OutputFormatName(settings.OutputFormat)));
     LoadAvi(IniSectionReader(ini, SectionAvi), settings.Avi, context);

@@ -33,8 +33,8 @@ struct ProfileLoadContext
     int32_t ResolutionItemCount = 17;
 };
 
-// Writes all five sections; other keys already in the file (a hand-written "DisplayName") stay.
-// Raises EIniFileError when the file cannot be written.
+// Writes all five sections, replacing the file once with every key; other keys already in the file (a
+// hand-written "DisplayName") stay. Raises EIniFileError, with the file as it was, when it cannot be written.
 void SaveProfile(const std::string& presetFile, const EncoderSettings& settings);
 
 // Sets every setting the file has a key for; a missing or malformed key keeps the current value or

@@ -59,7 +59,8 @@ bool AP_AddProfile(const std::string& fName, std::vector<TProfileInfo>& infos)
 {
     if (!FileExists(fName))
         return false;
-    const TIniFile ini(fName);
+    TIniFile ini(fName);
+    ini.HoldInMemory();
     if (!SameTextIgnoreCase(ini.ReadString(SectionMain, "AppVer", ""), ProfileAppVer) ||
         !SameTextIgnoreCase(ini.ReadString(SectionMain, "AppName", ""), ProfileAppName))
         return false;

@@ -24,9 +24,9 @@ enum TAfterConversionAction : int32_t
 
 struct RunOptions
 {
-    bool OutDirIsInDir = true; // rbOutDirIsInDir; rbOutDir is its opposite
-    std::string OutDir;        // edOutDir as typed
-    int32_t OutputExists = oeRename;
+    bool OutDirIsInDir = true;       // rbOutDirIsInDir; rbOutDir is its opposite
+    std::string OutDir;              // edOutDir as typed
+    int32_t OutputExists = oeRename; // a TOutputExistsAction; any other value renames
     int32_t AfterConversion = acDoNothing;
     bool KeepDates = false; // chKeepDates
 

@@ -166,7 +166,8 @@ bool LoadSettingsFromIni(const std::string& iniName, TAppParams& params, Program
 {
     if (!FileExists(iniName))
         return false;
-    const TIniFile ini(iniName);
+    TIniFile ini(iniName);
+    ini.HoldInMemory();
     const IniSectionReader read(ini, SectionMain);
     MainWindowLayout& main = settings.Layout.Main;
 
@@ -195,9 +196,11 @@ bool SaveSettingsToIni(const std::string& iniName, const TAppParams& params, con
 {
     try {
         TIniFile ini(iniName);
+        ini.HoldInMemory();
         SaveMain(ini, params, settings);
         if (settings.Layout.Progress)
             SaveProgress(ini, params, *settings.Layout.Progress);
+        ini.UpdateFile();
         return true;
     } catch (const std::exception&) {
         return false;
@@ -208,7 +211,8 @@ bool LoadProgressSettings(const std::string& iniName, ProgressWindowLayout& prog
 {
     if (!FileExists(iniName))
         return false;
-    const TIniFile ini(iniName);
+    TIniFile ini(iniName);
+    ini.HoldInMemory();
     const IniSectionReader read(ini, SectionProgress);
     read.Bool("DontShowEncoderOutput", progress.DontShowEncoderOutput);
     read.Integer("Width", progress.Bounds.Width);

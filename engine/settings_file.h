@@ -32,8 +32,8 @@ struct ProgramSettings
 bool LoadSettingsFromIni(const std::string& iniName, TAppParams& params, ProgramSettings& settings,
                          TSize screenSize);
 
-// Writes section "MAIN", and "PROGRESS" while the progress window exists. Never raises: false when a
-// write failed; the keys written before it stay.
+// Writes section "MAIN", and "PROGRESS" while the progress window exists, replacing the file once with
+// every key. Never raises: false when the save failed, with the file as it was.
 bool SaveSettingsToIni(const std::string& iniName, const TAppParams& params, const ProgramSettings& settings);
 
 // The progress window's part of section "PROGRESS". False, with nothing changed, when the file does not

@@ -10,6 +10,8 @@ struct TFormatSettings
     std::string ThousandSeparator = ",";
     std::string DateSeparator = "-";
     std::string TimeSeparator = ":";
+    // Between the items of a list the user types or reads ("a, b"; ";" where "," is the decimal separator).
+    std::string ListSeparator = ",";
     std::string ShortDateFormat = "yyyy-mm-dd";
     std::string ShortTimeFormat = "hh:nn";
     std::string LongTimeFormat = "hh:nn:ss";

@@ -236,7 +236,10 @@ std::string PadLeft(std::string_view text, int length, char32_t padCharacter)
 
 std::string ExcludeTrailingDotAndDelimiter(std::string_view path)
 {
-    return RemoveTrailingChar(RemoveTrailingChar(path, U'.'), U'/');
+    // Only a "." that is a whole name stands for the folder: "out." names a folder of its own.
+    if (path == "." || path.ends_with("/."))
+        path.remove_suffix(1);
+    return RemoveTrailingChar(path, U'/');
 }
 
 std::string IntToStrSep(int32_t value, char32_t separator)

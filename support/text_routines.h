@@ -49,7 +49,8 @@ std::string RemoveTrailingChar(std::string_view text, char32_t character);
 // The text with pad characters in front up to length code points.
 std::string PadLeft(std::string_view text, int length, char32_t padCharacter);
 
-// The path without one trailing "." and then without one trailing "/".
+// The path without one trailing "." that is a name of its own ("dir/." but not "out.") and then without one
+// trailing "/".
 std::string ExcludeTrailingDotAndDelimiter(std::string_view path);
 
 // Decimal text with the separator before every third digit from the right: 1234567 -> "1 234 567".

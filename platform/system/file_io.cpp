@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <fcntl.h>
 #include <random>
@@ -73,20 +74,37 @@ std::string FolderOf(const std::string& fileName)
     return slash == 0 ? "/" : fileName.substr(0, slash);
 }
 
+// A random number for a temporary name; each thread draws from a generator of its own.
+uint32_t RandomNumber()
+{
+    thread_local std::mt19937 random{std::random_device{}()};
+    return random();
+}
+
 // Creates a new file beside target with a name no one else uses; the umask applies to its mode.
 int CreateTemporarySibling(const std::string& target, std::string& tempName)
 {
-    static std::mt19937 random{std::random_device{}()};
     const std::string folder = FolderOf(target);
     const std::string base = target.substr(target.rfind('/') + 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempName = folder + "/." + base + ".tmp" + std::to_string(random() % 1000000);
+        tempName = folder + "/." + base + ".tmp" + std::to_string(RandomNumber() % 1000000);
         const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
     }
     return -1;
+}
+
+// A rename is on the disk only once the folder that holds the name is synced too. The new contents are in
+// place by then whatever happens here, so a folder that cannot be synced is no failure of the replacement.
+void SyncFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 } // namespace
@@ -138,4 +156,5 @@ void ReplaceFileContents(const std::string& fileName, std::string_view bytes)
         ::unlink(tempName.c_str());
         throw EOSError(action, error);
     }
+    SyncFolder(FolderOf(target));
 }

@@ -8,16 +8,23 @@
 
 namespace {
 
-// A carriage return counts as a blank: one left over from a line end ("\r\r\n") would otherwise end a value
-// until the next write of the file turns the line end into a plain one.
 std::string_view Trim(std::string_view text)
 {
-    constexpr std::string_view blanks = " \t\r";
+    constexpr std::string_view blanks = " \t";
     const size_t first = text.find_first_not_of(blanks);
     if (first == std::string_view::npos) {
         return {};
     }
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+// The length of the line end at position end: CR LF, a bare CR or LF; 0 at the end of the text.
+size_t LineEndLength(std::string_view text, size_t end)
+{
+    if (end >= text.size()) {
+        return 0;
+    }
+    return text.substr(end, 2) == "\r\n" ? 2 : 1;
 }
 
 } // namespace
@@ -28,21 +35,16 @@ TIniDocument TIniDocument::FromFileBytes(std::string_view bytes)
     TTextEncoding encoding = TTextEncoding::Default;
     const std::string text = DecodeTextFile(bytes, encoding);
     document.FByteOrderMark = encoding != TTextEncoding::Default;
+    const std::string_view view = text;
     size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) {
-            end = text.size();
+    while (start < view.size()) {
+        const size_t end = std::min(view.find_first_of("\r\n", start), view.size());
+        const size_t lineEnd = LineEndLength(view, end);
+        if (document.FLines.empty() && lineEnd > 0) {
+            document.FLineEnd = view.substr(end, lineEnd);
         }
-        std::string_view line(text.data() + start, end - start);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-            if (document.FLines.empty()) {
-                document.FLineEnd = "\r\n";
-            }
-        }
-        document.FLines.push_back(ParseLine(line));
-        start = end + 1;
+        document.FLines.push_back(ParseLine(view.substr(start, end - start)));
+        start = end + lineEnd;
     }
     return document;
 }

@@ -9,10 +9,11 @@
 // up by name, ignoring case; a change rewrites, inserts or removes only the lines it concerns, so that
 // comments, blank lines and keys nobody asked for stay where they were.
 //
-// A section header is a line starting with "[" (its name runs to the first "]"); a comment starts with ";";
-// a key line holds "=" after a non-empty name. Blanks (spaces, tabs, carriage returns) around names and
-// values do not count. Keys before the first header belong to no section. A section name that occurs more
-// than once names one section made of all its parts; the first key of a name wins.
+// Lines end in CR LF, LF or a bare CR, mixed as they come. A section header is a line starting with "[" (its
+// name runs to the first "]"); a comment starts with ";"; a key line holds "=" after a non-empty name. Blanks
+// (spaces, tabs) around names and values do not count. Keys before the first header belong to no section. A
+// section name that occurs more than once names one section made of all its parts; the first key of a name
+// wins.
 class TIniDocument
 {
 public:
@@ -22,8 +23,8 @@ public:
     // The file's text; empty when the file is missing or cannot be read.
     static TIniDocument FromFile(const std::string& fileName);
 
-    // The file's bytes: UTF-8, with a UTF-8 byte-order mark when the bytes read had any, and the line end
-    // of the bytes read (LF for a new file).
+    // The file's bytes: UTF-8, with a UTF-8 byte-order mark when the bytes read had any, and the first line
+    // end of the bytes read on every line (LF for a new file).
     std::string ToFileBytes() const;
 
     // The value as written after "=" with the blanks around it removed, or nothing when the key is missing.

@@ -120,6 +120,9 @@ TIniFile::TIniFile(std::string fileName) : TCustomIniFile(std::move(fileName)) {
 
 std::shared_ptr<const TIniDocument> TIniFile::Document() const
 {
+    if (FHeld) {
+        return FHeld->Document;
+    }
     return std::make_shared<const TIniDocument>(TIniDocument::FromFile(FileName()));
 }
 
@@ -134,17 +137,43 @@ std::string TIniFile::ReadableValue(std::string storedValue) const
     return storedValue;
 }
 
+TIniFile::THeldFile TIniFile::ReadFile(const std::string& fileName)
+{
+    THeldFile file;
+    file.ReadError = ReadFileBytes(fileName, file.Bytes);
+    if (file.ReadError == ENOENT) {
+        file.ReadError = 0;
+    }
+    file.Document = std::make_shared<TIniDocument>(TIniDocument::FromFileBytes(file.Bytes));
+    return file;
+}
+
 template <typename Change> void TIniFile::Update(Change change)
 {
-    std::string bytes;
-    const int error = ReadFileBytes(FileName(), bytes);
-    if (error != 0 && error != ENOENT) {
-        throw EIniFileError("Cannot read the INI file \"" + FileName() + "\": " + std::strerror(error));
+    if (FHeld) {
+        CheckReadable(*FHeld);
+        change(*FHeld->Document);
+        return;
     }
-    TIniDocument document = TIniDocument::FromFileBytes(bytes);
-    change(document);
-    const std::string changed = document.ToFileBytes();
-    if (changed == bytes) {
+    const THeldFile file = ReadFile(FileName());
+    CheckReadable(file);
+    change(*file.Document);
+    Replace(file);
+}
+
+// A file that could not be read is never replaced: what it holds would be lost.
+void TIniFile::CheckReadable(const THeldFile& file) const
+{
+    if (file.ReadError != 0) {
+        throw EIniFileError("Cannot read the INI file \"" + FileName() +
+                            "\": " + std::strerror(file.ReadError));
+    }
+}
+
+void TIniFile::Replace(const THeldFile& file) const
+{
+    const std::string changed = file.Document->ToFileBytes();
+    if (changed == file.Bytes) {
         return;
     }
     try {
@@ -152,6 +181,21 @@ template <typename Change> void TIniFile::Update(Change change)
     } catch (const EOSError& e) {
         throw EIniFileError(e.what());
     }
+}
+
+void TIniFile::HoldInMemory()
+{
+    FHeld = ReadFile(FileName());
+}
+
+void TIniFile::UpdateFile()
+{
+    if (!FHeld) {
+        return;
+    }
+    const THeldFile file = std::move(*FHeld);
+    FHeld.reset();
+    Replace(file);
 }
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -59,6 +60,8 @@ private:
 // at a time; one pair of surrounding double or single quotes is removed from a value read, and a value reads
 // at most 2047 characters. A write reads the file as it is now, changes that one key and replaces the file
 // as a whole (see ReplaceFileContents), leaving everything else where it was. The file is written in UTF-8.
+// Work on many keys holds the file in memory instead (HoldInMemory, UpdateFile): one reading, one
+// replacement.
 //
 // Writes store values so that they read back unchanged: a value with blanks at either end, or one enclosed in
 // a pair of quotes, is written inside one more pair of double quotes. Names and values holding a line break
@@ -80,10 +83,32 @@ public:
     void EraseSection(std::string_view section);
     void DeleteKey(std::string_view section, std::string_view key);
 
+    // Reads the file once, now: from here reads and writes work on that copy, so that many keys cost one
+    // reading of the file, and UpdateFile writes all changes at once. Changes not written by UpdateFile are
+    // dropped with the object. A file that exists but cannot be read reads as empty, and writes to it raise.
+    void HoldInMemory();
+    // Replaces the file with the held copy in one atomic step (not at all when nothing changed) and goes
+    // back to working on the file key by key. Raises EIniFileError, leaving the file as it was, when it
+    // cannot be written.
+    void UpdateFile();
+
 protected:
     std::shared_ptr<const TIniDocument> Document() const override;
     std::string ReadableValue(std::string storedValue) const override;
 
 private:
+    // The file's contents taken into memory by HoldInMemory.
+    struct THeldFile
+    {
+        std::string Bytes;                      // as read, to tell whether anything changed
+        int ReadError = 0;                      // errno of the reading; 0 also for a missing file
+        std::shared_ptr<TIniDocument> Document; // with the changes made since
+    };
+
+    static THeldFile ReadFile(const std::string& fileName);
     template <typename Change> void Update(Change change);
+    void CheckReadable(const THeldFile& file) const;
+    void Replace(const THeldFile& file) const;
+
+    std::optional<THeldFile> FHeld; // empty: reads and writes go to the file
 };

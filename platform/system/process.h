@@ -40,8 +40,8 @@ class TChildProcess
 public:
     static constexpr int DefaultGraceMs = 2000;
 
-    // Throws EOSError when a pipe cannot be made, the working folder cannot be entered or the program
-    // cannot be started.
+    // Throws EOSError when a pipe cannot be made, the child's standard handles cannot be connected to the
+    // pipes, the working folder cannot be entered or the program cannot be started.
     explicit TChildProcess(const TProcessStartInfo& info);
     // A child that still runs is terminated (Terminate) and reaped.
     ~TChildProcess();

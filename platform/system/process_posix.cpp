@@ -23,6 +23,7 @@ namespace {
 // Why the child could not become the program; sent back through a close-on-exec pipe.
 enum class TStartStage : int
 {
+    StandardHandles,
     WorkDir,
     Exec
 };
@@ -114,9 +115,11 @@ std::string ResolveProgram(const std::string& program)
     if (::getppid() != parentPid) {
         ::_exit(127); // the parent died before the death signal was armed
     }
-    ::dup2(input, STDIN_FILENO);
-    ::dup2(output, STDOUT_FILENO);
-    ::dup2(output, STDERR_FILENO);
+    // On the wrong handles the program would read our input and write into our own output.
+    if (::dup2(input, STDIN_FILENO) < 0 || ::dup2(output, STDOUT_FILENO) < 0 ||
+        ::dup2(output, STDERR_FILENO) < 0) {
+        fail(TStartStage::StandardHandles);
+    }
     if (*workDir && ::chdir(workDir) != 0) {
         fail(TStartStage::WorkDir);
     }
@@ -140,10 +143,14 @@ std::string ResolveProgram(const std::string& program)
 
 std::string StartFailureText(const TStartFailure& failure, const TProcessStartInfo& info)
 {
-    if (failure.Stage == TStartStage::WorkDir) {
+    switch (failure.Stage) {
+    case TStartStage::StandardHandles:
+        return "Cannot connect the standard handles of \"" + info.Program + "\" to its pipes";
+    case TStartStage::WorkDir:
         return "Cannot enter the working folder \"" + info.WorkDir + "\"";
+    default:
+        return "Cannot start \"" + info.Program + "\"";
     }
-    return "Cannot start \"" + info.Program + "\"";
 }
 
 int MillisecondsSince(std::chrono::steady_clock::time_point start)

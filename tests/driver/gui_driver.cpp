@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QInputMethodEvent>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -231,14 +232,29 @@ int CountPixels(TBitmap& bitmap, const TRect& rect, TColor color)
     return count;
 }
 
-std::string SaveScreenshot(TBitmap& bitmap, const std::string& name)
+std::string SaveScreenshot(const QImage& image, const std::string& name, int scale)
 {
-    const QString folder = QStringLiteral(QM_SCREENSHOT_DIR);
-    QDir().mkpath(folder);
-    const QString path = folder + "/" + QString::fromStdString(name) + ".png";
-    if (!bitmap.Internal().image.save(path, "PNG"))
-        throw std::runtime_error("cannot save the picture " + path.toStdString());
-    return path.toStdString();
+    const QDir folder(QStringLiteral(QM_SCREENSHOT_DIR));
+    if (!folder.mkpath("."))
+        return {};
+    const QString path = folder.filePath(QString::fromStdString(name) + ".png");
+    const QImage scaled = image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return scaled.save(path, "PNG") ? path.toStdString() : std::string();
+}
+
+std::string SaveScreenshot(const TBitmap& bitmap, const std::string& name, int scale)
+{
+    bitmap.Internal().ReleaseCanvas();
+    return SaveScreenshot(bitmap.Internal().image, name, scale);
+}
+
+QImage ScreenPixels(TWinControl* control)
+{
+    QWidget* client = control->Window().client;
+    QWidget* top = client->window();
+    const QRect area(client->mapTo(top, QPoint(0, 0)), client->size());
+    // The offscreen platform answers a window's grab from its backing store, as last painted.
+    return top->screen()->grabWindow(top->winId(), area.x(), area.y(), area.width(), area.height()).toImage();
 }
 
 void SendKey(TWinControl* control, int qtKey, Qt::KeyboardModifiers modifiers, const QString& text)

@@ -42,5 +42,7 @@ void Wheel(TWinControl* control, TPoint clientPos, int delta, TShiftState shift 
 std::unique_ptr<TBitmap> Render(TWinControl* control);
 // How many pixels of rect have the colour.
 int CountPixels(TBitmap& bitmap, const TRect& rect, TColor color);
-// Saves the bitmap as <build>/screenshots/<name>.png for a person to look at; answers the file's path.
-std::string SaveScreenshot(TBitmap& bitmap, const std::string& name);
+// Saves the bitmap as <build>/screenshots/<name>.png for a person to look at, each pixel as a square of
+// scale pixels so that small pictures can be seen; answers the file's path, empty when it could not be
+// written (a picture is for people: a test does not fail for it).
+std::string SaveScreenshot(const TBitmap& bitmap, const std::string& name, int scale = 1);

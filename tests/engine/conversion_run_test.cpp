@@ -344,6 +344,15 @@ TEST_F(ConversionRun, ExistingOutputsAndTheInputItself)
     EXPECT_EQ(Files.Statuses, (std::vector<std::string>{"Skipped", "Skipped"}));
     EXPECT_FALSE(fs::exists(Dir + "/clip_003.avi"));
     EXPECT_EQ(ReadAll(avi), ReadAll(test_media::VideoWithThreeAudio()));
+
+    // A rule the window never offers, from a caller that filled the options itself: nothing is replaced.
+    FakeRunHost unknownRule;
+    Options.OutputExists = 7;
+    Files.Checked = {false, true};
+    std::ofstream(Dir + "/other.avi") << "old";
+    RunOn(unknownRule);
+    EXPECT_EQ(Files.Statuses[1], "OK - Renamed");
+    EXPECT_EQ(ReadAll(Dir + "/other.avi"), "old");
 }
 
 // Abort while the encoder works: it stops at "q", the file is marked aborted, the next file is left alone,
@@ -428,6 +437,62 @@ TEST_F(ConversionRun, EarlyEnds)
     ASSERT_EQ(host.Warnings.size(), 1u);
     EXPECT_NE(host.Warnings[0].find(Options.OutDir), std::string::npos);
     EXPECT_EQ(host.EnableCount, 1);
+}
+
+// Another program converts a file of the same name into the same folder and chooses its output name right
+// after this run chose its own: each claims its name as it chooses it, so the other program takes the next
+// counter and neither writes over the other's output.
+TEST_F(ConversionRun, TwoProgramsConvertingIntoOneFolderPickDifferentNames)
+{
+    Input("a.mkv");
+    Options.OutDirIsInDir = false;
+    Options.OutDir = Dir + "/out";
+    std::string othersOutput;
+    Host.OnMessages = [&] {
+        if (othersOutput.empty() && fs::exists(Dir + "/out")) {
+            othersOutput = ChooseOutput(Dir + "/out/a.avi", oeRename, {}, true).FileName;
+            std::ofstream(othersOutput) << "the other program's output";
+        }
+    };
+    Run();
+    EXPECT_EQ(Files.Statuses[0], "Done");
+    EXPECT_EQ(Streams(Dir + "/out/a.avi"), "mpeg4,video,64,48\nmp3,audio\n");
+    EXPECT_EQ(othersOutput, Dir + "/out/a_001.avi");
+    EXPECT_EQ(ReadAll(Dir + "/out/a_001.avi"), "the other program's output");
+}
+
+// The encoder writes the output, another program then puts a file of its own under that name, and the pass
+// fails: the clean-up removes only the file this run claimed, so the other program's file stays.
+TEST_F(ConversionRun, AFailedPassRemovesOnlyTheFileThisRunClaimed)
+{
+    Input("a.mkv");
+    FakeEncoder("for last; do :; done; echo partial > \"$last\"; echo working; sleep 0.3; exit 1");
+    TConversionRun run(Host, Files, Settings, Options, Environment());
+    bool replaced = false;
+    Host.OnMessages = [&] {
+        if (!replaced && !run.EncoderOutput().empty()) {
+            std::ofstream(Dir + "/other.tmp") << "the other program's file";
+            fs::rename(Dir + "/other.tmp", Dir + "/a.avi");
+            replaced = true;
+        }
+    };
+    Run(run);
+    EXPECT_EQ(ErrorCount, 1);
+    EXPECT_EQ(ReadAll(Dir + "/a.avi"), "the other program's file");
+}
+
+// An output folder whose name ends in a dot is a folder of its own: the run creates it and puts the
+// output there, and the texts name it as it is.
+TEST_F(ConversionRun, OutputFolderNamedWithATrailingDot)
+{
+    Input("a.mkv");
+    Options.OutDirIsInDir = false;
+    Options.OutDir = Dir + "/out.";
+    Run();
+    EXPECT_EQ(Files.Statuses[0], "Done");
+    EXPECT_EQ(Streams(Dir + "/out./a.avi"), "mpeg4,video,64,48\nmp3,audio\n");
+    EXPECT_FALSE(fs::exists(Dir + "/out"));
+    EXPECT_NE(Host.OutputMarkup.find(Dir + "/out. "), std::string::npos) << Host.OutputMarkup;
 }
 
 // Without a private folder for the two-pass logs the file fails with a record; nothing else is touched.

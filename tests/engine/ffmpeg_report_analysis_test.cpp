@@ -1,6 +1,7 @@
 #include "engine/ffmpeg_report_analysis.h"
 
 #include "engine/mediainfo_analysis.h"
+#include "engine/setting_text_parsing.h"
 #include "engine/tool_output.h"
 #include "test_media.h"
 
@@ -266,11 +267,13 @@ TEST(FFmpegFileInfo, MergesTheLibraryOverTheReport)
         GetFFmpegFileInfo(file, test_media::FFmpegPath(), test_media::MediaInfoLibrary());
     EXPECT_EQ(info.FileName, file);
     EXPECT_EQ(info.FileSize, static_cast<int64_t>(std::filesystem::file_size(file)));
-    EXPECT_EQ(info.DurationStr, "00:00:01.05"); // the report's text stands
+    // The report's text of about a second stands (the library would write milliseconds).
+    EXPECT_NEAR(TimeStrToSeconds(info.DurationStr), 1.0, 0.1) << info.DurationStr;
+    EXPECT_EQ(info.DurationStr.size(), std::string("00:00:01.00").size()) << info.DurationStr;
     EXPECT_EQ(info.Format, "Matroska");
     const TVideoStreamInfo& video = info.VideoStreams[0];
     EXPECT_TRUE(video.Exists);
-    EXPECT_EQ(video.PixelFormat, "yuv420p(tv, progressive)");
+    EXPECT_TRUE(video.PixelFormat.starts_with("yuv420p")) << video.PixelFormat;
     EXPECT_EQ(video.Codec, "MPEG-4 Visual"); // the library has the last word
     EXPECT_EQ(video.Frames, 25u);
     EXPECT_EQ(info.AudioStreams[2].CodecFF, "mp2");
@@ -292,8 +295,8 @@ TEST(FFmpegFileInfo, WithoutTheLibraryTheReportStands)
 {
     const TVideoFileInfo info = GetFFmpegFileInfo(test_media::Interlaced(), test_media::FFmpegPath(), "");
     EXPECT_TRUE(info.Format.empty());
-    EXPECT_EQ(info.VideoStreams[0].Codec, "mpeg2video (Main) ([2][0][0][0] / 0x0002)");
-    EXPECT_EQ(info.VideoStreams[0].PixelFormat, "yuv420p(tv, top first)");
+    EXPECT_TRUE(info.VideoStreams[0].Codec.starts_with("mpeg2video ")) << info.VideoStreams[0].Codec;
+    EXPECT_TRUE(info.VideoStreams[0].PixelFormat.starts_with("yuv420p")) << info.VideoStreams[0].PixelFormat;
     EXPECT_EQ(info.VideoStreams[0].Width, 64);
     EXPECT_EQ(info.Seconds, 1u); // the stream starts 1.4 s into its clock
     EXPECT_EQ(info.VideoStreams[0].Frames, 25u);

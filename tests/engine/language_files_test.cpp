@@ -30,6 +30,7 @@ TEST(LangIniList, ListsTheLanguageFilesOfTheFolder)
     folder.Write("lang/German.ini", "[INFO]\nLangName_InEnglish=German\nLangName_Native=Deutsch\n");
     folder.Write("lang/czech.INI", "[info]\nlangname_inenglish=Czech\nLangName_Native=\xC4\x8C"
                                    "e\xC5\xA1tina\n");
+    folder.Write("lang/Dutch.ini", "[INFO]\rLangName_InEnglish=Dutch\rLangName_Native=Nederlands\r");
     folder.Write("lang/Empty.ini", "[INFO]\nLangName_InEnglish=\nLangName_Native=Nothing\n");
     folder.Write("lang/NoInfo.ini", "[MAIN]\nReady=x\n");
     folder.Write("lang/Notes.txt", "[INFO]\nLangName_InEnglish=Text\n");
@@ -38,23 +39,24 @@ TEST(LangIniList, ListsTheLanguageFilesOfTheFolder)
     for (const char* ext : {"ini", ".ini"}) {
         TLangIniList list = MakeList();
         list.AddIniFilesFromDir(folder / "lang", ext);
-        EXPECT_EQ(DisplayNames(list), (std::vector<std::string>{"Czech", "German"})) << ext;
+        EXPECT_EQ(DisplayNames(list), (std::vector<std::string>{"Czech", "Dutch", "German"})) << ext;
     }
 
     TLangIniList list = MakeList();
     list.AddIniFilesFromDir(folder / "lang", "ini");
-    const TLangIniListItem& german = list.GetItem(1);
+    const TLangIniListItem& german = list.GetItem(2);
     EXPECT_EQ(german.FileName, folder / "lang/German.ini");
     EXPECT_EQ(german.LangName_InEnglish, "German");
     EXPECT_EQ(german.LangName_Native, "Deutsch");
 
-    EXPECT_EQ(list.GetItemByNativeName("  deutsch "), &list.GetItem(1));
+    EXPECT_EQ(list.GetItemByNativeName("  deutsch "), &list.GetItem(2));
     EXPECT_EQ(list.GetItemByNativeName("\xC4\x8C"
                                        "E\xC5\xA0TINA"),
               &list.GetItem(0));
-    EXPECT_EQ(list.GetItemByShortFileName(" GERMAN.ini"), &list.GetItem(1));
+    EXPECT_EQ(list.GetItemByShortFileName(" GERMAN.ini"), &list.GetItem(2));
     EXPECT_EQ(list.GetItemByShortFileName("lang/German.ini"), nullptr);
     EXPECT_EQ(list.GetItemByNativeName("Nothing"), nullptr);
+    EXPECT_EQ(list.GetItem(1).LangName_Native, "Nederlands"); // its lines end in a bare CR
 }
 
 TEST(LangIniList, AbsentFolderAddsNothing)

@@ -39,12 +39,22 @@ TEST_F(OutputNaming, NameAndExtension)
     EXPECT_EQ(GetExt(ofAvi, true), ".avi");
     EXPECT_EQ(GetExt(ofMpg, false), "mpg");
     EXPECT_EQ(OutputNameFor("/in/film.part.mkv", "", ofAvi), "/in/film.part.avi");
-    EXPECT_EQ(OutputNameFor("/in/film", "/out/.", ofMpg), "/out/film.mpg");
-    EXPECT_EQ(OutputNameFor("/in/.hidden", "/out/", ofAvi), "/out/.hidden.avi");
+    EXPECT_EQ(OutputNameFor("/in/film", "/out", ofMpg), "/out/film.mpg");
+    EXPECT_EQ(OutputNameFor("/in/.hidden", "/out.", ofAvi), "/out./.hidden.avi");
     EXPECT_EQ(OutputNameFor("/film.mkv", "", ofAvi), "/film.avi");
     EXPECT_EQ(OutputNameFor("/in/film.mkv", "/", ofAvi), "/film.avi");
-    // A relative output folder counts from the program's folder.
-    EXPECT_EQ(AbsolutePathIn("out", "/opt/qm"), "/opt/qm/out");
+}
+
+// The output folder gets one spelling, which the run creates and names every output in.
+TEST_F(OutputNaming, OutputFolder)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"out", "/opt/qm/out"}, // a relative folder counts from the program's folder
+        {"/out/.", "/out"},        {"/out/", "/out"}, {"/out.", "/out."},
+        {"out./", "/opt/qm/out."}, {"/", "/"},        {"", ""},
+    };
+    for (const auto& [typed, folder] : cases)
+        EXPECT_EQ(OutputFolderFor(typed, "/opt/qm"), folder) << typed;
 }
 
 TEST_F(OutputNaming, ExistingOutputRules)
@@ -67,6 +77,9 @@ TEST_F(OutputNaming, ExistingOutputRules)
         {other, oeRename, Dir + "/other_001.avi", odRenamed},
         {other, oeOverwrite, other, odOverwritten},
         {other, oeSkip, other, odSkipped},
+        // A rule the list does not have renames: an existing file is only replaced when asked for.
+        {other, oeSkip + 1, Dir + "/other_001.avi", odRenamed},
+        {other, -1, Dir + "/other_001.avi", odRenamed},
         // The input itself under any spelling: never written over.
         {input, oeOverwrite, Dir + "/film_001.avi", odRenamed},
         {Dir + "/./film.avi", oeOverwrite, Dir + "/./film_001.avi", odRenamed},
@@ -76,10 +89,26 @@ TEST_F(OutputNaming, ExistingOutputRules)
         {input, oeSkip, Dir + "/film_001.avi", odSkipped},
     };
     for (const Case& c : cases) {
-        const TOutputChoice choice = ChooseOutput(c.output, c.rule, inputs);
+        const TOutputChoice choice = ChooseOutput(c.output, c.rule, inputs, false);
         EXPECT_EQ(choice.FileName, c.expectedName) << c.output << " rule " << c.rule;
         EXPECT_EQ(choice.Decision, c.expected) << c.output << " rule " << c.rule;
     }
+}
+
+// A new or renamed output is claimed as it is chosen: created empty, exclusively, so that the next choice of
+// the same name, in this program or another, finds it taken.
+TEST_F(OutputNaming, ChosenNamesAreClaimed)
+{
+    const std::string output = Dir + "/film.avi";
+    const TOutputChoice first = ChooseOutput(output, oeRename, {}, true);
+    const TOutputChoice second = ChooseOutput(output, oeRename, {}, true);
+    const TOutputChoice skipped = ChooseOutput(output, oeSkip, {}, true);
+    EXPECT_EQ(first.FileName, output);
+    EXPECT_EQ(second.FileName, Dir + "/film_001.avi");
+    EXPECT_TRUE(first.Claimed && second.Claimed);
+    EXPECT_EQ(skipped.Decision, odSkipped);
+    EXPECT_EQ(fs::file_size(output), 0u);
+    EXPECT_EQ(fs::file_size(Dir + "/film_001.avi"), 0u);
 }
 
 TEST_F(OutputNaming, FileStampSeesCreationAndWritesOnly)

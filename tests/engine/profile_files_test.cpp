@@ -1,6 +1,7 @@
 #include "engine/profile_files.h"
 
 #include "../support/scratch_folder.h"
+#include "file_events.h"
 #include "platform/system/ini_file.h"
 
 #include <gtest/gtest.h>
@@ -293,4 +294,27 @@ TEST(ProfileFiles, AMissingFileChangesNothingAndAFailedSaveRaises)
     EXPECT_EQ(settings, ChangedSettings());
     const std::string notAFolder = folder.Write("plain", "");
     EXPECT_THROW(SaveProfile(notAFolder + "/x.ini", settings), EIniFileError);
+}
+
+// A save reads the profile once and replaces it once, with every key or, when a value cannot be stored, with
+// none; a load reads it once.
+TEST(ProfileFiles, SavedAndLoadedInOneGo)
+{
+    ScratchFolder folder;
+    const std::string file = folder / "one.ini";
+    FileEvents events(folder.Path());
+    SaveProfile(file, ChangedSettings());
+    EXPECT_EQ(events.MovedIn("one.ini"), 1);
+    EXPECT_LE(events.Opened("one.ini"), 1);
+
+    events.Reset();
+    EncoderSettings loaded = DefaultEncoderSettings(0);
+    ASSERT_TRUE(LoadProfile(file, loaded, Context()));
+    EXPECT_EQ(events.Opened("one.ini"), 1);
+
+    const SectionKeys before = ReadAllKeys(file);
+    EncoderSettings unstorable = DefaultEncoderSettings(0);
+    unstorable.Advanced.VideoTag = "two\nlines";
+    EXPECT_THROW(SaveProfile(file, unstorable), EIniFileError);
+    EXPECT_EQ(ReadAllKeys(file), before);
 }

@@ -2,6 +2,7 @@
 
 #include "../support/scratch_folder.h"
 #include "engine/tool_discovery.h"
+#include "file_events.h"
 #include "platform/system/ini_file.h"
 
 #include <gtest/gtest.h>
@@ -289,4 +290,30 @@ TEST_F(SettingsFile, AMissingFileChangesNothingAndAFailedSaveReportsIt)
     EXPECT_EQ(params.LanguageIni, "Deutsch.ini");
 
     EXPECT_FALSE(SaveSettingsToIni(Folder.Write("plain", "") + "/quillconv.ini", params, settings));
+}
+
+// A save reads the file once and replaces it once, with every key or, when a value cannot be stored, with
+// none; a load reads it once.
+TEST_F(SettingsFile, SavedAndLoadedInOneGo)
+{
+    const ProgramSettings saved = ChangedSettings(Folder.Path());
+    FileEvents events(Folder.Path());
+    ASSERT_TRUE(SaveSettingsToIni(Ini, ChangedParams(), saved));
+    EXPECT_EQ(events.MovedIn("quillconv.ini"), 1);
+    EXPECT_LE(events.Opened("quillconv.ini"), 1);
+
+    events.Reset();
+    TAppParams params = StartParams();
+    ProgramSettings loaded;
+    ASSERT_TRUE(LoadSettingsFromIni(Ini, params, loaded, Screen));
+    ProgressWindowLayout progress;
+    ASSERT_TRUE(LoadProgressSettings(Ini, progress, params));
+    EXPECT_EQ(events.Opened("quillconv.ini"), 2);
+
+    const std::map<std::string, std::string> before = ReadSectionValues(Ini, "MAIN");
+    ProgramSettings unstorable = saved;
+    unstorable.Layout.Main.Bounds.Left = 99;
+    unstorable.Run.OutDir = "two\nlines";
+    EXPECT_FALSE(SaveSettingsToIni(Ini, ChangedParams(), unstorable));
+    EXPECT_EQ(ReadSectionValues(Ini, "MAIN"), before);
 }

@@ -251,6 +251,22 @@ TEST(IniFile, CarriageReturnsLeftAtALineEndAreNoPartOfTheValue)
     EXPECT_EQ(TMemIniFile(name).ReadString("S", "B", ""), "x");
 }
 
+// Lines may end in CR LF, LF or a bare CR, even mixed in one file; a write keeps the file's first line end.
+TEST(IniFile, EveryLineEndBreaksALine)
+{
+    ScratchFolder folder;
+    const std::string name = folder.Write("a.ini", "[S]\rA=1\rB=2\r\nC=3\n[T]\rD=4\r");
+    for (const TCustomIniFile* ini : {static_cast<TCustomIniFile*>(new TIniFile(name)),
+                                      static_cast<TCustomIniFile*>(new TMemIniFile(name))}) {
+        EXPECT_EQ(ini->ReadSections(), (std::vector<std::string>{"S", "T"}));
+        EXPECT_EQ(ini->ReadSection("S"), (std::vector<std::string>{"A", "B", "C"}));
+        EXPECT_EQ(ini->ReadString("T", "D", ""), "4");
+        delete ini;
+    }
+    TIniFile(name).WriteString("T", "E", "5");
+    EXPECT_EQ(FileBytes(name), "[S]\rA=1\rB=2\rC=3\r[T]\rD=4\rE=5\r");
+}
+
 TEST(IniFile, BadWritesThrowAndLeaveTheFileAlone)
 {
     ScratchFolder folder;
@@ -273,6 +289,33 @@ TEST(IniFile, BadWritesThrowAndLeaveTheFileAlone)
     EXPECT_THROW(inMissingFolder.WriteString("S", "K", "1"), EIniFileError);
     EXPECT_THROW(belowAFile.WriteString("S", "K", "1"), EIniFileError);
     inMissingFolder.EraseSection("S"); // nothing to change, so nothing to fail
+}
+
+// Held in memory, reads see the changes at once and the file gets them only at UpdateFile, all together.
+TEST(IniFile, HeldInMemoryTheFileChangesOnlyAtUpdateFile)
+{
+    ScratchFolder folder;
+    const std::string name = folder.Write("a.ini", "[S]\nK=1\n");
+    {
+        TIniFile ini(name);
+        ini.HoldInMemory();
+        ini.WriteString("S", "K", "2");
+        ini.WriteInteger("T", "L", 3);
+        EXPECT_EQ(ini.ReadString("S", "K", ""), "2");
+        EXPECT_EQ(FileBytes(name), "[S]\nK=1\n");
+        ini.UpdateFile();
+        EXPECT_EQ(FileBytes(name), "[S]\nK=2\n\n[T]\nL=3\n");
+        ini.WriteString("S", "K", "4"); // key by key again
+        EXPECT_EQ(FileBytes(name), "[S]\nK=4\n\n[T]\nL=3\n");
+        ini.HoldInMemory();
+        ini.EraseSection("T");
+    } // never written
+    EXPECT_EQ(FileBytes(name), "[S]\nK=4\n\n[T]\nL=3\n");
+
+    TIniFile unreadable(folder.MakeDir("folder.ini"));
+    unreadable.HoldInMemory();
+    EXPECT_EQ(unreadable.ReadString("S", "K", "default"), "default");
+    EXPECT_THROW(unreadable.WriteString("S", "K", "1"), EIniFileError);
 }
 
 TEST(IniFile, ReplacingKeepsModeAndLinksAndLeavesNoTemporaryFile)

@@ -1,11 +1,13 @@
 #include "platform/system/os_error.h"
 #include "platform/system/process.h"
 #include "support/scratch_folder.h"
+#include "system_call_hooks.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <csignal>
+#include <filesystem>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -129,6 +131,26 @@ TEST(ChildProcess, StartFailuresRaiseTheSystemError)
             EXPECT_EQ(e.ErrorCode(), c.Error);
             EXPECT_NE(std::string(e.what()).find(c.Names), std::string::npos) << e.what();
         }
+    }
+}
+
+// A child that cannot put the pipes on its standard handles never runs the program (which would write to
+// our own output and read our input): the start fails with the system's error.
+TEST(ChildProcess, StandardHandlesThatCannotBeSetFailTheStart)
+{
+    ScratchFolder folder;
+    for (const int handle : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        SCOPED_TRACE(handle);
+        system_call_hooks::FailingDup2Target = handle;
+        try {
+            TChildProcess child(Shell("touch ran", folder.Path()));
+            ADD_FAILURE() << "started";
+        } catch (const EOSError& e) {
+            EXPECT_EQ(e.ErrorCode(), EBADF);
+            EXPECT_NE(std::string(e.what()).find("standard handles"), std::string::npos) << e.what();
+        }
+        system_call_hooks::FailingDup2Target = -1;
+        EXPECT_FALSE(std::filesystem::exists(folder / "ran"));
     }
 }
 

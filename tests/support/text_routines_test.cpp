@@ -97,6 +97,10 @@ TEST(PathText, ExtensionAndTrailingDelimiter)
     EXPECT_EQ(ExcludeTrailingDotAndDelimiter("/home/dir/."), "/home/dir");
     EXPECT_EQ(ExcludeTrailingDotAndDelimiter("/home/dir/"), "/home/dir");
     EXPECT_EQ(ExcludeTrailingDotAndDelimiter("/home/dir"), "/home/dir");
+    // A dot that ends a name is part of it: "out." and "out" are two folders.
+    EXPECT_EQ(ExcludeTrailingDotAndDelimiter("/home/out."), "/home/out.");
+    EXPECT_EQ(ExcludeTrailingDotAndDelimiter("/home/out./"), "/home/out.");
+    EXPECT_EQ(ExcludeTrailingDotAndDelimiter("/home/.."), "/home/..");
 }
 
 TEST(RandomHexString, ShapeOfTheText)

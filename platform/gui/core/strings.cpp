@@ -385,10 +385,7 @@ void TStrings::SaveToFile(const std::string& fileName) const
 
 void TStrings::SaveToFile(const std::string& fileName, TTextEncoding encoding) const
 {
-    // The text is encoded before the file is opened, so a failing encoder cannot leave it emptied.
-    const std::string bytes = EncodeTextFile(Text(), encoding);
-    TFileStream file(fileName, fmCreate);
-    WriteAll(file, bytes);
+    SaveFileBytes(fileName, EncodeTextFile(Text(), encoding));
 }
 
 // --- TStringList --------------------------------------------------------------------------------------

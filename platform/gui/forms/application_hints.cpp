@@ -9,6 +9,7 @@
 #include "platform/gui/forms/screen.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/windows/control.h"
+#include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/system_metrics.h"
 #include "platform/gui/windows/window_functions.h"
 
@@ -71,9 +72,8 @@ void TApplication::HintMouseMessage(TControl* control, const TMessage& message)
 {
     if (!control)
         return;
-    const TPoint pos = PointFromLParam(message.LParam);
     const bool frame = message.Msg >= WM_NCMOUSEMOVE && message.Msg <= WM_NCMBUTTONDBLCLK;
-    HintMouseAt(frame ? pos : control->ClientToScreen(pos));
+    HintMouseAt(frame ? TNCMouseView(message).ScreenPos : control->ClientToScreen(TMouseView(message).Pos));
 }
 
 void TApplication::HintMouseAt(TPoint screenPos)

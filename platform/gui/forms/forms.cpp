@@ -11,6 +11,7 @@
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/qt/window_widget.h"
 #include "platform/gui/windows/actions.h"
+#include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/window_functions.h"
 
 #include <QApplication>
@@ -273,14 +274,14 @@ void TCustomForm::Dispatch(TMessage& message)
         }
         return;
     case WM_ACTIVATE:
-        SetActive(LOWORD(message.WParam) != WA_INACTIVE);
+        SetActive(TActivateView(message).Active());
         return;
     case WM_CLOSE:
         Close();
         return;
     case CM_DIALOGKEY:
         if (GetKeyState(VK_MENU) >= 0) {
-            const uint16_t key = static_cast<uint16_t>(message.WParam);
+            const uint16_t key = TKeyView(message).Key();
             if (key == VK_TAB && GetKeyState(VK_CONTROL) >= 0) {
                 SelectNext(activeControl_, GetKeyState(VK_SHIFT) >= 0, true);
                 message.Result = 1;

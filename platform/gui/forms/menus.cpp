@@ -7,6 +7,7 @@
 #include "platform/gui/qt/bitmap_impl.h"
 #include "platform/gui/windows/actions.h"
 #include "platform/gui/windows/control.h"
+#include "platform/gui/windows/message_views.h"
 #include "support/utf8.h"
 
 #include <QActionGroup>
@@ -267,8 +268,8 @@ TMenuItem* TMenu::FindItemByShortCut(TShortCut shortCut) const
 
 bool TMenu::IsShortCut(const TMessage& message)
 {
-    const TShortCut shortCut =
-        ::ShortCut(static_cast<uint16_t>(message.WParam), KeyDataToShiftState(message.LParam));
+    const TKeyView key(message);
+    const TShortCut shortCut = ::ShortCut(key.Key(), key.Shift());
     TMenuItem* item = FindItemByShortCut(shortCut);
     if (!item)
         return false;

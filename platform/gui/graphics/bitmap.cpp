@@ -1,6 +1,7 @@
 #include "platform/gui/graphics/bitmap.h"
 
 #include "platform/gui/core/exceptions.h"
+#include "platform/gui/core/resources.h"
 #include "platform/gui/qt/bitmap_impl.h"
 #include "platform/gui/qt/canvas_impl.h"
 
@@ -34,8 +35,10 @@ void TGraphic::LoadFromFile(const std::string& fileName)
 
 void TGraphic::SaveToFile(const std::string& fileName) const
 {
-    TFileStream file(fileName, fmCreate);
-    SaveToStream(file);
+    TMemoryStream bytes;
+    SaveToStream(bytes);
+    SaveFileBytes(fileName, std::string_view(reinterpret_cast<const char*>(bytes.Memory()),
+                                             static_cast<size_t>(bytes.Size())));
 }
 
 // --- TBitmap ------------------------------------------------------------------------------------------
@@ -229,6 +232,12 @@ void TBitmap::LoadFromStream(TStream& stream)
     if (!loaded.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size())))
         throw EInvalidGraphic("Bitmap image is not valid");
     AssignImage(*this, loaded, loaded.hasAlphaChannel() ? pf32bit : pf24bit);
+}
+
+void TBitmap::LoadFromResourceName(const std::string& name)
+{
+    TResourceStream stream(name, RT_BITMAP);
+    LoadFromStream(stream);
 }
 
 void TBitmap::SaveToStream(TStream& stream) const

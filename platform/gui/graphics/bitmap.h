@@ -86,6 +86,8 @@ public:
     void Assign(const TPersistent* source) override;
     void LoadFromStream(TStream& stream) override;
     void SaveToStream(TStream& stream) const override; // BMP; PNG for pf32bit, keeping alpha
+    // Loads the program's bitmap resource of that name; a missing one raises EResNotFound.
+    void LoadFromResourceName(const std::string& name);
     void Draw(TCanvas& canvas, const TRect& rect) override;
 
     struct Impl;

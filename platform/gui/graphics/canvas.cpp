@@ -302,20 +302,21 @@ void TCanvas::Impl::FillWithBrush(QPainter* p, const QRect& rect)
 
 const QFont& TCanvas::Impl::Font()
 {
-    if (fontDirty) {
-        fontDirty = false;
-        qfont = ToQFont(font);
-        metrics.reset();
-    }
-    return qfont;
+    return Face().font;
 }
 
 QFontMetrics TCanvas::Impl::Metrics()
 {
-    const QFont& current = Font();
-    if (!metrics)
-        metrics.emplace(current);
-    return *metrics;
+    return Face().metrics;
+}
+
+const TFontFace& TCanvas::Impl::Face()
+{
+    if (fontDirty || !face) {
+        fontDirty = false;
+        face = FontFace(font);
+    }
+    return *face;
 }
 
 void TCanvas::Impl::ApplyFont(QPainter* p)
@@ -328,7 +329,7 @@ void TCanvas::Impl::ApplyFont(QPainter* p)
 TPoint& TCanvas::Impl::PenPos()
 {
     if (pendingAdvance) {
-        penPos.X += QFontMetrics(pendingAdvance->font).horizontalAdvance(pendingAdvance->text);
+        penPos.X += pendingAdvance->face->metrics.horizontalAdvance(pendingAdvance->text);
         pendingAdvance.reset();
     }
     return penPos;
@@ -337,7 +338,8 @@ TPoint& TCanvas::Impl::PenPos()
 void TCanvas::Impl::AdvancePenPast(int x, int y, const QString& text)
 {
     penPos = {x, y};
-    pendingAdvance = PendingAdvance{text, Font()};
+    Face();
+    pendingAdvance = PendingAdvance{text, face};
 }
 
 // --- TCanvas ------------------------------------------------------------------------------------------

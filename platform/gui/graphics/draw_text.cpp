@@ -3,6 +3,8 @@
 
 #include <QStringList>
 
+#include <numeric>
+
 namespace {
 
 const QString Ellipsis = QStringLiteral("...");
@@ -288,7 +290,22 @@ int DrawText(TCanvas& canvas, const std::string& text, TRect& rect, unsigned for
     return result;
 }
 
-void CanvasTextOut(TCanvas::Impl& c, int x, int y, const QString& text)
+namespace {
+
+// Draws each code point of text from x on, advances[i] pixels after the one before.
+void DrawPlacedCharacters(QPainter* p, int x, int baseline, const QString& text,
+                          std::span<const int> advances)
+{
+    size_t i = 0;
+    for (const char32_t codePoint : text.toUcs4()) {
+        p->drawText(x, baseline, QString::fromUcs4(&codePoint, 1));
+        x += advances[i++];
+    }
+}
+
+} // namespace
+
+void CanvasTextOut(TCanvas::Impl& c, int x, int y, const QString& text, std::span<const int> advances)
 {
     QPainter* p = c.BrushPainter();
     if (!p || text.isEmpty())
@@ -297,7 +314,11 @@ void CanvasTextOut(TCanvas::Impl& c, int x, int y, const QString& text)
     // Measuring costs as much as drawing, so the width is taken only where it is used.
     const bool opaque = c.bkMode == OPAQUE;
     const bool measured = opaque || (c.textAlign & (TA_CENTER | TA_RIGHT));
-    const int width = measured ? metrics.horizontalAdvance(text) : 0;
+    int width = 0;
+    if (!advances.empty())
+        width = std::accumulate(advances.begin(), advances.end(), 0);
+    else if (measured)
+        width = metrics.horizontalAdvance(text);
     int left = 0, top = 0; // relative to (x, y) before rotation
     if ((c.textAlign & TA_CENTER) == TA_CENTER)
         left = -width / 2;
@@ -319,15 +340,26 @@ void CanvasTextOut(TCanvas::Impl& c, int x, int y, const QString& text)
     c.ApplyFont(p);
     p->setPen(ToQColor(c.textColor));
     p->setBackgroundMode(Qt::TransparentMode);
-    p->drawText(x + left, y + top + metrics.ascent(), text);
+    if (advances.empty())
+        p->drawText(x + left, y + top + metrics.ascent(), text);
+    else
+        DrawPlacedCharacters(p, x + left, y + top + metrics.ascent(), text, advances);
     if (rotated)
         p->restore();
 }
 
-bool ExtTextOut(TCanvas& canvas, int x, int y, unsigned options, const TRect* rect, const std::string& text)
+bool ExtTextOut(TCanvas& canvas, int x, int y, unsigned options, const TRect* rect, const std::string& text,
+                std::span<const int> advances)
 {
     TCanvas::Impl& c = canvas.Internal();
     QPainter* p = c.BrushPainter();
+    const QString qtext = QString::fromStdString(text);
+    if (!advances.empty()) {
+        const auto characters = static_cast<size_t>(qtext.toUcs4().size());
+        if (advances.size() < characters)
+            return false;
+        advances = advances.first(characters);
+    }
     if (!p)
         return false;
     if (rect && (options & ETO_OPAQUE))
@@ -337,7 +369,7 @@ bool ExtTextOut(TCanvas& canvas, int x, int y, unsigned options, const TRect* re
         p->save();
         p->setClipRect(ToQRect(*rect), Qt::IntersectClip);
     }
-    CanvasTextOut(c, x, y, QString::fromStdString(text));
+    CanvasTextOut(c, x, y, qtext, advances);
     if (clipped) {
         p->restore();
         c.ApplyClip();

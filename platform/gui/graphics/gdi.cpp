@@ -117,6 +117,10 @@ bool RestoreDC(TCanvas& canvas, int savedState)
         return false;
     const TCanvas::Impl::SavedState s = std::move(c.saved[static_cast<size_t>(index)]);
     c.saved.resize(static_cast<size_t>(index));
+    // The tools first: selecting them sets the text and background colours, which then come back as saved.
+    c.font.Assign(s.font.get());
+    c.pen.Assign(s.pen.get());
+    c.brush.Assign(s.brush.get());
     c.clip = s.clip;
     c.windowOrg = s.windowOrg;
     c.brushOrg = s.brushOrg;
@@ -124,9 +128,6 @@ bool RestoreDC(TCanvas& canvas, int savedState)
     c.bkColor = s.bkColor;
     c.textColor = s.textColor;
     c.textAlign = s.textAlign;
-    c.font.Assign(s.font.get());
-    c.pen.Assign(s.pen.get());
-    c.brush.Assign(s.brush.get());
     c.ApplyClip();
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/gui/graphics/canvas.h"
 
+#include <span>
 #include <string>
 
 // The device-context routines of the classic platform, working on a TCanvas where the platform takes a
@@ -82,8 +83,11 @@ int DrawText(TCanvas& canvas, const std::string& text, TRect& rect, unsigned for
 
 constexpr unsigned ETO_OPAQUE = 0x2, ETO_CLIPPED = 0x4;
 // Text at (x, y) per the text alignment; ETO_OPAQUE fills rect with the background colour first and
-// ETO_CLIPPED clips the text to rect.
-bool ExtTextOut(TCanvas& canvas, int x, int y, unsigned options, const TRect* rect, const std::string& text);
+// ETO_CLIPPED clips the text to rect. advances, when given, holds for each character (code point) the
+// distance from its start to the next one's, in place of its own width; the text is then as wide as their
+// sum. Fewer advances than characters draw nothing and answer false.
+bool ExtTextOut(TCanvas& canvas, int x, int y, unsigned options, const TRect* rect, const std::string& text,
+                std::span<const int> advances = {});
 
 // --- Edges and frame controls ---
 constexpr unsigned BDR_RAISEDOUTER = 0x1, BDR_SUNKENOUTER = 0x2, BDR_RAISEDINNER = 0x4, BDR_SUNKENINNER = 0x8;

@@ -9,6 +9,8 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <map>
+#include <tuple>
 
 int MulDiv(int a, int b, int c)
 {
@@ -104,7 +106,9 @@ void TFont::Assign(const TPersistent* source)
     Changed();
 }
 
-QFont ToQFont(const TFont& font)
+namespace {
+
+QFont MakeQFont(const TFont& font)
 {
     QFont qfont(QString::fromStdString(ResolveFontFamily(font.Name(), font.Pitch() == fpFixed)));
     if (font.Pitch() == fpFixed)
@@ -127,6 +131,32 @@ QFont ToQFont(const TFont& font)
         qfont.setPixelSize(11);
     }
     return qfont;
+}
+
+} // namespace
+
+std::shared_ptr<const TFontFace> FontFace(const TFont& font)
+{
+    using TKey = std::tuple<std::string, int, uint64_t, int>;
+    // A program uses a handful of fonts; the bound only keeps a runaway caller from growing it for ever
+    // (faces still in use live on in their users).
+    constexpr size_t MaxFaces = 256;
+    static std::map<TKey, std::shared_ptr<const TFontFace>> faces;
+    const TKey key{font.Name(), font.Height(), font.Style().Bits(), font.Pitch()};
+    auto it = faces.find(key);
+    if (it != faces.end())
+        return it->second;
+    if (faces.size() >= MaxFaces)
+        faces.clear();
+    const QFont qfont = MakeQFont(font);
+    auto face = std::make_shared<const TFontFace>(TFontFace{qfont, QFontMetrics(qfont)});
+    faces.emplace(key, face);
+    return face;
+}
+
+QFont ToQFont(const TFont& font)
+{
+    return FontFace(font)->font;
 }
 
 // --- TPen ---------------------------------------------------------------------------------------------

@@ -1,13 +1,17 @@
 #include "platform/gui/graphics/theme.h"
 
+#include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/graphics/colors.h"
+#include "platform/gui/qt/bitmap_impl.h"
 #include "platform/gui/qt/canvas_impl.h"
 #include "platform/gui/qt/glyphs.h"
 #include "support/utf8.h"
 
 #include <QStringList>
 
+#include <algorithm>
 #include <atomic>
+#include <vector>
 
 namespace {
 
@@ -28,7 +32,10 @@ enum class ThemeClass
     Trackbar,
     TreeView,
     Window,
-    ExplorerBar
+    ExplorerBar,
+    Menu,
+    Rebar,
+    Status
 };
 
 const struct
@@ -43,6 +50,8 @@ const struct
     {"toolbar", ThemeClass::Toolbar},   {"progress", ThemeClass::Progress},
     {"trackbar", ThemeClass::Trackbar}, {"treeview", ThemeClass::TreeView},
     {"window", ThemeClass::Window},     {"explorerbar", ThemeClass::ExplorerBar},
+    {"menu", ThemeClass::Menu},         {"rebar", ThemeClass::Rebar},
+    {"status", ThemeClass::Status},
 };
 
 // The flat look: a light face, thin borders and one accent colour.
@@ -221,6 +230,72 @@ void DrawTreeGlyph(QPainter* p, const TRect& r, int state)
         p->fillRect(QRect(box.Left + 4, box.Top + 2, 1, 5), c);
 }
 
+// Dots of 2 by 2 pixels, 4 apart: a column down the middle of r, or a row across it.
+void DrawGripDots(QPainter* p, const TRect& r, bool row)
+{
+    const QColor dot = ToQColor(ThumbHot);
+    if (row) {
+        for (int x = r.Left + 2; x + 2 <= r.Right - 1; x += 4)
+            p->fillRect(QRect(x, r.Top + r.Height() / 2 - 1, 2, 2), dot);
+    } else {
+        for (int y = r.Top + 2; y + 2 <= r.Bottom - 1; y += 4)
+            p->fillRect(QRect(r.Left + r.Width() / 2 - 1, y, 2, 2), dot);
+    }
+}
+
+// The sizing grip of a status bar: a triangle of dots in the bottom-right corner.
+void DrawSizeGrip(QPainter* p, const TRect& r)
+{
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column <= row; ++column)
+            p->fillRect(QRect(r.Right - 4 * (column + 1), r.Bottom - 4 * (3 - row), 2, 2),
+                        ToQColor(ThumbHot));
+}
+
+void DrawMenuPart(QPainter* p, const TRect& r, int part, int state)
+{
+    switch (part) {
+    case MENU_POPUPBACKGROUND:
+        p->fillRect(ToQRect(r), ToQColor(White));
+        break;
+    case MENU_POPUPGUTTER:
+        p->fillRect(ToQRect(r), ToQColor(Track));
+        p->fillRect(QRect(r.Right - 1, r.Top, 1, r.Height()), ToQColor(HeaderLine));
+        break;
+    case MENU_POPUPBORDERS:
+        p->setPen(QPen(ToQColor(Border), 1));
+        p->setBrush(Qt::NoBrush);
+        p->drawRect(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
+        break;
+    case MENU_POPUPSEPARATOR:
+        p->fillRect(QRect(r.Left, r.Top + r.Height() / 2, r.Width(), 1), ToQColor(HeaderLine));
+        break;
+    case MENU_POPUPCHECKBACKGROUND:
+        Box(p, r, state == 1 ? DisabledFace : PressedFace, state == 1 ? DisabledBorder : AccentDark);
+        break;
+    case MENU_POPUPCHECK: {
+        const QColor mark = ToQColor(state == 2 || state == 4 ? DisabledGlyph : Glyph);
+        if (state <= 2) {
+            DrawCheckGlyph(p, Centred(r, 13, 13), mark);
+        } else {
+            p->setPen(Qt::NoPen);
+            p->setBrush(mark);
+            p->drawEllipse(ToQRect(Centred(r, 6, 6)));
+            p->setBrush(Qt::NoBrush);
+        }
+        break;
+    }
+    case MENU_POPUPITEM:
+        if (state == 2 || state == 4)
+            Box(p, r, HotFace, state == 2 ? Accent : DisabledBorder);
+        break;
+    default: // menu items and menu bar items: only the hot and pushed ones have a face
+        if (state == 2 || state == 3)
+            Box(p, r, state == 2 ? HotFace : PressedFace, state == 2 ? Accent : AccentDark);
+        break;
+    }
+}
+
 bool DrawPart(ThemeClass kind, QPainter* p, int part, int state, const TRect& r)
 {
     switch (kind) {
@@ -263,6 +338,9 @@ bool DrawPart(ThemeClass kind, QPainter* p, int part, int state, const TRect& r)
         if (part == TP_SEPARATOR)
             p->fillRect(QRect(r.Left + r.Width() / 2, r.Top + 2, 1, std::max(0, r.Height() - 4)),
                         ToQColor(DisabledBorder));
+        else if (part == TP_SEPARATORVERT)
+            p->fillRect(QRect(r.Left + 2, r.Top + r.Height() / 2, std::max(0, r.Width() - 4), 1),
+                        ToQColor(DisabledBorder));
         else
             DrawToolbarButton(p, r, state);
         return true;
@@ -275,10 +353,10 @@ bool DrawPart(ThemeClass kind, QPainter* p, int part, int state, const TRect& r)
     case ThemeClass::Trackbar:
         if (part == TKP_TRACK)
             Box(p, Centred(r, r.Width(), 4), 0xEAEAE7, 0xD6D6D6);
-        else
-            p->fillRect(ToQRect(r), ToQColor(LookOf(state) == Look::Disabled
-                                                 ? DisabledBorder
-                                                 : (LookOf(state) == Look::Normal ? Accent : 0x171717)));
+        else // thumbs: normal and focused in the accent, hot and pressed darker
+            p->fillRect(ToQRect(r), ToQColor(state == 5                 ? DisabledBorder
+                                             : state == 2 || state == 3 ? 0x171717
+                                                                        : Accent));
         return true;
     case ThemeClass::TreeView:
         DrawTreeGlyph(p, r, state);
@@ -290,12 +368,29 @@ bool DrawPart(ThemeClass kind, QPainter* p, int part, int state, const TRect& r)
                 p->fillRect(ToQRect(r), ToQColor(CloseHot));
             DrawCrossGlyph(p, r,
                            ToQColor(look == Look::Hot || look == Look::Pressed ? White : GlyphColor(look)));
-        } else {
-            p->fillRect(ToQRect(r), ToQColor(Accent));
+        } else { // captions: the active one in the accent
+            p->fillRect(ToQRect(r), ToQColor(state == 1 ? Accent : Thumb));
         }
         return true;
     case ThemeClass::ExplorerBar:
         p->fillRect(ToQRect(r), ToQColor(clBtnFace));
+        return true;
+    case ThemeClass::Menu:
+        DrawMenuPart(p, r, part, state);
+        return true;
+    case ThemeClass::Rebar:
+        if (part == RP_GRIPPER || part == RP_GRIPPERVERT)
+            DrawGripDots(p, r, part == RP_GRIPPERVERT);
+        else if (part != RP_BAND)
+            p->fillRect(ToQRect(r), ToQColor(clBtnFace));
+        return true;
+    case ThemeClass::Status:
+        if (part == SP_GRIPPER) {
+            DrawSizeGrip(p, r);
+        } else {
+            p->fillRect(ToQRect(r), ToQColor(clBtnFace));
+            p->fillRect(QRect(r.Left, r.Top, r.Width(), 1), ToQColor(HeaderLine));
+        }
         return true;
     }
     return false;
@@ -362,22 +457,125 @@ bool DrawThemeBackground(HTHEME theme, TCanvas& canvas, int part, int state, con
     return drawn;
 }
 
-TColor GetThemeTextColor(HTHEME, int, int state)
+bool IsThemeBackgroundPartiallyTransparent(HTHEME theme, int part, int state)
 {
-    return ColorToRGB(LookOf(state) == Look::Disabled ? clGrayText : clBtnText);
+    if (!theme)
+        return false;
+    switch (theme->kind) {
+    case ThemeClass::Button:
+        return part == BP_CHECKBOX || part == BP_RADIOBUTTON;
+    case ThemeClass::Toolbar:
+        return part >= TP_SEPARATOR || state == 1 || state == 4;
+    case ThemeClass::Trackbar:
+        return part == TKP_TRACK;
+    case ThemeClass::TreeView:
+        return true;
+    case ThemeClass::ScrollBar:
+        return part == SBP_THUMBBTNHORZ || part == SBP_THUMBBTNVERT || part == SBP_GRIPPERHORZ ||
+               part == SBP_GRIPPERVERT;
+    case ThemeClass::Rebar:
+        return part != 0;
+    case ThemeClass::Window:
+        return part == WP_CLOSEBUTTON;
+    case ThemeClass::Menu:
+        return part != MENU_POPUPBACKGROUND && part != MENU_POPUPGUTTER && part != MENU_POPUPCHECKBACKGROUND;
+    case ThemeClass::Status:
+        return part == SP_GRIPPER;
+    default:
+        return false;
+    }
 }
+
+TColor GetThemeTextColor(HTHEME theme, int part, int state)
+{
+    const bool disabled = theme && theme->kind == ThemeClass::Menu && part == MENU_POPUPITEM
+                              ? state >= 3
+                              : LookOf(state) == Look::Disabled;
+    return ColorToRGB(disabled ? clGrayText : clBtnText);
+}
+
+namespace {
+
+void DrawTextInColor(TCanvas& canvas, const std::string& text, unsigned flags, const TRect& rect,
+                     TColor color)
+{
+    const TColor oldColor = SetTextColor(canvas, color);
+    const int oldMode = SetBkMode(canvas, TRANSPARENT);
+    TRect r = rect;
+    DrawText(canvas, text, r, flags & ~DT_CALCRECT);
+    SetBkMode(canvas, oldMode);
+    SetTextColor(canvas, oldColor);
+}
+
+// The light of a glow: the alpha of image spread by a box blur of the radius across and then down, scaled so
+// that its strongest point is clearly visible, in white.
+void GlowFromShape(QImage& image, int radius)
+{
+    const int width = image.width(), height = image.height();
+    std::vector<int> alpha(static_cast<size_t>(width) * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            alpha[y * width + x] = qAlpha(image.pixel(x, y));
+    // One line of count values, step apart, replaced by the mean over the radius around each.
+    auto blurLine = [radius, &alpha](int first, int count, int step) {
+        std::vector<int> sums(count + 1, 0);
+        for (int i = 0; i < count; ++i)
+            sums[i + 1] = sums[i] + alpha[first + i * step];
+        for (int i = 0; i < count; ++i)
+            alpha[first + i * step] =
+                (sums[std::min(count, i + radius + 1)] - sums[std::max(0, i - radius)]) / (2 * radius + 1);
+    };
+    for (int y = 0; y < height; ++y)
+        blurLine(y * width, width, 1);
+    for (int x = 0; x < width; ++x)
+        blurLine(x, height, width);
+    const int strongest = std::max(1, *std::max_element(alpha.begin(), alpha.end()));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgba(255, 255, 255, alpha[y * width + x] * 200 / strongest));
+}
+
+// A light halo around the text, the shape of the text blurred over radius pixels, as glass captions have.
+void DrawGlow(TCanvas& canvas, const std::string& text, unsigned flags, const TRect& rect, int radius)
+{
+    QPainter* p = canvas.Internal().BrushPainter();
+    if (!p || rect.Width() <= 0 || rect.Height() <= 0)
+        return;
+    TBitmap shape(rect.Width() + 2 * radius, rect.Height() + 2 * radius, pf32bit);
+    shape.Canvas()->SetFont(canvas.Font());
+    DrawTextInColor(*shape.Canvas(), text, flags,
+                    Rect(radius, radius, radius + rect.Width(), radius + rect.Height()), clWhite);
+    QImage halo = shape.Internal().image.convertToFormat(QImage::Format_ARGB32);
+    GlowFromShape(halo, radius);
+    p->drawImage(rect.Left - radius, rect.Top - radius, halo);
+}
+
+} // namespace
 
 bool DrawThemeText(HTHEME theme, TCanvas& canvas, int part, int state, const std::string& text,
                    unsigned flags, const TRect& rect)
 {
     if (!theme)
         return false;
-    const TColor oldColor = SetTextColor(canvas, GetThemeTextColor(theme, part, state));
-    const int oldMode = SetBkMode(canvas, TRANSPARENT);
-    TRect r = rect;
-    DrawText(canvas, text, r, flags & ~DT_CALCRECT);
-    SetBkMode(canvas, oldMode);
-    SetTextColor(canvas, oldColor);
+    DrawTextInColor(canvas, text, flags, rect, GetThemeTextColor(theme, part, state));
+    return true;
+}
+
+bool DrawThemeTextEx(HTHEME theme, TCanvas& canvas, int part, int state, const std::string& text,
+                     unsigned flags, TRect& rect, const DTTOPTS* options)
+{
+    if (!theme)
+        return false;
+    const DTTOPTS none;
+    const DTTOPTS& o = options ? *options : none;
+    if (o.dwFlags & DTT_CALCRECT) {
+        DrawText(canvas, text, rect, flags | DT_CALCRECT);
+        return true;
+    }
+    if ((o.dwFlags & DTT_GLOWSIZE) && o.iGlowSize > 0)
+        DrawGlow(canvas, text, flags, rect, o.iGlowSize);
+    const TColor color = (o.dwFlags & DTT_TEXTCOLOR) ? o.crText : GetThemeTextColor(theme, part, state);
+    DrawTextInColor(canvas, text, flags, rect, color);
     return true;
 }
 

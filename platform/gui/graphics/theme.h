@@ -12,6 +12,12 @@ class TThemeData;
 using HTHEME = TThemeData*;
 
 void SetThemesEnabled(bool enabled);
+// Whether the desktop composes windows with see-through glass frames: never here, so callers take their
+// opaque paths.
+inline bool DwmIsCompositionEnabled()
+{
+    return false;
+}
 bool ThemesEnabled();
 bool IsThemeActive();
 bool IsAppThemed();
@@ -26,6 +32,23 @@ bool DrawThemeBackground(HTHEME theme, TCanvas& canvas, int part, int state, con
 // Text in the part's colour for the state, laid out by DrawText with flags.
 bool DrawThemeText(HTHEME theme, TCanvas& canvas, int part, int state, const std::string& text,
                    unsigned flags, const TRect& rect);
+
+// Options of DrawThemeTextEx: which fields count (DTT_*), the text colour and the glow's radius.
+struct DTTOPTS
+{
+    unsigned dwFlags = 0;
+    TColor crText = clBlack;
+    int iGlowSize = 0;
+};
+constexpr unsigned DTT_TEXTCOLOR = 0x0001;
+constexpr unsigned DTT_CALCRECT = 0x0200;
+constexpr unsigned DTT_GLOWSIZE = 0x0800;
+// Text for a 32-bit bitmap with its alpha: the canvas keeps the alpha of what it draws in any case.
+constexpr unsigned DTT_COMPOSITED = 0x2000;
+// DrawThemeText with options: crText in place of the part's colour, a light glow of iGlowSize pixels behind
+// the text, or with DTT_CALCRECT only the rectangle the text needs (DrawText's DT_CALCRECT).
+bool DrawThemeTextEx(HTHEME theme, TCanvas& canvas, int part, int state, const std::string& text,
+                     unsigned flags, TRect& rect, const DTTOPTS* options);
 bool DrawThemeEdge(HTHEME theme, TCanvas& canvas, int part, int state, const TRect& rect, unsigned edge,
                    unsigned flags, TRect* contentRect);
 
@@ -41,6 +64,8 @@ bool GetThemePartSize(HTHEME theme, TCanvas* canvas, int part, int state, const 
 bool GetThemeBackgroundContentRect(HTHEME theme, TCanvas* canvas, int part, int state, const TRect& bounds,
                                    TRect& content);
 TColor GetThemeTextColor(HTHEME theme, int part, int state);
+// True when the part leaves some of its rectangle unpainted, so that what lies behind shows there.
+bool IsThemeBackgroundPartiallyTransparent(HTHEME theme, int part, int state);
 
 // Parts and states of the classes the controls draw.
 enum
@@ -106,17 +131,23 @@ enum
 enum
 {
     TP_BUTTON = 1,
-    TP_SEPARATOR = 5
+    TP_DROPDOWNBUTTON = 2,
+    TP_SPLITBUTTON = 3,
+    TP_SPLITBUTTONDROPDOWN = 4,
+    TP_SEPARATOR = 5,
+    TP_SEPARATORVERT = 6
 };
 enum
 {
     PP_BAR = 1,
     PP_CHUNK = 3
 };
+// Track-bar thumbs: 1 normal, 2 hot, 3 pressed, 4 focused, 5 disabled.
 enum
 {
     TKP_TRACK = 1,
-    TKP_THUMB = 3
+    TKP_THUMB = 3,
+    TKP_THUMBBOTTOM = 4
 };
 enum
 {
@@ -127,8 +158,41 @@ enum
     GLPS_CLOSED = 1,
     GLPS_OPENED = 2
 };
+// Captions: 1 active, 2 inactive, 3 disabled.
 enum
 {
     WP_CAPTION = 1,
+    WP_SMALLCAPTION = 2,
     WP_CLOSEBUTTON = 18
+};
+// Menu items and bar items: 1 normal, 2 hot (selected), 3 pushed, 4 disabled; popup items: 1 normal,
+// 2 hot, 3 disabled, 4 disabled and hot; popup checks: 1 check, 2 disabled check, 3 bullet, 4 disabled
+// bullet; check backgrounds: 1 disabled, 2 normal, 3 behind an image.
+enum
+{
+    MENU_MENUITEM = 1,
+    MENU_MENUBARITEM = 3,
+    MENU_BARITEM = 8,
+    MENU_POPUPBACKGROUND = 9,
+    MENU_POPUPBORDERS = 10,
+    MENU_POPUPCHECK = 11,
+    MENU_POPUPCHECKBACKGROUND = 12,
+    MENU_POPUPGUTTER = 13,
+    MENU_POPUPITEM = 14,
+    MENU_POPUPSEPARATOR = 15
+};
+enum
+{
+    RP_GRIPPER = 1,
+    RP_GRIPPERVERT = 2,
+    RP_BAND = 3
+};
+enum
+{
+    SP_GRIPPER = 3
+};
+enum
+{
+    EBP_HEADERBACKGROUND = 1,
+    EBP_NORMALGROUPBACKGROUND = 5
 };

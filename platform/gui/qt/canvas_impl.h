@@ -13,6 +13,7 @@
 #include <QTransform>
 
 #include <optional>
+#include <span>
 
 struct TCanvas::Impl
 {
@@ -36,6 +37,7 @@ struct TCanvas::Impl
     QPen Pen();
     const QFont& Font();
     QFontMetrics Metrics();
+    const TFontFace& Face();
     // Puts the canvas font on the painter unless it is there already.
     void ApplyFont(QPainter* p);
     // The pen position, once a pending text advance is measured.
@@ -93,12 +95,11 @@ struct TCanvas::Impl
     std::optional<QBrush> qbrush; // made when first wanted after a change
     bool solidBrush = true;
     QColor brushColor;
-    QFont qfont;
-    std::optional<QFontMetrics> metrics;
+    std::shared_ptr<const TFontFace> face; // the font's, once wanted after a change
     struct PendingAdvance
     {
         QString text;
-        QFont font;
+        std::shared_ptr<const TFontFace> face;
     };
     std::optional<PendingAdvance> pendingAdvance;
 
@@ -107,5 +108,7 @@ private:
 };
 
 // Draws text at (x, y) as the text-out routines do: aligned by the canvas's text alignment, the background
-// filled per the background mode, rotated by the font orientation.
-void CanvasTextOut(TCanvas::Impl& canvas, int x, int y, const QString& text);
+// filled per the background mode, rotated by the font orientation; with advances (one per code point),
+// each character where they put it.
+void CanvasTextOut(TCanvas::Impl& canvas, int x, int y, const QString& text,
+                   std::span<const int> advances = {});

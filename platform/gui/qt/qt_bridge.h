@@ -6,12 +6,25 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QRect>
+
+#include <memory>
 
 class TFont;
 
 QColor ToQColor(TColor color); // system colours resolved
 TColor FromQColor(const QColor& color);
+
+// A font as the toolkit draws and measures it. Made once for each set of the properties that shape it
+// (name, height, style, pitch) and shared by everyone who asks for the same, so that a paint changing fonts
+// between texts finds them made.
+struct TFontFace
+{
+    QFont font;
+    QFontMetrics metrics;
+};
+std::shared_ptr<const TFontFace> FontFace(const TFont& font);
 QFont ToQFont(const TFont& font);
 
 // Right and bottom are exclusive in a TRect and inclusive in a QRect.

@@ -65,7 +65,10 @@ struct TWindowData
     // taken for the user's.
     int settingGeometry = 0;
     int ncHover = 0; // hit-test code under the pointer in the frame, 0 outside it
-    QRegion invalid; // client pixels waiting for a paint
+    QRegion invalid; // client pixels waiting for a paint (the update region)
+    // The client widget whose paint the message loop has been asked for and not yet handed to the toolkit;
+    // a widget that went away meanwhile leaves it null, so a new one is asked for again.
+    QPointer<QWidget> paintAskedFor;
 };
 
 // One registry of windows by handle.

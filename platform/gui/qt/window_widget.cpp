@@ -34,6 +34,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override { ForwardMouseEvent(window_, event); }
     void mouseDoubleClickEvent(QMouseEvent* event) override { ForwardMouseEvent(window_, event); }
     void mouseMoveEvent(QMouseEvent* event) override { ForwardMouseEvent(window_, event); }
+    void wheelEvent(QWheelEvent* event) override { window_->TranslateWheel(event); }
 
 private:
     TWindowWidget* window_;
@@ -261,6 +262,8 @@ void TWindowWidget::PaintClient(QPaintEvent* event, QWidget* client)
 {
     if (!control_)
         return;
+    // What is painted is valid from here on; what the paint itself invalidates waits for the next one.
+    control_->Window().invalid -= event->region();
     QPainter painter(client);
     painter.setClipRegion(event->region());
     TCanvas canvas;
@@ -367,6 +370,11 @@ void TWindowWidget::mouseMoveEvent(QMouseEvent* event)
 }
 
 void TWindowWidget::wheelEvent(QWheelEvent* event)
+{
+    TranslateWheel(event);
+}
+
+void TWindowWidget::TranslateWheel(QWheelEvent* event)
 {
     event->accept();
     if (!control_)

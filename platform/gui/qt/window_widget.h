@@ -12,6 +12,7 @@
 
 class QKeyEvent;
 class QMouseEvent;
+class QWheelEvent;
 
 class TWindowWidget : public QWidget
 {
@@ -34,6 +35,8 @@ public:
     void TranslateMouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
                         Qt::KeyboardModifiers modifiers, QPoint screenPos);
     void PaintClient(class QPaintEvent* event, QWidget* client);
+    // Turns a wheel event, at the window or its client area, into WM_MOUSEWHEEL and WM_MOUSEHWHEEL.
+    void TranslateWheel(QWheelEvent* event);
 
 protected:
     bool event(QEvent* event) override;

@@ -131,7 +131,45 @@ private:
     int filterIndex_ = 0; // of filters_
 };
 
+// The toolkit's dialogs, modal over the active window.
+class ToolkitFileDialogs : public IFileDialogs
+{
+public:
+    std::optional<TFileDialogAnswer> ChooseFiles(const TOpenDialog& component, bool saving) override
+    {
+        FileDialog dialog(QApplication::activeWindow(), component, saving);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return TFileDialogAnswer{dialog.Chosen(), dialog.ChosenFilterIndex()};
+    }
+
+    std::optional<std::string> ChooseFolder(const std::string& caption, const std::string& directory) override
+    {
+        QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(caption),
+                           QString::fromStdString(directory));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().front().toStdString();
+    }
+};
+
+IFileDialogs* installedDialogs = nullptr;
+
 } // namespace
+
+void SetFileDialogs(IFileDialogs* dialogs)
+{
+    installedDialogs = dialogs;
+}
+
+IFileDialogs& FileDialogs()
+{
+    static ToolkitFileDialogs toolkit;
+    return installedDialogs ? *installedDialogs : toolkit;
+}
 
 TOpenDialog::TOpenDialog(TComponent* owner) : TComponent(owner), files_(std::make_unique<TStringList>()) {}
 
@@ -140,25 +178,21 @@ TOpenDialog::~TOpenDialog() = default;
 bool TOpenDialog::Execute()
 {
     files_->Clear();
-    FileDialog dialog(QApplication::activeWindow(), *this, Saving());
-    if (dialog.exec() != QDialog::Accepted)
+    const std::optional<TFileDialogAnswer> answer = FileDialogs().ChooseFiles(*this, Saving());
+    if (!answer || answer->Files.empty())
         return false;
-    files_->AddStrings(dialog.Chosen());
-    fileName_ = dialog.Chosen().front();
-    filterIndex_ = dialog.ChosenFilterIndex();
+    files_->AddStrings(answer->Files);
+    fileName_ = answer->Files.front();
+    filterIndex_ = answer->FilterIndex;
     return true;
 }
 
 bool SelectDirectory(const std::string& caption, std::string& directory)
 {
-    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(caption),
-                       QString::fromStdString(directory));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOption(QFileDialog::ShowDirsOnly);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const std::optional<std::string> chosen = FileDialogs().ChooseFolder(caption, directory);
+    if (!chosen)
         return false;
-    directory = dialog.selectedFiles().front().toStdString();
+    directory = *chosen;
     return true;
 }
 

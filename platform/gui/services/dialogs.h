@@ -4,11 +4,13 @@
 #include "platform/gui/core/strings.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-// The file dialogs as components, and a folder chooser. They are the toolkit's own dialogs (not the
-// desktop's), so that they behave the same everywhere; file masks match without regard to case.
+// The file dialogs as components, and a folder chooser. They show the toolkit's own dialogs (not the
+// desktop's), so that they behave the same everywhere; file masks match without regard to case. The
+// dialogs are reached through FileDialogs(), so that tests can script the answers without a window.
 
 enum TOpenOption
 {
@@ -92,6 +94,30 @@ protected:
 // Lets the user choose a folder, starting at Directory; true when one was chosen, which is then in
 // Directory.
 bool SelectDirectory(const std::string& caption, std::string& directory);
+
+// What a file dialog answers: the chosen files, named as the dialog's rules made them (with the default
+// extension, confirmed where the options ask), and the filter chosen, 1-based.
+struct TFileDialogAnswer
+{
+    std::vector<std::string> Files;
+    int FilterIndex = 1;
+};
+
+// The dialogs behind TOpenDialog, TSaveDialog and SelectDirectory.
+class IFileDialogs
+{
+public:
+    virtual ~IFileDialogs() = default;
+    // Shows a file dialog as the component describes it, a save dialog when saving; nullopt when cancelled.
+    virtual std::optional<TFileDialogAnswer> ChooseFiles(const TOpenDialog& dialog, bool saving) = 0;
+    // Lets the user choose a folder starting at directory; nullopt when cancelled.
+    virtual std::optional<std::string> ChooseFolder(const std::string& caption,
+                                                    const std::string& directory) = 0;
+};
+
+// Installs the program-wide dialogs (nullptr goes back to the toolkit's); the caller keeps them alive.
+void SetFileDialogs(IFileDialogs* dialogs);
+IFileDialogs& FileDialogs();
 
 // The pieces of the dialogs' rules, on their own.
 

@@ -86,6 +86,46 @@ void TBitBtn::SetSpacing(int value)
     Changed();
 }
 
+TBitBtn::TGlyphAndCaption TBitBtn::LayoutGlyphAndCaption(TCanvas& canvas, const TRect& face) const
+{
+    // Side by side (or stacked), centred together unless a margin places them from the edge.
+    TRect textSize = Rect(0, 0, face.Width(), 0);
+    DrawText(canvas, Caption(), textSize, DT_CALCRECT | DT_SINGLELINE);
+    const bool hasGlyph = !glyph_->Empty();
+    const int glyphWidth = hasGlyph ? glyph_->Width() / numGlyphs_ : 0;
+    const int glyphHeight = hasGlyph ? glyph_->Height() : 0;
+    const bool horizontal = layout_ == blGlyphLeft || layout_ == blGlyphRight;
+    const int gap = hasGlyph && !Caption().empty() ? spacing_ : 0;
+    const int total =
+        horizontal ? glyphWidth + gap + textSize.Width() : glyphHeight + gap + textSize.Height();
+    const int room = horizontal ? face.Width() : face.Height();
+    const int start = (horizontal ? face.Left : face.Top) + (margin_ < 0 ? (room - total) / 2 : margin_);
+    const bool glyphFirst = layout_ == blGlyphLeft || layout_ == blGlyphTop;
+    const int glyphAt = glyphFirst ? start : start + total - (horizontal ? glyphWidth : glyphHeight);
+    const int textAt =
+        glyphFirst ? start + total - (horizontal ? textSize.Width() : textSize.Height()) : start;
+    if (horizontal)
+        return {{glyphAt, face.Top + (face.Height() - glyphHeight) / 2},
+                Bounds(textAt, face.Top + (face.Height() - textSize.Height()) / 2, textSize.Width(),
+                       textSize.Height())};
+    return {{face.Left + (face.Width() - glyphWidth) / 2, glyphAt},
+            Bounds(face.Left + (face.Width() - textSize.Width()) / 2, textAt, textSize.Width(),
+                   textSize.Height())};
+}
+
+void TBitBtn::DrawGlyph(TCanvas& canvas, TPoint at, bool enabled) const
+{
+    if (glyph_->Empty())
+        return;
+    const int width = glyph_->Width() / numGlyphs_, height = glyph_->Height();
+    const int index = !enabled && numGlyphs_ > 1 ? 1 : 0;
+    TBitmap image(width, height);
+    image.Canvas()->CopyRect(Rect(0, 0, width, height), *glyph_->Canvas(),
+                             Bounds(index * width, 0, width, height));
+    image.SetTransparent(true);
+    canvas.Draw(at.X, at.Y, &image);
+}
+
 void TBitBtn::DrawItem(const TDrawItemStruct& item)
 {
     TCanvas& canvas = *Canvas();
@@ -115,37 +155,10 @@ void TBitBtn::DrawItem(const TDrawItemStruct& item)
     }
     if (pressed)
         face = Rect(face.Left + 1, face.Top + 1, face.Right + 1, face.Bottom + 1);
-    // Glyph and caption side by side (or stacked), centred unless a margin places them from the edge.
     canvas.SetFont(Font());
-    TRect textSize = Rect(0, 0, face.Width(), 0);
-    DrawText(canvas, Caption(), textSize, DT_CALCRECT | DT_SINGLELINE);
-    const bool hasGlyph = !glyph_->Empty();
-    const int glyphWidth = hasGlyph ? glyph_->Width() / numGlyphs_ : 0;
-    const int glyphHeight = hasGlyph ? glyph_->Height() : 0;
-    const bool horizontal = layout_ == blGlyphLeft || layout_ == blGlyphRight;
-    const int gap = hasGlyph && !Caption().empty() ? spacing_ : 0;
-    const int total =
-        horizontal ? glyphWidth + gap + textSize.Width() : glyphHeight + gap + textSize.Height();
-    const int room = horizontal ? face.Width() : face.Height();
-    const int start = (horizontal ? face.Left : face.Top) + (margin_ < 0 ? (room - total) / 2 : margin_);
-    const bool glyphFirst = layout_ == blGlyphLeft || layout_ == blGlyphTop;
-    const int glyphAt = glyphFirst ? start : start + total - (horizontal ? glyphWidth : glyphHeight);
-    const int textAt =
-        glyphFirst ? start + total - (horizontal ? textSize.Width() : textSize.Height()) : start;
-    if (hasGlyph) {
-        const TPoint at = horizontal ? TPoint{glyphAt, face.Top + (face.Height() - glyphHeight) / 2}
-                                     : TPoint{face.Left + (face.Width() - glyphWidth) / 2, glyphAt};
-        const int index = !enabled && numGlyphs_ > 1 ? 1 : 0;
-        TBitmap image(glyphWidth, glyphHeight);
-        image.Canvas()->CopyRect(Rect(0, 0, glyphWidth, glyphHeight), *glyph_->Canvas(),
-                                 Bounds(index * glyphWidth, 0, glyphWidth, glyphHeight));
-        image.SetTransparent(true);
-        canvas.Draw(at.X, at.Y, &image);
-    }
-    TRect text = horizontal ? Bounds(textAt, face.Top + (face.Height() - textSize.Height()) / 2,
-                                     textSize.Width(), textSize.Height())
-                            : Bounds(face.Left + (face.Width() - textSize.Width()) / 2, textAt,
-                                     textSize.Width(), textSize.Height());
+    const TGlyphAndCaption placed = LayoutGlyphAndCaption(canvas, face);
+    DrawGlyph(canvas, placed.glyph, enabled);
+    TRect text = placed.caption;
     canvas.Brush()->SetStyle(bsClear);
     DrawControlText(canvas, Caption(), text, DT_SINGLELINE, enabled);
     if (Focused())

@@ -68,6 +68,16 @@ public:
 
     void Dispatch(TMessage& message) override;
 
+    // Where the glyph (its top-left corner) and the caption go inside face, with the canvas's font.
+    struct TGlyphAndCaption
+    {
+        TPoint glyph;
+        TRect caption;
+    };
+    TGlyphAndCaption LayoutGlyphAndCaption(TCanvas& canvas, const TRect& face) const;
+    // The glyph's image for the state (the disabled one when the bitmap holds it) with its top-left at at.
+    void DrawGlyph(TCanvas& canvas, TPoint at, bool enabled) const;
+
 protected:
     bool OwnerDrawn() const override { return true; }
     // The default drawing of an item: the button face, the glyph and the caption.

@@ -3,7 +3,7 @@
 #include "platform/gui/graphics/canvas.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/graphics/theme.h"
-#include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/scroll_bars.h"
 #include "platform/gui/windows/system_metrics.h"
 #include "platform/gui/windows/window_functions.h"
@@ -83,10 +83,11 @@ protected:
             TCustomEdit::Dispatch(message);
             combo_.ShowList(false);
             return;
-        case CM_WANTSPECIALKEY:
-            message.Result =
-                combo_.DroppedDown() && (message.WParam == VK_RETURN || message.WParam == VK_ESCAPE);
+        case CM_WANTSPECIALKEY: {
+            const uint16_t key = TKeyView(message).Key();
+            message.Result = combo_.DroppedDown() && (key == VK_RETURN || key == VK_ESCAPE);
             return;
+        }
         default:
             TCustomEdit::Dispatch(message);
         }
@@ -143,7 +144,7 @@ public:
 
     void UpdateBar()
     {
-        if (!HandleAllocated() || !(Window().style & WS_VSCROLL))
+        if (!HandleAllocated() || !(GetWindowLong(Handle(), GWL_STYLE) & WS_VSCROLL))
             return;
         TScrollInfo info;
         info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
@@ -217,11 +218,11 @@ protected:
     {
         switch (message.Msg) {
         case WM_MOUSEMOVE:
-            if (const int item = ItemAt(PointFromLParam(message.LParam)); item >= 0)
+            if (const int item = ItemAt(TMouseView(message).Pos); item >= 0)
                 SetHot(item);
             break;
         case WM_LBUTTONUP:
-            if (const int item = ItemAt(PointFromLParam(message.LParam)); item >= 0) {
+            if (const int item = ItemAt(TMouseView(message).Pos); item >= 0) {
                 combo_.SelectByUser(item);
                 if (popup_)
                     combo_.ShowList(false);
@@ -233,7 +234,7 @@ protected:
                 combo_.Notify(CBN_DBLCLK);
             break;
         case WM_VSCROLL:
-            Scroll(LOWORD(message.WParam));
+            Scroll(TScrollView(message).Code);
             return;
         case WM_MOUSEACTIVATE:
             message.Result = MA_NOACTIVATE;
@@ -481,11 +482,13 @@ void TCustomComboBox::ShowList(bool show)
     if (!HandleAllocated() || !Showing())
         return;
     Notify(CBN_DROPDOWN);
-    search_.clear();
+    search_.Reset();
+    indexWhenDropped_ = itemIndex_;
     list_ = new TComboList(*this, true);
     const int width = std::max(Width(), droppedWidth_);
-    const TPoint below =
-        ClientToScreen({-Window().clientInWindow.Left, Height() - Window().clientInWindow.Top});
+    TRect face;
+    GetWindowRect(Handle(), face);
+    const TPoint below{face.Left, face.Bottom};
     const int height = list_->RowsHeight(list_->VisibleCount()) + 2;
     list_->SetBounds(below.X, below.Y, width, height);
     list_->HandleNeeded();
@@ -494,12 +497,29 @@ void TCustomComboBox::ShowList(bool show)
     Invalidate();
 }
 
+// Closes the dropped-down list with the keyboard: Enter keeps the item chosen in it (CBN_SELENDOK), Escape
+// goes back to the item chosen when it opened (CBN_SELENDCANCEL), which the program hears as a selection.
+void TCustomComboBox::EndListChoice(bool accept)
+{
+    if (!accept)
+        ChooseItem(indexWhenDropped_);
+    Notify(accept ? CBN_SELENDOK : CBN_SELENDCANCEL);
+    ShowList(false);
+}
+
 // --- selection and text ------------------------------------------------------------------------------------
 
 void TCustomComboBox::SelectByUser(int index)
 {
-    search_.clear();
-    if (index < 0 || index >= items_->Count() || index == itemIndex_)
+    search_.Reset();
+    if (index >= 0 && index < items_->Count())
+        ChooseItem(index);
+}
+
+// The user's choice of an item (-1: none): the program hears CBN_SELCHANGE when it is another than before.
+void TCustomComboBox::ChooseItem(int index)
+{
+    if (index == itemIndex_)
         return;
     SetItemIndex(index);
     Notify(CBN_SELCHANGE);
@@ -616,7 +636,7 @@ bool TCustomComboBox::NavigationKey(uint16_t key, TShiftState shift)
         return true;
     }
     if ((key == VK_RETURN || key == VK_ESCAPE) && DroppedDown()) {
-        ShowList(false);
+        EndListChoice(key == VK_RETURN);
         return true;
     }
     const int count = items_->Count();
@@ -649,41 +669,16 @@ bool TCustomComboBox::NavigationKey(uint16_t key, TShiftState shift)
     return true;
 }
 
-// Typed characters in a list face find the next item that starts with them.
+// Typed characters in a list face find the item that starts with them.
 void TCustomComboBox::IncrementalSearch(char32_t ch)
 {
-    const auto startsWith = [&](int index, const std::u32string& prefix) {
-        const std::u32string item = Utf8ToUtf32(items_->Strings(index));
-        return item.size() >= prefix.size() &&
-               SameTextIgnoreCase(Utf32ToUtf8(item.substr(0, prefix.size())), Utf32ToUtf8(prefix));
-    };
-    const int count = items_->Count();
-    const auto find = [&](const std::u32string& prefix, int from) {
-        for (int n = 0; n < count; ++n) {
-            const int i = (from + n) % count;
-            if (startsWith(i, prefix))
-                return i;
-        }
-        return -1;
-    };
-    if (count == 0)
+    const int found =
+        search_.Type(ch, itemIndex_, items_->Count(), [this](int index) { return items_->Strings(index); });
+    if (found < 0)
         return;
-    // A longer prefix keeps the current item when it still fits; a new one moves on.
-    std::u32string longer = search_ + ch;
-    int found = search_.empty() ? -1 : find(longer, std::max(0, itemIndex_));
-    if (found >= 0) {
-        search_ = longer;
-    } else {
-        search_ = std::u32string(1, ch);
-        found = find(search_, itemIndex_ + 1);
-    }
-    if (found >= 0) {
-        const std::u32string kept = search_;
-        SelectByUser(found);
-        search_ = kept;
-        if (list_)
-            list_->SetHot(found);
-    }
+    ChooseItem(found);
+    if (list_)
+        list_->SetHot(found);
 }
 
 bool TCustomComboBox::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos)
@@ -713,21 +708,7 @@ void TCustomComboBox::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
     case CN_COMMAND:
-        switch (HIWORD(message.WParam)) {
-        case CBN_SELCHANGE:
-            Click();
-            Select();
-            break;
-        case CBN_EDITCHANGE:
-            Change();
-            break;
-        case CBN_DROPDOWN:
-            DropDown();
-            break;
-        case CBN_CLOSEUP:
-            CloseUp();
-            break;
-        }
+        Notified(TCommandView(message).NotifyCode);
         return;
     case WM_SETFOCUS:
         TWinControl::Dispatch(message);
@@ -761,38 +742,46 @@ void TCustomComboBox::Dispatch(TMessage& message)
     }
 }
 
+// The box's own notifications become its events.
+void TCustomComboBox::Notified(unsigned code)
+{
+    switch (code) {
+    case CBN_SELCHANGE:
+        Click();
+        Select();
+        break;
+    case CBN_EDITCHANGE:
+        Change();
+        break;
+    case CBN_DROPDOWN:
+        DropDown();
+        break;
+    case CBN_CLOSEUP:
+        CloseUp();
+        break;
+    }
+}
+
 void TCustomComboBox::DefaultHandler(TMessage& message)
 {
     if (!ComboMessage(message))
         TWinControl::DefaultHandler(message);
 }
 
+// The box's own handling of a message; false for those it leaves to the window.
 bool TCustomComboBox::ComboMessage(TMessage& message)
 {
-    const int wIndex = static_cast<int>(static_cast<intptr_t>(message.WParam));
-    const char* lText = message.LParam ? reinterpret_cast<const char*>(message.LParam) : "";
-    const auto findPrefix = [&](bool exact) -> LRESULT {
-        const int count = items_->Count();
-        for (int n = 0; n < count; ++n) {
-            const int i = (std::max(-1, wIndex) + 1 + n) % count;
-            const std::string item = items_->Strings(i);
-            const std::string head = exact ? item : Utf8Substr(item, 0, Utf8Length(lText));
-            if (SameTextIgnoreCase(head, lText))
-                return i;
-        }
-        return CB_ERR;
-    };
     switch (message.Msg) {
     case WM_PAINT:
-        if (message.WParam)
-            Paint(reinterpret_cast<HDC>(message.WParam));
+        if (HDC dc = TPaintView(message).DC)
+            Paint(dc);
         return true;
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (DroppedDown() ? DLGC_WANTALLKEYS : 0);
         return true;
     case WM_CHAR:
-        if (!Editable() && message.WParam >= 32)
-            IncrementalSearch(static_cast<char32_t>(message.WParam));
+        if (const char32_t ch = TCharView(message).Char(); !Editable() && ch >= 32)
+            IncrementalSearch(ch);
         return true;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -801,29 +790,45 @@ bool TCustomComboBox::ComboMessage(TMessage& message)
         if (style_ != csSimple)
             ShowList(!DroppedDown());
         return true;
-    case WM_SETTEXT: {
+    case WM_SETTEXT:
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+        TextMessage(message);
+        return true;
+    default:
+        return ItemMessage(message) || ListMessage(message) || EditPartMessage(message);
+    }
+}
+
+void TCustomComboBox::TextMessage(TMessage& message)
+{
+    if (message.Msg == WM_SETTEXT) {
+        const char* text = TSetTextView(message).Text;
         ++settingText_;
         if (edit_)
-            edit_->SetText(lText);
+            edit_->SetText(text);
         --settingText_;
-        const LRESULT found = items_->IndexOf(lText);
-        itemIndex_ = static_cast<int>(found);
+        itemIndex_ = items_->IndexOf(text);
         if (list_)
             list_->SetHot(itemIndex_);
         Invalidate();
         message.Result = 1;
-        return true;
+    } else if (edit_) {
+        message.Result = edit_->Perform(message.Msg, message.WParam, message.LParam);
+    } else if (message.Msg == WM_GETTEXTLENGTH) {
+        message.Result = static_cast<LRESULT>(GetText().size());
+    } else {
+        message.Result = CopyTextToBuffer(GetText(), message.WParam, message.LParam);
     }
-    case WM_GETTEXT:
-    case WM_GETTEXTLENGTH:
-        if (edit_) {
-            message.Result = edit_->Perform(message.Msg, message.WParam, message.LParam);
-        } else if (message.Msg == WM_GETTEXTLENGTH) {
-            message.Result = static_cast<LRESULT>(GetText().size());
-        } else {
-            message.Result = CopyTextToBuffer(GetText(), message.WParam, message.LParam);
-        }
-        return true;
+}
+
+// The items: counting, adding, removing, finding and selecting them; false for other messages.
+bool TCustomComboBox::ItemMessage(TMessage& message)
+{
+    const int index = WParamInt(message);
+    const char* text = TSetTextView(message).Text;
+    const bool inItems = index >= 0 && index < items_->Count();
+    switch (message.Msg) {
     case CB_GETCOUNT:
         message.Result = items_->Count();
         return true;
@@ -831,46 +836,66 @@ bool TCustomComboBox::ComboMessage(TMessage& message)
         message.Result = itemIndex_;
         return true;
     case CB_SETCURSEL:
-        SetItemIndex(wIndex);
+        SetItemIndex(index);
         message.Result = itemIndex_ >= 0 ? itemIndex_ : CB_ERR;
         return true;
     case CB_ADDSTRING:
-        message.Result = items_->Add(lText);
+        message.Result = items_->Add(text);
         return true;
     case CB_INSERTSTRING:
-        if (wIndex < -1 || wIndex > items_->Count()) {
+        if (index < -1 || index > items_->Count()) {
             message.Result = CB_ERR;
             return true;
         }
-        items_->Insert(wIndex < 0 ? items_->Count() : wIndex, lText);
-        message.Result = wIndex < 0 ? items_->Count() - 1 : wIndex;
+        items_->Insert(index < 0 ? items_->Count() : index, text);
+        message.Result = index < 0 ? items_->Count() - 1 : index;
         return true;
     case CB_DELETESTRING:
-        if (wIndex < 0 || wIndex >= items_->Count()) {
-            message.Result = CB_ERR;
-            return true;
-        }
-        items_->Delete(wIndex);
-        message.Result = items_->Count();
+        if (inItems)
+            items_->Delete(index);
+        message.Result = inItems ? items_->Count() : CB_ERR;
         return true;
     case CB_RESETCONTENT:
         items_->Clear();
         SetItemIndex(-1);
         return true;
     case CB_GETLBTEXTLEN:
-        message.Result = wIndex >= 0 && wIndex < items_->Count()
-                             ? static_cast<LRESULT>(items_->Strings(wIndex).size())
-                             : CB_ERR;
+        message.Result = inItems ? static_cast<LRESULT>(items_->Strings(index).size()) : CB_ERR;
         return true;
     case CB_FINDSTRING:
     case CB_FINDSTRINGEXACT:
-        message.Result = findPrefix(message.Msg == CB_FINDSTRINGEXACT);
+        message.Result = FindItem(text, index, message.Msg == CB_FINDSTRINGEXACT);
         return true;
     case CB_SELECTSTRING:
-        message.Result = findPrefix(false);
+        message.Result = FindItem(text, index, false);
         if (message.Result != CB_ERR)
             SetItemIndex(static_cast<int>(message.Result));
         return true;
+    default:
+        return false;
+    }
+}
+
+// The first item after index (-1: from the start, wrapping round) whose text is text, or starts with it,
+// either case; CB_ERR for none.
+LRESULT TCustomComboBox::FindItem(const char* text, int after, bool exact) const
+{
+    const int count = items_->Count();
+    for (int n = 0; n < count; ++n) {
+        const int i = (std::max(-1, after) + 1 + n) % count;
+        const std::string item = items_->Strings(i);
+        const std::string head = exact ? item : Utf8Substr(item, 0, Utf8Length(text));
+        if (SameTextIgnoreCase(head, text))
+            return i;
+    }
+    return CB_ERR;
+}
+
+// The list's drop-down state and the sizes of the list and its items; false for other messages.
+bool TCustomComboBox::ListMessage(TMessage& message)
+{
+    const int index = WParamInt(message);
+    switch (message.Msg) {
     case CB_SHOWDROPDOWN:
         ShowList(message.WParam != 0);
         message.Result = 1;
@@ -879,34 +904,42 @@ bool TCustomComboBox::ComboMessage(TMessage& message)
         message.Result = DroppedDown();
         return true;
     case CB_SETDROPPEDWIDTH:
-        droppedWidth_ = std::max(0, wIndex);
+        droppedWidth_ = std::max(0, index);
         message.Result = std::max(droppedWidth_, Width());
         return true;
     case CB_GETDROPPEDWIDTH:
         message.Result = std::max(droppedWidth_, Width());
         return true;
     case CB_SETITEMHEIGHT:
-        if (wIndex < 0 || style_ != csOwnerDrawVariable)
-            SetItemHeight(static_cast<int>(message.LParam));
+        if (index < 0 || style_ != csOwnerDrawVariable)
+            SetItemHeight(LParamInt(message));
         return true;
     case CB_GETITEMHEIGHT:
-        message.Result = wIndex < 0 ? ClientHeight() : ItemHeightOf(wIndex);
+        message.Result = index < 0 ? ClientHeight() : ItemHeightOf(index);
         return true;
+    default:
+        return false;
+    }
+}
+
+// The edit part's limit and selection; false for other messages.
+bool TCustomComboBox::EditPartMessage(TMessage& message)
+{
+    switch (message.Msg) {
     case CB_LIMITTEXT:
-        SetMaxLength(wIndex);
+        SetMaxLength(WParamInt(message));
         message.Result = 1;
         return true;
     case CB_GETEDITSEL:
+        message.Result = edit_ ? edit_->Perform(EM_GETSEL, message.WParam, message.LParam) : CB_ERR;
+        return true;
     case CB_SETEDITSEL:
-        if (!edit_) {
-            message.Result = CB_ERR;
-            return true;
-        }
-        if (message.Msg == CB_GETEDITSEL)
-            message.Result = edit_->Perform(EM_GETSEL, message.WParam, message.LParam);
-        else
+        // LParam holds the start and the end, each -1 or more.
+        if (edit_)
             edit_->Perform(EM_SETSEL, static_cast<WPARAM>(static_cast<int16_t>(LOWORD(message.LParam))),
                            static_cast<int16_t>(HIWORD(message.LParam)));
+        else
+            message.Result = CB_ERR;
         return true;
     default:
         return false;

@@ -2,6 +2,7 @@
 
 #include "platform/gui/core/strings.h"
 #include "platform/gui/standard/edits.h"
+#include "platform/gui/standard/incremental_search.h"
 #include "platform/gui/standard/std_control_types.h"
 
 #include <functional>
@@ -130,12 +131,20 @@ private:
     void CreateParts();
     void PlaceParts();
     void ShowList(bool show);
+    void EndListChoice(bool accept);
     void SelectByUser(int index);
+    void ChooseItem(int index);
     void ItemsChanged();
     void EditTextChanged();
     bool NavigationKey(uint16_t key, TShiftState shift);
     void IncrementalSearch(char32_t ch);
+    void Notified(unsigned code);
     bool ComboMessage(TMessage& message);
+    void TextMessage(TMessage& message);
+    bool ItemMessage(TMessage& message);
+    LRESULT FindItem(const char* text, int after, bool exact) const;
+    bool ListMessage(TMessage& message);
+    bool EditPartMessage(TMessage& message);
     void Notify(unsigned code);
     void Paint(HDC dc);
     void PaintFace(TCanvas& canvas, const TRect& rect);
@@ -146,6 +155,7 @@ private:
     TComboEdit* edit_ = nullptr;
     TComboList* list_ = nullptr;
     int itemIndex_ = -1;
+    int indexWhenDropped_ = -1; // the item chosen when the list last dropped down
     bool sorted_ = false;
     int itemHeight_ = 0;
     int dropDownCount_ = 8;
@@ -153,7 +163,7 @@ private:
     int maxLength_ = 0;
     TEditCharCase charCase_ = ecNormal;
     std::string text_;
-    std::u32string search_;
+    TIncrementalSearch search_;
     int settingText_ = 0;
 };
 

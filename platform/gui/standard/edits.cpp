@@ -2,9 +2,9 @@
 
 #include "platform/gui/graphics/canvas.h"
 #include "platform/gui/graphics/gdi.h"
-#include "platform/gui/qt/window_data.h"
 #include "platform/gui/services/clipboard.h"
 #include "platform/gui/windows/caret.h"
+#include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/scroll_bars.h"
 #include "platform/gui/windows/window_functions.h"
 
@@ -203,8 +203,10 @@ void TCustomEdit::Change()
 
 void TCustomEdit::SetStyleBit(uint32_t bit, bool on)
 {
-    if (HandleAllocated())
-        Window().style = on ? (Window().style | bit) : (Window().style & ~bit);
+    if (!HandleAllocated())
+        return;
+    const intptr_t style = GetWindowLong(Handle(), GWL_STYLE);
+    SetWindowLong(Handle(), GWL_STYLE, on ? (style | bit) : (style & ~intptr_t{bit}));
 }
 
 void TCustomEdit::CreateParams(TCreateParams& params)
@@ -235,7 +237,7 @@ void TCustomEdit::CreateParams(TCreateParams& params)
 // The window's styles decide how it edits, including those a subclass added in CreateParams.
 void TCustomEdit::ApplyWindowStyle()
 {
-    const uint32_t style = Window().style;
+    const intptr_t style = GetWindowLong(Handle(), GWL_STYLE);
     editor_->SetAlignment((style & ES_RIGHT)    ? taRightJustify
                           : (style & ES_CENTER) ? taCenter
                                                 : taLeftJustify);
@@ -303,7 +305,7 @@ void TCustomEdit::UpdateScrollBars()
     if (!HandleAllocated() || updatingBars_)
         return;
     updatingBars_ = true;
-    const uint32_t style = Window().style;
+    const intptr_t style = GetWindowLong(Handle(), GWL_STYLE);
     if (style & WS_VSCROLL) {
         TScrollInfo info;
         info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
@@ -393,7 +395,7 @@ void TCustomEdit::Dispatch(TMessage& message)
         Invalidate();
         return;
     case CN_COMMAND:
-        if (HIWORD(message.WParam) == EN_CHANGE)
+        if (TCommandView(message).NotifyCode == EN_CHANGE)
             Change();
         return;
     default:
@@ -410,11 +412,10 @@ void TCustomEdit::DefaultHandler(TMessage& message)
 // The edit's own handling of a message; false for those it leaves to the window.
 bool TCustomEdit::EditMessage(TMessage& message)
 {
-    TTextEditor& e = *editor_;
     switch (message.Msg) {
     case WM_PAINT:
-        if (message.WParam)
-            Paint(reinterpret_cast<HDC>(message.WParam));
+        if (HDC dc = TPaintView(message).DC)
+            Paint(dc);
         return true;
     case WM_GETDLGCODE:
         message.Result = DialogCode();
@@ -447,17 +448,27 @@ bool TCustomEdit::EditMessage(TMessage& message)
     case WM_GETTEXTLENGTH:
         TextMessage(message);
         return true;
-    case EM_GETSEL: {
+    default:
+        return SelectionMessage(message) || RowMessage(message) || LayoutMessage(message) ||
+               OptionMessage(message);
+    }
+}
+
+// The selection, and text put in its place; false for other messages.
+bool TCustomEdit::SelectionMessage(TMessage& message)
+{
+    TTextEditor& e = *editor_;
+    switch (message.Msg) {
+    case EM_GETSEL:
         if (auto* start = reinterpret_cast<int*>(message.WParam))
             *start = e.SelStart();
         if (auto* end = reinterpret_cast<int*>(message.LParam))
             *end = e.SelStart() + e.SelLength();
         message.Result = PackPair(e.SelStart(), e.SelStart() + e.SelLength());
         return true;
-    }
     case EM_SETSEL: {
-        const int start = static_cast<int>(static_cast<intptr_t>(message.WParam));
-        const int end = static_cast<int>(message.LParam);
+        const int start = WParamInt(message);
+        const int end = LParamInt(message);
         if (start < 0)
             e.SetSelection(e.CaretIndex(), e.CaretIndex());
         else
@@ -466,72 +477,126 @@ bool TCustomEdit::EditMessage(TMessage& message)
         return true;
     }
     case EM_REPLACESEL:
-        e.ReplaceSelection(message.LParam ? reinterpret_cast<const char*>(message.LParam) : "",
-                           message.WParam != 0);
+        e.ReplaceSelection(TSetTextView(message).Text, message.WParam != 0);
         return true;
-    case EM_GETRECT:
-        if (auto* rect = reinterpret_cast<TRect*>(message.LParam))
-            *rect = e.FormatRect();
-        return true;
-    case EM_SETRECT:
-    case EM_SETRECTNP:
-        if (auto* rect = reinterpret_cast<const TRect*>(message.LParam)) {
-            formatRectSet_ = true;
-            e.SetFormatRect(*rect);
-        } else {
-            formatRectSet_ = false;
-            UpdateFormatRect();
-        }
-        UpdateScrollBars();
-        return true;
-    case EM_LINESCROLL: {
-        const int charWidth = std::max(1, MakeFontMeasurer(*Font())->CaretStops(U"x").back());
-        const int columns = static_cast<int>(static_cast<intptr_t>(message.WParam));
+    default:
+        return false;
+    }
+}
+
+// Rows as laid out, positions of characters, and scrolling by rows; false for other messages.
+bool TCustomEdit::RowMessage(TMessage& message)
+{
+    TTextEditor& e = *editor_;
+    switch (message.Msg) {
+    case EM_LINESCROLL:
         message.Result = e.MultiLine();
         if (e.MultiLine())
-            e.ScrollBy(static_cast<int>(message.LParam), columns * charWidth);
+            e.ScrollBy(LParamInt(message), WParamInt(message) * std::max(1, CharWidth()));
         return true;
-    }
     case EM_SCROLLCARET:
         e.ScrollCaret();
         message.Result = 1;
-        return true;
-    case EM_GETMODIFY:
-        message.Result = e.Modified();
-        return true;
-    case EM_SETMODIFY:
-        e.SetModified(message.WParam != 0);
         return true;
     case EM_GETLINECOUNT:
         message.Result = e.RowCount();
         return true;
     case EM_LINEINDEX: {
-        const int row = static_cast<int>(static_cast<intptr_t>(message.WParam));
+        const int row = WParamInt(message);
         const int target = row < 0 ? e.RowOfIndex(e.CaretIndex()) : row;
         message.Result = target < e.RowCount() ? e.RowStart(target) : -1;
         return true;
     }
-    case EM_LINELENGTH: {
-        const int index = static_cast<int>(static_cast<intptr_t>(message.WParam));
-        if (index < 0) {
-            // The characters of the selection's rows that are not selected.
-            const int first = e.RowOfIndex(e.SelStart());
-            const int last = e.RowOfIndex(e.SelStart() + e.SelLength());
-            message.Result = (e.SelStart() - e.RowStart(first)) +
-                             (e.RowStart(last) + e.RowLength(last) - (e.SelStart() + e.SelLength()));
-        } else {
-            message.Result = e.RowLength(e.RowOfIndex(std::min(index, e.Length())));
-        }
+    case EM_LINELENGTH:
+        message.Result = LineLength(WParamInt(message));
         return true;
-    }
     case EM_LINEFROMCHAR: {
-        const int index = static_cast<int>(static_cast<intptr_t>(message.WParam));
+        const int index = WParamInt(message);
         message.Result = e.RowOfIndex(index < 0 ? e.CaretIndex() : std::min(index, e.Length()));
         return true;
     }
     case EM_GETFIRSTVISIBLELINE:
         message.Result =
             e.MultiLine() ? e.TopRow() : e.CharFromPos({e.FormatRect().Left, e.FormatRect().Top});
+        return true;
+    case EM_POSFROMCHAR: {
+        const int index = WParamInt(message);
+        message.Result = index < 0 || index > e.Length() ? -1 : PointToLParam(e.PosFromChar(index));
+        return true;
+    }
+    case EM_CHARFROMPOS: {
+        const int index = e.CharFromPos(PointFromLParam(message.LParam));
+        message.Result = PackPair(index, e.RowOfIndex(index));
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+// EM_LINELENGTH: the length of the row holding index, or for -1 the characters of the selection's rows that
+// are not selected.
+int TCustomEdit::LineLength(int index) const
+{
+    const TTextEditor& e = *editor_;
+    if (index >= 0)
+        return e.RowLength(e.RowOfIndex(std::min(index, e.Length())));
+    const int first = e.RowOfIndex(e.SelStart());
+    const int last = e.RowOfIndex(e.SelStart() + e.SelLength());
+    return (e.SelStart() - e.RowStart(first)) +
+           (e.RowStart(last) + e.RowLength(last) - (e.SelStart() + e.SelLength()));
+}
+
+// The formatting rectangle and the margins; false for other messages.
+bool TCustomEdit::LayoutMessage(TMessage& message)
+{
+    switch (message.Msg) {
+    case EM_GETRECT:
+        if (auto* rect = reinterpret_cast<TRect*>(message.LParam))
+            *rect = editor_->FormatRect();
+        return true;
+    case EM_SETRECT:
+    case EM_SETRECTNP:
+        if (auto* rect = reinterpret_cast<const TRect*>(message.LParam)) {
+            formatRectSet_ = true;
+            editor_->SetFormatRect(*rect);
+        } else {
+            formatRectSet_ = false;
+            UpdateFormatRect();
+        }
+        UpdateScrollBars();
+        return true;
+    case EM_SETMARGINS: {
+        const unsigned flags = static_cast<unsigned>(message.WParam);
+        if (flags == EC_USEFONTINFO) {
+            leftMargin_ = rightMargin_ = std::max(1, CharWidth() / 2);
+        } else {
+            if (flags & EC_LEFTMARGIN)
+                leftMargin_ = LOWORD(static_cast<uintptr_t>(message.LParam));
+            if (flags & EC_RIGHTMARGIN)
+                rightMargin_ = HIWORD(static_cast<uintptr_t>(message.LParam));
+        }
+        UpdateFormatRect();
+        return true;
+    }
+    case EM_GETMARGINS:
+        message.Result = PackPair(leftMargin_, rightMargin_);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The modified flag, the limit, undo, the password character and read-only; false for other messages.
+bool TCustomEdit::OptionMessage(TMessage& message)
+{
+    TTextEditor& e = *editor_;
+    switch (message.Msg) {
+    case EM_GETMODIFY:
+        message.Result = e.Modified();
+        return true;
+    case EM_SETMODIFY:
+        e.SetModified(message.WParam != 0);
         return true;
     case EM_LIMITTEXT:
         e.SetMaxLength(static_cast<int>(message.WParam));
@@ -557,50 +622,25 @@ bool TCustomEdit::EditMessage(TMessage& message)
         SetStyleBit(ES_READONLY, message.WParam != 0);
         message.Result = 1;
         return true;
-    case EM_SETMARGINS: {
-        const unsigned flags = static_cast<unsigned>(message.WParam);
-        const int fontMargin = std::max(1, MakeFontMeasurer(*Font())->CaretStops(U"x").back() / 2);
-        if (flags == EC_USEFONTINFO) {
-            leftMargin_ = rightMargin_ = fontMargin;
-        } else {
-            if (flags & EC_LEFTMARGIN)
-                leftMargin_ = LOWORD(static_cast<uintptr_t>(message.LParam));
-            if (flags & EC_RIGHTMARGIN)
-                rightMargin_ = HIWORD(static_cast<uintptr_t>(message.LParam));
-        }
-        UpdateFormatRect();
-        return true;
-    }
-    case EM_GETMARGINS:
-        message.Result = PackPair(leftMargin_, rightMargin_);
-        return true;
-    case EM_POSFROMCHAR: {
-        const int index = static_cast<int>(static_cast<intptr_t>(message.WParam));
-        if (index < 0 || index > e.Length()) {
-            message.Result = -1;
-            return true;
-        }
-        const TPoint p = e.PosFromChar(index);
-        message.Result = MAKELPARAM(p.X, p.Y);
-        return true;
-    }
-    case EM_CHARFROMPOS: {
-        const int index = e.CharFromPos(PointFromLParam(message.LParam));
-        message.Result = PackPair(index, e.RowOfIndex(index));
-        return true;
-    }
     default:
         return false;
     }
 }
 
+// The width of an "x" in the edit's font: a column for EM_LINESCROLL and, halved, the font's margin.
+int TCustomEdit::CharWidth() const
+{
+    return MakeFontMeasurer(*Font())->CaretStops(U"x").back();
+}
+
 void TCustomEdit::KeyMessage(TMessage& message)
 {
     if (message.Msg == WM_KEYDOWN) {
-        editor_->KeyDown(static_cast<uint16_t>(message.WParam), KeyDataToShiftState(message.LParam));
+        const TKeyView key(message);
+        editor_->KeyDown(key.Key(), key.Shift());
         return;
     }
-    const auto ch = static_cast<char32_t>(message.WParam);
+    const char32_t ch = TCharView(message).Char();
     if (numbersOnly_ && ch >= 32 && !(ch >= U'0' && ch <= U'9'))
         return;
     editor_->Char(ch);
@@ -608,7 +648,7 @@ void TCustomEdit::KeyMessage(TMessage& message)
 
 void TCustomEdit::MouseMessage(TMessage& message)
 {
-    const TPoint p = PointFromLParam(message.LParam);
+    const TMouseView mouse(message);
     switch (message.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
@@ -616,10 +656,10 @@ void TCustomEdit::MouseMessage(TMessage& message)
         if (!Focused() && CanFocus())
             SetFocus();
         controlState_.Exclude(csLButtonDown);
-        TShiftState shift = KeysToShiftState(static_cast<unsigned>(message.WParam));
+        TShiftState shift = mouse.Shift();
         if (message.Msg == WM_LBUTTONDBLCLK)
             shift.Include(ssDouble);
-        editor_->MouseDown(p, shift);
+        editor_->MouseDown(mouse.Pos, shift);
         if (editor_->Selecting()) {
             SetCapture(Handle());
             mouseCaptured_ = true;
@@ -627,7 +667,7 @@ void TCustomEdit::MouseMessage(TMessage& message)
         return;
     }
     case WM_MOUSEMOVE:
-        editor_->MouseMove(p);
+        editor_->MouseMove(mouse.Pos);
         return;
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
@@ -648,7 +688,7 @@ void TCustomEdit::ScrollMessage(TMessage& message, int bar)
     const int line = vertical ? 1 : std::max(1, e.LineHeight());
     const int page = vertical ? std::max(1, e.VisibleRows()) : std::max(1, e.FormatRect().Width());
     const int now = vertical ? e.TopRow() : e.HorizontalOffset();
-    const unsigned code = LOWORD(message.WParam);
+    const unsigned code = TScrollView(message).Code;
     if (code == SB_ENDSCROLL)
         return;
     const int target =
@@ -692,7 +732,7 @@ void TCustomEdit::TextMessage(TMessage& message)
 {
     switch (message.Msg) {
     case WM_SETTEXT:
-        editor_->SetText(message.LParam ? reinterpret_cast<const char*>(message.LParam) : "");
+        editor_->SetText(TSetTextView(message).Text);
         message.Result = 1;
         return;
     case WM_GETTEXT:
@@ -706,12 +746,28 @@ void TCustomEdit::TextMessage(TMessage& message)
 
 // --- painting ----------------------------------------------------------------------------------------------
 
+// The parent may give the background a brush of its own (WM_CTLCOLOREDIT, which it may leave to the edit's
+// CN_CTLCOLOREDIT); nullptr paints it in the edit's colour.
+HBRUSH TCustomEdit::BackgroundBrush(TCanvas& canvas)
+{
+    TWinControl* parent = Parent();
+    if (!parent || !parent->HandleAllocated() || !HandleAllocated())
+        return nullptr;
+    return reinterpret_cast<HBRUSH>(SendMessage(parent->Handle(), WM_CTLCOLOREDIT,
+                                                reinterpret_cast<WPARAM>(&canvas),
+                                                reinterpret_cast<LPARAM>(Handle())));
+}
+
 void TCustomEdit::Paint(HDC dc)
 {
     TCanvasBinding binding(*canvas_, dc);
     TCanvas& canvas = *canvas_;
-    canvas.Brush()->SetColor(Color());
-    canvas.Brush()->SetStyle(bsSolid);
+    if (HBRUSH brush = BackgroundBrush(canvas)) {
+        canvas.Brush()->Assign(brush);
+    } else {
+        canvas.Brush()->SetColor(Color());
+        canvas.Brush()->SetStyle(bsSolid);
+    }
     canvas.FillRect(ClientRect());
     canvas.SetFont(Font());
     const bool enabled = EffectiveEnabled();

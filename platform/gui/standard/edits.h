@@ -161,12 +161,19 @@ private:
     void UpdateFormatRect();
     TRect DefaultFormatRect() const;
     void Paint(HDC dc);
+    HBRUSH BackgroundBrush(TCanvas& canvas);
     void ScrollMessage(TMessage& message, int bar);
     void KeyMessage(TMessage& message);
     void MouseMessage(TMessage& message);
     void ClipboardMessage(TMessage& message);
     void TextMessage(TMessage& message);
     bool EditMessage(TMessage& message);
+    bool SelectionMessage(TMessage& message);
+    bool RowMessage(TMessage& message);
+    bool LayoutMessage(TMessage& message);
+    bool OptionMessage(TMessage& message);
+    int LineLength(int index) const;
+    int CharWidth() const;
 
     std::unique_ptr<TTextEditor> editor_;
     std::unique_ptr<TCanvas> canvas_;

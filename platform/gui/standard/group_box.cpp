@@ -2,6 +2,7 @@
 
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/graphics/theme.h"
+#include "platform/gui/windows/message_views.h"
 
 TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TCustomControl(owner)
 {
@@ -56,7 +57,7 @@ void TCustomGroupBox::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
     case CM_DIALOGCHAR:
-        if (IsAccel(static_cast<uint32_t>(message.WParam), Caption()) && CanFocus()) {
+        if (IsAccel(TCharView(message).Char(), Caption()) && CanFocus()) {
             SelectNext(nullptr, true, true);
             message.Result = 1;
             return;

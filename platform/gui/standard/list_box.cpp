@@ -2,7 +2,7 @@
 
 #include "platform/gui/core/exceptions.h"
 #include "platform/gui/graphics/gdi.h"
-#include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/scroll_bars.h"
 
 #include "support/utf8.h"
@@ -346,7 +346,7 @@ void TCustomListBox::SetTopIndex(int index)
         return;
     topIndex_ = index;
     if (HandleAllocated())
-        SetScrollPos(Window().handle, SB_VERT, topIndex_, true);
+        SetScrollPos(Handle(), SB_VERT, topIndex_, true);
     Invalidate();
 }
 
@@ -374,7 +374,7 @@ void TCustomListBox::UpdateScrollBar()
     info.nMax = std::max(Count() - 1, 0);
     info.nPage = static_cast<unsigned>(MaxTopIndex() > 0 ? RowsFitting(topIndex_) : Count());
     info.nPos = topIndex_;
-    SetScrollInfo(Window().handle, SB_VERT, info, true);
+    SetScrollInfo(Handle(), SB_VERT, info, true);
     updatingBar_ = false;
 }
 
@@ -397,7 +397,7 @@ void TCustomListBox::ScrollMessage(unsigned code)
     case SB_THUMBPOSITION: {
         TScrollInfo info;
         info.fMask = SIF_TRACKPOS;
-        GetScrollInfo(Window().handle, SB_VERT, info);
+        GetScrollInfo(Handle(), SB_VERT, info);
         SetTopIndex(info.nTrackPos);
         break;
     }
@@ -552,17 +552,12 @@ void TCustomListBox::KeyMove(uint16_t key, TShiftState shift)
 
 void TCustomListBox::TypeAhead(char32_t ch)
 {
-    if (ch < 0x20 || Count() == 0)
+    if (ch < 0x20 || !autoComplete_)
         return;
-    const std::string typed = Utf8UpperCase(CodePointToUtf8(ch));
-    for (int n = 1; n <= Count(); ++n) {
-        const int i = (std::max(caret_, -1) + n) % Count();
-        if (Utf8UpperCase(items_[static_cast<size_t>(i)].text).rfind(typed, 0) == 0) {
-            if (MoveCaret(i, {}, false))
-                NotifySelChange();
-            return;
-        }
-    }
+    const int found = search_.Type(ch, caret_, Count(),
+                                   [this](int index) { return items_[static_cast<size_t>(index)].text; });
+    if (found >= 0 && MoveCaret(found, {}, false))
+        NotifySelChange();
 }
 
 void TCustomListBox::DefaultHandler(TMessage& message)
@@ -572,9 +567,10 @@ void TCustomListBox::DefaultHandler(TMessage& message)
     case WM_LBUTTONDBLCLK: {
         if (!Focused() && CanFocus())
             SetFocus();
-        const int index = ItemAtPos(PointFromLParam(message.LParam), true);
+        const TMouseView mouse(message);
+        const int index = ItemAtPos(mouse.Pos, true);
         if (index >= 0) {
-            const TShiftState shift = KeysToShiftState(static_cast<unsigned>(message.WParam));
+            const TShiftState shift = mouse.Shift();
             const bool toggle = multiSelect_ && (!extendedSelect_ || shift.Contains(ssCtrl));
             MoveCaret(index, shift, toggle);
             NotifySelChange();
@@ -584,16 +580,16 @@ void TCustomListBox::DefaultHandler(TMessage& message)
     case WM_MOUSEMOVE:
         // Dragging in a single-selection list carries the selection along.
         if (!multiSelect_ && MouseCapture()) {
-            const int index = ItemAtPos(PointFromLParam(message.LParam), false);
+            const int index = ItemAtPos(TMouseView(message).Pos, false);
             if (index != caret_ && MoveCaret(index, {}, false))
                 NotifySelChange();
         }
         break;
     case WM_KEYDOWN:
-        KeyMove(static_cast<uint16_t>(message.WParam), KeyDataToShiftState(message.LParam));
+        KeyMove(TKeyView(message).Key(), TKeyView(message).Shift());
         break;
     case WM_CHAR:
-        TypeAhead(static_cast<char32_t>(message.WParam));
+        TypeAhead(TCharView(message).Char());
         break;
     }
     TCustomControl::DefaultHandler(message);
@@ -603,14 +599,14 @@ void TCustomListBox::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
     case CN_COMMAND:
-        if (HIWORD(message.WParam) == LBN_SELCHANGE)
+        if (TCommandView(message).NotifyCode == LBN_SELCHANGE)
             Click();
         return;
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
         return;
     case WM_VSCROLL:
-        ScrollMessage(LOWORD(message.WParam));
+        ScrollMessage(TScrollView(message).Code);
         return;
     case WM_SIZE:
         UpdateScrollBar();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/gui/core/strings.h"
+#include "platform/gui/standard/incremental_search.h"
 #include "platform/gui/standard/std_control_types.h"
 
 #include <memory>
@@ -81,6 +82,9 @@ public:
     // The row height: the font's line height for lbStandard, the value set for owner-draw styles.
     int ItemHeight() const;
     void SetItemHeight(int value);
+    // Letters typed find the item they begin (see TIncrementalSearch); on by default.
+    bool AutoComplete() const { return autoComplete_; }
+    void SetAutoComplete(bool value) { autoComplete_ = value; }
     TListBoxStyle Style() const { return style_; }
     void SetStyle(TListBoxStyle value);
     TBorderStyle BorderStyle() const { return borderStyle_; }
@@ -135,6 +139,8 @@ private:
 
     std::unique_ptr<TListBoxStrings> strings_;
     std::vector<Item> items_;
+    TIncrementalSearch search_;
+    bool autoComplete_ = true;
     int caret_ = -1;
     int anchor_ = -1;
     int topIndex_ = 0;

@@ -1,7 +1,7 @@
 #include "platform/gui/standard/panels.h"
 
 #include "platform/gui/graphics/gdi.h"
-#include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/message_views.h"
 
 void DrawBevel(TCanvas& canvas, TRect& rect, TBevelCut cut, int count, TColor spaceColor)
 {
@@ -140,8 +140,8 @@ void TCustomPanel::Dispatch(TMessage& message)
     switch (message.Msg) {
     case WM_NCCALCSIZE: {
         // The panel draws its border width inside the client area, so the frame takes none of it.
-        auto* params = reinterpret_cast<TNCCalcSizeParams*>(message.LParam);
-        params->rgrc[0] = DefaultClientRect(Window(), params->rgrc[0], 0);
+        TNCCalcSizeParams* params = TNCCalcSizeView(message).Params;
+        params->rgrc[0] = FrameClientRect(params->rgrc[0]);
         return;
     }
     case WM_SIZE:

@@ -1,16 +1,16 @@
 #include "platform/gui/standard/scroll_bar_control.h"
 
 #include "platform/gui/core/exceptions.h"
-#include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/scroll_bars.h"
 #include "platform/gui/windows/system_metrics.h"
+#include "platform/gui/windows/window_functions.h"
 
 #include <algorithm>
 
 TScrollBar::TScrollBar(TComponent* owner) : TWinControl(owner)
 {
     controlStyle_ = {csFramed, csDoubleClicks, csOpaque};
-    Window().barControl = SB_HORZ;
     SetTabStop(true);
     SetBounds(0, 0, 121, GetSystemMetrics(SM_CYHSCROLL));
 }
@@ -20,7 +20,9 @@ void TScrollBar::SetKind(TScrollBarKind value)
     if (value == kind_)
         return;
     kind_ = value;
-    Window().barControl = value == sbHorizontal ? SB_HORZ : SB_VERT;
+    if (HandleAllocated())
+        SetWindowLong(Handle(), GWL_STYLE,
+                      (GetWindowLong(Handle(), GWL_STYLE) & ~intptr_t{SBS_VERT}) | KindStyle());
     if (!ComponentState().Contains(csLoading))
         SetBounds(Left(), Top(), Height(), Width());
     UpdateFrame();
@@ -60,16 +62,22 @@ void TScrollBar::UpdateScrollInfo()
 {
     if (!HandleAllocated())
         return;
-    const int bar = Window().barControl;
     TScrollInfo info;
     info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
     info.nMin = min_;
     info.nMax = max_;
     info.nPage = static_cast<unsigned>(std::max(pageSize_, 0));
     info.nPos = position_;
-    SetScrollInfo(Window().handle, bar, info, true);
+    SetScrollInfo(Handle(), SB_CTL, info, true);
     if (!Enabled())
-        EnableScrollBar(Window().handle, bar, ESB_DISABLE_BOTH);
+        EnableScrollBar(Handle(), SB_CTL, ESB_DISABLE_BOTH);
+}
+
+void TScrollBar::CreateParams(TCreateParams& params)
+{
+    TWinControl::CreateParams(params);
+    params.Style |= KindStyle();
+    params.WinClassName = "SCROLLBAR";
 }
 
 void TScrollBar::CreateWnd()
@@ -110,7 +118,7 @@ void TScrollBar::DoScroll(unsigned code)
     case SB_THUMBTRACK: {
         TScrollInfo info;
         info.fMask = SIF_TRACKPOS;
-        if (HandleAllocated() && GetScrollInfo(Window().handle, Window().barControl, info))
+        if (HandleAllocated() && GetScrollInfo(Handle(), SB_CTL, info))
             pos = info.nTrackPos;
         break;
     }
@@ -138,7 +146,7 @@ void TScrollBar::DefaultHandler(TMessage& message)
                 {VK_HOME, SB_TOP},      {VK_END, SB_BOTTOM}};
     if (message.Msg == WM_KEYDOWN || message.Msg == WM_KEYUP)
         for (const auto& entry : keys)
-            if (entry.key == message.WParam) {
+            if (entry.key == TKeyView(message).Key()) {
                 // A key held down steps; its release ends the scrolling.
                 DoScroll(message.Msg == WM_KEYDOWN ? entry.code : SB_ENDSCROLL);
                 return;
@@ -153,7 +161,7 @@ void TScrollBar::Dispatch(TMessage& message)
     case WM_VSCROLL:
     case CN_HSCROLL:
     case CN_VSCROLL:
-        DoScroll(LOWORD(message.WParam));
+        DoScroll(TScrollView(message).Code);
         return;
     case WM_GETDLGCODE:
         message.Result = DLGC_WANTARROWS;

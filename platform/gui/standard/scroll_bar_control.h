@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/gui/standard/std_control_types.h"
+#include "platform/gui/windows/scroll_bars.h"
 
 // A scroll bar as a control of its own. Position stays within [Min, Max]; the user's steps stop where the
 // page reaches Max (Max - PageSize + 1). PageSize -1 or 0 is no page. Each step of the user fires OnScroll
@@ -37,6 +38,7 @@ public:
     void Dispatch(TMessage& message) override;
 
 protected:
+    void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void DefaultHandler(TMessage& message) override;
     virtual void Change();
@@ -45,6 +47,8 @@ protected:
     void DoScroll(unsigned code);
 
 private:
+    // The window style of the kind: SBS_HORZ or SBS_VERT.
+    uint32_t KindStyle() const { return kind_ == sbVertical ? SBS_VERT : SBS_HORZ; }
     void UpdateScrollInfo();
     void CheckRange(int min, int max, int pageSize) const;
     TScrollBarKind kind_ = sbHorizontal;

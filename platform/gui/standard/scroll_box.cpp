@@ -1,8 +1,9 @@
 #include "platform/gui/standard/scroll_box.h"
 
-#include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/scroll_bars.h"
 #include "platform/gui/windows/system_metrics.h"
+#include "platform/gui/windows/window_functions.h"
 
 #include <algorithm>
 
@@ -54,7 +55,8 @@ void TControlScrollBar::SetVisible(bool value)
 
 bool TControlScrollBar::IsScrollBarVisible() const
 {
-    return control_->HandleAllocated() && control_->Window().bars[BarOf(kind_)].visible;
+    return control_->HandleAllocated() &&
+           (GetWindowLong(control_->Handle(), GWL_STYLE) & (kind_ == sbHorizontal ? WS_HSCROLL : WS_VSCROLL));
 }
 
 int TControlScrollBar::PageSize() const
@@ -80,7 +82,7 @@ void TControlScrollBar::SetPosition(int value)
     const int limit = IsScrollBarVisible() ? std::max(range_ - PageSize(), 0) : 0;
     MoveTo(std::clamp(value, 0, limit));
     if (control_->HandleAllocated())
-        SetScrollPos(control_->Window().handle, BarOf(kind_), position_, true);
+        SetScrollPos(control_->Handle(), BarOf(kind_), position_, true);
 }
 
 void TControlScrollBar::ScrollMessage(unsigned code)
@@ -105,7 +107,7 @@ void TControlScrollBar::ScrollMessage(unsigned code)
             return;
         TScrollInfo info;
         info.fMask = SIF_TRACKPOS;
-        GetScrollInfo(control_->Window().handle, BarOf(kind_), info);
+        GetScrollInfo(control_->Handle(), BarOf(kind_), info);
         pos = info.nTrackPos;
         break;
     }
@@ -170,12 +172,12 @@ void TScrollingWinControl::UpdateScrollBars()
     if (!HandleAllocated() || updatingBars_)
         return;
     updatingBars_ = true;
-    const TWindowData& w = Window();
+    const intptr_t style = GetWindowLong(Handle(), GWL_STYLE);
     const int cx = GetSystemMetrics(SM_CXVSCROLL);
     const int cy = GetSystemMetrics(SM_CYHSCROLL);
     // The client area without bars; a bar shown for one direction can make the other one needed.
-    const int fullWidth = ClientWidth() + (w.bars[SB_VERT].visible ? cx : 0);
-    const int fullHeight = ClientHeight() + (w.bars[SB_HORZ].visible ? cy : 0);
+    const int fullWidth = ClientWidth() + ((style & WS_VSCROLL) ? cx : 0);
+    const int fullHeight = ClientHeight() + ((style & WS_HSCROLL) ? cy : 0);
     bool needHorz = false;
     bool needVert = false;
     for (int pass = 0; pass < 2; ++pass) {
@@ -197,7 +199,7 @@ void TScrollingWinControl::UpdateScrollBars()
         info.nMax = b.needed ? b.bar->range_ - 1 : 0;
         info.nPage = b.needed ? static_cast<unsigned>(b.page) : 0;
         info.nPos = pos;
-        SetScrollInfo(w.handle, BarOf(b.bar->kind_), info, true);
+        SetScrollInfo(Handle(), BarOf(b.bar->kind_), info, true);
     }
     updatingBars_ = false;
 }
@@ -276,7 +278,7 @@ void TScrollingWinControl::Dispatch(TMessage& message)
     switch (message.Msg) {
     case WM_HSCROLL:
     case WM_VSCROLL:
-        (message.Msg == WM_HSCROLL ? horz_ : vert_)->ScrollMessage(LOWORD(message.WParam));
+        (message.Msg == WM_HSCROLL ? horz_ : vert_)->ScrollMessage(TScrollView(message).Code);
         return;
     case CM_CONTROLLISTCHANGE:
         if (message.LParam)

@@ -2,7 +2,7 @@
 
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/graphics/theme.h"
-#include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/window_functions.h"
 
 void DrawControlText(TCanvas& canvas, const std::string& text, TRect& rect, unsigned flags, bool enabled)
 {
@@ -57,13 +57,15 @@ void AddSingleBorder(TCreateParams& params, const TWinControl& control)
 void SetSingleBorder(TWinControl& control, bool on)
 {
     if (control.HandleAllocated()) {
-        TWindowData& window = control.Window();
-        window.exStyle &= ~WS_EX_CLIENTEDGE;
-        window.style &= ~WS_BORDER;
+        const HWND window = control.Handle();
+        intptr_t exStyle = GetWindowLong(window, GWL_EXSTYLE) & ~intptr_t{WS_EX_CLIENTEDGE};
+        intptr_t style = GetWindowLong(window, GWL_STYLE) & ~intptr_t{WS_BORDER};
         if (on && control.Ctl3D())
-            window.exStyle |= WS_EX_CLIENTEDGE;
+            exStyle |= WS_EX_CLIENTEDGE;
         else if (on)
-            window.style |= WS_BORDER;
+            style |= WS_BORDER;
+        SetWindowLong(window, GWL_EXSTYLE, exStyle);
+        SetWindowLong(window, GWL_STYLE, style);
     }
     control.UpdateFrame();
 }

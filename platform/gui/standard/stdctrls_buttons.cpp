@@ -2,6 +2,7 @@
 
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/graphics/theme.h"
+#include "platform/gui/windows/message_views.h"
 
 namespace {
 
@@ -85,7 +86,7 @@ void TButtonControl::DefaultHandler(TMessage& message)
         break;
     case WM_MOUSEMOVE:
         if (MouseCapture())
-            SetPressed(Inside(ClientRect(), PointFromLParam(message.LParam)));
+            SetPressed(Inside(ClientRect(), TMouseView(message).Pos));
         break;
     case WM_LBUTTONUP:
         if (pressed_ && !spacePressed_) {
@@ -94,13 +95,13 @@ void TButtonControl::DefaultHandler(TMessage& message)
         }
         break;
     case WM_KEYDOWN:
-        if (message.WParam == VK_SPACE && !pressed_) {
+        if (TKeyView(message).Key() == VK_SPACE && !pressed_) {
             spacePressed_ = true;
             SetPressed(true);
         }
         break;
     case WM_KEYUP:
-        if (message.WParam == VK_SPACE && spacePressed_) {
+        if (TKeyView(message).Key() == VK_SPACE && spacePressed_) {
             spacePressed_ = false;
             SetPressed(false);
             NotifyClicked();
@@ -251,7 +252,7 @@ void TCustomButton::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
     case CN_COMMAND:
-        if (HIWORD(message.WParam) == BN_CLICKED)
+        if (TCommandView(message).NotifyCode == BN_CLICKED)
             Click();
         return;
     case WM_GETDLGCODE:
@@ -261,9 +262,9 @@ void TCustomButton::Dispatch(TMessage& message)
         FocusChanged(reinterpret_cast<TWinControl*>(message.LParam));
         return;
     case CM_DIALOGKEY: {
-        const uint16_t key = static_cast<uint16_t>(message.WParam);
-        if (((key == VK_RETURN && active_) || (key == VK_ESCAPE && cancel_)) &&
-            KeyDataToShiftState(message.LParam).Empty() && CanFocus()) {
+        const TKeyView key(message);
+        if (((key.Key() == VK_RETURN && active_) || (key.Key() == VK_ESCAPE && cancel_)) &&
+            key.Shift().Empty() && CanFocus()) {
             Click();
             message.Result = 1;
             return;
@@ -271,7 +272,7 @@ void TCustomButton::Dispatch(TMessage& message)
         break;
     }
     case CM_DIALOGCHAR:
-        if (IsAccel(static_cast<uint32_t>(message.WParam), Caption()) && CanFocus()) {
+        if (IsAccel(TCharView(message).Char(), Caption()) && CanFocus()) {
             Click();
             message.Result = 1;
             return;
@@ -349,7 +350,7 @@ void TMarkButton::Dispatch(TMessage& message)
         SetClicksDisabled(false);
         return;
     case CM_DIALOGCHAR:
-        if (IsAccel(static_cast<uint32_t>(message.WParam), Caption()) && CanFocus()) {
+        if (IsAccel(TCharView(message).Char(), Caption()) && CanFocus()) {
             SetFocus();
             if (Focused())
                 NotifyClicked();
@@ -419,7 +420,7 @@ void TCustomCheckBox::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
     case CN_COMMAND:
-        if (HIWORD(message.WParam) == BN_CLICKED)
+        if (TCommandView(message).NotifyCode == BN_CLICKED)
             Toggle();
         return;
     case BM_GETCHECK:
@@ -503,7 +504,7 @@ void TRadioButton::Dispatch(TMessage& message)
 {
     switch (message.Msg) {
     case CN_COMMAND:
-        if (HIWORD(message.WParam) == BN_CLICKED)
+        if (TCommandView(message).NotifyCode == BN_CLICKED)
             SetChecked(true);
         return;
     case WM_GETDLGCODE:

@@ -1,6 +1,7 @@
 #include "platform/gui/standard/stdctrls_labels.h"
 
 #include "platform/gui/graphics/gdi.h"
+#include "platform/gui/windows/message_views.h"
 
 TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner)
 {
@@ -163,8 +164,8 @@ void TCustomLabel::Dispatch(TMessage& message)
         Changed();
         return;
     case CM_DIALOGCHAR:
-        if (focusControl_ && Enabled() && showAccelChar_ &&
-            IsAccel(static_cast<uint32_t>(message.WParam), Caption()) && focusControl_->CanFocus()) {
+        if (focusControl_ && Enabled() && showAccelChar_ && IsAccel(TCharView(message).Char(), Caption()) &&
+            focusControl_->CanFocus()) {
             focusControl_->SetFocus();
             message.Result = 1;
         }

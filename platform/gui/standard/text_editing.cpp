@@ -3,14 +3,10 @@
 #include "platform/gui/graphics/canvas.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/graphics/graphics.h"
-#include "platform/gui/qt/qt_bridge.h"
+#include "platform/gui/graphics/text_metrics.h"
 #include "platform/gui/windows/caret.h"
 
 #include "support/utf8.h"
-
-#include <QChar>
-#include <QFontMetrics>
-#include <QTextLayout>
 
 #include <algorithm>
 #include <utility>
@@ -20,47 +16,14 @@ namespace {
 class TFontMeasurer : public TTextMeasurer
 {
 public:
-    explicit TFontMeasurer(const QFont& font) : font_(font), metrics_(font) {}
+    explicit TFontMeasurer(const TFont& font) : metrics_(font) {}
 
-    std::vector<int> CaretStops(std::u32string_view text) const override
-    {
-        std::vector<int> stops(text.size() + 1, 0);
-        if (text.empty())
-            return stops;
-        const QString s = QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
-        QTextLayout layout(s, font_);
-        QTextOption option;
-        option.setWrapMode(QTextOption::NoWrap);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        line.setLineWidth(1e7);
-        layout.endLayout();
-        int utf16 = 0;
-        for (size_t i = 0; i <= text.size(); ++i) {
-            stops[i] = qRound(line.cursorToX(utf16));
-            if (i < text.size())
-                utf16 += text[i] > 0xFFFF ? 2 : 1;
-        }
-        return stops;
-    }
-
-    int LineHeight() const override { return metrics_.height(); }
+    std::vector<int> CaretStops(std::u32string_view text) const override { return metrics_.CaretStops(text); }
+    int LineHeight() const override { return metrics_.LineHeight(); }
 
 private:
-    QFont font_;
-    QFontMetrics metrics_;
+    TTextMetrics metrics_;
 };
-
-bool IsWordChar(char32_t ch)
-{
-    return ch == U'_' || QChar::isLetterOrNumber(ch) || QChar::isMark(ch);
-}
-
-bool IsSpace(char32_t ch)
-{
-    return QChar::isSpace(ch);
-}
 
 char32_t CaseOf(char32_t ch, TEditCharCase charCase)
 {
@@ -96,7 +59,7 @@ std::u32string WithCrLf(std::u32string_view text)
 
 std::unique_ptr<TTextMeasurer> MakeFontMeasurer(const TFont& font)
 {
-    return std::make_unique<TFontMeasurer>(ToQFont(font));
+    return std::make_unique<TFontMeasurer>(font);
 }
 
 TTextEditor::TTextEditor(TTextEditorHost& host, bool multiLine) : host_(host), multiLine_(multiLine) {}
@@ -329,7 +292,7 @@ int TTextEditor::NextIndex(int index) const
 // The start of the word before index (spaces skipped first).
 int TTextEditor::WordLeft(int index) const
 {
-    while (index > 0 && IsSpace(text_[static_cast<size_t>(index) - 1]))
+    while (index > 0 && IsWhiteSpace(text_[static_cast<size_t>(index) - 1]))
         --index;
     if (index > 0 && IsWordChar(text_[static_cast<size_t>(index) - 1])) {
         while (index > 0 && IsWordChar(text_[static_cast<size_t>(index) - 1]))
@@ -351,10 +314,10 @@ int TTextEditor::WordRight(int index) const
     if (index < length && IsWordChar(at(index))) {
         while (index < length && IsWordChar(at(index)))
             ++index;
-    } else if (index < length && !IsSpace(at(index))) {
+    } else if (index < length && !IsWhiteSpace(at(index))) {
         ++index;
     }
-    while (index < length && IsSpace(at(index)) && at(index) != U'\r')
+    while (index < length && IsWhiteSpace(at(index)) && at(index) != U'\r')
         ++index;
     return index;
 }
@@ -613,13 +576,13 @@ void TTextEditor::EnsureRows() const
                 if (b < n) {
                     // Break after the last space in the row, when there is one.
                     int space = b;
-                    while (space > a && !IsSpace(line[static_cast<size_t>(space) - 1]))
+                    while (space > a && !IsWhiteSpace(line[static_cast<size_t>(space) - 1]))
                         --space;
                     if (space > a)
                         b = space;
                 }
                 // Spaces at the break stay on the row they end.
-                while (b < n && IsSpace(line[static_cast<size_t>(b)]))
+                while (b < n && IsWhiteSpace(line[static_cast<size_t>(b)]))
                     ++b;
                 rows_.push_back({start + a, b - a});
                 a = b;

@@ -2,6 +2,7 @@
 
 #include "platform/gui/core/exceptions.h"
 #include "platform/gui/windows/control.h"
+#include "platform/gui/windows/message_views.h"
 
 #include <algorithm>
 
@@ -346,8 +347,8 @@ bool TCustomActionList::IsShortCut(const TMessage& message)
 {
     if (state_ != asNormal)
         return false;
-    const TShortCut shortCut =
-        ::ShortCut(static_cast<uint16_t>(message.WParam), KeyDataToShiftState(message.LParam));
+    const TKeyView key(message);
+    const TShortCut shortCut = ::ShortCut(key.Key(), key.Shift());
     if (shortCut == scNone)
         return false;
     const std::vector<TContainedAction*> actions = actions_;

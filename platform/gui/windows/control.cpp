@@ -5,6 +5,7 @@
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/qt/window_widget.h"
 #include "platform/gui/windows/actions.h"
+#include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/parent_form.h"
 #include "platform/gui/windows/window_functions.h"
 
@@ -538,8 +539,9 @@ void TControl::ContextMenu(TMessage& message)
 {
     if (message.Result != 0)
         return;
-    TPoint pos = PointFromLParam(message.LParam);
-    const bool fromKeyboard = pos.X == -1 && pos.Y == -1;
+    const TContextMenuView view(message);
+    TPoint pos = view.ScreenPos;
+    const bool fromKeyboard = view.FromKeyboard();
     bool handled = false;
     DoContextPopup(fromKeyboard ? pos : ScreenToClient(pos), handled);
     if (handled) {
@@ -691,8 +693,8 @@ void TControl::Dispatch(TMessage& message)
     case WM_MOUSEMOVE:
         DefaultHandler(message);
         if (!controlStyle_.Contains(csNoStdEvents)) {
-            const TPoint p = PointFromLParam(message.LParam);
-            MouseMove(KeysToShiftState(static_cast<unsigned>(message.WParam)), p.X, p.Y);
+            const TMouseView mouse(message);
+            MouseMove(mouse.Shift(), mouse.Pos.X, mouse.Pos.Y);
         }
         return;
     case WM_MOUSEWHEEL:
@@ -752,7 +754,7 @@ void TControl::Dispatch(TMessage& message)
 void TControl::DefaultHandler(TMessage& message)
 {
     if (message.Msg == WM_SETTEXT) {
-        text_ = message.LParam ? reinterpret_cast<const char*>(message.LParam) : "";
+        text_ = TSetTextView(message).Text;
         message.Result = 1;
     }
 }
@@ -770,8 +772,8 @@ void TControl::MouseButtonDown(TMessage& message, TMouseButton button, TShiftSta
             controlState_.Include(csClicked);
     }
     if (!controlStyle_.Contains(csNoStdEvents)) {
-        const TPoint p = PointFromLParam(message.LParam);
-        MouseDown(button, KeysToShiftState(static_cast<unsigned>(message.WParam)) + extra, p.X, p.Y);
+        const TMouseView mouse(message);
+        MouseDown(button, mouse.Shift() + extra, mouse.Pos.X, mouse.Pos.Y);
     }
 }
 
@@ -780,22 +782,21 @@ void TControl::MouseButtonUp(TMessage& message, TMouseButton button)
     if (controlStyle_.Contains(csCaptureMouse))
         SetMouseCapture(false);
     DefaultHandler(message);
-    const TPoint p = PointFromLParam(message.LParam);
+    const TMouseView mouse(message);
     if (button == mbLeft && controlState_.Contains(csClicked)) {
         controlState_.Exclude(csClicked);
-        if (PtInRect(ClientRect(), p))
+        if (PtInRect(ClientRect(), mouse.Pos))
             Click();
     }
     if (!controlStyle_.Contains(csNoStdEvents))
-        MouseUp(button, KeysToShiftState(static_cast<unsigned>(message.WParam)), p.X, p.Y);
+        MouseUp(button, mouse.Shift(), mouse.Pos.X, mouse.Pos.Y);
 }
 
 void TControl::WheelMessage(TMessage& message)
 {
-    const TShiftState shift = KeysToShiftState(LOWORD(message.WParam));
-    const int delta = GET_WHEEL_DELTA_WPARAM(message.WParam);
+    const TWheelView wheel(message);
     message.Result = 0;
-    if (DoMouseWheel(shift, delta, PointFromLParam(message.LParam)))
+    if (DoMouseWheel(wheel.Shift(), wheel.Delta, wheel.ScreenPos))
         message.Result = 1;
     else if (parent_)
         message.Result = parent_->Perform(CM_MOUSEWHEEL, message.WParam, message.LParam);

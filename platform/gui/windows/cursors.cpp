@@ -1,5 +1,7 @@
 #include "platform/gui/windows/cursors.h"
 
+#include "platform/gui/core/resources.h"
+#include "platform/gui/core/stream_bytes.h"
 #include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/qt/bitmap_impl.h"
 #include "platform/gui/qt/window_data.h"
@@ -12,6 +14,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 struct TCursorShape
 {
@@ -67,6 +70,20 @@ HCURSOR NewShape(QCursor cursor, TCursor kind)
     return Shapes().back().get();
 }
 
+// The hot spot of a cursor file's first picture; nullopt for bytes that are no cursor file. The file starts
+// with a directory (16-bit words: reserved 0, type 2, the number of pictures), then 16 bytes per picture
+// with the hot spot's x and y as the words at bytes 4 and 6.
+std::optional<QPoint> CursorFileHotSpot(const std::string& bytes)
+{
+    auto word = [&](size_t at) {
+        return static_cast<int>(static_cast<uint8_t>(bytes[at]) | static_cast<uint8_t>(bytes[at + 1]) << 8);
+    };
+    constexpr size_t directorySize = 6, entrySize = 16;
+    if (bytes.size() < directorySize + entrySize || word(0) != 0 || word(2) != 2 || word(4) < 1)
+        return std::nullopt;
+    return QPoint(word(directorySize + 4), word(directorySize + 6));
+}
+
 HCURSOR current = nullptr;
 TCursor screenOverride = crDefault;
 
@@ -104,6 +121,18 @@ HCURSOR CreateImageCursor(const TBitmap& image, uint32_t transparentColor, int h
                 line[x] = 0;
     }
     return NewShape(QCursor(QPixmap::fromImage(picture), hotX, hotY), crNone);
+}
+
+HCURSOR LoadCursor(const std::string& name)
+{
+    TResourceStream stream(name, RT_CURSOR);
+    const std::string bytes = ReadToEnd(stream);
+    const std::optional<QPoint> hotSpot = CursorFileHotSpot(bytes);
+    QImage picture;
+    if (!hotSpot || !picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                                          static_cast<int>(bytes.size()), "CUR"))
+        throw EInvalidGraphic("Cursor " + name + " is not valid");
+    return NewShape(QCursor(QPixmap::fromImage(picture), hotSpot->x(), hotSpot->y()), crNone);
 }
 
 TCursor CursorStandardKind(HCURSOR cursor)

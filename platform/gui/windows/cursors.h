@@ -44,6 +44,9 @@ void RegisterCursorShape(TCursor cursor, HCURSOR shape);
 // A cursor made from an image: white and black pixels as they are, pixels in transparentColor (0x00BBGGRR)
 // see-through; hotX/hotY is the point that clicks.
 HCURSOR CreateImageCursor(const TBitmap& image, uint32_t transparentColor, int hotX, int hotY);
+// The program's cursor resource of that name (a cursor file: the picture and its hot spot); a missing one
+// raises EResNotFound, one that is not a cursor EInvalidGraphic.
+HCURSOR LoadCursor(const std::string& name);
 // The standard shape a cursor shape was made from; crNone for image cursors.
 TCursor CursorStandardKind(HCURSOR cursor);
 

@@ -3,6 +3,7 @@
 #include "platform/gui/qt/canvas_impl.h"
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/qt/window_widget.h"
+#include "platform/gui/windows/message_views.h"
 
 #include <algorithm>
 
@@ -18,7 +19,7 @@ void TGraphicControl::Dispatch(TMessage& message)
         TControl::Dispatch(message);
         return;
     }
-    if (HDC dc = reinterpret_cast<HDC>(message.WParam)) {
+    if (HDC dc = TPaintView(message).DC) {
         TCanvasBinding binding(*canvas_, dc);
         Paint();
     }

@@ -9,12 +9,15 @@
 // WM_* for window messages, CM_* for the control layer's own notifications and CN_* for the messages a
 // window reflects back to the control that owns it.
 
+class TBrush;
 class TCanvas;
 struct TWindowHandle__;
 // A window: one per windowed control while its handle exists. Handles are never reused.
 using HWND = TWindowHandle__*;
 // A device context is a canvas here.
 using HDC = TCanvas*;
+// A brush, as the colour messages answer it.
+using HBRUSH = TBrush*;
 using WPARAM = uintptr_t;
 using LPARAM = intptr_t;
 using LRESULT = intptr_t;
@@ -269,6 +272,7 @@ constexpr uint32_t CM_GESTURE = CM_BASE + 83;
 // --- messages reflected to the owning control --------------------------------------------------------------
 constexpr uint32_t CN_BASE = 0xBC00;
 constexpr uint32_t CN_COMMAND = CN_BASE + WM_COMMAND;
+constexpr uint32_t CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 constexpr uint32_t CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 constexpr uint32_t CN_MEASUREITEM = CN_BASE + WM_MEASUREITEM;
 constexpr uint32_t CN_NOTIFY = CN_BASE + WM_NOTIFY;

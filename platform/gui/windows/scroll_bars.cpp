@@ -11,9 +11,12 @@ namespace {
 TScrollBarState* Bar(HWND window, int bar)
 {
     TWinControl* control = TWinControl::FromHandle(window);
-    if (!control || (bar != SB_HORZ && bar != SB_VERT))
+    if (!control)
         return nullptr;
-    return &control->Window().bars[bar];
+    TWindowData& w = control->Window();
+    if (bar == SB_CTL)
+        bar = w.barControl;
+    return bar == SB_HORZ || bar == SB_VERT ? &w.bars[bar] : nullptr;
 }
 
 int MaxPosition(const TScrollBarState& s)

@@ -10,8 +10,13 @@
 
 constexpr int SB_HORZ = 0;
 constexpr int SB_VERT = 1;
+// The bar of a scroll bar control: a window of the class "SCROLLBAR" that is a bar as a whole, horizontal or
+// vertical as its style says.
 constexpr int SB_CTL = 2;
 constexpr int SB_BOTH = 3;
+
+constexpr uint32_t SBS_HORZ = 0x0000;
+constexpr uint32_t SBS_VERT = 0x0001;
 
 constexpr unsigned SB_LINEUP = 0;
 constexpr unsigned SB_LINELEFT = 0;

@@ -6,29 +6,13 @@
 
 #include <QTimer>
 
+#include <chrono>
+#include <limits>
 #include <map>
 
 namespace {
 
-// Stops and forgets a timer; it may be the one whose signal is running now, so it goes later.
-template <typename Key> bool DropTimer(std::map<Key, std::unique_ptr<QTimer>>& timers, const Key& key)
-{
-    auto it = timers.find(key);
-    if (it == timers.end())
-        return false;
-    it->second->stop();
-    it->second.release()->deleteLater();
-    timers.erase(it);
-    return true;
-}
-
-std::map<std::pair<HWND, uintptr_t>, std::unique_ptr<QTimer>>& WindowTimers()
-{
-    static std::map<std::pair<HWND, uintptr_t>, std::unique_ptr<QTimer>> timers;
-    return timers;
-}
-
-// The message loop's one-shot timers.
+// The message loop's one-shot timers on the system's monotonic clock.
 class TLoopTimerSource : public TTimerSource
 {
 public:
@@ -45,7 +29,21 @@ public:
         timer->start(milliseconds);
         return id;
     }
-    void Cancel(int id) override { DropTimer(timers_, id); }
+    // The timer may be the one whose signal runs now, so it goes later.
+    void Cancel(int id) override
+    {
+        auto it = timers_.find(id);
+        if (it == timers_.end())
+            return;
+        it->second->stop();
+        it->second.release()->deleteLater();
+        timers_.erase(it);
+    }
+    int64_t Now() override
+    {
+        const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
+        return std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count();
+    }
 
 private:
     std::map<int, std::unique_ptr<QTimer>> timers_;
@@ -60,11 +58,22 @@ TTimerSource& CurrentTimerSource()
     return chosenSource ? *chosenSource : loopTimers;
 }
 
+std::map<std::pair<HWND, uintptr_t>, std::unique_ptr<TRepeatingTimer>>& WindowTimers()
+{
+    static std::map<std::pair<HWND, uintptr_t>, std::unique_ptr<TRepeatingTimer>> timers;
+    return timers;
+}
+
 } // namespace
 
 void SetTimerSource(TTimerSource* source)
 {
     chosenSource = source;
+}
+
+uint32_t GetTickCount()
+{
+    return static_cast<uint32_t>(CurrentTimerSource().Now());
 }
 
 void TOneShotTimer::Start(int milliseconds)
@@ -73,7 +82,9 @@ void TOneShotTimer::Start(int milliseconds)
     source_ = &CurrentTimerSource();
     id_ = source_->Start(std::max(milliseconds, 0), [this] {
         source_ = nullptr;
-        due_();
+        // A copy, so that the handler may destroy this timer.
+        const std::function<void()> due = due_;
+        due();
     });
 }
 
@@ -86,14 +97,27 @@ void TOneShotTimer::Stop()
     source->Cancel(id_);
 }
 
+TRepeatingTimer::TRepeatingTimer(std::function<void()> due)
+    : due_(std::move(due)), pause_([this] {
+          pause_.Start(static_cast<int>(interval_));
+          const std::function<void()> due = due_;
+          due();
+      })
+{}
+
+void TRepeatingTimer::Start(unsigned milliseconds)
+{
+    interval_ = std::min(milliseconds, static_cast<unsigned>(std::numeric_limits<int>::max()));
+    pause_.Start(static_cast<int>(interval_));
+}
+
 uintptr_t SetTimer(HWND window, uintptr_t id, unsigned milliseconds)
 {
     if (!TWinControl::FromHandle(window))
         return 0;
     auto& timer = WindowTimers()[{window, id}];
-    if (!timer) {
-        timer = std::make_unique<QTimer>();
-        QObject::connect(timer.get(), &QTimer::timeout, [window, id] {
+    if (!timer)
+        timer = std::make_unique<TRepeatingTimer>([window, id] {
             TWinControl* control = TWinControl::FromHandle(window);
             if (!control) {
                 KillTimer(window, id);
@@ -101,30 +125,23 @@ uintptr_t SetTimer(HWND window, uintptr_t id, unsigned milliseconds)
             }
             DeliverInputMessage(control, WM_TIMER, id, 0, nullptr);
         });
-    }
-    timer->start(static_cast<int>(std::max(milliseconds, 1u)));
+    timer->Start(std::max(milliseconds, 1u));
     return id;
 }
 
 bool KillTimer(HWND window, uintptr_t id)
 {
-    return DropTimer(WindowTimers(), std::make_pair(window, id));
+    return WindowTimers().erase({window, id}) > 0;
 }
 
-struct TTimer::Clock
-{
-    QTimer timer;
-};
-
-TTimer::TTimer(TComponent* owner) : TComponent(owner), clock_(std::make_unique<Clock>())
-{
-    QObject::connect(&clock_->timer, &QTimer::timeout, [this] { GuardedCall(this, [this] { Timer(); }); });
-}
+TTimer::TTimer(TComponent* owner)
+    : TComponent(owner), clock_([this] { GuardedCall(this, [this] { Timer(); }); })
+{}
 
 TTimer::~TTimer()
 {
     Destroying();
-    clock_->timer.stop();
+    clock_.Stop();
 }
 
 void TTimer::SetEnabled(bool value)
@@ -145,9 +162,9 @@ void TTimer::SetInterval(unsigned value)
 
 void TTimer::UpdateTimer()
 {
-    clock_->timer.stop();
+    clock_.Stop();
     if (enabled_ && interval_ > 0 && OnTimer)
-        clock_->timer.start(static_cast<int>(interval_));
+        clock_.Start(interval_);
 }
 
 void TTimer::Timer()

@@ -3,14 +3,15 @@
 #include "platform/gui/core/classes.h"
 #include "platform/gui/windows/messages.h"
 
+#include <cstdint>
 #include <functional>
-#include <memory>
 
 // Timers: a window's numbered timers deliver WM_TIMER (wParam the number) from the message loop, and the
 // TTimer component calls OnTimer every Interval milliseconds while it is enabled and has a handler.
 
-// Where the layer's own one-shot pauses (those of the hints) get their time: the message loop's timers,
-// unless a test puts in a clock that it moves on itself.
+// Where every timer of the layer (window timers, TTimer, the one-shot pauses of the hints) and the tick
+// count get their time: the message loop's timers and the system's monotonic clock, unless a test puts in
+// a clock that it moves on itself.
 class TTimerSource
 {
 public:
@@ -18,10 +19,18 @@ public:
     // Calls due once, milliseconds from now, unless cancelled first; answers the number Cancel takes.
     virtual int Start(int milliseconds, std::function<void()> due) = 0;
     virtual void Cancel(int id) = 0;
+    // Milliseconds on a clock that never goes back (the system's: since it started).
+    virtual int64_t Now() = 0;
 };
 
-// nullptr puts the message loop's timers back. A source must outlive the pauses started on it.
+// nullptr puts the message loop's timers back. A source must outlive the timers started on it; a timer keeps
+// the source it was started on until it starts again.
 void SetTimerSource(TTimerSource* source);
+
+// Milliseconds since the system started, on the current timer source, wrapping to 0 after 2^32 - 1 (about
+// 49.7 days) as the platform's tick count does: subtract two counts as unsigned values to get the time
+// between them.
+uint32_t GetTickCount();
 
 // A one-shot pause on the timer source that is current when it starts.
 class TOneShotTimer
@@ -41,6 +50,23 @@ private:
     std::function<void()> due_;
     TTimerSource* source_ = nullptr;
     int id_ = 0;
+};
+
+// A timer that calls due every interval milliseconds until stopped, on the timer source current when it
+// starts. due may stop or destroy the timer.
+class TRepeatingTimer
+{
+public:
+    explicit TRepeatingTimer(std::function<void()> due);
+    // Starts anew; the first call comes after a whole interval.
+    void Start(unsigned milliseconds);
+    void Stop() { pause_.Stop(); }
+    bool Active() const { return pause_.Active(); }
+
+private:
+    std::function<void()> due_;
+    TOneShotTimer pause_;
+    unsigned interval_ = 0;
 };
 
 // Starts or restarts timer id of window; answers id (0 when the window does not exist).
@@ -66,8 +92,7 @@ protected:
     virtual void Timer();
 
 private:
-    struct Clock;
-    std::unique_ptr<Clock> clock_;
+    TRepeatingTimer clock_;
     bool enabled_ = true;
     unsigned interval_ = 1000;
 };

@@ -5,7 +5,9 @@
 #include "platform/gui/qt/canvas_impl.h"
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/qt/window_widget.h"
+#include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/parent_form.h"
+#include "platform/gui/windows/style_manager.h"
 #include "platform/gui/windows/window_functions.h"
 
 #include <algorithm>
@@ -117,9 +119,7 @@ void TWinControl::CreateWnd()
 void TWinControl::CreateWindowHandle(const TCreateParams& params)
 {
     TWindowData& w = *window_;
-    w.style = params.Style;
-    w.exStyle = params.ExStyle;
-    w.classStyle = params.WindowClass.style;
+    TakeStyles(params);
     w.bars[SB_HORZ].visible = (params.Style & WS_HSCROLL) != 0;
     w.bars[SB_VERT].visible = (params.Style & WS_VSCROLL) != 0;
     TWinControl* parentWindow = FromHandle(params.WndParent);
@@ -405,7 +405,7 @@ void TWinControl::Repaint()
 
 void TWinControl::PaintHandler(TMessage& message)
 {
-    HDC dc = reinterpret_cast<HDC>(message.WParam);
+    HDC dc = TPaintView(message).DC;
     if (!dc) {
         Update();
         return;
@@ -449,7 +449,7 @@ bool TWinControl::IsControlMouseMsg(TMessage& message)
 {
     TControl* target = nullptr;
     TControl* captured = GetCaptureControl();
-    const TPoint p = PointFromLParam(message.LParam);
+    const TPoint p = TMouseView(message).Pos;
     if (HandleAllocated() && GetCapture() == window_->handle) {
         if (captured && captured != this && captured->Parent() == this)
             target = captured;
@@ -465,6 +465,8 @@ bool TWinControl::IsControlMouseMsg(TMessage& message)
 
 void TWinControl::WndProc(TMessage& message)
 {
+    if (TStyleManager::HandleMessage(*this, message))
+        return;
     if (IsMouseMessage(message.Msg) && IsControlMouseMsg(message)) {
         // The window still does what it does by default with the message (a right button's context menu).
         if (message.Result == 0 && HandleAllocated())
@@ -487,12 +489,7 @@ void TWinControl::Dispatch(TMessage& message)
         PaintHandler(message);
         return;
     case WM_ERASEBKGND:
-        if (!ParentBackground() && message.WParam) {
-            HDC dc = reinterpret_cast<HDC>(message.WParam);
-            dc->Brush()->SetColor(color_);
-            dc->Brush()->SetStyle(bsSolid);
-            dc->FillRect(ClientRect());
-        }
+        EraseBackground(TPaintView(message).DC);
         message.Result = 1;
         return;
     case WM_SETFOCUS:
@@ -500,38 +497,6 @@ void TWinControl::Dispatch(TMessage& message)
         return;
     case WM_KILLFOCUS:
         WMKillFocus(message);
-        return;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-        if (!DoKeyDown(message))
-            DefaultHandler(message);
-        return;
-    case WM_CHAR:
-        if (!DoKeyPress(message))
-            DefaultHandler(message);
-        return;
-    case WM_KEYUP:
-    case WM_SYSKEYUP:
-        if (!DoKeyUp(message))
-            DefaultHandler(message);
-        return;
-    case CN_KEYDOWN:
-    case CN_SYSKEYDOWN:
-        CNKeyDown(message);
-        return;
-    case CN_CHAR:
-        CNChar(message);
-        return;
-    case CN_SYSCHAR:
-        CNSysChar(message);
-        return;
-    case CM_CHILDKEY:
-        if (parent_)
-            message.Result = parent_->Perform(CM_CHILDKEY, message.WParam, message.LParam);
-        return;
-    case CM_DIALOGKEY:
-    case CM_DIALOGCHAR:
-        DialogKey(message);
         return;
     case CM_FOCUSCHANGED:
         // Every control of the window hears where the focus went (buttons follow it as the default).
@@ -548,90 +513,127 @@ void TWinControl::Dispatch(TMessage& message)
         if (!ComponentState().Contains(csLoading))
             Resize();
         return;
-    case CM_ENABLEDCHANGED:
-        if (!enabled_)
-            if (IParentForm* form = FindParentForm(this); form && &form->FormControl() != this)
-                form->DefocusControl(this, false);
-        if (window_->widget)
-            window_->widget->setEnabled(enabled_);
-        Invalidate();
+    case WM_CONTEXTMENU:
+        ContextMenuAt(message);
         return;
+    case WM_SETCURSOR:
+        SetCursorMessage(message);
+        return;
+    default:
+        if (!KeyMessage(message) && !ChangeMessage(message))
+            TControl::Dispatch(message);
+    }
+}
+
+void TWinControl::EraseBackground(HDC dc)
+{
+    if (ParentBackground() || !dc)
+        return;
+    dc->Brush()->SetColor(color_);
+    dc->Brush()->SetStyle(bsSolid);
+    dc->FillRect(ClientRect());
+}
+
+// A property of the control or of its parent changed; false for other messages.
+bool TWinControl::ChangeMessage(TMessage& message)
+{
+    // Changes the children that follow their parent hear of, and whether the window repaints.
+    static constexpr struct
+    {
+        uint32_t changed;
+        uint32_t parentChanged;
+        bool repaint;
+    } passedOn[] = {{CM_COLORCHANGED, CM_PARENTCOLORCHANGED, true},
+                    {CM_FONTCHANGED, CM_PARENTFONTCHANGED, true},
+                    {CM_BIDIMODECHANGED, CM_PARENTBIDIMODECHANGED, true},
+                    {CM_SHOWHINTCHANGED, CM_PARENTSHOWHINTCHANGED, false},
+                    {CM_DOUBLEBUFFEREDCHANGED, CM_PARENTDOUBLEBUFFEREDCHANGED, false}};
+    for (const auto& change : passedOn)
+        if (message.Msg == change.changed) {
+            if (change.repaint)
+                Invalidate();
+            NotifyControls(change.parentChanged);
+            return true;
+        }
+    switch (message.Msg) {
+    case CM_ENABLEDCHANGED:
+        EnabledChanged();
+        return true;
     case CM_VISIBLECHANGED:
         UpdateShowing();
         if (!visible_)
-            if (IParentForm* form = FindParentForm(this); form && &form->FormControl() != this)
-                form->DefocusControl(this, false);
-        return;
-    case CM_COLORCHANGED:
-        Invalidate();
-        NotifyControls(CM_PARENTCOLORCHANGED);
-        return;
-    case CM_FONTCHANGED:
-        Invalidate();
-        NotifyControls(CM_PARENTFONTCHANGED);
-        return;
-    case CM_SHOWHINTCHANGED:
-        NotifyControls(CM_PARENTSHOWHINTCHANGED);
-        return;
-    case CM_BIDIMODECHANGED:
-        Invalidate();
-        NotifyControls(CM_PARENTBIDIMODECHANGED);
-        return;
+            LoseFocusToForm();
+        return true;
     case CM_SHOWINGCHANGED:
         SetWindowPos(window_->handle, nullptr, 0, 0, 0, 0,
                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
                          (showing_ ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
-        return;
-    case WM_CONTEXTMENU:
-        ContextMenuAt(message);
-        return;
-    case CM_PARENTCTL3DCHANGED:
-        if (parent_)
-            FollowParentLook(parentCtl3D_, parent_->Ctl3D(), &TWinControl::SetCtl3D);
-        return;
+        return true;
     case CM_CTL3DCHANGED:
         if (HandleAllocated()) {
             SwapBorderForCtl3D();
             RedrawWindow(window_->handle, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
         }
         NotifyControls(CM_PARENTCTL3DCHANGED);
-        return;
+        return true;
+    case CM_PARENTCTL3DCHANGED:
+        if (parent_)
+            FollowParentLook(parentCtl3D_, parent_->Ctl3D(), &TWinControl::SetCtl3D);
+        return true;
     case CM_PARENTDOUBLEBUFFEREDCHANGED:
         if (parent_)
             FollowParentLook(parentDoubleBuffered_, parent_->DoubleBuffered(),
                              &TWinControl::SetDoubleBuffered);
-        return;
-    case CM_DOUBLEBUFFEREDCHANGED:
-        NotifyControls(CM_PARENTDOUBLEBUFFEREDCHANGED);
-        return;
+        return true;
     case CM_CURSORCHANGED:
+        // The pointer over the window takes the new cursor at once.
         if (HandleAllocated() && GetCapture() == nullptr && window_->widget->IsUnderPointer())
             DeliverSentMessage(this, WM_SETCURSOR, reinterpret_cast<WPARAM>(window_->handle),
                                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-        return;
-    case WM_SETCURSOR:
-        if (reinterpret_cast<HWND>(message.WParam) == window_->handle &&
-            static_cast<int16_t>(LOWORD(message.LParam)) == HTCLIENT) {
-            TCursor cursor = ScreenCursorOverride();
-            if (cursor == crDefault) {
-                TPoint p;
-                GetCursorPos(p);
-                if (TControl* child = ControlAtPos(ScreenToClient(p), false))
-                    cursor = child->Cursor();
-                if (cursor == crDefault)
-                    cursor = cursor_;
-            }
-            if (cursor != crDefault) {
-                ::SetCursor(CursorShape(cursor));
-                message.Result = 1;
-                return;
-            }
-        }
-        DefaultHandler(message);
-        return;
+        return true;
     default:
-        TControl::Dispatch(message);
+        return false;
     }
+}
+
+void TWinControl::EnabledChanged()
+{
+    if (!enabled_)
+        LoseFocusToForm();
+    if (window_->widget)
+        window_->widget->setEnabled(enabled_);
+    Invalidate();
+}
+
+// A control that can no longer have the focus gives it back to its form.
+void TWinControl::LoseFocusToForm()
+{
+    if (IParentForm* form = FindParentForm(this); form && &form->FormControl() != this)
+        form->DefocusControl(this, false);
+}
+
+// Over the client area the cursor is the screen's override, else that of the windowless child under the
+// pointer, else the control's own; the default handling sets it elsewhere.
+void TWinControl::SetCursorMessage(TMessage& message)
+{
+    const TSetCursorView view(message);
+    if (view.Window == window_->handle && view.HitTest == HTCLIENT) {
+        TCursor cursor = ScreenCursorOverride();
+        if (cursor == crDefault) {
+            TPoint p;
+            GetCursorPos(p);
+            if (TControl* child = ControlAtPos(ScreenToClient(p), false))
+                cursor = child->Cursor();
+            if (cursor == crDefault)
+                cursor = cursor_;
+        }
+        if (cursor != crDefault) {
+            ::SetCursor(CursorShape(cursor));
+            message.Result = 1;
+            return;
+        }
+    }
+    DefaultHandler(message);
 }
 
 void TWinControl::DefaultHandler(TMessage& message)
@@ -648,34 +650,21 @@ void TWinControl::DefaultHandler(TMessage& message)
     case WM_WINDOWPOSCHANGED:
         WindowPosChanged(message);
         return;
-    case WM_SETCURSOR: {
-        if (parent_ && parent_->HandleAllocated() &&
-            DeliverSentMessage(parent_, WM_SETCURSOR, message.WParam, message.LParam) != 0) {
-            message.Result = 1;
-            return;
-        }
-        const int hit = static_cast<int16_t>(LOWORD(message.LParam));
-        TCursor cursor = crArrow;
-        if (hit == HTLEFT || hit == HTRIGHT)
-            cursor = crSizeWE;
-        else if (hit == HTTOP || hit == HTBOTTOM)
-            cursor = crSizeNS;
-        else if (hit == HTTOPLEFT || hit == HTBOTTOMRIGHT)
-            cursor = crSizeNWSE;
-        else if (hit == HTTOPRIGHT || hit == HTBOTTOMLEFT)
-            cursor = crSizeNESW;
-        if (reinterpret_cast<HWND>(message.WParam) == window_->handle)
-            ::SetCursor(CursorShape(cursor));
-        message.Result = 0;
+    case WM_SETCURSOR:
+        DefaultSetCursor(message);
         return;
-    }
+    case WM_CTLCOLOREDIT:
+        // A child asks for the colours it paints in: its own colour message answers.
+        if (TWinControl* child = FromHandle(TCtlColorView(message).Control); child && child != this)
+            message.Result = child->Perform(CN_CTLCOLOREDIT, message.WParam, message.LParam);
+        return;
     case WM_CONTEXTMENU:
         if (parent_ && parent_->HandleAllocated())
             message.Result = DeliverSentMessage(parent_, WM_CONTEXTMENU, message.WParam, message.LParam);
         return;
     // The right button's release and the menu keys ask for the context menu.
     case WM_RBUTTONUP: {
-        const TPoint screen = ClientToScreen(PointFromLParam(message.LParam));
+        const TPoint screen = ClientToScreen(TMouseView(message).Pos);
         SendMessage(window_->handle, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window_->handle),
                     MAKELPARAM(screen.X, screen.Y));
         return;
@@ -683,7 +672,7 @@ void TWinControl::DefaultHandler(TMessage& message)
     case WM_KEYUP:
     case WM_SYSKEYDOWN:
     case WM_KEYDOWN: {
-        const auto key = static_cast<uint16_t>(message.WParam);
+        const uint16_t key = TKeyView(message).Key();
         const bool menuKey = message.Msg == WM_KEYUP
                                  ? key == VK_APPS
                                  : key == VK_F10 && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0;
@@ -705,14 +694,37 @@ void TWinControl::DefaultHandler(TMessage& message)
     }
 }
 
+// The parent may set the cursor first; the frame's sizing edges show the sizing cursors, the rest the arrow.
+void TWinControl::DefaultSetCursor(TMessage& message)
+{
+    if (parent_ && parent_->HandleAllocated() &&
+        DeliverSentMessage(parent_, WM_SETCURSOR, message.WParam, message.LParam) != 0) {
+        message.Result = 1;
+        return;
+    }
+    const TSetCursorView view(message);
+    TCursor cursor = crArrow;
+    if (view.HitTest == HTLEFT || view.HitTest == HTRIGHT)
+        cursor = crSizeWE;
+    else if (view.HitTest == HTTOP || view.HitTest == HTBOTTOM)
+        cursor = crSizeNS;
+    else if (view.HitTest == HTTOPLEFT || view.HitTest == HTBOTTOMRIGHT)
+        cursor = crSizeNWSE;
+    else if (view.HitTest == HTTOPRIGHT || view.HitTest == HTBOTTOMLEFT)
+        cursor = crSizeNESW;
+    if (view.Window == window_->handle)
+        ::SetCursor(CursorShape(cursor));
+    message.Result = 0;
+}
+
 // A windowless child under the point gets the context menu first.
 void TWinControl::ContextMenuAt(TMessage& message)
 {
     if (message.Result != 0)
         return;
-    const TPoint pos = PointFromLParam(message.LParam);
-    if (pos.X != -1 || pos.Y != -1) {
-        TControl* child = ControlAtPos(ScreenToClient(pos), false);
+    const TContextMenuView view(message);
+    if (!view.FromKeyboard()) {
+        TControl* child = ControlAtPos(ScreenToClient(view.ScreenPos), false);
         if (child && child->Perform(WM_CONTEXTMENU, 0, message.LParam) != 0) {
             message.Result = 1;
             return;
@@ -726,39 +738,41 @@ void TWinControl::DefaultNonClient(TMessage& message)
     TWindowData& w = *window_;
     switch (message.Msg) {
     case WM_NCCALCSIZE: {
-        auto* params = reinterpret_cast<TNCCalcSizeParams*>(message.LParam);
+        TNCCalcSizeParams* params = TNCCalcSizeView(message).Params;
         params->rgrc[0] = DefaultClientRect(w, params->rgrc[0], borderWidth_);
         return;
     }
     case WM_NCPAINT:
+        // WParam is the canvas to paint on; without one (0 or 1) the frame paints on its own canvas.
         if (message.WParam > 1)
-            PaintDefaultFrame(*this, *reinterpret_cast<TCanvas*>(message.WParam));
+            PaintDefaultFrame(*this, *TPaintView(message).DC);
         else if (w.frameCanvas)
             PaintDefaultFrame(*this, *w.frameCanvas);
         return;
     case WM_NCHITTEST: {
         TRect windowRect;
         GetWindowRect(w.handle, windowRect);
-        const TPoint p = PointFromLParam(message.LParam);
+        const TPoint p = THitTestView(message).ScreenPos;
         message.Result = DefaultHitTest(*this, {p.X - windowRect.Left, p.Y - windowRect.Top});
         return;
     }
     case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONDBLCLK:
-        if (message.WParam == static_cast<WPARAM>(HTHSCROLL) ||
-            message.WParam == static_cast<WPARAM>(HTVSCROLL)) {
+    case WM_NCLBUTTONDBLCLK: {
+        const TNCMouseView mouse(message);
+        if (mouse.HitTest == HTHSCROLL || mouse.HitTest == HTVSCROLL) {
             TRect windowRect;
             GetWindowRect(w.handle, windowRect);
-            const TPoint p = PointFromLParam(message.LParam);
-            ScrollBarPress(*this, message.WParam == static_cast<WPARAM>(HTHSCROLL) ? SB_HORZ : SB_VERT,
-                           {p.X - windowRect.Left, p.Y - windowRect.Top});
+            ScrollBarPress(*this, mouse.HitTest == HTHSCROLL ? SB_HORZ : SB_VERT,
+                           {mouse.ScreenPos.X - windowRect.Left, mouse.ScreenPos.Y - windowRect.Top});
         }
         return;
+    }
     case WM_PRINT: {
-        HDC dc = reinterpret_cast<HDC>(message.WParam);
+        const TPrintView print(message);
+        HDC dc = print.DC;
         if (!dc)
             return;
-        const unsigned flags = static_cast<unsigned>(message.LParam);
+        const unsigned flags = print.Flags;
         if ((flags & PRF_CHECKVISIBLE) && !visible_)
             return;
         if (flags & PRF_NONCLIENT) {

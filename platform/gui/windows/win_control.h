@@ -166,6 +166,10 @@ protected:
     void PaintControls(HDC dc, TControl* first);
     // The platform's own handling of messages no handler took.
     void DefaultHandler(TMessage& message) override;
+    // The client rectangle the window's frame leaves inside windowRect (borders, edges, caption, scroll
+    // bars), before BorderWidth is taken: WM_NCCALCSIZE's answer for a control that draws its border width
+    // inside its client area.
+    TRect FrameClientRect(const TRect& windowRect) const;
     void Loaded() override;
 
 private:
@@ -182,7 +186,15 @@ private:
     void ApplyAnchors(TControl* control);
     void ReflectBoundsToWindow();
     void CalcClientRect();
+    void TakeStyles(const TCreateParams& params);
     bool IsControlMouseMsg(TMessage& message);
+    bool KeyMessage(TMessage& message);
+    bool ChangeMessage(TMessage& message);
+    void EraseBackground(HDC dc);
+    void EnabledChanged();
+    void LoseFocusToForm();
+    void SetCursorMessage(TMessage& message);
+    void DefaultSetCursor(TMessage& message);
     void TrackMouseControl(TMessage& message);
     void WMSetFocus(TMessage& message);
     void WMKillFocus(TMessage& message);

@@ -2,6 +2,7 @@
 
 #include "platform/gui/core/exceptions.h"
 #include "platform/gui/qt/window_data.h"
+#include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/parent_form.h"
 #include "platform/gui/windows/window_functions.h"
 
@@ -146,6 +147,48 @@ void TWinControl::KeyPress(char32_t& key)
         OnKeyPress(this, key);
 }
 
+// The window's own key messages go to KeyDown, KeyPress and KeyUp (the form's preview first); the reflected
+// ones (CN_*) let the form take a key first as a shortcut or a dialog key. False for other messages.
+bool TWinControl::KeyMessage(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (!DoKeyDown(message))
+            DefaultHandler(message);
+        return true;
+    case WM_CHAR:
+        if (!DoKeyPress(message))
+            DefaultHandler(message);
+        return true;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        if (!DoKeyUp(message))
+            DefaultHandler(message);
+        return true;
+    case CN_KEYDOWN:
+    case CN_SYSKEYDOWN:
+        CNKeyDown(message);
+        return true;
+    case CN_CHAR:
+        CNChar(message);
+        return true;
+    case CN_SYSCHAR:
+        CNSysChar(message);
+        return true;
+    case CM_CHILDKEY:
+        if (parent_)
+            message.Result = parent_->Perform(CM_CHILDKEY, message.WParam, message.LParam);
+        return true;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+        DialogKey(message);
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The form's preview first (KeyPreview), then the control's handler; true when the key was swallowed.
 bool TWinControl::DoKey(TMessage& message, void (TWinControl::*handler)(uint16_t&, TShiftState),
                         bool (TWinControl::*preview)(TMessage&))
@@ -153,10 +196,11 @@ bool TWinControl::DoKey(TMessage& message, void (TWinControl::*handler)(uint16_t
     IParentForm* form = FindParentForm(this);
     if (form && &form->FormControl() != this && form->KeyPreview() && (form->FormControl().*preview)(message))
         return true;
-    uint16_t key = static_cast<uint16_t>(message.WParam);
+    TKeyView view(message);
+    uint16_t key = view.Key();
     if (!controlStyle_.Contains(csNoStdEvents)) {
-        (this->*handler)(key, KeyDataToShiftState(message.LParam));
-        message.WParam = key;
+        (this->*handler)(key, view.Shift());
+        view.SetKey(key);
     }
     return key == 0;
 }
@@ -176,10 +220,11 @@ bool TWinControl::DoKeyPress(TMessage& message)
     IParentForm* form = FindParentForm(this);
     if (form && &form->FormControl() != this && form->KeyPreview() && form->FormControl().DoKeyPress(message))
         return true;
-    char32_t key = static_cast<char32_t>(message.WParam);
+    TCharView view(message);
+    char32_t key = view.Char();
     if (!controlStyle_.Contains(csNoStdEvents)) {
         KeyPress(key);
-        message.WParam = key;
+        view.SetChar(key);
     }
     return key == 0;
 }
@@ -187,7 +232,7 @@ bool TWinControl::DoKeyPress(TMessage& message)
 void TWinControl::CNKeyDown(TMessage& message)
 {
     message.Result = 1;
-    const uint16_t key = static_cast<uint16_t>(message.WParam);
+    const uint16_t key = TKeyView(message).Key();
     IParentForm* form = FindParentForm(this);
     if (form && form->IsShortCut(message))
         return;
@@ -233,7 +278,7 @@ void TWinControl::CNChar(TMessage& message)
 void TWinControl::CNSysChar(TMessage& message)
 {
     message.Result = 0;
-    if (message.WParam == VK_SPACE)
+    if (TCharView(message).Char() == U' ')
         return;
     if (IParentForm* form = FindParentForm(this))
         message.Result = form->FormControl().Perform(CM_DIALOGCHAR, message.WParam, message.LParam);

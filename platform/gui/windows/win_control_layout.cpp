@@ -215,9 +215,7 @@ void TWinControl::CalcClientRect()
     if (!HandleAllocated()) {
         TCreateParams params;
         CreateParams(params);
-        window_->style = params.Style;
-        window_->exStyle = params.ExStyle;
-        window_->classStyle = params.WindowClass.style;
+        TakeStyles(params);
     }
     TNCCalcSizeParams params;
     params.rgrc[0] = BoundsRect();
@@ -227,6 +225,23 @@ void TWinControl::CalcClientRect()
     client.Bottom = std::max(client.Bottom, client.Top);
     window_->clientInWindow =
         Rect(client.Left - left_, client.Top - top_, client.Right - left_, client.Bottom - top_);
+}
+
+// The window's styles as the creation parameters give them; a window of the class "SCROLLBAR" is the scroll
+// bar its SBS_VERT style names.
+void TWinControl::TakeStyles(const TCreateParams& params)
+{
+    window_->style = params.Style;
+    window_->exStyle = params.ExStyle;
+    window_->classStyle = params.WindowClass.style;
+    window_->barControl = params.WinClassName != "SCROLLBAR" ? -1
+                          : (params.Style & SBS_VERT)        ? SB_VERT
+                                                             : SB_HORZ;
+}
+
+TRect TWinControl::FrameClientRect(const TRect& windowRect) const
+{
+    return DefaultClientRect(*window_, windowRect, 0);
 }
 
 TRect TWinControl::ClientRect() const

@@ -569,6 +569,8 @@ intptr_t SetWindowLong(HWND window, int index, intptr_t value)
             SetLayeredWindowAlpha(window, 255);
     } else if (index == GWL_STYLE) {
         w->style = static_cast<uint32_t>(value);
+        if (w->barControl >= 0)
+            w->barControl = (value & SBS_VERT) ? SB_VERT : SB_HORZ;
         w->bars[SB_HORZ].visible = (value & WS_HSCROLL) != 0;
         w->bars[SB_VERT].visible = (value & WS_VSCROLL) != 0;
     }
@@ -576,66 +578,6 @@ intptr_t SetWindowLong(HWND window, int index, intptr_t value)
 }
 
 // --- painting ----------------------------------------------------------------------------------------------
-
-bool InvalidateRect(HWND window, const TRect* rect, bool)
-{
-    TWindowData* w = Data(window);
-    if (!w || !w->client)
-        return false;
-    const QRect area = rect ? ToQRect(*rect) : w->client->rect();
-    w->invalid += area;
-    w->client->update(area);
-    return true;
-}
-
-bool ValidateRect(HWND window, const TRect* rect)
-{
-    TWindowData* w = Data(window);
-    if (!w)
-        return false;
-    if (rect)
-        w->invalid -= ToQRect(*rect);
-    else
-        w->invalid = QRegion();
-    return true;
-}
-
-bool UpdateWindow(HWND window)
-{
-    TWindowData* w = Data(window);
-    if (!w || !w->client)
-        return false;
-    if (!w->invalid.isEmpty() && w->client->isVisible()) {
-        const QRegion region = w->invalid;
-        w->invalid = QRegion();
-        w->client->repaint(region);
-    }
-    return true;
-}
-
-bool RedrawWindow(HWND window, const TRect* rect, const TRegion* region, unsigned flags)
-{
-    TWindowData* w = Data(window);
-    if (!w || !w->widget)
-        return false;
-    if (flags & RDW_INVALIDATE) {
-        if (region)
-            w->invalid += region->Q();
-        else
-            w->invalid += rect ? ToQRect(*rect) : w->client->rect();
-        w->client->update(w->invalid);
-        if (flags & RDW_FRAME)
-            w->widget->update();
-    }
-    if (flags & RDW_VALIDATE)
-        ValidateRect(window, rect);
-    if (flags & (RDW_UPDATENOW | RDW_ERASENOW)) {
-        if ((flags & RDW_FRAME) && w->widget->isVisible())
-            w->widget->repaint();
-        UpdateWindow(window);
-    }
-    return true;
-}
 
 HDC GetWindowDC(HWND window)
 {
@@ -656,18 +598,6 @@ HDC GetWindowDC(HWND window)
 int ReleaseDC(HWND, HDC)
 {
     return 1;
-}
-
-bool ScrollWindow(HWND window, int dx, int dy, const TRect* rect, const TRect* clip)
-{
-    TWindowData* w = Data(window);
-    if (!w || !w->client)
-        return false;
-    QRect area = rect ? ToQRect(*rect) : w->client->rect();
-    if (clip)
-        area &= ToQRect(*clip);
-    w->client->scroll(dx, dy, area);
-    return true;
 }
 
 int SetWindowRgn(HWND window, const TRegion* region, bool redraw)

@@ -64,8 +64,10 @@ constexpr int GWL_EXSTYLE = -20;
 intptr_t GetWindowLong(HWND window, int index);
 intptr_t SetWindowLong(HWND window, int index, intptr_t value);
 
-// Painting: invalid parts are painted by the next paint (WM_ERASEBKGND, WM_PAINT); UpdateWindow paints them
-// at once. rect nullptr is the whole client area.
+// Painting. Each window keeps an update region of its client area: invalidating adds to it, validating
+// takes parts off it, and a paint (WM_ERASEBKGND, WM_PAINT) takes off what it paints, whether the message
+// loop asks for it or UpdateWindow does at once. The loop paints what is still invalid when it next turns,
+// so an area validated before then is not painted. rect nullptr is the whole client area.
 bool InvalidateRect(HWND window, const TRect* rect, bool erase);
 bool ValidateRect(HWND window, const TRect* rect);
 bool UpdateWindow(HWND window);
@@ -84,8 +86,18 @@ bool RedrawWindow(HWND window, const TRect* rect, const TRegion* region, unsigne
 // The canvas over the whole window (frame included) while the window paints its frame; nullptr otherwise.
 HDC GetWindowDC(HWND window);
 int ReleaseDC(HWND window, HDC dc);
-// Moves the client area's pixels by dx, dy within clip (all when nullptr) and invalidates what is uncovered.
+// Scrolling moves the pixels on screen by dx, dy: those inside both rect (the whole client area when nullptr)
+// and clip (no further limit when nullptr) move, staying inside that area, and the part of the area they
+// no longer cover is invalidated. The update region moves with the pixels. Pixels reach the screen only
+// through a paint here, so the uncovered part is always invalidated, as SW_INVALIDATE asks, and the paint
+// always erases, as SW_ERASE asks; child windows stay where they are. ScrollWindowEx answers the uncovered
+// part in update and its bounds in updateRect (either may be nullptr) and its kind (RGN_ERROR for no
+// window).
 bool ScrollWindow(HWND window, int dx, int dy, const TRect* rect, const TRect* clip);
+constexpr unsigned SW_INVALIDATE = 0x0002;
+constexpr unsigned SW_ERASE = 0x0004;
+TRegionKind ScrollWindowEx(HWND window, int dx, int dy, const TRect* rect, const TRect* clip, TRegion* update,
+                           TRect* updateRect, unsigned flags);
 
 // The shape of the window: only the pixels of region belong to it (an empty optional: the whole window).
 // The region is in window coordinates.

@@ -1,3 +1,4 @@
+#include "modal_test_support.h"
 #include "platform/gui/forms/application.h"
 #include "platform/gui/forms/forms.h"
 #include "platform/gui/forms/screen.h"
@@ -40,6 +41,7 @@ TEST(Forms, ModalFormRunsUntilATimerSetsItsResult)
         form->SetModalResult(mrOk);
     };
     timer.UpdateTimer();
+    const TModalGuard deadline; // a timer that never ticks fails the test instead of hanging it
     EXPECT_EQ(form->ShowModal(), mrOk);
     EXPECT_FALSE(form->Visible());
     EXPECT_EQ(log, (Log{"create", "show", "closequery", "close", "hide"}));
@@ -92,6 +94,7 @@ TEST(Forms, ModalCloseIsVetoedUntilCloseQueryAgrees)
             timer.SetEnabled(false);
     };
     timer.UpdateTimer();
+    const TModalGuard deadline;
     EXPECT_EQ(form->ShowModal(), mrCancel);
     EXPECT_EQ(asked, 2);
     form->Free();

@@ -2,8 +2,11 @@
 #include "platform/gui/graphics/colors.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/qt/canvas_impl.h"
+#include "platform/gui/qt/qt_bridge.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -491,6 +494,36 @@ TEST(Fonts, SizeAndHeightAtNinetySixDotsPerInch)
     EXPECT_EQ(font.Size(), 8);
 }
 
+TEST(Fonts, FontsThatDrawAlikeShareOneFace)
+{
+    TFont base;
+    base.SetName("DejaVu Sans");
+    base.SetHeight(-12);
+    const struct
+    {
+        const char* change;
+        std::function<void(TFont&)> apply;
+        bool sameFace;
+    } cases[] = {
+        {"nothing", [](TFont&) {}, true},
+        {"colour", [](TFont& f) { f.SetColor(clRed); }, true},
+        {"orientation", [](TFont& f) { f.SetOrientation(900); }, true},
+        {"name", [](TFont& f) { f.SetName("DejaVu Serif"); }, false},
+        {"height", [](TFont& f) { f.SetHeight(-13); }, false},
+        {"cell height", [](TFont& f) { f.SetHeight(12); }, false},
+        {"style", [](TFont& f) { f.SetStyle({fsItalic}); }, false},
+        {"pitch", [](TFont& f) { f.SetPitch(fpFixed); }, false},
+    };
+    const auto face = FontFace(base);
+    for (const auto& c : cases) {
+        TFont font;
+        font.Assign(&base);
+        c.apply(font);
+        EXPECT_EQ(FontFace(font) == face, c.sameFace) << c.change;
+    }
+    EXPECT_EQ(face->metrics.height(), QFontMetrics(face->font).height());
+}
+
 TEST(Fonts, ToolsReportChangesAndCopy)
 {
     int changes = 0;
@@ -578,18 +611,87 @@ TEST(Canvas, RestoreDCBringsBackTheDrawingTools)
     s.canvas->Pen()->SetColor(clRed);
     s.canvas->Brush()->SetColor(clLime);
     s.canvas->Font()->SetHeight(-20);
+    // Background and text colours set apart from the tools come back as they were set.
+    SetBkMode(*s.canvas, TRANSPARENT);
+    SetTextColor(*s.canvas, clNavy);
     const int saved = SaveDC(*s.canvas);
     s.canvas->Pen()->SetColor(clBlue);
     s.canvas->Pen()->SetWidth(3);
     s.canvas->Brush()->SetStyle(bsClear);
+    s.canvas->Brush()->SetColor(clYellow);
     s.canvas->Font()->SetHeight(-8);
+    s.canvas->Font()->SetColor(clMaroon);
     ASSERT_TRUE(RestoreDC(*s.canvas, saved));
     EXPECT_EQ(s.canvas->Pen()->Color(), clRed);
     EXPECT_EQ(s.canvas->Pen()->Width(), 1);
     EXPECT_EQ(s.canvas->Font()->Height(), -20);
+    EXPECT_EQ(GetBkMode(*s.canvas), TRANSPARENT);
+    EXPECT_EQ(GetTextColor(*s.canvas), clNavy);
     s.canvas->Rectangle(0, 0, 10, 10);
     EXPECT_EQ(s.At(0, 0), clRed);  // the restored pen draws
     EXPECT_EQ(s.At(5, 5), clLime); // and the restored brush fills
+}
+
+TEST(Canvas, ClipsChosenAfterRestoreDCClipAsOnAFreshCanvas)
+{
+    // What the saved state held, and what changed while it was saved.
+    const struct
+    {
+        const char* name;
+        std::function<void(TCanvas&)> beforeSave, whileSaved;
+    } cases[] = {
+        {"nothing", [](TCanvas&) {}, [](TCanvas&) {}},
+        {"a clip rectangle", [](TCanvas& c) { IntersectClipRect(c, 0, 0, 20, 20); },
+         [](TCanvas& c) { IntersectClipRect(c, 0, 0, 3, 3); }},
+        {"a region chosen while saved", [](TCanvas&) {},
+         [](TCanvas& c) {
+             TRegion corner = CreateRectRgn(30, 30, 40, 40);
+             SelectClipRgn(c, &corner);
+         }},
+        {"a moved origin", [](TCanvas&) {}, [](TCanvas& c) { SetWindowOrgEx(c, 4, 4, nullptr); }},
+    };
+    for (bool handedOver : {false, true})
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (handedOver ? ", painter handed over" : ", bitmap"));
+            // A window's paint hands over a painter clipped to what it paints.
+            QImage device(40, 40, QImage::Format_RGB32);
+            device.fill(Qt::white);
+            QPainter painter(&device);
+            painter.setClipRect(0, 0, 36, 36);
+            Surface bitmap;
+            TCanvas handed;
+            handed.Internal().Attach(&painter);
+            TCanvas& canvas = handedOver ? handed : *bitmap.canvas;
+            auto at = [&](int x, int y) {
+                return handedOver ? FromQColor(device.pixelColor(x, y)) : bitmap.At(x, y);
+            };
+
+            c.beforeSave(canvas);
+            const int saved = SaveDC(canvas);
+            c.whileSaved(canvas);
+            ASSERT_TRUE(RestoreDC(canvas, saved));
+            TRegion square = CreateRectRgn(5, 5, 10, 10);
+            SelectClipRgn(canvas, &square);
+            canvas.Brush()->SetColor(clRed);
+            canvas.FillRect({0, 0, 40, 40});
+            ExcludeClipRect(canvas, 5, 5, 10, 6);
+            canvas.Brush()->SetColor(clBlue);
+            canvas.FillRect({0, 0, 40, 40});
+            handed.Internal().Detach();
+            painter.end();
+
+            int red = 0, blue = 0, elsewhere = 0;
+            for (int y = 0; y < 40; ++y)
+                for (int x = 0; x < 40; ++x) {
+                    const TColor pixel = at(x, y);
+                    red += pixel == clRed;
+                    blue += pixel == clBlue;
+                    elsewhere += pixel != clWhite && (x < 5 || x >= 10 || y < 5 || y >= 10);
+                }
+            EXPECT_EQ(red, 5) << "the row the second clip left out";
+            EXPECT_EQ(blue, 20);
+            EXPECT_EQ(elsewhere, 0);
+        }
 }
 
 TEST(Canvas, ParallelogramBlitTurnsAndBrushOriginShiftsPatterns)

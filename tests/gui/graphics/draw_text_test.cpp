@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 class DrawTextTest : public testing::Test
@@ -165,4 +168,56 @@ TEST_F(DrawTextTest, RightToLeftReadingMovesTrailingNeutralsToTheLeft)
     };
     EXPECT_EQ(render("abc!", DT_RTLREADING), render("!abc", 0));
     EXPECT_NE(render("abc!", DT_RTLREADING), render("abc!", 0));
+}
+
+TEST_F(DrawTextTest, ExtTextOutPlacesEachCharacterByItsAdvance)
+{
+    // Four characters, two of them longer than a byte, at advances unlike their own widths.
+    const std::vector<std::string> characters = {"a", "\xC3\xA9", "\xE2\x82\xAC", "W"};
+    const std::string text = "a\xC3\xA9\xE2\x82\xACW";
+    const std::vector<int> advances = {14, 9, 20, 12};
+    const int width = 55, left = 10, top = 20;
+    // What the text must look like: each character drawn on its own where the advances put it.
+    TBitmap expected(200, 100, pf24bit);
+    TCanvas* reference = expected.Canvas();
+    reference->Font()->Assign(canvas->Font());
+    reference->Brush()->SetColor(clWhite);
+    reference->FillRect({0, 0, 200, 100});
+    SetBkMode(*reference, TRANSPARENT);
+    for (size_t i = 0, x = left; i < characters.size(); x += advances[i++])
+        reference->TextOut(static_cast<int>(x), top, characters[i]);
+    const auto same = [&] {
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 200; ++x)
+                if (canvas->Pixels(x, y) != reference->Pixels(x, y))
+                    return false;
+        return true;
+    };
+
+    // The advances' sum is the text's width for the alignment.
+    const struct
+    {
+        unsigned align;
+        int x;
+    } cases[] = {{TA_LEFT, left}, {TA_RIGHT, left + width}, {TA_CENTER, left + width / 2}};
+    SetBkMode(*canvas, TRANSPARENT);
+    for (const auto& c : cases) {
+        canvas->FillRect({0, 0, 200, 100});
+        SetTextAlign(*canvas, c.align);
+        EXPECT_TRUE(ExtTextOut(*canvas, c.x, top, 0, nullptr, text, advances));
+        EXPECT_TRUE(InkIn({left, top, left + width, top + lineHeight}));
+        EXPECT_TRUE(same()) << "alignment " << c.align;
+    }
+
+    // An opaque background covers the advances' sum; too few advances draw nothing.
+    SetTextAlign(*canvas, TA_LEFT);
+    canvas->FillRect({0, 0, 200, 100});
+    SetBkMode(*canvas, OPAQUE);
+    SetBkColor(*canvas, clYellow);
+    ExtTextOut(*canvas, left, top, 0, nullptr, text, advances);
+    EXPECT_EQ(canvas->Pixels(left + width - 1, top), clYellow);
+    EXPECT_EQ(canvas->Pixels(left + width, top), clWhite);
+    canvas->FillRect({0, 0, 200, 100});
+    EXPECT_FALSE(ExtTextOut(*canvas, left, top, 0, nullptr, text, std::vector<int>{14, 9, 20}));
+    EXPECT_FALSE(InkIn({0, 0, 200, 100}));
 }

@@ -3,6 +3,7 @@
 #include "platform/gui/graphics/font_families.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/graphics/theme.h"
+#include "gui_driver.h"
 
 #include <gtest/gtest.h>
 
@@ -90,4 +91,46 @@ TEST(FontFamilies, MissingFacesFallBack)
     }
     const auto families = InstalledFontFamilies();
     EXPECT_NE(std::find(families.begin(), families.end(), "DejaVu Sans"), families.end());
+}
+
+TEST_F(ThemeTest, TextWithOptionsMeasuresColoursAndGlows)
+{
+    HTHEME window = OpenThemeData("Window");
+    ASSERT_NE(window, nullptr);
+    canvas.Font()->SetName("DejaVu Sans");
+    canvas.Font()->SetSize(9);
+
+    TRect measured{0, 0, 200, 0}, expected = measured;
+    const DTTOPTS measure{DTT_CALCRECT, clBlack, 0};
+    ASSERT_TRUE(DrawThemeTextEx(window, canvas, WP_CAPTION, 1, "Glow", DT_SINGLELINE, measured, &measure));
+    DrawText(canvas, "Glow", expected, DT_SINGLELINE | DT_CALCRECT);
+    EXPECT_EQ(measured, expected);
+    EXPECT_EQ(canvas.Pixels(2, 2), clWhite) << "measuring draws nothing";
+
+    // Dark text on a dark ground, with and without a glow: the glow lightens the ground around the letters.
+    TBitmap picture(120, 40, pf24bit);
+    TCanvas& c = *picture.Canvas();
+    c.Brush()->SetColor(TColor(0x402000));
+    c.FillRect({0, 0, 120, 40});
+    c.Font()->SetName("DejaVu Sans");
+    c.Font()->SetSize(12);
+    const DTTOPTS plain{DTT_TEXTCOLOR, clRed, 0};
+    const DTTOPTS glowing{DTT_TEXTCOLOR | DTT_GLOWSIZE, clRed, 8};
+    TRect left{10, 10, 50, 30}, right{70, 10, 110, 30};
+    DrawThemeTextEx(window, c, WP_CAPTION, 1, "Ab", DT_SINGLELINE | DT_CENTER | DT_VCENTER, left, &plain);
+    DrawThemeTextEx(window, c, WP_CAPTION, 1, "Ab", DT_SINGLELINE | DT_CENTER | DT_VCENTER, right, &glowing);
+    SaveScreenshot(picture, "theme_text_glow", 4);
+    auto count = [&](int x0, TColor colour, bool equal) {
+        int n = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = x0; x < x0 + 55; ++x)
+                n += (c.Pixels(x, y) == colour) == equal;
+        return n;
+    };
+    EXPECT_GT(count(0, clRed, true), 10) << "the text takes the colour of the options";
+    EXPECT_GT(count(60, clRed, true), 10);
+    const int groundLeft = count(0, TColor(0x402000), true), groundRight = count(60, TColor(0x402000), true);
+    EXPECT_LT(groundRight + 200, groundLeft) << "the glow covers the ground around the text";
+    EXPECT_EQ(c.Pixels(65, 20), TColor(0x402000)) << "and fades out within its radius";
+    CloseThemeData(window);
 }

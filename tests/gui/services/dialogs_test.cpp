@@ -1,5 +1,7 @@
+#include "modal_test_support.h"
 #include "platform/gui/services/dialogs.h"
 #include "platform/gui/services/message_boxes.h"
+#include "scripted_file_dialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -10,7 +12,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -84,25 +85,17 @@ TEST(FileFilter, ChosenFilesAreCheckedByTheOptions)
 
 namespace {
 
-// Runs the step once the next modal window is up.
-void WhenModal(std::function<void(QWidget&)> step)
-{
-    QTimer::singleShot(0, [step] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        step(*modal);
-    });
-}
-
-// Types a name into the file dialog and confirms it; a box that comes up is answered with the button.
+// Types a name into the file dialog and confirms it; a box that has to come up is answered with the button.
 void TypeAndAccept(QWidget& window, const QString& name,
                    QMessageBox::StandardButton answer = QMessageBox::NoButton)
 {
     auto& dialog = dynamic_cast<QFileDialog&>(window);
     dialog.findChild<QLineEdit*>("fileNameEdit")->setText(name);
-    if (answer != QMessageBox::NoButton)
-        WhenModal([answer](QWidget& box) { dynamic_cast<QMessageBox&>(box).button(answer)->click(); });
-    QMetaObject::invokeMethod(&dialog, "accept");
+    auto accept = [&dialog] { return QMetaObject::invokeMethod(&dialog, "accept"); };
+    if (answer == QMessageBox::NoButton)
+        accept();
+    else
+        RunModal(accept, [answer](QWidget& box) { dynamic_cast<QMessageBox&>(box).button(answer)->click(); });
 }
 
 class DialogTest : public testing::Test
@@ -130,26 +123,25 @@ TEST_F(DialogTest, SaveDialogAsksBeforeReplacingAndAddsTheExtension)
     dialog.SetInitialDir(dir.path().toStdString());
     dialog.SetOptions({ofOverwritePrompt});
     dialog.SetTitle("Save the list");
+    auto execute = [&] { return dialog.Execute(); };
 
-    WhenModal([](QWidget& window) {
+    ASSERT_TRUE(RunModal(execute, [](QWidget& window) {
         EXPECT_EQ(window.windowTitle(), "Save the list");
         TypeAndAccept(window, "exists", QMessageBox::No);
         EXPECT_TRUE(window.isVisible()) << "refusing to replace keeps the dialog open";
         TypeAndAccept(window, "new");
-    });
-    ASSERT_TRUE(dialog.Execute());
+    }));
     EXPECT_EQ(dialog.FileName(), Path("new.txt"));
     EXPECT_EQ(dialog.FilterIndex(), 1);
 
     dialog.SetFilterIndex(2);
-    WhenModal([](QWidget& window) { TypeAndAccept(window, "exists", QMessageBox::Yes); });
-    ASSERT_TRUE(dialog.Execute());
+    ASSERT_TRUE(
+        RunModal(execute, [](QWidget& window) { TypeAndAccept(window, "exists", QMessageBox::Yes); }));
     EXPECT_EQ(dialog.FileName(), Path("exists.txt"));
     EXPECT_EQ(dialog.FilterIndex(), 2);
     EXPECT_EQ(dialog.Files()->Text(), Path("exists.txt") + "\r\n");
 
-    WhenModal([](QWidget& window) { dynamic_cast<QDialog&>(window).reject(); });
-    EXPECT_FALSE(dialog.Execute());
+    EXPECT_FALSE(RunModal(execute, [](QWidget& window) { dynamic_cast<QDialog&>(window).reject(); }));
     EXPECT_EQ(dialog.FileName(), Path("exists.txt")) << "a cancelled dialog changes nothing";
 }
 
@@ -159,12 +151,12 @@ TEST_F(DialogTest, OpenDialogWantsAnExistingFileWhenAskedTo)
     dialog.SetFilter("Text|*.txt");
     dialog.SetInitialDir(dir.path().toStdString());
     dialog.SetOptions({ofFileMustExist});
-    WhenModal([](QWidget& window) {
-        TypeAndAccept(window, "missing.txt", QMessageBox::Ok);
-        EXPECT_TRUE(window.isVisible());
-        TypeAndAccept(window, "exists.txt");
-    });
-    ASSERT_TRUE(dialog.Execute());
+    ASSERT_TRUE(RunModal([&] { return dialog.Execute(); },
+                         [](QWidget& window) {
+                             TypeAndAccept(window, "missing.txt", QMessageBox::Ok);
+                             EXPECT_TRUE(window.isVisible());
+                             TypeAndAccept(window, "exists.txt");
+                         }));
     EXPECT_EQ(dialog.FileName(), Path("exists.txt"));
 }
 
@@ -172,7 +164,43 @@ TEST_F(DialogTest, FolderChooserReturnsTheChosenFolder)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
     std::string folder = dir.path().toStdString();
-    WhenModal([](QWidget& window) { TypeAndAccept(window, "sub"); });
-    EXPECT_TRUE(SelectDirectory("Output directory:", folder));
+    EXPECT_TRUE(RunModal([&] { return SelectDirectory("Output directory:", folder); },
+                         [](QWidget& window) { TypeAndAccept(window, "sub"); }));
     EXPECT_EQ(folder, Path("sub"));
+}
+
+TEST(ScriptedDialogs, TheComponentsTakeTheAnswerWithoutAWindow)
+{
+    TScriptedFileDialogs script;
+    script.fileAnswers = {TFileDialogAnswer{{"/data/a.mkv", "/data/b.avi"}, 2}, std::nullopt};
+    script.folderAnswers = {"/data/out", std::nullopt};
+
+    TOpenDialog open(nullptr);
+    open.SetTitle("Add files");
+    open.SetFilter("Video|*.mkv|All|*");
+    open.SetInitialDir("/data");
+    ASSERT_TRUE(open.Execute());
+    EXPECT_EQ(open.FileName(), "/data/a.mkv");
+    EXPECT_EQ(open.Files()->Count(), 2);
+    EXPECT_EQ(open.FilterIndex(), 2);
+    ASSERT_EQ(script.fileRequests.size(), 1u);
+    EXPECT_EQ(script.fileRequests[0].Title, "Add files");
+    EXPECT_EQ(script.fileRequests[0].InitialDir, "/data");
+    EXPECT_FALSE(script.fileRequests[0].Saving);
+
+    TSaveDialog save(nullptr);
+    save.SetFileName("/data/keep.bat");
+    EXPECT_FALSE(save.Execute());
+    EXPECT_TRUE(script.fileRequests[1].Saving);
+    EXPECT_EQ(save.FileName(), "/data/keep.bat") << "a cancelled dialog changes nothing";
+    EXPECT_EQ(save.Files()->Count(), 0);
+
+    std::string folder = "/data";
+    EXPECT_TRUE(SelectDirectory("Output directory:", folder));
+    EXPECT_EQ(folder, "/data/out");
+    EXPECT_FALSE(SelectDirectory("Output directory:", folder));
+    EXPECT_EQ(folder, "/data/out");
+    ASSERT_EQ(script.folderRequests.size(), 2u);
+    EXPECT_EQ(script.folderRequests[1].Caption, "Output directory:");
+    EXPECT_EQ(script.folderRequests[1].Directory, "/data/out");
 }

@@ -1,10 +1,10 @@
+#include "modal_test_support.h"
 #include "platform/gui/services/message_boxes.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -36,27 +36,23 @@ BoxAction ClickText(const QString& text)
     };
 }
 
-// Shows a box and, once it is up, lets the action answer it; a box still open afterwards is a failure,
-// and is closed through a button so that the test goes on.
+// Shows a box and, once it is up, lets the action answer it; a box still open afterwards is a failure and
+// is closed, so that the test goes on.
 int AnswerBox(unsigned flags, const BoxAction& action, QMessageBox* seen = nullptr,
               const std::string& text = "Text")
 {
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        if (seen) {
-            seen->setIcon(box->icon());
-            seen->setText(box->text());
-            seen->setTextFormat(box->textFormat());
-            seen->setWindowTitle(box->windowTitle());
-        }
-        action(*box);
-        if (QApplication::activeModalWidget() == box) {
-            ADD_FAILURE() << "the box is still open";
-            box->buttons().front()->click();
-        }
-    });
-    return ShowMsgBox(text, "Caption", nullptr, flags);
+    return RunModal([&] { return ShowMsgBox(text, "Caption", nullptr, flags); },
+                    [&](QWidget& window) {
+                        auto& box = dynamic_cast<QMessageBox&>(window);
+                        if (seen) {
+                            seen->setIcon(box.icon());
+                            seen->setText(box.text());
+                            seen->setTextFormat(box.textFormat());
+                            seen->setWindowTitle(box.windowTitle());
+                        }
+                        action(box);
+                        EXPECT_FALSE(box.isVisible()) << "the box is still open";
+                    });
 }
 
 class MessageBoxTest : public testing::Test

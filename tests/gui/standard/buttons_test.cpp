@@ -1,8 +1,8 @@
+#include "modal_test_support.h"
 #include "platform/gui/forms/application.h"
 #include "platform/gui/graphics/colors.h"
 #include "platform/gui/graphics/theme.h"
 #include "platform/gui/standard/stdctrls_buttons.h"
-#include "platform/gui/windows/timers.h"
 #include "std_controls_test_support.h"
 
 #include <gtest/gtest.h>
@@ -136,19 +136,15 @@ TEST_F(Buttons, DefaultAndCancelButtonsCloseAModalForm)
         auto* retry = new TButton(dialog);
         retry->SetParent(dialog);
         retry->SetModalResult(mrRetry);
-        dialog->SetActiveControl(c.focusOther ? static_cast<TWinControl*>(retry) : edit);
-        TTimer timer(nullptr);
-        timer.SetInterval(1);
-        timer.OnTimer = [&](TObject*) {
-            TWinControl* focused = c.focusOther ? static_cast<TWinControl*>(retry) : edit;
-            if (!dialog->Active() || !focused->Focused())
-                return; // a busy machine may tick before the dialog has come up
-            timer.SetEnabled(false);
-            EXPECT_EQ(ok->Active(), !c.focusOther);
-            SendKey(focused, c.key);
-        };
-        timer.UpdateTimer();
-        EXPECT_EQ(dialog->ShowModal(), c.expected) << "key " << c.key;
+        TWinControl* focused = c.focusOther ? static_cast<TWinControl*>(retry) : edit;
+        dialog->SetActiveControl(focused);
+        const TModalResult result = RunModal([&] { return dialog->ShowModal(); },
+                                             [&](QWidget&) {
+                                                 EXPECT_EQ(ok->Active(), !c.focusOther);
+                                                 SendKey(focused, c.key);
+                                             },
+                                             [&] { return dialog->Active() && focused->Focused(); });
+        EXPECT_EQ(result, c.expected) << "key " << c.key;
         dialog->Free();
     }
 }

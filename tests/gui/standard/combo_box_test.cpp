@@ -1,5 +1,6 @@
 #include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/standard/combo_box.h"
+#include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/window_functions.h"
 #include "text_input_support.h"
 #include "window_test_support.h"
@@ -154,6 +155,54 @@ TEST_F(ComboBoxTest, TheListDropsDownWithoutTakingTheFocus)
     Press(combo, "Esc");
     EXPECT_FALSE(combo->DroppedDown());
     EXPECT_EQ(combo->ItemIndex(), 3);
+}
+
+TEST_F(ComboBoxTest, EscapeGoesBackToTheItemChosenWhenTheListDroppedAndEnterKeepsTheNewOne)
+{
+    std::vector<unsigned> notes;
+    const TWndMethod original = combo->WindowProc;
+    combo->WindowProc = [&notes, original](TMessage& message) {
+        if (message.Msg == CN_COMMAND)
+            notes.push_back(TCommandView(message).NotifyCode);
+        original(message);
+    };
+    struct Case
+    {
+        TComboBoxStyle style;
+        int start;
+        const char* end;
+        int expected;
+        std::vector<unsigned> notes;
+    };
+    const Case cases[] = {
+        {csDropDownList, 1, "Esc", 1, {CBN_SELCHANGE, CBN_SELENDCANCEL, CBN_CLOSEUP}},
+        {csDropDownList, 1, "Enter", 3, {CBN_SELENDOK, CBN_CLOSEUP}},
+        {csDropDownList, -1, "Esc", -1, {CBN_SELCHANGE, CBN_SELENDCANCEL, CBN_CLOSEUP}},
+        {csDropDown, 0, "Esc", 0, {CBN_SELCHANGE, CBN_SELENDCANCEL, CBN_CLOSEUP}},
+        {csDropDown, 0, "Enter", 2, {CBN_SELENDOK, CBN_CLOSEUP}},
+    };
+    for (const Case& c : cases) {
+        const std::string name = std::to_string(c.style) + " " + std::to_string(c.start) + " " + c.end;
+        combo->SetStyle(c.style);
+        combo->SetItemIndex(c.start);
+        Focus();
+        Press(combo, "F4");
+        ASSERT_TRUE(combo->DroppedDown()) << name;
+        PressAll(combo, {"Down", "Down"});
+        notes.clear();
+        Press(combo, c.end);
+        EXPECT_FALSE(combo->DroppedDown()) << name;
+        EXPECT_EQ(combo->ItemIndex(), c.expected) << name;
+        EXPECT_EQ(combo->Text(), c.expected >= 0 ? combo->Items()->Strings(c.expected) : "") << name;
+        EXPECT_EQ(notes, c.notes) << name;
+    }
+    // What the program heard last: the item it had before the list dropped.
+    events.clear();
+    combo->SetItemIndex(4);
+    Press(combo, "F4");
+    Press(combo, "Up");
+    Press(combo, "Esc");
+    EXPECT_EQ(events, "drop select select close ");
 }
 
 TEST_F(ComboBoxTest, TheEditFaceTakesFreeTextForTheComboBox)

@@ -2,6 +2,7 @@
 #include "platform/gui/services/clipboard.h"
 #include "platform/gui/standard/edits.h"
 #include "platform/gui/windows/caret.h"
+#include "platform/gui/windows/message_views.h"
 #include "text_input_support.h"
 #include "window_test_support.h"
 
@@ -290,4 +291,82 @@ TEST_F(EditTest, SingleBorderFollowsCtl3D)
     edit->SetBorderStyle(bsNone);
     edit->SetCtl3D(false);
     EXPECT_EQ(edit->ClientWidth(), 200);
+}
+
+namespace {
+
+// A parent that answers its edits' colour messages with a brush of its own, when it has one.
+class TColoringParent : public TCustomControl
+{
+public:
+    using TCustomControl::TCustomControl;
+    std::unique_ptr<TBrush> brush;
+    std::vector<HWND> asked;
+
+    void Dispatch(TMessage& message) override
+    {
+        if (message.Msg == WM_CTLCOLOREDIT && brush) {
+            const TCtlColorView view(message);
+            asked.push_back(view.DC ? view.Control : nullptr);
+            message.Result = reinterpret_cast<LRESULT>(brush.get());
+            return;
+        }
+        TCustomControl::Dispatch(message);
+    }
+};
+
+// An edit that chooses its own background through its colour message.
+class TOwnColorEdit : public TEdit
+{
+public:
+    using TEdit::TEdit;
+    TBrush brush;
+
+    void Dispatch(TMessage& message) override
+    {
+        if (message.Msg == CN_CTLCOLOREDIT) {
+            message.Result = reinterpret_cast<LRESULT>(&brush);
+            return;
+        }
+        TEdit::Dispatch(message);
+    }
+};
+
+TColor BackgroundOf(TCustomEdit* edit)
+{
+    TBitmap image;
+    image.SetSize(edit->Width(), edit->Height());
+    edit->PaintTo(*image.Canvas(), 0, 0);
+    const TRect& client = edit->Window().clientInWindow;
+    return image.Canvas()->Pixels(client.Right - 3, client.Bottom - 3);
+}
+
+} // namespace
+
+// The edit asks its parent for the brush of its background (WM_CTLCOLOREDIT with its canvas and its window);
+// a parent that leaves it lets the edit's own colour message answer, and without an answer the edit paints
+// its colour.
+TEST_F(EditTest, TheParentsColourMessageChoosesTheBackground)
+{
+    auto* parent = new TColoringParent(form);
+    parent->SetBounds(0, 50, 300, 100);
+    parent->SetParent(form);
+    auto* child = new TOwnColorEdit(parent);
+    child->SetBounds(5, 5, 100, 24);
+    child->SetParent(parent);
+    child->brush.SetColor(clLime);
+    edit->SetParent(parent);
+    edit->SetText("text");
+    Pump();
+
+    EXPECT_EQ(BackgroundOf(edit), ColorToRGB(clWindow));
+    EXPECT_EQ(BackgroundOf(child), ColorToRGB(clLime)) << "the edit's own colour message";
+
+    parent->brush = std::make_unique<TBrush>();
+    parent->brush->SetColor(clYellow);
+    EXPECT_EQ(BackgroundOf(edit), ColorToRGB(clYellow));
+    EXPECT_EQ(BackgroundOf(child), ColorToRGB(clYellow)) << "the parent's answer comes first";
+    ASSERT_FALSE(parent->asked.empty());
+    EXPECT_EQ(parent->asked.front(), edit->Handle());
+    EXPECT_EQ(parent->asked.back(), child->Handle());
 }

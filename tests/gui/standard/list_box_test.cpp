@@ -1,3 +1,4 @@
+#include "manual_clock.h"
 #include "platform/gui/graphics/colors.h"
 #include "platform/gui/standard/list_box.h"
 #include "platform/gui/windows/scroll_bars.h"
@@ -65,6 +66,42 @@ TEST_F(ListBoxes, KeysMoveTheSelectionAndScrollItIntoView)
     EXPECT_EQ(list->ItemIndex(), 4);
     SendKey(list, Qt::Key_E, Qt::NoModifier, "e");
     EXPECT_EQ(list->ItemIndex(), 6);
+}
+
+TEST_F(ListBoxes, LettersTypedWithinHalfASecondMakeOnePrefix)
+{
+    TManualClock clock;
+    list->Items()->SetCommaText("alpha,beta,bravo,Brown,charlie");
+    list->SetItemIndex(0);
+    const auto type = [this](char letter) {
+        SendKey(list, Qt::Key_A + (letter - 'a'), Qt::NoModifier, QString(QChar(letter)));
+    };
+    struct Step
+    {
+        int pause;
+        char letter;
+        int expected;
+    };
+    const Step steps[] = {
+        {0, 'b', 1},   // beta
+        {100, 'r', 2}, // "br": bravo, not beta
+        {499, 'o', 3}, // "bro": Brown, either case
+        {500, 'b', 1}, // a new prefix after a pause: from Brown on, beta
+        {500, 'r', 1}, // "r" alone begins nothing
+        {500, 'b', 2}, // the next item with "b"
+        {0, 'b', 3},   // "bb" begins nothing: again the next with "b"
+    };
+    for (const Step& step : steps) {
+        clock.Advance(step.pause);
+        type(step.letter);
+        EXPECT_EQ(list->ItemIndex(), step.expected) << step.pause << " " << step.letter;
+    }
+    list->SetAutoComplete(false);
+    clock.Advance(TIncrementalSearch::kPauseMilliseconds);
+    type('c');
+    EXPECT_EQ(list->ItemIndex(), 3) << "without AutoComplete letters find nothing";
+    // The search's pause ends before the clock goes away.
+    clock.Advance(TIncrementalSearch::kPauseMilliseconds);
 }
 
 TEST_F(ListBoxes, ExtendedSelectionWithShiftAndCtrl)

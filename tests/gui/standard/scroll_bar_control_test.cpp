@@ -1,6 +1,7 @@
 #include "platform/gui/core/exceptions.h"
 #include "platform/gui/standard/scroll_bar_control.h"
 #include "platform/gui/windows/scroll_bars.h"
+#include "platform/gui/windows/window_functions.h"
 #include "std_controls_test_support.h"
 
 #include <gtest/gtest.h>
@@ -84,6 +85,31 @@ TEST_F(ScrollBarControl, MouseOnTheArrowsAndKeysScroll)
     bar->SetKind(sbVertical);
     EXPECT_EQ(bar->Width(), 17);
     EXPECT_EQ(bar->Height(), 200);
+}
+
+TEST_F(ScrollBarControl, TheWindowIsTheBarItsStyleNames)
+{
+    TScrollInfo info;
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(bar->Handle(), SB_CTL, info));
+    EXPECT_EQ(info.nPos, 50);
+    EXPECT_EQ(info.nMax, 100);
+    EXPECT_EQ(info.nPage, 10u);
+    EXPECT_EQ(GetWindowLong(bar->Handle(), GWL_STYLE) & SBS_VERT, 0);
+    bar->SetKind(sbVertical);
+    EXPECT_EQ(GetWindowLong(bar->Handle(), GWL_STYLE) & SBS_VERT, SBS_VERT);
+    // The lower arrow of the turned bar steps down.
+    log.clear();
+    SendWindowMouse(bar, QEvent::MouseButtonPress, {8, 195});
+    SendWindowMouse(bar, QEvent::MouseButtonRelease, {8, 195});
+    EXPECT_EQ(log, (std::vector<std::string>{"scroll 1@52", "change 52", "scroll 8@52"}));
+
+    // A bar turned before its window exists is made vertical.
+    auto* early = new TScrollBar(form);
+    early->SetKind(sbVertical);
+    early->SetParent(form);
+    EXPECT_EQ(GetWindowLong(early->Handle(), GWL_STYLE) & SBS_VERT, SBS_VERT);
+    EXPECT_EQ(early->ClientWidth(), 0);
 }
 
 } // namespace

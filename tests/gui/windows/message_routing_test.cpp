@@ -81,6 +81,21 @@ TEST_F(MessageRouting, MouseClickGivesDownUpClickAndDoubleClickAtTheSecondPress)
     EXPECT_EQ(events, (Log{"down 5,6"}));
 }
 
+TEST_F(MessageRouting, AWheelOverTheClientAreaReachesTheWindow)
+{
+    std::vector<std::string> events;
+    first->OnMouseWheel = [&](TObject*, TShiftState shift, int delta, TPoint mousePos, bool& handled) {
+        const TPoint client = first->ScreenToClient(mousePos);
+        events.push_back(std::to_string(delta) + (shift.Contains(ssCtrl) ? " ctrl " : " ") +
+                         std::to_string(client.X) + "," + std::to_string(client.Y));
+        handled = true;
+    };
+    Wheel(first, {7, 9}, -WHEEL_DELTA, TShiftState{ssCtrl});
+    Wheel(first, {30, 2}, 2 * WHEEL_DELTA);
+    EXPECT_EQ(Only({"MOUSEWHEEL"}), (Log{"a:MOUSEWHEEL", "a:MOUSEWHEEL"}));
+    EXPECT_EQ(events, (Log{"-120 ctrl 7,9", "240 30,2"}));
+}
+
 TEST_F(MessageRouting, FocusMovesWithKillSetExitEnterInOrder)
 {
     first->SetFocus();

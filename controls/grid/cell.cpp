@@ -1,0 +1,148 @@
+#include "controls/grid/cell.h"
+
+#include "controls/grid/cells.h"
+#include "controls/grid/cells_grid.h"
+
+TCell::TCell(TCells* cells) : FCells(cells) {}
+
+void TCell::Changed()
+{
+    if (FCells)
+        FCells->DoCellChange();
+}
+
+void TCell::LooksChanged()
+{
+    if (!Locked())
+        Changed();
+}
+
+void TCell::SetAsBoolean(bool)
+{
+    Changed();
+}
+
+void TCell::SetAsDateTime(TDateTime)
+{
+    Changed();
+}
+
+void TCell::SetAsFloat(double)
+{
+    Changed();
+}
+
+void TCell::SetAsInteger(int32_t)
+{
+    Changed();
+}
+
+void TCell::SetAsString(const std::string&)
+{
+    Changed();
+}
+
+void TCell::Clear()
+{
+    Changed();
+}
+
+void TCell::SetFontStyle(TFontStyles value)
+{
+    FFontStyle = static_cast<uint8_t>(value.Bits());
+    LooksChanged();
+}
+
+void TCell::SetColor(TColor value)
+{
+    FColor = value;
+    LooksChanged();
+}
+
+TCell::TExtras& TCell::Extras()
+{
+    if (!FExtras)
+        FExtras = std::make_unique<TExtras>();
+    return *FExtras;
+}
+
+const std::string& TCell::Hint() const
+{
+    static const std::string none;
+    return FExtras ? FExtras->Hint : none;
+}
+
+void TCell::SetHint(const std::string& value)
+{
+    Extras().Hint = value;
+    LooksChanged();
+}
+
+void TCell::SetObjectReference(TObject* value)
+{
+    if (value || FExtras)
+        Extras().ObjectReference = value;
+}
+
+void TCell::SetTextColor(TColor value)
+{
+    FTextColor = value;
+    LooksChanged();
+}
+
+void TCell::SetState(TGxCellStateFlag flag, bool value)
+{
+    TGxCellState state = State();
+    if (value)
+        state.Include(flag);
+    else
+        state.Exclude(flag);
+    FState = static_cast<uint8_t>(state.Bits());
+}
+
+void TCell::SetEmpty(bool value)
+{
+    SetState(cstEmpty, value);
+    Changed();
+}
+
+void TCell::SetLocked(bool value)
+{
+    SetState(cstLocked, value);
+}
+
+int TCell::ColumnIndex() const
+{
+    return FCells ? FCells->LookedUpColumn() : -1;
+}
+
+int TCell::RowIndex() const
+{
+    return FCells ? FCells->LookedUpRow() : -1;
+}
+
+// Without a grid a cell is painted in its own looks and shows its own text.
+
+TColor TCell::ActualColor() const
+{
+    ICellsGrid* grid = FCells ? FCells->Grid() : nullptr;
+    return grid ? grid->GetActualCellColor(ColumnIndex(), RowIndex()) : FColor;
+}
+
+TColor TCell::ActualFontColor() const
+{
+    ICellsGrid* grid = FCells ? FCells->Grid() : nullptr;
+    return grid ? grid->GetActualCellFontColor(ColumnIndex(), RowIndex()) : FTextColor;
+}
+
+std::string TCell::DisplayText() const
+{
+    ICellsGrid* grid = FCells ? FCells->Grid() : nullptr;
+    return grid ? grid->GetDrawText(ColumnIndex(), RowIndex()) : AsString();
+}
+
+bool TCell::Highlighted() const
+{
+    ICellsGrid* grid = FCells ? FCells->Grid() : nullptr;
+    return grid && grid->IsCellHighlighted(ColumnIndex(), RowIndex());
+}

@@ -3,7 +3,9 @@
 #include "controls/grid/edit_info.h"
 #include "controls/grid/grid_cursors.h"
 #include "controls/grid/number_text.h"
-#include "controls/grid/value_texts.h"
+#include "platform/system/boolean_text.h"
+#include "platform/system/date_time_text.h"
+#include "platform/system/float_text.h"
 
 #include "support/errors.h"
 #include "support/number_conversion.h"
@@ -117,17 +119,12 @@ void TGxCustomEdit::SetAsInteger(int value)
 double TGxCustomEdit::AsFloat() const
 {
     const std::string text = Text();
-    if (text.empty())
-        return 0;
-    const std::optional<double> value = ParseNumber(text);
-    if (!value)
-        throw EConvertError("'" + text + "' is not a valid floating point value");
-    return *value;
+    return text.empty() ? 0 : StrToFloat(text);
 }
 
 void TGxCustomEdit::SetAsFloat(double value)
 {
-    SetText(FormatShortest(value));
+    SetText(FloatToStr(value));
 }
 
 TDateTime TGxCustomEdit::AsDateTime() const

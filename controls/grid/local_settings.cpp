@@ -14,7 +14,7 @@ std::string TLocalSettings::DecimalSeparator() const
 
 std::string TLocalSettings::ListSeparator() const
 {
-    return ","; // layer: the format settings' ListSeparator (platform/system, being added for the grid)
+    return GlobalFormatSettings().ListSeparator;
 }
 
 std::string TLocalSettings::LongTimeFormat() const

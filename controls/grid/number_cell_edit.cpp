@@ -1,6 +1,7 @@
 #include "controls/grid/number_cell_edit.h"
 
 #include "platform/gui/services/clipboard.h"
+#include "platform/system/float_text.h"
 #include "support/utf8.h"
 
 #include <cmath>
@@ -47,11 +48,11 @@ std::string TGxCustomNumberEdit::GetFormatedValue(double value) const
         return nullText_;
     std::string number;
     if (!options_.Contains(eoAllowFloat))
-        number = FormatFixed(value, 0);
+        number = FloatToStrF(value, ffFixed, 18, 0);
     else if (precision_ <= 0)
-        number = FormatShortest(value);
+        number = FloatToStr(value);
     else
-        number = FormatFixed(value, precision_);
+        number = FloatToStrF(value, ffFixed, 18, precision_);
     return textBefore_ + number + textAfter_;
 }
 

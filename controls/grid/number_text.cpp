@@ -1,13 +1,12 @@
 #include "controls/grid/number_text.h"
 
+#include "platform/system/float_text.h"
 #include "support/format_settings.h"
 #include "support/number_conversion.h"
 #include "support/utf8.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -15,13 +14,6 @@ char32_t DecimalSeparator()
 {
     const std::u32string separator = Utf8ToUtf32(GlobalFormatSettings().DecimalSeparator);
     return separator.empty() ? U'.' : separator[0];
-}
-
-// "." stands for the decimal separator of the format settings.
-std::string WithDecimalSeparator(std::string text)
-{
-    const size_t dot = text.find('.');
-    return dot == std::string::npos ? text : text.replace(dot, 1, GlobalFormatSettings().DecimalSeparator);
 }
 
 bool IsSign(char32_t ch)
@@ -32,35 +24,6 @@ bool IsSign(char32_t ch)
 bool IsDigit(char32_t ch)
 {
     return ch >= U'0' && ch <= U'9';
-}
-
-// The significant digits (trailing zeros removed) and the exponent of value = d.ddd * 10^exponent, rounded
-// to 15 digits.
-void SignificantDigits(double value, std::string& digits, int& exponent)
-{
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
-    const std::string text = buffer;
-    const size_t e = text.find('e');
-    digits = text.substr(0, 1) + text.substr(2, e - 2);
-    digits.erase(digits.find_last_not_of('0') + 1);
-    exponent = std::atoi(text.c_str() + e + 1);
-}
-
-std::string GeneralText(const std::string& digits, int exponent)
-{
-    if (exponent >= 15 || exponent < -4) {
-        std::string text = digits.substr(0, 1);
-        if (digits.size() > 1)
-            text += "." + digits.substr(1);
-        return text + "E" + std::to_string(exponent);
-    }
-    if (exponent < 0)
-        return "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
-    const size_t whole = static_cast<size_t>(exponent) + 1;
-    if (digits.size() <= whole)
-        return digits + std::string(whole - digits.size(), '0');
-    return digits.substr(0, whole) + "." + digits.substr(whole);
 }
 
 } // namespace
@@ -74,40 +37,6 @@ double TNumberRange::Clamp(double value) const
     if (value < Min)
         value = Min;
     return value;
-}
-
-std::string FormatShortest(double value)
-{
-    if (std::isnan(value))
-        return "NAN";
-    if (std::isinf(value))
-        return value > 0 ? "INF" : "-INF";
-    if (value == 0)
-        return "0";
-    std::string digits;
-    int exponent = 0;
-    SignificantDigits(value, digits, exponent);
-    return WithDecimalSeparator((value < 0 ? "-" : "") + GeneralText(digits, exponent));
-}
-
-std::string FormatFixed(double value, int decimals)
-{
-    if (!std::isfinite(value) || std::fabs(value) >= 1e18)
-        return FormatShortest(value);
-    // Rounded once, at the last decimal asked for or at the 18th significant digit, whichever comes first;
-    // the decimals past that are zeros.
-    decimals = std::clamp(decimals, 0, 18);
-    const int exponent = value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    const int rounded = std::clamp(std::min(decimals, 17 - exponent), 0, decimals);
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", rounded, value);
-    std::string text = buffer;
-    if (rounded < decimals)
-        text += (rounded == 0 ? "." : "") + std::string(static_cast<size_t>(decimals - rounded), '0');
-    // A value that rounds to zero shows no sign.
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
-        text.erase(0, 1);
-    return WithDecimalSeparator(text);
 }
 
 std::optional<double> ParseNumber(std::string_view text)
@@ -146,11 +75,11 @@ std::optional<std::string> FilterNumber(std::string_view text, bool allowDecimal
 {
     const std::string filtered = FilterNumberChars(text, allowDecimal, allowSigns);
     if (filtered.empty())
-        return FormatShortest(range.Min);
+        return FloatToStr(range.Min);
     const std::optional<double> value = ParseNumber(filtered);
     if (!value)
         return std::nullopt;
-    return FormatShortest(range.Clamp(*value));
+    return FloatToStr(range.Clamp(*value));
 }
 
 std::string TrimLeadingZeros(std::string_view text)
@@ -191,7 +120,7 @@ std::string PasteNumber(const TNumberEditText& edit, std::string_view clipboardT
     const bool signsAllowed = allowSigns && start == 0;
     // A filtered non-number counts as nothing left: the text of Min.
     const std::string inserted =
-        FilterNumber(clipboardText, decimalsAllowed, signsAllowed, range).value_or(FormatShortest(range.Min));
+        FilterNumber(clipboardText, decimalsAllowed, signsAllowed, range).value_or(FloatToStr(range.Min));
     rest.insert(start, Utf8ToUtf32(inserted));
     return Utf32ToUtf8(rest);
 }

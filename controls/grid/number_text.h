@@ -4,9 +4,10 @@
 #include <string>
 #include <string_view>
 
-// The number cell editors' texts without any window: number formats, the filter that turns any text into a
-// number text, and what typing and pasting may put into a number's text. Texts are UTF-8, positions count
-// code points, and the decimal separator is the one of the program-wide format settings.
+// The number cell editors' texts without any window: the filter that turns any text into a number text, and
+// what typing and pasting may put into a number's text. Numbers are written as FloatToStr writes them. Texts
+// are UTF-8, positions count code points, and the decimal separator is the one of the program-wide format
+// settings.
 
 // Limits that apply while one of them is not 0.
 struct TNumberRange
@@ -18,12 +19,6 @@ struct TNumberRange
     double Clamp(double value) const;
 };
 
-// The shortest text of a value: at most 15 significant digits, in exponent form from 1E15 up and below
-// 0.0001 ("1E-5").
-std::string FormatShortest(double value);
-// The value with exactly `decimals` decimals (0 to 18), rounded; digits past the 18th significant one are
-// zeros.
-std::string FormatFixed(double value, int decimals);
 // The strict conversion of the format settings: blanks around, an optional sign, digits with at most one
 // decimal separator, an optional exponent; nothing for any other text.
 std::optional<double> ParseNumber(std::string_view text);

@@ -26,11 +26,9 @@ int TGxCustomScrollControl::GetVertScrollDelta(int, int)
 void TGxCustomScrollControl::ScrollContent(TGxCustomScrollBar* bar, int deltaX, int deltaY)
 {
     BeforeScroll(bar->Kind(), deltaX, deltaY);
-    // layer: ScrollWindowEx with SW_INVALIDATE (GUI layer, part 4); ScrollWindow moves the pixels and
-    // invalidates the uncovered strip as well.
     if (HandleAllocated()) {
         const TRect clip = deltaX != 0 ? horzScrollClipRect_ : vertScrollClipRect_;
-        ScrollWindow(Handle(), deltaX, deltaY, nullptr, &clip);
+        ScrollWindowEx(Handle(), deltaX, deltaY, nullptr, &clip, nullptr, nullptr, SW_INVALIDATE);
     }
     AfterScroll(bar->Kind());
 }
@@ -59,8 +57,10 @@ void TGxCustomScrollControl::TabToPrevControl()
 TGxScrollControl::TGxScrollControl(TComponent* owner)
     : TGxCustomScrollControl(owner), horzScrollBar_(std::make_unique<TGxScrollBar>(this, Canvas())),
       vertScrollBar_(std::make_unique<TGxScrollBar>(this, Canvas())), rollShadow_(new TRollShadow(this)),
-      rollTimer_(new TIntervalTimer(this, 1, false))
+      rollTimer_(new TTimer(this))
 {
+    rollTimer_->SetEnabled(false);
+    rollTimer_->SetInterval(1);
     rollShadow_->SetVisible(false);
     rollShadow_->SetParent(this);
     rollTimer_->OnTimer = [this](TObject*) { RollTick(); };

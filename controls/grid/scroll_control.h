@@ -1,8 +1,8 @@
 #pragma once
 
 #include "controls/grid/flyout_control.h"
-#include "controls/grid/interval_timer.h"
 #include "controls/grid/scroll_bar_model.h"
+#include "platform/gui/windows/timers.h"
 
 #include <functional>
 #include <memory>
@@ -79,7 +79,7 @@ public:
     TViewState ViewState() const { return viewState_; }
     TRollDirection RollDirection() const { return rollDirection_; }
     TRollShadow* RollShadow() const { return rollShadow_; }
-    TIntervalTimer* RollTimer() const { return rollTimer_; }
+    TTimer* RollTimer() const { return rollTimer_; }
 
     // Raise the scroll events with the bar's position.
     virtual void DoHorizontalScroll();
@@ -111,7 +111,7 @@ private:
     TRollDirection rollDirection_; // where roll scrolling goes now
     TPoint rollPoint_;             // the client point where roll scrolling started
     TRollShadow* rollShadow_;      // owned marker, hidden unless rolling
-    TIntervalTimer* rollTimer_;    // owned; steps while rolling
+    TTimer* rollTimer_;            // owned; steps while rolling
     TGxScrollStyle scrollStyle_{rsRoll};
     TViewState viewState_;
 };

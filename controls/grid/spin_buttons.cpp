@@ -5,9 +5,22 @@
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/graphics/theme.h"
 
+namespace {
+
+// A timer that is off until it is enabled.
+TTimer* MakeTimer(TComponent* owner, unsigned interval)
+{
+    auto* timer = new TTimer(owner);
+    timer->SetEnabled(false);
+    timer->SetInterval(interval);
+    return timer;
+}
+
+} // namespace
+
 TGxSpinButtons::TGxSpinButtons(TComponent* owner, TGxCustomEdit* cellEditor)
-    : TCustomControl(owner), cellEditor_(cellEditor), delayTimer_(new TIntervalTimer(this, 400, false)),
-      repeatTimer_(new TIntervalTimer(this, 20, false))
+    : TCustomControl(owner), cellEditor_(cellEditor), delayTimer_(MakeTimer(this, 400)),
+      repeatTimer_(MakeTimer(this, 20))
 {
     delayTimer_->OnTimer = [this](TObject*) { repeatTimer_->SetEnabled(true); };
     repeatTimer_->OnTimer = [this](TObject*) { RepeatTick(); };

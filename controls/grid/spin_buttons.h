@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/grid/interval_timer.h"
+#include "platform/gui/windows/timers.h"
 #include "platform/gui/windows/win_control.h"
 
 #include <functional>
@@ -51,8 +51,8 @@ private:
     void RepeatTick();
 
     TGxCustomEdit* cellEditor_;     // the editor the buttons belong to
-    TIntervalTimer* delayTimer_;    // owned; 400 ms from a press to the repetition
-    TIntervalTimer* repeatTimer_;   // owned; a step every 20 ms
+    TTimer* delayTimer_;            // owned; 400 ms from a press to the repetition
+    TTimer* repeatTimer_;           // owned; a step every 20 ms
     TSpinButtonSet hoverButtons_;   // drawn hot
     TSpinButtonSet pressedButtons_; // held down
     bool timerStep_ = false;        // OnSpin runs for a repeat tick

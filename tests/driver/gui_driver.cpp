@@ -207,9 +207,8 @@ void DoubleClick(TWinControl* control, TPoint clientPos, TMouseButton button)
 
 void Wheel(TWinControl* control, TPoint clientPos, int delta, TShiftState shift)
 {
-    // The window's widget turns wheel events into WM_MOUSEWHEEL; the client area's widget leaves them.
-    QWidget* widget = control->Window().widget;
-    const QPointF local(control->Window().client->mapTo(widget, QPoint(clientPos.X, clientPos.Y)));
+    QWidget* widget = control->Window().client;
+    const QPointF local(clientPos.X, clientPos.Y);
     QWheelEvent event(local, widget->mapToGlobal(local), QPoint(), QPoint(0, delta), ButtonsHeld(shift),
                       ModifiersOf(shift), Qt::NoScrollPhase, false);
     QApplication::sendEvent(widget, &event);

@@ -25,31 +25,6 @@ std::string Localised(std::string text, const std::string& separator)
 
 } // namespace
 
-TEST(NumberText, ShortestAndFixedTexts)
-{
-    const struct
-    {
-        double value;
-        std::string shortest;
-    } cases[] = {
-        {0, "0"},           {2.5, "2.5"},
-        {-0.5, "-0.5"},     {100, "100"},
-        {0.1 + 0.2, "0.3"}, {1.0 / 3, "0.333333333333333"},
-        {0.0001, "0.0001"}, {0.00001, "1E-5"},
-        {1.5e-7, "1.5E-7"}, {123456789012345, "123456789012345"},
-        {1e15, "1E15"},     {-2.5e20, "-2.5E20"},
-    };
-    for (const std::string separator : {".", ","}) {
-        TFormatSettingsGuard locale(WithSeparator(separator));
-        for (const auto& c : cases)
-            EXPECT_EQ(FormatShortest(c.value), Localised(c.shortest, separator)) << c.value;
-        EXPECT_EQ(FormatFixed(3, 2), Localised("3.00", separator));
-        EXPECT_EQ(FormatFixed(2.6, 0), "3");
-        EXPECT_EQ(FormatFixed(-0.001, 2), Localised("0.00", separator));
-        EXPECT_EQ(FormatFixed(1.23456, 25), Localised("1.234560000000000100", separator)); // 18 digits
-    }
-}
-
 TEST(NumberText, FilterTurnsAnyTextIntoANumberText)
 {
     const TNumberRange none;

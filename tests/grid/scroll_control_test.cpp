@@ -38,9 +38,13 @@ protected:
     void AfterScroll(TGxScrollBarKind) override { log.push_back("after"); }
     void Paint() override
     {
+        paintedClips.push_back(Canvas()->ClipRect());
         Canvas()->Brush()->SetColor(clWhite);
         Canvas()->FillRect(ClientRect());
     }
+
+public:
+    std::vector<TRect> paintedClips;
 };
 
 class ScrollControl : public testing::Test
@@ -131,6 +135,33 @@ TEST_F(ScrollControl, PositionChangesMoveTheContentUnlessHeld)
     view->HorzScrollBar()->SetValues(500, 100, 100);
     view->HorzScrollBar()->MoveBy(20);
     EXPECT_EQ(view->log, (std::vector<std::string>{"h20", "before h -20,0", "after"}));
+}
+
+TEST_F(ScrollControl, ContentMovesWithinItsClipRectangleAndOnlyTheUncoveredStripIsPainted)
+{
+    view->HorzScrollBar()->SetValues(500, 100, 100);
+    Pump();
+    const int width = view->ClientWidth();
+    const int height = view->ClientHeight();
+    view->SetVertScrollClipRect({0, 40, width, height}); // the rows below a 40-pixel header
+    view->SetHorzScrollClipRect({30, 0, width, height}); // right of a 30-pixel indicator
+    const struct
+    {
+        TGxScrollBar* bar;
+        int dx, dy;
+        TRect uncovered;
+    } cases[] = {
+        {bar, 0, -20, {0, height - 20, width, height}},
+        {bar, 0, 20, {0, 40, width, 60}},
+        {view->HorzScrollBar(), -15, 0, {width - 15, 0, width, height}},
+        {view->HorzScrollBar(), 15, 0, {30, 0, 45, height}},
+    };
+    for (const auto& c : cases) {
+        view->paintedClips.clear();
+        view->ScrollContent(c.bar, c.dx, c.dy);
+        view->Update();
+        EXPECT_EQ(view->paintedClips, std::vector<TRect>{c.uncovered}) << c.dx << "," << c.dy;
+    }
 }
 
 TEST_F(ScrollControl, StepsGoTheWayOfTheScrollMessages)

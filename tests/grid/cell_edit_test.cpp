@@ -153,10 +153,12 @@ TEST_F(CellEdit, ArrowKeysGoToTheGridOnlyWhenItTakesThem)
     auto* host = new TEditingHost(form);
     host->SetParent(form);
     host->SetBounds(0, 40, 300, 60);
-    TTestTextColumn column;
-    TGxCustomEdit* cellEditor = column.GetCellEditorClass().Create(form);
-    cellEditor->Hide();
-    host->StartEditing(*cellEditor, column, "cell", {10, 10, 110, 30});
+    auto* column = new TTestTextColumn(form);
+    TGxCustomEdit* cellEditor = column->Editor();
+    ASSERT_NE(dynamic_cast<TGxEdit*>(cellEditor), nullptr);
+    EXPECT_EQ(cellEditor->Owner(), column);
+    EXPECT_FALSE(cellEditor->Visible());
+    host->StartEditing(*column, "cell", {10, 10, 110, 30});
     Pump();
     EXPECT_TRUE(cellEditor->Focused());
     EXPECT_EQ(cellEditor->BorderStyle(), bsNone);

@@ -1,9 +1,9 @@
 #pragma once
 
 // A small grid for the editors' tests: it plays the grid's side of editing a cell with a column's editor
-// (inplace_edit_contract.h), and a text column plays the column's side.
+// (inplace_edit_contract.h); a text column and a number column play the columns' side.
 
-#include "controls/grid/cell_edit.h"
+#include "controls/grid/column.h"
 #include "controls/grid/spin_cell_edit.h"
 #include "controls/grid/text_cell_edit.h"
 #include "platform/gui/windows/win_control.h"
@@ -11,38 +11,28 @@
 #include <string>
 #include <vector>
 
-// What every column does first when it prepares its editor (step 3).
-inline void PrepareColumnEditor(TGxCustomEdit& editor, TAlignment alignment)
-{
-    editor.SetEditorUpdating(true);
-    editor.SetAlignment(alignment);
-    editor.SetBorderStyle(bsNone);
-    editor.SetBorderWidth(0);
-    editor.EditMargins()->SetLeft(1);
-}
-
-class TTestTextColumn : public ICellEditorColumn
+class TTestTextColumn : public TGxCustomColumn
 {
 public:
-    TCellEditorClass GetCellEditorClass() const override { return TCellEditorClass::Of<TGxEdit>(); }
-    void BeginEditing(TGxCustomEdit& editor) override
+    using TGxCustomColumn::TGxCustomColumn;
+    TCellEditorClass GetCellEditorClass() const override { return CellEditorClass<TGxEdit>(); }
+    void BeginEditing() override
     {
-        PrepareColumnEditor(editor, taLeftJustify);
-        editor.SetInplaceEditor(true);
+        TGxCustomColumn::BeginEditing();
+        Editor()->SetInplaceEditor(true);
     }
-    void UpdateEdit(TGxCustomEdit&) override {}
-    void ApplyEditing(std::string&) override {}
 };
 
 // A number column with a range and two decimals; its button click is counted.
-class TTestNumberColumn : public ICellEditorColumn
+class TTestNumberColumn : public TGxCustomColumn
 {
 public:
-    TCellEditorClass GetCellEditorClass() const override { return TCellEditorClass::Of<TGxSpinEdit>(); }
-    void BeginEditing(TGxCustomEdit& editor) override
+    using TGxCustomColumn::TGxCustomColumn;
+    TCellEditorClass GetCellEditorClass() const override { return CellEditorClass<TGxSpinEdit>(); }
+    void BeginEditing() override
     {
-        PrepareColumnEditor(editor, taRightJustify);
-        auto& spin = dynamic_cast<TGxSpinEdit&>(editor);
+        TGxCustomColumn::BeginEditing();
+        auto& spin = dynamic_cast<TGxSpinEdit&>(*Editor());
         spin.SetButtonCaption("...");
         spin.SetOptions({eoAllowFloat});
         spin.SetIncrement(0.5);
@@ -52,7 +42,7 @@ public:
         spin.SetSpinButtons(true);
         spin.OnButtonClick = [this](TObject*) { ++buttonClicks; };
     }
-    void UpdateEdit(TGxCustomEdit& editor) override { dynamic_cast<TGxSpinEdit&>(editor).SetPrecision(2); }
+    void UpdateEdit() override { dynamic_cast<TGxSpinEdit&>(*Editor()).SetPrecision(2); }
     void ApplyEditing(std::string& value) override { value = "[" + value + "]"; }
 
     int buttonClicks = 0;
@@ -64,26 +54,25 @@ public:
     explicit TEditingHost(TComponent* owner) : TCustomControl(owner) { SetTabStop(true); }
 
     // Steps 2 to 5 over the cell rectangle.
-    void StartEditing(TGxCustomEdit& editor, ICellEditorColumn& column, const std::string& text,
-                      const TRect& cell)
+    void StartEditing(TGxCustomColumn& column, const std::string& text, const TRect& cell)
     {
-        editor_ = &editor;
         column_ = &column;
-        editor.OnChange = nullptr;
-        editor.SetParent(this);
-        editor.SetText("");
-        editor.SetWantTabs(false);
-        editor.SetBiDiMode(BiDiMode());
-        column.BeginEditing(editor);
-        editor.SetEditorUpdating(false);
-        editor.SetColor(clWindow);
-        editor.BeginEditing();
-        editor.SetText(text);
-        column.UpdateEdit(editor);
-        editor.SetBoundsRect(cell);
-        editor.Show();
-        editor.SetFocus();
-        editor.BeginEditing();
+        editor_ = column.Editor();
+        editor_->OnChange = nullptr;
+        editor_->SetParent(this);
+        editor_->SetText("");
+        editor_->SetWantTabs(false);
+        editor_->SetBiDiMode(BiDiMode());
+        column.BeginEditing();
+        editor_->SetEditorUpdating(false);
+        editor_->SetColor(clWindow);
+        editor_->BeginEditing();
+        editor_->SetText(text);
+        column.UpdateEdit();
+        editor_->SetBoundsRect(cell);
+        editor_->Show();
+        editor_->SetFocus();
+        editor_->BeginEditing();
     }
     // Step 7: the value the cell would get.
     std::string Apply()
@@ -124,5 +113,5 @@ protected:
 
 private:
     TGxCustomEdit* editor_ = nullptr;
-    ICellEditorColumn* column_ = nullptr;
+    TGxCustomColumn* column_ = nullptr;
 };

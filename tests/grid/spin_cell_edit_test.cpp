@@ -224,18 +224,18 @@ TEST_F(SpinCellEdit, NumberColumnPreparesTheEditorInAnyOrder)
     auto* host = new TEditingHost(form);
     host->SetParent(form);
     host->SetBounds(0, 80, 300, 40);
-    TTestNumberColumn column;
-    auto* editor = dynamic_cast<TGxSpinEdit*>(column.GetCellEditorClass().Create(form));
+    auto* column = new TTestNumberColumn(form);
+    column->SetAlignment(taRightJustify);
+    auto* editor = dynamic_cast<TGxSpinEdit*>(column->Editor());
     ASSERT_NE(editor, nullptr);
-    editor->Hide();
-    host->StartEditing(*editor, column, "7", {10, 5, 160, 25});
+    host->StartEditing(*column, "7", {10, 5, 160, 25});
     EXPECT_EQ(editor->Text(), "7.00"); // nothing was shown while the column set the editor up
     EXPECT_EQ(editor->Alignment(), taRightJustify);
     EXPECT_TRUE(editor->Focused());
     Press(editor, "Up");
     EXPECT_EQ(editor->Text(), "7.50");
     Click(editor->Button(), {3, 3});
-    EXPECT_EQ(column.buttonClicks, 1);
+    EXPECT_EQ(column->buttonClicks, 1);
     editor->SetText("12");
     EXPECT_EQ(host->Apply(), "[10.00]"); // the editor clamps and formats, then the column has its say
     SaveScreenshot(*Render(host), "spin_edit_over_a_cell");

@@ -96,6 +96,6 @@ TEST(ProgramResources, CursorsKeepTheirPictureAndHotSpot)
     EXPECT_EQ(picture.pixel(2, 2), qRgb(0, 0, 0));
     EXPECT_EQ(picture.pixel(6, 6), qRgb(255, 255, 255));
 
-    EXPECT_THROW(LoadCursor("ROLL"), EResNotFound);
+    EXPECT_THROW(LoadCursor("NO SUCH CURSOR"), EResNotFound);
     EXPECT_THROW(LoadCursor("NOT_A_CURSOR"), EInvalidGraphic);
 }

@@ -1,0 +1,108 @@
+#pragma once
+
+// A data grid on a shown form, with columns made in code, rows filled with texts and numbers, a log of its
+// events in order, and the rectangles each paint was asked for.
+
+#include "controls/grid/column.h"
+#include "controls/grid/column_parts.h"
+#include "controls/grid/columns.h"
+#include "controls/grid/data_grid.h"
+#include "gui_driver.h"
+#include "platform/gui/graphics/gdi.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// The rectangles of the update region each paint covers, in order.
+class TRecordingGrid : public TDataGrid
+{
+public:
+    using TDataGrid::GetScrollRowIndex;
+    using TDataGrid::PaintCell;
+    using TDataGrid::PrepareCell;
+    using TDataGrid::TDataGrid;
+
+    std::vector<std::vector<TRect>> Painted;
+    int PaintCount = 0;
+
+protected:
+    void Paint() override
+    {
+        TRegion region;
+        if (GetClipRgn(*Canvas(), region) == 1)
+            Painted.push_back(region.Rects());
+        ++PaintCount;
+        TDataGrid::Paint();
+    }
+};
+
+class GridFixture : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        form = ShowTestForm(420, 300);
+        grid = new TRecordingGrid(form);
+        grid->SetParent(form);
+        grid->SetBounds(10, 10, 400, 280);
+        grid->Font()->SetName("DejaVu Sans");
+        grid->Font()->SetSize(8);
+    }
+    void TearDown() override { form->Free(); }
+
+    TGxCustomColumn* AddColumn(const std::string& name, int width = 60, TColumnType type = ctString)
+    {
+        auto* column = new TGxCustomColumn(form);
+        column->SetName(name);
+        column->Header()->SetCaption(name);
+        column->SetColumnType(type);
+        column->SetWidth(width);
+        grid->Columns()->AddColumn(column);
+        return column;
+    }
+    // Rows whose first column holds "r0", "r1", ...
+    void AddRows(int count)
+    {
+        grid->BeginUpdate();
+        for (int i = 0; i < count; ++i) {
+            const int row = grid->AddRow(1);
+            grid->Cell(0, row)->SetAsString("r" + std::to_string(row));
+        }
+        grid->EndUpdate(true);
+    }
+    // Events in the order raised, each as "name col,row".
+    void LogEvents()
+    {
+        auto cell = [this](const char* name) {
+            return [this, name](TObject*, int ACol, int ARow) {
+                log.push_back(std::string(name) + " " + std::to_string(ACol) + "," + std::to_string(ARow));
+            };
+        };
+        grid->OnSelectCell = cell("select");
+        grid->OnDeselectCell = cell("deselect");
+        grid->OnBeforeSelect = [this](TObject*, int ACol, int ARow, bool&) {
+            log.push_back("before " + std::to_string(ACol) + "," + std::to_string(ARow));
+        };
+    }
+    std::vector<int> SelectedRows() const
+    {
+        std::vector<int> rows;
+        for (int row = 0; row < grid->RowCount(); ++row)
+            if (grid->GetSelected(row))
+                rows.push_back(row);
+        return rows;
+    }
+    // What the next paint covers.
+    std::vector<TRect> NextPaint()
+    {
+        grid->Painted.clear();
+        grid->Update();
+        return grid->Painted.empty() ? std::vector<TRect>{} : grid->Painted.front();
+    }
+
+    TForm* form = nullptr;
+    TRecordingGrid* grid = nullptr;
+    std::vector<std::string> log;
+};

@@ -12,10 +12,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
-// The rectangles of the update region each paint covers, in order.
+// The bounds of the update region each paint covers, in order; Probe, when set, looks at the canvas while
+// the paint begins (RectVisible tells which parts the paint covers).
 class TRecordingGrid : public TDataGrid
 {
 public:
@@ -24,15 +26,16 @@ public:
     using TDataGrid::PrepareCell;
     using TDataGrid::TDataGrid;
 
-    std::vector<std::vector<TRect>> Painted;
+    std::vector<TRect> Painted;
     int PaintCount = 0;
+    std::function<void(TCanvas&)> Probe;
 
 protected:
     void Paint() override
     {
-        TRegion region;
-        if (GetClipRgn(*Canvas(), region) == 1)
-            Painted.push_back(region.Rects());
+        Painted.push_back(Canvas()->ClipRect());
+        if (Probe)
+            Probe(*Canvas());
         ++PaintCount;
         TDataGrid::Paint();
     }
@@ -94,12 +97,12 @@ protected:
                 rows.push_back(row);
         return rows;
     }
-    // What the next paint covers.
-    std::vector<TRect> NextPaint()
+    // The bounds of what the next paint covers.
+    TRect NextPaint()
     {
         grid->Painted.clear();
         grid->Update();
-        return grid->Painted.empty() ? std::vector<TRect>{} : grid->Painted.front();
+        return grid->Painted.empty() ? TRect{} : grid->Painted.front();
     }
 
     TForm* form = nullptr;

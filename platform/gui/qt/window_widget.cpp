@@ -435,7 +435,7 @@ void TWindowWidget::keyPressEvent(QKeyEvent* event)
     NoteModifierState(modifiers & Qt::ShiftModifier, modifiers & Qt::ControlModifier,
                       modifiers & Qt::AltModifier);
     const uint16_t vk = VirtualKeyFromQt(event->key(), modifiers);
-    const bool alt = modifiers & Qt::AltModifier;
+    const bool alt = (modifiers & Qt::AltModifier) || vk == VK_MENU;
     const intptr_t keyData = MakeKeyData(alt, event->isAutoRepeat(), false);
     TWinControl* control = control_;
     const bool ctrl = modifiers & Qt::ControlModifier;
@@ -493,7 +493,7 @@ void TWindowWidget::keyReleaseEvent(QKeyEvent* event)
     NoteKeyState(vk, false);
     NoteModifierState(modifiers & Qt::ShiftModifier, modifiers & Qt::ControlModifier,
                       modifiers & Qt::AltModifier);
-    const bool alt = modifiers & Qt::AltModifier;
+    const bool alt = (modifiers & Qt::AltModifier) || vk == VK_MENU;
     KeyMessage(control_, alt ? WM_SYSKEYUP : WM_KEYUP, vk, MakeKeyData(alt, false, true));
 }
 

@@ -265,6 +265,9 @@ public:
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& hint);
     bool ShowHint() const { return showHint_; }
+    // The help topic of the control, which F1 asks the application for; 0 for none.
+    int HelpContext() const { return helpContext_; }
+    void SetHelpContext(int value) { helpContext_ = value; }
     void SetShowHint(bool value);
     bool ParentShowHint() const { return parentShowHint_; }
     void SetParentShowHint(bool value);
@@ -437,6 +440,7 @@ private:
     TCursor cursor_ = crDefault;
     std::string hint_;
     bool showHint_ = false;
+    int helpContext_ = 0;
     bool parentShowHint_ = true;
     std::string text_;
     int wheelAccumulator_ = 0;

@@ -6,6 +6,7 @@
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/qt/window_widget.h"
 #include "platform/gui/windows/parent_form.h"
+#include "platform/gui/windows/system_keys.h"
 #include "platform/gui/windows/ui_state.h"
 #include "platform/gui/windows/window_functions.h"
 
@@ -637,7 +638,7 @@ void TWinControl::Dispatch(TMessage& message)
 
 void TWinControl::DefaultHandler(TMessage& message)
 {
-    if (DefaultUIStateHandling(*this, message))
+    if (DefaultSystemKeyHandling(*this, message) || DefaultUIStateHandling(*this, message))
         return;
     switch (message.Msg) {
     case WM_NCCALCSIZE:

@@ -6,6 +6,7 @@
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/windows/caret.h"
 #include "platform/gui/windows/control.h"
+#include "platform/gui/windows/desktop_changes.h"
 #include "platform/gui/windows/window_functions.h"
 
 #include <QApplication>
@@ -192,6 +193,7 @@ TWindowWidget::TWindowWidget(TWinControl* control, QWidget* parent, const TCreat
 {
     if (!parent) {
         WatchApplicationActivation();
+        WatchDesktopChanges();
         Qt::WindowFlags flags = Qt::Window;
         if ((params.Style & WS_POPUP) || (params.Style & WS_CHILD)) {
             // A popup that must never be activated is a tooltip window to the desktop: no window

@@ -5,6 +5,7 @@
 #include "platform/gui/qt/canvas_impl.h"
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/qt/window_widget.h"
+#include "platform/gui/windows/desktop_changes.h"
 #include "platform/gui/windows/parent_form.h"
 #include "platform/gui/windows/system_keys.h"
 #include "platform/gui/windows/ui_state.h"
@@ -131,6 +132,7 @@ void TWinControl::CreateWindowHandle(const TCreateParams& params)
     w.client = w.widget->Client();
     w.handle = RegisterWindow(this);
     Perform(WM_CREATE, 0, 0);
+    SendFontToWindow(*this, false);
     CalcClientRect();
     ReflectBoundsToWindow();
     w.widget->setEnabled(enabled_);
@@ -570,6 +572,7 @@ void TWinControl::Dispatch(TMessage& message)
         return;
     case CM_FONTCHANGED:
         Invalidate();
+        SendFontToWindow(*this, true);
         NotifyControls(CM_PARENTFONTCHANGED);
         return;
     case CM_SHOWHINTCHANGED:
@@ -638,7 +641,8 @@ void TWinControl::Dispatch(TMessage& message)
 
 void TWinControl::DefaultHandler(TMessage& message)
 {
-    if (DefaultSystemKeyHandling(*this, message) || DefaultUIStateHandling(*this, message))
+    if (DefaultSystemKeyHandling(*this, message) || DefaultUIStateHandling(*this, message) ||
+        DefaultDesktopChangeHandling(*this, message))
         return;
     switch (message.Msg) {
     case WM_NCCALCSIZE:

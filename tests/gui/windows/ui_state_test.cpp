@@ -26,6 +26,7 @@ protected:
         inner->SetBounds(10, 10, 40, 20);
         inner->SetParent(panel);
         Pump();
+        log.clear();
     }
     void TearDown() override
     {

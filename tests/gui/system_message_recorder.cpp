@@ -1,5 +1,7 @@
 #include "system_message_recorder.h"
 
+#include "window_test_support.h"
+
 #include <map>
 
 std::string SystemMessageName(uint32_t msg)
@@ -43,4 +45,20 @@ void TSystemRecorder::WndProc(TMessage& message)
     if (Answer && Answer(message))
         return;
     TCustomControl::WndProc(message);
+}
+
+void FormWithFocusedRecorder::SetUp()
+{
+    form = ShowTestForm();
+    edit = new TSystemRecorder(form, &log, "edit");
+    edit->SetBounds(10, 10, 100, 24);
+    edit->SetParent(form);
+    edit->SetFocus();
+    Pump();
+    log.clear();
+}
+
+void FormWithFocusedRecorder::TearDown()
+{
+    form->Free();
 }

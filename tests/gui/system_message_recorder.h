@@ -3,7 +3,10 @@
 // A control for the tests of the system messages (desktop changes, activation, menu keys, UI state): it
 // writes down the ones it gets as "name:MESSAGE" and may answer them itself.
 
+#include "platform/gui/forms/forms.h"
 #include "platform/gui/windows/win_control.h"
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
@@ -24,4 +27,16 @@ public:
 private:
     std::vector<std::string>* log_;
     std::string name_;
+};
+
+// A shown, active form whose one control, "edit", has the focus and writes into log.
+class FormWithFocusedRecorder : public testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::vector<std::string> log;
+    TForm* form = nullptr;
+    TSystemRecorder* edit = nullptr;
 };

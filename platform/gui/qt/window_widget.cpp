@@ -7,6 +7,7 @@
 #include "platform/gui/windows/caret.h"
 #include "platform/gui/windows/control.h"
 #include "platform/gui/windows/desktop_changes.h"
+#include "platform/gui/windows/mouse_activation.h"
 #include "platform/gui/windows/window_functions.h"
 
 #include <QApplication>
@@ -317,8 +318,10 @@ void TWindowWidget::TranslateMouse(QEvent::Type type, Qt::MouseButton button, Qt
     const bool doubleClicks = (w.classStyle & CS_DBLCLKS) != 0;
     const uint32_t msg = type == QEvent::MouseMove ? (client ? WM_MOUSEMOVE : WM_NCMOUSEMOVE)
                                                    : ButtonMessage(button, type, doubleClicks, client);
-    if (type == QEvent::MouseMove || type == QEvent::MouseButtonPress ||
-        type == QEvent::MouseButtonDblClick) {
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    if (press && !capture && !MouseActivate(*control, hit, msg))
+        return;
+    if (type == QEvent::MouseMove || press) {
         DeliverSentMessage(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(w.handle), MAKELPARAM(hit, msg));
         if (!IsWindow(w.handle))
             return;

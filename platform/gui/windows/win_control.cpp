@@ -6,6 +6,7 @@
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/qt/window_widget.h"
 #include "platform/gui/windows/desktop_changes.h"
+#include "platform/gui/windows/mouse_activation.h"
 #include "platform/gui/windows/parent_form.h"
 #include "platform/gui/windows/system_keys.h"
 #include "platform/gui/windows/ui_state.h"
@@ -642,7 +643,7 @@ void TWinControl::Dispatch(TMessage& message)
 void TWinControl::DefaultHandler(TMessage& message)
 {
     if (DefaultSystemKeyHandling(*this, message) || DefaultUIStateHandling(*this, message) ||
-        DefaultDesktopChangeHandling(*this, message))
+        DefaultDesktopChangeHandling(*this, message) || DefaultMouseActivateHandling(*this, message))
         return;
     switch (message.Msg) {
     case WM_NCCALCSIZE:
@@ -700,9 +701,6 @@ void TWinControl::DefaultHandler(TMessage& message)
                         MAKELPARAM(-1, -1));
         return;
     }
-    case WM_MOUSEACTIVATE:
-        message.Result = MA_ACTIVATE;
-        return;
     case WM_SETTEXT:
         TControl::DefaultHandler(message);
         if (window_->widget && window_->widget->isWindow())

@@ -54,17 +54,12 @@ void Type(TWinControl* target, const std::vector<std::string>& steps)
 
 // A form with a focused control; the menu keys the form gets and the ones the application's hooks are
 // offered are written down, and beeps are counted.
-class SystemKeys : public testing::Test
+class SystemKeys : public FormWithFocusedRecorder
 {
 protected:
     void SetUp() override
     {
-        form = ShowTestForm();
-        edit = new TSystemRecorder(form, &log, "edit");
-        edit->SetBounds(10, 10, 100, 24);
-        edit->SetParent(form);
-        edit->SetFocus();
-        Pump();
+        FormWithFocusedRecorder::SetUp();
         formProc = form->WindowProc;
         form->WindowProc = [this](TMessage& message) {
             formProc(message);
@@ -82,12 +77,9 @@ protected:
     void TearDown() override
     {
         Application->UnhookMainWindow(hook);
-        form->Free();
+        FormWithFocusedRecorder::TearDown();
     }
 
-    Log log;
-    TForm* form = nullptr;
-    TSystemRecorder* edit = nullptr;
     TWndMethod formProc;
     int hook = 0;
     bool applicationTakes = false;

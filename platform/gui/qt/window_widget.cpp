@@ -2,6 +2,7 @@
 
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/qt/canvas_impl.h"
+#include "platform/gui/qt/input_method.h"
 #include "platform/gui/qt/input_state.h"
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/windows/caret.h"
@@ -274,6 +275,8 @@ void TWindowWidget::PaintClient(QPaintEvent* event, QWidget* client)
         DeliverSentMessage(control, WM_PAINT, reinterpret_cast<WPARAM>(&canvas), 0);
     if (control_)
         PaintCaret(control_->Window().handle, canvas);
+    if (control_)
+        PaintComposition(control_->Window().handle, canvas);
     canvas.Internal().Detach();
 }
 
@@ -507,6 +510,14 @@ void TWindowWidget::inputMethodEvent(QInputMethodEvent* event)
     event->accept();
     if (control_ && !event->commitString().isEmpty())
         SendChars(TypedChars(event->commitString()), WM_CHAR, MakeKeyData(false, false, false));
+    if (control_)
+        NoteComposition(*control_, *event);
+}
+
+QVariant TWindowWidget::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    const QVariant answer = control_ ? InputMethodAnswer(*control_, query) : QVariant();
+    return answer.isValid() ? answer : QWidget::inputMethodQuery(query);
 }
 
 // --- focus, activation, geometry

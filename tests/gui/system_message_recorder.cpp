@@ -1,5 +1,6 @@
 #include "system_message_recorder.h"
 
+#include "platform/gui/windows/ui_state.h"
 #include "window_test_support.h"
 
 #include <map>
@@ -61,4 +62,14 @@ void FormWithFocusedRecorder::SetUp()
 void FormWithFocusedRecorder::TearDown()
 {
     form->Free();
+}
+
+TKeyboardCuesOff::TKeyboardCuesOff()
+{
+    SetKeyboardCues(false);
+}
+
+TKeyboardCuesOff::~TKeyboardCuesOff()
+{
+    SetKeyboardCues(true);
 }

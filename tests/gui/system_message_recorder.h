@@ -40,3 +40,13 @@ protected:
     TForm* form = nullptr;
     TSystemRecorder* edit = nullptr;
 };
+
+// Keyboard cues off while it lives, as tests that reach hidden accelerators want them.
+class TKeyboardCuesOff
+{
+public:
+    TKeyboardCuesOff();
+    ~TKeyboardCuesOff();
+    TKeyboardCuesOff(const TKeyboardCuesOff&) = delete;
+    TKeyboardCuesOff& operator=(const TKeyboardCuesOff&) = delete;
+};

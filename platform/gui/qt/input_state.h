@@ -10,3 +10,5 @@ void NoteMouseButtonState(bool left, bool right, bool middle);
 bool LastInputFromKeyboard();
 // True once when the Alt key was just released with no other key or button pressed since it went down.
 bool TakeAltTappedAlone();
+// A window lost activation: an Alt pressed before (its release may come from another window) counts no more.
+void ForgetAltPress();

@@ -576,6 +576,8 @@ void TWindowWidget::changeEvent(QEvent* event)
     if (!control_ || event->type() != QEvent::ActivationChange || !isWindow())
         return;
     const bool active = isActiveWindow();
+    if (!active)
+        ForgetAltPress();
     DeliverSentMessage(control_, WM_NCACTIVATE, active ? 1 : 0, 0);
     if (control_)
         DeliverSentMessage(control_, WM_ACTIVATE, active ? WA_ACTIVE : WA_INACTIVE, 0);

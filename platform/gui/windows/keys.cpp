@@ -103,6 +103,13 @@ bool TakeAltTappedAlone()
     return std::exchange(altTapped, false);
 }
 
+void ForgetAltPress()
+{
+    altHeld = false;
+    altAlone = false;
+    altTapped = false;
+}
+
 int16_t GetKeyState(int virtualKey)
 {
     if (virtualKey <= 0 || virtualKey >= 256)

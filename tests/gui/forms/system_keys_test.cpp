@@ -1,5 +1,4 @@
 #include "platform/gui/forms/application.h"
-#include "platform/gui/forms/system_parameters.h"
 #include "platform/gui/windows/actions.h"
 #include "platform/gui/windows/message_beep.h"
 #include "platform/gui/windows/system_keys.h"
@@ -120,6 +119,16 @@ TEST_F(SystemKeys, AltF10AndAltLetterOpenTheMenuOfTheForm)
     }
 }
 
+TEST_F(SystemKeys, AnAltReleasedAfterTheFormLostActivationOpensNothing)
+{
+    // As when Alt+Tab goes to another window and the release comes back.
+    Type(edit, {"+Alt"});
+    TForm* other = ShowTestForm();
+    Type(edit, {"-Alt"});
+    other->Free();
+    EXPECT_TRUE(menuKeys.empty());
+}
+
 TEST_F(SystemKeys, TheApplicationsHooksTakeTheMenuKeyUnlessAWindowHoldsTheMouse)
 {
     applicationTakes = true;
@@ -175,7 +184,7 @@ TEST_F(SystemKeys, AKeyTakenAsAShortcutOrByAControlNeverOpensTheMenu)
 
 TEST_F(SystemKeys, PressingAltShowsTheAccelerators)
 {
-    SystemParametersInfo(SPI_SETKEYBOARDCUES, 0, nullptr, 0);
+    TKeyboardCuesOff cuesOff;
     SendMessage(form->Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEACCEL), 0);
     ASSERT_EQ(SendMessage(edit->Handle(), WM_QUERYUISTATE, 0, 0), UISF_HIDEACCEL);
     log.clear();
@@ -183,7 +192,6 @@ TEST_F(SystemKeys, PressingAltShowsTheAccelerators)
     const bool heard = std::find(log.begin(), log.end(), "edit:CM_DIALOGKEY") != log.end();
     const LRESULT state = SendMessage(edit->Handle(), WM_QUERYUISTATE, 0, 0);
     Type(edit, {"-Alt"});
-    SystemParametersInfo(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(1), 0);
     EXPECT_TRUE(heard);
     EXPECT_EQ(state, 0);
 }

@@ -17,7 +17,6 @@ class UIState : public testing::Test
 protected:
     void SetUp() override
     {
-        SystemParametersInfo(SPI_SETKEYBOARDCUES, 0, nullptr, 0);
         form = ShowTestForm();
         panel = new TSystemRecorder(form, &log, "panel");
         panel->SetBounds(10, 10, 120, 80);
@@ -28,11 +27,7 @@ protected:
         Pump();
         log.clear();
     }
-    void TearDown() override
-    {
-        form->Free();
-        SystemParametersInfo(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(1), 0);
-    }
+    void TearDown() override { form->Free(); }
 
     static unsigned Query(TWinControl* window)
     {
@@ -44,6 +39,7 @@ protected:
                     MAKEWPARAM(static_cast<int>(action), static_cast<int>(flags)), 0);
     }
 
+    TKeyboardCuesOff cuesOff;
     Log log;
     TForm* form = nullptr;
     TSystemRecorder* panel = nullptr;
@@ -93,6 +89,11 @@ TEST_F(UIState, InitializeFollowsTheLastInputAndKeyboardCuesShowEverything)
     EXPECT_EQ(Query(inner), 0u);
     Change(inner, UIS_SET, UISF_HIDEACCEL | UISF_HIDEFOCUS);
     EXPECT_EQ(Query(form), 0u);
+    // Off again, the state the windows kept shows.
+    SystemParametersInfo(SPI_SETKEYBOARDCUES, 0, nullptr, 0);
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETKEYBOARDCUES, 0, &cues, 0));
+    EXPECT_EQ(cues, 0);
+    EXPECT_EQ(Query(form), UISF_HIDEACCEL);
 }
 
 } // namespace

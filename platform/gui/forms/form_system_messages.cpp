@@ -22,9 +22,13 @@ void TCustomForm::WMHelp(TMessage& message)
     TControl* control = info ? FromHandle(info->hItemHandle) : nullptr;
     if (!control || !ContainsControl(control))
         control = this;
-    for (TControl* c = control; c; c = c == this ? nullptr : c->Parent())
+    // The nearest control with a topic, from the one F1 was pressed in up to the form.
+    for (TControl* c = control;; c = c->Parent()) {
         if (c->HelpContext() != 0) {
             message.Result = Application->HelpContext(c->HelpContext()) ? 1 : 0;
             return;
         }
+        if (c == this)
+            return;
+    }
 }

@@ -1,4 +1,5 @@
 #include "platform/gui/forms/application.h"
+#include "platform/gui/standard/edits.h"
 #include "platform/gui/windows/actions.h"
 #include "platform/gui/windows/message_beep.h"
 #include "platform/gui/windows/system_keys.h"
@@ -117,6 +118,20 @@ TEST_F(SystemKeys, AltF10AndAltLetterOpenTheMenuOfTheForm)
         EXPECT_EQ(offered, offeredWanted);
         EXPECT_EQ(beeps.Count() - beepsBefore, c.beeps);
     }
+}
+
+TEST_F(SystemKeys, AnEditLetsTheMenuKeysThrough)
+{
+    auto* text = new TEdit(form);
+    text->SetBounds(10, 50, 100, 24);
+    text->SetParent(form);
+    text->SetText("abc");
+    text->SetFocus();
+    Type(text, {"+Alt", "-Alt"});
+    Type(text, {"+F10", "-F10"});
+    Type(text, {"+Alt", "+f", "-f", "-Alt"});
+    EXPECT_EQ(menuKeys, (Keys{0, 0, 'f'}));
+    EXPECT_EQ(text->Text(), "abc");
 }
 
 TEST_F(SystemKeys, AnAltReleasedAfterTheFormLostActivationOpensNothing)

@@ -8,43 +8,37 @@
 #include <QCoreApplication>
 #include <QEvent>
 
+#include <functional>
 #include <vector>
 
 namespace {
 
-std::vector<TWinControl*> TopLevelWindows()
+// The windows a walk gives.
+std::vector<HWND> Collected(const std::function<void(const WNDENUMPROC&)>& walk)
 {
-    std::vector<TWinControl*> windows;
-    EnumWindows(
-        [&windows](HWND window, LPARAM) {
-            windows.push_back(WindowControl(window));
-            return true;
-        },
-        0);
+    std::vector<HWND> windows;
+    walk([&windows](HWND window, LPARAM) {
+        windows.push_back(window);
+        return true;
+    });
     return windows;
 }
 
 // The window and every window it holds, each before its own children.
-std::vector<HWND> WindowTree(TWinControl& top)
+std::vector<HWND> WindowTree(HWND top)
 {
-    std::vector<HWND> windows{top.Handle()};
-    EnumChildWindows(
-        top.Handle(),
-        [&windows](HWND window, LPARAM) {
-            windows.push_back(window);
-            return true;
-        },
-        0);
+    std::vector<HWND> windows = Collected([top](const WNDENUMPROC& proc) { EnumChildWindows(top, proc, 0); });
+    windows.insert(windows.begin(), top);
     return windows;
 }
 
-void Repaint(const std::vector<HWND>& windows)
+void Repaint(HWND top)
 {
-    for (HWND window : windows)
+    for (HWND window : WindowTree(top))
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
 }
 
-void ChangeTheme(TWinControl& top)
+void ChangeTheme(HWND top)
 {
     for (HWND window : WindowTree(top))
         SendMessage(window, WM_THEMECHANGED, 0, 0);
@@ -87,9 +81,9 @@ protected:
         case QEvent::ThemeChange:
             if (auto* window = dynamic_cast<TWindowWidget*>(watched);
                 window && window->isWindow() && window->Control()) {
-                ChangeTheme(*window->Control());
-                if (window->Control())
-                    Repaint(WindowTree(*window->Control()));
+                const HWND top = window->Control()->Window().handle;
+                ChangeTheme(top);
+                Repaint(top);
             }
             break;
         default:
@@ -103,33 +97,29 @@ protected:
 
 void DesktopChanged(TDesktopChange change)
 {
-    const std::vector<TWinControl*> tops = TopLevelWindows();
-    std::vector<HWND> handles;
-    for (TWinControl* top : tops)
-        handles.push_back(top->Handle());
-    auto forEachTop = [&](auto action) {
-        for (size_t i = 0; i < tops.size(); ++i)
-            if (IsWindow(handles[i]))
-                action(*tops[i]);
+    const std::vector<HWND> tops = Collected([](const WNDENUMPROC& proc) { EnumWindows(proc, 0); });
+    auto sendToTops = [&tops](uint32_t msg, WPARAM wParam) {
+        for (HWND top : tops)
+            SendMessage(top, msg, wParam, 0);
     };
     switch (change) {
     case TDesktopChange::Colors:
-        forEachTop([](TWinControl& top) { SendMessage(top.Handle(), WM_SYSCOLORCHANGE, 0, 0); });
+        sendToTops(WM_SYSCOLORCHANGE, 0);
         break;
     case TDesktopChange::Fonts:
-        forEachTop([](TWinControl& top) {
-            SendMessage(top.Handle(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
-        });
-        forEachTop([](TWinControl& top) { top.Perform(CM_SYSFONTCHANGED, 0, 0); });
+        sendToTops(WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS);
+        sendToTops(CM_SYSFONTCHANGED, 0);
         break;
     case TDesktopChange::Theme:
-        forEachTop(ChangeTheme);
+        for (HWND top : tops)
+            ChangeTheme(top);
         break;
     case TDesktopChange::Style:
-        forEachTop([](TWinControl& top) { top.Perform(CM_STYLECHANGED, 0, 0); });
+        sendToTops(CM_STYLECHANGED, 0);
         break;
     }
-    forEachTop([](TWinControl& top) { Repaint(WindowTree(top)); });
+    for (HWND top : tops)
+        Repaint(top);
 }
 
 bool DefaultDesktopChangeHandling(TWinControl& window, TMessage& message)

@@ -265,12 +265,12 @@ public:
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& hint);
     bool ShowHint() const { return showHint_; }
-    // The help topic of the control, which F1 asks the application for; 0 for none.
-    int HelpContext() const { return helpContext_; }
-    void SetHelpContext(int value) { helpContext_ = value; }
     void SetShowHint(bool value);
     bool ParentShowHint() const { return parentShowHint_; }
     void SetParentShowHint(bool value);
+    // The help topic of the control, which F1 asks the application for; 0 for none.
+    int HelpContext() const { return helpContext_; }
+    void SetHelpContext(int value) { helpContext_ = value; }
     TBiDiMode BiDiMode() const { return biDiMode_; }
     void SetBiDiMode(TBiDiMode value);
     bool ParentBiDiMode() const { return parentBiDiMode_; }

@@ -132,6 +132,17 @@ TEST_F(SystemKeys, AnEditLetsTheMenuKeysThrough)
     Type(text, {"+Alt", "+f", "-f", "-Alt"});
     EXPECT_EQ(menuKeys, (Keys{0, 0, 'f'}));
     EXPECT_EQ(text->Text(), "abc");
+
+    int helpAsked = 0;
+    Application->OnHelp = [&](uint16_t, intptr_t, bool& callHelp) {
+        ++helpAsked;
+        callHelp = false;
+        return true;
+    };
+    text->SetHelpContext(3);
+    Type(text, {"+F1", "-F1"});
+    Application->OnHelp = nullptr;
+    EXPECT_EQ(helpAsked, 1) << "F1 in an edit asks for the edit's help";
 }
 
 TEST_F(SystemKeys, AnAltReleasedAfterTheFormLostActivationOpensNothing)

@@ -72,13 +72,15 @@ void MoveSideInward(TRect& r, TSide side)
 
 void DrawBorderSide(TCanvas& canvas, const TRect& rect, const TPen& pen, bool border3D, TSide side)
 {
+    // pen may be the canvas's own pen: read its width before the canvas pen becomes one pixel wide.
     const int savedWidth = canvas.Pen()->Width();
-    canvas.Pen()->SetWidth(1);
+    const int lines = pen.Width();
     canvas.Pen()->SetColor(pen.Color());
     canvas.Pen()->SetStyle(pen.Style());
     canvas.Pen()->SetMode(pen.Mode());
+    canvas.Pen()->SetWidth(1);
     TRect r = PreparedFor(rect, side);
-    for (int line = 0; line < pen.Width(); ++line) {
+    for (int line = 0; line < lines; ++line) {
         DrawSideLine(canvas, r, side);
         if (border3D)
             r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};

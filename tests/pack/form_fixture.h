@@ -21,5 +21,13 @@ protected:
         return control;
     }
 
+    // Moves the pointer to the form's far corner, away from the controls placed on it (a control shown
+    // where the pointer last was finds it over itself).
+    void ParkMouse()
+    {
+        Pump();
+        MouseMove(form, {390, 290});
+    }
+
     TForm* form;
 };

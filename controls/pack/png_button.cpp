@@ -3,7 +3,6 @@
 #include "controls/pack/button_color_maps.h"
 #include "controls/pack/png_image_list.h"
 #include "platform/gui/graphics/platform_answers.h"
-#include "platform/gui/windows/actions.h"
 #include "platform/gui/windows/style_manager.h"
 
 namespace {
@@ -74,14 +73,8 @@ void TKvpPngButton::SetButtonStyle(bool isDefault)
 void TKvpPngButton::ActionChange(TBasicAction* sender, bool checkDefaults)
 {
     TBitBtn::ActionChange(sender, checkDefaults);
-    auto* action = dynamic_cast<TCustomAction*>(sender);
-    if (!action || !(FPngImage->Empty() || FImageFromAction) || !action->ActionList())
-        return;
-    TCustomImageList* images = action->ActionList()->Images();
-    if (!images || action->ImageIndex() < 0 || action->ImageIndex() >= images->Count())
-        return;
-    PngFromImageList(*FPngImage, images, action->ImageIndex());
-    FImageFromAction = true;
+    if (TakeActionImage(sender, *FPngImage, FPngImage->Empty() || FImageFromAction))
+        FImageFromAction = true;
 }
 
 void TKvpPngButton::MouseEnterLeave(bool enter)

@@ -1,6 +1,7 @@
 #include "controls/pack/png_image_list.h"
 
 #include "controls/pack/png_conversions.h"
+#include "platform/gui/windows/actions.h"
 #include "support/utf8.h"
 
 namespace {
@@ -352,4 +353,16 @@ void PngFromImageList(TPngImage& dest, TCustomImageList* imageList, int index)
             png.AlphaScanline(y)[x] = p[3];
         }
     dest.Assign(&png);
+}
+
+bool TakeActionImage(TBasicAction* action, TPngImage& glyph, bool replaceable)
+{
+    auto* custom = dynamic_cast<TCustomAction*>(action);
+    if (!custom || !replaceable || !custom->ActionList())
+        return false;
+    TCustomImageList* images = custom->ActionList()->Images();
+    if (!images || custom->ImageIndex() < 0 || custom->ImageIndex() >= images->Count())
+        return false;
+    PngFromImageList(glyph, images, custom->ImageIndex());
+    return true;
 }

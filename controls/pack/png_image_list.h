@@ -130,3 +130,9 @@ private:
 
 // Copies image index of any image list into dest; dest stays as it is for an index without an image.
 void PngFromImageList(TPngImage& dest, TCustomImageList* imageList, int index);
+
+class TBasicAction;
+// A button's glyph from its action: when the glyph may be replaced (it is empty or came from an action)
+// and the action's list has an image at the action's ImageIndex, that image is copied into glyph; true
+// when it was.
+bool TakeActionImage(TBasicAction* action, TPngImage& glyph, bool replaceable);

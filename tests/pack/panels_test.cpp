@@ -3,6 +3,7 @@
 
 #include "form_fixture.h"
 #include "platform/gui/core/exceptions.h"
+#include "platform/gui/graphics/colors.h"
 #include "platform/gui/services/dropped_files.h"
 #include "support/color_routines.h"
 #include "test_style.h"
@@ -294,4 +295,36 @@ TEST_F(Panels, SimplePanelOverTheParentBackground)
     SaveScreenshot(*picture, "pack_simple_panel_parent_background", 3);
     EXPECT_EQ(At(*picture, 20, 0), clGray);
     EXPECT_NE(At(*picture, 20, 5), ColorToRGB(clBtnFace)); // not filled
+}
+
+TEST_F(Panels, EachKindWithItsDefaultLooks)
+{
+    auto* basic = Place<TKvpBasicPanel>({10, 10, 190, 60});
+    auto* panel = Place<TKvpPanel>({10, 70, 190, 150});
+    TKvpPanelCaption* title = panel->Captions()->Add();
+    title->SetText("Settings");
+    title->Font()->SetName("DejaVu Sans");
+    TKvpPanelHorizontalBar* bar = panel->HorizontalBars()->Add();
+    bar->SetBarPosition(hbpFromBottom);
+    bar->SetPosY(8);
+    bar->SetHeight(14);
+    bar->Gradient()->SetColorFrom(0xF0E8E0);
+    bar->Gradient()->SetColorTo(0xC09060);
+    bar->Border()->SetColor(0x806040);
+    auto* simple = Place<TKvpSimplePanel>({200, 10, 390, 40});
+    simple->Appearance()->SetBackgroundColor(0xE4E4E4);
+    simple->Appearance()->SetBackroundColorTo(0xD8D8D8);
+    simple->SetCaption("Progress");
+    simple->Font()->SetName("DejaVu Sans");
+    auto* frame = Place<TKvpSimplePanel>({200, 50, 390, 150});
+    frame->SetAlignment(taLeftJustify);
+    frame->SetCaption("Frame");
+    auto picture = Render(form);
+    SaveScreenshot(*picture, "pack_panels_default_looks", 2);
+    // The basic panel's upper gradient starts lighter than the face and the bottom one ends darker.
+    auto basicPicture = Render(basic);
+    const TColor face = ColorToRGB(clBtnFace);
+    EXPECT_GT(GetRValue(At(*basicPicture, 90, 2)), GetRValue(face) - 1);
+    EXPECT_LT(GetRValue(At(*basicPicture, 90, 47)), GetRValue(face));
+    EXPECT_EQ(simple->Color(), TColor(0xE4E4E4));
 }

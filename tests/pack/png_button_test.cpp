@@ -7,6 +7,7 @@
 #include "platform/gui/graphics/theme.h"
 #include "platform/gui/standard/edits.h"
 #include "platform/gui/windows/actions.h"
+#include "png_test_files.h"
 #include "test_style.h"
 
 #include <memory>
@@ -223,6 +224,19 @@ TEST_F(PngButtons, AnActionsImageOnlyWhenTheButtonHasNone)
     action->SetImageIndex(0);
     action->SetCaption("Again");
     EXPECT_EQ(button->PngImage()->Width(), 8); // its own glyph stays
+}
+
+TEST_F(PngButtons, ColourImagesLoseTheirGammaChunk)
+{
+    auto* button = Place<TKvpPngButton>({20, 20, 95, 45});
+    const std::string rgbRow = std::string(1, '\0') + std::string(3, char(0x80));
+    button->SetPngImage(LoadPng(PngFile(1, 8, COLOR_RGB, rgbRow, 1, true)).get());
+    EXPECT_FALSE(button->PngImage()->HasChunk("gAMA"));
+    const std::string greyRow = std::string(1, '\0') + std::string(1, char(0x80));
+    auto grey = LoadPng(PngFile(1, 8, COLOR_GRAYSCALE, greyRow, 1, true));
+    ASSERT_TRUE(grey->HasChunk("gAMA"));
+    button->SetPngImage(grey.get());
+    EXPECT_TRUE(button->PngImage()->HasChunk("gAMA"));
 }
 
 TEST(ButtonAppearance, StartsAsTheAeroMapAndNotifiesEveryChange)

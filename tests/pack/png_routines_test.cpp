@@ -2,7 +2,7 @@
 #include "controls/pack/png_routines.h"
 
 #include "platform/gui/core/exceptions.h"
-#include "support/crc32.h"
+#include "png_test_files.h"
 #include "support/streams.h"
 
 #include <gtest/gtest.h>
@@ -143,57 +143,16 @@ TEST(PngRoutines, FadingAPaletteImageStartsFromEachPixelsOwnAlpha)
     EXPECT_EQ(PixelsOf(*indexed), (std::vector<uint8_t>{0, 0, 255, 128, 128, 128, 255, 0, 0}));
 }
 
-namespace {
-
-// A PNG file of a 2 x 1 truecolour image with 16-bit samples: white, then 0x4000 in every channel. Its
-// picture data is one stored (uncompressed) deflate block.
-std::string SixteenBitPngFile()
-{
-    const auto bigEndian = [](uint32_t value) {
-        return std::string{char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
-    };
-    const auto chunk = [&](const std::string& type, const std::string& data) {
-        const std::string body = type + data;
-        TMemoryStream bytes;
-        bytes.WriteBuffer(body.data(), int64_t(body.size()));
-        return bigEndian(uint32_t(data.size())) + body + bigEndian(StreamCrc32(bytes, 0));
-    };
-    const std::string header = bigEndian(2) + bigEndian(1) + std::string{16, 2, 0, 0, 0};
-    std::string row(1, '\0'); // no filter
-    for (int sample = 0; sample < 3; ++sample)
-        row += std::string{char(0xFF), char(0xFF)};
-    for (int sample = 0; sample < 3; ++sample)
-        row += std::string{char(0x40), char(0x00)};
-    uint32_t a = 1, b = 0;
-    for (unsigned char c : row)
-        a = (a + c) % 65521, b = (b + a) % 65521;
-    const uint16_t length = uint16_t(row.size());
-    const std::string zlib = std::string{char(0x78),
-                                         char(0x01),
-                                         char(0x01),
-                                         char(length & 0xFF),
-                                         char(length >> 8),
-                                         char(~length & 0xFF),
-                                         char((~length >> 8) & 0xFF)} +
-                             row + bigEndian(b << 16 | a);
-    return std::string("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", zlib) +
-           chunk("IEND", "");
-}
-
-} // namespace
-
 TEST(PngRoutines, SixteenBitSamplesKeepTheirHighByte)
 {
-    const std::string file = SixteenBitPngFile();
-    TMemoryStream stream;
-    stream.WriteBuffer(file.data(), int64_t(file.size()));
-    stream.SetPosition(0);
-    TPngImage loaded;
-    loaded.LoadFromStream(stream);
-    ASSERT_EQ(loaded.Header().BitDepth, 16);
-    PngSetGamma(loaded, 2.0f);
-    PngDesaturate(loaded, 255);
-    EXPECT_EQ(PixelsOf(loaded), (std::vector<uint8_t>{254, 254, 254, 128, 128, 128}));
+    // White, then 0x4000 in every channel.
+    std::string row(1, '\0');
+    row += std::string(6, char(0xFF)) + std::string{0x40, 0, 0x40, 0, 0x40, 0};
+    auto loaded = LoadPng(PngFile(2, 16, COLOR_RGB, row, 1, false));
+    ASSERT_EQ(loaded->Header().BitDepth, 16);
+    PngSetGamma(*loaded, 2.0f);
+    PngDesaturate(*loaded, 255);
+    EXPECT_EQ(PixelsOf(*loaded), (std::vector<uint8_t>{254, 254, 254, 128, 128, 128}));
 }
 
 TEST(PngRoutines, IntensitiesAndOptionsOnCopies)

@@ -42,6 +42,23 @@ TPngImageCollectionItems::TPngImageCollectionItems(TPersistent* owner)
     : TOwnedCollection(owner, ItemClass<TPngImageCollectionItem>())
 {}
 
+// An item joins its collection before its own members exist: the update it causes waits until it is made.
+TPngImageCollectionItem* TPngImageCollectionItems::Add()
+{
+    BeginUpdate();
+    auto* item = static_cast<TPngImageCollectionItem*>(TCollection::Add());
+    EndUpdate();
+    return item;
+}
+
+TPngImageCollectionItem* TPngImageCollectionItems::Insert(int index)
+{
+    BeginUpdate();
+    auto* item = static_cast<TPngImageCollectionItem*>(TCollection::Insert(index));
+    EndUpdate();
+    return item;
+}
+
 TPngImageCollectionItem* TPngImageCollectionItems::Items(int index) const
 {
     return static_cast<TPngImageCollectionItem*>(TCollection::Items(index));

@@ -97,9 +97,8 @@ void TPngImageList::RebuildImages()
     BeginUpdate();
     TCustomImageList::Clear();
     for (int i = 0; i < FPngImages->Count(); ++i) {
-        // An item still being made has no image yet.
         const TPngImage* png = FPngImages->Items(i)->PngImage();
-        if (!png || png->Empty() || FEnabledImages || FPngOptions.Empty()) {
+        if (png->Empty() || FEnabledImages || FPngOptions.Empty()) {
             StoreImage(i, png, false);
             continue;
         }

@@ -45,11 +45,9 @@ class TPngImageCollectionItems : public TOwnedCollection
 public:
     explicit TPngImageCollectionItems(TPersistent* owner);
     TPngImageCollectionItem* Items(int index) const;
-    TPngImageCollectionItem* Add() { return static_cast<TPngImageCollectionItem*>(TCollection::Add()); }
-    TPngImageCollectionItem* Insert(int index)
-    {
-        return static_cast<TPngImageCollectionItem*>(TCollection::Insert(index));
-    }
+    // The list is rebuilt once the new item is whole.
+    TPngImageCollectionItem* Add();
+    TPngImageCollectionItem* Insert(int index);
     // nullptr for an index without an item.
     TPngImageCollectionItem* GetItem(int index) const;
 

@@ -17,7 +17,7 @@ struct TTreeRowFacts
     bool Expanded = false;
     bool IsFirst = false;
     bool IsLast = false;
-    TParentRowProc OnParentRow;
+    TParentRowProc OnParentRow{};
 };
 
 // The display of the column loaded with the canvas, the cell and its value (through load), the background

@@ -1,10 +1,13 @@
+#include "controls/grid/check_box_column.h"
 #include "controls/grid/column_display.h"
 #include "controls/grid/column_play.h"
+#include "controls/grid/image_column.h"
 #include "controls/grid/number_column.h"
 #include "controls/grid/spin_cell_edit.h"
 #include "controls/grid/text_column.h"
 #include "controls/grid/virtual_column.h"
 #include "fake_columns_grid.h"
+#include "platform/gui/graphics/image_list.h"
 
 #include "support/format_settings.h"
 
@@ -65,8 +68,14 @@ template <typename Column> std::function<TGxCustomColumn*(TComponent*)> Maker()
 TEST_F(ColumnClasses, WhatEachClassFixes)
 {
     const TColumnStyle text{csCanEdit, csFitToLargest, csTextFitHint};
+    const TColumnStyle checkBox{csClickable, csCanEdit, csFitToLargest};
+    const TColumnStyle image{csFitToLargest};
     const std::vector<ClassCase> cases = {
         {Maker<TGxTextColumn>(), ctString, "TGxEdit", "TTextColumnDisplay", "none", text, "", stAlphabetic,
+         taLeftJustify},
+        {Maker<TGxCheckBoxColumn>(), ctBoolean, "none", "TCheckBoxColumnDisplay", "TCheckBoxColumnPlay",
+         checkBox, "", stBoolean, taLeftJustify},
+        {Maker<TGxImageColumn>(), ctInteger, "none", "TImageColumnDisplay", "none", image, "0", stNumeric,
          taLeftJustify},
         {Maker<TGxCustomNumberColumn>(), ctFloat, "none", "TNumberColumnDisplay", "none", text, "0",
          stNumeric, taLeftJustify},
@@ -95,6 +104,7 @@ TEST_F(ColumnClasses, WhatEachClassFixes)
         EXPECT_EQ(column->Alignment(), c.alignment) << name;
     }
     EXPECT_TRUE(TGxTextColumn(nullptr).Options().Contains(coShowTextFitHint));
+    EXPECT_FALSE(TGxCheckBoxColumn(nullptr).Options().Contains(coShowTextFitHint));
 }
 
 TEST_F(ColumnClasses, TextColumnWrapsAndHidesItsText)
@@ -257,4 +267,18 @@ TEST_F(ColumnClasses, NumberColumnsCopyTheirFormat)
     auto* plain = Add<TGxCustomNumberColumn>("P");
     plain->Assign(source);
     EXPECT_EQ(plain->FormatMask(), "#0.0");
+}
+
+TEST_F(ColumnClasses, ImageColumnForgetsItsList)
+{
+    auto* column = Add<TGxImageColumn>("I");
+    EXPECT_TRUE(column->Transparent());
+    auto* images = new TImageList(nullptr);
+    column->SetImages(images);
+    auto* copy = Add<TGxImageColumn>("C");
+    copy->Assign(column);
+    EXPECT_EQ(copy->Images(), images);
+    delete images;
+    EXPECT_EQ(column->Images(), nullptr);
+    EXPECT_EQ(copy->Images(), nullptr);
 }

@@ -1,8 +1,13 @@
 #include "cell_painting.h"
+#include "controls/grid/check_box_column.h"
+#include "controls/grid/check_box_display.h"
+#include "controls/grid/image_column.h"
 #include "controls/grid/number_column.h"
 #include "controls/grid/text_column.h"
 #include "paint_test_support.h"
 #include "platform/gui/graphics/gdi.h"
+#include "platform/gui/graphics/image_list.h"
+#include "theme_switch.h"
 
 #include "support/system_colors.h"
 
@@ -174,4 +179,98 @@ TEST_F(ColumnDisplays, NumberCellsShowTheColumnsText)
     TRect expected{2, 0, 98, 20};
     DrawText(*bitmap->Canvas(), "2.50 s", expected, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
     EXPECT_EQ(InkBox(cell), shown);
+}
+
+TEST_F(ColumnDisplays, ClassicCheckBoxIsPixelExact)
+{
+    TThemeSwitch themes(false);
+    auto* column = Make<TGxCheckBoxColumn>();
+    const TRect cell{0, 0, 40, 20};
+    TColumnDisplay& display = Paint(*column, cell, [](TColumnDisplay& d) { d.SetAsBoolean(true); });
+    SaveScreenshot(*bitmap, "cell_check_box_classic", 4);
+    // An 11 x 11 box at (2, 5): the frame in the button shadow, the inside in the window colour.
+    const TRect box{2, 5, 13, 16};
+    EXPECT_EQ(Count(box, clBtnShadow), 40);
+    EXPECT_EQ(PixelAt(*bitmap, 2, 5), Rgb(clBtnShadow));
+    EXPECT_EQ(PixelAt(*bitmap, 12, 15), Rgb(clBtnShadow));
+    // The mark: three polylines (4, 9)-(6, 11)-(11, 6) stacked, 7 pixels each.
+    EXPECT_EQ(Count(box, clWindowText), 21);
+    for (const TPoint p : {TPoint{4, 9}, {5, 10}, {6, 11}, {6, 13}, {10, 7}, {10, 9}})
+        EXPECT_EQ(PixelAt(*bitmap, p.X, p.Y), Rgb(clWindowText)) << p.X << "," << p.Y;
+    EXPECT_EQ(PixelAt(*bitmap, 11, 6), Rgb(clWindow));
+    EXPECT_EQ(display.GetContentWidth(), 11);
+
+    Paint(*column, cell, [](TColumnDisplay& d) { d.SetAsBoolean(false); });
+    EXPECT_EQ(Count(box, clWindowText), 0);
+    EXPECT_EQ(Count(box, clWindow), 81);
+
+    // Pressed boxes are filled with the button face; centred columns centre the box.
+    column->SetAlignment(taCenter);
+    auto& checkBox = dynamic_cast<TCheckBoxColumnDisplay&>(*column->Display());
+    checkBox.DrawCheckBox(cell, false, true, true);
+    EXPECT_EQ(PixelAt(*bitmap, 20, 10), Rgb(clBtnFace));
+    EXPECT_EQ(PixelAt(*bitmap, 15, 5), Rgb(clBtnShadow));
+}
+
+TEST_F(ColumnDisplays, ThemedCheckBoxStaysInItsBox)
+{
+    TThemeSwitch themes(true);
+    auto* column = Make<TGxCheckBoxColumn>();
+    const TRect cell{0, 0, 40, 20};
+    const TRect box{2, 4, 15, 17}; // 13 x 13
+    Paint(*column, cell, [](TColumnDisplay& d) { d.SetAsBoolean(true); });
+    SaveScreenshot(*bitmap, "cell_check_box_themed", 4);
+    auto checked = std::move(bitmap);
+    TColumnDisplay& display = Paint(*column, cell, [](TColumnDisplay& d) { d.SetAsBoolean(false); });
+    EXPECT_EQ(display.GetContentWidth(), 13);
+    int differing = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x) {
+            const bool inBox = PtInRect(box, {x, y});
+            if (PixelAt(*checked, x, y) != PixelAt(*bitmap, x, y))
+                differing += inBox ? 1 : 1000;
+            if (!inBox) {
+                EXPECT_EQ(PixelAt(*bitmap, x, y), Rgb(clWindow)) << x << "," << y;
+            }
+        }
+    EXPECT_GT(differing, 5);
+    EXPECT_LT(differing, 1000); // only inside the box
+
+    // A hot box looks different.
+    const TColor normal = PixelAt(*bitmap, 8, 10);
+    dynamic_cast<TCheckBoxColumnDisplay&>(display).DrawCheckBox(cell, false, true, false);
+    EXPECT_NE(PixelAt(*bitmap, 8, 10), normal);
+}
+
+TEST_F(ColumnDisplays, ImageCellsDrawOnlyIndexesOfTheList)
+{
+    auto* column = Make<TGxImageColumn>();
+    TImageList images(&owner);
+    for (const TColor color : {clRed, clBlue}) {
+        TBitmap image(16, 16, pf24bit);
+        image.Canvas()->Brush()->SetColor(color);
+        image.Canvas()->FillRect({0, 0, 16, 16});
+        images.Add(&image, nullptr);
+    }
+    const TRect cell{0, 0, 40, 24};
+    const auto paintIndex = [&](int index) {
+        Paint(*column, cell, [index](TColumnDisplay& d) { d.SetAsInteger(index); });
+    };
+    paintIndex(1);
+    EXPECT_EQ(Count(cell, clBlue), 0) << "no list, no image";
+    EXPECT_EQ(column->Display()->GetContentWidth(), 0);
+
+    column->SetImages(&images);
+    paintIndex(1);
+    EXPECT_EQ(InkBox(cell, Rgb(clBlue)), (TRect{2, 4, 18, 20}));
+    EXPECT_EQ(column->Display()->GetContentWidth(), 16);
+    for (const int outside : {-1, 2}) {
+        paintIndex(outside);
+        EXPECT_EQ(Count(cell, clWindow), 40 * 24) << outside;
+    }
+    column->SetAlignment(taRightJustify);
+    column->SetVerticalAlignment(taAlignBottom);
+    paintIndex(0);
+    SaveScreenshot(*bitmap, "cell_image_right_bottom", 3);
+    EXPECT_EQ(InkBox(cell, Rgb(clRed)), (TRect{22, 6, 38, 22}));
 }

@@ -5,11 +5,14 @@
 #include "controls/grid/number_column.h"
 #include "controls/grid/spin_cell_edit.h"
 #include "controls/grid/text_column.h"
+#include "controls/grid/tree_column.h"
 #include "controls/grid/virtual_column.h"
 #include "fake_columns_grid.h"
 #include "platform/gui/graphics/image_list.h"
+#include "platform/gui/graphics/png_image.h"
 
 #include "support/format_settings.h"
+#include "support/streams.h"
 
 #include <gtest/gtest.h>
 
@@ -58,6 +61,22 @@ struct ClassCase
     TAlignment alignment;
 };
 
+// A 2 x 1 RGB picture (red, green) whose file carries a gamma chunk.
+void LoadPngWithGamma(TPngImage& image)
+{
+    static const uint8_t bytes[] = {
+        0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48, 0x44,
+        0x52, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x01, 0x08, 0x02, 0x00, 0x00, 0x00, 0x7B,
+        0x40, 0xE8, 0xDD, 0x00, 0x00, 0x00, 0x04, 0x67, 0x41, 0x4D, 0x41, 0x00, 0x00, 0xB1, 0x8F,
+        0x0B, 0xFC, 0x61, 0x05, 0x00, 0x00, 0x00, 0x0F, 0x49, 0x44, 0x41, 0x54, 0x78, 0x9C, 0x63,
+        0xF8, 0xCF, 0xC0, 0xC0, 0xF0, 0x9F, 0x01, 0x00, 0x07, 0xFF, 0x01, 0xFF, 0x01, 0x7F, 0x89,
+        0xA7, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
+    TMemoryStream stream;
+    stream.WriteBuffer(bytes, sizeof bytes);
+    stream.Seek(0, soBeginning);
+    image.LoadFromStream(stream);
+}
+
 template <typename Column> std::function<TGxCustomColumn*(TComponent*)> Maker()
 {
     return [](TComponent* owner) { return new Column(owner); };
@@ -70,6 +89,7 @@ TEST_F(ColumnClasses, WhatEachClassFixes)
     const TColumnStyle text{csCanEdit, csFitToLargest, csTextFitHint};
     const TColumnStyle checkBox{csClickable, csCanEdit, csFitToLargest};
     const TColumnStyle image{csFitToLargest};
+    const TColumnStyle tree{csClickable, csCanEdit, csDisableSorting, csFitToLargest};
     const std::vector<ClassCase> cases = {
         {Maker<TGxTextColumn>(), ctString, "TGxEdit", "TTextColumnDisplay", "none", text, "", stAlphabetic,
          taLeftJustify},
@@ -81,6 +101,8 @@ TEST_F(ColumnClasses, WhatEachClassFixes)
          stNumeric, taLeftJustify},
         {Maker<TGxNumberColumn>(), ctFloat, "TGxSpinEdit", "TNumberColumnDisplay", "none", text, "0",
          stNumeric, taRightJustify},
+        {Maker<TGxTreeColumn>(), ctString, "TGxEdit", "TTreeColumnDisplay", "TTreeColumnPlay", tree, "",
+         stAlphabetic, taLeftJustify},
         {Maker<TGxVirtualColumn>(), ctVirtual, "TGxEdit", "TTextColumnDisplay", "none", text, "",
          stAlphabetic, taLeftJustify},
     };
@@ -267,6 +289,44 @@ TEST_F(ColumnClasses, NumberColumnsCopyTheirFormat)
     auto* plain = Add<TGxCustomNumberColumn>("P");
     plain->Assign(source);
     EXPECT_EQ(plain->FormatMask(), "#0.0");
+}
+
+TEST_F(ColumnClasses, TreeColumnSettings)
+{
+    auto* tree = Add<TGxTreeColumn>("R");
+    tree->SetSorted(true);
+    EXPECT_FALSE(tree->Sorted());
+    EXPECT_TRUE(grid->TakeLog().empty());
+    EXPECT_FALSE(tree->IsKeyValid(U' '));
+
+    tree->SetShowLines(true);
+    tree->SetExpandLock(true);
+    EXPECT_EQ(grid->TakeLog(), std::vector<std::string>{"R refresh gaNone"});
+
+    tree->SetPadding(3);
+    TRect edit{10, 0, 200, 20};
+    tree->AdjustEditRect(2, edit);
+    EXPECT_EQ(edit.Left, 10 + 2 * 19 + 3 + 16);
+    {
+        TImageList images(nullptr);
+        images.SetSize(12, 12);
+        tree->SetImages(&images);
+        edit.Left = 10;
+        tree->AdjustEditRect(0, edit);
+        EXPECT_EQ(edit.Left, 10 + 3 + 16 + 12);
+    }
+    EXPECT_EQ(tree->Images(), nullptr); // forgotten when the list went
+
+    // Button images are copied without their gamma; nothing empties them.
+    TPngImage withGamma;
+    LoadPngWithGamma(withGamma);
+    ASSERT_TRUE(withGamma.HasChunk("gAMA"));
+    tree->SetImageExpand(&withGamma);
+    EXPECT_EQ(tree->ImageExpand()->Width(), withGamma.Width());
+    EXPECT_FALSE(tree->ImageExpand()->HasChunk("gAMA"));
+    EXPECT_TRUE(withGamma.HasChunk("gAMA"));
+    tree->SetImageExpand(nullptr);
+    EXPECT_TRUE(tree->ImageExpand()->Empty());
 }
 
 TEST_F(ColumnClasses, ImageColumnForgetsItsList)

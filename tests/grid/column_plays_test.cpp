@@ -2,6 +2,8 @@
 #include "controls/grid/check_box_column.h"
 #include "controls/grid/check_box_play.h"
 #include "controls/grid/text_column.h"
+#include "controls/grid/tree_column.h"
+#include "controls/grid/tree_column_play.h"
 #include "gui_driver.h"
 #include "paint_test_support.h"
 #include "theme_switch.h"
@@ -85,6 +87,30 @@ TEST_F(ColumnPlays, ShowingAPlayRepaintsItsDisplay)
     EXPECT_FALSE(play.AsBoolean()); // the display's value came in
     EXPECT_TRUE(display.AsBoolean());
     EXPECT_GT(CountPixels(*bitmap, {2, 5, 13, 16}, ColorToRGB(clWindowText)), 0); // painted checked
+}
+
+TEST_F(ColumnPlays, TreeButtonAndKeysExpandUnlessLocked)
+{
+    auto* column = new TGxTreeColumn(&owner);
+    column->SetPadding(3);
+    auto& play = Load<TTreeColumnPlay>(*column, {0, 40, 100, 60});
+    play.SetLevel(2);
+    // Level 2 with padding 3: the square at 2 * 19 + 3 + 2 = 43, from 10 - 5 = 5.
+    EXPECT_EQ(play.GetButtonRect(play.ClientRect(), 2), (TRect{43, 5, 52, 14}));
+    play.MouseUp(mbLeft, {}, 42, 8);
+    play.MouseUp(mbLeft, {}, 47, 14);
+    EXPECT_TRUE(log.empty());
+    play.MouseUp(mbLeft, {}, 43, 5);
+    for (char32_t key : {U'+', U'-', U'a', U' '})
+        play.KeyPress(key);
+    EXPECT_EQ(log, std::vector<std::string>({"expand", "expand", "expand"}));
+
+    column->SetExpandLock(true);
+    EXPECT_TRUE(play.IsExpandLock());
+    play.MouseUp(mbLeft, {}, 47, 9);
+    char32_t plus = U'+';
+    play.KeyPress(plus);
+    EXPECT_EQ(log.size(), 3u);
 }
 
 // The plays driven in a window with real mouse and key input, their changes reaching the cells.

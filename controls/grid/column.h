@@ -178,9 +178,7 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
     void Loaded() override;
 
-private:
-    friend class TGxColumns;
-
+    // A setting stored, then reported or repainted.
     template <typename T, typename V> void SetAndReport(T& field, const V& value, TColumnChangeKind kind)
     {
         field = value;
@@ -191,6 +189,10 @@ private:
         field = value;
         Refresh(area);
     }
+
+private:
+    friend class TGxColumns;
+
     IColumnsGrid* Grid() const;
     bool Reading() const;
     bool GridReading() const;

@@ -1,5 +1,8 @@
 #include "controls/grid/virtual_column.h"
 
+#include "controls/grid/text_cell_edit.h"
+#include "controls/grid/text_column_display.h"
+
 TGxVirtualColumn::TGxVirtualColumn(TComponent* owner) : TGxCustomColumn(owner)
 {
     SetColumnType(ctVirtual);
@@ -11,6 +14,16 @@ TGxVirtualColumn::TGxVirtualColumn(TComponent* owner) : TGxCustomColumn(owner)
 void TGxVirtualColumn::SetColumnType(TColumnType)
 {
     TGxCustomColumn::SetColumnType(ctVirtual);
+}
+
+TColumnEditorClass TGxVirtualColumn::GetCellEditorClass() const
+{
+    return CellEditorClass<TGxEdit>();
+}
+
+TColumnDisplayClass TGxVirtualColumn::GetDisplayClass() const
+{
+    return ColumnDisplayClass<TTextColumnDisplay>();
 }
 
 std::string TGxVirtualColumn::GetDrawText(const TCellInfo& cell)

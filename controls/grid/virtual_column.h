@@ -10,9 +10,8 @@ using TGetTextEvent = std::function<void(TObject* sender, int ACol, int ARow, st
 using TSetTextEvent = std::function<void(TObject* sender, int ACol, int ARow, const std::string& value)>;
 
 // A column that keeps no values: each cell asks OnGetText for its text and hands every text written into it
-// to OnSetText, so the application shows data it holds elsewhere.
-// seam: its editor class is the text editor (TGxEdit) and its display class the text display
-// (TTextColumnDisplay); GetCellEditorClass and GetDisplayClass name them once those classes exist.
+// to OnSetText, so the application shows data it holds elsewhere. Its cells are edited with the text editor
+// and painted by the text display.
 class TGxVirtualColumn : public TGxCustomColumn
 {
 public:
@@ -29,6 +28,8 @@ public:
     TSetTextEvent OnSetText;
 
     void SetColumnType(TColumnType value) override;
+    TColumnEditorClass GetCellEditorClass() const override;
+    TColumnDisplayClass GetDisplayClass() const override;
     TColumnStyle GetColumnStyle() const override { return {csCanEdit, csFitToLargest, csTextFitHint}; }
     // TextBefore, the cell's text and TextAfter; OnGetDrawText is not asked.
     std::string GetDrawText(const TCellInfo& cell) override;

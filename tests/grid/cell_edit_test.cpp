@@ -153,7 +153,7 @@ TEST_F(CellEdit, ArrowKeysGoToTheGridOnlyWhenItTakesThem)
     auto* host = new TEditingHost(form);
     host->SetParent(form);
     host->SetBounds(0, 40, 300, 60);
-    auto* column = new TTestTextColumn(form);
+    auto* column = new TGxTextColumn(form);
     TGxCustomEdit* cellEditor = column->Editor();
     ASSERT_NE(dynamic_cast<TGxEdit*>(cellEditor), nullptr);
     EXPECT_EQ(cellEditor->Owner(), column);

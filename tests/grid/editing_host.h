@@ -1,51 +1,22 @@
 #pragma once
 
 // A small grid for the editors' tests: it plays the grid's side of editing a cell with a column's editor
-// (inplace_edit_contract.h); a text column and a number column play the columns' side.
+// (inplace_edit_contract.h); the text and number columns play the columns' side.
 
-#include "controls/grid/column.h"
+#include "controls/grid/number_column.h"
 #include "controls/grid/spin_cell_edit.h"
-#include "controls/grid/text_cell_edit.h"
+#include "controls/grid/text_column.h"
 #include "platform/gui/windows/win_control.h"
 
 #include <string>
 #include <vector>
 
-class TTestTextColumn : public TGxCustomColumn
+// The number column with a say in the applied value, as step 7 allows.
+class TTestNumberColumn : public TGxNumberColumn
 {
 public:
-    using TGxCustomColumn::TGxCustomColumn;
-    TCellEditorClass GetCellEditorClass() const override { return CellEditorClass<TGxEdit>(); }
-    void BeginEditing() override
-    {
-        TGxCustomColumn::BeginEditing();
-        Editor()->SetInplaceEditor(true);
-    }
-};
-
-// A number column with a range and two decimals; its button click is counted.
-class TTestNumberColumn : public TGxCustomColumn
-{
-public:
-    using TGxCustomColumn::TGxCustomColumn;
-    TCellEditorClass GetCellEditorClass() const override { return CellEditorClass<TGxSpinEdit>(); }
-    void BeginEditing() override
-    {
-        TGxCustomColumn::BeginEditing();
-        auto& spin = dynamic_cast<TGxSpinEdit&>(*Editor());
-        spin.SetButtonCaption("...");
-        spin.SetOptions({eoAllowFloat});
-        spin.SetIncrement(0.5);
-        spin.SetMin(0);
-        spin.SetMax(10);
-        spin.SetShowButton(true);
-        spin.SetSpinButtons(true);
-        spin.OnButtonClick = [this](TObject*) { ++buttonClicks; };
-    }
-    void UpdateEdit() override { dynamic_cast<TGxSpinEdit&>(*Editor()).SetPrecision(2); }
+    using TGxNumberColumn::TGxNumberColumn;
     void ApplyEditing(std::string& value) override { value = "[" + value + "]"; }
-
-    int buttonClicks = 0;
 };
 
 class TEditingHost : public TCustomControl

@@ -225,7 +225,13 @@ TEST_F(SpinCellEdit, NumberColumnPreparesTheEditorInAnyOrder)
     host->SetParent(form);
     host->SetBounds(0, 80, 300, 40);
     auto* column = new TTestNumberColumn(form);
-    column->SetAlignment(taRightJustify);
+    column->SetButtonCaption("...");
+    column->SetIncrement(0.5);
+    column->SetMax(10);
+    column->SetShowButton(true);
+    column->SetPrecision(2);
+    int buttonClicks = 0;
+    column->OnButtonClick = [&](TObject*) { ++buttonClicks; };
     auto* editor = dynamic_cast<TGxSpinEdit*>(column->Editor());
     ASSERT_NE(editor, nullptr);
     host->StartEditing(*column, "7", {10, 5, 160, 25});
@@ -235,7 +241,7 @@ TEST_F(SpinCellEdit, NumberColumnPreparesTheEditorInAnyOrder)
     Press(editor, "Up");
     EXPECT_EQ(editor->Text(), "7.50");
     Click(editor->Button(), {3, 3});
-    EXPECT_EQ(column->buttonClicks, 1);
+    EXPECT_EQ(buttonClicks, 1);
     editor->SetText("12");
     EXPECT_EQ(host->Apply(), "[10.00]"); // the editor clamps and formats, then the column has its say
     SaveScreenshot(*Render(host), "spin_edit_over_a_cell");

@@ -1,6 +1,7 @@
 // The GUI layer's folders are layers of their own: each room includes only itself and the rooms before it,
 // and the toolkit-facing internals (the qt room) are reached only from implementation files below the
-// standard controls, never from a public header.
+// standard controls, never from a public header. The standard controls are written on the layer alone: no
+// toolkit header at all.
 
 #include <gtest/gtest.h>
 
@@ -83,6 +84,8 @@ std::vector<std::string> Breaches()
         }
         if (room != kQtRoom && header && IncludesToolkitHeader(file))
             breaches.push_back(name + ": a public header includes the toolkit");
+        if (room == "standard" && IncludesToolkitHeader(file))
+            breaches.push_back(name + ": a standard control includes the toolkit");
         for (const TInclude& include : LayerIncludes(file)) {
             const std::string target = include.room + "/" + include.header;
             if (include.room == kQtRoom) {

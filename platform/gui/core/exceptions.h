@@ -46,5 +46,12 @@ public:
     using Exception::Exception;
 };
 
+// A condition the code relies on does not hold (the platform's Assert).
+class EAssertionFailed : public Exception
+{
+public:
+    using Exception::Exception;
+};
+
 // "List index out of bounds (5)"
 [[noreturn]] void ThrowListIndexError(int index);

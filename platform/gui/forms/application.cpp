@@ -125,6 +125,12 @@ bool AppKeyDownHook(const TMessage& keyMessage)
     return Application->SendAppMessage(CM_APPKEYDOWN, keyMessage.WParam, keyMessage.LParam) != 0;
 }
 
+bool TApplication::HelpCommand(uint16_t command, intptr_t data)
+{
+    bool callHelp = true;
+    return OnHelp && OnHelp(command, data, callHelp);
+}
+
 void TApplication::HandleException(TObject* sender)
 {
     ReportCurrentException(sender);

@@ -22,6 +22,11 @@ using TMessageEvent = std::function<void(TMsg& msg, bool& handled)>;
 using TExceptionEvent = std::function<void(TObject* sender, const std::exception_ptr& error)>;
 // A hook on the application's own messages (CM_APPKEYDOWN, CM_APPSYSCOMMAND); true when it took one.
 using TWindowHook = std::function<bool(TMessage& message)>;
+// Asked for help: command HELP_CONTEXT or HELP_CONTEXTPOPUP with the topic in data; callHelp false keeps the
+// desktop's help from being asked as well. The answer is the call's.
+using THelpEvent = std::function<bool(uint16_t command, intptr_t data, bool& callHelp)>;
+constexpr uint16_t HELP_CONTEXT = 0x0001;
+constexpr uint16_t HELP_CONTEXTPOPUP = 0x0008;
 // Before a hint shows: the text, whether it shows, and everything else about it may change.
 using TShowHintEvent = std::function<void(std::string& hintStr, bool& canShow, THintInfo& hintInfo)>;
 
@@ -90,6 +95,13 @@ public:
     // Hides the hint window; it stays away until the pointer leaves the hint's area.
     void HideHint();
 
+    // --- help ---
+    // Asks for help through OnHelp; the desktop here has no help of its own to show, so without a handler
+    // that answers true the answer is false.
+    bool HelpCommand(uint16_t command, intptr_t data);
+    // The help of a topic (HELP_CONTEXT).
+    bool HelpContext(int context) { return HelpCommand(HELP_CONTEXT, context); }
+
     // Reports an exception from an event handler (call from a catch block): OnException, else a message
     // box with its message.
     void HandleException(TObject* sender);
@@ -102,6 +114,7 @@ public:
     TNotifyEvent OnDeactivate;
     TNotifyEvent OnHint;
     TShowHintEvent OnShowHint;
+    THelpEvent OnHelp;
 
     // A form goes away (the main form's place empties).
     void FormDestroyed(TCustomForm* form);

@@ -301,6 +301,12 @@ void TCustomForm::Dispatch(TMessage& message)
     case CM_RELEASE:
         Free();
         return;
+    case WM_SYSCOMMAND:
+        WMSysCommand(message);
+        return;
+    case WM_HELP:
+        WMHelp(message);
+        return;
     default:
         TWinControl::Dispatch(message);
     }

@@ -166,6 +166,9 @@ protected:
 private:
     void PlaceForPosition();
     void SetActive(bool active);
+    // The menu key (SC_KEYMENU) goes to the application's hooks; F1's help to the application.
+    void WMSysCommand(TMessage& message);
+    void WMHelp(TMessage& message);
     void ApplyWindowFlags();
 
     TFormBorderStyle borderStyle_ = bsSizeable;

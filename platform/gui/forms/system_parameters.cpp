@@ -4,6 +4,7 @@
 #include "platform/gui/graphics/graphics.h"
 #include "platform/gui/qt/qt_bridge.h"
 #include "platform/gui/windows/system_metrics.h"
+#include "platform/gui/windows/ui_state.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -68,6 +69,11 @@ bool EffectEnabled(Qt::UIEffect effect)
 
 bool SystemParametersInfo(unsigned action, unsigned, void* data, unsigned)
 {
+    // The one setting that may be changed: its value comes in data itself.
+    if (action == SPI_SETKEYBOARDCUES) {
+        SetKeyboardCues(data != nullptr);
+        return true;
+    }
     if (!data)
         return false;
     int* flag = static_cast<int*>(data);
@@ -83,7 +89,7 @@ bool SystemParametersInfo(unsigned action, unsigned, void* data, unsigned)
         *flag = 0;
         return true;
     case SPI_GETKEYBOARDCUES:
-        *flag = 1;
+        *flag = KeyboardCues() ? 1 : 0;
         return true;
     case SPI_GETMENUSHOWDELAY:
         *flag = MenuShowDelay();

@@ -14,6 +14,7 @@ constexpr unsigned SPI_GETMENUSHOWDELAY = 0x006A;
 constexpr unsigned SPI_GETMENUANIMATION = 0x1002;
 constexpr unsigned SPI_GETGRADIENTCAPTIONS = 0x1008;
 constexpr unsigned SPI_GETKEYBOARDCUES = 0x100A;
+constexpr unsigned SPI_SETKEYBOARDCUES = 0x100B;
 constexpr unsigned SPI_GETMENUFADE = 0x1012;
 constexpr unsigned SPI_GETFLATMENU = 0x1022;
 
@@ -49,6 +50,7 @@ struct TNonClientMetrics
 // Reads one setting into data: an int (0 off, non-zero on) for the on/off settings, an int of milliseconds
 // for SPI_GETMENUSHOWDELAY, a TRect (screen coordinates) for SPI_GETWORKAREA, a TNonClientMetrics for
 // SPI_GETNONCLIENTMETRICS. False for a setting not kept here or without data; data is then unchanged.
+// SPI_SETKEYBOARDCUES switches the keyboard cues: on when data is not nullptr.
 bool SystemParametersInfo(unsigned action, unsigned param, void* data, unsigned winIni);
 
 class TFont;

@@ -5,3 +5,10 @@
 void NoteKeyState(int virtualKey, bool down);
 void NoteModifierState(bool shift, bool ctrl, bool alt);
 void NoteMouseButtonState(bool left, bool right, bool middle);
+
+// Whether the last key or button pressed was a key (the UI state's initialisation follows it).
+bool LastInputFromKeyboard();
+// True once when the Alt key was just released with no other key or button pressed since it went down.
+bool TakeAltTappedAlone();
+// A window lost activation: an Alt pressed before (its release may come from another window) counts no more.
+void ForgetAltPress();

@@ -59,6 +59,7 @@ struct TWindowData
     QTimer* repeatTimer = nullptr;
     std::optional<TRegion> region;
     uint8_t alpha = 255;
+    int uiState = -1; // the UISF_* bits of the window's UI state; -1 until set: its parent's
     // The canvas over the whole window while the frame paints (GetWindowDC).
     TCanvas* frameCanvas = nullptr;
     // Set while the window itself moves or sizes its widgets, so the widget events this causes are not

@@ -2,10 +2,13 @@
 
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/qt/canvas_impl.h"
+#include "platform/gui/qt/input_method.h"
 #include "platform/gui/qt/input_state.h"
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/windows/caret.h"
 #include "platform/gui/windows/control.h"
+#include "platform/gui/windows/desktop_changes.h"
+#include "platform/gui/windows/mouse_activation.h"
 #include "platform/gui/windows/window_functions.h"
 
 #include <QApplication>
@@ -193,6 +196,7 @@ TWindowWidget::TWindowWidget(TWinControl* control, QWidget* parent, const TCreat
 {
     if (!parent) {
         WatchApplicationActivation();
+        WatchDesktopChanges();
         Qt::WindowFlags flags = Qt::Window;
         if ((params.Style & WS_POPUP) || (params.Style & WS_CHILD)) {
             // A popup that must never be activated is a tooltip window to the desktop: no window
@@ -274,6 +278,8 @@ void TWindowWidget::PaintClient(QPaintEvent* event, QWidget* client)
         DeliverSentMessage(control, WM_PAINT, reinterpret_cast<WPARAM>(&canvas), 0);
     if (control_)
         PaintCaret(control_->Window().handle, canvas);
+    if (control_)
+        PaintComposition(control_->Window().handle, canvas);
     canvas.Internal().Detach();
 }
 
@@ -318,8 +324,10 @@ void TWindowWidget::TranslateMouse(QEvent::Type type, Qt::MouseButton button, Qt
     const bool doubleClicks = (w.classStyle & CS_DBLCLKS) != 0;
     const uint32_t msg = type == QEvent::MouseMove ? (client ? WM_MOUSEMOVE : WM_NCMOUSEMOVE)
                                                    : ButtonMessage(button, type, doubleClicks, client);
-    if (type == QEvent::MouseMove || type == QEvent::MouseButtonPress ||
-        type == QEvent::MouseButtonDblClick) {
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    if (press && !capture && !MouseActivate(*control, hit, msg))
+        return;
+    if (type == QEvent::MouseMove || press) {
         DeliverSentMessage(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(w.handle), MAKELPARAM(hit, msg));
         if (!IsWindow(w.handle))
             return;
@@ -443,7 +451,7 @@ void TWindowWidget::keyPressEvent(QKeyEvent* event)
     NoteModifierState(modifiers & Qt::ShiftModifier, modifiers & Qt::ControlModifier,
                       modifiers & Qt::AltModifier);
     const uint16_t vk = VirtualKeyFromQt(event->key(), modifiers);
-    const bool alt = modifiers & Qt::AltModifier;
+    const bool alt = (modifiers & Qt::AltModifier) || vk == VK_MENU;
     const intptr_t keyData = MakeKeyData(alt, event->isAutoRepeat(), false);
     TWinControl* control = control_;
     const bool ctrl = modifiers & Qt::ControlModifier;
@@ -501,7 +509,7 @@ void TWindowWidget::keyReleaseEvent(QKeyEvent* event)
     NoteKeyState(vk, false);
     NoteModifierState(modifiers & Qt::ShiftModifier, modifiers & Qt::ControlModifier,
                       modifiers & Qt::AltModifier);
-    const bool alt = modifiers & Qt::AltModifier;
+    const bool alt = (modifiers & Qt::AltModifier) || vk == VK_MENU;
     KeyMessage(control_, alt ? WM_SYSKEYUP : WM_KEYUP, vk, MakeKeyData(alt, false, true));
 }
 
@@ -510,6 +518,14 @@ void TWindowWidget::inputMethodEvent(QInputMethodEvent* event)
     event->accept();
     if (control_ && !event->commitString().isEmpty())
         SendChars(TypedChars(event->commitString()), WM_CHAR, MakeKeyData(false, false, false));
+    if (control_)
+        NoteComposition(*control_, *event);
+}
+
+QVariant TWindowWidget::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    const QVariant answer = control_ ? InputMethodAnswer(*control_, query) : QVariant();
+    return answer.isValid() ? answer : QWidget::inputMethodQuery(query);
 }
 
 // --- focus, activation, geometry
@@ -568,6 +584,8 @@ void TWindowWidget::changeEvent(QEvent* event)
     if (!control_ || event->type() != QEvent::ActivationChange || !isWindow())
         return;
     const bool active = isActiveWindow();
+    if (!active)
+        ForgetAltPress();
     DeliverSentMessage(control_, WM_NCACTIVATE, active ? 1 : 0, 0);
     if (control_)
         DeliverSentMessage(control_, WM_ACTIVATE, active ? WA_ACTIVE : WA_INACTIVE, 0);

@@ -422,8 +422,8 @@ bool TCustomEdit::EditMessage(TMessage& message)
         return true;
     case WM_KEYDOWN:
     case WM_CHAR:
-        KeyMessage(message);
-        return true;
+        // A key the edit has no use for (F1, Shift+F10, ...) goes on to the window's default handling.
+        return KeyMessage(message);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_LBUTTONUP:
@@ -633,17 +633,17 @@ int TCustomEdit::CharWidth() const
     return MakeFontMeasurer(*Font())->CaretStops(U"x").back();
 }
 
-void TCustomEdit::KeyMessage(TMessage& message)
+bool TCustomEdit::KeyMessage(TMessage& message)
 {
     if (message.Msg == WM_KEYDOWN) {
         const TKeyView key(message);
-        editor_->KeyDown(key.Key(), key.Shift());
-        return;
+        return editor_->KeyDown(key.Key(), key.Shift());
     }
     const char32_t ch = TCharView(message).Char();
     if (numbersOnly_ && ch >= 32 && !(ch >= U'0' && ch <= U'9'))
-        return;
+        return true;
     editor_->Char(ch);
+    return true;
 }
 
 void TCustomEdit::MouseMessage(TMessage& message)

@@ -163,7 +163,7 @@ private:
     void Paint(HDC dc);
     HBRUSH BackgroundBrush(TCanvas& canvas);
     void ScrollMessage(TMessage& message, int bar);
-    void KeyMessage(TMessage& message);
+    bool KeyMessage(TMessage& message);
     void MouseMessage(TMessage& message);
     void ClipboardMessage(TMessage& message);
     void TextMessage(TMessage& message);

@@ -1,6 +1,7 @@
 #include "platform/gui/windows/actions.h"
 
 #include "platform/gui/core/exceptions.h"
+#include "platform/gui/graphics/image_list.h"
 #include "platform/gui/windows/control.h"
 #include "platform/gui/windows/message_views.h"
 
@@ -320,6 +321,24 @@ std::vector<TCustomActionList*>& AllLists()
 TCustomActionList::TCustomActionList(TComponent* owner) : TComponent(owner)
 {
     AllLists().push_back(this);
+}
+
+void TCustomActionList::SetImages(TCustomImageList* images)
+{
+    if (images == images_)
+        return;
+    if (images_)
+        images_->RemoveFreeNotification(this);
+    images_ = images;
+    if (images_)
+        images_->FreeNotification(this);
+}
+
+void TCustomActionList::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == images_)
+        images_ = nullptr;
 }
 
 TCustomActionList::~TCustomActionList()

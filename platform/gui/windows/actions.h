@@ -17,6 +17,7 @@
 class TBasicActionLink;
 class TControl;
 class TCustomActionList;
+class TCustomImageList;
 
 class TBasicAction : public TComponent
 {
@@ -218,6 +219,9 @@ public:
     void UpdateActions();
     TActionListState State() const { return state_; }
     void SetState(TActionListState state);
+    // The images the actions' ImageIndex names (not owned; nullptr for none).
+    TCustomImageList* Images() const { return images_; }
+    void SetImages(TCustomImageList* images);
 
     TActionEvent OnExecute;
     TActionEvent OnUpdate;
@@ -226,10 +230,14 @@ public:
     // All lists that exist, for the idle update and shortcut dispatch.
     static const std::vector<TCustomActionList*>& Lists();
 
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
 private:
     friend class TContainedAction;
     std::vector<TContainedAction*> actions_;
     TActionListState state_ = asNormal;
+    TCustomImageList* images_ = nullptr;
 };
 
 class TActionList : public TCustomActionList

@@ -5,6 +5,7 @@
 #include "platform/gui/windows/window_functions.h"
 
 #include <QGuiApplication>
+#include <QInputMethod>
 #include <QStyleHints>
 #include <QTimer>
 
@@ -67,6 +68,14 @@ void RestartBlink()
         c.timer->start(static_cast<int>(blink));
 }
 
+// The input method places its candidates by the caret of the focused window.
+void TellInputMethod()
+{
+    const TCaretState& c = Caret();
+    if (c.owner && c.owner == GetFocus() && QGuiApplication::inputMethod())
+        QGuiApplication::inputMethod()->update(Qt::ImCursorRectangle);
+}
+
 bool IsOwner(HWND window)
 {
     const TCaretState& c = Caret();
@@ -85,6 +94,7 @@ bool CreateCaret(HWND window, int width, int height)
     c.rect = TRect{0, 0, width > 0 ? width : 1, height > 0 ? height : 1};
     c.hideCount = 1;
     RestartBlink();
+    TellInputMethod();
     return true;
 }
 
@@ -113,6 +123,7 @@ bool SetCaretPos(int x, int y)
     c.rect = TRect{x, y, x + c.rect.Width(), y + c.rect.Height()};
     RestartBlink();
     InvalidateCaret();
+    TellInputMethod();
     return true;
 }
 
@@ -167,6 +178,15 @@ bool CaretShowing(HWND window)
 {
     const TCaretState& c = Caret();
     return c.owner && c.owner == window && c.hideCount == 0;
+}
+
+bool GetCaretRect(HWND window, TRect& rect)
+{
+    const TCaretState& c = Caret();
+    if (!c.owner || c.owner != window)
+        return false;
+    rect = c.rect;
+    return true;
 }
 
 void PaintCaret(HWND window, TCanvas& canvas)

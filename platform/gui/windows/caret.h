@@ -23,3 +23,6 @@ bool SetCaretBlinkTime(unsigned milliseconds);
 void PaintCaret(HWND window, TCanvas& canvas);
 // True while window owns a caret that is shown (hidden count zero), whatever the blink phase.
 bool CaretShowing(HWND window);
+// The caret's rectangle in window's client coordinates; false when window owns no caret. The input method
+// hears whenever it moves in the focused window.
+bool GetCaretRect(HWND window, TRect& rect);

@@ -268,6 +268,9 @@ public:
     void SetShowHint(bool value);
     bool ParentShowHint() const { return parentShowHint_; }
     void SetParentShowHint(bool value);
+    // The help topic of the control, which F1 asks the application for; 0 for none.
+    int HelpContext() const { return helpContext_; }
+    void SetHelpContext(int value) { helpContext_ = value; }
     TBiDiMode BiDiMode() const { return biDiMode_; }
     void SetBiDiMode(TBiDiMode value);
     bool ParentBiDiMode() const { return parentBiDiMode_; }
@@ -437,6 +440,7 @@ private:
     TCursor cursor_ = crDefault;
     std::string hint_;
     bool showHint_ = false;
+    int helpContext_ = 0;
     bool parentShowHint_ = true;
     std::string text_;
     int wheelAccumulator_ = 0;

@@ -11,6 +11,26 @@ namespace {
 
 std::array<bool, 256> keysDown{};
 
+// The Alt key on its own: down with nothing else pressed since (altAlone), then released so (altTapped).
+bool altHeld = false;
+bool altAlone = false;
+bool altTapped = false;
+bool lastInputKeyboard = false;
+
+void NoteMenuKey(int virtualKey, bool down)
+{
+    if (virtualKey != VK_MENU) {
+        if (down)
+            altAlone = false;
+        return;
+    }
+    if (down && !altHeld)
+        altAlone = true;
+    if (!down)
+        altTapped = altHeld && altAlone;
+    altHeld = down;
+}
+
 struct KeyName
 {
     uint16_t key;
@@ -47,8 +67,12 @@ std::string KeyToText(uint16_t key)
 
 void NoteKeyState(int virtualKey, bool down)
 {
-    if (virtualKey > 0 && virtualKey < 256)
-        keysDown[virtualKey] = down;
+    if (virtualKey <= 0 || virtualKey >= 256)
+        return;
+    keysDown[virtualKey] = down;
+    NoteMenuKey(virtualKey, down);
+    if (down)
+        lastInputKeyboard = true;
 }
 
 void NoteModifierState(bool shift, bool ctrl, bool alt)
@@ -63,6 +87,27 @@ void NoteMouseButtonState(bool left, bool right, bool middle)
     keysDown[VK_LBUTTON] = left;
     keysDown[VK_RBUTTON] = right;
     keysDown[VK_MBUTTON] = middle;
+    if (left || right || middle) {
+        altAlone = false;
+        lastInputKeyboard = false;
+    }
+}
+
+bool LastInputFromKeyboard()
+{
+    return lastInputKeyboard;
+}
+
+bool TakeAltTappedAlone()
+{
+    return std::exchange(altTapped, false);
+}
+
+void ForgetAltPress()
+{
+    altHeld = false;
+    altAlone = false;
+    altTapped = false;
 }
 
 int16_t GetKeyState(int virtualKey)

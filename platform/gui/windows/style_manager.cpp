@@ -1,10 +1,9 @@
 #include "platform/gui/windows/style_manager.h"
 
+#include "platform/gui/windows/desktop_changes.h"
+
 #include "platform/gui/windows/hooks.h"
 #include "platform/gui/windows/win_control.h"
-
-#include <QApplication>
-#include <QWidget>
 
 #include <map>
 #include <unordered_map>
@@ -70,12 +69,6 @@ void DropLiveHooks(std::type_index controlClass)
     });
 }
 
-void RepaintEveryWindow()
-{
-    for (QWidget* widget : QApplication::allWidgets())
-        widget->update();
-}
-
 } // namespace
 
 TCustomStyleServices& TStyleManager::ActiveStyle()
@@ -96,7 +89,8 @@ void TStyleManager::SetStyle(TCustomStyleServices* style)
         return;
     state.active = next;
     state.live.clear();
-    RepaintEveryWindow();
+    // Every control hears of the new style (CM_STYLECHANGED) and every window repaints.
+    DesktopChanged(TDesktopChange::Style);
 }
 
 bool TStyleManager::IsCustomStyleActive()

@@ -5,9 +5,13 @@
 #include "platform/gui/qt/canvas_impl.h"
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/qt/window_widget.h"
+#include "platform/gui/windows/desktop_changes.h"
 #include "platform/gui/windows/message_views.h"
+#include "platform/gui/windows/mouse_activation.h"
 #include "platform/gui/windows/parent_form.h"
 #include "platform/gui/windows/style_manager.h"
+#include "platform/gui/windows/system_keys.h"
+#include "platform/gui/windows/ui_state.h"
 #include "platform/gui/windows/window_functions.h"
 
 #include <algorithm>
@@ -129,6 +133,7 @@ void TWinControl::CreateWindowHandle(const TCreateParams& params)
     w.client = w.widget->Client();
     w.handle = RegisterWindow(this);
     Perform(WM_CREATE, 0, 0);
+    SendFontToWindow(*this, false);
     CalcClientRect();
     ReflectBoundsToWindow();
     w.widget->setEnabled(enabled_);
@@ -552,6 +557,8 @@ bool TWinControl::ChangeMessage(TMessage& message)
         if (message.Msg == change.changed) {
             if (change.repaint)
                 Invalidate();
+            if (message.Msg == CM_FONTCHANGED)
+                SendFontToWindow(*this, true);
             NotifyControls(change.parentChanged);
             return true;
         }
@@ -638,6 +645,9 @@ void TWinControl::SetCursorMessage(TMessage& message)
 
 void TWinControl::DefaultHandler(TMessage& message)
 {
+    if (DefaultSystemKeyHandling(*this, message) || DefaultUIStateHandling(*this, message) ||
+        DefaultDesktopChangeHandling(*this, message) || DefaultMouseActivateHandling(*this, message))
+        return;
     switch (message.Msg) {
     case WM_NCCALCSIZE:
     case WM_NCPAINT:
@@ -681,9 +691,6 @@ void TWinControl::DefaultHandler(TMessage& message)
                         MAKELPARAM(-1, -1));
         return;
     }
-    case WM_MOUSEACTIVATE:
-        message.Result = MA_ACTIVATE;
-        return;
     case WM_SETTEXT:
         TControl::DefaultHandler(message);
         if (window_->widget && window_->widget->isWindow())

@@ -1,4 +1,5 @@
 #include "platform/gui/core/exceptions.h"
+#include "platform/gui/graphics/image_list.h"
 #include "platform/gui/windows/actions.h"
 #include "window_test_support.h"
 
@@ -251,3 +252,13 @@ TEST_F(ActionsOnAForm, ActionsOutsideListsUpdateOnlyWithClients)
 }
 
 } // namespace
+
+TEST(ActionListImages, AFreedImageListLeavesTheActionList)
+{
+    TActionList list(nullptr);
+    auto* images = new TImageList(nullptr);
+    list.SetImages(images);
+    EXPECT_EQ(list.Images(), images);
+    images->Free();
+    EXPECT_EQ(list.Images(), nullptr);
+}

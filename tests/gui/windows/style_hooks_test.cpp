@@ -98,6 +98,34 @@ TEST_F(StyleHooks, ARegisteredClassPaintsThroughItsHookOnlyUnderACustomStyle)
     EXPECT_EQ(Shown(panel), clBlue);
 }
 
+TEST_F(StyleHooks, EveryControlHearsOfANewStyle)
+{
+    std::vector<std::string> log;
+    class TStyleListener : public TCustomControl
+    {
+    public:
+        TStyleListener(TComponent* owner, std::vector<std::string>& log) : TCustomControl(owner), log_(log) {}
+        void Dispatch(TMessage& message) override
+        {
+            if (message.Msg == CM_STYLECHANGED)
+                log_.push_back(Name());
+            TCustomControl::Dispatch(message);
+        }
+
+    private:
+        std::vector<std::string>& log_;
+    };
+    auto* listener = Place(new TStyleListener(form, log), 110);
+    listener->SetName("listener");
+
+    TStyleManager::SetStyle(&style);
+    EXPECT_EQ(log, std::vector<std::string>{"listener"});
+    TStyleManager::SetStyle(&style);
+    EXPECT_EQ(log.size(), 1u) << "the same style again changes nothing";
+    TStyleManager::SetStyle(nullptr);
+    EXPECT_EQ(log.size(), 2u);
+}
+
 TEST_F(StyleHooks, HooksGoWithTheirWindowOrTheirRegistration)
 {
     TStyleManager::SetStyle(&style);

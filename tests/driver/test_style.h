@@ -1,7 +1,8 @@
 #pragma once
 
-// A custom style for the tests, so that the custom-style paths run: every element a flat fill in a colour of
-// its own, content 3 pixels inside, white text (grey when disabled) and dark panels.
+// A custom style for the tests of the layer and of the component libraries, so that the custom-style paths
+// run: every element a flat fill in a colour of its own, content 3 pixels inside, white text (grey when
+// disabled) and dark panels.
 
 #include "platform/gui/windows/style_manager.h"
 

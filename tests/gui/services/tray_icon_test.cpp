@@ -1,5 +1,5 @@
 #include "platform/gui/forms/menus.h"
-#include "platform/gui/standard/tray_icon.h"
+#include "platform/gui/services/tray_icon.h"
 #include "popup_test_support.h"
 #include "window_test_support.h"
 

@@ -1,4 +1,4 @@
-#include "platform/gui/standard/tray_icon.h"
+#include "platform/gui/services/tray_icon.h"
 
 #include "platform/gui/core/exception_reporting.h"
 #include "platform/gui/forms/forms.h"

@@ -3,7 +3,9 @@
 #include "controls/grid/data_grid.h"
 
 #include "controls/grid/column.h"
+#include "controls/grid/column_display.h"
 #include "controls/grid/columns.h"
+#include "controls/grid/tree_column.h"
 #include "platform/gui/graphics/canvas.h"
 
 #include <stdexcept>
@@ -127,11 +129,35 @@ bool TDataGrid::IsCellHidden(int ACol, int ARow)
     return GetCell(ACol, ARow)->Empty() || TGxCustomGrid::IsCellHidden(ACol, ARow);
 }
 
+// The cell's value goes into the column's display in the form its column type asks for.
 bool TDataGrid::PrepareCell(int ACol, int ARow, TCellState cellState)
 {
     TGxCustomGrid::PrepareCell(ACol, ARow, cellState);
-    FormatCell(ACol, ARow, GetCellInfo(ACol, ARow), cellState);
+    const TCellInfo info = GetCellInfo(ACol, ARow);
+    if (TColumnDisplay* display = Columns()->GetItem(ACol)->Display()) {
+        display->SetAsBoolean(info.AsBoolean);
+        display->SetAsDateTime(info.AsDateTime);
+        display->SetAsFloat(info.AsFloat);
+        display->SetAsInteger(info.AsInteger);
+        display->SetAsString(info.AsString);
+        display->SetObjectReference(info.ObjectReference);
+    }
+    FormatCell(ACol, ARow, info, cellState);
     return true;
+}
+
+// A tree column's display learns where the row stands in the tree.
+void TDataGrid::PrepareDisplay(int, int ARow, TColumnDisplay* display)
+{
+    if (!dynamic_cast<TGxTreeColumn*>(display->Column()))
+        return;
+    display->SetOnParentRow([this](int& row, int& nextSibling) { GetParentRow(row, nextSibling); });
+    display->SetRowIndex(ARow);
+    display->SetIsFirst(ARow == FirstVisibleRow());
+    display->SetIsLast(GetNextSibling(ARow) == -1);
+    display->SetChildCount(Row(ARow)->ChildCount());
+    display->SetLevel(Row(ARow)->Level());
+    display->SetExpanded(Row(ARow)->Expanded());
 }
 
 void TDataGrid::FormatCell(int ACol, int ARow, const TCellInfo&, TCellState cellState)

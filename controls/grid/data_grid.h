@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+class TColumnPlay;
+
 // Where a child row goes among its parent's children.
 enum TChildRowPosition
 {
@@ -106,6 +108,15 @@ public:
     // Moves a row index to its parent and reports that parent's next sibling (for the tree display).
     void GetParentRow(int& ARow, int& nextSibling) const;
 
+    // --- cell plays ---
+    // The column's play loaded with the cell (position, canvas, value) and connected to the grid; nullptr
+    // when the column has no play or the cell does not exist.
+    TColumnPlay* LoadPlay(int ACol, int ARow);
+    void LoadPlayValue(TColumnPlay* play);
+    // The play's change: OnEditAccept may refuse it; else the cell takes the value and OnAfterEdit follows.
+    void PlayChange(TObject* sender);
+    void PlayExpand(TObject* sender);
+
     TCellFormatingEvent OnCellFormating;
     TCompareEvent OnCompare;
     TGxRowExpandEvent OnExpand;
@@ -115,6 +126,7 @@ protected:
     bool IsCellHidden(int ACol, int ARow) override;
     bool PrepareCell(int ACol, int ARow, TCellState cellState) override;
     void FormatCell(int ACol, int ARow, const TCellInfo& value, TCellState cellState) override;
+    void PrepareDisplay(int ACol, int ARow, TColumnDisplay* display) override;
     void ColumnsChanged(TColumnsOperation operation, int value1, int value2) override;
     void DoCompare(TCell* cell1, TCell* cell2, int& compare);
     void DoExpand(int ARow) { Raise(OnExpand, ARow); }

@@ -3,6 +3,7 @@
 
 #include "controls/grid/color_blend.h"
 #include "controls/grid/column.h"
+#include "controls/grid/column_display.h"
 #include "controls/grid/columns.h"
 #include "controls/grid/grid_control.h"
 #include "controls/grid/providers.h"
@@ -82,29 +83,60 @@ void TGxCustomGridControl::PaintCellContent(int ACol, int ARow, TGxCustomColumn*
                                             TCellState state, TColor cellColor, bool defaultDrawing)
 {
     TCanvas& canvas = *Canvas();
-    if (TGxCustomEdit* colEditor = FInplaceEdit;
-        colEditor && FGridState.Contains(gtEdit) && FEditingCell == TPoint{ACol, ARow}) {
+    TColumnDisplay* display = column->Display();
+    if (display) {
+        display->SetHandle(Handle());
+        display->SetCanvas(&canvas);
+        display->SetClientRect(cellRect);
+        display->SetImageIndex(GetRowImageIndex(ARow));
+        display->SetHighlightedTextColor(FHighlightedTextColor);
+        display->SetHighlighted(state.Contains(csSelected));
+        PrepareDisplay(ACol, ARow, display);
+    }
+    if (FGridState.Contains(gtEdit) && FEditingCell == TPoint{ACol, ARow}) {
         TRect editor = GetEditorRect();
         column->AdjustEditRect(GetRowLevel(ARow), editor);
         ExcludeClipRect(canvas, editor.Left + 1, editor.Top + 1, editor.Right - 2, editor.Bottom - 1);
     }
-    if (column->OnSetCell) {
-        BeginUpdate();
-        try {
-            column->OnSetCell(column, ACol, ARow, cellRect, state);
-        } catch (...) {
-            EndUpdate(false);
-            throw;
-        }
-        EndUpdate(false);
-    }
+    DoColumnSetCell(column, ACol, ARow, cellRect, state);
     if (defaultDrawing) {
-        canvas.Brush()->SetStyle(bsSolid);
-        canvas.Brush()->SetColor(cellColor);
-        canvas.FillRect(cellRect);
+        if (display) {
+            display->PaintBackground(cellColor);
+        } else {
+            canvas.Brush()->SetStyle(bsSolid);
+            canvas.Brush()->SetColor(cellColor);
+            canvas.FillRect(cellRect);
+        }
     }
-    if (column->DrawingOptions() != doNormal)
+    const TDrawingOptions drawing = column->DrawingOptions();
+    if (display) {
+        display->SetSelected(ACol == FSelectedColumn && ARow == FSelectedRow);
+        display->SetClientRect({cellRect.Left + column->Padding(), cellRect.Top,
+                                cellRect.Right - column->Padding(), cellRect.Bottom});
+        if ((drawing == doNormal || drawing == doCustom) && !IsCellHidden(ACol, ARow) &&
+            PrepareCell(ACol, ARow, state))
+            display->Paint();
+        if (FAppearanceOptions.Contains(aoHintMarks) && !GetCellHint(ACol, ARow).empty())
+            display->DrawHintMark();
+    }
+    if (drawing != doNormal)
         Raise(OnCustomDrawCell, ACol, ARow, cellRect, state);
+}
+
+// The column's OnSetCell runs with painting held.
+void TGxCustomGridControl::DoColumnSetCell(TGxCustomColumn* column, int ACol, int ARow, const TRect& cellRect,
+                                           TCellState state)
+{
+    if (!column->OnSetCell)
+        return;
+    BeginUpdate();
+    try {
+        column->OnSetCell(column, ACol, ARow, cellRect, state);
+    } catch (...) {
+        EndUpdate(false);
+        throw;
+    }
+    EndUpdate(false);
 }
 
 void TGxCustomGridControl::DrawCellGrid(int ACol, int ARow, const TRect& r, TColor gridColor)

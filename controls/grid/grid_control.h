@@ -470,6 +470,8 @@ private:
     TColor SortedShade(TColor cellColor) const;
     void PaintCellContent(int ACol, int ARow, TGxCustomColumn* column, TRect cellRect, TCellState state,
                           TColor cellColor, bool defaultDrawing);
+    void DoColumnSetCell(TGxCustomColumn* column, int ACol, int ARow, const TRect& cellRect,
+                         TCellState state);
     void PaintRowCells(int row, int y, int height, bool empty);
     void PaintSlideCaption(TGxCustomColumn* column, const TRect& cellRect);
     TCellState SelectionState(int ACol, int ARow);

@@ -41,6 +41,22 @@ protected:
     }
 };
 
+// The bounds of what the grid's next paint covers; empty when nothing was invalid.
+inline TRect NextPaintOf(TRecordingGrid& grid)
+{
+    grid.Painted.clear();
+    grid.Update();
+    return grid.Painted.empty() ? TRect{} : grid.Painted.front();
+}
+
+// Where the client area starts in a picture of the whole window (after the border).
+inline TPoint ClientOffset(TWinControl& control)
+{
+    const TPoint client = control.ClientToScreen({0, 0});
+    const TPoint window = control.Parent()->ClientToScreen({control.Left(), control.Top()});
+    return {client.X - window.X, client.Y - window.Y};
+}
+
 class GridFixture : public testing::Test
 {
 protected:
@@ -97,13 +113,7 @@ protected:
                 rows.push_back(row);
         return rows;
     }
-    // The bounds of what the next paint covers.
-    TRect NextPaint()
-    {
-        grid->Painted.clear();
-        grid->Update();
-        return grid->Painted.empty() ? TRect{} : grid->Painted.front();
-    }
+    TRect NextPaint() { return NextPaintOf(*grid); }
 
     TForm* form = nullptr;
     TRecordingGrid* grid = nullptr;

@@ -1,3 +1,5 @@
+#include "controls/grid/check_box_column.h"
+#include "controls/grid/check_box_play.h"
 #include "grid_fixture.h"
 
 #include <stdexcept>
@@ -250,4 +252,37 @@ TEST_F(DataGrid, ChildRowsCollapseAndExpand)
     grid->SetExpanded(0, true); // the collapsed child keeps its own child hidden
     EXPECT_EQ(grid->VisibleRows(), 4);
     EXPECT_FALSE(grid->GetRowVisible(2));
+}
+
+// A check-box cell toggled through its play: the grid asks OnEditAccept, writes the cell, then OnAfterEdit.
+TEST_F(DataGrid, CheckBoxPlayWritesTheCellThroughTheEditEvents)
+{
+    auto* active = new TGxCheckBoxColumn(form);
+    grid->Columns()->AddColumn(active);
+    grid->AddRow(2);
+    std::vector<std::string> events;
+    grid->OnEditAccept = [&](TObject*, int ACol, int ARow, const std::string& value, bool&) {
+        events.push_back("accept " + std::to_string(ACol) + "," + std::to_string(ARow) + " " + value);
+    };
+    grid->OnAfterEdit = [&](TObject*, int, int ARow, const std::string& value) {
+        events.push_back("after " + std::to_string(ARow) + " " + value + " cell " + grid->GetCells(2, ARow));
+    };
+    char32_t space = U' ';
+    grid->LoadPlay(2, 1)->KeyPress(space);
+    EXPECT_TRUE(grid->Cell(2, 1)->AsBoolean());
+    EXPECT_EQ(events, (std::vector<std::string>{"accept 2,1 True", "after 1 True cell True"}));
+    // A release in the box counts only while the column allows clicks.
+    TColumnPlay* play = grid->LoadPlay(2, 0);
+    const TRect box = static_cast<TCheckBoxColumnPlay*>(play)->GetCheckBoxRect();
+    active->SetOptions(active->Options() - coCanClick);
+    play->MouseUp(mbLeft, {}, box.Left + 2, box.Top + 2);
+    EXPECT_FALSE(grid->Cell(2, 0)->AsBoolean());
+    active->SetOptions(active->Options() + coCanClick);
+    grid->OnEditAccept = [](TObject*, int, int, const std::string&, bool& accept) { accept = false; };
+    grid->LoadPlay(2, 0)->MouseUp(mbLeft, {}, box.Left + 2, box.Top + 2);
+    EXPECT_FALSE(grid->Cell(2, 0)->AsBoolean()); // refused
+    grid->OnEditAccept = nullptr;
+    grid->LoadPlay(2, 0)->MouseUp(mbLeft, {}, box.Left + 2, box.Top + 2);
+    EXPECT_TRUE(grid->Cell(2, 0)->AsBoolean());
+    EXPECT_EQ(grid->LoadPlay(0, 0), nullptr); // a column without a play
 }

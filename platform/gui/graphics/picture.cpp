@@ -85,7 +85,7 @@ void TDecodedImage::SaveToStream(TStream& stream) const
 
 void TDecodedImage::Draw(TCanvas& canvas, const TRect& rect)
 {
-    if (QPainter* p = canvas.Internal().BrushPainter())
+    if (QPainter* p = canvas.Internal().PicturePainter())
         p->drawImage(ToQRect(rect), impl_->image);
 }
 

@@ -36,32 +36,6 @@ std::string PassBadge(int32_t pass, const TProgressModuleStrings& strings)
 
 } // namespace
 
-std::string EscapeMarkup(std::string_view text)
-{
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '\r':
-        case '\n':
-            escaped += ' ';
-            break;
-        default:
-            escaped += c;
-        }
-    }
-    return escaped;
-}
-
 std::string OutputFileMarkup(const std::string& outputFile)
 {
     const TFolderAndName parts = SplitFileName(outputFile);

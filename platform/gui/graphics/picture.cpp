@@ -178,6 +178,12 @@ void TPicture::SetGraphic(const TGraphic* graphic)
     throw EInvalidGraphic("Unknown picture kind " + graphic->ClassName());
 }
 
+void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic)
+{
+    graphic_ = std::move(graphic);
+    Changed();
+}
+
 TBitmap* TPicture::Bitmap()
 {
     auto* bitmap = dynamic_cast<TBitmap*>(graphic_.get());

@@ -1,6 +1,7 @@
 #include "controls/edits/group_box.h"
 
 #include "controls/edits/component_version.h"
+#include "controls/edits/property_store.h"
 #include "controls/edits/theme_binding.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/graphics/platform_answers.h"
@@ -39,24 +40,18 @@ void TVezCustomGroupBox::SetLayoutProperty(bool changed)
 
 void TVezCustomGroupBox::SetBorderColor(TColor value)
 {
-    if (value != borderColor_) {
-        borderColor_ = value;
+    if (StoreChanged(borderColor_, value))
         Invalidate();
-    }
 }
 
 void TVezCustomGroupBox::SetBorderStyle(TBorderStyle value)
 {
-    const bool changed = value != borderStyle_;
-    borderStyle_ = value;
-    SetLayoutProperty(changed);
+    SetLayoutProperty(StoreChanged(borderStyle_, value));
 }
 
 void TVezCustomGroupBox::SetCaptionPosition(TCaptionPosition value)
 {
-    const bool changed = value != captionPosition_;
-    captionPosition_ = value;
-    SetLayoutProperty(changed);
+    SetLayoutProperty(StoreChanged(captionPosition_, value));
 }
 
 void TVezCustomGroupBox::SetImages(TCustomImageList* value)
@@ -73,32 +68,25 @@ void TVezCustomGroupBox::SetImages(TCustomImageList* value)
 
 void TVezCustomGroupBox::SetImageIndex(int value)
 {
-    const bool changed = value != imageIndex_;
-    imageIndex_ = value;
-    SetLayoutProperty(changed);
+    SetLayoutProperty(StoreChanged(imageIndex_, value));
 }
 
 void TVezCustomGroupBox::SetTransparent(bool value)
 {
-    if (value != transparent_) {
-        transparent_ = value;
+    if (StoreChanged(transparent_, value))
         Invalidate();
-    }
 }
 
 void TVezCustomGroupBox::SetRoundEdges(bool value)
 {
-    if (value != roundEdges_) {
-        roundEdges_ = value;
+    if (StoreChanged(roundEdges_, value))
         Invalidate();
-    }
 }
 
 void TVezCustomGroupBox::SetDisabledFontColor(TColor value)
 {
-    if (value == disabledFontColor_)
+    if (!StoreChanged(disabledFontColor_, value))
         return;
-    disabledFontColor_ = value;
     Invalidate();
     DisabledFontColorChanged();
 }

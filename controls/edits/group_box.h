@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/edits/property_store.h"
 #include "platform/gui/graphics/image_list.h"
 #include "platform/gui/standard/group_box.h"
 #include "platform/gui/standard/stdctrls_buttons.h"
@@ -68,10 +69,7 @@ public:
 private:
     template <typename T> void StoreAndNotify(T& field, const T& value)
     {
-        if (field == value)
-            return;
-        field = value;
-        if (OnChange)
+        if (StoreChanged(field, value) && OnChange)
             OnChange(this);
     }
 

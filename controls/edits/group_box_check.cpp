@@ -8,9 +8,8 @@ void TGroupBoxCheck::SetChecked(bool value)
 
 void TGroupBoxCheck::SetState(TCheckBoxState value)
 {
-    if (value == state_)
+    if (!StoreChanged(state_, value))
         return;
-    state_ = value;
     owner_->RedrawCheckBox();
     owner_->ApplyCheckBoxAction();
     owner_->DoCheckBoxClick();
@@ -18,18 +17,14 @@ void TGroupBoxCheck::SetState(TCheckBoxState value)
 
 void TGroupBoxCheck::SetHot(bool value)
 {
-    if (value == hot_)
-        return;
-    hot_ = value;
-    owner_->RedrawCheckBox();
+    if (StoreChanged(hot_, value))
+        owner_->RedrawCheckBox();
 }
 
 void TGroupBoxCheck::SetDown(bool value)
 {
-    if (value == down_)
-        return;
-    down_ = value;
-    owner_->RedrawCheckBox();
+    if (StoreChanged(down_, value))
+        owner_->RedrawCheckBox();
 }
 
 void TGroupBoxCheck::Assign(const TPersistent* source)

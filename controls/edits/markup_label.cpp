@@ -3,6 +3,7 @@
 #include "controls/edits/banded_gradient.h"
 #include "controls/edits/component_version.h"
 #include "controls/edits/markup_text.h"
+#include "controls/edits/property_store.h"
 #include "platform/gui/forms/application.h"
 #include "platform/gui/forms/hints.h"
 #include "platform/gui/graphics/gdi.h"
@@ -168,34 +169,26 @@ void TMarkupLabel::SetBorderStyle(TBorderStyle value)
 
 void TMarkupLabel::SetBorderColor(TColor value)
 {
-    if (value != borderColor_) {
-        borderColor_ = value;
+    if (StoreChanged(borderColor_, value))
         Changed();
-    }
 }
 
 void TMarkupLabel::SetColorTo(TColor value)
 {
-    if (value != colorTo_) {
-        colorTo_ = value;
+    if (StoreChanged(colorTo_, value))
         Changed();
-    }
 }
 
 void TMarkupLabel::SetEllipsis(bool value)
 {
-    if (value != ellipsis_) {
-        ellipsis_ = value;
+    if (StoreChanged(ellipsis_, value))
         Changed(true);
-    }
 }
 
 void TMarkupLabel::SetGradientType(TGradientType value)
 {
-    if (value != gradientType_) {
-        gradientType_ = value;
+    if (StoreChanged(gradientType_, value))
         Changed();
-    }
 }
 
 void TMarkupLabel::SetImages(TCustomImageList* value)
@@ -214,18 +207,14 @@ void TMarkupLabel::SetImages(TCustomImageList* value)
 
 void TMarkupLabel::SetLineWidth(int value)
 {
-    if (value != lineWidth_) {
-        lineWidth_ = value;
+    if (StoreChanged(lineWidth_, value))
         Changed();
-    }
 }
 
 void TMarkupLabel::SetLineSpacing(int value)
 {
-    if (value != lineSpacing_) {
-        lineSpacing_ = value;
+    if (StoreChanged(lineSpacing_, value))
         Changed(true);
-    }
 }
 
 void TMarkupLabel::SetPictureContainer(TPictureContainer* value)
@@ -237,34 +226,26 @@ void TMarkupLabel::SetPictureContainer(TPictureContainer* value)
 
 void TMarkupLabel::SetShadowColor(TColor value)
 {
-    if (value != shadowColor_) {
-        shadowColor_ = value;
+    if (StoreChanged(shadowColor_, value))
         Changed();
-    }
 }
 
 void TMarkupLabel::SetShadowOffset(int value)
 {
-    if (value != shadowOffset_) {
-        shadowOffset_ = value;
+    if (StoreChanged(shadowOffset_, value))
         Changed();
-    }
 }
 
 void TMarkupLabel::SetURLColor(TColor value)
 {
-    if (value != urlColor_) {
-        urlColor_ = value;
+    if (StoreChanged(urlColor_, value))
         Changed();
-    }
 }
 
 void TMarkupLabel::SetVAlignment(TVAlignment value)
 {
-    if (value != vAlignment_) {
-        vAlignment_ = value;
+    if (StoreChanged(vAlignment_, value))
         Changed();
-    }
 }
 
 void TMarkupLabel::Loaded()

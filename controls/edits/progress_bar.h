@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/edits/gauge_painter.h"
+#include "controls/edits/property_store.h"
 #include "platform/gui/windows/timers.h"
 #include "platform/gui/windows/win_control.h"
 
@@ -40,11 +41,11 @@ public:
     void SetLevel2Perc(int value) { Store(settings_.Level2Perc, value); }
     // The backgrounds of the three level zones; clNone leaves a zone unpainted.
     TColor Level0BkColor() const { return settings_.Level0BkColor; }
-    void SetLevel0BkColor(TColor value) { StoreChanged(settings_.Level0BkColor, value); }
+    void SetLevel0BkColor(TColor value) { StoreIfChanged(settings_.Level0BkColor, value); }
     TColor Level1BkColor() const { return settings_.Level1BkColor; }
-    void SetLevel1BkColor(TColor value) { StoreChanged(settings_.Level1BkColor, value); }
+    void SetLevel1BkColor(TColor value) { StoreIfChanged(settings_.Level1BkColor, value); }
     TColor Level2BkColor() const { return settings_.Level2BkColor; }
-    void SetLevel2BkColor(TColor value) { StoreChanged(settings_.Level2BkColor, value); }
+    void SetLevel2BkColor(TColor value) { StoreIfChanged(settings_.Level2BkColor, value); }
     TColor BorderColor() const { return settings_.BorderColor; }
     void SetBorderColor(TColor value) { Store(settings_.BorderColor, value); }
     TColor BackgroundColor() const { return settings_.BackgroundColor; }
@@ -105,10 +106,10 @@ private:
         field = value;
         Invalidate();
     }
-    template <typename T> void StoreChanged(T& field, const T& value)
+    template <typename T> void StoreIfChanged(T& field, const T& value)
     {
-        if (field != value)
-            Store(field, value);
+        if (StoreChanged(field, value))
+            Invalidate();
     }
     void RangeChanged();
     void UpdateTimer();

@@ -6,6 +6,7 @@
 #include "platform/gui/graphics/picture.h"
 #include "support/utf8.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <new>
@@ -70,12 +71,18 @@ void THTMLPicture::ReadFramePosition()
 
 void THTMLPicture::LoadFromFile(const std::string& fileName)
 {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file)
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(fileName, error))
         return;
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad())
+    std::string bytes;
+    try {
+        std::ifstream file(fileName, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        if (!file.good() && !file.eof())
+            return;
+    } catch (const std::ios_base::failure&) {
         return;
+    }
     SetData(std::move(bytes));
 }
 

@@ -110,6 +110,7 @@ TEST(MarkupPictures, AddressesLoadResourcesAndFilesOnly)
         {"RES://", false, 0},
         {"FILE://" + file, true, 4},
         {"file://" + file + ".missing", false, 0},
+        {"FILE://" + std::filesystem::temp_directory_path().string(), false, 0},
         {"http://example.org/logo.png", false, 0},
     };
     for (const auto& c : cases) {

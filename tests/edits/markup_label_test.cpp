@@ -1,7 +1,9 @@
 #include "controls/edits/markup_label.h"
 #include "engine/progress_markup.h"
 #include "gui_driver.h"
+#include "platform/gui/forms/hints.h"
 #include "platform/gui/graphics/gdi.h"
+#include "platform/gui/standard/edits.h"
 #include "recording_shell.h"
 
 #include <gtest/gtest.h>
@@ -158,6 +160,115 @@ TEST_F(MarkupLabels, NamesInTheProgressLinesShowAsTheyAreWritten)
     EXPECT_NEAR(size.cx, expected, 6);
     Shot();
     EXPECT_EQ(label->ImageCache()->Count(), 0);
+}
+
+TEST_F(MarkupLabels, HintsShowTheLinkOrTheWholeText)
+{
+    label->HTMLText()->SetText(
+        "see <a href=\"https://example.org\" title=\"Example site\">this</a> <b>page</b>");
+    const int onLink = TextWidth("see ") + 3;
+    const auto hint = [&](TPoint at) {
+        THintInfo info;
+        info.CursorPos = at;
+        label->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info));
+        return info.HintStr;
+    };
+    EXPECT_EQ(hint({onLink, 8}), "");
+    label->SetAnchorHint(true);
+    EXPECT_EQ(hint({onLink, 8}), "Example site");
+    label->OnAnchorHint = [](TObject*, std::string& text) { text = "[" + text + "]"; };
+    EXPECT_EQ(hint({onLink, 8}), "[Example site]");
+    label->SetHintShowFull(true);
+    EXPECT_EQ(hint({2, 8}), "see this page");
+    label->SetHTMLHint(true);
+    EXPECT_EQ(hint({2, 8}), label->JoinedMarkup());
+}
+
+TEST_F(MarkupLabels, TheAcceleratorFocusesTheFocusControl)
+{
+    auto* edit = new TEdit(form);
+    edit->SetBounds(10, 40, 100, 22);
+    edit->SetParent(form);
+    label->HTMLText()->SetText("<b>&Name</b>");
+    label->SetFocusControl(edit);
+    EXPECT_EQ(label->Perform(CM_DIALOGCHAR, 'x', 0), 0);
+    EXPECT_EQ(label->Perform(CM_DIALOGCHAR, 'n', 0), 1);
+    EXPECT_TRUE(edit->Focused());
+}
+
+TEST_F(MarkupLabels, AHoveredLinkTakesTheHoverColours)
+{
+    label->SetHover(true);
+    label->SetHoverColor(clYellow);
+    label->SetHoverFontColor(clRed);
+    label->HTMLText()->SetText("<a href=\"https://example.org\">link</a> text");
+    const TRect link = Bounds(10, 10, TextWidth("link"), LineHeight());
+    EXPECT_EQ(CountPixels(*Shot(), link, clYellow), 0);
+    MouseMove(form, At(5, 8));
+    EXPECT_GT(CountPixels(*Shot(), link, clYellow), 0);
+    MouseMove(form, At(TextWidth("link te"), 8));
+    EXPECT_EQ(CountPixels(*Shot(), link, clYellow), 0);
+}
+
+TEST_F(MarkupLabels, VerticalAlignmentPlacesTheTextBlock)
+{
+    label->SetHeight(60);
+    label->HTMLText()->SetText("<b>Word</b>");
+    const int line = LineHeight({fsBold});
+    const auto darkRows = [&] {
+        auto shot = Shot();
+        std::pair<int, int> rows{-1, -1};
+        for (int y = 10; y < 70; ++y)
+            if (Dark(*shot, {10, y, 60, y + 1}) > 0)
+                rows = {rows.first < 0 ? y - 10 : rows.first, y - 10};
+        return rows;
+    };
+    EXPECT_LT(darkRows().second, line);
+    label->SetVAlignment(tvaCenter);
+    EXPECT_GE(darkRows().first, (60 - line) / 2);
+    EXPECT_LT(darkRows().second, (60 - line) / 2 + line);
+    label->SetVAlignment(tvaBottom);
+    EXPECT_GE(darkRows().first, 60 - line);
+}
+
+TEST_F(MarkupLabels, LooksWithBevelsBorderAndGradients)
+{
+    label->Free();
+    form->SetColor(clBtnFace);
+    struct
+    {
+        TBevelCut outer, inner;
+        TBorderStyle border;
+        TGradientType gradient;
+        TColor color, colorTo;
+        TVAlignment alignment;
+    } looks[] = {
+        {bvRaised, bvNone, bsNone, gtFullHorizontal, 0xF0F0F0, clNone, tvaTop},
+        {bvLowered, bvRaised, bsNone, gtFullHorizontal, 0xFFE0C0, 0xFFFFFF, tvaCenter},
+        {bvNone, bvNone, bsSingle, gtFullVertical, 0xE0FFE0, 0x80C080, tvaBottom},
+        {bvNone, bvNone, bsNone, gtBottomLine, 0x4080FF, clNone, tvaCenter},
+    };
+    int top = 8;
+    for (const auto& look : looks) {
+        auto* l = new TMarkupLabel(form);
+        l->SetBounds(8, top, 330, 40);
+        l->SetParent(form);
+        l->SetTransparent(look.gradient == gtBottomLine);
+        l->SetBevelOuter(look.outer);
+        l->SetBevelInner(look.inner);
+        l->SetBevelWidth(2);
+        l->SetBorderStyle(look.border);
+        l->SetBorderWidth(look.border == bsSingle ? 2 : 0);
+        l->SetBorderColor(0x408040);
+        l->SetGradientType(look.gradient);
+        l->SetColor(look.color);
+        l->SetColorTo(look.colorTo);
+        l->SetVAlignment(look.alignment);
+        l->HTMLText()->SetText("<b>Markup</b> label with <font color=\"#C00000\">colour</font> and a "
+                               "<a href=\"https://example.org\">link</a>");
+        top += 46;
+    }
+    SaveScreenshot(*Shot(), "markup_label_looks", 2);
 }
 
 // The progress window's two labels with what the conversion writes into them, to look at.

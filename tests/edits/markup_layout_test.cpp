@@ -1,5 +1,7 @@
 #include "controls/edits/markup_renderer.h"
 #include "gui_driver.h"
+#include "picture_bytes.h"
+#include "platform/gui/graphics/colors.h"
 
 #include <gtest/gtest.h>
 
@@ -174,6 +176,55 @@ TEST_F(MarkupLayout, ALinkIsFoundOnlyInItsLinesTextBand)
         EXPECT_EQ(result.HoverLink, -1);
     }
     EXPECT_EQ(Render(markup, {0, 0, 300, 100}, true).LinkCount, 1);
+}
+
+TEST_F(MarkupLayout, ImagesFromTheImageListTheContainerAndAddresses)
+{
+    TImageList images(nullptr);
+    images.SetSize(10, 10);
+    TBitmap red(10, 10, pf24bit);
+    red.Canvas()->Brush()->SetColor(clRed);
+    red.Canvas()->FillRect({0, 0, 10, 10});
+    images.Add(&red, nullptr);
+    TPictureContainer container(nullptr);
+    TPictureItem* item = container.Items()->Add();
+    item->SetName("Logo");
+    TMemoryStream bytes;
+    const std::string png = PngFileBytes(4, 2, clBlue);
+    bytes.WriteBuffer(png.data(), static_cast<int64_t>(png.size()));
+    bytes.SetPosition(0);
+    item->Picture()->LoadFromStream(bytes);
+
+    TMarkupRenderInput input;
+    input.Area = {0, 0, 300, 120};
+    input.Images = &images;
+    input.Container = &container;
+    input.Cache = &cache;
+    const auto render = [&](const std::string& markup) {
+        Clear();
+        input.Text = markup;
+        return RenderMarkup(canvas(), input);
+    };
+    // A list image stands on the text's bottom; the line is as high as the text.
+    const int line = LineHeight();
+    render("<img src=\"IDX:0\">a");
+    EXPECT_EQ(CountPixels(bitmap, Bounds(0, line - 10, 10, 10), clRed), 100);
+    // A container picture by name in any case, stretched to the width asked for, the height in proportion.
+    const TMarkupRenderResult stretched = render("<img src=\"LOGO\" width=\"40\">");
+    EXPECT_EQ(CountPixels(bitmap, Bounds(0, 0, 40, 20), clBlue), 800);
+    EXPECT_EQ(stretched.Height, line > 20 ? line : 20);
+    // Addresses load once into the cache; a missing resource or index draws nothing and takes no room.
+    const TMarkupRenderResult missing = render("<img src=\"RES://NOSUCH\"><img src=\"IDX:5\">x");
+    EXPECT_EQ(missing.Width, Width("x") + 2);
+    EXPECT_EQ(cache.Count(), 1);
+    render("<img src=\"RES://BLUEDOT\">");
+    EXPECT_EQ(cache.Count(), 2);
+    EXPECT_EQ(canvas().Pixels(1, line - 1), clBlue);
+    render("<img src=\"RES://BLUEDOT\">");
+    EXPECT_EQ(cache.Count(), 2);
+    // A small system icon by a file kind takes the shell's small icon size; an index number draws nothing.
+    EXPECT_EQ(render("<img src=\"SSYS:.mkv\">").Width, 16 + 2 + 2);
+    EXPECT_EQ(render("<img src=\"SSYS:12\">x").Width, 2 + Width("x") + 2);
 }
 
 TEST_F(MarkupLayout, EveryKindOfTagDrawn)

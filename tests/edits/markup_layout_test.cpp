@@ -176,6 +176,16 @@ TEST_F(MarkupLayout, ALinkIsFoundOnlyInItsLinesTextBand)
         EXPECT_EQ(result.HoverLink, -1);
     }
     EXPECT_EQ(Render(markup, {0, 0, 300, 100}, true).LinkCount, 1);
+
+    // A link across two lines: its rectangle is its part on the line where it ends.
+    const std::string wrapped = "go <a href=\"https://example.org\">one two</a> end";
+    const TRect narrow{0, 0, Width("go one ") + 1, 100};
+    const TMarkupRenderResult first = Render(wrapped, narrow, true, {left + 3, line / 2});
+    EXPECT_TRUE(first.OverLink);
+    EXPECT_EQ(first.HoverLink, 1);
+    EXPECT_EQ(first.LinkRect, Rect(0, line, Width("two"), 2 * line));
+    EXPECT_TRUE(Render(wrapped, narrow, true, {3, line + line / 2}).OverLink);
+    EXPECT_FALSE(Render(wrapped, narrow, true, {Width("two ") + 3, line + line / 2}).OverLink);
 }
 
 TEST_F(MarkupLayout, ImagesFromTheImageListTheContainerAndAddresses)

@@ -119,7 +119,8 @@ TMarkupLayout::TTagResult TMarkupLayout::Image(const TMarkupTag& tag, TMarkupSta
     const auto lowered = [&](int height) {
         return height >= base || top ? 0 : middle ? (base - height) / 2 : base - height;
     };
-    int x = x_;
+    // A left float puts any image at the area's left; a right float moves only pictures (below).
+    int x = floatSide == U"LEFT" ? input_.Area.Left : x_;
     const int y = scan.Line.Top;
     TSize size;
     switch (source.Kind) {
@@ -143,9 +144,7 @@ TMarkupLayout::TTagResult TMarkupLayout::Image(const TMarkupTag& tag, TMarkupSta
         const int givenHeight = MarkupNumber(ReadAttribute(tag.Text, U"HEIGHT"));
         const bool givenSize = givenWidth >= 1 || givenHeight >= 1;
         size = PictureSize(givenWidth, givenHeight, picture->Width(), picture->Height());
-        if (floatSide == U"LEFT")
-            x = input_.Area.Left;
-        else if (floatSide == U"RIGHT")
+        if (floatSide == U"RIGHT")
             x = scan.Line.Right - size.cx;
         if (!Drawing(scan))
             break;

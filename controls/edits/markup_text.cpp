@@ -136,11 +136,12 @@ TPreparedMarkup PrepareMarkup(std::string_view markup, bool ellipsis)
 
 TMarkupRun NextRun(std::u32string_view text, bool wordWrap)
 {
-    size_t end = std::min(text.find(U'<'), text.size());
-    if (wordWrap) {
-        const size_t space = text.substr(0, end).find(U' ');
-        if (space != std::u32string_view::npos)
-            end = space + 1;
+    // Up to the next "<", or with word wrap up to and with a space before it: read no further than that.
+    size_t end = 0;
+    while (end < text.size() && text[end] != U'<') {
+        const bool space = text[end++] == U' ';
+        if (wordWrap && space)
+            break;
     }
     const std::u32string_view source = text.substr(0, end);
     return {DecodeEntities(source, RunEntities, true), source.size()};

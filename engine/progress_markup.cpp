@@ -30,37 +30,11 @@ std::string PassBadge(int32_t pass, const TProgressModuleStrings& strings)
 {
     const std::string_view colors =
         pass == 1 ? "\"#D63D16\" color=\"#FAD3C9\"" : "\"#2462C8\" color=\"#D5EBFD\"";
-    return "  <font bgcolor=" + std::string(colors) + "><b>  " + strings.Conversion_Pass + " " +
+    return "  <font bgcolor=" + std::string(colors) + "><b>  " + EscapeMarkup(strings.Conversion_Pass) + " " +
            std::to_string(pass) + "  </b></font> ";
 }
 
 } // namespace
-
-std::string EscapeMarkup(std::string_view text)
-{
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '\r':
-        case '\n':
-            escaped += ' ';
-            break;
-        default:
-            escaped += c;
-        }
-    }
-    return escaped;
-}
 
 std::string OutputFileMarkup(const std::string& outputFile)
 {
@@ -76,23 +50,26 @@ std::string SkippedOutputMarkup(const std::string& outputFile)
            EscapeMarkup(parts.Name) + "</b>";
 }
 
+// The language texts stand in the markup as they are written.
 std::string ProgressStatusText(const TEncoderProgress& progress, const TProgressContext& context,
                                const TProgressModuleStrings& strings)
 {
     const std::string fileNo = std::to_string(context.FileNo);
     const std::string fileCount = std::to_string(context.FileCount);
+    const std::string convertingFile = EscapeMarkup(strings.ConvertingFile);
     if (context.AudioOnly)
-        return strings.ConvertingFile + " " + fileNo + " / " + fileCount;
+        return convertingFile + " " + fileNo + " / " + fileCount;
 
-    std::string text = strings.ConvertingFile + " <b>" + fileNo + "</b> / <b>" + fileCount + "</b>";
+    std::string text = convertingFile + " <b>" + fileNo + "</b> / <b>" + fileCount + "</b>";
     const bool twoPass = context.TwoPass;
     if (twoPass)
         text += PassBadge(context.Pass, strings);
-    text += std::string(Separator) + strings.Conversion_Speed + " " + progress.SpeedText;
-    text += twoPass ? " (" + progress.FpsText + " " + strings.Conversion_FramesPerSecond + ")"
-                    : " ( " + progress.FpsText + " " + strings.Conversion_FramesPerSecond + " )";
-    text += std::string(Separator) + strings.Conversion_Frame + " " + std::to_string(progress.Frame) +
-            " / ~" + std::to_string(context.TotalFrames);
+    const std::string fps =
+        EscapeMarkup(progress.FpsText) + " " + EscapeMarkup(strings.Conversion_FramesPerSecond);
+    text += std::string(Separator) + EscapeMarkup(strings.Conversion_Speed) + " " + progress.SpeedText;
+    text += twoPass ? " (" + fps + ")" : " ( " + fps + " )";
+    text += std::string(Separator) + EscapeMarkup(strings.Conversion_Frame) + " " +
+            std::to_string(progress.Frame) + " / ~" + std::to_string(context.TotalFrames);
     text += std::string(Separator) + progress.SizeText;
     return text;
 }

@@ -2,6 +2,7 @@
 
 #include "engine/app_strings.h"
 #include "engine/progress_parser.h"
+#include "support/markup_escape.h"
 
 #include <cstdint>
 #include <string>
@@ -21,9 +22,6 @@ struct TProgressContext
     uint32_t TotalFrames = 0; // the input's first video stream's frame count
     bool Running = false;
 };
-
-// The text as it must stand in markup: "&", "<" and ">" written as entities, line breaks as blanks.
-std::string EscapeMarkup(std::string_view text);
 
 // The output label while a file is converted: the folder on a dark badge, then the file name, bold.
 std::string OutputFileMarkup(const std::string& outputFile);

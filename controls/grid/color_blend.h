@@ -1,18 +1,10 @@
 #pragma once
 
+#include "platform/gui/core/exceptions.h"
 #include "support/basic_types.h"
-
-#include <stdexcept>
 
 // Colour mixing of the painting code. A system colour is resolved to its current value before any
 // arithmetic.
-
-// A broken promise of the caller: an amount outside its range.
-class EAssertionFailed : public std::logic_error
-{
-public:
-    using std::logic_error::logic_error;
-};
 
 // Per channel (c1 * amount + c2 * (255 - amount)) / 256, rounded down: amount 255 gives color1 with every
 // channel at most 1 lower, 0 gives color2 likewise. Raises EAssertionFailed outside 0..255.

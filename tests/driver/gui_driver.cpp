@@ -8,9 +8,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QInputMethodEvent>
-#include <QScreen>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QWheelEvent>
 
 #include <map>
@@ -203,6 +203,25 @@ void DoubleClick(TWinControl* control, TPoint clientPos, TMouseButton button)
     Click(control, clientPos, button);
     SendClientMouse(control, QEvent::MouseButtonDblClick, clientPos, qtButton, qtButton, Qt::NoModifier);
     SendClientMouse(control, QEvent::MouseButtonRelease, clientPos, qtButton, Qt::NoButton, Qt::NoModifier);
+}
+
+void FrameMouseDown(TWinControl* control, TPoint windowPos, TMouseButton button)
+{
+    const Qt::MouseButton pressed = QtButton(button);
+    SendMouseEvent(control->Window().widget, QEvent::MouseButtonPress, QPoint(windowPos.X, windowPos.Y),
+                   pressed, pressed, Qt::NoModifier);
+}
+
+void FrameMouseMove(TWinControl* control, TPoint windowPos, TShiftState shift)
+{
+    SendMouseEvent(control->Window().widget, QEvent::MouseMove, QPoint(windowPos.X, windowPos.Y),
+                   Qt::NoButton, ButtonsHeld(shift), ModifiersOf(shift));
+}
+
+void FrameMouseUp(TWinControl* control, TPoint windowPos, TMouseButton button)
+{
+    SendMouseEvent(control->Window().widget, QEvent::MouseButtonRelease, QPoint(windowPos.X, windowPos.Y),
+                   QtButton(button), Qt::NoButton, Qt::NoModifier);
 }
 
 void Wheel(TWinControl* control, TPoint clientPos, int delta, TShiftState shift)

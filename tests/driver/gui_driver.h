@@ -35,6 +35,11 @@ void MouseUp(TWinControl* control, TPoint clientPos, TMouseButton button = mbLef
 void MouseMove(TWinControl* control, TPoint clientPos, TShiftState shift = {});
 void Click(TWinControl* control, TPoint clientPos, TMouseButton button = mbLeft, TShiftState shift = {});
 void DoubleClick(TWinControl* control, TPoint clientPos, TMouseButton button = mbLeft);
+// Mouse input at a point of the control's window, its frame included (scroll bars, borders), in window
+// coordinates.
+void FrameMouseDown(TWinControl* control, TPoint windowPos, TMouseButton button = mbLeft);
+void FrameMouseMove(TWinControl* control, TPoint windowPos, TShiftState shift = {});
+void FrameMouseUp(TWinControl* control, TPoint windowPos, TMouseButton button = mbLeft);
 // A wheel turn over a client point; one notch is 120, positive away from the user.
 void Wheel(TWinControl* control, TPoint clientPos, int delta, TShiftState shift = {});
 

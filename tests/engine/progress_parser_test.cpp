@@ -205,3 +205,22 @@ TEST(ProgressMarkup, FileNamesCannotChangeTheMarkup)
     EXPECT_EQ(SkippedOutputMarkup("/film.avi"), "<font bgcolor=\"#C0C0C0\">/</font><b>film.avi</b>");
     EXPECT_EQ(EscapeMarkup("a\nb\rc"), "a b c");
 }
+
+TEST(ProgressMarkup, LanguageTextsCannotChangeTheMarkup)
+{
+    TProgressModuleStrings strings;
+    strings.ConvertingFile = "File <i>&";
+    strings.Conversion_Pass = "Pass&";
+    strings.Conversion_Speed = "<b>Speed";
+    strings.Conversion_FramesPerSecond = "img/s>";
+    strings.Conversion_Frame = "&Frame";
+    TEncoderProgress progress;
+    progress.FpsText = "25<";
+    const std::string twoPass = ProgressStatusText(progress, {2, 5, false, true, 1, 100, true}, strings);
+    EXPECT_EQ(twoPass,
+              "File &lt;i&gt;&amp; <b>2</b> / <b>5</b>  <font bgcolor=\"#D63D16\" color=\"#FAD3C9\"><b>  "
+              "Pass&amp; 1  </b></font>     ::    &lt;b&gt;Speed  (25&lt; img/s&gt;)    ::    &amp;Frame 0 / "
+              "~100    ::    ");
+    EXPECT_EQ(ProgressStatusText(progress, {2, 5, true, false, 0, 100, true}, strings),
+              "File &lt;i&gt;&amp; 2 / 5");
+}

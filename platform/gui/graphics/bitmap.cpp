@@ -253,11 +253,10 @@ void TBitmap::SaveToStream(TStream& stream) const
 
 void TBitmap::Draw(TCanvas& canvas, const TRect& rect)
 {
-    QPainter* p = canvas.Internal().BrushPainter();
+    QPainter* p = canvas.Internal().PicturePainter();
     if (!p || Empty())
         return;
     impl_->ReleaseCanvas();
-    p->setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (!Transparent()) {
         p->drawImage(ToQRect(rect), impl_->image);
         return;

@@ -220,6 +220,14 @@ QPainter* TCanvas::Impl::BrushPainter()
     return p;
 }
 
+QPainter* TCanvas::Impl::PicturePainter()
+{
+    QPainter* p = BrushPainter();
+    if (p)
+        p->setRenderHint(QPainter::SmoothPixmapTransform, antialiased);
+    return p;
+}
+
 QTransform TCanvas::Impl::ToCanvasDevice() const
 {
     return QTransform::fromTranslate(-windowOrg.x(), -windowOrg.y());

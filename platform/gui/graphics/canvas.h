@@ -94,6 +94,7 @@ public:
     TTextMetric TextMetrics() const;
 
     void Draw(int x, int y, TGraphic* graphic);
+    // Scales the picture into rect: pixel by pixel, or smoothly on an antialiased canvas.
     void StretchDraw(const TRect& rect, TGraphic* graphic);
     // Copies source's pixels into dest through CopyMode.
     void CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect);

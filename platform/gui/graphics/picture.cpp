@@ -85,7 +85,7 @@ void TDecodedImage::SaveToStream(TStream& stream) const
 
 void TDecodedImage::Draw(TCanvas& canvas, const TRect& rect)
 {
-    if (QPainter* p = canvas.Internal().BrushPainter())
+    if (QPainter* p = canvas.Internal().PicturePainter())
         p->drawImage(ToQRect(rect), impl_->image);
 }
 
@@ -176,6 +176,12 @@ void TPicture::SetGraphic(const TGraphic* graphic)
         return;
     }
     throw EInvalidGraphic("Unknown picture kind " + graphic->ClassName());
+}
+
+void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic)
+{
+    graphic_ = std::move(graphic);
+    Changed();
 }
 
 TBitmap* TPicture::Bitmap()

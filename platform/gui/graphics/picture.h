@@ -64,6 +64,8 @@ public:
 
     TGraphic* Graphic() const { return graphic_.get(); }
     void SetGraphic(const TGraphic* graphic); // copies it
+    // Takes the graphic as it is, of any kind (registered or not).
+    void SetGraphic(std::unique_ptr<TGraphic> graphic);
     // The picture as a bitmap; a picture of another kind is replaced by an empty bitmap.
     TBitmap* Bitmap();
     int Width() const { return graphic_ ? graphic_->Width() : 0; }

@@ -426,9 +426,8 @@ void TPngImage::Draw(TCanvas& canvas, const TRect& rect)
 {
     TBitmap pixels;
     ToBitmap(pixels);
-    QPainter* p = canvas.Internal().BrushPainter();
+    QPainter* p = canvas.Internal().PicturePainter();
     if (!p)
         return;
-    p->setRenderHint(QPainter::SmoothPixmapTransform, false);
     p->drawImage(ToQRect(rect), pixels.Internal().image);
 }

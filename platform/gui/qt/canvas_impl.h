@@ -31,6 +31,8 @@ struct TCanvas::Impl
     QPainter* Painter();
     QPainter* PenPainter();   // composition from the pen mode; nullptr for pmNop
     QPainter* BrushPainter(); // plain copy
+    // For pictures: a plain copy, scaled smoothly on an antialiased canvas and pixel by pixel otherwise.
+    QPainter* PicturePainter();
     QBrush Brush();
     // Fills with the brush; plain solid brushes take the painter's fast path for colours.
     void FillWithBrush(QPainter* p, const QRect& rect);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
 namespace {
 
@@ -718,4 +719,22 @@ TEST(Canvas, ParallelogramBlitTurnsAndBrushOriginShiftsPatterns)
     SetBrushOrgEx(*s.canvas, 1, 0);
     s.canvas->FillRect({0, 5, 4, 6});
     EXPECT_EQ(s.Row(5, 0, 4), ".#.#");
+}
+
+TEST(Canvas, StretchDrawScalesSmoothlyOnlyOnAnAntialiasedCanvas)
+{
+    TBitmap picture(2, 1, pf24bit);
+    picture.Canvas()->SetPixels(0, 0, clBlack);
+    picture.Canvas()->SetPixels(1, 0, clWhite);
+    for (bool smooth : {false, true}) {
+        Surface s(20, 1);
+        s.canvas->SetAntialiased(smooth);
+        s.canvas->StretchDraw({0, 0, 20, 1}, &picture);
+        std::set<TColor> colours;
+        for (int x = 0; x < 20; ++x)
+            colours.insert(s.At(x, 0));
+        EXPECT_EQ(colours.size() > 2, smooth) << "antialiased " << smooth;
+        EXPECT_EQ(s.At(0, 0), clBlack);
+        EXPECT_EQ(s.At(19, 0), clWhite);
+    }
 }

@@ -168,6 +168,24 @@ TEST(Picture, LoadsByExtensionAndKeepsThePictureOnFailure)
     std::filesystem::remove(broken);
 }
 
+TEST(Picture, TakesAGraphicOfAKindItCannotCopy)
+{
+    class TUnregistered : public TBitmap
+    {
+    };
+    auto graphic = std::make_unique<TUnregistered>();
+    graphic->SetSize(3, 2);
+    const TGraphic* taken = graphic.get();
+    TPicture picture;
+    int changes = 0;
+    picture.OnChange = [&](TObject*) { ++changes; };
+    EXPECT_THROW(picture.SetGraphic(taken), EInvalidGraphic);
+    picture.SetGraphic(std::move(graphic));
+    EXPECT_EQ(picture.Graphic(), taken);
+    EXPECT_EQ(picture.Width(), 3);
+    EXPECT_EQ(changes, 1);
+}
+
 TEST(ImageList, DrawsNormalDisabledMaskedAndOverlaid)
 {
     TImageList list(nullptr);

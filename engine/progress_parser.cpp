@@ -1,5 +1,6 @@
 #include "engine/progress_parser.h"
 
+#include "support/markup_escape.h"
 #include "support/math_routines.h"
 #include "support/number_conversion.h"
 #include "support/text_routines.h"
@@ -120,11 +121,12 @@ void ReadSize(std::string_view line, TEncoderProgress& progress)
     if (unitAt == std::string_view::npos)
         return;
     progress.HasSize = true;
-    progress.SizeText = rest.substr(0, unitAt);
+    // The status line is markup: what the encoder wrote is shown as text, never read as tags.
+    const std::string size = rest.substr(0, unitAt);
     int32_t kilobytes = 0;
-    if (TryStringToInt(progress.SizeText, kilobytes)) {
-        progress.SizeText = "<b>" + FileSizeToStr(int64_t{kilobytes} * 1024, " bytes") + "</b>";
-    }
+    progress.SizeText = TryStringToInt(size, kilobytes)
+                            ? "<b>" + FileSizeToStr(int64_t{kilobytes} * 1024, " bytes") + "</b>"
+                            : EscapeMarkup(size);
 }
 
 void ReadSpeed(std::string_view line, TEncoderProgress& progress)
@@ -134,7 +136,7 @@ void ReadSpeed(std::string_view line, TEncoderProgress& progress)
         return;
     progress.HasSpeed = true;
     progress.SpeedText = " <b><FONT bgcolor=\"#496954\" color=\"#E0EBE0\">  " +
-                         Trim(line.substr(speedAt + 6)) + "  </FONT></b> ";
+                         EscapeMarkup(Trim(line.substr(speedAt + 6))) + "  </FONT></b> ";
 }
 
 void ReadFrameAndFps(std::string_view line, TEncoderProgress& progress)

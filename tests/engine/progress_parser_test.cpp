@@ -206,6 +206,19 @@ TEST(ProgressMarkup, FileNamesCannotChangeTheMarkup)
     EXPECT_EQ(EscapeMarkup("a\nb\rc"), "a b c");
 }
 
+TEST(ProgressMarkup, EncoderTextCannotChangeTheMarkup)
+{
+    ProgressFixture f;
+    f.context = {1, 1, false, false, 0, 100, true};
+    f.Line("frame=    5 fps= 25 q=2.0 size=  <i>kB time=00:00:00.20 bitrate=1.0kbits/s speed=<img src=x>");
+    ASSERT_FALSE(f.host.Statuses.empty());
+    const std::string& status = f.host.Statuses.back();
+    EXPECT_NE(status.find("&lt;i&gt;"), std::string::npos) << status;
+    EXPECT_NE(status.find("&lt;img src=x&gt;"), std::string::npos) << status;
+    EXPECT_EQ(status.find("<img"), std::string::npos) << status;
+    EXPECT_EQ(status.find("<i>"), std::string::npos) << status;
+}
+
 TEST(ProgressMarkup, LanguageTextsCannotChangeTheMarkup)
 {
     TProgressModuleStrings strings;

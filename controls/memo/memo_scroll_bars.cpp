@@ -54,7 +54,8 @@ void TVezCustomMemo::UpdateScrollBars(bool repaint)
 {
     if (!VertBarWanted())
         sbVert->SetVisible(false);
-    if (!HorzBarWanted())
+    // Rows wrapped to the width never need the horizontal bar; one shown before the wrap goes.
+    if (!HorzBarWanted() || FWordWrap == wwClientWidth)
         sbHorz->SetVisible(false);
     if (!FLetRefresh)
         return;

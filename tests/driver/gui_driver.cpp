@@ -205,6 +205,12 @@ void DoubleClick(TWinControl* control, TPoint clientPos, TMouseButton button)
     SendClientMouse(control, QEvent::MouseButtonRelease, clientPos, qtButton, Qt::NoButton, Qt::NoModifier);
 }
 
+void ClickWindow(TWinControl* control, TPoint windowPos, TMouseButton button)
+{
+    SendWindowMouse(control, QEvent::MouseButtonPress, windowPos, QtButton(button));
+    SendWindowMouse(control, QEvent::MouseButtonRelease, windowPos, QtButton(button));
+}
+
 void Wheel(TWinControl* control, TPoint clientPos, int delta, TShiftState shift)
 {
     QWidget* widget = control->Window().client;

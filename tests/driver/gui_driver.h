@@ -35,6 +35,9 @@ void MouseUp(TWinControl* control, TPoint clientPos, TMouseButton button = mbLef
 void MouseMove(TWinControl* control, TPoint clientPos, TShiftState shift = {});
 void Click(TWinControl* control, TPoint clientPos, TMouseButton button = mbLeft, TShiftState shift = {});
 void DoubleClick(TWinControl* control, TPoint clientPos, TMouseButton button = mbLeft);
+// A click at a point of the control's whole window, its frame included: the parts a window draws in its
+// frame, such as the arrows and the track of a scroll bar control.
+void ClickWindow(TWinControl* control, TPoint windowPos, TMouseButton button = mbLeft);
 // A wheel turn over a client point; one notch is 120, positive away from the user.
 void Wheel(TWinControl* control, TPoint clientPos, int delta, TShiftState shift = {});
 

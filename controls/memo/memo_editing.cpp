@@ -99,6 +99,20 @@ TLineText TVezCustomMemo::TailFrom(const TLineText& s, int column, int line) con
     return IsWrappedLine(line + 1) ? tail : TrimTrailingBlanks(tail);
 }
 
+// Puts the line's new text in with a record of its own, when it differs; answers whether it did. The
+// blanks an Enter or a smart tab drops right of the caret are recorded this way, so that the record of the
+// edit itself, linked to this one, undoes and redoes exactly.
+bool TVezCustomMemo::ReplaceLineRecorded(int line, const TLineText& text)
+{
+    const std::string before = ActiveLines()->Get(line);
+    const std::string after = EncodeLine(text);
+    if (after == before)
+        return false;
+    ActiveLines()->Put(line, after);
+    FUndoList->Add(new TBlockUndo(FCurX, FCurY, FCurX, FCurY, line, {before}, {after}));
+    return true;
+}
+
 void TVezCustomMemo::NewLine()
 {
     if (!CanEdit())
@@ -114,9 +128,13 @@ void TVezCustomMemo::NewLine()
             AddEmptyLineSilently();
         const TLineText s = LineAt(FCurY);
         const std::string indent = GetAutoIndent();
-        TLineText rest = TailFrom(s, FCurX, FCurY);
-        if (FAutoIndent)
+        // Undo and redo put back exactly the text their records hold: no blanks are dropped then.
+        const bool exact = UndoList()->IsPerforming();
+        TLineText rest = exact ? Columns(s, FCurX) : TailFrom(s, FCurX, FCurY);
+        if (FAutoIndent && !exact)
             rest.erase(0, std::min(rest.find_first_not_of(U' '), rest.size()));
+        const bool dropped =
+            FCurX <= static_cast<int>(s.size()) && ReplaceLineRecorded(FCurY, Columns(s, 0, FCurX) + rest);
         PutLine(FCurY, Columns(s, 0, FCurX));
         if (FCodeFolding->Enabled())
             SetExpandNode(FCurY, true);
@@ -125,10 +143,10 @@ void TVezCustomMemo::NewLine()
         SetCurX(static_cast<int>(indent.size()));
         ClearSelection();
         const std::string text = "\r" + indent;
-        if (FUndoLineByLine)
-            FUndoList->Add(new TNewLineUndo(x0, y0, FCurX, FCurY, text));
-        else
-            FUndoList->Add(new TInsertCharUndo(x0, y0, FCurX, FCurY, text));
+        TUndo* record = FUndoLineByLine ? new TNewLineUndo(x0, y0, FCurX, FCurY, text)
+                                        : new TInsertCharUndo(x0, y0, FCurX, FCurY, text);
+        record->SetLinkedUndo(dropped);
+        FUndoList->Add(record);
     }
     LinesChanged(this);
     AfterEdit();
@@ -178,9 +196,14 @@ void TVezCustomMemo::InsertTab(TShiftState shift)
             const TLineText s = LineAt(FCurY);
             const TLineText pad = SmartTabPad(FCurX, FCurY);
             if (!pad.empty()) {
-                PutLine(FCurY, PaddedTo(s, FCurX) + pad + TailFrom(s, FCurX, FCurY));
+                const TLineText head = PaddedTo(s, FCurX);
+                const TLineText tail = TailFrom(s, FCurX, FCurY);
+                const bool dropped = ReplaceLineRecorded(FCurY, head + tail);
+                PutLine(FCurY, head + pad + tail);
                 SetCurX(FCurX + static_cast<int>(pad.size()));
-                FUndoList->Add(new TInsertCharUndo(x0, y0, FCurX, FCurY, EncodeLine(pad)));
+                auto* record = new TInsertCharUndo(x0, y0, FCurX, FCurY, EncodeLine(pad));
+                record->SetLinkedUndo(dropped);
+                FUndoList->Add(record);
             } else {
                 InsertChar(U'\t');
                 InvalidateClient();

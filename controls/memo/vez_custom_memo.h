@@ -483,6 +483,7 @@ private:
     TLineText ParagraphAbove(int& line) const;
     // editing helpers
     TLineText TailFrom(const TLineText& s, int column, int line) const;
+    bool ReplaceLineRecorded(int line, const TLineText& text);
     void SmartBackspace();
     // Removes a line with what hangs on it (folding marks, its marker, bookmarks below move up); no undo.
     void RemoveLine(int line);

@@ -8,7 +8,15 @@
 // The memo paints its border and its visible rows, each character in its own cell so that the text, the
 // selection and the caret stay on one grid. A row is coloured by the styler in use: quoted texts and
 // keywords by their elements, symbol characters by the symbol element, and a line comment by the comment
-// style. A word ends at a blank, a semicolon or a symbol character.
+// style. A word ends at a blank, a semicolon or a symbol character. A quoted text or a comment that a row
+// leaves open goes on in the row that continues it.
+
+// What a row leaves open for its continuation.
+struct TOpenRun
+{
+    const TElementStyle* Quote = nullptr;
+    bool Comment = false;
+};
 
 namespace {
 
@@ -27,7 +35,7 @@ public:
         : styler_(styler), caseSensitive_(caseSensitive), plain_(plain)
     {}
 
-    std::vector<TCellLook> Looks(const TLineText& line) const;
+    std::vector<TCellLook> Looks(const TLineText& line, TOpenRun& open) const;
 
 private:
     static TCellLook LookOf(const TElementStyle& element)
@@ -79,24 +87,34 @@ bool TRowColours::EndsWord(char32_t ch) const
     return ch == U' ' || ch == U';' || ElementOf(stSymbol, ch) || ElementOf(stBracket, ch);
 }
 
-std::vector<TCellLook> TRowColours::Looks(const TLineText& line) const
+std::vector<TCellLook> TRowColours::Looks(const TLineText& line, TOpenRun& open) const
 {
     std::vector<TCellLook> looks(line.size(), plain_);
     const TLineText comment = DecodeLine(styler_.LineComment());
     const TCharStyle& commentStyle = *styler_.CommentStyle();
-    size_t i = 0;
+    const TCellLook commentLook{commentStyle.TextColor(), commentStyle.BkColor(), commentStyle.Style()};
+    if (open.Comment) {
+        std::fill(looks.begin(), looks.end(), commentLook);
+        return looks;
+    }
+    // A quoted text: from its opener (or the row's start, when it goes on from the row before) to its closer.
+    const auto quoted = [&](const TElementStyle& quote, size_t from, size_t searchFrom) {
+        const size_t close = line.find(quote.BracketEnd(), searchFrom);
+        const size_t end = close == TLineText::npos ? line.size() : close + 1;
+        std::fill(looks.begin() + static_cast<long>(from), looks.begin() + static_cast<long>(end),
+                  LookOf(quote));
+        open.Quote = close == TLineText::npos ? &quote : nullptr;
+        return end;
+    };
+    size_t i = open.Quote ? quoted(*open.Quote, 0, 0) : 0;
     while (i < line.size()) {
         if (!comment.empty() && line.compare(i, comment.size(), comment) == 0) {
-            std::fill(looks.begin() + static_cast<long>(i), looks.end(),
-                      TCellLook{commentStyle.TextColor(), commentStyle.BkColor(), commentStyle.Style()});
+            std::fill(looks.begin() + static_cast<long>(i), looks.end(), commentLook);
+            open.Comment = true;
             break;
         }
         if (const TElementStyle* quote = ElementOf(stBracket, line[i])) {
-            const size_t close = line.find(quote->BracketEnd(), i + 1);
-            const size_t end = close == TLineText::npos ? line.size() : close + 1;
-            std::fill(looks.begin() + static_cast<long>(i), looks.begin() + static_cast<long>(end),
-                      LookOf(*quote));
-            i = end;
+            i = quoted(*quote, i, i + 1);
             continue;
         }
         if (const TElementStyle* symbol = ElementOf(stSymbol, line[i]); symbol && line[i] != U' ') {
@@ -118,6 +136,21 @@ std::vector<TCellLook> TRowColours::Looks(const TLineText& line) const
     return looks;
 }
 
+// What the rows of line's author's line before it leave open.
+TOpenRun OpenRunBefore(const TVezCustomMemo& memo, int line)
+{
+    TOpenRun open;
+    if (!memo.UseStyler() || !memo.ActiveStyler())
+        return open;
+    int first = line;
+    while (first > 0 && memo.IsWrappedLine(first))
+        --first;
+    const TRowColours colours(*memo.ActiveStyler(), memo.CaseSensitive(), {});
+    for (int row = first; row < line; ++row)
+        colours.Looks(DecodeLine(memo.Lines()->Get(row)), open);
+    return open;
+}
+
 bool Selected(int x, int y, int x1, int y1, int x2, int y2)
 {
     const bool afterStart = y > y1 || (y == y1 && x >= x1);
@@ -135,14 +168,20 @@ void TVezCustomMemo::Paint()
     canvas.FillRect(ClientRect());
     if (FCellSize.W > 0 && FCellSize.H > 0) {
         const int rows = VisibleLineCount() + 1;
+        TOpenRun open = OpenRunBefore(*this, FTopLine);
         for (int row = 0; row < rows; ++row) {
             const int line = VisIndexToLineIndex(LineIndexToVisIndex(FTopLine) + row);
             if (line >= ActiveLines()->Count())
                 break;
-            PaintRow(canvas, line, row);
+            if (!IsWrappedLine(line))
+                open = {};
+            PaintRow(canvas, line, row, open);
         }
     }
     PaintBorder(canvas);
+    // The bars paint on the same canvas after the memo: they find its tools as a paint starts them.
+    canvas.Brush()->SetStyle(bsSolid);
+    canvas.Font()->SetStyle({});
 }
 
 void TVezCustomMemo::PaintBorder(TCanvas& canvas)
@@ -153,14 +192,14 @@ void TVezCustomMemo::PaintBorder(TCanvas& canvas)
     canvas.FrameRect(ClientRect());
 }
 
-void TVezCustomMemo::PaintRow(TCanvas& canvas, int line, int row)
+void TVezCustomMemo::PaintRow(TCanvas& canvas, int line, int row, TOpenRun& open)
 {
     const TRect text = GetTextAreaRect();
     const TLineText s = LineAt(line);
     const TCellLook plain{FFont->Color(), clNone, FFont->Style()};
     std::vector<TCellLook> looks(s.size(), plain);
     if (FUseStyler && ActiveStyler())
-        looks = TRowColours(*ActiveStyler(), FCaseSensitive, plain).Looks(s);
+        looks = TRowColours(*ActiveStyler(), FCaseSensitive, plain).Looks(s, open);
     int x1, y1, x2, y2;
     OrderedSelection(x1, y1, x2, y2);
     const bool showSelection = !FHideSelection || Focused();

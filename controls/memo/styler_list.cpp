@@ -30,10 +30,9 @@ void TVezStylerList::AddStylersOf(const TComponent* owner)
 void TVezStylerList::Notification(TComponent* component, TOperation operation)
 {
     TComponent::Notification(component, operation);
-    if (!IsDirectStyler(component))
-        return;
-    if (operation == opInsert)
-        StylerList.Add(component);
-    else if (StylerList.IndexOf(component) >= 0)
+    // A component going away is no longer of its class by now: what is in the list leaves it.
+    if (operation == opRemove)
         StylerList.Remove(component);
+    else if (IsDirectStyler(component))
+        StylerList.Add(component);
 }

@@ -25,6 +25,8 @@
 #include <memory>
 #include <string>
 
+struct TOpenRun;
+
 // The multi-line styled text control of the error log. It keeps its text as lines in a TVezMemoStrings
 // (Lines), shows them on a grid of character cells of one font, scrolls with two child scroll bars, wraps
 // long lines into real continuation rows, edits with undo, and takes its colours from a styler.
@@ -523,7 +525,7 @@ private:
     void AttachLinesChange();
     // painting
     void PaintBorder(TCanvas& canvas);
-    void PaintRow(TCanvas& canvas, int line, int row);
+    void PaintRow(TCanvas& canvas, int line, int row, TOpenRun& open);
 
     // --- fields ---
     TComponent* FOwner;

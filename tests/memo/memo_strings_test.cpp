@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <fstream>
 #include <functional>
-#include <sstream>
 
 namespace {
 
@@ -21,14 +20,6 @@ protected:
         return path;
     }
 };
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 struct StoreCase
 {

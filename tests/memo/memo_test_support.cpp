@@ -2,6 +2,9 @@
 
 #include "support/utf8.h"
 
+#include <fstream>
+#include <sstream>
+
 void MemoFixture::SetUp()
 {
     form = ShowTestForm(500, 400);
@@ -97,4 +100,12 @@ TErrorLog MakeErrorLog(TForm* form, int width, int height)
     memo->Lines()->Clear();
     Pump();
     return {memo, styler};
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
 }

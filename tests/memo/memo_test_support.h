@@ -36,6 +36,9 @@ void ExpectStoreConsistent(const TVezMemoStrings& lines);
 // The author's lines of a memo: its rows joined where word wrap split them.
 std::vector<std::string> AuthorLines(const TVezCustomMemo& memo);
 
+// The bytes of a file.
+std::string ReadFile(const std::string& path);
+
 // A memo set up as the error log shows it: read-only, wrapped to its width, no gutter, no active line, no
 // folding, no completion, its styler the Pascal preset recoloured for encoder output, DejaVu Sans Mono.
 struct TErrorLog

@@ -1,6 +1,7 @@
 #include "controls/memo/vez_custom_memo.h"
 
 #include "controls/memo/flag_holder.h"
+#include "support/utf8.h"
 
 #include <algorithm>
 
@@ -95,6 +96,12 @@ bool TVezCustomMemo::DeleteTextSelection()
     const int x0 = FCurX, y0 = FCurY;
     const TLineText first = LineAt(y1);
     const TLineText last = LineAt(y2);
+    // An end past its line's text stands at the text's end: the columns beyond it hold nothing to delete,
+    // and the joined line continues right after the text.
+    x1 = std::min(x1, static_cast<int>(first.size()));
+    x2 = std::min(x2, static_cast<int>(last.size()));
+    if (y1 == y2 && x2 < x1)
+        x2 = x1;
     // Exactly what leaves the document, breaks between wrapped rows left out.
     std::string removed;
     if (y1 == y2) {
@@ -132,11 +139,16 @@ void TVezCustomMemo::SetSelection(const std::string& value)
     int x1, y1, x2, y2;
     OrderedSelection(x1, y1, x2, y2);
     const bool removed = DeleteSelectedText(false);
-    if (removed) {
+    // The text goes where the removed selection was, at the start of one that stays (a read-only memo
+    // removes nothing), or at the caret when the selection lay outside the text.
+    if (removed || y2 >= ActiveLines()->Count() || y1 < 0) {
         x1 = FCurX;
         y1 = FCurY;
     }
-    const std::string text = NormalisedBreaks(value);
+    // The text as the lines will hold it, so that columns are counted on what is stored: breaks as CR LF,
+    // tabs as spaces, and bytes that are no UTF-8 as replacement characters (they could otherwise join the
+    // bytes beside them into other characters).
+    const std::string text = ExpandTabs(SanitizeUtf8(NormalisedBreaks(value)), FTabSize);
     if (ActiveLines()->Count() == 0)
         AddEmptyLineSilently();
     y1 = std::clamp(y1, 0, ActiveLines()->Count() - 1);

@@ -130,3 +130,27 @@ TEST_F(MemoSelection, SelectAllAndSetCursor)
     memo->SelectAll();
     EXPECT_EQ(memo->SelEndX(), 3);
 }
+
+TEST_F(MemoSelection, AWrittenTextIsCountedAsTheLinesHoldIt)
+{
+    SetLines({"ab"});
+    memo->SetCurX(1);
+    memo->ClearSelection();
+    memo->SetSelection("\tx"); // the tab becomes four spaces, and the caret stands after them and the x
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"a    xb"}));
+    EXPECT_EQ(Caret(), std::make_pair(6, 0));
+    memo->SetSelection("\xEF\r\n\xBB\xBFz"); // bytes that are no UTF-8 stay apart from their neighbours
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"a    x\xEF\xBF\xBD", "\xEF\xBF\xBD\xEF\xBF\xBDzb"}));
+    EXPECT_EQ(Caret(), std::make_pair(3, 1));
+    ExpectStoreConsistent(*memo->Lines());
+}
+
+TEST_F(MemoSelection, ASelectionStartingPastItsLinesEndJoinsAtTheTextsEnd)
+{
+    SetLines({"ab", "cdef"});
+    memo->SetSelectionEnds(1, 1, 9, 0); // backwards, from past the end of line 0
+    ASSERT_TRUE(memo->DeleteSelectedText(true));
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"abdef"}));
+    memo->Undo();
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"ab", "cdef"}));
+}

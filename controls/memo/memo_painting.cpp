@@ -25,7 +25,6 @@ struct TCellLook
     TColor Text;
     TColor Background; // clNone: the memo's background
     TFontStyles Style;
-    friend bool operator==(const TCellLook&, const TCellLook&) = default;
 };
 
 class TRowColours

@@ -16,7 +16,8 @@ private:
     // The memo's own drawing of a gutter row; the gutter's painting draws the marks.
     void DrawGutterLine(TObject* sender, TCanvas* canvas, int lineNo, TRect rect);
 
-    bool FInComment = false;
-    int FInBrackets = -1;
+    // Kept as the memo has always had them; nothing reads them.
+    [[maybe_unused]] bool FInComment = false;
+    [[maybe_unused]] int FInBrackets = -1;
     std::string FVersionString;
 };

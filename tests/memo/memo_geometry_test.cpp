@@ -1,6 +1,8 @@
 #include "memo_test_support.h"
 
 #include "platform/gui/graphics/canvas.h"
+#include "platform/gui/windows/scroll_bars.h"
+#include "platform/gui/windows/window_functions.h"
 
 namespace {
 
@@ -221,4 +223,19 @@ TEST_F(MemoGeometry, TheWrapFollowsTheVerticalBarComingAndGoing)
     ASSERT_LT(narrow, wide);
     for (int i = 0; i < memo->Lines()->Count(); ++i)
         EXPECT_LE(static_cast<int>(memo->Lines()->Get(i).size()), narrow) << i;
+}
+
+TEST_F(MemoGeometry, DraggingTheThumbShowsTheRowInAHint)
+{
+    Numbered(100);
+    memo->SetScrollHint(true);
+    std::vector<std::string> hints;
+    memo->OnScrollHint = [&](TObject*, int row, std::string& text) {
+        hints.push_back(std::to_string(row) + " " + text);
+    };
+    memo->SetTopLine(41);
+    SendMessage(memo->VertScrollBar()->Handle(), WM_VSCROLL, SB_THUMBTRACK, 0);
+    EXPECT_EQ(hints, (std::vector<std::string>{"42 Row: 42"}));
+    SendMessage(memo->VertScrollBar()->Handle(), WM_VSCROLL, SB_ENDSCROLL, 0);
+    EXPECT_EQ(hints.size(), 1u);
 }

@@ -226,3 +226,17 @@ TEST_F(MemoStrings, AFailedLoadLeavesTheMemoWorking)
     EXPECT_EQ(AuthorLines(*memo), (std::vector<std::string>{"kept", "aaa bbb ccc ddd"}));
     EXPECT_EQ(Store().Count(), 3); // the new line was wrapped
 }
+
+TEST_F(MemoStrings, AFailedSaveLeavesTheRowsWrappedAndTheMemoWorking)
+{
+    memo->SetWordWrap(wwRightMargin);
+    memo->SetRightMargin(10);
+    SetLines({"aaa bbb ccc ddd"});
+    ASSERT_EQ(Store().Count(), 2);
+    int changes = 0;
+    memo->OnChange = [&](TObject*) { ++changes; };
+    EXPECT_THROW(Store().SaveToFile(TempFile("missing/none.txt")), EFCreateError);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"aaa bbb ", "ccc ddd"}));
+    Store().Add("x");
+    EXPECT_GT(changes, 0);
+}

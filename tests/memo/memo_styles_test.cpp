@@ -129,8 +129,9 @@ TEST_F(MemoStyles, AStylerBuiltWithAnElementListKeepsIt)
         }
         styler->EndLoading();
         EXPECT_EQ(styler->AllStyles()->Count(), c.elements) << c.preset << c.supplied;
-        if (c.supplied)
+        if (c.supplied) {
             EXPECT_EQ(styler->AllStyles()->GetItem(0)->Info(), "supplied");
+        }
     }
     TVezPascalMemoStyler* styler = Preset();
     EXPECT_FALSE(styler->AllStyles()->FModified);

@@ -224,6 +224,12 @@ void FrameMouseUp(TWinControl* control, TPoint windowPos, TMouseButton button)
                    QtButton(button), Qt::NoButton, Qt::NoModifier);
 }
 
+void ClickWindow(TWinControl* control, TPoint windowPos, TMouseButton button)
+{
+    FrameMouseDown(control, windowPos, button);
+    FrameMouseUp(control, windowPos, button);
+}
+
 void Wheel(TWinControl* control, TPoint clientPos, int delta, TShiftState shift)
 {
     QWidget* widget = control->Window().client;

@@ -40,6 +40,9 @@ void DoubleClick(TWinControl* control, TPoint clientPos, TMouseButton button = m
 void FrameMouseDown(TWinControl* control, TPoint windowPos, TMouseButton button = mbLeft);
 void FrameMouseMove(TWinControl* control, TPoint windowPos, TShiftState shift = {});
 void FrameMouseUp(TWinControl* control, TPoint windowPos, TMouseButton button = mbLeft);
+// A click at a point of the control's whole window, its frame included: the parts a window draws in its
+// frame, such as the arrows and the track of a scroll bar control.
+void ClickWindow(TWinControl* control, TPoint windowPos, TMouseButton button = mbLeft);
 // A wheel turn over a client point; one notch is 120, positive away from the user.
 void Wheel(TWinControl* control, TPoint clientPos, int delta, TShiftState shift = {});
 

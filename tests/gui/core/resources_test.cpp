@@ -54,10 +54,10 @@ TEST(ProgramResources, NamesAreFoundByKindAndWithoutRegardToCase)
         }
     }
     try {
-        TResourceStream stream("KRN_BOOK", RT_BITMAP);
+        TResourceStream stream("NO_SUCH_PICTURE", RT_BITMAP);
         FAIL() << "a missing resource must raise";
     } catch (const EResNotFound& error) {
-        EXPECT_EQ(error.Message(), "Resource KRN_BOOK not found");
+        EXPECT_EQ(error.Message(), "Resource NO_SUCH_PICTURE not found");
     }
 }
 

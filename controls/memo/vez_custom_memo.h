@@ -1,0 +1,664 @@
+#pragma once
+
+#include "controls/memo/code_folding_settings.h"
+#include "controls/memo/completion_settings.h"
+#include "controls/memo/element_styles.h"
+#include "controls/memo/gutter_settings.h"
+#include "controls/memo/hint_form.h"
+#include "controls/memo/int_list.h"
+#include "controls/memo/line_text.h"
+#include "controls/memo/marker_list.h"
+#include "controls/memo/memo_strings.h"
+#include "controls/memo/memo_styler.h"
+#include "controls/memo/memo_types.h"
+#include "controls/memo/print_options.h"
+#include "controls/memo/styler_list.h"
+#include "controls/memo/ui_language.h"
+#include "controls/memo/undo_list.h"
+#include "platform/gui/forms/hints.h"
+#include "platform/gui/graphics/image_list.h"
+#include "platform/gui/standard/memo.h"
+#include "platform/gui/standard/scroll_bar_control.h"
+#include "platform/gui/standard/text_editing.h"
+#include "platform/gui/windows/timers.h"
+
+#include <memory>
+#include <string>
+
+struct TOpenRun;
+
+// The multi-line styled text control of the error log. It keeps its text as lines in a TVezMemoStrings
+// (Lines), shows them on a grid of character cells of one font, scrolls with two child scroll bars, wraps
+// long lines into real continuation rows, edits with undo, and takes its colours from a styler.
+//
+// Positions are (column, line), both 0-based, in code points of the stored lines; text offsets count every
+// line break as two characters (CR LF) and none between a line and its wrap continuation.
+class TVezCustomMemo : public TCustomControl
+{
+public:
+    explicit TVezCustomMemo(TComponent* owner);
+    ~TVezCustomMemo() override;
+
+    // --- lines and styler ---
+    TVezMemoStrings* Lines() const { return FLines.get(); }
+    // Copies value into the lines in use.
+    void SetLines(const TStrings* value);
+    // The lines every operation reads and edits.
+    TVezMemoStrings* ActiveLines() const { return FLines.get(); }
+    TVezCustomMemoStyler* SyntaxStyles() const { return FInternalStyles; }
+    void SetSyntaxStyles(TVezCustomMemoStyler* value);
+    TVezCustomMemoStyler* ActiveStyler() const { return FInternalStyles; }
+    bool UseStyler() const { return FUseStyler; }
+    void SetUseStyler(bool value);
+    // The styler's styles changed; the memo repaints on its next paint anyway.
+    void StylesChanged() {}
+
+    // --- caret and selection ---
+    int CurX() const { return FCurX; }
+    void SetCurX(int value);
+    int CurY() const { return FCurY; }
+    void SetCurY(int value);
+    int SelStartX() const { return FSelStartX; }
+    int SelStartY() const { return FSelStartY; }
+    int SelEndX() const { return FSelEndX; }
+    int SelEndY() const { return FSelEndY; }
+    // Sets both ends of the selection directly (the mouse and key handlers keep them).
+    void SetSelectionEnds(int startX, int startY, int endX, int endY);
+    int SelStart() const;
+    void SetSelStart(int value);
+    int SelLength() const;
+    void SetSelLength(int value);
+    std::string Selection() const;
+    void SetSelection(const std::string& value);
+    TSelectionMode SelectionMode() const { return FSelectionMode; }
+    void SetSelectionMode(TSelectionMode value);
+    TRect BlockSelection() const { return FBlockSelection; }
+    void SetBlockSelection(const TRect& value) { FBlockSelection = value; }
+    bool SelectSingleLine() const { return FSelectSingleLine; }
+    void SetSelectSingleLine(bool value) { FSelectSingleLine = value; }
+    void ClearSelection();
+    void ExtendSelection();
+    void SelectAll();
+    void SetCursor(int curX, int curY);
+    // Removes the selected text; false when nothing was removed.
+    bool DeleteSelectedText(bool repaint);
+    void TextFromPos(int x, int y, int& textPos) const;
+    void PosFromText(int textPos, int& x, int& y) const;
+
+    // --- caret moves ---
+    void MoveCursor(int dx, int dy, TShiftState shift);
+    void MovePage(int direction, TShiftState shift);
+    void MoveHome(TShiftState shift);
+    void MoveEnd(TShiftState shift);
+
+    // --- editing ---
+    void InsertChar(char32_t ch);
+    // Deletes the character at (x, y), or at the caret for (-1, -1); at a line's end the next line joins.
+    void DeleteChar(int x, int y);
+    void DeleteCharLeft();
+    void DeleteWordLeft();
+    void NewLine();
+    std::string GetAutoIndent() const;
+    void InsertTab(TShiftState shift);
+    void BlockIndent(int fromLine, int toLine, int indent, bool allowUndo);
+    // The line without its trailing blanks (unless a wrap continuation follows), recording the cut when
+    // asked.
+    std::string TrimmedLine(int line, bool addUndo);
+    void DeleteLine();
+    void Clear();
+    void InsertTextAtXY(const std::string& value, int x, int y);
+    // Lines first..first + oldCount - 1 become lines (lines past the end are appended); no undo record.
+    void ReplaceLines(int first, int oldCount, const std::vector<std::string>& lines);
+
+    // --- undo ---
+    TVezUndoList* UndoList() const { return FUndoList.get(); }
+    void Undo();
+    void Redo();
+    bool CanUndo() const;
+    bool CanRedo() const;
+    void ClearUndoList();
+    int UndoLimit() const { return FUndoLimit; }
+    void SetUndoLimit(int value);
+    bool UndoLineByLine() const { return FUndoLineByLine; }
+    void SetUndoLineByLine(bool value) { FUndoLineByLine = value; }
+    TLineModifiedState GetModifiedStateInt(int index) const;
+    void SetModifiedStateInt(int index, TLineModifiedState value);
+    void ClearModified();
+    bool Modified() const;
+    void SetModified(bool value);
+    bool LinesModified() const;
+
+    // --- word wrap ---
+    TWordWrapStyle WordWrap() const { return FWordWrap; }
+    void SetWordWrap(TWordWrapStyle value);
+    // Re-wraps the lines that changed since the last wrap, or every line when the wrap width changed.
+    void UpdateWrap();
+    void WrapLines();
+    void UnwrapLines();
+    bool IsWrappedLine(int index) const;
+    void SetLineWrapped(int index, bool value);
+    // The author's line that stored line index belongs to.
+    int GetWrappedLineIndex(int index) const;
+    std::string WrappedText();
+    int RightMargin() const { return FRightMargin; }
+    void SetRightMargin(int value);
+    // The number of characters a row holds; 0 or less wraps nothing.
+    int WrapWidth() const;
+    // Refreshing stops until EndUpdate, which wraps, refreshes and repaints (no nesting: the first EndUpdate
+    // ends every BeginUpdate).
+    void BeginUpdate();
+    void EndUpdate();
+
+    // --- view ---
+    TCellSize CellSize() const { return FCellSize; }
+    int TopLine() const { return FTopLine; }
+    void SetTopLine(int value);
+    int LeftCol() const { return FLeftCol; }
+    void SetLeftCol(int value);
+    int ActiveLine() const { return FActiveLine; }
+    void SetActiveLine(int value);
+    int VisiblePosCount() const { return GetVisibleCount(0); }
+    int VisibleLineCount() const { return GetVisibleCount(1); }
+    int GetVisibleCount(int index) const;
+    TRect GetTextAreaRect() const;
+    TRect CellRect(int col, int row) const;
+    TRect LineRect(int visRow) const;
+    void MouseToCursor(int x, int y, int& cursorX, int& cursorY);
+    TFullPos CharFromPos(int x, int y);
+    void MakeCursorVisible();
+    void UpdateScrollBars(bool repaint);
+    void UpdateLayout();
+    void UpdateGutterHeight();
+    void UpdateCaret(bool show);
+    void ClearCachedStyles(int fromLine, int toLine);
+    void InvalidateGutter();
+    void InvalidateClient();
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    void SetScrollBars(TScrollStyle value);
+    TScrollMode ScrollMode() const { return FScrollMode; }
+    void SetScrollMode(TScrollMode value) { FScrollMode = value; }
+    bool ScrollHint() const { return FScrollHint; }
+    void SetScrollHint(bool value) { FScrollHint = value; }
+    TScrollBar* VertScrollBar() const { return sbVert; }
+    TScrollBar* HorzScrollBar() const { return sbHorz; }
+    bool HiddenCaret() const { return FHiddenCaret; }
+    void SetHiddenCaret(bool value);
+    bool CaretVisible() const { return FCaretVisible; }
+    // The length of the longest line: the horizontal scroll range.
+    int MaxLength() const { return FMaxLength; }
+    void UpdateMaxLength();
+    void MeasureCharCell(TObject* sender = nullptr);
+
+    // --- word and token queries ---
+    std::string WordAtXY(int x, int y) const;
+    std::string FullWordAtXY(int x, int y) const;
+    std::string TokenAtXY(int x, int y) const;
+    std::string WordAtCursor();
+    std::string WordAtCursorPos(int& pos);
+    std::string FullWordAtCursor();
+    std::string TokenAtCursor();
+    std::string WordTillCursor();
+    virtual bool IsDelimiter(char32_t ch) const;
+    virtual bool IsTokenDelimiter(char32_t ch) const;
+    // Where Ctrl+Left and Ctrl+Right stop: the first symbol style's characters, else the space alone.
+    bool IsStylerDelimiter(char32_t ch) const;
+
+    // --- appearance ---
+    TFont* Font() const { return FFont.get(); }
+    // Copies value; a font that is not of fixed pitch gives way to the fixed-pitch family of this system.
+    void SetFont(const TFont* value);
+    TColor BkColor() const { return FBkColor; }
+    void SetBkColor(TColor value) { SetColorIndex(0, value); }
+    TColor SelColor() const { return FSelColor; }
+    void SetSelColor(TColor value) { SetColorIndex(1, value); }
+    TColor SelBkColor() const { return FSelBkColor; }
+    void SetSelBkColor(TColor value) { SetColorIndex(2, value); }
+    TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(TColor value);
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle value);
+    // The memo's own 3-D look of its border (it draws the border itself).
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool value);
+    TColor BandColor() const { return FBandColor; }
+    void SetBandColor(TColor value) { SetRepaintingValue(FBandColor, value); }
+    TColor BlockColor() const { return FBlockColor; }
+    void SetBlockColor(TColor value) { FBlockColor = value; }
+    TColor BlockLineColor() const { return FBlockLineColor; }
+    void SetBlockLineColor(TColor value) { FBlockLineColor = value; }
+    bool BlockShow() const { return FBlockShow; }
+    void SetBlockShow(bool value) { FBlockShow = value; }
+    TColor BreakpointColor() const { return FBreakpointColor; }
+    void SetBreakpointColor(TColor value) { SetRepaintingValue(FBreakpointColor, value); }
+    TColor BreakpointTextColor() const { return FBreakpointTextColor; }
+    void SetBreakpointTextColor(TColor value) { SetRepaintingValue(FBreakpointTextColor, value); }
+    TColor RightMarginColor() const { return FRightMarginColor; }
+    void SetRightMarginColor(TColor value) { SetRepaintingValue(FRightMarginColor, value); }
+    bool ShowRightMargin() const { return FShowRightMargin; }
+    void SetShowRightMargin(bool value) { StoreAndRepaint(FShowRightMargin, value); }
+    bool CaseSensitive() const { return FCaseSensitive; }
+    void SetCaseSensitive(bool value) { SetRepaintingValue(FCaseSensitive, value); }
+    bool HideSelection() const { return FHideSelection; }
+    void SetHideSelection(bool value) { SetRepaintingValue(FHideSelection, value); }
+    bool HighlightCaseSensitive() const { return FHighLightCaseSensitive; }
+    void SetHighlightCaseSensitive(bool value) { SetRepaintingValue(FHighLightCaseSensitive, value); }
+    const std::string& HighlightText() const { return FHighlightText; }
+    void SetHighlightText(const std::string& value) { SetRepaintingValue(FHighlightText, value); }
+    bool UrlAware() const { return FUrlAware; }
+    void SetUrlAware(bool value) { SetRepaintingValue(FUrlAware, value); }
+    TCharStyle* UrlStyle() const { return FUrlStyle.get(); }
+    void SetUrlStyle(const TCharStyle* value) { FUrlStyle->Assign(value); }
+    bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+    void SetAutoThemeAdapt(bool value) { FAutoThemeAdapt = value; }
+    TBitmap* BookmarkGlyph() const { return FBookmarkBmp.get(); }
+    void SetBookmarkGlyph(const TBitmap* value) { FBookmarkBmp->Assign(value); }
+    TCustomImageList* ContextMenuImages() const { return FContextMenuImages; }
+    TCursor MemoCursor() const { return Cursor(); }
+    // Sets the control's cursor and remembers it as the one to restore.
+    void SetMemoCursor(TCursor value);
+
+    // --- editing options ---
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool value) { FReadOnly = value; }
+    int TabSize() const { return FTabSize; }
+    void SetTabSize(int value) { FTabSize = value; }
+    bool AutoIndent() const { return FAutoIndent; }
+    void SetAutoIndent(bool value) { FAutoIndent = value; }
+    bool AutoExpand() const { return FAutoExpand; }
+    void SetAutoExpand(bool value) { FAutoExpand = value; }
+    bool SmartTabs() const { return FSmartTabs; }
+    void SetSmartTabs(bool value) { StoreAndRepaint(FSmartTabs, value); }
+    bool TrimTrailingSpaces() const { return FTrimTrailingSpaces; }
+    void SetTrimTrailingSpaces(bool value) { StoreAndRepaint(FTrimTrailingSpaces, value); }
+    bool EnhancedHomeKey() const { return FEnhancedHomeKey; }
+    void SetEnhancedHomeKey(bool value) { StoreAndRepaint(FEnhancedHomeKey, value); }
+    bool Overwrite() const { return FOverwrite; }
+    void SetOverwrite(bool value) { FOverwrite = value; }
+    bool WantTab() const { return FWantTab; }
+    void SetWantTab(bool value) { FWantTab = value; }
+    bool DelErase() const { return FDelErase; }
+    void SetDelErase(bool value) { FDelErase = value; }
+    TEditCharCase CharCase() const { return FCharCase; }
+    void SetCharCase(TEditCharCase value) { FCharCase = value; }
+    TMemoClipboardFormats ClipboardFormats() const { return FClipboardFormats; }
+    void SetClipboardFormats(TMemoClipboardFormats value) { FClipboardFormats = value; }
+    bool OleDropSource() const { return FOleDropSource; }
+    void SetOleDropSource(bool value) { FOleDropSource = value; }
+    TOleDropTarget OleDropTarget() const { return FOleDropTarget; }
+    void SetOleDropTarget(TOleDropTarget value) { FOleDropTarget = value; }
+    bool AcceptFiles() const { return FAcceptFiles; }
+    void SetAcceptFiles(bool value);
+    bool AlwaysFocus() const { return FAlwaysFocus; }
+    void SetAlwaysFocus(bool value) { FAlwaysFocus = value; }
+    // The memo counts as focused when it has the focus or AlwaysFocus is set.
+    bool MemoFocused() const;
+    const std::string& FileName() const { return FFileName; }
+    void SetFileName(const std::string& value);
+
+    // --- owned settings of the gutter, folding, completion, hints and printing ---
+    TVezGutter* Gutter() const { return FGutter.get(); }
+    void SetGutter(const TVezGutter* value) { FGutter->Assign(value); }
+    TVezActiveLineSettings* ActiveLineSettings() const { return FActiveLineSettings.get(); }
+    void SetActiveLineSettings(const TVezActiveLineSettings* value) { FActiveLineSettings->Assign(value); }
+    TVezMarkerList* MarkerList() const { return FMarkerList.get(); }
+    void SetMarkerList(const TVezMarkerList* value) { FMarkerList->Assign(value); }
+    TCodeFolding* CodeFolding() const { return FCodeFolding.get(); }
+    void SetCodeFolding(const TCodeFolding* value) { FCodeFolding->Assign(value); }
+    TAutoCompletion* AutoCompletion() const { return FAutoCompletion.get(); }
+    void SetAutoCompletion(const TAutoCompletion* value) { FAutoCompletion->Assign(value); }
+    TCustomImageList* AutoCompletionListImages() const { return FAutoCompletionListImages; }
+    void SetAutoCompletionListImages(TCustomImageList* value) { FAutoCompletionListImages = value; }
+    TAutoCorrect* AutoCorrect() const { return FAutoCorrect.get(); }
+    void SetAutoCorrect(const TAutoCorrect* value) { FAutoCorrect->Assign(value); }
+    TPrintOptions* PrintOptions() const { return FPrintOptions.get(); }
+    void SetPrintOptions(const TPrintOptions* value) { FPrintOptions->Assign(value); }
+    TVezStylerList* StylerList() const { return FStylerList; }
+    TVezHintForm* HintForm() const { return FHintForm; }
+    TAutoHintParameters AutoHintParameters() const { return FAutoHintParameters; }
+    void SetAutoHintParameters(TAutoHintParameters value);
+    TAutoHintParameterPosition AutoHintParameterPosition() const { return FAutoHintParameterPos; }
+    void SetAutoHintParameterPosition(TAutoHintParameterPosition value) { FAutoHintParameterPos = value; }
+    int AutoHintParameterDelay() const { return FAutoHintParameterDelay; }
+    void SetAutoHintParameterDelay(int value);
+    TTimer* HintTimer() const { return Timer.get(); }
+    TTimer* AutoCompleteTimer() const { return FAutoCompleteTimer.get(); }
+    TUILanguage* UILanguage() const { return FUILanguage.get(); }
+    void SetUILanguage(const TUILanguage* value) { FUILanguage->Assign(value); }
+    TIntList* BookmarkList() const { return FBookmarkList.get(); }
+    float DPIScale() const { return FDPIScale; }
+
+    // --- version ---
+    virtual int GetVersionNr() const { return 0x03060000; }
+    virtual std::string GetVersionString() const;
+    std::string Version() const;
+    void SetVersion(const std::string&) {} // the version cannot be set
+
+    // --- copying and messages ---
+    // From another memo only: its settings in a fixed order (not the styler, the selection colour or the
+    // events); any other source does nothing.
+    void Assign(const TPersistent* source) override;
+    void WndProc(TMessage& message) override;
+    // The line list's change handler.
+    void LinesChanged(TObject* sender);
+
+    // --- events ---
+    TNotifyEvent OnChange;
+    TNotifyEvent OnSave;
+    TNotifyEvent OnStatusChange;
+    TNotifyEvent OnSelectionChange;
+    TNotifyEvent OnCursorChange;
+    TNotifyEvent OnTopLeftChanged;
+    TMemoColumnChangeEvent OnColumnChange;
+    TMemoActiveLineChangeEvent OnActiveLineChange;
+    TUndoChangeEvent OnUndoChange;
+    TGutterClickEvent OnGutterClick;
+    TGutterClickEvent OnGutterRightClick;
+    TGutterClickEvent OnGutterDblClick;
+    TGutterDrawEvent OnGutterDraw;
+    TVezMemoScrollHintEvent OnScrollHint;
+    TMemoFileNameChangeEvent OnFileNameChange;
+    TMemoLineBkColorEvent OnLineBkColor;
+    TMemoClipboardEvent OnClipboardAction;
+    TOleDropTextEvent OnOleDropText;
+    TOleDropFileEvent OnOleDropFile;
+    TOleTextDraggedEvent OnOleTextDragged;
+    TCustomizeContextMenuEvent OnCustomizeContextMenu;
+    TCustomContextMenuClickEvent OnCustomContextMenuClick;
+    TWordIsURLEvent OnIsURL;
+    TMemoGetCompletionListEvent OnGetAutoCompletionList;
+    TMemoGetCompletionListIndexEvent OnGetAutoCompletionListIndex;
+    TMemoInsertCompletionEntryEvent OnInsertAutoCompletionEntry;
+    TMemoGetParameterHintEvent OnGetParameterHint;
+
+    // --- event hooks a descendant may override ---
+    virtual void DoChange();
+    virtual void DoSelectionChange();
+    virtual void DoStatusChange();
+    virtual void DoCursorChange();
+    virtual void DoColumnChange(int curX);
+    virtual void DoActiveLineChange(int curY);
+    virtual void DoUndoChange();
+    virtual void DoSave();
+    virtual void DoGutterClick(int lineNo);
+    virtual void DoLineBkColor(int lineNo, TColor& bkColor);
+    virtual void DoClipboardAction(TClipboardAction action, bool& allow);
+    virtual void DoOleDropText(int x, int y, std::string& text);
+    virtual void DoOleDropFile(int x, int y, const std::string& fileName);
+    virtual void DoOleTextDragged(const std::string& text, bool copyText);
+    virtual void DoCustomizeContextMenu(int curX, int curY, TPopupMenu* contextMenu);
+    virtual void DoCustomContextMenuClick(TMenuItem* menuItem);
+    virtual void DoIsURL(const std::string& word, bool& isUrl);
+    virtual void DoGetAutoCompletionList(const std::string& token, TStringList* list);
+    virtual void DoGetAutoCompletionListIndex(const std::string& token, TStringList* list, int& index);
+    virtual void DoGetParameterHint(const std::string& token, std::string& parameterHint, bool& handled);
+    virtual void DoInsertAutoCompletionEntry(std::string& entry);
+    virtual void DoRetrieveParameterHint() {}
+    virtual bool IsCompletionStartKey(char32_t key) const;
+    virtual bool ContainsCompletionStart(const std::string& s) const;
+    virtual bool IsHintStartKey() const { return false; }
+    virtual bool IsCompletionWordChar(char32_t ch) const;
+    virtual bool IsCompletionAcceptChar(char32_t) const { return false; }
+    virtual std::string MemoLineBreak() const { return ActiveLines()->LineBreak(); }
+    // Gates editing; true in this class.
+    virtual bool CanEdit() { return true; }
+    // Runs after each editing operation; nothing in this class.
+    virtual void AfterEdit() {}
+
+    // The memo's own reaction to a gutter click: the caret goes to the line, the selection collapses there.
+    void GutterClickGotoLine(TObject* sender, int lineNo);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void Resize() override;
+    bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
+    bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
+    void Paint() override;
+
+    // --- hooks into the memo's later features: they do nothing yet ---
+    // Code folding (visible rows map to lines one to one until then).
+    virtual int VisIndexToLineIndex(int index) const { return index; }
+    virtual int LineIndexToVisIndex(int index) const { return index; }
+    virtual void AutoCodeFold() {}
+    virtual void RemoveCodeFolding(int) {}
+    virtual void RemoveCodeFoldingAtEnd(int) {}
+    virtual void SetExpandNode(int, bool) {}
+    void CodeFoldingChanged(TObject*, int) {}
+    // Gutter marks and markers.
+    void ClearLineErrors(int lineNo);
+    // Parameter hints.
+    virtual void UpdateParameterHint() {}
+    virtual void HideParameterHint() {}
+    // Block marks around the cursor.
+    virtual void MarkMatchingBlocks() {}
+    // Theme colours.
+    virtual void UpdateStyleColors(bool) {}
+    virtual void AdaptGutterToTheme() {}
+    // Clipboard.
+    virtual void CopyToClipBoard() {}
+    virtual void CutToClipBoard() {}
+    virtual void PasteFromClipBoard() {}
+
+    TFont* CanvasFont() const { return Canvas()->Font(); }
+
+private:
+    friend class TVezMemoStrings;
+    friend class TUndo;
+    friend class TVezUndoList;
+    friend class TVezGutter;
+    friend class TVezActiveLineSettings;
+    friend class TMemoWrapper;
+
+    // construction
+    void CreateOwnedObjects();
+    void CreateScrollBars();
+    void LoadImages();
+    void SetColorIndex(int index, TColor value);
+    template <typename T> void SetRepaintingValue(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Invalidate();
+    }
+    template <typename T> void StoreAndRepaint(T& field, const T& value)
+    {
+        field = value;
+        Invalidate();
+    }
+    void PlaceGutter();
+    void AssignSettings(const TVezCustomMemo& source);
+    // caret
+    void ApplyCursorUpdate();
+    void AddEmptyLineSilently();
+    int LineLengthAt(int line) const;
+    TLineText LineAt(int line) const;
+    void PutLine(int line, const TLineText& text);
+    void WordLeft();
+    void WordRight();
+    bool ExtendsSelection(TShiftState shift) const;
+    void FinishMove(bool extend);
+    int PreviousIndentColumn(int column, int line) const;
+    TLineText SmartTabPad(int column, int line) const;
+    TLineText ParagraphAbove(int& line) const;
+    // editing helpers
+    TLineText TailFrom(const TLineText& s, int column, int line) const;
+    bool ReplaceLineRecorded(int line, const TLineText& text);
+    void SmartBackspace();
+    // Removes a line with what hangs on it (folding marks, its marker, bookmarks below move up); no undo.
+    void RemoveLine(int line);
+    // selection helpers
+    void OrderedSelection(int& x1, int& y1, int& x2, int& y2) const;
+    std::string BlockSelectionText() const;
+    bool DeleteBlockSelection();
+    bool DeleteTextSelection();
+    void InsertBlockText(const std::string& normalised);
+    void InsertMultiLineText(const std::string& value, const std::string& normalised, int x1, int y1,
+                             bool linked);
+    void InsertSingleLineText(const std::string& value, const std::string& text, int x1, int y1, bool linked);
+    // view helpers
+    void PlaceVertScrollBar(const TRect& text);
+    void PlaceHorzScrollBar(const TRect& text);
+    void ScrollBarScroll(TObject* sender, TScrollCode scrollCode, int& scrollPos);
+    void VertScrollBarChange(TObject* sender);
+    void HorzScrollBarChange(TObject* sender);
+    void ApplyScrollDelta(TScrollBar* bar, int delta);
+    void ShowScrollHint(int scrollPos);
+    bool VertBarWanted() const { return FScrollBars == ssVertical || FScrollBars == ssBoth; }
+    bool HorzBarWanted() const { return FScrollBars == ssHorizontal || FScrollBars == ssBoth; }
+    int LastRow() const;
+    void FireTopLeftChanged();
+    // word queries
+    std::string RunAround(const TLineText& line, int x,
+                          bool (TVezCustomMemo::*isBreak)(char32_t) const) const;
+    std::string WordAt(int x, int y, bool (TVezCustomMemo::*isBreak)(char32_t) const) const;
+    std::string WordAtTheCursor(bool (TVezCustomMemo::*isBreak)(char32_t) const, int* pos);
+    bool IsSpace(char32_t ch) const { return ch == U' '; }
+    bool IsFullWordBreak(char32_t ch) const;
+    bool IsCursorTokenBreak(char32_t ch) const;
+    // modified state
+    void MarkLinesSaved();
+    void ResetLinesModified();
+    void DetachLinesChange();
+    void AttachLinesChange();
+    // painting
+    void PaintBorder(TCanvas& canvas);
+    void PaintRow(TCanvas& canvas, int line, int row, TOpenRun& open);
+
+    // --- fields ---
+    TComponent* FOwner;
+    std::string FVersion;
+    bool FUseStyler = true;
+    TVezCustomMemoStyler* FInternalStyles = nullptr;
+    bool FCaseSensitive = false;
+    TBorderStyle FBorderStyle = bsSingle;
+    bool FAutoIndent = true;
+    int FMargin = 2;
+    bool FHiddenCaret = false;
+    bool FCaretVisible = false;
+    TCellSize FCellSize;
+    int FCurX = 0;
+    int FCurY = 0;
+    int FbackupTopLine = -1; // first visible line whose start style the painter cached
+    int FLeftCol = 0;
+    int FTopLine = 0;
+    int FTabSize = 4;
+    std::unique_ptr<TFont> FFont;
+    TColor FBkColor = clWhite;
+    TColor FSelColor = clWhite;
+    TColor FSelBkColor = clNavy;
+    bool FReadOnly = false;
+    bool FDelErase = false;
+    bool FShowRightMargin = true;
+    bool FSmartTabs = false;
+    bool FEnhancedHomeKey = false;
+    std::unique_ptr<TVezMemoStrings> FLines;
+    int FSelStartX = 0;
+    int FSelStartY = 0;
+    int FSelEndX = 0;
+    int FSelEndY = 0;
+    int FPrevSelX = 0;
+    int FPrevSelY = 0;
+    TScrollStyle FScrollBars = ssBoth;
+    std::unique_ptr<TVezActiveLineSettings> FActiveLineSettings;
+    std::unique_ptr<TVezGutter> FGutter;
+    TScrollBar* sbVert = nullptr; // owned and parented by the memo
+    TScrollBar* sbHorz = nullptr;
+    std::unique_ptr<TBitmap> FLineBitmap;
+    TFullPos FSelCharPos{-1, -1};
+    TEditCharCase FCharCase = ecNormal;
+    TScrollMode FScrollMode = smAuto;
+    std::unique_ptr<TVezUndoList> FUndoList;
+    int FUndoLimit = 100;
+    bool FUndoLineByLine = false;
+    TStyle FBackupTopStyle;
+    std::string FUrlDelimiters = " ";
+    std::unique_ptr<TTimer> Timer; // the parameter-hint timer
+    TVezHintForm* FHintForm = nullptr;
+    TAutoHintParameters FAutoHintParameters = hpAuto;
+    std::unique_ptr<TCharStyle> FUrlStyle;
+    bool FUrlAware = true;
+    int FActiveLine = -1;
+    bool FCtl3D = false;
+    TCursor FOldCursor = crIBeam;
+    std::unique_ptr<TStringList> Html;
+    int FMaxLength = 0;
+    bool FLetShowAutoCompletion = true;
+    std::unique_ptr<TAutoCompletion> FAutoCompletion;
+    std::unique_ptr<TVezMarkerList> FMarkerList;
+    TVezStylerList* FStylerList = nullptr;
+    TCustomImageList* FAutoCompletionListImages = nullptr;
+    TImageList* FContextMenuImages = nullptr;
+    bool FAutoThemeAdapt = false;
+    bool FNoRealFixedWidth = false;
+    bool FOleDropSource = false;
+    TOleDropTarget FOleDropTarget;
+    std::unique_ptr<TPrintOptions> FPrintOptions;
+    TAutoHintParameterPosition FAutoHintParameterPos = hpBelowCode;
+    bool FTrimTrailingSpaces = false;
+    int FCaretX = 0;
+    int FCaretY = 0;
+    int BSSelLine = -1;
+    int BSSelStart = -1;
+    int BSSelLen = -1;
+    int BSOldSelLine = -1;
+    int BESelLine = -1;
+    int BESelStart = -1;
+    int BESelLen = -1;
+    int BEOldSelLine = -1;
+    bool FBlockShow = true;
+    TColor FBlockColor = clAqua;
+    TColor FBlockLineColor = clNone;
+    bool FOverwrite = false;
+    bool FWantTab = true;
+    bool FHideSelection = false;
+    std::unique_ptr<TAutoCorrect> FAutoCorrect;
+    int FAutoHintParameterDelay = 2500;
+    std::unique_ptr<TBitmap> FBookmarkBmp;
+    std::unique_ptr<TIntList> FBookmarkList;
+    bool FAutoExpand = true;
+    std::unique_ptr<TTimer> FAutoCompleteTimer;
+    std::unique_ptr<TStringList> FAutoCompleteList;
+    bool FAllowAutoHint = false;
+    std::unique_ptr<TIntList> FWWList;
+    std::string FCachedDelimiters;
+    int FRightMargin = 80;
+    TColor FRightMarginColor = 0xE2E2E2;
+    TColor FBreakpointColor = clRed;
+    TColor FBreakpointTextColor = clWhite;
+    bool FAcceptFiles = false;
+    TWordWrapStyle FWordWrap = wwNone;
+    bool FScrollHint = false;
+    THintWindow* FScrollHintWindow = nullptr;
+    std::unique_ptr<TCodeFolding> FCodeFolding;
+    bool FCursorChangedTrigered = false;
+    bool FShouldCheckCodeFolding = false;
+    int FCodeFoldingNodeCount = 0;
+    TColor FBorderColor = clGray;
+    bool FClearType = true;
+    bool FDisableChange = false; // OnChange does not fire (the memo adds its own empty line)
+    TMemoClipboardFormats FClipboardFormats{cfText};
+    TColor FBandColor = clNone;
+    bool FSelChange = false;
+    bool FSelectSingleLine = false;
+    std::unique_ptr<TUILanguage> FUILanguage;
+    TRect FBlockSelection;
+    TSelectionMode FSelectionMode = smText;
+    std::string FHighlightText;
+    bool FHighLightCaseSensitive = true;
+    float FDPIScale = 1.0f;
+    std::string FFileName;
+    bool FAlwaysFocus = false;
+    bool FLetRefresh = true;      // false while an operation is in the middle of changing lines
+    bool FLetCursorUpdate = true; // the caret setters scroll, update the bars and show the caret
+    bool FConstructing = true;
+    // The width the lines were last wrapped to (0: not wrapped).
+    int FWrapWidth = 0;
+    // Re-wrapping after the vertical bar came or went is running (it can cause one more, no further).
+    int FRewrapDepth = 0;
+    bool FWrapping = false; // a wrap is changing the rows
+    // Bringing the bars up to date again after one came or went (bounded, as bars could take turns).
+    int FScrollBarsDepth = 0;
+};

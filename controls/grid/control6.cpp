@@ -1,5 +1,7 @@
 #include "controls/grid/control6.h"
 
+#include "controls/grid/window_canvas.h"
+
 #include "platform/gui/forms/forms.h"
 #include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/window_functions.h"
@@ -117,8 +119,8 @@ void TGxControl6::DoPaint()
 // the second.
 void TGxControl6::PaintBorder()
 {
-    HDC dc = GetWindowDC(Handle());
-    if (!dc)
+    const TWindowCanvas window(Handle());
+    if (!window.Canvas())
         return;
     const TColor colors[3][2] = {
         {borderColor_, borderColor_}, {clBtnShadow, clBtnHighlight}, {clBtnHighlight, clBtnShadow}};
@@ -126,8 +128,7 @@ void TGxControl6::PaintBorder()
     const TColor bottomRight = colors[borderStyle_][1];
     const int w = Width();
     const int h = Height();
-    TCanvas& canvas = *dc;
-    const int saved = SaveDC(canvas);
+    TCanvas& canvas = *window.Canvas();
     canvas.Pen()->SetWidth(1);
     canvas.Pen()->SetStyle(psSolid);
     for (int i = 0; i < borderSize_; ++i) {
@@ -136,8 +137,6 @@ void TGxControl6::PaintBorder()
         canvas.Pen()->SetColor(bottomRight);
         canvas.Polyline({{1 + i, h - 1 - i}, {w - 1 - i, h - 1 - i}, {w - 1 - i, i}});
     }
-    RestoreDC(canvas, saved);
-    ReleaseDC(Handle(), dc);
 }
 
 void TGxControl6::Dispatch(TMessage& message)

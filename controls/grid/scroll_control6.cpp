@@ -7,12 +7,7 @@ TGxScrollControl6::TGxScrollControl6(TComponent* owner)
       vertScrollBar_(std::make_unique<TGxScrollBar6>(this, sbVertical))
 {}
 
-TGxScrollControl6::~TGxScrollControl6()
-{
-    // The bars must not reach the window while it goes.
-    Destroying();
-    DestroyHandle();
-}
+TGxScrollControl6::~TGxScrollControl6() = default;
 
 void TGxScrollControl6::SetScrollBars(TGxScrollBars value)
 {

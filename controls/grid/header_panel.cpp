@@ -339,7 +339,8 @@ void TGxHeaderPanel::Dispatch(TMessage& message)
         return;
     case CM_MOUSELEAVE:
         TGxCollectionControl::Dispatch(message);
-        SetButtonState(buttonState_ - hbHover);
+        if (message.LParam == 0) // the panel's own leaving, not a child's
+            SetButtonState(buttonState_ - hbHover);
         return;
     case WM_HEADERPANEL_REPAINT:
         DefaultHandler(message);

@@ -81,10 +81,11 @@ void TGxSpinEdit6::Dispatch(TMessage& message)
     TGxNumberEdit6::Dispatch(message);
     switch (message.Msg) {
     case CM_MOUSEENTER:
-        buttons_->SetHoverButtons({sbUp, sbDown});
-        break;
     case CM_MOUSELEAVE:
-        buttons_->SetHoverButtons({});
+        // The edit's own entering and leaving, not its children's.
+        if (message.LParam == 0)
+            buttons_->SetHoverButtons(message.Msg == CM_MOUSEENTER ? TGxSpinButton{sbUp, sbDown}
+                                                                   : TGxSpinButton{});
         break;
     case WM_LBUTTONDOWN:
         buttons_->Invalidate();

@@ -26,7 +26,14 @@ TGxEditButton* MakeDropDownButton(TGxCustomButtonEdit6* edit)
 
 TGxDropDownEdit6::TGxDropDownEdit6(TComponent* owner) : TGxCustomButtonEdit6(owner, MakeDropDownButton) {}
 
-TGxDropDownEdit6::~TGxDropDownEdit6() = default;
+// The popups outlive the edit by a moment (they are owned components): they must not reach it then.
+TGxDropDownEdit6::~TGxDropDownEdit6()
+{
+    if (popupControl_)
+        popupControl_->SetDropDown(nullptr);
+    for (TGxPopupControl6* popup : retired_)
+        popup->SetDropDown(nullptr);
+}
 
 void TGxDropDownEdit6::SetDroppedDown(bool value)
 {

@@ -139,13 +139,14 @@ TEST_F(DropDownEdit6, PushButtonReportsDownUpThenClick)
     EXPECT_EQ(clicks, 1);
     EXPECT_TRUE(edit->Focused());
 
+    edit->SetText("A button edit");
+    SaveScreenshot(*Render(edit), "button_edit6", 3);
     const auto rightMargin = [edit] { return HIWORD(edit->Perform(EM_GETMARGINS, 0, 0)); };
     edit->SetEditMargins(0, 4);
     edit->SetButtonWidth(24);
     EXPECT_EQ(rightMargin(), 24 + 4);
     edit->SetShowButton(false);
     EXPECT_EQ(rightMargin(), 4);
-    SaveScreenshot(*Render(form), "button_edits6");
 }
 
 TEST_F(DropDownEdit6, EditsAndTheirLook)

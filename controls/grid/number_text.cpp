@@ -111,16 +111,32 @@ bool NumberCharAllowed(char32_t ch, const TNumberEditText& edit, bool allowDecim
 }
 
 std::string PasteNumber(const TNumberEditText& edit, std::string_view clipboardText, bool allowDecimal,
-                        bool allowSigns, const TNumberRange& range)
+                        bool allowSigns, const TNumberFilter& filter)
 {
     std::u32string rest = Utf8ToUtf32(edit.Text);
     const size_t start = std::min<size_t>(static_cast<size_t>(std::max(edit.SelStart, 0)), rest.size());
     rest.erase(start, static_cast<size_t>(std::max(edit.SelLength, 0)));
     const bool decimalsAllowed = allowDecimal && rest.find(DecimalSeparator()) == std::u32string::npos;
     const bool signsAllowed = allowSigns && start == 0;
-    // A filtered non-number counts as nothing left: the text of Min.
-    const std::string inserted =
-        FilterNumber(clipboardText, decimalsAllowed, signsAllowed, range).value_or(FloatToStr(range.Min));
-    rest.insert(start, Utf8ToUtf32(inserted));
+    rest.insert(start, Utf8ToUtf32(filter(clipboardText, decimalsAllowed, signsAllowed)));
     return Utf32ToUtf8(rest);
+}
+
+std::string PasteNumber(const TNumberEditText& edit, std::string_view clipboardText, bool allowDecimal,
+                        bool allowSigns, const TNumberRange& range)
+{
+    return PasteNumber(edit, clipboardText, allowDecimal, allowSigns,
+                       [&range](std::string_view text, bool decimals, bool signs) {
+                           // A filtered non-number counts as nothing left: the text of Min.
+                           return FilterNumber(text, decimals, signs, range).value_or(FloatToStr(range.Min));
+                       });
+}
+
+bool SpinStepAllowed(double value, double increment, bool up, bool allowSigns, const TNumberRange& range)
+{
+    if (up)
+        return !(range.Active() && value + increment > range.Max);
+    if (!allowSigns && value - increment < 0)
+        return false;
+    return !(range.Active() && value - increment < range.Min);
 }

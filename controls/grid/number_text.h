@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,8 +48,17 @@ struct TNumberEditText
 // otherwise only Ctrl+A, Backspace, Enter, the digits, a decimal separator while the text holds none
 // outside the selection, and a sign at the start of a text without one outside the selection.
 bool NumberCharAllowed(char32_t ch, const TNumberEditText& edit, bool allowDecimal, bool allowSigns);
-// The text after pasting clipboardText over the selection: the filtered number goes in at the selection's
-// start (a decimal separator only while the rest holds none, a sign only at the start). The caret stays at
-// the selection's start.
+// The number text a filter makes of any text, allowing decimals and signs or not.
+using TNumberFilter = std::function<std::string(std::string_view text, bool allowDecimal, bool allowSigns)>;
+// The text after pasting clipboardText over the selection: what filter makes of it goes in at the
+// selection's start (a decimal separator only while the rest holds none, a sign only at the start). The
+// caret stays at the selection's start.
+std::string PasteNumber(const TNumberEditText& edit, std::string_view clipboardText, bool allowDecimal,
+                        bool allowSigns, const TNumberFilter& filter);
+// The same with FilterNumber into the range; a filtered non-number counts as nothing left (Min).
 std::string PasteNumber(const TNumberEditText& edit, std::string_view clipboardText, bool allowDecimal,
                         bool allowSigns, const TNumberRange& range);
+
+// Whether a spin step by increment from value may go: up not past an active range's Max; down not below its
+// Min, and not below 0 without signs. A step that would pass a limit is refused whole.
+bool SpinStepAllowed(double value, double increment, bool up, bool allowSigns, const TNumberRange& range);

@@ -1,9 +1,12 @@
 #include "controls/grid/spin_buttons.h"
 
 #include "controls/grid/cell_edit.h"
+#include "controls/grid/edit6.h"
 #include "controls/grid/ux_themes.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/graphics/theme.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -19,7 +22,13 @@ TTimer* MakeTimer(TComponent* owner, unsigned interval)
 } // namespace
 
 TGxSpinButtons::TGxSpinButtons(TComponent* owner, TGxCustomEdit* cellEditor)
-    : TCustomControl(owner), cellEditor_(cellEditor), delayTimer_(MakeTimer(this, 400)),
+    : TGxSpinButtons(owner, static_cast<TWinControl*>(cellEditor))
+{
+    cellEditor_ = cellEditor;
+}
+
+TGxSpinButtons::TGxSpinButtons(TComponent* owner, TWinControl* edit)
+    : TCustomControl(owner), edit_(edit), cellEditor_(nullptr), delayTimer_(MakeTimer(this, 400)),
       repeatTimer_(MakeTimer(this, 20))
 {
     delayTimer_->OnTimer = [this](TObject*) { repeatTimer_->SetEnabled(true); };
@@ -49,6 +58,15 @@ void TGxSpinButtons::SetPressedButtons(TSpinButtonSet value)
 void TGxSpinButtons::Release()
 {
     SetPressedButtons({});
+}
+
+void TGxSpinButtons::ReleaseOnEditMessage(const TMessage& message)
+{
+    const bool interrupted = message.Msg == WM_KILLFOCUS ||
+                             (message.Msg == CM_ENABLEDCHANGED && !edit_->Enabled()) ||
+                             (message.Msg == CM_VISIBLECHANGED && !edit_->Visible());
+    if (interrupted)
+        Release();
 }
 
 void TGxSpinButtons::DoSpin()
@@ -122,7 +140,7 @@ void TGxSpinButtons::Dispatch(TMessage& message)
 void TGxSpinButtons::Paint()
 {
     TCanvas& canvas = *Canvas();
-    const bool disabled = !cellEditor_->EffectiveEnabled();
+    const bool disabled = !edit_->EffectiveEnabled();
     const struct
     {
         TSpinButton button;
@@ -135,11 +153,41 @@ void TGxSpinButtons::Paint()
     for (const auto& half : halves) {
         const bool pressed = pressedButtons_.Contains(half.button);
         const int state = disabled ? 4 : pressed ? 3 : hoverButtons_.Contains(half.button) ? 2 : 1;
-        if (UxThemesActive() && DrawThemedBackground(canvas, half.rect, "spin", half.part, state))
+        if (UxThemesActive() &&
+            DrawThemedBackground(canvas, ThemedHalf(half.rect, half.button), "spin", half.part, state))
             continue;
         TRect r = half.rect;
         DrawFrameControl(canvas, r, DFC_SCROLL,
                          half.arrow | DFCS_ADJUSTRECT | (pressed ? DFCS_PUSHED : 0) |
                              (disabled ? DFCS_INACTIVE : 0));
     }
+}
+
+// --- the 6-series pair -------------------------------------------------------------------------------------
+
+TGxSpinButtons6::TGxSpinButtons6(TComponent* owner, TGxCustomEdit6* edit)
+    : TGxSpinButtons(owner, static_cast<TWinControl*>(edit))
+{}
+
+void TGxSpinButtons6::SetDelayInterval(int value)
+{
+    delayInterval_ = value;
+    DelayTimer()->SetInterval(static_cast<unsigned>(std::max(value, 0)));
+}
+
+void TGxSpinButtons6::SetHoverButtons(TSpinButtonSet value)
+{
+    if (value != HoverButtons())
+        TGxSpinButtons::SetHoverButtons(value);
+}
+
+void TGxSpinButtons6::SetPressedButtons(TSpinButtonSet value)
+{
+    if (value != PressedButtons())
+        TGxSpinButtons::SetPressedButtons(value);
+}
+
+TRect TGxSpinButtons6::ThemedHalf(const TRect& half, TSpinButton button) const
+{
+    return {half.Left, half.Top, half.Right + 1, half.Bottom + (button == sbDown ? 1 : 0)};
 }

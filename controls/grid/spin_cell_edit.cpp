@@ -82,12 +82,8 @@ void TGxSpinEdit::AdjustMargins(int& left, int& right)
 
 bool TGxSpinEdit::StepAllowed(TSpinButtonSet buttons, double value) const
 {
-    const TNumberRange range = Range();
-    if (buttons == TSpinButtonSet(sbUp))
-        return !(range.Active() && value + increment_ > range.Max);
-    if (!Options().Contains(eoAllowSigns) && value - increment_ < 0)
-        return false;
-    return !(range.Active() && range.Min > value - increment_);
+    return SpinStepAllowed(value, increment_, buttons == TSpinButtonSet(sbUp),
+                           Options().Contains(eoAllowSigns), Range());
 }
 
 void TGxSpinEdit::DoSpin(TObject*, TSpinButtonSet buttons)
@@ -188,16 +184,6 @@ void TGxSpinEdit::Dispatch(TMessage& message)
         Invalidate();
         RepaintButtons();
         break;
-    case WM_KILLFOCUS:
-        buttons_->Release();
-        break;
-    case CM_ENABLEDCHANGED:
-        if (!Enabled())
-            buttons_->Release();
-        break;
-    case CM_VISIBLECHANGED:
-        if (!Visible())
-            buttons_->Release();
-        break;
     }
+    buttons_->ReleaseOnEditMessage(message);
 }

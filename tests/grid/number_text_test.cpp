@@ -1,29 +1,8 @@
 #include "controls/grid/number_text.h"
 
-#include "support/format_settings.h"
+#include "locale_cases.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-TFormatSettings WithSeparator(const std::string& separator)
-{
-    TFormatSettings settings;
-    settings.DecimalSeparator = separator;
-    settings.ThousandSeparator = separator == "," ? "." : ",";
-    return settings;
-}
-
-// The same case in both locales: "." in a case's texts stands for the decimal separator.
-std::string Localised(std::string text, const std::string& separator)
-{
-    for (char& c : text)
-        if (c == '.')
-            c = separator[0];
-    return text;
-}
-
-} // namespace
 
 TEST(NumberText, FilterTurnsAnyTextIntoANumberText)
 {

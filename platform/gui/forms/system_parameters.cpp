@@ -69,10 +69,23 @@ bool EffectEnabled(Qt::UIEffect effect)
 
 bool SystemParametersInfo(unsigned action, unsigned, void* data, unsigned)
 {
-    // The one setting that may be changed: its value comes in data itself.
-    if (action == SPI_SETKEYBOARDCUES) {
+    // The settings that may be changed: their value comes in data itself.
+    switch (action) {
+    case SPI_SETKEYBOARDCUES:
         SetKeyboardCues(data != nullptr);
         return true;
+    case SPI_SETMENUANIMATION:
+    case SPI_SETMENUFADE:
+        if (!HaveWidgets())
+            return false;
+        // The toolkit shows no effect at all unless its general effects are on as well.
+        if (data)
+            QApplication::setEffectEnabled(Qt::UI_General, true);
+        QApplication::setEffectEnabled(action == SPI_SETMENUFADE ? Qt::UI_FadeMenu : Qt::UI_AnimateMenu,
+                                       data != nullptr);
+        return true;
+    default:
+        break;
     }
     if (!data)
         return false;

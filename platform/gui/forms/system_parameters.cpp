@@ -60,6 +60,9 @@ int MenuShowDelay()
     return delay > 0 ? delay : 400;
 }
 
+// Menus are drawn flat (the highlight in the menu-highlight colour, a thin frame) only when asked for.
+bool flatMenus = false;
+
 bool EffectEnabled(Qt::UIEffect effect)
 {
     return HaveWidgets() && QApplication::isEffectEnabled(effect);
@@ -73,6 +76,9 @@ bool SystemParametersInfo(unsigned action, unsigned, void* data, unsigned)
     switch (action) {
     case SPI_SETKEYBOARDCUES:
         SetKeyboardCues(data != nullptr);
+        return true;
+    case SPI_SETFLATMENU:
+        flatMenus = data != nullptr;
         return true;
     case SPI_SETMENUANIMATION:
     case SPI_SETMENUFADE:
@@ -98,6 +104,8 @@ bool SystemParametersInfo(unsigned action, unsigned, void* data, unsigned)
         *flag = EffectEnabled(Qt::UI_FadeMenu) ? 1 : 0;
         return true;
     case SPI_GETFLATMENU:
+        *flag = flatMenus ? 1 : 0;
+        return true;
     case SPI_GETGRADIENTCAPTIONS:
         *flag = 0;
         return true;

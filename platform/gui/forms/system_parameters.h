@@ -19,6 +19,7 @@ constexpr unsigned SPI_SETKEYBOARDCUES = 0x100B;
 constexpr unsigned SPI_GETMENUFADE = 0x1012;
 constexpr unsigned SPI_SETMENUFADE = 0x1013;
 constexpr unsigned SPI_GETFLATMENU = 0x1022;
+constexpr unsigned SPI_SETFLATMENU = 0x1023;
 
 // A font as the settings describe it; SetFontFromLogFont makes a TFont of it.
 struct TLogFont
@@ -53,7 +54,8 @@ struct TNonClientMetrics
 // for SPI_GETMENUSHOWDELAY, a TRect (screen coordinates) for SPI_GETWORKAREA, a TNonClientMetrics for
 // SPI_GETNONCLIENTMETRICS. False for a setting not kept here or without data; data is then unchanged.
 // The SET settings switch something on when data is not nullptr, off otherwise: SPI_SETKEYBOARDCUES the
-// keyboard cues, SPI_SETMENUANIMATION and SPI_SETMENUFADE the menu effects (for this program only).
+// keyboard cues, SPI_SETMENUANIMATION and SPI_SETMENUFADE the menu effects, SPI_SETFLATMENU flat menus (for
+// this program only).
 bool SystemParametersInfo(unsigned action, unsigned param, void* data, unsigned winIni);
 
 class TFont;

@@ -39,9 +39,9 @@ TEST(SystemParameters, MenuAndCaptionSettingsSuitTheDesktop)
     EXPECT_FALSE(SystemParametersInfo(SPI_GETFLATMENU, 0, nullptr, 0));
 }
 
-TEST(SystemParameters, MenuEffectsSwitchOnAndOff)
+TEST(SystemParameters, MenuEffectsAndFlatMenusSwitchOnAndOff)
 {
-    for (const unsigned set : {SPI_SETMENUANIMATION, SPI_SETMENUFADE}) {
+    for (const unsigned set : {SPI_SETMENUANIMATION, SPI_SETMENUFADE, SPI_SETFLATMENU}) {
         const unsigned get = set - 1;
         int value = -5;
         ASSERT_TRUE(SystemParametersInfo(set, 0, reinterpret_cast<void*>(1), 0));

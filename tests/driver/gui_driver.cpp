@@ -8,9 +8,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QInputMethodEvent>
-#include <QScreen>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QWheelEvent>
 
 #include <map>
@@ -199,10 +199,15 @@ void Click(TWinControl* control, TPoint clientPos, TMouseButton button, TShiftSt
 
 void DoubleClick(TWinControl* control, TPoint clientPos, TMouseButton button)
 {
-    const Qt::MouseButton qtButton = QtButton(button);
     Click(control, clientPos, button);
+    DoubleClickDown(control, clientPos, button);
+    MouseUp(control, clientPos, button);
+}
+
+void DoubleClickDown(TWinControl* control, TPoint clientPos, TMouseButton button)
+{
+    const Qt::MouseButton qtButton = QtButton(button);
     SendClientMouse(control, QEvent::MouseButtonDblClick, clientPos, qtButton, qtButton, Qt::NoModifier);
-    SendClientMouse(control, QEvent::MouseButtonRelease, clientPos, qtButton, Qt::NoButton, Qt::NoModifier);
 }
 
 void Wheel(TWinControl* control, TPoint clientPos, int delta, TShiftState shift)

@@ -35,6 +35,8 @@ void MouseUp(TWinControl* control, TPoint clientPos, TMouseButton button = mbLef
 void MouseMove(TWinControl* control, TPoint clientPos, TShiftState shift = {});
 void Click(TWinControl* control, TPoint clientPos, TMouseButton button = mbLeft, TShiftState shift = {});
 void DoubleClick(TWinControl* control, TPoint clientPos, TMouseButton button = mbLeft);
+// The second press of a double click alone (the first click came before it).
+void DoubleClickDown(TWinControl* control, TPoint clientPos, TMouseButton button = mbLeft);
 // A wheel turn over a client point; one notch is 120, positive away from the user.
 void Wheel(TWinControl* control, TPoint clientPos, int delta, TShiftState shift = {});
 

@@ -40,8 +40,9 @@ TBarItemViewerClass TSizedItem::GetItemViewerClass(TBarView*)
 class TCountingView : public TBarView
 {
 public:
-    TCountingView(TBarCustomItem* root, bool isToolbar, TBarCustomItem* chevron = nullptr)
-        : TBarView(nullptr, nullptr, root, nullptr, isToolbar, false, true), chevron_(chevron)
+    TCountingView(TBarCustomItem* root, bool isToolbar, TBarCustomItem* chevron = nullptr,
+                  TWinControl* window = nullptr)
+        : TBarView(nullptr, nullptr, root, window, isToolbar, false, true), chevron_(chevron)
     {
         if (chevron)
             RecreateAllViewers();
@@ -218,6 +219,40 @@ TEST_F(Layout, AChevronHidesTheLeastWantedButtons)
     for (int i = 0; i < 5; ++i)
         content += view.Viewers(i)->Show() ? 1 : 0;
     EXPECT_EQ(content, 1) << "one button always stays";
+}
+
+TEST_F(Layout, HostedControlsHiddenForAChevronGoOutOfSightAndLeaveItDisabled)
+{
+    TForm* form = ShowTestForm();
+    Button();
+    std::vector<TEdit*> edits;
+    for (int i = 0; i < 2; ++i) {
+        auto* edit = new TEdit(form);
+        edit->SetParent(form);
+        edit->SetBounds(0, 0, 30, 22);
+        auto* item = new TBarControlItem(&owner);
+        item->SetControl(edit);
+        item->FDontFreeControl = true;
+        root.Add(item);
+        edits.push_back(edit);
+    }
+    TSizedItem* chevron = new TSizedItem(&owner, 15, 22);
+    TCountingView view(&root, true, chevron, form);
+    view.SetChevronOffset(70);
+    view.SetChevronSize(15);
+    view.UpdatePositions();
+    EXPECT_TRUE(view.Viewers(0)->Show());
+    EXPECT_TRUE(view.Viewers(1)->OffEdge());
+    EXPECT_TRUE(view.Viewers(2)->OffEdge());
+    EXPECT_FALSE(chevron->Enabled()) << "only controls went: the chevron has nothing to show";
+    EXPECT_EQ(edits[0]->BoundsRect(), Bounds(form->ClientWidth(), form->ClientHeight(), 30, 22));
+    std::vector<TControl*> offEdge;
+    view.GetOffEdgeControlList(offEdge);
+    EXPECT_EQ(offEdge.size(), 2u);
+    view.SetChevronOffset(0);
+    view.UpdatePositions();
+    EXPECT_EQ(edits[1]->BoundsRect(), (TRect{60, 0, 90, 22}));
+    form->Free();
 }
 
 TEST_F(Layout, LongPopupsScrollBetweenArrowBands)

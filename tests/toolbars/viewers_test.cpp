@@ -6,7 +6,9 @@
 #include "platform/gui/forms/application.h"
 #include "platform/gui/forms/system_parameters.h"
 #include "platform/gui/graphics/colors.h"
+#include "platform/gui/graphics/gdi.h"
 #include "platform/gui/windows/actions.h"
+#include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/system_metrics.h"
 #include "toolbar_host.h"
 
@@ -201,6 +203,34 @@ TEST(ToolbarViewers, DisabledButtonsAreEmbossed)
     // The disabled caption is drawn in highlight one pixel down and right, then in shadow over it.
     EXPECT_GE(Count(*picture, host->View()->Find(off)->BoundsRect(), clBtnHighlight), 5);
     EXPECT_EQ(Count(*picture, host->View()->Find(on)->BoundsRect(), clBtnHighlight), 0);
+    form->Free();
+}
+
+TEST(ToolbarViewers, AChangedButtonIsPaintedAloneThroughABitmapOverTheErasedBackground)
+{
+    TForm* form = ShowTestForm();
+    auto* host = new TToolbarHost(form);
+    host->SetParent(form);
+    host->SetBounds(0, 0, 200, 26);
+    AddCommand(host->Items(), "One");
+    TBarCustomItem* two = AddCommand(host->Items(), "Two");
+    Pump();
+    std::vector<TPoint> erasedAt; // the window origin of each canvas the background is erased on
+    const TWndMethod original = host->WindowProc;
+    host->WindowProc = [&](TMessage& message) {
+        if (message.Msg == WM_ERASEBKGND) {
+            TPoint origin;
+            GetWindowOrgEx(*TPaintView(message).DC, origin);
+            erasedAt.push_back(origin);
+        }
+        original(message);
+    };
+    two->SetChecked(true);
+    Pump();
+    host->WindowProc = original;
+    const TRect r = host->View()->Find(two)->BoundsRect();
+    ASSERT_FALSE(erasedAt.empty());
+    EXPECT_EQ(erasedAt.back(), r.TopLeft()) << "the button's own bitmap, its origin at the button";
     form->Free();
 }
 

@@ -292,8 +292,9 @@ private:
     // Accelerator keys, for NextSelectableWithAccel.
     TBarItemViewer* AccelPass(TBarItemViewer* curViewer, char32_t key, bool primary, bool enabled);
     bool MouseOverArrow(TPoint p, bool up);
-    // The modal loop's selection change of a popup view (the open and close timers).
+    // During a modal loop: what a new selection does to the open submenu (closed at once, or after the menu
+    // delay when the pointer moved off its owner).
     void SelectionTimers(TBarItemViewer* value, bool viaMouse);
-    void SelectInToolbar(TBarView* toolbar, bool goForward);
+    // Selects the next (or previous) selectable viewer and scrolls it into view.
     void SelectNext(bool goForward);
 };

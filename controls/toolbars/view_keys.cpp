@@ -8,11 +8,6 @@ void TBarView::SelectNext(bool goForward)
     ScrollSelectedIntoView();
 }
 
-void TBarView::SelectInToolbar(TBarView* toolbar, bool goForward)
-{
-    toolbar->SelectNext(goForward);
-}
-
 void TBarView::HandleNavigationKey(uint16_t& key, TShiftState)
 {
     TBarView* toolbar = this;
@@ -53,7 +48,7 @@ void TBarView::HandleNavigationKey(uint16_t& key, TShiftState)
             OpenChildPopup(true);
         else if (horizontalToolbar) {
             if (toolbar == this || toolbar == FParentView)
-                SelectInToolbar(toolbar, false);
+                toolbar->SelectNext(false);
             else
                 FParentView->CloseChildPopups(); // back to the parent popup
         } else if (FParentView) {
@@ -64,7 +59,7 @@ void TBarView::HandleNavigationKey(uint16_t& key, TShiftState)
         if (toolbar == this && !horizontalToolbar)
             OpenChildPopup(true);
         else if ((toolbar == this || !OpenChildPopup(true)) && horizontalToolbar)
-            SelectInToolbar(toolbar, true);
+            toolbar->SelectNext(true);
         break;
     case VK_F1:
         for (TBarView* view = this; view; view = view->FParentView)

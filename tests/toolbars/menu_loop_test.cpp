@@ -139,6 +139,21 @@ TEST_F(MenuLoop, F1AsksForHelpEvenWithAButtonHeld)
     EXPECT_EQ(topics, (std::vector<intptr_t>{7}));
 }
 
+TEST_F(MenuLoop, TheApplicationsHintIsTheLongHintOfTheSelectedEntry)
+{
+    save->SetHint("Save|Saves the file list");
+    Run({{[&] { MoveTo(0, save); }},
+         {[&] {
+             EXPECT_EQ(Application->Hint(), "Saves the file list");
+             MoveTo(0, open);
+         }},
+         {[&] {
+             EXPECT_EQ(Application->Hint(), "");
+             Key("Esc");
+         }}});
+    EXPECT_EQ(Application->Hint(), "");
+}
+
 TEST_F(MenuLoop, AQuitRequestCancelsTheMenuAndIsPostedAgain)
 {
     TLoopScript script({{[] { PostQuitMessage(5); }}});

@@ -199,10 +199,15 @@ void Click(TWinControl* control, TPoint clientPos, TMouseButton button, TShiftSt
 
 void DoubleClick(TWinControl* control, TPoint clientPos, TMouseButton button)
 {
-    const Qt::MouseButton qtButton = QtButton(button);
     Click(control, clientPos, button);
+    DoubleClickDown(control, clientPos, button);
+    MouseUp(control, clientPos, button);
+}
+
+void DoubleClickDown(TWinControl* control, TPoint clientPos, TMouseButton button)
+{
+    const Qt::MouseButton qtButton = QtButton(button);
     SendClientMouse(control, QEvent::MouseButtonDblClick, clientPos, qtButton, qtButton, Qt::NoModifier);
-    SendClientMouse(control, QEvent::MouseButtonRelease, clientPos, qtButton, Qt::NoButton, Qt::NoModifier);
 }
 
 void FrameMouseDown(TWinControl* control, TPoint windowPos, TMouseButton button)

@@ -43,6 +43,8 @@ void FrameMouseUp(TWinControl* control, TPoint windowPos, TMouseButton button = 
 // A click at a point of the control's whole window, its frame included: the parts a window draws in its
 // frame, such as the arrows and the track of a scroll bar control.
 void ClickWindow(TWinControl* control, TPoint windowPos, TMouseButton button = mbLeft);
+// The second press of a double click alone (the first click came before it).
+void DoubleClickDown(TWinControl* control, TPoint clientPos, TMouseButton button = mbLeft);
 // A wheel turn over a client point; one notch is 120, positive away from the user.
 void Wheel(TWinControl* control, TPoint clientPos, int delta, TShiftState shift = {});
 

@@ -68,6 +68,15 @@ TComponent::TComponent(TComponent* owner)
 TComponent::~TComponent()
 {
     Destroying();
+    SendFreeNotifications();
+    DestroyComponents();
+    if (owner_)
+        owner_->RemoveComponent(this);
+}
+
+void TComponent::SendFreeNotifications()
+{
+    Destroying();
     // Those that asked to hear of this component's end hear it now, while they are whole.
     while (!freeNotifies_.empty()) {
         TComponent* listener = freeNotifies_.back();
@@ -77,9 +86,6 @@ TComponent::~TComponent()
         std::erase(listener->freeNotifies_, this);
         listener->Notification(this, opRemove);
     }
-    DestroyComponents();
-    if (owner_)
-        owner_->RemoveComponent(this);
 }
 
 void TComponent::Free()

@@ -108,6 +108,10 @@ public:
 protected:
     virtual void Notification(TComponent* component, TOperation operation);
     virtual void Loaded();
+    // Tells those that asked to hear of this component's end (FreeNotification) now. The destructor does it
+    // too, but by then a descendant's own state is gone; a descendant whose state those listeners still read
+    // while they let go of it calls this first in its destructor.
+    void SendFreeNotifications();
     void SetDesigning(bool) {} // never designing at run time
     TPersistent* GetOwner() const override { return owner_; }
 

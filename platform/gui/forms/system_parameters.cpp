@@ -60,6 +60,9 @@ int MenuShowDelay()
     return delay > 0 ? delay : 400;
 }
 
+// Menus are drawn flat (the highlight in the menu-highlight colour, a thin frame) only when asked for.
+bool flatMenus = false;
+
 bool EffectEnabled(Qt::UIEffect effect)
 {
     return HaveWidgets() && QApplication::isEffectEnabled(effect);
@@ -69,10 +72,26 @@ bool EffectEnabled(Qt::UIEffect effect)
 
 bool SystemParametersInfo(unsigned action, unsigned, void* data, unsigned)
 {
-    // The one setting that may be changed: its value comes in data itself.
-    if (action == SPI_SETKEYBOARDCUES) {
+    // The settings that may be changed: their value comes in data itself.
+    switch (action) {
+    case SPI_SETKEYBOARDCUES:
         SetKeyboardCues(data != nullptr);
         return true;
+    case SPI_SETFLATMENU:
+        flatMenus = data != nullptr;
+        return true;
+    case SPI_SETMENUANIMATION:
+    case SPI_SETMENUFADE:
+        if (!HaveWidgets())
+            return false;
+        // The toolkit shows no effect at all unless its general effects are on as well.
+        if (data)
+            QApplication::setEffectEnabled(Qt::UI_General, true);
+        QApplication::setEffectEnabled(action == SPI_SETMENUFADE ? Qt::UI_FadeMenu : Qt::UI_AnimateMenu,
+                                       data != nullptr);
+        return true;
+    default:
+        break;
     }
     if (!data)
         return false;
@@ -85,6 +104,8 @@ bool SystemParametersInfo(unsigned action, unsigned, void* data, unsigned)
         *flag = EffectEnabled(Qt::UI_FadeMenu) ? 1 : 0;
         return true;
     case SPI_GETFLATMENU:
+        *flag = flatMenus ? 1 : 0;
+        return true;
     case SPI_GETGRADIENTCAPTIONS:
         *flag = 0;
         return true;

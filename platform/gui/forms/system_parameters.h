@@ -12,11 +12,14 @@ constexpr unsigned SPI_GETNONCLIENTMETRICS = 41;
 constexpr unsigned SPI_GETWORKAREA = 48;
 constexpr unsigned SPI_GETMENUSHOWDELAY = 0x006A;
 constexpr unsigned SPI_GETMENUANIMATION = 0x1002;
+constexpr unsigned SPI_SETMENUANIMATION = 0x1003;
 constexpr unsigned SPI_GETGRADIENTCAPTIONS = 0x1008;
 constexpr unsigned SPI_GETKEYBOARDCUES = 0x100A;
 constexpr unsigned SPI_SETKEYBOARDCUES = 0x100B;
 constexpr unsigned SPI_GETMENUFADE = 0x1012;
+constexpr unsigned SPI_SETMENUFADE = 0x1013;
 constexpr unsigned SPI_GETFLATMENU = 0x1022;
+constexpr unsigned SPI_SETFLATMENU = 0x1023;
 
 // A font as the settings describe it; SetFontFromLogFont makes a TFont of it.
 struct TLogFont
@@ -50,7 +53,9 @@ struct TNonClientMetrics
 // Reads one setting into data: an int (0 off, non-zero on) for the on/off settings, an int of milliseconds
 // for SPI_GETMENUSHOWDELAY, a TRect (screen coordinates) for SPI_GETWORKAREA, a TNonClientMetrics for
 // SPI_GETNONCLIENTMETRICS. False for a setting not kept here or without data; data is then unchanged.
-// SPI_SETKEYBOARDCUES switches the keyboard cues: on when data is not nullptr.
+// The SET settings switch something on when data is not nullptr, off otherwise: SPI_SETKEYBOARDCUES the
+// keyboard cues, SPI_SETMENUANIMATION and SPI_SETMENUFADE the menu effects, SPI_SETFLATMENU flat menus (for
+// this program only).
 bool SystemParametersInfo(unsigned action, unsigned param, void* data, unsigned winIni);
 
 class TFont;

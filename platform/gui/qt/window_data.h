@@ -95,6 +95,11 @@ bool DeliverInputMessage(TWinControl* control, uint32_t msg, WPARAM wParam, LPAR
 // is taken.
 bool InputIsQueued();
 void QueueInput(const TMsg& msg, std::u32string chars = {}, uint32_t charMessage = 0);
+// Whether any message waits in the queue (for the test driver, which acts while a loop of ours is idle).
+bool MessagesQueued();
+// A mouse message queued for the window that held the capture then, delivered now that another window or
+// none holds it: it goes to the window under its point (or the new captor), as fresh input does.
+void RedeliverMouseInput(const TMsg& msg);
 void NoteMessageFetched(TMsg& msg, unsigned peekFlags);
 // Delivers a message taken from the queue: keyboard and mouse hooks, the application's message handling,
 // the reflected notification, the window procedure. False when it went no further than the reflection.

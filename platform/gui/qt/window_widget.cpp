@@ -183,6 +183,42 @@ int QtKeyFromVirtualKey(uint16_t vk)
     return 0;
 }
 
+void RedeliverMouseInput(const TMsg& msg)
+{
+    TWindowWidget* window = nullptr;
+    for (QWidget* w = QApplication::widgetAt(QPoint(msg.pt.X, msg.pt.Y)); w && !window; w = w->parentWidget())
+        window = dynamic_cast<TWindowWidget*>(w);
+    if (!window)
+        return;
+    const unsigned keys = static_cast<unsigned>(msg.wParam);
+    Qt::MouseButtons buttons;
+    if (keys & MK_LBUTTON)
+        buttons |= Qt::LeftButton;
+    if (keys & MK_RBUTTON)
+        buttons |= Qt::RightButton;
+    if (keys & MK_MBUTTON)
+        buttons |= Qt::MiddleButton;
+    Qt::KeyboardModifiers modifiers;
+    if (keys & MK_SHIFT)
+        modifiers |= Qt::ShiftModifier;
+    if (keys & MK_CONTROL)
+        modifiers |= Qt::ControlModifier;
+    if (keys & MK_ALT)
+        modifiers |= Qt::AltModifier;
+    // The rows of the button messages are the buttons, their columns press, release and double click.
+    const uint32_t button = (msg.message - WM_LBUTTONDOWN) / 3;
+    const uint32_t kind = (msg.message - WM_LBUTTONDOWN) % 3;
+    const Qt::MouseButton buttonOf[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+    const QEvent::Type kindOf[] = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                   QEvent::MouseButtonDblClick};
+    if (msg.message == WM_MOUSEMOVE)
+        window->TranslateMouse(QEvent::MouseMove, Qt::NoButton, buttons, modifiers,
+                               QPoint(msg.pt.X, msg.pt.Y));
+    else
+        window->TranslateMouse(kindOf[kind], buttonOf[button], buttons, modifiers,
+                               QPoint(msg.pt.X, msg.pt.Y));
+}
+
 void ForwardMouseEvent(TWindowWidget* window, QMouseEvent* event)
 {
     event->accept();

@@ -21,6 +21,7 @@ struct TQueuedMessage
     TMsg msg;
     std::u32string chars;     // a typed key-down's characters, for TranslateMessage
     uint32_t charMessage = 0; // WM_CHAR or WM_SYSCHAR for a typed key-down, else 0
+    bool captured = false;    // mouse input that went to its window because that window held the capture
 };
 
 std::deque<TQueuedMessage>& Queue()
@@ -93,6 +94,11 @@ protected:
             return;
         TQueuedMessage entry = std::move(Queue().front());
         Queue().pop_front();
+        // Mouse input goes to the window that holds the capture when it is taken, as on the platform.
+        if (entry.captured && GetCapture() != entry.msg.hwnd) {
+            RedeliverMouseInput(entry.msg);
+            return;
+        }
         NoteMessageFetched(entry.msg, PM_REMOVE);
         // The application's loop types a key's characters when the key got through to its window.
         if (DispatchInput(entry.msg, nullptr) && IsKeyDown(entry.msg.message)) {
@@ -208,7 +214,14 @@ bool InputIsQueued()
 
 void QueueInput(const TMsg& msg, std::u32string chars, uint32_t charMessage)
 {
-    Enqueue(TQueuedMessage{msg, std::move(chars), charMessage}, false);
+    const bool captured = msg.message >= WM_MOUSEMOVE && msg.message <= WM_MBUTTONDBLCLK && msg.hwnd &&
+                          msg.hwnd == GetCapture();
+    Enqueue(TQueuedMessage{msg, std::move(chars), charMessage, captured}, false);
+}
+
+bool MessagesQueued()
+{
+    return !Queue().empty();
 }
 
 void NoteMessageFetched(TMsg& msg, unsigned peekFlags)

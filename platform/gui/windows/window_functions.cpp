@@ -659,6 +659,20 @@ bool UpdateLayeredWindow(HWND window, HDC, const TPoint* position, const TSize* 
     return true;
 }
 
+bool GetLayeredWindowAttributes(HWND window, TColor* colorKey, uint8_t* alpha, unsigned* flags)
+{
+    const TWindowData* w = Data(window);
+    if (!w || !(w->exStyle & WS_EX_LAYERED))
+        return false;
+    if (colorKey)
+        *colorKey = clNone;
+    if (alpha)
+        *alpha = w->alpha;
+    if (flags)
+        *flags = LWA_ALPHA;
+    return true;
+}
+
 bool GetCursorPos(TPoint& point)
 {
     if (cursorPosKnown) {

@@ -116,6 +116,11 @@ constexpr unsigned ULW_OPAQUE = 0x04;
 bool UpdateLayeredWindow(HWND window, HDC destination, const TPoint* position, const TSize* size, HDC source,
                          const TPoint* sourcePos, TColor colorKey, const TBlendFunction* blend,
                          unsigned flags);
+// The opacity of a layered window (LWA_ALPHA in flags; no colour keys here). False for a window that is
+// not layered.
+constexpr unsigned LWA_COLORKEY = 0x01;
+constexpr unsigned LWA_ALPHA = 0x02;
+bool GetLayeredWindowAttributes(HWND window, TColor* colorKey, uint8_t* alpha, unsigned* flags);
 
 bool GetCursorPos(TPoint& point);
 bool SetCursorPos(int x, int y);

@@ -106,6 +106,43 @@ TEST(Components, FreeNotificationClearsReferencesAcrossOwners)
     delete form2;
 }
 
+// A component whose listeners read its own state while they let go of it.
+class TListened : public TComponent
+{
+public:
+    TListened() : TComponent(nullptr) {}
+    ~TListened() override
+    {
+        SendFreeNotifications();
+        label.clear();
+    }
+    std::string label = "whole";
+};
+
+class TReader : public TComponent
+{
+public:
+    TReader() : TComponent(nullptr) {}
+    std::string heard;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override
+    {
+        TComponent::Notification(component, operation);
+        if (auto* listened = dynamic_cast<TListened*>(component); listened && operation == opRemove)
+            heard = listened->label;
+    }
+};
+
+TEST(Components, FreeNotificationsSentEarlySeeTheWholeObject)
+{
+    TReader reader;
+    auto* listened = new TListened;
+    listened->FreeNotification(&reader);
+    delete listened;
+    EXPECT_EQ(reader.heard, "whole");
+}
+
 TEST(Components, NamesAreUniquePerOwnerAndValidated)
 {
     Log log;

@@ -39,6 +39,20 @@ TEST(SystemParameters, MenuAndCaptionSettingsSuitTheDesktop)
     EXPECT_FALSE(SystemParametersInfo(SPI_GETFLATMENU, 0, nullptr, 0));
 }
 
+TEST(SystemParameters, MenuEffectsAndFlatMenusSwitchOnAndOff)
+{
+    for (const unsigned set : {SPI_SETMENUANIMATION, SPI_SETMENUFADE, SPI_SETFLATMENU}) {
+        const unsigned get = set - 1;
+        int value = -5;
+        ASSERT_TRUE(SystemParametersInfo(set, 0, reinterpret_cast<void*>(1), 0));
+        ASSERT_TRUE(SystemParametersInfo(get, 0, &value, 0));
+        EXPECT_EQ(value, 1) << get;
+        ASSERT_TRUE(SystemParametersInfo(set, 0, nullptr, 0));
+        ASSERT_TRUE(SystemParametersInfo(get, 0, &value, 0));
+        EXPECT_EQ(value, 0) << get;
+    }
+}
+
 TEST(SystemParameters, WorkAreaAndTheDesktopFonts)
 {
     TRect area;

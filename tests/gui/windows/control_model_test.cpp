@@ -312,12 +312,18 @@ TEST(ControlModel, WholeWindowOpacity)
     ASSERT_TRUE(
         UpdateLayeredWindow(window, nullptr, &position, &size, nullptr, nullptr, 0, &blend, ULW_ALPHA));
     EXPECT_NEAR(form->Window().widget->windowOpacity(), 40 / 255.0, 0.01);
+    uint8_t alpha = 0;
+    unsigned flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(window, nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 40);
+    EXPECT_EQ(flags, LWA_ALPHA);
     EXPECT_EQ(form->BoundsRect(), Rect(30, 40, 150, 130));
     blend.AlphaFormat = AC_SRC_ALPHA;
     EXPECT_FALSE(
         UpdateLayeredWindow(window, nullptr, nullptr, nullptr, nullptr, nullptr, 0, &blend, ULW_ALPHA));
     SetWindowLong(window, GWL_EXSTYLE, GetWindowLong(window, GWL_EXSTYLE) & ~WS_EX_LAYERED);
     EXPECT_DOUBLE_EQ(form->Window().widget->windowOpacity(), 1.0);
+    EXPECT_FALSE(GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr));
 
     form->Free();
     EXPECT_FALSE(SetLayeredWindowAlpha(window, 10));

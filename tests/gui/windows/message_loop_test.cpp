@@ -101,6 +101,21 @@ TEST_F(MessageLoop, InputLeftInTheQueueReachesItsWindowAfterTheLoopInOrder)
     EXPECT_EQ(typed, U"a");
 }
 
+TEST_F(MessageLoop, PressLeftQueuedForTheCaptorReachesTheWindowUnderItOnceTheCaptureIsGone)
+{
+    SetCapture(second->Handle());
+    QTimer::singleShot(0, [this] { SendMouse(first, QEvent::MouseButtonPress, {5, 5}); });
+    TMsg msg;
+    // A loop that holds the capture and ends on a press without taking it.
+    while (!PeekMessage(msg, nullptr, 0, 0, PM_NOREMOVE))
+        WaitMessage();
+    EXPECT_EQ(msg.message, WM_LBUTTONDOWN);
+    EXPECT_EQ(msg.hwnd, second->Handle());
+    ReleaseCapture();
+    Pump();
+    EXPECT_EQ(Input(), (Log{"a:LBUTTONDOWN"}));
+}
+
 TEST_F(MessageLoop, PeekSelectsByWindowAndRangeAndQuitAlwaysMatches)
 {
     PostMessage(first->Handle(), WM_USER + 1, 0, 0);

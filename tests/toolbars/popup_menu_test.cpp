@@ -1,0 +1,166 @@
+#include "controls/toolbars/bar_image_list.h"
+#include "controls/toolbars/posted_clicks.h"
+#include "menu_test_support.h"
+#include "platform/gui/forms/screen.h"
+
+namespace {
+
+class PopupMenus : public MenuFixture
+{
+protected:
+    void SetUp() override
+    {
+        MenuFixture::SetUp();
+        menu = new TBarPopupMenu(form);
+        first = AddCommand(menu->Items(), "&First");
+        second = AddCommand(menu->Items(), "&Second");
+        for (TBarCustomItem* item : {first, second})
+            item->OnClick = [this, item](TObject*) { clicked.push_back(item); };
+    }
+    TBarPopupMenu* menu = nullptr;
+    TBarCustomItem* first = nullptr;
+    TBarCustomItem* second = nullptr;
+    std::vector<TBarCustomItem*> clicked;
+};
+
+TEST_F(PopupMenus, PopupExAnswersTheChoiceAndClicksItOnlyWhenAsked)
+{
+    int opened = 0;
+    menu->OnPopup = [&](TObject* sender) {
+        EXPECT_EQ(sender, menu);
+        ++opened;
+    };
+    {
+        TLoopScript script({{[&] { ClickOn(0, second); }}});
+        EXPECT_EQ(menu->PopupEx(MenuPoint.X, MenuPoint.Y, true), second);
+    }
+    Pump();
+    EXPECT_TRUE(clicked.empty());
+    {
+        TLoopScript script({{[&] { ClickOn(0, second); }}});
+        EXPECT_EQ(menu->PopupEx(MenuPoint.X, MenuPoint.Y, false), second);
+        EXPECT_TRUE(clicked.empty()) << "the click waits for the message loop";
+    }
+    Pump();
+    EXPECT_EQ(clicked, (std::vector<TBarCustomItem*>{second}));
+    EXPECT_EQ(opened, 2);
+    EXPECT_EQ(menu->PopupPoint(), MenuPoint);
+}
+
+TEST_F(PopupMenus, AMenuTooLongForTheScreenScrolls)
+{
+    for (int i = 0; i < 60; ++i)
+        AddCommand(menu->Items(), "Entry " + std::to_string(i));
+    TLoopScript script({{[&] {
+                            TBarView* view = Popup()->View();
+                            const TRect monitor = Screen->MonitorFromPoint(MenuPoint)->BoundsRect();
+                            EXPECT_EQ(view->MaxHeight(), monitor.Height() - 6);
+                            EXPECT_TRUE(view->ShowDownArrow());
+                            EXPECT_LE(Popup()->BoundsRect().Bottom, monitor.Bottom);
+                            Key("End");
+                        }},
+                        {[&] {
+                            TBarView* view = Popup()->View();
+                            EXPECT_TRUE(view->Selected()->Show()) << "scrolled into view";
+                            EXPECT_FALSE(view->ShowDownArrow());
+                            SaveScreenshot(*RenderPopups(), "long_menu_scrolled");
+                            Key("Esc");
+                        }}});
+    menu->Popup(MenuPoint.X, MenuPoint.Y);
+}
+
+TEST_F(PopupMenus, ShortcutsRunWhileTheMenuIsClosed)
+{
+    second->SetShortCut(ShortCut(VK_F8, {}));
+    EXPECT_TRUE(menu->IsShortCut(TMessage{WM_KEYDOWN, VK_F8, 0, 0}));
+    EXPECT_FALSE(menu->IsShortCut(TMessage{WM_KEYDOWN, VK_F7, 0, 0}));
+    EXPECT_EQ(clicked, (std::vector<TBarCustomItem*>{second}));
+}
+
+TEST_F(PopupMenus, PostedClicksRunInOrderAndTheirWindowComesAndGoesWithTheItems)
+{
+    first->PostClick();
+    second->PostClick();
+    first->PostClick();
+    Pump();
+    EXPECT_EQ(clicked, (std::vector<TBarCustomItem*>{first, second, first}));
+    EXPECT_NE(PostedClickWindow(), nullptr);
+    menu->Free();
+    EXPECT_EQ(PostedClickWindow(), nullptr) << "the last item and viewer of the thread are gone";
+    TBarCustomItem item(nullptr);
+    bool ran = false;
+    item.OnClick = [&](TObject*) { ran = true; };
+    item.PostClick();
+    EXPECT_NE(PostedClickWindow(), nullptr);
+    Pump();
+    EXPECT_TRUE(ran);
+}
+
+// An image list whose every image is one colour.
+TBarCustomImageList* SolidImages(TComponent* owner, TColor color)
+{
+    auto* list = new TBarCustomImageList(owner);
+    TBitmap strip(32, 16);
+    strip.Canvas()->Brush()->SetColor(color);
+    strip.Canvas()->FillRect({0, 0, 32, 16});
+    list->SetImagesBitmap(&strip);
+    return list;
+}
+
+TEST(BarImageLists, DrawStateTakesTheCompanionOfTheState)
+{
+    TComponent owner(nullptr);
+    TBarCustomImageList* list = SolidImages(&owner, clBlue);
+    TBarCustomImageList* disabled = SolidImages(&owner, clGray);
+    TBarCustomImageList* checked = SolidImages(&owner, clGreen);
+    TBarCustomImageList* hot = SolidImages(&owner, clRed);
+    list->SetDisabledImages(disabled);
+    list->SetCheckedImages(checked);
+    list->SetHotImages(hot);
+    struct Case
+    {
+        bool enabled, selected, isChecked;
+        TColor expected;
+    };
+    const Case cases[] = {
+        {false, true, true, clGray}, // disabled, drawn as it stands
+        {true, true, true, clGreen},
+        {true, true, false, clRed},
+        {true, false, false, clBlue},
+    };
+    for (const Case& c : cases) {
+        TBitmap target(16, 16);
+        list->DrawState(*target.Canvas(), 0, 0, 1, c.enabled, c.selected, c.isChecked);
+        EXPECT_EQ(target.Canvas()->Pixels(8, 8), c.expected) << &c - cases;
+    }
+    list->SetCheckedImages(list);
+    EXPECT_EQ(list->CheckedImages(), nullptr) << "a list is no companion of itself";
+    hot->Free();
+    EXPECT_EQ(list->HotImages(), nullptr);
+    list->SetDisabledImages(nullptr);
+    TBitmap greyed(16, 16);
+    greyed.Canvas()->Brush()->SetColor(clWhite);
+    greyed.Canvas()->FillRect({0, 0, 16, 16});
+    list->DrawState(*greyed.Canvas(), 0, 0, 0, false, false, false);
+    EXPECT_NE(greyed.Canvas()->Pixels(8, 8), clBlue) << "without disabled images the list greys its own";
+}
+
+TEST(BarImageLists, ABitmapIsCutIntoImagesWithItsMaskColourTransparent)
+{
+    TBarCustomImageList list(nullptr);
+    TBitmap strip(64, 16);
+    strip.Canvas()->Brush()->SetColor(clFuchsia);
+    strip.Canvas()->FillRect({0, 0, 64, 16});
+    strip.Canvas()->Brush()->SetColor(clNavy);
+    strip.Canvas()->FillRect({20, 4, 28, 12}); // in the second image
+    list.SetImagesBitmap(&strip);
+    EXPECT_EQ(list.Count(), 4);
+    TBitmap target(16, 16);
+    target.Canvas()->Brush()->SetColor(clYellow);
+    target.Canvas()->FillRect({0, 0, 16, 16});
+    list.Draw(*target.Canvas(), 0, 0, 1);
+    EXPECT_EQ(target.Canvas()->Pixels(1, 1), clYellow);
+    EXPECT_EQ(target.Canvas()->Pixels(6, 8), clNavy);
+}
+
+} // namespace

@@ -248,6 +248,11 @@ TWindowWidget::TWindowWidget(TWinControl* control, QWidget* parent, const TCreat
             flags |= Qt::WindowDoesNotAcceptFocus;
             setAttribute(Qt::WA_ShowWithoutActivating);
         }
+        // A window the pointer passes through (an overlay): the windows below it get the input.
+        if (params.ExStyle & WS_EX_TRANSPARENT) {
+            flags |= Qt::WindowTransparentForInput;
+            setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
         setWindowFlags(flags);
         setWindowTitle(QString::fromStdString(params.Caption));
     }
@@ -255,6 +260,8 @@ TWindowWidget::TWindowWidget(TWinControl* control, QWidget* parent, const TCreat
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
     client_ = new TClientWidget(this);
+    if (!parent && (params.ExStyle & WS_EX_TRANSPARENT))
+        client_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 TWindowWidget::~TWindowWidget() = default;

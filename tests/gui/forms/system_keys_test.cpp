@@ -25,7 +25,8 @@ void Type(TWinControl* target, const std::vector<std::string>& steps)
     static const std::map<std::string, std::pair<int, Qt::KeyboardModifier>> named = {
         {"Alt", {Qt::Key_Alt, Qt::AltModifier}},       {"Ctrl", {Qt::Key_Control, Qt::ControlModifier}},
         {"Shift", {Qt::Key_Shift, Qt::ShiftModifier}}, {"F1", {Qt::Key_F1, Qt::NoModifier}},
-        {"F10", {Qt::Key_F10, Qt::NoModifier}},        {"Space", {Qt::Key_Space, Qt::NoModifier}}};
+        {"F10", {Qt::Key_F10, Qt::NoModifier}},        {"Space", {Qt::Key_Space, Qt::NoModifier}},
+        {"F4", {Qt::Key_F4, Qt::NoModifier}}};
     Qt::KeyboardModifiers held;
     for (const std::string& step : steps) {
         if (step == "click") {
@@ -87,6 +88,20 @@ protected:
     Keys offered;  // CM_APPSYSCOMMAND at the application's hook
     TBeepCounter beeps;
 };
+
+TEST_F(SystemKeys, AltF4AsksTheFormToClose)
+{
+    int asked = 0;
+    form->OnCloseQuery = [&asked](TObject*, bool& canClose) {
+        ++asked;
+        canClose = false;
+    };
+    Type(edit, {"+Alt", "+F4", "-F4", "-Alt"});
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(menuKeys.empty()) << "Alt was not tapped alone";
+    Type(edit, {"+F4", "-F4"});
+    EXPECT_EQ(asked, 1) << "F4 alone closes nothing";
+}
 
 TEST_F(SystemKeys, AltF10AndAltLetterOpenTheMenuOfTheForm)
 {

@@ -64,8 +64,9 @@ void SysCommand(TWinControl& window, const TMessage& message)
     }
     if ((message.WParam & 0xFFF0) != SC_KEYMENU)
         return;
-    // No menu took the key: a character beeps; a space asks for the system menu, which windows here lack.
-    if (message.LParam != 0 && message.LParam != ' ')
+    // No menu took the key: a character beeps; a space asks for the window's system menu and a minus for its
+    // document window's, which windows here lack.
+    if (message.LParam != 0 && message.LParam != ' ' && message.LParam != '-')
         MessageBeep(MB_OK);
 }
 

@@ -214,6 +214,7 @@ public:
 
 protected:
     friend class TBarCustomItem;
+    friend class TBarCustomToolbar;
     friend class TBarItemViewer;
     friend class TBarModalHandler;
     friend class TBarPopupWindow;

@@ -196,7 +196,8 @@ void TBarDockableWindowDrag::GatherDocks()
 
 void TBarDockableWindowDrag::SearchForm(TWinControl* control, std::vector<TBarDock*>& found)
 {
-    if (control->ContainsControl(&w_) || !control->HandleAllocated() || !control->Visible())
+    // The dragged window and what lies inside it hold no dock it could go to.
+    if (w_.ContainsControl(control) || !control->HandleAllocated() || !control->Visible())
         return;
     for (TBarDockPosition position : {dpTop, dpBottom, dpLeft, dpRight})
         for (int i = 0; i < control->ControlCount(); ++i)

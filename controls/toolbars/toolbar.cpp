@@ -436,7 +436,7 @@ void TBarCustomToolbar::DoContextPopup(TPoint mousePos, bool& handled)
 void TBarCustomToolbar::ReadPositionData(const TBarReadPositionData& data)
 {
     TBarCustomDockableWindow::ReadPositionData(data);
-    FFloatingWidth = data.ReadIntProc(Name(), "FloatRightX", 0, data.ExtraData);
+    SetFloatingWidth(data.ReadIntProc(Name(), "FloatRightX", 0, data.ExtraData));
 }
 
 void TBarCustomToolbar::WritePositionData(const TBarWritePositionData& data)

@@ -1,6 +1,7 @@
 #include "platform/gui/qt/window_widget.h"
 
 #include "platform/gui/graphics/gdi.h"
+#include "platform/gui/qt/accessible_bridge.h"
 #include "platform/gui/qt/canvas_impl.h"
 #include "platform/gui/qt/input_method.h"
 #include "platform/gui/qt/input_state.h"
@@ -233,6 +234,7 @@ TWindowWidget::TWindowWidget(TWinControl* control, QWidget* parent, const TCreat
     if (!parent) {
         WatchApplicationActivation();
         WatchDesktopChanges();
+        InstallAccessibleBridge();
         Qt::WindowFlags flags = Qt::Window;
         if ((params.Style & WS_POPUP) || (params.Style & WS_CHILD)) {
             // A popup that must never be activated is a tooltip window to the desktop: no window

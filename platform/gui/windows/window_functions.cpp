@@ -2,6 +2,7 @@
 
 #include "platform/gui/core/exception_reporting.h"
 #include "platform/gui/graphics/bitmap.h"
+#include "platform/gui/qt/accessible_bridge.h"
 #include "platform/gui/qt/qt_bridge.h"
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/qt/window_widget.h"
@@ -93,6 +94,7 @@ HWND RegisterWindow(TWinControl* control)
 void UnregisterWindow(HWND handle)
 {
     GuardedCall(nullptr, [&] { CallHooks(WH_CBT, HCBT_DESTROYWND, reinterpret_cast<WPARAM>(handle), 0); });
+    ForgetAccessibleObjects(handle);
     Windows().erase(handle);
     if (captureWindow == handle) {
         captureWindow = nullptr;

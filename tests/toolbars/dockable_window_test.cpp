@@ -1,4 +1,5 @@
 #include "controls/toolbars/dock_helpers.h"
+#include "controls/toolbars/hook_service.h"
 #include "dock_test_support.h"
 #include "loop_script.h"
 #include "platform/gui/core/exceptions.h"
@@ -155,6 +156,20 @@ TEST_F(DockableWindow, AFailedMoveLeavesTheStateOfTheActualParent)
         EXPECT_EQ(e.Message(), "Control 'Lonely' has no parent window");
     }
     lonely->Free();
+}
+
+TEST_F(DockableWindow, WindowsShareTheThreadsHooks)
+{
+    const int before = HookUserCount(htCallWndProc);
+    TFakeBar* a = AddBar(top, 0, 0);
+    TFakeBar* b = AddBar(top, 0, 100);
+    EXPECT_TRUE(HookInstalled(htCallWndProc));
+    EXPECT_TRUE(HookInstalled(htCBT));
+    EXPECT_EQ(HookUserCount(htCallWndProc), before + 2) << "one hook, counted for each window";
+    EXPECT_EQ(HookUserCount(htCBT), before + 2);
+    a->Free();
+    b->Free();
+    EXPECT_EQ(HookUserCount(htCallWndProc), before);
 }
 
 TEST_F(DockableWindow, ClosingAsksAndHides)

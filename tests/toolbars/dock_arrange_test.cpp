@@ -1,4 +1,5 @@
 #include "dock_test_support.h"
+#include "platform/gui/core/exceptions.h"
 
 #include <string>
 #include <vector>
@@ -153,6 +154,30 @@ TEST_F(DockArrangement, CommittedPositionsAreTheArrangedOnes)
     EXPECT_EQ(a->DockRow(), 0);
     EXPECT_EQ(a->DockPos(), 214) << "a place already taken moves the window after the one before it";
     EXPECT_EQ(top->DockList, (std::vector<TBarCustomDockableWindow*>{b, a}));
+}
+
+TEST_F(DockArrangement, ADockRefusesToMoveEdgesWithWindowsOrToLieInsideAWindow)
+{
+    AddBar(top, 0, 0);
+    top->SetPosition(dpTop); // the same edge is fine
+    try {
+        top->SetPosition(dpBottom);
+        ADD_FAILURE() << "a dock holding windows keeps its edge";
+    } catch (const EInvalidOperation& e) {
+        EXPECT_EQ(e.Message(), "Cannot change Position of a TBarDock if it already contains controls");
+    }
+    EXPECT_EQ(top->Position(), dpTop);
+    auto* inner = new TBarDock(form);
+    for (TWinControl* parent : std::vector<TWinControl*>{top, top->GetToolbars(0)})
+        EXPECT_THROW(inner->SetParent(parent), EInvalidOperation);
+    EXPECT_EQ(inner->Parent(), nullptr);
+    int closed = 0;
+    form->OnCloseQuery = [&closed](TObject*, bool& canClose) {
+        ++closed;
+        canClose = false;
+    };
+    EXPECT_EQ(top->Perform(WM_SYSCOMMAND, SC_CLOSE, 0), 0);
+    EXPECT_EQ(closed, 0) << "a dock swallows the system commands other than the menu key";
 }
 
 TEST_F(DockArrangement, AFailureLeavesTheDockReadyForTheNextArrangement)

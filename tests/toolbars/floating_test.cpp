@@ -120,6 +120,9 @@ TEST_F(Floating, KeysOnThePaletteGoToItsForm)
     edit->SetParent(form);
     EXPECT_EQ(bar->FloatParent()->Perform(CM_DIALOGKEY, VK_ESCAPE, 0), 1);
     EXPECT_EQ(GetActiveWindow(), form->Handle()) << "Escape gives the form back its focus";
+    SetFocus(bar->FloatParent()->Handle());
+    Pump();
+    EXPECT_EQ(GetActiveWindow(), form->Handle()) << "activated anyway, the palette hands the activation back";
     Press(bar, "A-F4");
     EXPECT_EQ(asked, 1) << "Alt+F4 closes the form, not the palette";
     EXPECT_TRUE(bar->Visible());

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 // The places of a form's toolbars saved to an INI file and put back into a form built afresh.
 

@@ -51,8 +51,7 @@ private:
     void Measure();
     void MeasureEntry(size_t i, TCanvas& canvas, int& maxSameWidth);
     int ShownLength() const;
-    // Hides entries for the chevron; the length left.
-    int HideForChevron();
+    void HideForChevron();
     bool HideOneForChevron();
     void Place(TPoint& totalSize);
     void PlaceEntry(size_t i, int& curX, int& curY, TPoint& totalSize);
@@ -265,19 +264,18 @@ int TBarViewLayout::ShownLength() const
     return total;
 }
 
-int TBarViewLayout::HideForChevron()
+void TBarViewLayout::HideForChevron()
 {
     int total = ShownLength();
     chevronActive_ = chevron_ && chevronOffset_ > 0 && total > chevronOffset_;
     if (!chevronActive_)
-        return total;
+        return;
     limit_ = chevronOffset_ - chevronSize_;
     while (total > limit_ && HideOneForChevron()) {
         HideRepeatedSeparators();
         total = ShownLength();
     }
     HideTrailingSeparators();
-    return ShownLength();
 }
 
 // --- 6. to 8. placing the lines

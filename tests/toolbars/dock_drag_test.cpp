@@ -1,8 +1,6 @@
-#include "controls/toolbars/drag_outline.h"
 #include "controls/toolbars/floating_frame.h"
 #include "dock_test_support.h"
 #include "loop_script.h"
-#include "platform/gui/graphics/gdi.h"
 #include "platform/gui/standard/edits.h"
 #include "platform/gui/windows/cursors.h"
 #include "platform/gui/windows/overlay_window.h"
@@ -117,20 +115,6 @@ TEST_F(DockDrag, EscapeCancelsAnOutlineDrag)
                    ASSERT_EQ(overlays.size(), 1u);
                    outlined = true;
                    EXPECT_EQ(bar->CurrentDock(), top);
-                   // The form with the outline drawn over it, as the user sees it.
-                   std::unique_ptr<TBitmap> picture = Render(form);
-                   std::unique_ptr<TBitmap> outline = Render(overlays[0]);
-                   TRegion shape;
-                   GetWindowRgn(overlays[0]->Handle(), shape);
-                   const TPoint at = form->ScreenToClient(overlays[0]->BoundsRect().TopLeft());
-                   const TPoint frameOrigin = form->ClientOrigin();
-                   TRect window;
-                   GetWindowRect(form->Handle(), window);
-                   const TPoint offset{at.X + frameOrigin.X - window.Left, at.Y + frameOrigin.Y - window.Top};
-                   for (const TRect& r : shape.Rects())
-                       BitBlt(*picture->Canvas(), offset.X + r.Left, offset.Y + r.Top, r.Width(), r.Height(),
-                              *outline->Canvas(), r.Left, r.Top, SRCCOPY);
-                   SaveScreenshot(*picture, "drag_outline", 2);
                }},
                {[this] { Press(edit, "Esc"); }}});
     EXPECT_TRUE(outlined);

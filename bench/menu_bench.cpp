@@ -2,7 +2,7 @@
 // and closed: ours, through its modal loop, against the toolkit's own menu with the same 40 actions. Prints
 // our time / the toolkit's at the end; the goal is at most 2.
 
-#include "controls/toolbars/bar_image_list.h"
+#include "bench_images.h"
 #include "controls/toolbars/popup_menu.h"
 #include "controls/toolbars/popup_window.h"
 #include "platform/gui/forms/forms.h"
@@ -15,8 +15,6 @@
 
 #include <QApplication>
 #include <QMenu>
-#include <QPainter>
-#include <QPixmap>
 
 #include <benchmark/benchmark.h>
 
@@ -26,8 +24,6 @@ namespace {
 
 constexpr int Entries = 40;
 constexpr TPoint At{200, 40};
-const QColor imageColors[] = {Qt::darkGreen, Qt::darkYellow, Qt::red, Qt::blue, Qt::darkCyan, Qt::black};
-
 // Entry i: a separator every ninth, the submenu at 20, a shortcut on every third.
 bool IsSeparator(int i)
 {
@@ -40,19 +36,6 @@ std::string Caption(int i)
 std::string ShortCutText(int i)
 {
     return i % 3 == 0 ? "Ctrl+F" + std::to_string(i % 12 + 1) : "";
-}
-
-TBarCustomImageList* Images(TComponent* owner)
-{
-    auto* images = new TBarCustomImageList(owner);
-    TBitmap strip(16 * 6, 16);
-    for (int i = 0; i < 6; ++i) {
-        const QColor c = imageColors[i];
-        strip.Canvas()->Brush()->SetColor(static_cast<TColor>(c.red() | c.green() << 8 | c.blue() << 16));
-        strip.Canvas()->FillRect({i * 16 + 2, 2, i * 16 + 14, 14});
-    }
-    images->SetImagesBitmap(&strip);
-    return images;
 }
 
 class TSubmenu : public TBarCustomItem
@@ -68,7 +51,7 @@ struct TOurs
     {
         form->SetBounds(10, 10, 150, 100);
         form->Show();
-        menu->SetImages(Images(form));
+        menu->SetImages(ColourSquareImages(form));
         for (int i = 0, made = 0; made < Entries; ++i, ++made) {
             TBarCustomItem* item = nullptr;
             if (IsSeparator(i))
@@ -118,12 +101,8 @@ struct TToolkits
 {
     TToolkits()
     {
-        for (int i = 0; i < 6; ++i) {
-            QPixmap image(16, 16);
-            image.fill(Qt::transparent);
-            QPainter(&image).fillRect(2, 2, 12, 12, imageColors[i]);
-            icons[i] = QIcon(image);
-        }
+        for (int i = 0; i < ImageCount; ++i)
+            icons[i] = ColourSquareIcon(i);
         for (int i = 0, made = 0; made < Entries; ++i, ++made) {
             if (IsSeparator(i)) {
                 menu.addSeparator();

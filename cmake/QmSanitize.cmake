@@ -1,6 +1,7 @@
-# The sanitizer build: the libraries without windows are compiled once, under AddressSanitizer and
-# UndefinedBehaviorSanitizer and with the coverage instrumentation libFuzzer needs, and the same objects serve
-# their GoogleTest suites and the fuzz targets. A finding stops the program (no recovery), so CTest fails.
+# The sanitizer build: the libraries without windows (and the toolbars with the GUI layer below them) are
+# compiled once, under AddressSanitizer and UndefinedBehaviorSanitizer and with the coverage instrumentation
+# libFuzzer needs, and the same objects serve their GoogleTest suites and the fuzz targets. A finding stops
+# the program (no recovery), so CTest fails.
 if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     message(FATAL_ERROR "QM_SANITIZE needs clang")
 endif()

@@ -43,12 +43,14 @@ void TBarCustomImageList::Notification(TComponent* component, TOperation operati
     TImageList::Notification(component, operation);
     if (operation != opRemove)
         return;
-    if (component == FCheckedImages)
-        SetCheckedImages(nullptr);
-    if (component == FDisabledImages)
-        SetDisabledImages(nullptr);
-    if (component == FHotImages)
-        SetHotImages(nullptr);
+    // A companion list that goes has already let go of this list's change link: it is forgotten without
+    // being asked anything more.
+    for (TCustomImageList** field : {&FCheckedImages, &FDisabledImages, &FHotImages})
+        if (component == *field) {
+            *field = nullptr;
+            if (!ComponentState().Contains(csDestroying))
+                Change();
+        }
 }
 
 void TBarCustomImageList::ImagesBitmapChanged()

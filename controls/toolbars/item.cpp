@@ -323,10 +323,18 @@ void TBarCustomItem::Notification(TComponent* component, TOperation operation)
     std::erase_if(FLinkParents, [component](TBarCustomItem* parent) { return parent == component; });
     if (component == Action())
         SetAction(nullptr);
-    if (component == FImages)
-        SetImages(nullptr);
-    if (component == FSubMenuImages)
-        SetSubMenuImages(nullptr);
+    // An image list that goes has already let go of the item's change link: the item forgets it without
+    // asking the list anything more.
+    if (component == FImages) {
+        FImages = nullptr;
+        FImagesChangeLink.reset();
+        Change(true);
+    }
+    if (component == FSubMenuImages) {
+        FSubMenuImages = nullptr;
+        FSubMenuImagesChangeLink.reset();
+        NotifySubmenuImagesChanged();
+    }
     if (component == FLinkSubitems)
         SetLinkSubitems(nullptr);
 }

@@ -22,8 +22,8 @@ TBarItemViewer::~TBarItemViewer()
 {
     CancelPostedClicks(this);
     if (FAccObjectInstance) {
-        BarAccessibility().ClientIsDestroying(FAccObjectInstance);
-        FAccObjectInstance = nullptr;
+        BarAccessibility().ClientIsDestroying(FAccObjectInstance.get());
+        FAccObjectInstance.reset();
     }
     RemoveQueueUser();
 }
@@ -230,7 +230,7 @@ int TBarItemViewer::GetAccessibleRole()
     return ROLE_SYSTEM_PUSHBUTTON;
 }
 
-TBarBaseAccObject* TBarItemViewer::GetAccObject()
+std::shared_ptr<TBarBaseAccObject> TBarItemViewer::GetAccObject()
 {
     if (!FAccObjectInstance)
         FAccObjectInstance = BarAccessibility().ObjectForViewer(*this);
@@ -239,8 +239,8 @@ TBarBaseAccObject* TBarItemViewer::GetAccObject()
 
 void TBarItemViewer::AccessibleSelect(bool execute)
 {
-    if (TBarBaseAccObject* object = GetAccObject())
-        BarAccessibility().Select(object, execute);
+    if (const std::shared_ptr<TBarBaseAccObject> object = GetAccObject())
+        BarAccessibility().Select(object.get(), execute);
 }
 
 void TBarItemViewer::PostAccessibleSelect(bool execute)

@@ -5,6 +5,7 @@
 #include "platform/gui/windows/cursors.h"
 #include "platform/gui/windows/keys.h"
 
+#include <memory>
 #include <string>
 
 // The on-screen form of one item in one view: it decides how large the item is (as a toolbar button or as a
@@ -91,7 +92,7 @@ public:
     std::string GetHintText();
     virtual int GetAccessibleRole();
     virtual bool GetAccessibleValue(std::string&) { return false; }
-    TBarBaseAccObject* GetAccObject();
+    std::shared_ptr<TBarBaseAccObject> GetAccObject();
     bool IsAccessible() const { return FShow || FOffEdge || FClipped; }
     void AccessibleSelect(bool execute);
     void PostAccessibleSelect(bool execute);
@@ -127,5 +128,5 @@ private:
     bool FOffEdge = false;
     bool FShow = false;
     TBarView* FView;
-    TBarBaseAccObject* FAccObjectInstance = nullptr;
+    std::shared_ptr<TBarBaseAccObject> FAccObjectInstance;
 };

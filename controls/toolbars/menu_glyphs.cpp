@@ -100,3 +100,20 @@ void DrawScrollTriangle(TCanvas& canvas, const TRect& band, bool up)
     else
         FilledPolygon(canvas, {{x - s3, y}, {x + s3, y}, {x, y + s3}}, clMenuText);
 }
+
+void DrawGlyphRows(TCanvas& canvas, int x, int y, std::span<const uint8_t> rows, TColor color)
+{
+    const int height = static_cast<int>(rows.size());
+    TBitmap glyph(8, height, pf1bit);
+    for (int row = 0; row < height; ++row)
+        for (int column = 0; column < 8; ++column)
+            glyph.Canvas()->SetPixels(
+                column, row, (rows[static_cast<size_t>(row)] & (0x80 >> column)) ? clBlack : clWhite);
+    const TColor textColor = SetTextColor(canvas, clBlack);
+    const TColor bkColor = SetBkColor(canvas, clWhite);
+    canvas.Brush()->SetColor(color);
+    canvas.Brush()->SetStyle(bsSolid);
+    BitBlt(canvas, x, y, 8, height, *glyph.Canvas(), 0, 0, ROP_DSPDXAX);
+    SetTextColor(canvas, textColor);
+    SetBkColor(canvas, bkColor);
+}

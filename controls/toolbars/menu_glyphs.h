@@ -2,6 +2,9 @@
 
 #include "support/basic_types.h"
 
+#include <cstdint>
+#include <span>
+
 // The small pictures of menu entries and toolbar buttons, drawn at the screen's scale.
 
 class TCanvas;
@@ -18,3 +21,6 @@ void DrawSubmenuGlyph(TCanvas& canvas, const TRect& r, TColor color);
 void DrawDropdownTriangle(TCanvas& canvas, const TRect& r, bool vertical, TColor color);
 // The scroll arrow of a long popup in its band: up or down.
 void DrawScrollTriangle(TCanvas& canvas, const TRect& band, bool up);
+// An 8-pixel-wide glyph given as rows of bits (the first pixel in the highest bit), its set pixels painted in
+// color with the glyph's top-left at (x, y).
+void DrawGlyphRows(TCanvas& canvas, int x, int y, std::span<const uint8_t> rows, TColor color);

@@ -41,3 +41,33 @@ void RepaintWithoutFlicker(HWND window)
     else
         InvalidateRect(window, nullptr, true);
 }
+
+bool RunPressLoop(HWND wnd, const std::function<bool(const TMsg& msg, bool& cancel)>& onMessage)
+{
+    TMsg msg;
+    while (GetCapture() == wnd) {
+        const int got = GetMessage(msg, nullptr, 0, 0);
+        if (got == -1)
+            return false;
+        if (got == 0) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return false;
+        }
+        const uint32_t m = msg.message;
+        if (m == WM_LBUTTONDOWN || m == WM_LBUTTONDBLCLK)
+            return false;
+        if (m == WM_LBUTTONUP)
+            return true;
+        if (m >= WM_RBUTTONDOWN && m <= WM_MBUTTONDBLCLK)
+            continue;
+        bool cancel = false;
+        const bool taken = onMessage(msg, cancel);
+        if (cancel)
+            return false;
+        if (!taken) {
+            TranslateMessage(msg);
+            DispatchMessage(msg);
+        }
+    }
+    return false;
+}

@@ -3,6 +3,7 @@
 #include "platform/gui/windows/messages.h"
 
 #include <cstdint>
+#include <functional>
 
 // Small tools for loops that take messages themselves.
 
@@ -14,3 +15,9 @@ void DispatchPendingPaints();
 // Paints the whole window again at once: its client area when it shows and is not empty, else it is only
 // invalidated. The toolkit paints into a buffer first, so nothing flickers.
 void RepaintWithoutFlicker(HWND window);
+
+// The loop of a left-button press held while wnd has the capture: it takes the messages until the button is
+// released (true), pressed again, the capture is lost or a quit request comes (false; the request is posted
+// again). The right and middle buttons are dropped. Every other message goes to onMessage first, which
+// answers whether it took it and sets cancel to end the loop; what it leaves is translated and dispatched.
+bool RunPressLoop(HWND wnd, const std::function<bool(const TMsg& msg, bool& cancel)>& onMessage);

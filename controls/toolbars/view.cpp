@@ -37,8 +37,8 @@ TBarView::~TBarView()
     Destroying();
     CloseChildPopups();
     if (FAccObjectInstance) {
-        BarAccessibility().ClientIsDestroying(FAccObjectInstance);
-        FAccObjectInstance = nullptr;
+        BarAccessibility().ClientIsDestroying(FAccObjectInstance.get());
+        FAccObjectInstance.reset();
     }
     if (FParentView && FParentView->FIsToolbar) {
         FParentView->FState.Include(vsNoAnimation);

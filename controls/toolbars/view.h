@@ -158,7 +158,7 @@ public:
     const TBarDoneActionData& DoneActionData() const { return FDoneActionData; }
 
     // --- accessibility ---
-    TBarBaseAccObject* GetAccObject();
+    std::shared_ptr<TBarBaseAccObject> GetAccObject();
     // WM_GETOBJECT; true when answered.
     bool HandleGetObject(TMessage& message);
     void NotifyFocusEvent();
@@ -214,6 +214,7 @@ public:
 
 protected:
     friend class TBarCustomItem;
+    friend class TBarCustomToolbar;
     friend class TBarItemViewer;
     friend class TBarModalHandler;
     friend class TBarPopupWindow;
@@ -269,7 +270,7 @@ protected:
     bool FValidated = false;
     TWinControl* FWindow = nullptr;
     int FWrapOffset = 0;
-    TBarBaseAccObject* FAccObjectInstance = nullptr;
+    std::shared_ptr<TBarBaseAccObject> FAccObjectInstance;
 
 private:
     void UpdateLinkedParentItem();

@@ -50,7 +50,8 @@ private:
     void HideTrailingSeparators();
     void Measure();
     void MeasureEntry(size_t i, TCanvas& canvas, int& maxSameWidth);
-    int HideForChevron();
+    int ShownLength() const;
+    void HideForChevron();
     bool HideOneForChevron();
     void Place(TPoint& totalSize);
     void PlaceEntry(size_t i, int& curX, int& curY, TPoint& totalSize);
@@ -254,26 +255,27 @@ bool TBarViewLayout::HideOneForChevron()
     return false;
 }
 
-int TBarViewLayout::HideForChevron()
+int TBarViewLayout::ShownLength() const
 {
-    auto shownLength = [this] {
-        int total = 0;
-        for (size_t i = 0; i < entries_.size(); ++i)
-            if (entries_[i].Show)
-                total += Length(i);
-        return total;
-    };
-    int total = shownLength();
+    int total = 0;
+    for (size_t i = 0; i < entries_.size(); ++i)
+        if (entries_[i].Show)
+            total += Length(i);
+    return total;
+}
+
+void TBarViewLayout::HideForChevron()
+{
+    int total = ShownLength();
     chevronActive_ = chevron_ && chevronOffset_ > 0 && total > chevronOffset_;
     if (!chevronActive_)
-        return total;
+        return;
     limit_ = chevronOffset_ - chevronSize_;
     while (total > limit_ && HideOneForChevron()) {
         HideRepeatedSeparators();
-        total = shownLength();
+        total = ShownLength();
     }
     HideTrailingSeparators();
-    return shownLength();
 }
 
 // --- 6. to 8. placing the lines
@@ -528,8 +530,9 @@ bool TBarViewLayout::Run(TPoint& baseSize, TPoint& totalSize, int& wrappedLines)
 {
     DecideVisibility();
     Measure();
-    baseSize = {};
-    const int total = HideForChevron();
+    // The base size is what the entries take before the chevron hides any: the length a dock measures.
+    const int total = ShownLength();
+    HideForChevron();
     int cross = 0;
     for (size_t i = 0; i < entries_.size(); ++i)
         if (entries_[i].Show)

@@ -156,7 +156,7 @@ void TBarView::HandleHintShowMessage(TMessage& message)
     info.HintData = viewer;
 }
 
-TBarBaseAccObject* TBarView::GetAccObject()
+std::shared_ptr<TBarBaseAccObject> TBarView::GetAccObject()
 {
     if (!FAccObjectInstance)
         FAccObjectInstance = BarAccessibility().ObjectForView(*this);

@@ -37,6 +37,7 @@ const std::map<std::string, NamedKey>& KeyNames()
             {"Tab", {Qt::Key_Tab, "\t"}},      {"Esc", {Qt::Key_Escape, "\x1b"}},
             {"Space", {Qt::Key_Space, " "}},   {"Alt", {Qt::Key_Alt, {}}},
             {"Shift", {Qt::Key_Shift, {}}},    {"Ctrl", {Qt::Key_Control, {}}},
+            {"-", {Qt::Key_Minus, "-"}},
         };
         for (int f = 1; f <= 12; ++f)
             keys["F" + std::to_string(f)] = {Qt::Key_F1 + f - 1, {}};

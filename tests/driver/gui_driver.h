@@ -5,7 +5,8 @@
 // them, and controls painted into bitmaps that can be saved as pictures to look at.
 //
 // Keys are written the way a reader says them: "Left", "S-Home" (Shift), "C-Right" (Ctrl), "CS-Left",
-// "A-Down" (Alt), "C-v", "F2", "Space", and "=text" for text typed as it is (through the input method).
+// "A-Down" (Alt), "C-v", "F2", "Space", "A--" (Alt and the minus key), and "=text" for text typed as it is
+// (through the input method).
 
 #include "platform/gui/forms/forms.h"
 #include "platform/gui/graphics/bitmap.h"

@@ -40,6 +40,13 @@ public:
     using Exception::Exception;
 };
 
+// An object is not of the class a checked cast asks for.
+class EInvalidCast : public Exception
+{
+public:
+    using Exception::Exception;
+};
+
 class EInvalidGraphic : public Exception
 {
 public:

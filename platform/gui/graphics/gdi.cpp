@@ -446,7 +446,10 @@ bool DrawFrameControl(TCanvas& canvas, TRect& rect, unsigned type, unsigned stat
                  BF_RECT | BF_MIDDLE | BF_ADJUST);
         if (state & DFCS_PUSHED)
             face = {face.Left + 1, face.Top + 1, face.Right + 1, face.Bottom + 1};
-        DrawCrossGlyph(p, face, ToQColor((state & DFCS_INACTIVE) ? clGrayText : clBtnText));
+        // The cross fills the face but for a pixel at each side, as the desktop's caption buttons show it.
+        TRect glyph = face;
+        InflateRect(glyph, 3, 3);
+        DrawCrossGlyph(p, glyph, ToQColor((state & DFCS_INACTIVE) ? clGrayText : clBtnText));
         return true;
     }
     default:

@@ -1,6 +1,7 @@
 #include "platform/gui/qt/window_widget.h"
 
 #include "platform/gui/graphics/gdi.h"
+#include "platform/gui/qt/accessible_bridge.h"
 #include "platform/gui/qt/canvas_impl.h"
 #include "platform/gui/qt/input_method.h"
 #include "platform/gui/qt/input_state.h"
@@ -233,6 +234,7 @@ TWindowWidget::TWindowWidget(TWinControl* control, QWidget* parent, const TCreat
     if (!parent) {
         WatchApplicationActivation();
         WatchDesktopChanges();
+        InstallAccessibleBridge();
         Qt::WindowFlags flags = Qt::Window;
         if ((params.Style & WS_POPUP) || (params.Style & WS_CHILD)) {
             // A popup that must never be activated is a tooltip window to the desktop: no window
@@ -248,6 +250,11 @@ TWindowWidget::TWindowWidget(TWinControl* control, QWidget* parent, const TCreat
             flags |= Qt::WindowDoesNotAcceptFocus;
             setAttribute(Qt::WA_ShowWithoutActivating);
         }
+        // A window the pointer passes through (an overlay): the windows below it get the input.
+        if (params.ExStyle & WS_EX_TRANSPARENT) {
+            flags |= Qt::WindowTransparentForInput;
+            setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
         setWindowFlags(flags);
         setWindowTitle(QString::fromStdString(params.Caption));
     }
@@ -255,6 +262,8 @@ TWindowWidget::TWindowWidget(TWinControl* control, QWidget* parent, const TCreat
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
     client_ = new TClientWidget(this);
+    if (!parent && (params.ExStyle & WS_EX_TRANSPARENT))
+        client_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 TWindowWidget::~TWindowWidget() = default;

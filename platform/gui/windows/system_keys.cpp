@@ -37,6 +37,10 @@ bool KeyDown(TWinControl& window, const TMessage& message)
             AltPressed(window, message.LParam);
         return true;
     }
+    if (key == VK_F4 && message.Msg == WM_SYSKEYDOWN && !shiftOrCtrl) {
+        SendMessage(window.TopLevelParent()->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return true;
+    }
     if (key == VK_F10 && !shiftOrCtrl) {
         OpenKeyMenu(window, 0);
         return true;
@@ -52,12 +56,17 @@ bool KeyDown(TWinControl& window, const TMessage& message)
     return false;
 }
 
-void SysCommand(const TMessage& message)
+void SysCommand(TWinControl& window, const TMessage& message)
 {
+    if ((message.WParam & 0xFFF0) == SC_CLOSE) {
+        SendMessage(window.Handle(), WM_CLOSE, 0, 0);
+        return;
+    }
     if ((message.WParam & 0xFFF0) != SC_KEYMENU)
         return;
-    // No menu took the key: a character beeps; a space asks for the system menu, which windows here lack.
-    if (message.LParam != 0 && message.LParam != ' ')
+    // No menu took the key: a character beeps; a space asks for the window's system menu and a minus for its
+    // document window's, which windows here lack.
+    if (message.LParam != 0 && message.LParam != ' ' && message.LParam != '-')
         MessageBeep(MB_OK);
 }
 
@@ -85,7 +94,7 @@ bool DefaultSystemKeyHandling(TWinControl& window, TMessage& message)
         OpenKeyMenu(window, static_cast<LPARAM>(message.WParam));
         return true;
     case WM_SYSCOMMAND:
-        SysCommand(message);
+        SysCommand(window, message);
         return true;
     case WM_HELP:
         Help(window, message);

@@ -183,6 +183,18 @@ void TWinControl::DestroyWindowHandle()
     w.ncHover = 0;
 }
 
+HWND TWinControl::SetWindowAside()
+{
+    const HWND handle = window_->handle;
+    window_->handle = nullptr;
+    return handle;
+}
+
+void TWinControl::RestoreWindow(HWND handle)
+{
+    window_->handle = handle;
+}
+
 void TWinControl::RecreateWnd()
 {
     if (!HandleAllocated())

@@ -137,6 +137,11 @@ protected:
     virtual void DestroyWnd();
     // Destroys the window itself (DestroyWnd's last step).
     virtual void DestroyWindowHandle();
+    // Sets the window aside while the control leaves its parent, so that leaving does not destroy it: until
+    // RestoreWindow gives it back the control has no handle. Moving the window itself to its new parent is
+    // the caller's (the window function SetParent), before the control joins that parent.
+    HWND SetWindowAside();
+    void RestoreWindow(HWND handle);
     // Lays out the aligned and anchored children inside rect (the client area after AdjustClientRect).
     virtual void AlignControls(TControl* control, TRect& rect);
     // The area the children are aligned in: the client area less Padding.

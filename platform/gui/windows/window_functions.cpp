@@ -2,6 +2,7 @@
 
 #include "platform/gui/core/exception_reporting.h"
 #include "platform/gui/graphics/bitmap.h"
+#include "platform/gui/qt/accessible_bridge.h"
 #include "platform/gui/qt/qt_bridge.h"
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/qt/window_widget.h"
@@ -93,6 +94,7 @@ HWND RegisterWindow(TWinControl* control)
 void UnregisterWindow(HWND handle)
 {
     GuardedCall(nullptr, [&] { CallHooks(WH_CBT, HCBT_DESTROYWND, reinterpret_cast<WPARAM>(handle), 0); });
+    ForgetAccessibleObjects(handle);
     Windows().erase(handle);
     if (captureWindow == handle) {
         captureWindow = nullptr;
@@ -319,9 +321,49 @@ HWND HandleOfWidget(QWidget* widget)
 
 } // namespace
 
+HWND SetParent(HWND window, HWND newParent)
+{
+    TWindowData* w = Data(window);
+    TWindowData* p = Data(newParent);
+    if (!w || !w->widget || !p || !p->client || w->widget->isWindow() || w->widget->isAncestorOf(p->client))
+        return nullptr;
+    const HWND previous = HandleOfWidget(w->widget->parentWidget());
+    const bool shown = !w->widget->isHidden();
+    const QPoint position = w->widget->pos();
+    w->widget->setParent(p->client);
+    w->widget->move(position);
+    if (shown)
+        w->widget->show();
+    return previous;
+}
+
+namespace {
+
+// The widget under a screen point, windows the pointer passes through (overlays) left out: the desktop's
+// answer, else the topmost other window that shows at the point.
+QWidget* InputWidgetAt(QPoint p)
+{
+    QWidget* found = QApplication::widgetAt(p);
+    if (found && !found->window()->testAttribute(Qt::WA_TransparentForMouseEvents))
+        return found;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        QWidget* window = *it;
+        if (!window->isVisible() || window->testAttribute(Qt::WA_TransparentForMouseEvents) ||
+            !window->geometry().contains(p) ||
+            (!window->mask().isEmpty() && !window->mask().contains(window->mapFromGlobal(p))))
+            continue;
+        QWidget* child = window->childAt(window->mapFromGlobal(p));
+        return child ? child : window;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 HWND WindowFromPoint(TPoint screenPos)
 {
-    return HandleOfWidget(QApplication::widgetAt(QPoint(screenPos.X, screenPos.Y)));
+    return HandleOfWidget(InputWidgetAt(QPoint(screenPos.X, screenPos.Y)));
 }
 
 HWND GetFocus()
@@ -523,6 +565,14 @@ bool ShowWindow(HWND window, int command)
             w->widget->show();
         w->widget->setAttribute(Qt::WA_ShowWithoutActivating, attribute);
     }
+    // Hooks watching the program's windows hear of the change as of any other change of place.
+    if (show != wasVisible) {
+        TWindowPos pos;
+        pos.hwnd = window;
+        pos.flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+                    (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+        SendMessage(window, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+    }
     return wasVisible;
 }
 
@@ -535,6 +585,26 @@ bool BringWindowToTop(HWND window)
     return true;
 }
 
+namespace {
+
+// A top-level window stays above its owner's window; the toolkit keeps that as the widget's parent.
+void SetOwner(TWindowData& w, TWindowData* owner)
+{
+    if (!w.widget || !w.widget->isWindow())
+        return;
+    QWidget* ownerWidget = owner && owner->widget ? owner->widget->window() : nullptr;
+    if (ownerWidget == w.widget->parentWidget() || ownerWidget == w.widget)
+        return;
+    const bool shown = w.widget->isVisible();
+    const QRect geometry = w.widget->geometry();
+    w.widget->setParent(ownerWidget, w.widget->windowFlags());
+    w.widget->setGeometry(geometry);
+    if (shown)
+        w.widget->show();
+}
+
+} // namespace
+
 intptr_t GetWindowLong(HWND window, int index)
 {
     TWindowData* w = Data(window);
@@ -542,6 +612,10 @@ intptr_t GetWindowLong(HWND window, int index)
         return 0;
     if (index == GWL_EXSTYLE)
         return w->exStyle;
+    if (index == GWLP_HWNDPARENT)
+        return w->widget && w->widget->isWindow()
+                   ? reinterpret_cast<intptr_t>(HandleOfWidget(w->widget->parentWidget()))
+                   : 0;
     if (index != GWL_STYLE)
         return 0;
     uint32_t style = w->style & ~(WS_VISIBLE | WS_DISABLED | WS_HSCROLL | WS_VSCROLL);
@@ -567,6 +641,8 @@ intptr_t SetWindowLong(HWND window, int index, intptr_t value)
         w->exStyle = static_cast<uint32_t>(value);
         if (wasLayered && !(value & WS_EX_LAYERED))
             SetLayeredWindowAlpha(window, 255);
+    } else if (index == GWLP_HWNDPARENT) {
+        SetOwner(*w, Data(reinterpret_cast<HWND>(value)));
     } else if (index == GWL_STYLE) {
         w->style = static_cast<uint32_t>(value);
         if (w->barControl >= 0)

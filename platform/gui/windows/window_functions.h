@@ -21,6 +21,9 @@ bool IsWindowVisible(HWND window);
 bool IsWindowEnabled(HWND window);
 bool EnableWindow(HWND window, bool enable);
 HWND GetParent(HWND window);
+// Moves a child window into newParent's client area keeping its handle, its position (now in newParent's
+// client coordinates) and whether it shows; answers the old parent, nullptr when either is no window.
+HWND SetParent(HWND window, HWND newParent);
 bool IsChild(HWND parent, HWND window);
 HWND WindowFromPoint(TPoint screenPos);
 
@@ -55,12 +58,15 @@ constexpr int SW_SHOW = 5;
 constexpr int SW_MINIMIZE = 6;
 constexpr int SW_SHOWNA = 8;
 constexpr int SW_RESTORE = 9;
+// A window that shows or hides hears WM_WINDOWPOSCHANGED with SWP_SHOWWINDOW or SWP_HIDEWINDOW.
 bool ShowWindow(HWND window, int command);
 bool BringWindowToTop(HWND window);
 
 // Styles.
 constexpr int GWL_STYLE = -16;
 constexpr int GWL_EXSTYLE = -20;
+// The owner of a top-level window: the window it stays above (nullptr for none).
+constexpr int GWLP_HWNDPARENT = -8;
 intptr_t GetWindowLong(HWND window, int index);
 intptr_t SetWindowLong(HWND window, int index, intptr_t value);
 

@@ -25,7 +25,8 @@ void Type(TWinControl* target, const std::vector<std::string>& steps)
     static const std::map<std::string, std::pair<int, Qt::KeyboardModifier>> named = {
         {"Alt", {Qt::Key_Alt, Qt::AltModifier}},       {"Ctrl", {Qt::Key_Control, Qt::ControlModifier}},
         {"Shift", {Qt::Key_Shift, Qt::ShiftModifier}}, {"F1", {Qt::Key_F1, Qt::NoModifier}},
-        {"F10", {Qt::Key_F10, Qt::NoModifier}},        {"Space", {Qt::Key_Space, Qt::NoModifier}}};
+        {"F10", {Qt::Key_F10, Qt::NoModifier}},        {"Space", {Qt::Key_Space, Qt::NoModifier}},
+        {"F4", {Qt::Key_F4, Qt::NoModifier}},          {"-", {Qt::Key_Minus, Qt::NoModifier}}};
     Qt::KeyboardModifiers held;
     for (const std::string& step : steps) {
         if (step == "click") {
@@ -42,6 +43,8 @@ void Type(TWinControl* target, const std::vector<std::string>& steps)
             std::tie(key, modifier) = it->second;
             if (name == "Space")
                 text = " ";
+            if (name == "-")
+                text = "-";
         } else {
             key = Qt::Key_A + (name[0] - 'a');
             text = QString::fromStdString(name);
@@ -88,6 +91,20 @@ protected:
     TBeepCounter beeps;
 };
 
+TEST_F(SystemKeys, AltF4AsksTheFormToClose)
+{
+    int asked = 0;
+    form->OnCloseQuery = [&asked](TObject*, bool& canClose) {
+        ++asked;
+        canClose = false;
+    };
+    Type(edit, {"+Alt", "+F4", "-F4", "-Alt"});
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(menuKeys.empty()) << "Alt was not tapped alone";
+    Type(edit, {"+F4", "-F4"});
+    EXPECT_EQ(asked, 1) << "F4 alone closes nothing";
+}
+
 TEST_F(SystemKeys, AltF10AndAltLetterOpenTheMenuOfTheForm)
 {
     const struct
@@ -104,6 +121,7 @@ TEST_F(SystemKeys, AltF10AndAltLetterOpenTheMenuOfTheForm)
         {"Shift+F10 asks for the context menu instead", {"+Shift", "+F10", "-F10", "-Shift"}, {}, 0},
         {"Alt+letter that no control claims", {"+Alt", "+f", "-f", "-Alt"}, {'f'}, 1},
         {"Alt+Space, left to the system menu", {"+Alt", "+Space", "-Space", "-Alt"}, {' '}, 0},
+        {"Alt+minus, left to the document's system menu", {"+Alt", "+-", "--", "-Alt"}, {'-'}, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -464,6 +464,12 @@ TEST(Canvas, FrameControlsDrawTheirGlyphs)
     const TColor window = ColorToRGB(clWindow), windowText = ColorToRGB(clWindowText);
     EXPECT_EQ(check.At(3, 3), window);
     EXPECT_GT(check.Count(windowText), 15);
+
+    // A small caption's close button still shows its cross.
+    Surface close(14, 12);
+    TRect caption{0, 0, 14, 12};
+    DrawFrameControl(*close.canvas, caption, DFC_CAPTION, DFCS_CAPTIONCLOSE);
+    EXPECT_GE(close.Count(text), 12);
 }
 
 TEST(Canvas, SystemColoursComeFromThePaletteOnceInstalled)

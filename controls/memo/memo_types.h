@@ -48,6 +48,15 @@ enum TSelectionMode
     smBlock
 };
 
+// A place in the author's text: the author's line (a line and its wrap continuations joined) and the column
+// in it. Undo records keep their places so, because an edit re-breaks the rows after it.
+struct TAuthorPos
+{
+    int32_t X = 0;
+    int32_t Y = 0;
+    bool operator==(const TAuthorPos&) const = default;
+};
+
 // What happens when the cursor leaves the view on an axis without a wanted bar.
 enum TScrollMode
 {

@@ -22,8 +22,10 @@
 #include "platform/gui/standard/text_editing.h"
 #include "platform/gui/windows/timers.h"
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 struct TOpenRun;
 
@@ -139,6 +141,13 @@ public:
     void SetLineWrapped(int index, bool value);
     // The author's line that stored line index belongs to.
     int GetWrappedLineIndex(int index) const;
+    // A row's place in the author's text, and back (the start of a continuation rather than the end of the
+    // row before it).
+    TAuthorPos AuthorPos(int x, int y) const;
+    void RowPos(TAuthorPos pos, int& x, int& y) const;
+    // Runs an undo or redo step on the unwrapped lines, where rows are the author's lines, and wraps them
+    // again afterwards.
+    void RunOnAuthorLines(const std::function<void()>& step);
     std::string WrappedText();
     int RightMargin() const { return FRightMargin; }
     void SetRightMargin(int value);
@@ -510,6 +519,23 @@ private:
     bool HorzBarWanted() const { return FScrollBars == ssHorizontal || FScrollBars == ssBoth; }
     int LastRow() const;
     void FireTopLeftChanged();
+    // author's lines
+    struct TAuthorLinesBefore
+    {
+        int First = 0;
+        std::vector<std::string> Lines;
+        int LinesBelow = 0; // the author's lines after them, which the edit leaves as they are
+    };
+    int ParagraphStart(int row) const;
+    // The row an author's line starts in; the row count past the last one.
+    int AuthorLineRow(int authorLine) const;
+    // The author's line that starts in row.
+    std::string AuthorLineText(int row) const;
+    int AuthorLineCount() const;
+    // The author's lines the rows firstRow..lastRow belong to, before an edit of those rows...
+    TAuthorLinesBefore CaptureAuthorLines(int firstRow, int lastRow) const;
+    // ...and the record of what the edit made of them.
+    void RecordAuthorLinesChange(const TAuthorLinesBefore& before, TAuthorPos caretBefore);
     // word queries
     std::string RunAround(const TLineText& line, int x,
                           bool (TVezCustomMemo::*isBreak)(char32_t) const) const;
@@ -653,6 +679,7 @@ private:
     bool FAlwaysFocus = false;
     bool FLetRefresh = true;      // false while an operation is in the middle of changing lines
     bool FLetCursorUpdate = true; // the caret setters scroll, update the bars and show the caret
+    bool FKeepLineBlanks = false; // the line the caret leaves keeps its trailing blanks
     bool FConstructing = true;
     // The width the lines were last wrapped to (0: not wrapped).
     int FWrapWidth = 0;

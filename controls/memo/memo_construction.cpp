@@ -33,7 +33,7 @@ void TVezCustomMemo::CreateOwnedObjects()
     FFont->SetSize(10);
     FFont->OnChange = [this](TObject* sender) { MeasureCharCell(sender); };
     Canvas()->SetFont(FFont.get());
-    Html = std::make_unique<TStringList>();
+    FHtml = std::make_unique<TStringList>();
     FLines = std::make_unique<TVezMemoStrings>();
     FLines->Add(""); // before the memo link, so that the line gets its property and length
     FLines->OnChange = [this](TObject* sender) { LinesChanged(sender); };
@@ -48,6 +48,7 @@ void TVezCustomMemo::CreateOwnedObjects()
     FBookmarkList = std::make_unique<TIntList>();
     for (int i = 0; i < 10; ++i)
         FBookmarkList->Add(-1);
+    FMemoLines = std::make_unique<TMemoLines>();
     CreateScrollBars();
     FActiveLineSettings = std::make_unique<TVezActiveLineSettings>(this);
     FGutter = std::make_unique<TVezGutter>(this);
@@ -150,13 +151,13 @@ void TVezCustomMemo::WndProc(TMessage& message)
             AdaptGutterToTheme();
         break;
     case WM_COPY:
-        CopyToClipBoard();
+        DoClipboardCopy();
         break;
     case WM_CUT:
-        CutToClipBoard();
+        DoClipboardCut();
         break;
     case WM_PASTE:
-        PasteFromClipBoard();
+        DoClipboardPaste();
         break;
     case EM_GETSEL:
         if (auto* start = reinterpret_cast<int*>(message.WParam))
@@ -175,6 +176,8 @@ void TVezCustomMemo::LinesChanged(TObject*)
     if (!FLetRefresh || !FLetCursorUpdate)
         return;
     UpdateWrap();
+    // The lines after a change may start in other states now (kept ready for the next paint).
+    ValidateLineStates();
     DoChange();
     UpdateMaxLength();
     UpdateScrollBars(false);

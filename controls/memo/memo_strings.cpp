@@ -49,7 +49,7 @@ void TVezMemoStrings::CheckInsertIndex(int index) const
 
 // --- rows changed since the last wrap ----------------------------------------------------------------------
 
-void TVezMemoStrings::NoteChanged(int index)
+void TVezMemoStrings::NoteRowChanged(int index)
 {
     if (!trackChanges_)
         return;
@@ -57,8 +57,20 @@ void TVezMemoStrings::NoteChanged(int index)
     changed_.Last = std::max(changed_.Last, index);
 }
 
+void TVezMemoStrings::NoteChanged(int index)
+{
+    // The lines after a changed one may start in another state (a comment or string opened or closed).
+    if (memo_)
+        memo_->LineStatesStale(index + 1, index + 1);
+    NoteRowChanged(index);
+}
+
 void TVezMemoStrings::NoteInserted(int index)
 {
+    if (memo_) {
+        memo_->LineStatesMoved(index, 1);
+        memo_->LineStatesStale(index, index + 1);
+    }
     if (!trackChanges_)
         return;
     if (!changed_.Empty()) {
@@ -67,11 +79,15 @@ void TVezMemoStrings::NoteInserted(int index)
         if (changed_.Last >= index)
             ++changed_.Last;
     }
-    NoteChanged(index);
+    NoteRowChanged(index);
 }
 
 void TVezMemoStrings::NoteDeleted(int index)
 {
+    if (memo_) {
+        memo_->LineStatesMoved(index + 1, -1);
+        memo_->LineStatesStale(index, index);
+    }
     if (!trackChanges_)
         return;
     if (!changed_.Empty()) {
@@ -81,8 +97,8 @@ void TVezMemoStrings::NoteDeleted(int index)
             --changed_.Last;
     }
     // The rows on both sides of the gap belong to the paragraph that lost a row.
-    NoteChanged(std::max(index - 1, 0));
-    NoteChanged(index);
+    NoteRowChanged(std::max(index - 1, 0));
+    NoteRowChanged(index);
 }
 
 TVezMemoStrings::TChangedRows TVezMemoStrings::TakeChangedRows()
@@ -293,6 +309,7 @@ void TVezMemoStrings::Clear()
     listLengths_.Clear();
     changed_ = {};
     if (memo_) {
+        memo_->LineStatesStale(0, 0);
         memo_->FCodeFoldingNodeCount = 0;
         // Undo records name places in the text that is going.
         memo_->ClearUndoList();
@@ -302,6 +319,8 @@ void TVezMemoStrings::Clear()
 
 void TVezMemoStrings::ClearStrings()
 {
+    if (memo_)
+        memo_->LineStatesStale(0, 0);
     linesProp_.Clear();
     listLengths_.Clear();
     changed_ = {};
@@ -443,6 +462,11 @@ void TVezMemoStrings::AssignWithoutProps(const TStrings& list)
 void TVezMemoStrings::ReplaceRows(int first, int count, std::vector<TRow>& rows)
 {
     TFlagHolder<bool> untracked(trackChanges_, false);
+    if (memo_) {
+        const int added = static_cast<int>(rows.size());
+        memo_->LineStatesMoved(first + count, added - count);
+        memo_->LineStatesStale(first, first + added);
+    }
     BeginUpdate();
     const int common = std::min(count, static_cast<int>(rows.size()));
     if (first == 0 && count == Count()) {

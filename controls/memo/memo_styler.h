@@ -85,15 +85,15 @@ public:
     int FindCommentEnd(const TLineText& s, int& len, int& styleIndex, int& commentIndex) const;
     // Tells the memo that uses this styler that its styles changed.
     void NotifyStylesChanged();
+    // The style index of a comment element's comments: its own, unless it would draw black on white (-1:
+    // the comment style).
+    static int CommentStyleIndex(const TElementStyle* element, int index);
 
 protected:
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    // The element colours its comment itself unless it would draw black on white.
-    static int CommentStyleIndex(const TElementStyle* element, int index);
-
     std::unique_ptr<TElementStyles> FAllStyles;
     std::string FLineComment;
     std::string FMultiCommentLeft;

@@ -115,6 +115,7 @@ using TOleTextDraggedEvent = std::function<void(TObject* sender, const std::stri
 using TCustomizeContextMenuEvent =
     std::function<void(TObject* sender, int curX, int curY, TPopupMenu* contextMenu)>;
 using TCustomContextMenuClickEvent = std::function<void(TObject* sender, TMenuItem* menuItem)>;
+using TURLClick = std::function<void(TObject* sender, const std::string& url)>;
 using TWordIsURLEvent = std::function<void(TObject* sender, const std::string& word, bool& isUrl)>;
 using TMemoGetCompletionListEvent =
     std::function<void(TObject* sender, const std::string& token, TStringList* list)>;

@@ -7,11 +7,14 @@
 #include "controls/memo/hint_form.h"
 #include "controls/memo/int_list.h"
 #include "controls/memo/line_text.h"
+#include "controls/memo/line_tokenizer.h"
 #include "controls/memo/marker_list.h"
+#include "controls/memo/memo_lines.h"
 #include "controls/memo/memo_strings.h"
 #include "controls/memo/memo_styler.h"
 #include "controls/memo/memo_types.h"
 #include "controls/memo/print_options.h"
+#include "controls/memo/rtf_engine.h"
 #include "controls/memo/styler_list.h"
 #include "controls/memo/ui_language.h"
 #include "controls/memo/undo_list.h"
@@ -26,8 +29,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-struct TOpenRun;
 
 // The multi-line styled text control of the error log. It keeps its text as lines in a TVezMemoStrings
 // (Lines), shows them on a grid of character cells of one font, scrolls with two child scroll bars, wraps
@@ -52,8 +53,8 @@ public:
     TVezCustomMemoStyler* ActiveStyler() const { return FInternalStyles; }
     bool UseStyler() const { return FUseStyler; }
     void SetUseStyler(bool value);
-    // The styler's styles changed; the memo repaints on its next paint anyway.
-    void StylesChanged() {}
+    // The styler's styles changed: the line states are computed again, and the memo repaints.
+    void StylesChanged();
 
     // --- caret and selection ---
     int CurX() const { return FCurX; }
@@ -198,6 +199,68 @@ public:
     void UpdateMaxLength();
     void MeasureCharCell(TObject* sender = nullptr);
 
+    // --- rendering ---
+    // Renders line lineIndex starting in style and leaves in style the state at the start of the next line.
+    // Modes: 0 paints the row onto canvas through the line bitmap, 1 appends the line's HTML to Html, 2
+    // and 3 paint it into rect (printing), 4 feeds the RTF builder, 5 adds an item list to MemoLines.
+    // visibleRow is the line's display row with folding, -1 otherwise.
+    void RenderLine(TCanvas* canvas, int lineIndex, TStyle& style, int mode, TRect rect, int visibleRow);
+    // The state at the start of a line, as rendering every line from the first one leaves it.
+    void GetStyleAtLine(TStyle& style, int lineIndex);
+    bool GetCachedStyle(int lineIndex, TStyle& style) const;
+    void SetCachedStyle(int lineIndex, const TStyle& style);
+    void ClearAllCachedStyles();
+    // True for a text that begins with a web, mail, news or file address prefix (OnIsURL has the last word).
+    virtual bool WordIsURL(const std::string& s);
+    // The runs of URL delimiters and of other characters in s (s whole without UrlAware).
+    void SplitURLParts(const std::string& s, TStrings* list) const;
+    bool IsURLAtPos(const std::string& s, int col);
+    // The URL run under the caret column of s: OnURLClick gets it, or the shell opens a web or mail
+    // address.
+    void ClickURL(const std::string& s);
+    TStringList* Html() const { return FHtml.get(); }
+    TMemoLines* MemoLines() const { return FMemoLines.get(); }
+
+    // --- HTML and RTF ---
+    // Fills Html with the author's lines fromLine..toLine (-1: all) as coloured HTML; a fragment leaves out
+    // the HTML and BODY elements, fixedFonts writes the font size.
+    void BuildHTML(bool fixedFonts, int fromLine, int toLine, bool fragment);
+    // The whole text as an HTML file (UTF-8 with its byte-order mark, CR LF line ends); false when it could
+    // not be made or written.
+    bool SaveToHTML(const std::string& fileName, bool fixedFonts);
+    // Renders the author's lines fromLine..toLine (-1: all) into the RTF builder of a copy (none: nothing).
+    void LinesToRTF(bool writeFontSize, int fromLine, int toLine);
+
+    // --- block marks and formatting ---
+    // 1-based column of word's first occurrence in text when it stands there as a whole word, else 0; pos
+    // the column of that first occurrence.
+    int FindWholeWord(const std::string& word, const std::string& text, int& pos) const;
+    // The same for the first of the comma-separated alternatives in words that stands as a whole word;
+    // words becomes that alternative.
+    int FindBlockWord(std::string& words, const std::string& text, int& pos) const;
+    // Mark the block end below the caret and the block start above it (line, column, length; -1: none).
+    void SetBSMark(int line, int start, int length);
+    void SetBEMark(int line, int start, int length);
+    int BSMarkLine() const { return BSSelLine; }
+    int BSMarkStart() const { return BSSelStart; }
+    int BEMarkLine() const { return BESelLine; }
+    int BEMarkStart() const { return BESelStart; }
+    // The styler's reformatting of the whole text, when it formats text.
+    void Format();
+
+    // --- clipboard ---
+    // Copies the selection in the formats of ClipboardFormats; an empty selection leaves the clipboard as
+    // it is.
+    virtual void CopyToClipBoard();
+    // Copies the selection as text and deletes it (not in a read-only memo).
+    virtual void CutToClipBoard();
+    // Puts the clipboard's text in place of the selection (not in a read-only memo).
+    virtual void PasteFromClipBoard();
+    // The keys, the menu and WM_COPY, WM_CUT and WM_PASTE go through these: OnClipboardAction may refuse.
+    virtual void DoClipboardCopy();
+    virtual void DoClipboardCut();
+    virtual void DoClipboardPaste();
+
     // --- word and token queries ---
     std::string WordAtXY(int x, int y) const;
     std::string FullWordAtXY(int x, int y) const;
@@ -263,6 +326,8 @@ public:
     void SetBookmarkGlyph(const TBitmap* value) { FBookmarkBmp->Assign(value); }
     TCustomImageList* ContextMenuImages() const { return FContextMenuImages; }
     TCursor MemoCursor() const { return Cursor(); }
+    // The folding column left of the text (empty without folding).
+    TRect GetFoldingColumnRect() const;
     // Sets the control's cursor and remembers it as the one to restore.
     void SetMemoCursor(TCursor value);
 
@@ -374,6 +439,7 @@ public:
     TCustomizeContextMenuEvent OnCustomizeContextMenu;
     TCustomContextMenuClickEvent OnCustomContextMenuClick;
     TWordIsURLEvent OnIsURL;
+    TURLClick OnURLClick;
     TMemoGetCompletionListEvent OnGetAutoCompletionList;
     TMemoGetCompletionListIndexEvent OnGetAutoCompletionListIndex;
     TMemoInsertCompletionEntryEvent OnInsertAutoCompletionEntry;
@@ -437,18 +503,16 @@ protected:
     void CodeFoldingChanged(TObject*, int) {}
     // Gutter marks and markers.
     void ClearLineErrors(int lineNo);
+    // The gutter's own painting; its background until it paints its numbers and marks.
+    virtual void PaintGutterStrip(TCanvas& canvas);
     // Parameter hints.
     virtual void UpdateParameterHint() {}
     virtual void HideParameterHint() {}
     // Block marks around the cursor.
-    virtual void MarkMatchingBlocks() {}
+    virtual void MarkMatchingBlocks();
     // Theme colours.
     virtual void UpdateStyleColors(bool) {}
     virtual void AdaptGutterToTheme() {}
-    // Clipboard.
-    virtual void CopyToClipBoard() {}
-    virtual void CutToClipBoard() {}
-    virtual void PasteFromClipBoard() {}
 
     TFont* CanvasFont() const { return Canvas()->Font(); }
 
@@ -536,6 +600,109 @@ private:
     TAuthorLinesBefore CaptureAuthorLines(int firstRow, int lastRow) const;
     // ...and the record of what the edit made of them.
     void RecordAuthorLinesChange(const TAuthorLinesBefore& before, TAuthorPos caretBefore);
+    // rendering: the line being rendered, as RenderLine sets it up for the outputs of its runs
+    struct TLineRender
+    {
+        int LineIndex = 0;
+        int Mode = 0;
+        TCanvas* Canvas = nullptr; // where runs are drawn: the line bitmap's canvas or the caller's
+        TCanvas* Target = nullptr; // the caller's canvas
+        TRect TextArea;            // T
+        TRect Row;                 // the row on the caller's canvas
+        TRect Token;               // K: its left edge is where the next run is drawn
+        int Column = 0;            // of the next run's first character in the line
+        TColor LineBk = clNone;    // the line's own background (band colour, OnLineBkColor)
+        int CharWidth = 0;         // the advance of a character
+        int SelX1 = 0, SelY1 = 0, SelX2 = 0, SelY2 = 0; // the selection, in order
+    };
+    // The colours and font style of a run.
+    struct TRunLook
+    {
+        TColor Text;
+        TFontStyles Style;
+        TColor Back;
+    };
+    bool Painting() const { return FRender.Mode == 0 || FRender.Mode == 2 || FRender.Mode == 3; }
+    void SetUpLineRender(TCanvas* canvas, int lineIndex, int mode, const TRect& rect, int visibleRow);
+    TLineText RenderedText(int lineIndex) const;
+    void DrawPrintLineNumber();
+    // The run's look: painting adds the highlight, the line's background, the active and breakpoint lines;
+    // keepNone leaves an element's background clNone (the item list) instead of taking BkColor.
+    TRunLook RunLook(const TStyle& style, bool painting, bool keepNone) const;
+    void ApplyElementStyle(TRunLook& look, int index, bool keepNone) const;
+    bool IsBreakpointLine(int line) const;
+    bool IsActiveLineShown(int line) const;
+    void EmitToken(const TLineText& text, const TStyle& style);
+    void PaintRun(const TLineText& text, const TStyle& style);
+    void SplitBySelection(const TLineText& text, int column, TLineText& before, TLineText& sel,
+                          TLineText& after) const;
+    // Fills a part of a run in the brush colour and draws its text over it; x moves past it.
+    void PaintRunPart(const TLineText& part);
+    void DrawTokenText(const TLineText& text, const TRect& rect);
+    void DrawLineMargin(int x);
+    void PaintLineTail();
+    void DrawLineMarks(TCanvas& canvas);
+    void EmitHTMLToken(const TLineText& text, const TStyle& style);
+    void EmitRTFToken(const TLineText& text, const TStyle& style);
+    void EmitPartItem(const TLineText& text, const TStyle& style);
+    // block marks
+    struct TBlockWordAt
+    {
+        int Column;
+        int Length;
+        bool Start; // a block start, else a block end
+    };
+    std::vector<TBlockWordAt> BlockWordsOf(const TLineText& line, const std::vector<TLineText>& starts,
+                                           const std::vector<TLineText>& ends) const;
+    bool LineHoldsComment(const TLineText& line) const;
+    void InvalidateLineRow(int line);
+    void MoveMark(int& oldLine, int line);
+    // HTML and RTF
+    std::vector<TLineText> AuthorLineTexts() const;
+    void WriteHTML(const std::vector<TLineText>& lines, bool fixedFonts, int fromLine, int toLine,
+                   bool fragment);
+    void WriteRTF(const std::vector<TLineText>& lines, int fromLine, int toLine);
+    void SetRTFFontStyle(TFontStyles styles);
+    // While it lives, rendering reads these lines instead of the store's, without the selection's marks:
+    // the HTML and RTF of a text that is not (or not so) in the store.
+    class TRenderSource
+    {
+    public:
+        TRenderSource(TVezCustomMemo& memo, const std::vector<TLineText>& lines)
+            : memo_(memo), previous_(memo.FRenderSource)
+        {
+            memo.FRenderSource = &lines;
+        }
+        ~TRenderSource() { memo_.FRenderSource = previous_; }
+        TRenderSource(const TRenderSource&) = delete;
+        TRenderSource& operator=(const TRenderSource&) = delete;
+
+    private:
+        TVezCustomMemo& memo_;
+        const std::vector<TLineText>* previous_;
+    };
+    int RenderLineCount() const;
+    // Renders lines fromLine..toLine of lines (fromLine -1: all) in mode, the state carried from line to
+    // line; lineStart and lineEnd run around each line.
+    void RenderLines(const std::vector<TLineText>& lines, int fromLine, int toLine, int mode,
+                     const std::function<void()>& lineStart, const std::function<void()>& lineEnd);
+    // urls
+    // The URL run of s at column col; empty when none covers it.
+    std::string URLAtColumn(const std::string& s, int col);
+    // The first character of the styler's Literal, 0 without a styler in use.
+    char32_t LiteralChar() const;
+    // line states
+    // What the tokeniser works with now; line states computed under other settings are dropped.
+    const TTokenizerSettings& TokenizerSettings();
+    // The start states of lines from first on may be wrong (lines before them changed); the states of the
+    // lines up to lastTouched were changed directly, those after only when the change carries on.
+    void LineStatesStale(int first, int lastTouched);
+    // The lines that were numbered from on moved by delta (lines were inserted or removed before them).
+    void LineStatesMoved(int from, int delta);
+    // The start state of line (below the line count), computed from the nearest trusted state above.
+    TStyle LineStartState(int line);
+    // Brings the start states of every line up to date: run after the lines changed.
+    void ValidateLineStates();
     // word queries
     std::string RunAround(const TLineText& line, int x,
                           bool (TVezCustomMemo::*isBreak)(char32_t) const) const;
@@ -550,8 +717,11 @@ private:
     void DetachLinesChange();
     void AttachLinesChange();
     // painting
+    void UpdateLineBitmap();
+    void PaintGutter();
+    void PaintRows(TCanvas& canvas, const TRect& text);
+    void PaintRightMargin(TCanvas& canvas, const TRect& text);
     void PaintBorder(TCanvas& canvas);
-    void PaintRow(TCanvas& canvas, int line, int row, TOpenRun& open);
 
     // --- fields ---
     TComponent* FOwner;
@@ -609,7 +779,8 @@ private:
     int FActiveLine = -1;
     bool FCtl3D = false;
     TCursor FOldCursor = crIBeam;
-    std::unique_ptr<TStringList> Html;
+    std::unique_ptr<TStringList> FHtml;
+    std::string Htmlfont; // the FONT span open in the HTML output
     int FMaxLength = 0;
     bool FLetShowAutoCompletion = true;
     std::unique_ptr<TAutoCompletion> FAutoCompletion;
@@ -680,6 +851,19 @@ private:
     bool FLetRefresh = true;      // false while an operation is in the middle of changing lines
     bool FLetCursorUpdate = true; // the caret setters scroll, update the bars and show the caret
     bool FKeepLineBlanks = false; // the line the caret leaves keeps its trailing blanks
+    // The tokeniser's settings as the last paint, export or scan took them.
+    std::unique_ptr<TTokenizerSettings> FTokenizerSettings;
+    std::u32string FTokenizerSignature;
+    std::string FTempdelimiters;
+    TLineRender FRender;
+    const std::vector<TLineText>* FRenderSource = nullptr;
+    std::string FHtmlLine;                  // the HTML of the line being rendered, until the line ends
+    std::unique_ptr<TRTFEngine> FRTFEngine; // only while a copy builds its RTF
+    std::unique_ptr<TMemoLines> FMemoLines;
+    // The cached start states of lines before FStatesStaleFrom are right; from there on they are checked
+    // again, and past FStatesStaleTo a state that matches ends the check.
+    int FStatesStaleFrom = 0;
+    int FStatesStaleTo = 0;
     bool FConstructing = true;
     // The width the lines were last wrapped to (0: not wrapped).
     int FWrapWidth = 0;

@@ -224,7 +224,7 @@ TClipboard* Clipboard()
 
 std::string BuildHtmlClipboardText(const std::string& fragment)
 {
-    const std::string before = "<!DOCTYPE>\r\n"
+    const std::string before = "<!DOCTYPE html>\r\n"
                                "<HTML>\r\n"
                                "<HEAD>\r\n"
                                "<TITLE>The HTML Clipboard</TITLE>\r\n"

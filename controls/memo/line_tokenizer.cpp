@@ -211,14 +211,18 @@ TLineTokenizer::TCommentHit TLineTokenizer::CommentStart(size_t start, size_t en
     return hit;
 }
 
-// Where a multi-line comment closes: the styler's own closer wins, then the first element's that occurs.
-TLineTokenizer::TCommentHit TLineTokenizer::CommentEnd(size_t start, size_t end)
+// Where a comment of kind closes: at its own pair's closer; a comment of no known kind (-1) closes at the
+// styler's own closer, or else at the first element's that occurs.
+TLineTokenizer::TCommentHit TLineTokenizer::CommentEnd(size_t start, size_t end, int kind)
 {
     const TTokenizerSettings::TCommentPair& own = settings_.OwnComment;
-    if (const size_t at = closers_[0].At(*text_, own.Right, start, end, false); at != None)
-        return {at, own.Right.size(), own.StyleIndex, own.Kind};
+    if (kind == -1 || kind == own.Kind)
+        if (const size_t at = closers_[0].At(*text_, own.Right, start, end, false); at != None)
+            return {at, own.Right.size(), own.StyleIndex, own.Kind};
     for (size_t k = 0; k < settings_.CommentElements.size(); ++k) {
         const TTokenizerSettings::TCommentPair& pair = settings_.CommentElements[k];
+        if (kind != -1 && kind != pair.Kind)
+            continue;
         if (const size_t at = closers_[k + 1].At(*text_, pair.Right, start, end, false); at != None)
             return {at, pair.Right.size(), pair.StyleIndex, pair.Kind};
     }
@@ -377,8 +381,8 @@ TLineTokenizer::TStep TLineTokenizer::CommentStep(TScan& scan, TStyle& style)
         AddToken(scan.I, scan.I + hit.Length, style);
         scan.Consume(scan.I + hit.Length);
     } else {
-        const TCommentHit hit = CommentEnd(scan.Start, scan.End);
-        if (hit.At == None || lineComment_ || (style.ctype != hit.Kind && style.ctype != -1)) {
+        const TCommentHit hit = CommentEnd(scan.Start, scan.End, style.ctype);
+        if (hit.At == None || lineComment_) {
             AddToken(scan.I, scan.End, style);
             return TStep::End;
         }

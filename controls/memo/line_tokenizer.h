@@ -146,7 +146,7 @@ private:
     void AddToken(size_t from, size_t to, TStyle& style);
     void Flush();
     TCommentHit CommentStart(size_t start, size_t end);
-    TCommentHit CommentEnd(size_t start, size_t end);
+    TCommentHit CommentEnd(size_t start, size_t end, int kind);
     size_t NextWordEnd(size_t i, size_t end);
     int KeywordElement(std::u32string_view word) const;
     size_t FindHighlight(size_t from) const;

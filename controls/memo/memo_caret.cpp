@@ -304,7 +304,6 @@ void TVezCustomMemo::MovePage(int direction, TShiftState shift)
     } else {
         SetCurY(direction > 0 ? count - 1 : 0);
     }
-    ClearCachedStyles(std::min(oldTop, FTopLine), std::max(oldTop, FTopLine));
     if (shift.Contains(ssCtrl)) {
         if (direction > 0) {
             SetCurY(ActiveLines()->Count() - 1);

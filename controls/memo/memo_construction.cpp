@@ -139,38 +139,6 @@ void TVezCustomMemo::Notification(TComponent* component, TOperation operation)
     TCustomControl::Notification(component, operation);
 }
 
-void TVezCustomMemo::WndProc(TMessage& message)
-{
-    TCustomControl::WndProc(message);
-    if (ComponentState().Contains(csDestroying))
-        return;
-    switch (message.Msg) {
-    case WM_THEMECHANGED:
-    case CM_SYSFONTCHANGED:
-        if (FAutoThemeAdapt)
-            AdaptGutterToTheme();
-        break;
-    case WM_COPY:
-        DoClipboardCopy();
-        break;
-    case WM_CUT:
-        DoClipboardCut();
-        break;
-    case WM_PASTE:
-        DoClipboardPaste();
-        break;
-    case EM_GETSEL:
-        if (auto* start = reinterpret_cast<int*>(message.WParam))
-            *start = SelStart();
-        if (auto* end = reinterpret_cast<int*>(message.LParam))
-            *end = SelStart() + SelLength();
-        break;
-    case CM_STYLECHANGED:
-        UpdateStyleColors(true);
-        break;
-    }
-}
-
 void TVezCustomMemo::LinesChanged(TObject*)
 {
     if (!FLetRefresh || !FLetCursorUpdate)

@@ -242,7 +242,7 @@ void TVezCustomMemo::Clear()
         FBlockSelection = TRect();
     }
     LinesChanged(this);
-    ClearCachedStyles(0, ActiveLines()->Count() - 1);
+    ClearAllCachedStyles();
     ActiveLines()->Clear();
 }
 

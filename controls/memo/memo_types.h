@@ -115,6 +115,11 @@ using TOleTextDraggedEvent = std::function<void(TObject* sender, const std::stri
 using TCustomizeContextMenuEvent =
     std::function<void(TObject* sender, int curX, int curY, TPopupMenu* contextMenu)>;
 using TCustomContextMenuClickEvent = std::function<void(TObject* sender, TMenuItem* menuItem)>;
+using TAllowEvent = std::function<void(TObject* sender, bool& allow)>;
+using TMemoWordEvent =
+    std::function<void(TObject* sender, const std::string& word, std::string& replacement)>;
+using TVezMemoFileDropEvent =
+    std::function<void(TObject* sender, const std::string& fileName, bool& defaultHandler)>;
 using TURLClick = std::function<void(TObject* sender, const std::string& url)>;
 using TWordIsURLEvent = std::function<void(TObject* sender, const std::string& word, bool& isUrl)>;
 using TMemoGetCompletionListEvent =

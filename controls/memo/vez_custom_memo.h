@@ -27,6 +27,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -248,6 +249,15 @@ public:
     // The styler's reformatting of the whole text, when it formats text.
     void Format();
 
+    // --- keys and mouse ---
+    // One key (a virtual key from KeyDown) or one control character (from KeyPress, with no Shift).
+    void KeyCommand(char32_t key, TShiftState shift);
+    // Places the caret for a press (down) or a release of the pointer at (x, y).
+    void PlaceCursorAt(int x, int y, bool down, TShiftState shift, TMouseButton button);
+    // The memo's own DragMode (a drag of the selection starts from the memo's mouse handling).
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode value) { FDragMode = value; }
+
     // --- clipboard ---
     // Copies the selection in the formats of ClipboardFormats; an empty selection leaves the clipboard as
     // it is.
@@ -309,15 +319,15 @@ public:
     bool ShowRightMargin() const { return FShowRightMargin; }
     void SetShowRightMargin(bool value) { StoreAndRepaint(FShowRightMargin, value); }
     bool CaseSensitive() const { return FCaseSensitive; }
-    void SetCaseSensitive(bool value) { SetRepaintingValue(FCaseSensitive, value); }
+    void SetCaseSensitive(bool value) { SetTokenizerValue(FCaseSensitive, value); }
     bool HideSelection() const { return FHideSelection; }
     void SetHideSelection(bool value) { SetRepaintingValue(FHideSelection, value); }
     bool HighlightCaseSensitive() const { return FHighLightCaseSensitive; }
-    void SetHighlightCaseSensitive(bool value) { SetRepaintingValue(FHighLightCaseSensitive, value); }
+    void SetHighlightCaseSensitive(bool value) { SetTokenizerValue(FHighLightCaseSensitive, value); }
     const std::string& HighlightText() const { return FHighlightText; }
-    void SetHighlightText(const std::string& value) { SetRepaintingValue(FHighlightText, value); }
+    void SetHighlightText(const std::string& value) { SetTokenizerValue(FHighlightText, value); }
     bool UrlAware() const { return FUrlAware; }
-    void SetUrlAware(bool value) { SetRepaintingValue(FUrlAware, value); }
+    void SetUrlAware(bool value) { SetTokenizerValue(FUrlAware, value); }
     TCharStyle* UrlStyle() const { return FUrlStyle.get(); }
     void SetUrlStyle(const TCharStyle* value) { FUrlStyle->Assign(value); }
     bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
@@ -440,6 +450,11 @@ public:
     TCustomContextMenuClickEvent OnCustomContextMenuClick;
     TWordIsURLEvent OnIsURL;
     TURLClick OnURLClick;
+    TNotifyEvent OnFind;
+    TNotifyEvent OnReplace;
+    TAllowEvent OnOverwriteToggle;
+    TMemoWordEvent OnWordComplete;
+    TVezMemoFileDropEvent OnFileDrop;
     TMemoGetCompletionListEvent OnGetAutoCompletionList;
     TMemoGetCompletionListIndexEvent OnGetAutoCompletionListIndex;
     TMemoInsertCompletionEntryEvent OnInsertAutoCompletionEntry;
@@ -454,6 +469,8 @@ public:
     virtual void DoActiveLineChange(int curY);
     virtual void DoUndoChange();
     virtual void DoSave();
+    virtual void DoFind();
+    virtual void DoReplace();
     virtual void DoGutterClick(int lineNo);
     virtual void DoLineBkColor(int lineNo, TColor& bkColor);
     virtual void DoClipboardAction(TClipboardAction action, bool& allow);
@@ -491,6 +508,12 @@ protected:
     bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
     bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
     void Paint() override;
+    void KeyDown(uint16_t& key, TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
+    void KeyUp(uint16_t& key, TShiftState shift) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
     // --- hooks into the memo's later features: they do nothing yet ---
     // Code folding (visible rows map to lines one to one until then).
@@ -505,6 +528,10 @@ protected:
     void ClearLineErrors(int lineNo);
     // The gutter's own painting; its background until it paints its numbers and marks.
     virtual void PaintGutterStrip(TCanvas& canvas);
+    // Dragging the selection away.
+    virtual void BeginSelectionDrag() {}
+    // The completion list is showing.
+    virtual bool CompletionListShowing() const { return false; }
     // Parameter hints.
     virtual void UpdateParameterHint() {}
     virtual void HideParameterHint() {}
@@ -535,6 +562,14 @@ private:
             return;
         field = value;
         Invalidate();
+    }
+    // A value the tokeniser reads: the runs and line states are made again with it.
+    template <typename T> void SetTokenizerValue(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        StylesChanged();
     }
     template <typename T> void StoreAndRepaint(T& field, const T& value)
     {
@@ -645,6 +680,37 @@ private:
     void EmitHTMLToken(const TLineText& text, const TStyle& style);
     void EmitRTFToken(const TLineText& text, const TStyle& style);
     void EmitPartItem(const TLineText& text, const TStyle& style);
+    // keys
+    void KeyDownCommand(uint16_t key, TShiftState shift);
+    void CtrlLetter(uint16_t key, TShiftState shift);
+    void ScrollLineKey(int direction);
+    void TabKey(TShiftState shift);
+    bool NavigationCommand(char32_t key, TShiftState shift);
+    void HomeEndKey(char32_t key, TShiftState shift);
+    void EditingCommand(char32_t key, TShiftState shift);
+    bool HasSelection() const;
+    void PadCaretLine();
+    void BackspaceKey(TShiftState shift);
+    void DeleteKey(TShiftState shift);
+    void ToggleOverwrite();
+    void WordEnd(char32_t key);
+    void ReplaceWordLeftOfCaret(const std::string& word, const std::string& replacement);
+    void TypeCharacter(char32_t key);
+    void CheckCompletionTrigger(char32_t key);
+    // mouse and messages
+    bool InGutter(int x, int y) const;
+    void UpdatePointerShape(int column, int line);
+    void DragSelect(int col, int row);
+    bool OwnMessage(TMessage& message);
+    void AfterMessage(TMessage& message);
+    bool WMSetCursor(TMessage& message);
+    void WMSetFocus();
+    void WMKillFocus(TMessage& message);
+    void WMLButtonDblClk(TMessage& message);
+    void WMDropFiles(TMessage& message);
+    bool WMContextMenu(TMessage& message);
+    void ShowBuiltInMenu(int curX, int curY, TPoint screen);
+    void ContextMenuClick(TObject* sender);
     // block marks
     struct TBlockWordAt
     {
@@ -860,6 +926,15 @@ private:
     std::string FHtmlLine;                  // the HTML of the line being rendered, until the line ends
     std::unique_ptr<TRTFEngine> FRTFEngine; // only while a copy builds its RTF
     std::unique_ptr<TMemoLines> FMemoLines;
+    TDragMode FDragMode = dmAutomatic;
+    bool FLeftButtonDown = false; // the left button went down outside the selection: dragging selects
+    bool FSelButtonDown = false;  // the left button went down inside the selection: a move drags it
+    bool FSelClick = false;       // a press has just placed the caret: the next move is ignored
+    bool FSelDrag = false;        // a drag of the selection was started
+    // The cell of a left press on a line, until the pointer moves to another cell: its release is a click.
+    std::optional<TPoint> FURLPress;
+    TPopupMenu* FStdMenu = nullptr; // the built-in context menu, made again for every request
+    unsigned FCaretTime = 0;        // the blink time when a key went down
     // The cached start states of lines before FStatesStaleFrom are right; from there on they are checked
     // again, and past FStatesStaleTo a state that matches ends the check.
     int FStatesStaleFrom = 0;

@@ -1,6 +1,7 @@
 #include "controls/memo/vez_custom_memo.h"
 
 #include "platform/gui/graphics/text_metrics.h"
+#include "platform/gui/services/dropped_files.h"
 #include "platform/gui/standard/edits.h"
 #include "platform/gui/windows/window_functions.h"
 
@@ -113,6 +114,9 @@ void TVezCustomMemo::CreateWnd()
     TCustomControl::CreateWnd();
     // The toolkit scales device pixels already; scaling the font again would scale twice.
     FDPIScale = 1.0f;
+    // Dropped files are asked for once the window exists.
+    if (FAcceptFiles)
+        DragAcceptFiles(Handle(), true);
     if (!ComponentState().Contains(csLoading))
         UpdateStyleColors(false);
 }

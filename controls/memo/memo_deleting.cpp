@@ -209,6 +209,7 @@ void TVezCustomMemo::DeleteLine()
     // A wrapped row is a piece of its author's line: the record keeps the author's lines around it.
     const TAuthorLinesBefore before = CaptureAuthorLines(line, line);
     const TAuthorPos caretBefore = AuthorPos(x0, line);
+    TFlagHolder<bool> keepBlanks(FKeepLineBlanks, FWordWrap != wwNone);
     SetCurX(0);
     const bool emptiedOnly = lines.Count() == 1;
     if (emptiedOnly) {

@@ -23,6 +23,7 @@ void TVezCustomMemo::InsertChar(char32_t ch)
     if (ActiveLines()->Count() == 0)
         AddEmptyLineSilently();
     const TAuthorPos start = AuthorPos(FCurX, FCurY);
+    TFlagHolder<bool> keepBlanks(FKeepLineBlanks, true); // the caret follows the character to its row
     TLineText s = LineAt(FCurY);
     TLineText ins;
     bool overwriting = FOverwrite;
@@ -71,8 +72,9 @@ void TVezCustomMemo::InsertChar(char32_t ch)
     }
     ClearSelection();
     if (!replaces && !ins.empty()) {
-        const TAuthorPos end = AuthorPos(FCurX, FCurY);
-        FUndoList->Add(new TInsertCharUndo(start.X, start.Y, end.X, end.Y, EncodeLine(ins)));
+        // The characters went in on the author's line where the caret stood.
+        const int end = start.X + static_cast<int>(ins.size());
+        FUndoList->Add(new TInsertCharUndo(start.X, start.Y, end, start.Y, EncodeLine(ins)));
     }
     if (FWordWrap != wwNone && FLines->Count() != rowsBefore)
         UpdateScrollBars(false);

@@ -28,6 +28,8 @@ public:
 
 } // namespace
 
+// Everything the tokeniser reads tells the memo when it changes (the styler, its elements, the memo's own
+// switches): the settings are gathered again at their next use.
 void TVezCustomMemo::StylesChanged()
 {
     FTokenizerSettings.reset();
@@ -37,6 +39,8 @@ void TVezCustomMemo::StylesChanged()
 
 const TTokenizerSettings& TVezCustomMemo::TokenizerSettings()
 {
+    if (FTokenizerSettings)
+        return *FTokenizerSettings;
     auto settings = std::make_unique<TTokenizerSettings>();
     CollectStylerSettings(*settings, ActiveStyler(), FUseStyler, FCaseSensitive);
     settings->UrlAware = FUrlAware;
@@ -100,8 +104,7 @@ void TVezCustomMemo::ClearAllCachedStyles()
 
 TStyle TVezCustomMemo::LineStartState(int line)
 {
-    if (!FTokenizerSettings)
-        TokenizerSettings();
+    TokenizerSettings();
     const TVezMemoStrings& lines = *ActiveLines();
     // The nearest line at or above whose stored state can be trusted; the first line starts outside
     // everything.

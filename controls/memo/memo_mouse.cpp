@@ -40,10 +40,32 @@ void TVezCustomMemo::MouseDown(TMouseButton button, TShiftState shift, int x, in
         return;
     if (inGutter && lineExists)
         DoGutterClick(line);
+    const int oldTop = FTopLine;
     PlaceCursorAt(x, y, true, shift, button);
     const bool inFold = FCodeFolding->Enabled() && Inside(GetFoldingColumnRect(), x, y);
     if (FActiveLineSettings->ActiveLineAtCursor() && !inGutter && !inFold)
         SetActiveLine(FCurY);
+    if (inFold)
+        FoldingStripClick(CharFromPos(x, y).LineNo, oldTop);
+}
+
+// A click in the folding strip opens or closes the node of the line and leaves the view where it was.
+void TVezCustomMemo::FoldingStripClick(int line, int oldTop)
+{
+    const TLineProp* prop = ActiveLines()->GetLineProp(line);
+    if (line < 0 || line >= ActiveLines()->Count() || !prop)
+        return;
+    SetCurY(line);
+    int offset = 0;
+    TextFromPos(FCurX, FCurY, offset);
+    SetSelStart(offset);
+    SetSelLength(0);
+    ToggleNode(line);
+    if (FActiveLineSettings->ActiveLineAtCursor())
+        FActiveLine = FCurY;
+    SetTopLine(oldTop);
+    if (OnCodeFold)
+        OnCodeFold(this, line, prop->Expanded());
 }
 
 void TVezCustomMemo::PlaceCursorAt(int x, int y, bool down, TShiftState shift, TMouseButton button)

@@ -30,7 +30,7 @@ private:
 void TVezCustomMemo::RenderLine(TCanvas* canvas, int lineIndex, TStyle& style, int mode, TRect rect,
                                 int visibleRow)
 {
-    const TTokenizerSettings& settings = FTokenizerSettings ? *FTokenizerSettings : TokenizerSettings();
+    const TTokenizerSettings& settings = TokenizerSettings();
     SetUpLineRender(canvas, lineIndex, mode, rect, visibleRow);
     TLineRender& r = FRender;
     if (lineIndex >= RenderLineCount()) {
@@ -99,21 +99,22 @@ void TVezCustomMemo::SetUpLineRender(TCanvas* canvas, int lineIndex, int mode, c
     const int row = FCodeFolding->Enabled() && visibleRow >= 0 ? visibleRow : lineIndex;
     const TRect cell = CellRect(0, row - FTopLine);
     r.Row = Rect(r.TextArea.Left, cell.Top, r.TextArea.Right, cell.Bottom);
-    r.CharWidth = FCellSize.W;
+    r.Place = mode == 0 ? r.Row : rect;
+    r.CharWidth = mode == 0 ? FCellSize.W : r.Canvas->TextWidth("w");
+    if (mode == 3 && (FLineBitmap->Width() < rect.Width() || FLineBitmap->Height() < rect.Height()))
+        FLineBitmap->SetSize(std::max(FLineBitmap->Width(), rect.Width()),
+                             std::max(FLineBitmap->Height(), rect.Height()));
     if (mode == 0 || mode == 3) {
         TCanvas& bitmap = *r.Canvas;
         bitmap.Brush()->SetStyle(bsSolid);
         bitmap.Brush()->SetColor(FBkColor);
         bitmap.Pen()->SetColor(FBkColor);
-        bitmap.FillRect(Rect(0, 0, r.TextArea.Right, r.Row.Height()));
+        bitmap.FillRect(Rect(0, 0, std::max(r.TextArea.Right, r.Place.Width()), r.Place.Height()));
     }
-    if (mode == 0) {
-        r.Token = Rect(0, 0, r.Row.Width(), r.Row.Height());
+    // Runs are drawn into the line bitmap from its left edge, or onto the caller's canvas in the rectangle.
+    r.Token = mode == 2 ? rect : Rect(0, 0, r.Place.Width(), r.Place.Height());
+    if (mode == 0)
         r.Token.Left -= FLeftCol * FCellSize.W;
-    } else {
-        r.Token = rect;
-        r.CharWidth = r.Canvas->TextWidth("w");
-    }
 }
 
 // The line as it is drawn: an empty line inside the selection as one space, so that the selection shows on

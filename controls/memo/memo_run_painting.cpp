@@ -128,7 +128,7 @@ void TVezCustomMemo::PaintRunPart(const TLineText& part)
     const TColor back = canvas.Brush()->Color();
     if (back != clNone) {
         canvas.Pen()->SetColor(back);
-        canvas.FillRect(Rect(x, r.Token.Top, x + n * FCellSize.W, r.Token.Top + r.Row.Height()));
+        canvas.FillRect(Rect(x, r.Token.Top, x + n * FCellSize.W, r.Token.Bottom));
     }
     DrawLineMargin(x);
     canvas.Brush()->SetStyle(bsClear);
@@ -179,7 +179,7 @@ void TVezCustomMemo::DrawLineMargin(int x)
     canvas.Pen()->SetColor(FRightMarginColor);
     canvas.Pen()->SetWidth(2);
     canvas.MoveTo(at, r.Token.Top);
-    canvas.LineTo(at, r.Token.Top + r.Row.Height());
+    canvas.LineTo(at, r.Token.Bottom);
     canvas.Pen()->SetWidth(1);
 }
 
@@ -200,16 +200,18 @@ void TVezCustomMemo::PaintLineTail()
     canvas.Brush()->SetColor(tail);
     canvas.Pen()->SetColor(tail);
     if (tail != clNone)
-        canvas.FillRect(Rect(x, r.Token.Top, r.Token.Right, r.Token.Top + r.Row.Height()));
+        canvas.FillRect(Rect(x, r.Token.Top, r.Token.Right, r.Token.Bottom));
     DrawLineMargin(x);
     DrawLineMarks(canvas);
     if (r.Mode == 2)
         return;
-    const TRect place = r.Mode == 3 ? r.Token : r.Row;
-    const int height = std::min(r.Row.Height(), r.TextArea.Bottom - r.Row.Top);
+    // The last row is cut at the text area's bottom.
+    const int height =
+        r.Mode == 0 ? std::min(r.Row.Height(), r.TextArea.Bottom - r.Row.Top) : r.Place.Height();
+    const int width = r.Mode == 0 ? FLineBitmap->Width() : r.Place.Width();
     if (height > 0)
-        BitBlt(*r.Target, place.Left, place.Top, FLineBitmap->Width(), height, canvas, 0, 0, SRCCOPY);
-    if (!FGutter->Visible()) {
+        BitBlt(*r.Target, r.Place.Left, r.Place.Top, width, height, canvas, 0, 0, SRCCOPY);
+    if (r.Mode == 0 && !FGutter->Visible()) {
         // The column between the border and the text keeps the background.
         TCanvas& target = *r.Target;
         target.Pen()->SetColor(FBkColor);
@@ -227,7 +229,7 @@ void TVezCustomMemo::DrawLineMarks(TCanvas& canvas)
     const TLineRender& r = FRender;
     const int line = r.LineIndex;
     const int w = FCellSize.W;
-    const int bottom = r.Row.Height() - 2;
+    const int bottom = r.Token.Bottom - 2;
     if (const TLineProp* prop = ActiveLines()->GetLineProp(line); prop && prop->HasErrorInfo()) {
         const int spans = std::min(prop->FErrStart->Count(), prop->FErrLen->Count());
         for (int k = 0; k < spans; ++k) {

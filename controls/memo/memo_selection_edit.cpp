@@ -67,6 +67,8 @@ bool TVezCustomMemo::DeleteBlockSelection()
     const TAuthorLinesBefore before = CaptureAuthorLines(block.Top, block.Bottom);
     const TAuthorPos caret = AuthorPos(FCurX, FCurY);
     {
+        // The record holds the lines whole: the caret leaving a line removes no blanks of it meanwhile.
+        TFlagHolder<bool> keepBlanks(FKeepLineBlanks, true);
         TFlagHolder<bool> noRefresh(FLetRefresh, false);
         for (int line = std::max(block.Top, 0); line <= block.Bottom && line < lines.Count(); ++line) {
             TLineText s = LineAt(line);
@@ -102,6 +104,8 @@ bool TVezCustomMemo::DeleteTextSelection()
     const TAuthorPos caret = AuthorPos(FCurX, FCurY);
     const TAuthorPos selStart = AuthorPos(x1, y1);
     const TAuthorPos selEnd = AuthorPos(x2, y2);
+    // The removed text is recorded as it was: the caret leaving its last line takes no blanks of it.
+    TFlagHolder<bool> keepBlanks(FKeepLineBlanks, true);
     // Exactly what leaves the document, breaks between wrapped rows left out.
     std::string removed;
     if (y1 == y2) {
@@ -173,6 +177,7 @@ void TVezCustomMemo::InsertBlockText(const std::string& normalised)
     const int oldCount = std::min(static_cast<int>(rows.size()), lines.Count() - first);
     const TAuthorLinesBefore before = CaptureAuthorLines(first, first + oldCount - 1);
     const TAuthorPos caret = AuthorPos(FCurX, FCurY);
+    TFlagHolder<bool> keepBlanks(FKeepLineBlanks, true);
     std::vector<std::string> after;
     for (size_t i = 0; i < rows.size(); ++i) {
         const int line = first + static_cast<int>(i);
@@ -195,6 +200,7 @@ void TVezCustomMemo::InsertMultiLineText(const std::string& value, const std::st
     const TLineText rest = Columns(line, x1);
     TVezMemoStrings& lines = *ActiveLines();
     const TAuthorPos start = AuthorPos(x1, y1);
+    TFlagHolder<bool> keepBlanks(FKeepLineBlanks, true);
     // The text ends at the start of the author's line that its last piece begins.
     const TAuthorPos end{LineLength(pieces.back()), start.Y + static_cast<int>(pieces.size()) - 1};
     int x = 0, y = 0;
@@ -227,6 +233,7 @@ void TVezCustomMemo::InsertSingleLineText(const std::string& value, const std::s
     int start = 0;
     TextFromPos(x1, y1, start);
     const TAuthorPos from = AuthorPos(x1, y1);
+    TFlagHolder<bool> keepBlanks(FKeepLineBlanks, true);
     {
         TFlagHolder<bool> noRefresh(FLetRefresh, false);
         PutLine(y1, Columns(line, 0, x1) + inserted + Columns(line, x1));

@@ -6,6 +6,7 @@
 #include "platform/gui/core/exceptions.h"
 
 #include <algorithm>
+#include <typeinfo>
 #include <unordered_set>
 
 namespace {
@@ -377,7 +378,10 @@ TLineProp* TVezMemoStrings::GetLineProp(int index) const
 {
     if (index < 0 || index >= Count())
         return nullptr;
-    return dynamic_cast<TLineProp*>(TStringList::GetObject(index));
+    // Asked for every row by the scans of word wrap and offsets: the exact type is checked, which costs less
+    // than a cast through the hierarchy (nothing derives from TLineProp).
+    TObject* object = TStringList::GetObject(index);
+    return object && typeid(*object) == typeid(TLineProp) ? static_cast<TLineProp*>(object) : nullptr;
 }
 
 TLineProp* TVezMemoStrings::CreateLineProp(int index)

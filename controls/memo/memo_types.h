@@ -120,6 +120,7 @@ using TMemoWordEvent =
     std::function<void(TObject* sender, const std::string& word, std::string& replacement)>;
 using TVezMemoFileDropEvent =
     std::function<void(TObject* sender, const std::string& fileName, bool& defaultHandler)>;
+using TCodeFoldEvent = std::function<void(TObject* sender, int lineNo, bool expanded)>;
 using TURLClick = std::function<void(TObject* sender, const std::string& url)>;
 using TWordIsURLEvent = std::function<void(TObject* sender, const std::string& word, bool& isUrl)>;
 using TMemoGetCompletionListEvent =

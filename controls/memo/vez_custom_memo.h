@@ -455,6 +455,7 @@ public:
     TAllowEvent OnOverwriteToggle;
     TMemoWordEvent OnWordComplete;
     TVezMemoFileDropEvent OnFileDrop;
+    TCodeFoldEvent OnCodeFold;
     TMemoGetCompletionListEvent OnGetAutoCompletionList;
     TMemoGetCompletionListIndexEvent OnGetAutoCompletionListIndex;
     TMemoInsertCompletionEntryEvent OnInsertAutoCompletionEntry;
@@ -523,6 +524,7 @@ protected:
     virtual void RemoveCodeFolding(int) {}
     virtual void RemoveCodeFoldingAtEnd(int) {}
     virtual void SetExpandNode(int, bool) {}
+    virtual void ToggleNode(int) {}
     void CodeFoldingChanged(TObject*, int) {}
     // Gutter marks and markers.
     void ClearLineErrors(int lineNo);
@@ -644,10 +646,11 @@ private:
         TCanvas* Target = nullptr; // the caller's canvas
         TRect TextArea;            // T
         TRect Row;                 // the row on the caller's canvas
-        TRect Token;               // K: its left edge is where the next run is drawn
-        int Column = 0;            // of the next run's first character in the line
-        TColor LineBk = clNone;    // the line's own background (band colour, OnLineBkColor)
-        int CharWidth = 0;         // the advance of a character
+        TRect Place;            // where the row goes on the caller's canvas (the row, or the print rectangle)
+        TRect Token;            // K: its left edge is where the next run is drawn
+        int Column = 0;         // of the next run's first character in the line
+        TColor LineBk = clNone; // the line's own background (band colour, OnLineBkColor)
+        int CharWidth = 0;      // the advance of a character
         int SelX1 = 0, SelY1 = 0, SelX2 = 0, SelY2 = 0; // the selection, in order
     };
     // The colours and font style of a run.
@@ -699,6 +702,7 @@ private:
     void CheckCompletionTrigger(char32_t key);
     // mouse and messages
     bool InGutter(int x, int y) const;
+    void FoldingStripClick(int line, int oldTop);
     void UpdatePointerShape(int column, int line);
     void DragSelect(int col, int row);
     bool OwnMessage(TMessage& message);

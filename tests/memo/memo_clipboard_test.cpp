@@ -111,7 +111,7 @@ TEST_F(MemoClipboard, HtmlOffsetsNameTheFragmentAtEveryLength)
         ASSERT_TRUE(parts) << length;
         EXPECT_EQ(parts->Fragment, fragment);
         EXPECT_TRUE(parts->Document.starts_with("<!DOCTYPE html>"));
-        EXPECT_NE(text.find(fragment + "\r\n<!--EndFragment -->"), std::string::npos);
+        EXPECT_NE(text.find(fragment + "\r\n<!--EndFragment-->"), std::string::npos);
         EXPECT_EQ(text.find("StartFragment", text.find("<BODY>")), text.find("<!--StartFragment") + 4);
     }
 }

@@ -133,4 +133,8 @@ TEST_F(MemoHtmlExport, SavesUtf8WithItsMarkAndCrLfOrAnswersFalse)
     EXPECT_NE(bytes.find("\xC3\xA4\r\n"), std::string::npos);
     EXPECT_FALSE(memo->SaveToHTML(testing::TempDir() + "no such folder/x.html", true));
     EXPECT_EQ(memo->Html()->Get(0), "<HTML>"); // the text stays built
+    // A failure while the HTML is made answers false too, and leaves the memo as it was.
+    memo->OnIsURL = [](TObject*, const std::string&, bool&) { throw std::runtime_error("no"); };
+    EXPECT_FALSE(memo->SaveToHTML(path, true));
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"\xC3\xA4"}));
 }

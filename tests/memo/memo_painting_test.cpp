@@ -125,3 +125,25 @@ TEST_F(MemoPainting, NothingIsPaintedWhileTheLinesAreLocked)
     EXPECT_EQ(CountPixels(*during, text, clWhite), text.Width() * text.Height());
     EXPECT_LT(CountPixels(*before, text, clWhite), text.Width() * text.Height());
 }
+
+// The print modes draw into the given rectangle, a line number first; a run wider than a single text call
+// may draw goes in pieces without a gap.
+TEST_F(MemoPainting, PrintModesDrawIntoTheRectangle)
+{
+    memo->SetUseStyler(false);
+    memo->PrintOptions()->PrintLineNumbers = true;
+    SetLines({"first", std::string(4999, '.') + "W"});
+    TBitmap page(40000, 40);
+    TCanvas& canvas = *page.Canvas();
+    canvas.Font()->Assign(memo->Font());
+    const int w = canvas.TextWidth("w");
+    TStyle style;
+    memo->RenderLine(&canvas, 0, style, 2, Rect(10, 0, 40000, 20), -1);
+    memo->RenderLine(&canvas, 1, style, 3, Rect(10, 20, 40000, 40), -1);
+    // "1" and "2" stand in the number column, the text after them.
+    const int textLeft = 10 + w;
+    EXPECT_GT(CountPixels(page, Rect(10, 0, textLeft, 20), clBlack), 0);
+    EXPECT_GT(100 * w - CountPixels(page, Rect(textLeft, 0, textLeft + 5 * w, 20), clWhite), 0);
+    const TRect lastCell = Rect(textLeft + 4999 * w, 20, textLeft + 5000 * w, 40);
+    EXPECT_GT(lastCell.Width() * lastCell.Height() - CountPixels(page, lastCell, clWhite), 10);
+}

@@ -325,3 +325,26 @@ TEST_F(MemoUndo, WrappedRandomEditsUndoToTheOriginalAndRedoToTheEnd)
         }
     }
 }
+
+// The caret's row padded with blanks, then a selection up to it replaced under word wrap: undo gives the
+// text back without the row's blanks counted twice.
+TEST_F(MemoUndo, AWrappedSelectionEndingInBlanksComesBackOnce)
+{
+    memo->SetRightMargin(1);
+    memo->SetWordWrap(wwRightMargin);
+    SetLines({"abcdefghi", "jk"});
+    memo->SetCurY(8);
+    memo->SetCurX(47); // pads the row
+    memo->SetSelectionEnds(47, 8, 13, 0);
+    const std::vector<std::string> before = AuthorLines(*memo);
+    memo->ClearUndoList();
+    memo->SetSelection("xy\nzz");
+    const std::vector<std::string> edited = AuthorLines(*memo);
+    EXPECT_EQ(edited, (std::vector<std::string>{"axy", "zz", "jk"}));
+    while (memo->CanUndo())
+        memo->Undo();
+    EXPECT_EQ(AuthorLines(*memo), before);
+    while (memo->CanRedo())
+        memo->Redo();
+    EXPECT_EQ(AuthorLines(*memo), edited);
+}

@@ -231,9 +231,9 @@ std::string BuildHtmlClipboardText(const std::string& fragment)
                                "<BASE HREF=\"about:blank\">\r\n"
                                "</HEAD>\r\n"
                                "<BODY>\r\n"
-                               "<!--StartFragment -->\r\n";
+                               "<!--StartFragment-->\r\n";
     const std::string after = "\r\n"
-                              "<!--EndFragment -->\r\n"
+                              "<!--EndFragment-->\r\n"
                               "</BODY>\r\n"
                               "</HTML>\r\n";
     // The offsets count the header itself, whose length depends on their digits: grow until it settles.

@@ -1,17 +1,16 @@
 // Loads arbitrary bytes into the memo's lines (byte-order marks, invalid UTF-8, odd UTF-16, NUL, lone CR),
 // with and without word wrap: every line must hold no line break and have its length recorded, the longest
 // known, and a UTF-8 save must load again as the same author's lines. Then an arbitrary text replaces a
-// selection in the text mode and in the block mode: the lines stay consistent, and without word wrap undoing
-// everything gives the lines back and redoing it the edited ones (up to the spaces that pad a line where the
-// caret stood past its end, which the memo adds without a record).
+// selection in the text mode and in the block mode: the lines stay consistent, and, with word wrap or
+// without, undoing everything gives the author's lines back and redoing it the edited ones (up to the spaces
+// that pad a line where the caret stood past its end, which the memo adds without a record).
 // Input: an options byte (wrap, block), the wrap width, four selection coordinates, the text (ended by a
 // backslash and one more byte), then the bytes to load.
 #include "controls/memo/vez_memo.h"
+#include "fuzz/memo_fuzz_app.h"
 #include "support/utf8.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
-
-#include <QApplication>
 
 #include <cstdint>
 #include <cstdlib>
@@ -43,18 +42,16 @@ void CheckConsistent(const TVezCustomMemo& memo, int wrapWidth)
     Check(lines.ListLengths().Largest() == largest);
 }
 
-std::vector<std::string> LinesOf(const TStrings& strings)
+// The author's lines (wrapped rows joined) without the spaces that end them.
+std::vector<std::string> Unpadded(const TVezCustomMemo& memo)
 {
     std::vector<std::string> lines;
-    for (int i = 0; i < strings.Count(); ++i)
-        lines.push_back(strings.Get(i));
-    return lines;
-}
-
-// The lines without the spaces that end them.
-std::vector<std::string> Unpadded(const TStrings& strings)
-{
-    std::vector<std::string> lines = LinesOf(strings);
+    for (int i = 0; i < memo.Lines()->Count(); ++i) {
+        if (i > 0 && memo.IsWrappedLine(i))
+            lines.back() += memo.Lines()->Get(i);
+        else
+            lines.push_back(memo.Lines()->Get(i));
+    }
     for (std::string& line : lines)
         line.erase(line.find_last_not_of(' ') + 1);
     return lines;
@@ -73,36 +70,16 @@ void CheckUtf8RoundTrip(TVezCustomMemo& memo)
 
 void UndoAndRedo(TVezCustomMemo& memo, const std::vector<std::string>& original)
 {
-    const std::vector<std::string> edited = Unpadded(*memo.Lines());
+    const std::vector<std::string> edited = Unpadded(memo);
     while (memo.CanUndo())
         memo.Undo();
-    Check(Unpadded(*memo.Lines()) == original);
+    Check(Unpadded(memo) == original);
     while (memo.CanRedo())
         memo.Redo();
-    Check(Unpadded(*memo.Lines()) == edited);
-}
-
-TVezMemo& Memo()
-{
-    static TVezMemo* memo = new TVezMemo(nullptr);
-    return *memo;
+    Check(Unpadded(memo) == edited);
 }
 
 } // namespace
-
-// The toolkit keeps the fonts it has made in caches of its own for the life of the program.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libQt6\nleak:libharfbuzz\nleak:libfontconfig\nleak:libfreetype\n";
-}
-
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(*argc, *argv);
-    Memo();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -116,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const bool wrap = options & 1;
     const bool block = options & 2;
 
-    TVezMemo& memo = Memo();
+    TVezMemo& memo = FuzzMemo();
     memo.SetSelectionMode(smText);
     memo.SetWordWrap(wwNone);
     memo.Lines()->Clear();
@@ -138,11 +115,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     memo.SetCurY(y1);
     memo.SetCurX(x1); // pads the line up to the column
     memo.SetSelectionEnds(x1, y1, x2, y2);
-    const std::vector<std::string> before = Unpadded(*memo.Lines());
+    const std::vector<std::string> before = Unpadded(memo);
     memo.ClearUndoList();
     memo.SetSelection(text);
     CheckConsistent(memo, wrapWidth);
-    if (!wrap)
-        UndoAndRedo(memo, before);
+    UndoAndRedo(memo, before);
     return 0;
 }

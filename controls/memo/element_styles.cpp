@@ -26,6 +26,8 @@ TElementStyle::TElementStyle(TCollection* collection)
     FFont->SetName("Courier New");
     FFont->SetColor(clBlack);
     FFont->SetSize(8);
+    // Keywords added to the list change what the memo colours.
+    FKeyWords->OnChange = [this](TObject*) { ItemChanged(); };
     const auto* styles = dynamic_cast<const TElementStyles*>(collection);
     FBGColor = styles && styles->FOwner ? styles->FOwner->BkColor() : clWhite;
 }

@@ -35,7 +35,8 @@ enum TLineModifiedState
     lmSaved
 };
 
-class TLineProp : public TObject
+// Nothing derives from it: the store tells its objects by their exact type.
+class TLineProp final : public TObject
 {
 public:
     // The caller's object of the line (what the store's Objects answers).

@@ -107,7 +107,8 @@ void TVezCustomMemo::SetCurY(int value)
     {
         TFlagHolder<bool> noRefresh(FLetRefresh, false);
         // The line left behind loses its trailing blanks, unless the memo is read-only: its user reads it.
-        if (left >= 0 && left < lines.Count() && (FTrimTrailingSpaces || FWordWrap != wwNone) && !FReadOnly) {
+        if (left >= 0 && left < lines.Count() && (FTrimTrailingSpaces || FWordWrap != wwNone) && !FReadOnly &&
+            !FKeepLineBlanks) {
             const std::string trimmed = TrimmedLine(left, true);
             if (trimmed != lines.Get(left))
                 lines.Put(left, trimmed);
@@ -138,8 +139,10 @@ std::string TVezCustomMemo::TrimmedLine(int line, bool addUndo)
     if (addUndo && trimmed.size() != full.size()) {
         const int from = static_cast<int>(trimmed.size());
         const int to = static_cast<int>(full.size());
-        auto* record = new TDeleteBufUndo(to, line, from, line, EncodeLine(Columns(full, from)));
-        record->SetSelection(from, line, to, line);
+        const TAuthorPos end = AuthorPos(to, line);
+        const TAuthorPos start = AuthorPos(from, line);
+        auto* record = new TDeleteBufUndo(end.X, end.Y, start.X, start.Y, EncodeLine(Columns(full, from)));
+        record->SetSelection(start.X, start.Y, end.X, end.Y);
         FUndoList->Add(record);
     }
     return EncodeLine(trimmed);
@@ -301,7 +304,6 @@ void TVezCustomMemo::MovePage(int direction, TShiftState shift)
     } else {
         SetCurY(direction > 0 ? count - 1 : 0);
     }
-    ClearCachedStyles(std::min(oldTop, FTopLine), std::max(oldTop, FTopLine));
     if (shift.Contains(ssCtrl)) {
         if (direction > 0) {
             SetCurY(ActiveLines()->Count() - 1);

@@ -1,6 +1,7 @@
 #include "controls/memo/vez_custom_memo.h"
 
 #include "platform/gui/graphics/text_metrics.h"
+#include "platform/gui/services/dropped_files.h"
 #include "platform/gui/standard/edits.h"
 #include "platform/gui/windows/window_functions.h"
 
@@ -33,7 +34,7 @@ void TVezCustomMemo::CreateOwnedObjects()
     FFont->SetSize(10);
     FFont->OnChange = [this](TObject* sender) { MeasureCharCell(sender); };
     Canvas()->SetFont(FFont.get());
-    Html = std::make_unique<TStringList>();
+    FHtml = std::make_unique<TStringList>();
     FLines = std::make_unique<TVezMemoStrings>();
     FLines->Add(""); // before the memo link, so that the line gets its property and length
     FLines->OnChange = [this](TObject* sender) { LinesChanged(sender); };
@@ -48,6 +49,7 @@ void TVezCustomMemo::CreateOwnedObjects()
     FBookmarkList = std::make_unique<TIntList>();
     for (int i = 0; i < 10; ++i)
         FBookmarkList->Add(-1);
+    FMemoLines = std::make_unique<TMemoLines>();
     CreateScrollBars();
     FActiveLineSettings = std::make_unique<TVezActiveLineSettings>(this);
     FGutter = std::make_unique<TVezGutter>(this);
@@ -112,6 +114,9 @@ void TVezCustomMemo::CreateWnd()
     TCustomControl::CreateWnd();
     // The toolkit scales device pixels already; scaling the font again would scale twice.
     FDPIScale = 1.0f;
+    // Dropped files are asked for once the window exists.
+    if (FAcceptFiles)
+        DragAcceptFiles(Handle(), true);
     if (!ComponentState().Contains(csLoading))
         UpdateStyleColors(false);
 }
@@ -138,43 +143,13 @@ void TVezCustomMemo::Notification(TComponent* component, TOperation operation)
     TCustomControl::Notification(component, operation);
 }
 
-void TVezCustomMemo::WndProc(TMessage& message)
-{
-    TCustomControl::WndProc(message);
-    if (ComponentState().Contains(csDestroying))
-        return;
-    switch (message.Msg) {
-    case WM_THEMECHANGED:
-    case CM_SYSFONTCHANGED:
-        if (FAutoThemeAdapt)
-            AdaptGutterToTheme();
-        break;
-    case WM_COPY:
-        CopyToClipBoard();
-        break;
-    case WM_CUT:
-        CutToClipBoard();
-        break;
-    case WM_PASTE:
-        PasteFromClipBoard();
-        break;
-    case EM_GETSEL:
-        if (auto* start = reinterpret_cast<int*>(message.WParam))
-            *start = SelStart();
-        if (auto* end = reinterpret_cast<int*>(message.LParam))
-            *end = SelStart() + SelLength();
-        break;
-    case CM_STYLECHANGED:
-        UpdateStyleColors(true);
-        break;
-    }
-}
-
 void TVezCustomMemo::LinesChanged(TObject*)
 {
     if (!FLetRefresh || !FLetCursorUpdate)
         return;
     UpdateWrap();
+    // The lines after a change may start in other states now (kept ready for the next paint).
+    ValidateLineStates();
     DoChange();
     UpdateMaxLength();
     UpdateScrollBars(false);

@@ -47,12 +47,18 @@ void TVezCustomMemo::DeleteChar(int x, int y)
         }
         ClearSelection();
         TVezMemoStrings& lines = *ActiveLines();
+        // The record names the places in the author's text, as they are before the deletion.
+        const TAuthorPos before = AuthorPos(x, y);
+        const TAuthorPos at = AuthorPos(FCurX, FCurY);
+        const auto record = [&](const std::string& removed) {
+            FUndoList->Add(new TDeleteCharUndo(before.X, before.Y, at.X, at.Y, removed, backspace));
+        };
         TLineText s = LineAt(FCurY);
         if (FCurX < static_cast<int>(s.size())) {
             const TLineText removed = Columns(s, FCurX, 1);
             s.erase(static_cast<size_t>(FCurX), 1);
             PutLine(FCurY, s);
-            FUndoList->Add(new TDeleteCharUndo(x, y, FCurX, FCurY, EncodeLine(removed), backspace));
+            record(EncodeLine(removed));
         } else if (FCurY < lines.Count() - 1) {
             if (IsWrappedLine(FCurY + 1) && FWordWrap != wwNone) {
                 // At the end of a row the next character is the first of its continuation.
@@ -60,11 +66,11 @@ void TVezCustomMemo::DeleteChar(int x, int y)
                 const TLineText removed = Columns(next, 0, 1);
                 next.erase(0, 1);
                 PutLine(FCurY + 1, next);
-                FUndoList->Add(new TDeleteCharUndo(x, y, FCurX, FCurY + 1, EncodeLine(removed), backspace));
+                record(EncodeLine(removed));
             } else {
                 PutLine(FCurY, s + LineAt(FCurY + 1));
                 RemoveLine(FCurY + 1);
-                FUndoList->Add(new TDeleteCharUndo(x, y, FCurX, FCurY, "\r", backspace));
+                record("\r");
                 AutoCodeFold();
             }
         }
@@ -129,11 +135,15 @@ void TVezCustomMemo::SmartBackspace()
         const int oldX = FCurX;
         const int v = std::max(PreviousIndentColumn(FCurX, FCurY), 0);
         const TLineText removed = Columns(s, v, std::max(std::min(oldX, static_cast<int>(s.size())) - v, 0));
+        const TAuthorPos end = AuthorPos(v + static_cast<int>(removed.size()), FCurY);
+        const TAuthorPos caretBefore = AuthorPos(oldX, FCurY);
+        const TAuthorPos start = AuthorPos(v, FCurY);
         PutLine(FCurY, Columns(s, 0, v) + Columns(s, oldX));
         SetCurX(v);
         // The record selects what went, so that redoing it removes the same blanks again.
-        auto* record = new TDeleteBufUndo(oldX, FCurY, FCurX, FCurY, EncodeLine(removed));
-        record->SetSelection(v, FCurY, v + static_cast<int>(removed.size()), FCurY);
+        auto* record =
+            new TDeleteBufUndo(caretBefore.X, caretBefore.Y, start.X, start.Y, EncodeLine(removed));
+        record->SetSelection(start.X, start.Y, end.X, end.Y);
         FUndoList->Add(record);
     }
     LinesChanged(this);
@@ -196,6 +206,10 @@ void TVezCustomMemo::DeleteLine()
     const int x0 = FCurX;
     const int line = FCurY;
     const std::string text = lines.Get(line);
+    // A wrapped row is a piece of its author's line: the record keeps the author's lines around it.
+    const TAuthorLinesBefore before = CaptureAuthorLines(line, line);
+    const TAuthorPos caretBefore = AuthorPos(x0, line);
+    TFlagHolder<bool> keepBlanks(FKeepLineBlanks, FWordWrap != wwNone);
     SetCurX(0);
     const bool emptiedOnly = lines.Count() == 1;
     if (emptiedOnly) {
@@ -207,7 +221,10 @@ void TVezCustomMemo::DeleteLine()
     }
     ClearSelection();
     Invalidate();
-    FUndoList->Add(new TDeleteLineUndo(x0, line, FCurX, FCurY, text, emptiedOnly));
+    if (FWordWrap != wwNone)
+        RecordAuthorLinesChange(before, caretBefore);
+    else
+        FUndoList->Add(new TDeleteLineUndo(x0, line, FCurX, FCurY, text, emptiedOnly));
     AfterEdit();
 }
 
@@ -226,7 +243,7 @@ void TVezCustomMemo::Clear()
         FBlockSelection = TRect();
     }
     LinesChanged(this);
-    ClearCachedStyles(0, ActiveLines()->Count() - 1);
+    ClearAllCachedStyles();
     ActiveLines()->Clear();
 }
 

@@ -22,7 +22,8 @@ void TVezCustomMemo::InsertChar(char32_t ch)
         SetCurY(FCurY);
     if (ActiveLines()->Count() == 0)
         AddEmptyLineSilently();
-    const int x0 = FCurX, y0 = FCurY;
+    const TAuthorPos start = AuthorPos(FCurX, FCurY);
+    TFlagHolder<bool> keepBlanks(FKeepLineBlanks, true); // the caret follows the character to its row
     TLineText s = LineAt(FCurY);
     TLineText ins;
     bool overwriting = FOverwrite;
@@ -44,7 +45,8 @@ void TVezCustomMemo::InsertChar(char32_t ch)
     }
     const bool replaces = overwriting && FCurX < static_cast<int>(s.size());
     if (replaces) {
-        FUndoList->Add(new TOverwriteCharUndo(x0, y0, FCurX, FCurY,
+        const TAuthorPos at = AuthorPos(FCurX, FCurY);
+        FUndoList->Add(new TOverwriteCharUndo(start.X, start.Y, at.X, at.Y,
                                               EncodeLine(TLineText(1, s[static_cast<size_t>(FCurX)]))));
         s[static_cast<size_t>(FCurX)] = ch;
     } else {
@@ -69,8 +71,11 @@ void TVezCustomMemo::InsertChar(char32_t ch)
         SetCurX(FCurX + static_cast<int>(ins.size()));
     }
     ClearSelection();
-    if (!replaces && !ins.empty())
-        FUndoList->Add(new TInsertCharUndo(x0, y0, FCurX, FCurY, EncodeLine(ins)));
+    if (!replaces && !ins.empty()) {
+        // The characters went in on the author's line where the caret stood.
+        const int end = start.X + static_cast<int>(ins.size());
+        FUndoList->Add(new TInsertCharUndo(start.X, start.Y, end, start.Y, EncodeLine(ins)));
+    }
     if (FWordWrap != wwNone && FLines->Count() != rowsBefore)
         UpdateScrollBars(false);
     AfterEdit();
@@ -104,12 +109,13 @@ TLineText TVezCustomMemo::TailFrom(const TLineText& s, int column, int line) con
 // edit itself, linked to this one, undoes and redoes exactly.
 bool TVezCustomMemo::ReplaceLineRecorded(int line, const TLineText& text)
 {
-    const std::string before = ActiveLines()->Get(line);
     const std::string after = EncodeLine(text);
-    if (after == before)
+    if (after == ActiveLines()->Get(line))
         return false;
+    const TAuthorLinesBefore before = CaptureAuthorLines(line, line);
+    const TAuthorPos caret = AuthorPos(FCurX, FCurY);
     ActiveLines()->Put(line, after);
-    FUndoList->Add(new TBlockUndo(FCurX, FCurY, FCurX, FCurY, line, {before}, {after}));
+    RecordAuthorLinesChange(before, caret);
     return true;
 }
 
@@ -121,7 +127,8 @@ void TVezCustomMemo::NewLine()
         TFlagHolder<bool> noRefresh(FLetRefresh, false);
         if (FCurY >= ActiveLines()->Count())
             SetCurY(FCurY);
-        const int x0 = FCurX, y0 = FCurY;
+        const int y0 = FCurY;
+        const TAuthorPos start = AuthorPos(FCurX, FCurY);
         if (FMarkerList->Markers()->HigherMarkerThanLine(y0))
             FMarkerList->Markers()->AdjustMarkerLinePlus(y0);
         if (ActiveLines()->Count() == 0)
@@ -139,12 +146,18 @@ void TVezCustomMemo::NewLine()
         if (FCodeFolding->Enabled())
             SetExpandNode(FCurY, true);
         ActiveLines()->DoInsert(FCurY + 1, indent + EncodeLine(rest));
-        MoveCursor(0, 1, {});
+        {
+            // The line keeps its blanks as the caret leaves it: a record of their removal would come between
+            // this edit's two records, which undo takes back together.
+            TFlagHolder<bool> keepBlanks(FKeepLineBlanks, true);
+            MoveCursor(0, 1, {});
+        }
         SetCurX(static_cast<int>(indent.size()));
         ClearSelection();
         const std::string text = "\r" + indent;
-        TUndo* record = FUndoLineByLine ? new TNewLineUndo(x0, y0, FCurX, FCurY, text)
-                                        : new TInsertCharUndo(x0, y0, FCurX, FCurY, text);
+        const TAuthorPos end = AuthorPos(FCurX, FCurY);
+        TUndo* record = FUndoLineByLine ? new TNewLineUndo(start.X, start.Y, end.X, end.Y, text)
+                                        : new TInsertCharUndo(start.X, start.Y, end.X, end.Y, text);
         record->SetLinkedUndo(dropped);
         FUndoList->Add(record);
     }
@@ -192,7 +205,7 @@ void TVezCustomMemo::InsertTab(TShiftState shift)
     if (FSmartTabs && ActiveLines()->Count() > 0) {
         {
             TFlagHolder<bool> noRefresh(FLetRefresh, false);
-            const int x0 = FCurX, y0 = FCurY;
+            const TAuthorPos start = AuthorPos(FCurX, FCurY);
             const TLineText s = LineAt(FCurY);
             const TLineText pad = SmartTabPad(FCurX, FCurY);
             if (!pad.empty()) {
@@ -201,7 +214,8 @@ void TVezCustomMemo::InsertTab(TShiftState shift)
                 const bool dropped = ReplaceLineRecorded(FCurY, head + tail);
                 PutLine(FCurY, head + pad + tail);
                 SetCurX(FCurX + static_cast<int>(pad.size()));
-                auto* record = new TInsertCharUndo(x0, y0, FCurX, FCurY, EncodeLine(pad));
+                const TAuthorPos end = AuthorPos(FCurX, FCurY);
+                auto* record = new TInsertCharUndo(start.X, start.Y, end.X, end.Y, EncodeLine(pad));
                 record->SetLinkedUndo(dropped);
                 FUndoList->Add(record);
             } else {
@@ -229,6 +243,10 @@ void TVezCustomMemo::BlockIndent(int fromLine, int toLine, int indent, bool allo
     if (toLine < fromLine)
         std::swap(fromLine, toLine);
     std::vector<int> lost;
+    // Rows of wrapped lines are pieces of the author's lines: those lines are recorded whole.
+    const bool wrapped = allowUndo && FWordWrap != wwNone;
+    const TAuthorLinesBefore before = wrapped ? CaptureAuthorLines(fromLine, toLine) : TAuthorLinesBefore();
+    const TAuthorPos caret = AuthorPos(FCurX, FCurY);
     {
         TFlagHolder<bool> noRefresh(FLetRefresh, false);
         TVezMemoStrings& lines = *ActiveLines();
@@ -248,7 +266,9 @@ void TVezCustomMemo::BlockIndent(int fromLine, int toLine, int indent, bool allo
             }
             PutLine(line, s);
         }
-        if (allowUndo)
+        if (wrapped)
+            RecordAuthorLinesChange(before, caret);
+        else if (allowUndo)
             FUndoList->Add(new TIndentUndo(FCurX, FCurY, fromLine, toLine, indent, std::move(lost)));
     }
     UpdateWrap();

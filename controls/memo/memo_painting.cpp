@@ -1,230 +1,203 @@
 #include "controls/memo/vez_custom_memo.h"
 
-#include "platform/gui/graphics/canvas.h"
-#include "support/utf8.h"
+#include "controls/memo/flag_holder.h"
+#include "controls/memo/memo_drawing.h"
+#include "platform/gui/graphics/colors.h"
 
-#include <algorithm>
+#include <cmath>
 
-// The memo paints its border and its visible rows, each character in its own cell so that the text, the
-// selection and the caret stay on one grid. A row is coloured by the styler in use: quoted texts and
-// keywords by their elements, symbol characters by the symbol element, and a line comment by the comment
-// style. A word ends at a blank, a semicolon or a symbol character. A quoted text or a comment that a row
-// leaves open goes on in the row that continues it.
-
-// What a row leaves open for its continuation.
-struct TOpenRun
-{
-    const TElementStyle* Quote = nullptr;
-    bool Comment = false;
-};
+// The paint of the whole control: each visible row rendered into the line bitmap and copied, the area
+// below the last row, the right margin and the border; and the frame and gradient helpers of the gutter.
 
 namespace {
 
-struct TCellLook
-{
-    TColor Text;
-    TColor Background; // clNone: the memo's background
-    TFontStyles Style;
+// The four colours of each 3-D frame style: outer top-left, inner top-left, inner bottom-right, outer
+// bottom-right.
+constexpr TColor FrameColors[4][4] = {
+    {0xD0D0D0, 0xFFFFFF, 0x808080, 0x000000},
+    {0x808080, 0x000000, 0xD0D0D0, 0xFFFFFF},
+    {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0x808080},
+    {0x808080, 0xFFFFFF, 0xFFFFFF, 0x808080},
 };
 
-class TRowColours
+void Polyline(TCanvas& canvas, TColor color, std::initializer_list<TPoint> points)
 {
-public:
-    TRowColours(const TVezCustomMemoStyler& styler, bool caseSensitive, TCellLook plain)
-        : styler_(styler), caseSensitive_(caseSensitive), plain_(plain)
-    {}
-
-    std::vector<TCellLook> Looks(const TLineText& line, TOpenRun& open) const;
-
-private:
-    static TCellLook LookOf(const TElementStyle& element)
-    {
-        return {element.Font()->Color(), element.BGColor(), element.Font()->Style()};
-    }
-    const TElementStyle* ElementOf(TStyleType type, char32_t ch) const;
-    const TElementStyle* KeywordElement(const TLineText& word) const;
-    bool EndsWord(char32_t ch) const;
-
-    const TVezCustomMemoStyler& styler_;
-    bool caseSensitive_;
-    TCellLook plain_;
-};
-
-const TElementStyle* TRowColours::ElementOf(TStyleType type, char32_t ch) const
-{
-    const TElementStyles& elements = *styler_.AllStyles();
-    for (int i = 0; i < elements.Count(); ++i) {
-        const TElementStyle* element = elements.GetItem(i);
-        if (element->StyleType() != type)
-            continue;
-        if (type == stBracket && element->BracketStart() == ch)
-            return element;
-        if (type == stSymbol && element->SymbolChars().find(ch) != std::u32string::npos)
-            return element;
-    }
-    return nullptr;
-}
-
-const TElementStyle* TRowColours::KeywordElement(const TLineText& word) const
-{
-    const std::string token = caseSensitive_ ? EncodeLine(word) : Utf8LowerCase(EncodeLine(word));
-    const TElementStyles& elements = *styler_.AllStyles();
-    for (int i = 0; i < elements.Count(); ++i) {
-        const TElementStyle* element = elements.GetItem(i);
-        if (element->StyleType() == stKeyword && !token.empty()) {
-            TStringList& words = *element->KeyWords();
-            words.SetCaseSensitive(caseSensitive_);
-            if (words.IndexOf(token) >= 0)
-                return element;
-        }
-    }
-    return nullptr;
-}
-
-bool TRowColours::EndsWord(char32_t ch) const
-{
-    return ch == U' ' || ch == U';' || ElementOf(stSymbol, ch) || ElementOf(stBracket, ch);
-}
-
-std::vector<TCellLook> TRowColours::Looks(const TLineText& line, TOpenRun& open) const
-{
-    std::vector<TCellLook> looks(line.size(), plain_);
-    const TLineText comment = DecodeLine(styler_.LineComment());
-    const TCharStyle& commentStyle = *styler_.CommentStyle();
-    const TCellLook commentLook{commentStyle.TextColor(), commentStyle.BkColor(), commentStyle.Style()};
-    if (open.Comment) {
-        std::fill(looks.begin(), looks.end(), commentLook);
-        return looks;
-    }
-    // A quoted text: from its opener (or the row's start, when it goes on from the row before) to its closer.
-    const auto quoted = [&](const TElementStyle& quote, size_t from, size_t searchFrom) {
-        const size_t close = line.find(quote.BracketEnd(), searchFrom);
-        const size_t end = close == TLineText::npos ? line.size() : close + 1;
-        std::fill(looks.begin() + static_cast<long>(from), looks.begin() + static_cast<long>(end),
-                  LookOf(quote));
-        open.Quote = close == TLineText::npos ? &quote : nullptr;
-        return end;
-    };
-    size_t i = open.Quote ? quoted(*open.Quote, 0, 0) : 0;
-    while (i < line.size()) {
-        if (!comment.empty() && line.compare(i, comment.size(), comment) == 0) {
-            std::fill(looks.begin() + static_cast<long>(i), looks.end(), commentLook);
-            open.Comment = true;
-            break;
-        }
-        if (const TElementStyle* quote = ElementOf(stBracket, line[i])) {
-            i = quoted(*quote, i, i + 1);
-            continue;
-        }
-        if (const TElementStyle* symbol = ElementOf(stSymbol, line[i]); symbol && line[i] != U' ') {
-            looks[i++] = LookOf(*symbol);
-            continue;
-        }
-        size_t j = i;
-        while (j < line.size() && !EndsWord(line[j]))
-            ++j;
-        if (j == i) {
-            ++i;
-            continue;
-        }
-        if (const TElementStyle* keyword = KeywordElement(line.substr(i, j - i)))
-            std::fill(looks.begin() + static_cast<long>(i), looks.begin() + static_cast<long>(j),
-                      LookOf(*keyword));
-        i = j;
-    }
-    return looks;
-}
-
-// What the rows of line's author's line before it leave open.
-TOpenRun OpenRunBefore(const TVezCustomMemo& memo, int line)
-{
-    TOpenRun open;
-    if (!memo.UseStyler() || !memo.ActiveStyler())
-        return open;
-    int first = line;
-    while (first > 0 && memo.IsWrappedLine(first))
-        --first;
-    const TRowColours colours(*memo.ActiveStyler(), memo.CaseSensitive(), {});
-    for (int row = first; row < line; ++row)
-        colours.Looks(DecodeLine(memo.Lines()->Get(row)), open);
-    return open;
-}
-
-bool Selected(int x, int y, int x1, int y1, int x2, int y2)
-{
-    const bool afterStart = y > y1 || (y == y1 && x >= x1);
-    const bool beforeEnd = y < y2 || (y == y2 && x < x2);
-    return afterStart && beforeEnd;
+    canvas.Pen()->SetColor(color);
+    canvas.Pen()->SetWidth(1);
+    const TPoint* p = points.begin();
+    canvas.MoveTo(p->X, p->Y);
+    for (++p; p != points.end(); ++p)
+        canvas.LineTo(p->X, p->Y);
 }
 
 } // namespace
 
+void Draw3DFrame(TCanvas& canvas, const TRect& rect, int style)
+{
+    const TColor* c = FrameColors[std::clamp(style, 0, 3)];
+    const int l = rect.Left, t = rect.Top, r = rect.Right, b = rect.Bottom;
+    Polyline(canvas, c[0], {{l, b - 1}, {l, t}, {r, t}});
+    if (style == 0 || style == 1) {
+        Polyline(canvas, c[1], {{l + 1, b}, {l + 1, t + 1}, {r, t + 1}});
+        Polyline(canvas, c[2], {{l + 1, b - 2}, {r - 2, b - 2}, {r - 2, t + 1}});
+    }
+    Polyline(canvas, c[3], {{l, b - 1}, {r - 1, b - 1}, {r - 1, t}});
+}
+
+void DrawGradient(TCanvas& canvas, TColor fromColor, TColor toColor, int steps, const TRect& rect,
+                  bool horizontal)
+{
+    steps = std::max(steps, 1);
+    const TColor from = ColorToRGB(fromColor);
+    const TColor to = ColorToRGB(toColor);
+    const double dr = (GetRValue(to) - GetRValue(from)) / static_cast<double>(steps);
+    const double dg = (GetGValue(to) - GetGValue(from)) / static_cast<double>(steps);
+    const double db = (GetBValue(to) - GetBValue(from)) / static_cast<double>(steps);
+    const double d = (horizontal ? rect.Width() : rect.Height()) / static_cast<double>(steps);
+    const int t = static_cast<int>(d);
+    for (int i = 0; i < static_cast<uint16_t>(steps); ++i) {
+        const auto part = [i](uint8_t start, double delta) {
+            return static_cast<uint8_t>(start + static_cast<int>(std::lround(i * delta)));
+        };
+        const TColor color =
+            RGBToColor(part(GetRValue(from), dr), part(GetGValue(from), dg), part(GetBValue(from), db));
+        canvas.Pen()->SetColor(color);
+        canvas.Brush()->SetColor(color);
+        const int o = static_cast<int>(std::lround(i * d));
+        if (horizontal)
+            canvas.Rectangle(rect.Left + o, rect.Top, std::min(rect.Left + o + t + 1, rect.Right),
+                             rect.Bottom);
+        else
+            canvas.Rectangle(rect.Left, rect.Top + o, rect.Right,
+                             std::min(rect.Top + o + t + 1, rect.Bottom));
+    }
+}
+
+TRect TVezCustomMemo::GetFoldingColumnRect() const
+{
+    if (!FCodeFolding->Enabled())
+        return TRect();
+    const TRect text = GetTextAreaRect();
+    return Rect(text.Left - 16, text.Top, text.Left, text.Bottom);
+}
+
+void TVezCustomMemo::UpdateLineBitmap()
+{
+    const TRect text = GetTextAreaRect();
+    FLineBitmap->SetPixelFormat(FClearType ? pfDevice : pf8bit);
+    FLineBitmap->SetSize(std::max(text.Right - text.Left, 0), FCellSize.H);
+    FLineBitmap->Canvas()->SetFont(Canvas()->Font());
+}
+
+void TVezCustomMemo::PaintGutter()
+{
+    if (FGutter->GutterWidth() < 2 || !FGutter->Visible())
+        return;
+    UpdateGutterHeight();
+    PaintGutterStrip(*Canvas());
+}
+
+void TVezCustomMemo::PaintGutterStrip(TCanvas& canvas)
+{
+    canvas.Brush()->SetStyle(bsSolid);
+    canvas.Brush()->SetColor(FGutter->GutterColor());
+    canvas.FillRect(FGutter->FullRect());
+}
+
 void TVezCustomMemo::Paint()
 {
+    if (ActiveLines()->LockCount() > 0)
+        return;
+    if (FCellSize.H == 0)
+        SetFont(FFont.get());
     TCanvas& canvas = *Canvas();
+    const TRect text = GetTextAreaRect();
     canvas.Brush()->SetStyle(bsSolid);
     canvas.Brush()->SetColor(FBkColor);
-    canvas.FillRect(ClientRect());
-    if (FCellSize.W > 0 && FCellSize.H > 0) {
-        const int rows = VisibleLineCount() + 1;
-        TOpenRun open = OpenRunBefore(*this, FTopLine);
-        for (int row = 0; row < rows; ++row) {
-            const int line = VisIndexToLineIndex(LineIndexToVisIndex(FTopLine) + row);
-            if (line >= ActiveLines()->Count())
-                break;
-            if (!IsWrappedLine(line))
-                open = {};
-            PaintRow(canvas, line, row, open);
-        }
+    canvas.Pen()->SetColor(FBkColor);
+    TRect fold = GetFoldingColumnRect();
+    if (fold.Width() > 0) {
+        fold.Left = FGutter->Visible() ? FGutter->GutterWidth() : fold.Left - 2;
+        if (!FSelChange)
+            canvas.FillRect(fold);
     }
+    PaintGutter();
+    canvas.Font()->Assign(FFont.get());
+    canvas.Font()->SetSize(static_cast<int>(std::lround(FFont->Size() * FDPIScale)));
+    UpdateLineBitmap();
+    canvas.Brush()->SetStyle(bsSolid);
+    canvas.Brush()->SetColor(FBkColor);
+    canvas.FillRect(Rect(text.Left, text.Top, text.Right, 2));
+    if (FCellSize.W > 0 && FCellSize.H > 0)
+        PaintRows(canvas, text);
+    PaintRightMargin(canvas, text);
     PaintBorder(canvas);
     // The bars paint on the same canvas after the memo: they find its tools as a paint starts them.
     canvas.Brush()->SetStyle(bsSolid);
+    canvas.Pen()->SetWidth(1);
     canvas.Font()->SetStyle({});
+}
+
+void TVezCustomMemo::PaintRows(TCanvas& canvas, const TRect& text)
+{
+    TStyle style;
+    TokenizerSettings();
+    if (FTopLine == FbackupTopLine) {
+        style = FBackupTopStyle;
+    } else {
+        TFlagHolder<bool> noRefresh(FLetRefresh, false);
+        GetStyleAtLine(style, FTopLine);
+        FBackupTopStyle = style;
+        FbackupTopLine = FTopLine;
+    }
+    const int count = ActiveLines()->Count();
+    const int lastRow = LineIndexToVisIndex(FTopLine) + VisibleLineCount();
+    int last = FTopLine;
+    bool ranOut = false;
+    bool rendered = false;
+    for (int row = LineIndexToVisIndex(FTopLine); row <= lastRow; ++row) {
+        const int line = VisIndexToLineIndex(row);
+        if (line >= count) {
+            ranOut = true;
+            break;
+        }
+        RenderLine(&canvas, line, style, 0, text, FCodeFolding->Enabled() ? row : -1);
+        last = line;
+        rendered = true;
+    }
+    if (!ranOut)
+        return;
+    // The area below the last row.
+    TRect rest = text;
+    const TRect cell = CellRect(0, LineIndexToVisIndex(last) - LineIndexToVisIndex(FTopLine));
+    rest.Top = count == 0 || !rendered ? cell.Top : cell.Bottom;
+    if (!FGutter->Visible())
+        rest.Left = 1;
+    canvas.Brush()->SetStyle(bsSolid);
+    canvas.Brush()->SetColor(FBkColor);
+    canvas.FillRect(rest);
+}
+
+void TVezCustomMemo::PaintRightMargin(TCanvas& canvas, const TRect& text)
+{
+    if (FRightMargin <= 0 || !FShowRightMargin || ActiveLines()->Count() >= VisibleLineCount())
+        return;
+    const int x = (FRightMargin - FLeftCol) * FCellSize.W + (FBorderStyle == bsSingle ? 3 : 0);
+    canvas.Pen()->SetColor(FRightMarginColor);
+    canvas.Pen()->SetWidth(2);
+    canvas.MoveTo(text.Left + x, 0);
+    canvas.LineTo(text.Left + x, Height());
+    canvas.Pen()->SetWidth(1);
 }
 
 void TVezCustomMemo::PaintBorder(TCanvas& canvas)
 {
     if (FBorderStyle == bsNone)
         return;
-    canvas.Brush()->SetColor(FBorderColor);
-    canvas.FrameRect(ClientRect());
-}
-
-void TVezCustomMemo::PaintRow(TCanvas& canvas, int line, int row, TOpenRun& open)
-{
-    const TRect text = GetTextAreaRect();
-    const TLineText s = LineAt(line);
-    const TCellLook plain{FFont->Color(), clNone, FFont->Style()};
-    std::vector<TCellLook> looks(s.size(), plain);
-    if (FUseStyler && ActiveStyler())
-        looks = TRowColours(*ActiveStyler(), FCaseSensitive, plain).Looks(s, open);
-    int x1, y1, x2, y2;
-    OrderedSelection(x1, y1, x2, y2);
-    const bool showSelection = !FHideSelection || Focused();
-    canvas.Font()->Assign(FFont.get());
-    const int columns = VisiblePosCount() + 1;
-    for (int col = 0; col < columns; ++col) {
-        const int x = FLeftCol + col;
-        const TRect cell = CellRect(col, row);
-        if (cell.Left >= text.Right)
-            break;
-        const bool inSelection =
-            showSelection && FSelectionMode == smText && Selected(x, line, x1, y1, x2, y2);
-        TCellLook look = x < static_cast<int>(s.size()) ? looks[static_cast<size_t>(x)] : plain;
-        if (inSelection)
-            look = {FSelColor, FSelBkColor, look.Style};
-        if (look.Background != clNone) {
-            canvas.Brush()->SetStyle(bsSolid);
-            canvas.Brush()->SetColor(look.Background);
-            canvas.FillRect(Rect(cell.Left, cell.Top, std::min(cell.Right, text.Right), cell.Bottom));
-        }
-        if (x >= static_cast<int>(s.size()) || s[static_cast<size_t>(x)] == U' ')
-            continue;
-        canvas.Brush()->SetStyle(bsClear);
-        canvas.Font()->SetColor(look.Text);
-        canvas.Font()->SetStyle(FNoRealFixedWidth ? TFontStyles{} : look.Style);
-        canvas.TextRect(Rect(cell.Left, cell.Top, std::min(cell.Right, text.Right), cell.Bottom), cell.Left,
-                        cell.Top, EncodeLine(s.substr(static_cast<size_t>(x), 1)));
+    if (FCtl3D) {
+        Draw3DFrame(canvas, Rect(0, 0, Width(), Height()), 1);
+        return;
     }
+    Polyline(canvas, FBorderColor,
+             {{0, Height()}, {0, 0}, {Width() - 1, 0}, {Width() - 1, Height() - 1}, {0, Height() - 1}});
 }

@@ -112,7 +112,8 @@ void TVezCustomMemo::SetScrollBars(TScrollStyle value)
 
 void TVezCustomMemo::SetUseStyler(bool value)
 {
-    StoreAndRepaint(FUseStyler, value);
+    FUseStyler = value;
+    StylesChanged();
 }
 
 void TVezCustomMemo::SetSyntaxStyles(TVezCustomMemoStyler* value)
@@ -143,8 +144,7 @@ void TVezCustomMemo::SetSyntaxStyles(TVezCustomMemoStyler* value)
         }
     }
     FCachedDelimiters.clear();
-    FbackupTopLine = -1;
-    Invalidate();
+    StylesChanged();
 }
 
 // --- lines

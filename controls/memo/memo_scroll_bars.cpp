@@ -215,7 +215,6 @@ void TVezCustomMemo::ApplyScrollDelta(TScrollBar* bar, int delta)
         top = std::max(std::min(top, VisIndexToLineIndex(bar->Max())), 0);
         if (top != old) {
             FTopLine = top;
-            ClearCachedStyles(std::min(old, top), std::max(old, top));
             Invalidate();
             UpdateCaret(FCurX >= FLeftCol);
         }

@@ -63,24 +63,24 @@ bool TVezCustomMemo::DeleteSelectedText(bool repaint)
 bool TVezCustomMemo::DeleteBlockSelection()
 {
     const TRect block = FBlockSelection;
-    const int x0 = FCurX, y0 = FCurY;
     TVezMemoStrings& lines = *ActiveLines();
-    std::vector<std::string> before, after;
+    const TAuthorLinesBefore before = CaptureAuthorLines(block.Top, block.Bottom);
+    const TAuthorPos caret = AuthorPos(FCurX, FCurY);
     {
+        // The record holds the lines whole: the caret leaving a line removes no blanks of it meanwhile.
+        TFlagHolder<bool> keepBlanks(FKeepLineBlanks, true);
         TFlagHolder<bool> noRefresh(FLetRefresh, false);
         for (int line = std::max(block.Top, 0); line <= block.Bottom && line < lines.Count(); ++line) {
             TLineText s = LineAt(line);
             if (block.Left < static_cast<int>(s.size()))
                 s.erase(static_cast<size_t>(block.Left),
                         static_cast<size_t>(std::max(block.Right - block.Left, 0)));
-            before.push_back(lines.Get(line));
-            after.push_back(EncodeLine(s));
-            lines.Put(line, after.back());
+            lines.Put(line, EncodeLine(s));
         }
         SetCurY(block.Top);
         SetCurX(block.Left);
     }
-    FUndoList->Add(new TBlockUndo(x0, y0, FCurX, FCurY, std::max(block.Top, 0), before, after));
+    RecordAuthorLinesChange(before, caret);
     return true;
 }
 
@@ -93,7 +93,6 @@ bool TVezCustomMemo::DeleteTextSelection()
         FSelStartX = FSelStartY = FSelEndX = FSelEndY = 0;
         return false;
     }
-    const int x0 = FCurX, y0 = FCurY;
     const TLineText first = LineAt(y1);
     const TLineText last = LineAt(y2);
     // An end past its line's text stands at the text's end: the columns beyond it hold nothing to delete,
@@ -102,6 +101,11 @@ bool TVezCustomMemo::DeleteTextSelection()
     x2 = std::min(x2, static_cast<int>(last.size()));
     if (y1 == y2 && x2 < x1)
         x2 = x1;
+    const TAuthorPos caret = AuthorPos(FCurX, FCurY);
+    const TAuthorPos selStart = AuthorPos(x1, y1);
+    const TAuthorPos selEnd = AuthorPos(x2, y2);
+    // The removed text is recorded as it was: the caret leaving its last line takes no blanks of it.
+    TFlagHolder<bool> keepBlanks(FKeepLineBlanks, true);
     // Exactly what leaves the document, breaks between wrapped rows left out.
     std::string removed;
     if (y1 == y2) {
@@ -128,8 +132,9 @@ bool TVezCustomMemo::DeleteTextSelection()
         DoSelectionChange();
         UpdateWrap();
     }
-    auto* record = new TDeleteBufUndo(x0, y0, FCurX, FCurY, removed);
-    record->SetSelection(x1, y1, x2, y2);
+    const TAuthorPos end = AuthorPos(FCurX, FCurY);
+    auto* record = new TDeleteBufUndo(caret.X, caret.Y, end.X, end.Y, removed);
+    record->SetSelection(selStart.X, selStart.Y, selEnd.X, selEnd.Y);
     FUndoList->Add(record);
     return true;
 }
@@ -167,22 +172,22 @@ void TVezCustomMemo::InsertBlockText(const std::string& normalised)
     std::vector<std::string> rows = SplitAtBreaks(normalised);
     if (rows.back().empty())
         rows.pop_back();
-    const int x0 = FCurX, y0 = FCurY;
     const int first = FCurY;
     TVezMemoStrings& lines = *ActiveLines();
     const int oldCount = std::min(static_cast<int>(rows.size()), lines.Count() - first);
-    std::vector<std::string> before, after;
+    const TAuthorLinesBefore before = CaptureAuthorLines(first, first + oldCount - 1);
+    const TAuthorPos caret = AuthorPos(FCurX, FCurY);
+    TFlagHolder<bool> keepBlanks(FKeepLineBlanks, true);
+    std::vector<std::string> after;
     for (size_t i = 0; i < rows.size(); ++i) {
         const int line = first + static_cast<int>(i);
         const TLineText current = line < lines.Count() ? LineAt(line) : TLineText();
-        if (line < lines.Count())
-            before.push_back(lines.Get(line));
         TLineText s = PaddedTo(current, std::max(FCurX, static_cast<int>(current.size())));
         s.insert(static_cast<size_t>(FCurX), DecodeLine(rows[i]));
         after.push_back(EncodeLine(s));
     }
     ReplaceLines(first, oldCount, after);
-    FUndoList->Add(new TBlockUndo(x0, y0, FCurX, FCurY, first, before, after));
+    RecordAuthorLinesChange(before, caret);
     ClearSelection();
     Invalidate();
 }
@@ -190,11 +195,15 @@ void TVezCustomMemo::InsertBlockText(const std::string& normalised)
 void TVezCustomMemo::InsertMultiLineText(const std::string& value, const std::string& normalised, int x1,
                                          int y1, bool linked)
 {
-    const int x0 = x1, y0 = y1;
     const std::vector<std::string> pieces = SplitAtBreaks(normalised);
     const TLineText line = PaddedTo(LineAt(y1), std::max(x1, LineLengthAt(y1)));
     const TLineText rest = Columns(line, x1);
     TVezMemoStrings& lines = *ActiveLines();
+    const TAuthorPos start = AuthorPos(x1, y1);
+    TFlagHolder<bool> keepBlanks(FKeepLineBlanks, true);
+    // The text ends at the start of the author's line that its last piece begins.
+    const TAuthorPos end{LineLength(pieces.back()), start.Y + static_cast<int>(pieces.size()) - 1};
+    int x = 0, y = 0;
     {
         TFlagHolder<bool> noRefresh(FLetRefresh, false);
         PutLine(y1, Columns(line, 0, x1) + DecodeLine(pieces.front()));
@@ -203,14 +212,15 @@ void TVezCustomMemo::InsertMultiLineText(const std::string& value, const std::st
         const int lastLine = y1 + static_cast<int>(pieces.size()) - 1;
         lines.DoInsert(lastLine, pieces.back() + EncodeLine(rest));
         UpdateWrap();
-        FCurY = lastLine;
-        FCurX = LineLength(pieces.back());
+        RowPos(end, x, y);
+        FCurY = y;
+        FCurX = x;
     }
-    SetCurY(y1 + static_cast<int>(pieces.size()) - 1);
-    SetCurX(LineLength(pieces.back()));
+    SetCurY(y);
+    SetCurX(x);
     MakeCursorVisible();
     LinesChanged(this);
-    FUndoList->Add(new TPasteUndo(x0, y0, FCurX, FCurY, value, linked));
+    FUndoList->Add(new TPasteUndo(start.X, start.Y, end.X, end.Y, value, linked));
     ClearSelection();
     Invalidate();
 }
@@ -222,6 +232,8 @@ void TVezCustomMemo::InsertSingleLineText(const std::string& value, const std::s
     const TLineText line = PaddedTo(LineAt(y1), std::max(x1, LineLengthAt(y1)));
     int start = 0;
     TextFromPos(x1, y1, start);
+    const TAuthorPos from = AuthorPos(x1, y1);
+    TFlagHolder<bool> keepBlanks(FKeepLineBlanks, true);
     {
         TFlagHolder<bool> noRefresh(FLetRefresh, false);
         PutLine(y1, Columns(line, 0, x1) + inserted + Columns(line, x1));
@@ -229,7 +241,8 @@ void TVezCustomMemo::InsertSingleLineText(const std::string& value, const std::s
         FCurX = x1 + static_cast<int>(inserted.size());
     }
     LinesChanged(this);
-    FUndoList->Add(new TPasteUndo(x1, y1, FCurX, FCurY, value, linked));
+    FUndoList->Add(
+        new TPasteUndo(from.X, from.Y, from.X + static_cast<int>(inserted.size()), from.Y, value, linked));
     if (FWordWrap != wwNone) {
         UpdateWrap();
         SetLeftCol(0);

@@ -6,6 +6,7 @@
 #include "platform/gui/core/exceptions.h"
 
 #include <algorithm>
+#include <typeinfo>
 #include <unordered_set>
 
 namespace {
@@ -49,7 +50,7 @@ void TVezMemoStrings::CheckInsertIndex(int index) const
 
 // --- rows changed since the last wrap ----------------------------------------------------------------------
 
-void TVezMemoStrings::NoteChanged(int index)
+void TVezMemoStrings::NoteRowChanged(int index)
 {
     if (!trackChanges_)
         return;
@@ -57,8 +58,20 @@ void TVezMemoStrings::NoteChanged(int index)
     changed_.Last = std::max(changed_.Last, index);
 }
 
+void TVezMemoStrings::NoteChanged(int index)
+{
+    // The lines after a changed one may start in another state (a comment or string opened or closed).
+    if (memo_)
+        memo_->LineStatesStale(index + 1, index + 1);
+    NoteRowChanged(index);
+}
+
 void TVezMemoStrings::NoteInserted(int index)
 {
+    if (memo_) {
+        memo_->LineStatesMoved(index, 1);
+        memo_->LineStatesStale(index, index + 1);
+    }
     if (!trackChanges_)
         return;
     if (!changed_.Empty()) {
@@ -67,11 +80,15 @@ void TVezMemoStrings::NoteInserted(int index)
         if (changed_.Last >= index)
             ++changed_.Last;
     }
-    NoteChanged(index);
+    NoteRowChanged(index);
 }
 
 void TVezMemoStrings::NoteDeleted(int index)
 {
+    if (memo_) {
+        memo_->LineStatesMoved(index + 1, -1);
+        memo_->LineStatesStale(index, index);
+    }
     if (!trackChanges_)
         return;
     if (!changed_.Empty()) {
@@ -81,8 +98,8 @@ void TVezMemoStrings::NoteDeleted(int index)
             --changed_.Last;
     }
     // The rows on both sides of the gap belong to the paragraph that lost a row.
-    NoteChanged(std::max(index - 1, 0));
-    NoteChanged(index);
+    NoteRowChanged(std::max(index - 1, 0));
+    NoteRowChanged(index);
 }
 
 TVezMemoStrings::TChangedRows TVezMemoStrings::TakeChangedRows()
@@ -293,6 +310,7 @@ void TVezMemoStrings::Clear()
     listLengths_.Clear();
     changed_ = {};
     if (memo_) {
+        memo_->LineStatesStale(0, 0);
         memo_->FCodeFoldingNodeCount = 0;
         // Undo records name places in the text that is going.
         memo_->ClearUndoList();
@@ -302,6 +320,8 @@ void TVezMemoStrings::Clear()
 
 void TVezMemoStrings::ClearStrings()
 {
+    if (memo_)
+        memo_->LineStatesStale(0, 0);
     linesProp_.Clear();
     listLengths_.Clear();
     changed_ = {};
@@ -358,7 +378,10 @@ TLineProp* TVezMemoStrings::GetLineProp(int index) const
 {
     if (index < 0 || index >= Count())
         return nullptr;
-    return dynamic_cast<TLineProp*>(TStringList::GetObject(index));
+    // Asked for every row by the scans of word wrap and offsets: the exact type is checked, which costs less
+    // than a cast through the hierarchy (nothing derives from TLineProp).
+    TObject* object = TStringList::GetObject(index);
+    return object && typeid(*object) == typeid(TLineProp) ? static_cast<TLineProp*>(object) : nullptr;
 }
 
 TLineProp* TVezMemoStrings::CreateLineProp(int index)
@@ -443,6 +466,11 @@ void TVezMemoStrings::AssignWithoutProps(const TStrings& list)
 void TVezMemoStrings::ReplaceRows(int first, int count, std::vector<TRow>& rows)
 {
     TFlagHolder<bool> untracked(trackChanges_, false);
+    if (memo_) {
+        const int added = static_cast<int>(rows.size());
+        memo_->LineStatesMoved(first + count, added - count);
+        memo_->LineStatesStale(first, first + added);
+    }
     BeginUpdate();
     const int common = std::min(count, static_cast<int>(rows.size()));
     if (first == 0 && count == Count()) {

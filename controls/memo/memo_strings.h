@@ -122,6 +122,7 @@ private:
     void ExpandTabsInAllLines();
     void PrepareMemoForLoad();
     void SettleLoadedText();
+    void NoteRowChanged(int index); // for word wrap
     void NoteChanged(int index);
     void NoteInserted(int index);
     void NoteDeleted(int index);

@@ -23,11 +23,11 @@ public:
     // Copies the element list (a new element for each of value's), then tells the memo.
     void SetAllStyles(const TElementStyles* value);
     const std::string& LineComment() const { return FLineComment; }
-    void SetLineComment(const std::string& value) { FLineComment = value; }
+    void SetLineComment(const std::string& value) { SetNotifying(FLineComment, value); }
     const std::string& MultiCommentLeft() const { return FMultiCommentLeft; }
-    void SetMultiCommentLeft(const std::string& value) { FMultiCommentLeft = value; }
+    void SetMultiCommentLeft(const std::string& value) { SetNotifying(FMultiCommentLeft, value); }
     const std::string& MultiCommentRight() const { return FMultiCommentRight; }
-    void SetMultiCommentRight(const std::string& value) { FMultiCommentRight = value; }
+    void SetMultiCommentRight(const std::string& value) { SetNotifying(FMultiCommentRight, value); }
     TCharStyle* CommentStyle() const { return FCommentStyle.get(); }
     TCharStyle* NumberStyle() const { return FNumberStyle.get(); }
     TCharStyle* HighlightStyle() const { return FHighlightStyle.get(); }
@@ -38,18 +38,18 @@ public:
     void SetAutoCompletion(const TStrings* value) { FlistAuto->Assign(value); }
     THintParameter* HintParameter() const { return FHintParameter.get(); }
     const std::string& NumericChars() const { return FNumericChars; }
-    void SetNumericChars(const std::string& value) { FNumericChars = value; }
+    void SetNumericChars(const std::string& value) { SetNotifying(FNumericChars, value); }
     const std::string& StrictNumericChars() const { return FStrictNumericChars; }
     const std::string& HexIdentifier() const { return FHexIdentifier; }
-    void SetHexIdentifier(const std::string& value) { FHexIdentifier = value; }
+    void SetHexIdentifier(const std::string& value) { SetNotifying(FHexIdentifier, value); }
     const std::string& BlockStart() const { return FBlockStart; }
     void SetBlockStart(const std::string& value) { FBlockStart = value; }
     const std::string& BlockEnd() const { return FBlockEnd; }
     void SetBlockEnd(const std::string& value) { FBlockEnd = value; }
     const std::string& Literal() const { return FLiteral; }
-    void SetLiteral(const std::string& value) { FLiteral = value; }
+    void SetLiteral(const std::string& value) { SetNotifying(FLiteral, value); }
     bool CustomDraw() const { return FCustomDraw; }
-    void SetCustomDraw(bool value) { FCustomDraw = value; }
+    void SetCustomDraw(bool value) { SetNotifying(FCustomDraw, value); }
     const std::string& Filter() const { return FFilter; }
     void SetFilter(const std::string& value) { FFilter = value; }
     const std::string& DefaultExtension() const { return FDefaultExtension; }
@@ -61,11 +61,11 @@ public:
     const std::string& StylerName() const { return FStylerName; }
     void SetStylerName(const std::string& value) { FStylerName = value; }
     const std::string& KeyWordPrefix() const { return FKeywordPrefix; }
-    void SetKeyWordPrefix(const std::string& value) { FKeywordPrefix = value; }
+    void SetKeyWordPrefix(const std::string& value) { SetNotifying(FKeywordPrefix, value); }
     TRegionDefinitions* RegionDefinitions() const { return FRegionDefinitions.get(); }
     void SetRegionDefinitions(const TRegionDefinitions* value) { FRegionDefinitions->Assign(value); }
     const std::string& EscapeChar() const { return FEscapeChar; }
-    void SetEscapeChar(const std::string& value) { FEscapeChar = value; }
+    void SetEscapeChar(const std::string& value) { SetNotifying(FEscapeChar, value); }
 
     // Copies value into the comment (1), number (2) or highlight (3) style; other indexes do nothing.
     virtual void SetCharStyle(int index, const TCharStyle* value);
@@ -85,14 +85,21 @@ public:
     int FindCommentEnd(const TLineText& s, int& len, int& styleIndex, int& commentIndex) const;
     // Tells the memo that uses this styler that its styles changed.
     void NotifyStylesChanged();
+    // The style index of a comment element's comments: its own, unless it would draw black on white (-1:
+    // the comment style).
+    static int CommentStyleIndex(const TElementStyle* element, int index);
 
 protected:
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    // The element colours its comment itself unless it would draw black on white.
-    static int CommentStyleIndex(const TElementStyle* element, int index);
+    // A value the memo's tokeniser reads: the memo hears of its change.
+    template <typename T> void SetNotifying(T& field, const T& value)
+    {
+        field = value;
+        NotifyStylesChanged();
+    }
 
     std::unique_ptr<TElementStyles> FAllStyles;
     std::string FLineComment;

@@ -48,6 +48,15 @@ enum TSelectionMode
     smBlock
 };
 
+// A place in the author's text: the author's line (a line and its wrap continuations joined) and the column
+// in it. Undo records keep their places so, because an edit re-breaks the rows after it.
+struct TAuthorPos
+{
+    int32_t X = 0;
+    int32_t Y = 0;
+    bool operator==(const TAuthorPos&) const = default;
+};
+
 // What happens when the cursor leaves the view on an axis without a wanted bar.
 enum TScrollMode
 {
@@ -106,6 +115,13 @@ using TOleTextDraggedEvent = std::function<void(TObject* sender, const std::stri
 using TCustomizeContextMenuEvent =
     std::function<void(TObject* sender, int curX, int curY, TPopupMenu* contextMenu)>;
 using TCustomContextMenuClickEvent = std::function<void(TObject* sender, TMenuItem* menuItem)>;
+using TAllowEvent = std::function<void(TObject* sender, bool& allow)>;
+using TMemoWordEvent =
+    std::function<void(TObject* sender, const std::string& word, std::string& replacement)>;
+using TVezMemoFileDropEvent =
+    std::function<void(TObject* sender, const std::string& fileName, bool& defaultHandler)>;
+using TCodeFoldEvent = std::function<void(TObject* sender, int lineNo, bool expanded)>;
+using TURLClick = std::function<void(TObject* sender, const std::string& url)>;
 using TWordIsURLEvent = std::function<void(TObject* sender, const std::string& word, bool& isUrl)>;
 using TMemoGetCompletionListEvent =
     std::function<void(TObject* sender, const std::string& token, TStringList* list)>;

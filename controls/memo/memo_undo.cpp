@@ -61,7 +61,7 @@ void TVezCustomMemo::SetModifiedStateInt(int index, TLineModifiedState value)
         return;
     TVezUndoList& undo = *UndoList();
     if (FGutter->ShowModified() && value == lmModified && undo.Count() > 0 && !undo.IsPerforming())
-        undo.InsertRecord(1, new TModifiedUndo(index)); // just behind the edit that set the mark
+        undo.InsertRecord(1, new TModifiedUndo(AuthorPos(0, index).Y)); // just behind its edit
     prop->Modified = value;
     lines.SetLineProp(index, prop);
     Invalidate();

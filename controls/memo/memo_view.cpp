@@ -110,12 +110,10 @@ void TVezCustomMemo::UpdateCaret(bool show)
 bool TVezCustomMemo::DoMouseWheelDown(TShiftState shift, TPoint mousePos)
 {
     TCustomControl::DoMouseWheelDown(shift, mousePos);
-    const int old = FTopLine;
     // A document shorter than the view does not scroll (setting its top line would send the cursor home).
     const bool scrolls = ActiveLines()->Count() >= VisibleLineCount();
     if (scrolls && LineIndexToVisIndex(FTopLine) < LineIndexToVisIndex(ActiveLines()->Count()))
         SetTopLine(VisIndexToLineIndex(LineIndexToVisIndex(FTopLine) + WheelRows));
-    ClearCachedStyles(std::min(old, FTopLine), std::max(old, FTopLine));
     UpdateCaret(true);
     return true;
 }
@@ -123,7 +121,6 @@ bool TVezCustomMemo::DoMouseWheelDown(TShiftState shift, TPoint mousePos)
 bool TVezCustomMemo::DoMouseWheelUp(TShiftState shift, TPoint mousePos)
 {
     TCustomControl::DoMouseWheelUp(shift, mousePos);
-    const int old = FTopLine;
     const int row = LineIndexToVisIndex(FTopLine);
     if (ActiveLines()->Count() >= VisibleLineCount()) {
         if (row > WheelRows)
@@ -131,7 +128,6 @@ bool TVezCustomMemo::DoMouseWheelUp(TShiftState shift, TPoint mousePos)
         else
             SetTopLine(0);
     }
-    ClearCachedStyles(std::min(old, FTopLine), std::max(old, FTopLine));
     UpdateCaret(true);
     return true;
 }

@@ -323,6 +323,7 @@ void TVezCustomMemo::EndUpdate()
 {
     FLetRefresh = true;
     UpdateWrap();
+    ValidateLineStates();
     UpdateMaxLength();
     UpdateScrollBars(false);
     Repaint();

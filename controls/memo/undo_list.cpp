@@ -77,7 +77,10 @@ template <typename Step> void TVezUndoList::Perform(Step step)
         FMemo->SetAutoIndent(false);
     FIsPerforming = true;
     try {
-        step();
+        if (FMemo)
+            FMemo->RunOnAuthorLines(step);
+        else
+            step();
     } catch (...) {
         FIsPerforming = false;
         if (FMemo)

@@ -271,18 +271,17 @@ void TIndentUndo::PerformRedo()
     MoveCaret(FUndoCurX0, FUndoCurY0);
 }
 
-TCorrectUndo::TCorrectUndo(int lineNo, const std::string& undoLine) : TExchangeUndo(-1, -1, -1, -1, undoLine)
-{
-    FUndoCurY = lineNo;
-}
+TCorrectUndo::TCorrectUndo(int lineNo, const std::string& undoLine)
+    : TExchangeUndo(-1, -1, -1, -1, undoLine), FLineIndex(lineNo)
+{}
 
 void TCorrectUndo::Exchange()
 {
     TVezMemoStrings& lines = *Memo->ActiveLines();
-    if (FUndoCurY < 0 || FUndoCurY >= lines.Count())
+    if (FLineIndex < 0 || FLineIndex >= lines.Count())
         return;
-    std::string previous = lines.Get(FUndoCurY);
-    lines.Put(FUndoCurY, FUndoText);
+    std::string previous = lines.Get(FLineIndex);
+    lines.Put(FLineIndex, FUndoText);
     FUndoText = std::move(previous);
 }
 

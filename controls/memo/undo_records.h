@@ -230,6 +230,9 @@ public:
 
 protected:
     void Exchange() override;
+
+private:
+    int FLineIndex; // the corrected line (the caret stays where it is)
 };
 
 // Lines replaced as a whole by a block paste or a block deletion: from FFirst on, FOld before and FNew

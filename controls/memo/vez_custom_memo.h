@@ -7,11 +7,14 @@
 #include "controls/memo/hint_form.h"
 #include "controls/memo/int_list.h"
 #include "controls/memo/line_text.h"
+#include "controls/memo/line_tokenizer.h"
 #include "controls/memo/marker_list.h"
+#include "controls/memo/memo_lines.h"
 #include "controls/memo/memo_strings.h"
 #include "controls/memo/memo_styler.h"
 #include "controls/memo/memo_types.h"
 #include "controls/memo/print_options.h"
+#include "controls/memo/rtf_engine.h"
 #include "controls/memo/styler_list.h"
 #include "controls/memo/ui_language.h"
 #include "controls/memo/undo_list.h"
@@ -22,10 +25,11 @@
 #include "platform/gui/standard/text_editing.h"
 #include "platform/gui/windows/timers.h"
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
-
-struct TOpenRun;
+#include <vector>
 
 // The multi-line styled text control of the error log. It keeps its text as lines in a TVezMemoStrings
 // (Lines), shows them on a grid of character cells of one font, scrolls with two child scroll bars, wraps
@@ -50,8 +54,8 @@ public:
     TVezCustomMemoStyler* ActiveStyler() const { return FInternalStyles; }
     bool UseStyler() const { return FUseStyler; }
     void SetUseStyler(bool value);
-    // The styler's styles changed; the memo repaints on its next paint anyway.
-    void StylesChanged() {}
+    // The styler's styles changed: the line states are computed again, and the memo repaints.
+    void StylesChanged();
 
     // --- caret and selection ---
     int CurX() const { return FCurX; }
@@ -139,6 +143,13 @@ public:
     void SetLineWrapped(int index, bool value);
     // The author's line that stored line index belongs to.
     int GetWrappedLineIndex(int index) const;
+    // A row's place in the author's text, and back (the start of a continuation rather than the end of the
+    // row before it).
+    TAuthorPos AuthorPos(int x, int y) const;
+    void RowPos(TAuthorPos pos, int& x, int& y) const;
+    // Runs an undo or redo step on the unwrapped lines, where rows are the author's lines, and wraps them
+    // again afterwards.
+    void RunOnAuthorLines(const std::function<void()>& step);
     std::string WrappedText();
     int RightMargin() const { return FRightMargin; }
     void SetRightMargin(int value);
@@ -189,6 +200,77 @@ public:
     void UpdateMaxLength();
     void MeasureCharCell(TObject* sender = nullptr);
 
+    // --- rendering ---
+    // Renders line lineIndex starting in style and leaves in style the state at the start of the next line.
+    // Modes: 0 paints the row onto canvas through the line bitmap, 1 appends the line's HTML to Html, 2
+    // and 3 paint it into rect (printing), 4 feeds the RTF builder, 5 adds an item list to MemoLines.
+    // visibleRow is the line's display row with folding, -1 otherwise.
+    void RenderLine(TCanvas* canvas, int lineIndex, TStyle& style, int mode, TRect rect, int visibleRow);
+    // The state at the start of a line, as rendering every line from the first one leaves it.
+    void GetStyleAtLine(TStyle& style, int lineIndex);
+    bool GetCachedStyle(int lineIndex, TStyle& style) const;
+    void SetCachedStyle(int lineIndex, const TStyle& style);
+    void ClearAllCachedStyles();
+    // True for a text that begins with a web, mail, news or file address prefix (OnIsURL has the last word).
+    virtual bool WordIsURL(const std::string& s);
+    // The runs of URL delimiters and of other characters in s (s whole without UrlAware).
+    void SplitURLParts(const std::string& s, TStrings* list) const;
+    bool IsURLAtPos(const std::string& s, int col);
+    // The URL run under the caret column of s: OnURLClick gets it, or the shell opens a web or mail
+    // address.
+    void ClickURL(const std::string& s);
+    TStringList* Html() const { return FHtml.get(); }
+    TMemoLines* MemoLines() const { return FMemoLines.get(); }
+
+    // --- HTML and RTF ---
+    // Fills Html with the author's lines fromLine..toLine (-1: all) as coloured HTML; a fragment leaves out
+    // the HTML and BODY elements, fixedFonts writes the font size.
+    void BuildHTML(bool fixedFonts, int fromLine, int toLine, bool fragment);
+    // The whole text as an HTML file (UTF-8 with its byte-order mark, CR LF line ends); false when it could
+    // not be made or written.
+    bool SaveToHTML(const std::string& fileName, bool fixedFonts);
+    // Renders the author's lines fromLine..toLine (-1: all) into the RTF builder of a copy (none: nothing).
+    void LinesToRTF(bool writeFontSize, int fromLine, int toLine);
+
+    // --- block marks and formatting ---
+    // 1-based column of word's first occurrence in text when it stands there as a whole word, else 0; pos
+    // the column of that first occurrence.
+    int FindWholeWord(const std::string& word, const std::string& text, int& pos) const;
+    // The same for the first of the comma-separated alternatives in words that stands as a whole word;
+    // words becomes that alternative.
+    int FindBlockWord(std::string& words, const std::string& text, int& pos) const;
+    // Mark the block end below the caret and the block start above it (line, column, length; -1: none).
+    void SetBSMark(int line, int start, int length);
+    void SetBEMark(int line, int start, int length);
+    int BSMarkLine() const { return BSSelLine; }
+    int BSMarkStart() const { return BSSelStart; }
+    int BEMarkLine() const { return BESelLine; }
+    int BEMarkStart() const { return BESelStart; }
+    // The styler's reformatting of the whole text, when it formats text.
+    void Format();
+
+    // --- keys and mouse ---
+    // One key (a virtual key from KeyDown) or one control character (from KeyPress, with no Shift).
+    void KeyCommand(char32_t key, TShiftState shift);
+    // Places the caret for a press (down) or a release of the pointer at (x, y).
+    void PlaceCursorAt(int x, int y, bool down, TShiftState shift, TMouseButton button);
+    // The memo's own DragMode (a drag of the selection starts from the memo's mouse handling).
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode value) { FDragMode = value; }
+
+    // --- clipboard ---
+    // Copies the selection in the formats of ClipboardFormats; an empty selection leaves the clipboard as
+    // it is.
+    virtual void CopyToClipBoard();
+    // Copies the selection as text and deletes it (not in a read-only memo).
+    virtual void CutToClipBoard();
+    // Puts the clipboard's text in place of the selection (not in a read-only memo).
+    virtual void PasteFromClipBoard();
+    // The keys, the menu and WM_COPY, WM_CUT and WM_PASTE go through these: OnClipboardAction may refuse.
+    virtual void DoClipboardCopy();
+    virtual void DoClipboardCut();
+    virtual void DoClipboardPaste();
+
     // --- word and token queries ---
     std::string WordAtXY(int x, int y) const;
     std::string FullWordAtXY(int x, int y) const;
@@ -237,15 +319,15 @@ public:
     bool ShowRightMargin() const { return FShowRightMargin; }
     void SetShowRightMargin(bool value) { StoreAndRepaint(FShowRightMargin, value); }
     bool CaseSensitive() const { return FCaseSensitive; }
-    void SetCaseSensitive(bool value) { SetRepaintingValue(FCaseSensitive, value); }
+    void SetCaseSensitive(bool value) { SetTokenizerValue(FCaseSensitive, value); }
     bool HideSelection() const { return FHideSelection; }
     void SetHideSelection(bool value) { SetRepaintingValue(FHideSelection, value); }
     bool HighlightCaseSensitive() const { return FHighLightCaseSensitive; }
-    void SetHighlightCaseSensitive(bool value) { SetRepaintingValue(FHighLightCaseSensitive, value); }
+    void SetHighlightCaseSensitive(bool value) { SetTokenizerValue(FHighLightCaseSensitive, value); }
     const std::string& HighlightText() const { return FHighlightText; }
-    void SetHighlightText(const std::string& value) { SetRepaintingValue(FHighlightText, value); }
+    void SetHighlightText(const std::string& value) { SetTokenizerValue(FHighlightText, value); }
     bool UrlAware() const { return FUrlAware; }
-    void SetUrlAware(bool value) { SetRepaintingValue(FUrlAware, value); }
+    void SetUrlAware(bool value) { SetTokenizerValue(FUrlAware, value); }
     TCharStyle* UrlStyle() const { return FUrlStyle.get(); }
     void SetUrlStyle(const TCharStyle* value) { FUrlStyle->Assign(value); }
     bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
@@ -254,6 +336,8 @@ public:
     void SetBookmarkGlyph(const TBitmap* value) { FBookmarkBmp->Assign(value); }
     TCustomImageList* ContextMenuImages() const { return FContextMenuImages; }
     TCursor MemoCursor() const { return Cursor(); }
+    // The folding column left of the text (empty without folding).
+    TRect GetFoldingColumnRect() const;
     // Sets the control's cursor and remembers it as the one to restore.
     void SetMemoCursor(TCursor value);
 
@@ -365,6 +449,13 @@ public:
     TCustomizeContextMenuEvent OnCustomizeContextMenu;
     TCustomContextMenuClickEvent OnCustomContextMenuClick;
     TWordIsURLEvent OnIsURL;
+    TURLClick OnURLClick;
+    TNotifyEvent OnFind;
+    TNotifyEvent OnReplace;
+    TAllowEvent OnOverwriteToggle;
+    TMemoWordEvent OnWordComplete;
+    TVezMemoFileDropEvent OnFileDrop;
+    TCodeFoldEvent OnCodeFold;
     TMemoGetCompletionListEvent OnGetAutoCompletionList;
     TMemoGetCompletionListIndexEvent OnGetAutoCompletionListIndex;
     TMemoInsertCompletionEntryEvent OnInsertAutoCompletionEntry;
@@ -379,6 +470,8 @@ public:
     virtual void DoActiveLineChange(int curY);
     virtual void DoUndoChange();
     virtual void DoSave();
+    virtual void DoFind();
+    virtual void DoReplace();
     virtual void DoGutterClick(int lineNo);
     virtual void DoLineBkColor(int lineNo, TColor& bkColor);
     virtual void DoClipboardAction(TClipboardAction action, bool& allow);
@@ -416,6 +509,12 @@ protected:
     bool DoMouseWheelDown(TShiftState shift, TPoint mousePos) override;
     bool DoMouseWheelUp(TShiftState shift, TPoint mousePos) override;
     void Paint() override;
+    void KeyDown(uint16_t& key, TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
+    void KeyUp(uint16_t& key, TShiftState shift) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
     // --- hooks into the memo's later features: they do nothing yet ---
     // Code folding (visible rows map to lines one to one until then).
@@ -425,21 +524,24 @@ protected:
     virtual void RemoveCodeFolding(int) {}
     virtual void RemoveCodeFoldingAtEnd(int) {}
     virtual void SetExpandNode(int, bool) {}
+    virtual void ToggleNode(int) {}
     void CodeFoldingChanged(TObject*, int) {}
     // Gutter marks and markers.
     void ClearLineErrors(int lineNo);
+    // The gutter's own painting; its background until it paints its numbers and marks.
+    virtual void PaintGutterStrip(TCanvas& canvas);
+    // Dragging the selection away.
+    virtual void BeginSelectionDrag() {}
+    // The completion list is showing.
+    virtual bool CompletionListShowing() const { return false; }
     // Parameter hints.
     virtual void UpdateParameterHint() {}
     virtual void HideParameterHint() {}
     // Block marks around the cursor.
-    virtual void MarkMatchingBlocks() {}
+    virtual void MarkMatchingBlocks();
     // Theme colours.
     virtual void UpdateStyleColors(bool) {}
     virtual void AdaptGutterToTheme() {}
-    // Clipboard.
-    virtual void CopyToClipBoard() {}
-    virtual void CutToClipBoard() {}
-    virtual void PasteFromClipBoard() {}
 
     TFont* CanvasFont() const { return Canvas()->Font(); }
 
@@ -462,6 +564,14 @@ private:
             return;
         field = value;
         Invalidate();
+    }
+    // A value the tokeniser reads: the runs and line states are made again with it.
+    template <typename T> void SetTokenizerValue(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        StylesChanged();
     }
     template <typename T> void StoreAndRepaint(T& field, const T& value)
     {
@@ -510,6 +620,159 @@ private:
     bool HorzBarWanted() const { return FScrollBars == ssHorizontal || FScrollBars == ssBoth; }
     int LastRow() const;
     void FireTopLeftChanged();
+    // author's lines
+    struct TAuthorLinesBefore
+    {
+        int First = 0;
+        std::vector<std::string> Lines;
+        int LinesBelow = 0; // the author's lines after them, which the edit leaves as they are
+    };
+    int ParagraphStart(int row) const;
+    // The row an author's line starts in; the row count past the last one.
+    int AuthorLineRow(int authorLine) const;
+    // The author's line that starts in row.
+    std::string AuthorLineText(int row) const;
+    int AuthorLineCount() const;
+    // The author's lines the rows firstRow..lastRow belong to, before an edit of those rows...
+    TAuthorLinesBefore CaptureAuthorLines(int firstRow, int lastRow) const;
+    // ...and the record of what the edit made of them.
+    void RecordAuthorLinesChange(const TAuthorLinesBefore& before, TAuthorPos caretBefore);
+    // rendering: the line being rendered, as RenderLine sets it up for the outputs of its runs
+    struct TLineRender
+    {
+        int LineIndex = 0;
+        int Mode = 0;
+        TCanvas* Canvas = nullptr; // where runs are drawn: the line bitmap's canvas or the caller's
+        TCanvas* Target = nullptr; // the caller's canvas
+        TRect TextArea;            // T
+        TRect Row;                 // the row on the caller's canvas
+        TRect Place;            // where the row goes on the caller's canvas (the row, or the print rectangle)
+        TRect Token;            // K: its left edge is where the next run is drawn
+        int Column = 0;         // of the next run's first character in the line
+        TColor LineBk = clNone; // the line's own background (band colour, OnLineBkColor)
+        int CharWidth = 0;      // the advance of a character
+        int SelX1 = 0, SelY1 = 0, SelX2 = 0, SelY2 = 0; // the selection, in order
+    };
+    // The colours and font style of a run.
+    struct TRunLook
+    {
+        TColor Text;
+        TFontStyles Style;
+        TColor Back;
+    };
+    bool Painting() const { return FRender.Mode == 0 || FRender.Mode == 2 || FRender.Mode == 3; }
+    void SetUpLineRender(TCanvas* canvas, int lineIndex, int mode, const TRect& rect, int visibleRow);
+    TLineText RenderedText(int lineIndex) const;
+    void DrawPrintLineNumber();
+    // The run's look: painting adds the highlight, the line's background, the active and breakpoint lines;
+    // keepNone leaves an element's background clNone (the item list) instead of taking BkColor.
+    TRunLook RunLook(const TStyle& style, bool painting, bool keepNone) const;
+    void ApplyElementStyle(TRunLook& look, int index, bool keepNone) const;
+    bool IsBreakpointLine(int line) const;
+    bool IsActiveLineShown(int line) const;
+    void EmitToken(const TLineText& text, const TStyle& style);
+    void PaintRun(const TLineText& text, const TStyle& style);
+    void SplitBySelection(const TLineText& text, int column, TLineText& before, TLineText& sel,
+                          TLineText& after) const;
+    // Fills a part of a run in the brush colour and draws its text over it; x moves past it.
+    void PaintRunPart(const TLineText& part);
+    void DrawTokenText(const TLineText& text, const TRect& rect);
+    void DrawLineMargin(int x);
+    void PaintLineTail();
+    void DrawLineMarks(TCanvas& canvas);
+    void EmitHTMLToken(const TLineText& text, const TStyle& style);
+    void EmitRTFToken(const TLineText& text, const TStyle& style);
+    void EmitPartItem(const TLineText& text, const TStyle& style);
+    // keys
+    void KeyDownCommand(uint16_t key, TShiftState shift);
+    void CtrlLetter(uint16_t key, TShiftState shift);
+    void ScrollLineKey(int direction);
+    void TabKey(TShiftState shift);
+    bool NavigationCommand(char32_t key, TShiftState shift);
+    void HomeEndKey(char32_t key, TShiftState shift);
+    void EditingCommand(char32_t key, TShiftState shift);
+    bool HasSelection() const;
+    void PadCaretLine();
+    void BackspaceKey(TShiftState shift);
+    void DeleteKey(TShiftState shift);
+    void ToggleOverwrite();
+    void WordEnd(char32_t key);
+    void ReplaceWordLeftOfCaret(const std::string& word, const std::string& replacement);
+    void TypeCharacter(char32_t key);
+    void CheckCompletionTrigger(char32_t key);
+    // mouse and messages
+    bool InGutter(int x, int y) const;
+    void FoldingStripClick(int line, int oldTop);
+    void UpdatePointerShape(int column, int line);
+    void DragSelect(int col, int row);
+    bool OwnMessage(TMessage& message);
+    void AfterMessage(TMessage& message);
+    bool WMSetCursor(TMessage& message);
+    void WMSetFocus();
+    void WMKillFocus(TMessage& message);
+    void WMLButtonDblClk(TMessage& message);
+    void WMDropFiles(TMessage& message);
+    bool WMContextMenu(TMessage& message);
+    void ShowBuiltInMenu(int curX, int curY, TPoint screen);
+    void ContextMenuClick(TObject* sender);
+    // block marks
+    struct TBlockWordAt
+    {
+        int Column;
+        int Length;
+        bool Start; // a block start, else a block end
+    };
+    std::vector<TBlockWordAt> BlockWordsOf(const TLineText& line, const std::vector<TLineText>& starts,
+                                           const std::vector<TLineText>& ends) const;
+    bool LineHoldsComment(const TLineText& line) const;
+    void InvalidateLineRow(int line);
+    void MoveMark(int& oldLine, int line);
+    // HTML and RTF
+    std::vector<TLineText> AuthorLineTexts() const;
+    void WriteHTML(const std::vector<TLineText>& lines, bool fixedFonts, int fromLine, int toLine,
+                   bool fragment);
+    void WriteRTF(const std::vector<TLineText>& lines, int fromLine, int toLine);
+    void SetRTFFontStyle(TFontStyles styles);
+    // While it lives, rendering reads these lines instead of the store's, without the selection's marks:
+    // the HTML and RTF of a text that is not (or not so) in the store.
+    class TRenderSource
+    {
+    public:
+        TRenderSource(TVezCustomMemo& memo, const std::vector<TLineText>& lines)
+            : memo_(memo), previous_(memo.FRenderSource)
+        {
+            memo.FRenderSource = &lines;
+        }
+        ~TRenderSource() { memo_.FRenderSource = previous_; }
+        TRenderSource(const TRenderSource&) = delete;
+        TRenderSource& operator=(const TRenderSource&) = delete;
+
+    private:
+        TVezCustomMemo& memo_;
+        const std::vector<TLineText>* previous_;
+    };
+    int RenderLineCount() const;
+    // Renders lines fromLine..toLine of lines (fromLine -1: all) in mode, the state carried from line to
+    // line; lineStart and lineEnd run around each line.
+    void RenderLines(const std::vector<TLineText>& lines, int fromLine, int toLine, int mode,
+                     const std::function<void()>& lineStart, const std::function<void()>& lineEnd);
+    // urls
+    // The URL run of s at column col; empty when none covers it.
+    std::string URLAtColumn(const std::string& s, int col);
+    // The first character of the styler's Literal, 0 without a styler in use.
+    char32_t LiteralChar() const;
+    // line states
+    // What the tokeniser works with now; line states computed under other settings are dropped.
+    const TTokenizerSettings& TokenizerSettings();
+    // The start states of lines from first on may be wrong (lines before them changed); the states of the
+    // lines up to lastTouched were changed directly, those after only when the change carries on.
+    void LineStatesStale(int first, int lastTouched);
+    // The lines that were numbered from on moved by delta (lines were inserted or removed before them).
+    void LineStatesMoved(int from, int delta);
+    // The start state of line (below the line count), computed from the nearest trusted state above.
+    TStyle LineStartState(int line);
+    // Brings the start states of every line up to date: run after the lines changed.
+    void ValidateLineStates();
     // word queries
     std::string RunAround(const TLineText& line, int x,
                           bool (TVezCustomMemo::*isBreak)(char32_t) const) const;
@@ -524,8 +787,11 @@ private:
     void DetachLinesChange();
     void AttachLinesChange();
     // painting
+    void UpdateLineBitmap();
+    void PaintGutter();
+    void PaintRows(TCanvas& canvas, const TRect& text);
+    void PaintRightMargin(TCanvas& canvas, const TRect& text);
     void PaintBorder(TCanvas& canvas);
-    void PaintRow(TCanvas& canvas, int line, int row, TOpenRun& open);
 
     // --- fields ---
     TComponent* FOwner;
@@ -583,7 +849,8 @@ private:
     int FActiveLine = -1;
     bool FCtl3D = false;
     TCursor FOldCursor = crIBeam;
-    std::unique_ptr<TStringList> Html;
+    std::unique_ptr<TStringList> FHtml;
+    std::string Htmlfont; // the FONT span open in the HTML output
     int FMaxLength = 0;
     bool FLetShowAutoCompletion = true;
     std::unique_ptr<TAutoCompletion> FAutoCompletion;
@@ -653,6 +920,29 @@ private:
     bool FAlwaysFocus = false;
     bool FLetRefresh = true;      // false while an operation is in the middle of changing lines
     bool FLetCursorUpdate = true; // the caret setters scroll, update the bars and show the caret
+    bool FKeepLineBlanks = false; // the line the caret leaves keeps its trailing blanks
+    // The tokeniser's settings as the last paint, export or scan took them.
+    std::unique_ptr<TTokenizerSettings> FTokenizerSettings;
+    std::u32string FTokenizerSignature;
+    std::string FTempdelimiters;
+    TLineRender FRender;
+    const std::vector<TLineText>* FRenderSource = nullptr;
+    std::string FHtmlLine;                  // the HTML of the line being rendered, until the line ends
+    std::unique_ptr<TRTFEngine> FRTFEngine; // only while a copy builds its RTF
+    std::unique_ptr<TMemoLines> FMemoLines;
+    TDragMode FDragMode = dmAutomatic;
+    bool FLeftButtonDown = false; // the left button went down outside the selection: dragging selects
+    bool FSelButtonDown = false;  // the left button went down inside the selection: a move drags it
+    bool FSelClick = false;       // a press has just placed the caret: the next move is ignored
+    bool FSelDrag = false;        // a drag of the selection was started
+    // The cell of a left press on a line, until the pointer moves to another cell: its release is a click.
+    std::optional<TPoint> FURLPress;
+    TPopupMenu* FStdMenu = nullptr; // the built-in context menu, made again for every request
+    unsigned FCaretTime = 0;        // the blink time when a key went down
+    // The cached start states of lines before FStatesStaleFrom are right; from there on they are checked
+    // again, and past FStatesStaleTo a state that matches ends the check.
+    int FStatesStaleFrom = 0;
+    int FStatesStaleTo = 0;
     bool FConstructing = true;
     // The width the lines were last wrapped to (0: not wrapped).
     int FWrapWidth = 0;

@@ -10,7 +10,9 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
+#include <QTextDocument>
 #include <QWheelEvent>
 
 #include <map>
@@ -276,6 +278,19 @@ std::string SaveScreenshot(const TBitmap& bitmap, const std::string& name, int s
 {
     bitmap.Internal().ReleaseCanvas();
     return SaveScreenshot(bitmap.Internal().image, name, scale);
+}
+
+std::string SaveHtmlScreenshot(const std::string& html, const std::string& name, int width)
+{
+    QTextDocument document;
+    document.setHtml(QString::fromStdString(html));
+    document.setTextWidth(width);
+    QImage image(width, static_cast<int>(document.size().height()) + 1, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    document.drawContents(&painter);
+    painter.end();
+    return SaveScreenshot(image, name, 1);
 }
 
 QImage ScreenPixels(TWinControl* control)

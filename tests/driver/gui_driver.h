@@ -57,3 +57,5 @@ int CountPixels(TBitmap& bitmap, const TRect& rect, TColor color);
 // scale pixels so that small pictures can be seen; answers the file's path, empty when it could not be
 // written (a picture is for people: a test does not fail for it).
 std::string SaveScreenshot(const TBitmap& bitmap, const std::string& name, int scale = 1);
+// An HTML document as the toolkit's rich-text engine lays it out at the width, saved the same way.
+std::string SaveHtmlScreenshot(const std::string& html, const std::string& name, int width);

@@ -1,9 +1,16 @@
+#include "export_checks.h"
 #include "memo_test_support.h"
 
+#include "platform/gui/forms/menus.h"
+#include "platform/gui/services/clipboard.h"
+#include "platform/gui/services/dropped_files.h"
+#include "platform/gui/windows/caret.h"
+#include "platform/gui/windows/window_functions.h"
 #include "support/color_routines.h"
 #include "support/system_colors.h"
 
 #include <cstdio>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -27,6 +34,8 @@ const std::string EncoderOutputCrLf = "Unknown encoder 'libxvid'\r\n"
                                       "Error while opening encoder for output stream #0:0 - maybe incorrect "
                                       "parameters such as bit_rate, rate, width or height";
 
+const std::string HelpLine = "See https://ffmpeg.org/ffmpeg.html#Video-Options for the options.";
+
 std::vector<std::string> AddRecord(TStrings& log, int number)
 {
     const std::vector<std::string> heading = {
@@ -44,12 +53,14 @@ std::vector<std::string> AddRecord(TStrings& log, int number)
         log.Add(line);
     log.Add(EncoderOutputLf.substr(0, EncoderOutputLf.size() - 1));
     log.Add(EncoderOutputCrLf);
+    log.Add(HelpLine);
     std::vector<std::string> lines = heading;
     std::istringstream text(EncoderOutputLf);
     for (std::string line; std::getline(text, line);)
         lines.push_back(line);
     lines.push_back("Unknown encoder 'libxvid'");
     lines.push_back(EncoderOutputCrLf.substr(EncoderOutputCrLf.find("Error while")));
+    lines.push_back(HelpLine);
     return lines;
 }
 
@@ -157,4 +168,156 @@ TEST_F(ErrorLog, LooksLikeALog)
     SaveScreenshot(*picture, "memo_error_log_scrolled");
     EXPECT_EQ(memo->TopLine(), 16);
     EXPECT_GT(CountPixels(*picture, text, RGBToColor(140, 70, 121)), 0); // "Video:"
+}
+
+namespace {
+
+// The runs of the rows as the renderer makes them (the state carried from the first row), by text.
+struct TLookOfRun
+{
+    TColor Text;
+    TColor Back;
+    TFontStyles Style;
+};
+
+std::map<std::string, TLookOfRun> RunsOf(TVezMemo& memo)
+{
+    std::map<std::string, TLookOfRun> runs;
+    TStyle style;
+    memo.MemoLines()->Clear();
+    for (int row = 0; row < memo.Lines()->Count(); ++row) {
+        TMemoLineItem* line = memo.MemoLines()->Add();
+        memo.RenderLine(memo.Canvas(), row, style, 5, TRect(), -1);
+        for (int i = 0; i < line->Parts()->Count(); ++i) {
+            const TMemoPartItem& part = *line->Parts()->GetItem(i);
+            runs.emplace(part.Text, TLookOfRun{part.Color, part.BkgColor, part.FontStyle});
+        }
+    }
+    return runs;
+}
+
+// The first row and column where text stands.
+std::pair<int, int> Find(const TVezMemo& memo, const std::string& text)
+{
+    for (int row = 0; row < memo.Lines()->Count(); ++row) {
+        const std::string line = memo.Lines()->Get(row);
+        if (const size_t at = line.find(text); at != std::string::npos)
+            return {LineLength(line.substr(0, at)), row};
+    }
+    return {-1, -1};
+}
+
+} // namespace
+
+TEST_F(ErrorLog, TheRunsOfARecordTakeTheirStylesColours)
+{
+    FillTwoRecords();
+    const std::map<std::string, TLookOfRun> runs = RunsOf(*memo);
+    struct Case
+    {
+        std::string run;
+        TColor text;
+        TColor back;
+        TFontStyles style;
+    };
+    const TColor misc = RGBToColor(37, 109, 73), miscBack = RGBToColor(207, 239, 226);
+    const Case cases[] = {
+        {"Error", clRed, RGBToColor(255, 225, 225), {fsBold}},
+        {"Unknown", clRed, RGBToColor(255, 225, 225), {fsBold}},
+        {"Stream", misc, miscBack, {}},
+        {"#0:1", misc, miscBack, {}}, // "#0:1(eng)": the bracket ends the word
+        {"#0:0", misc, miscBack, {}},
+        {"Audio:", clWhite, RGBToColor(33, 172, 180), {}},
+        {"Video:", clWhite, RGBToColor(140, 70, 121), {}},
+        {"//------------------------------------------------------------",
+         RGBToColor(143, 143, 143),
+         RGBToColor(53, 53, 53),
+         {}},
+        {"https://ffmpeg.org/ffmpeg.html#Video-Options", RGBToColor(2, 163, 240), clWhite, {}},
+        {"'libxvid'", RGBToColor(5, 62, 103), RGBToColor(216, 238, 254), {}},
+        {"b:v", clBlack, RGBToColor(255, 244, 170), {fsBold}}, // "-b:v": the sign is a run of its own
+    };
+    for (const Case& c : cases) {
+        const auto run = runs.find(c.run);
+        ASSERT_NE(run, runs.end()) << c.run;
+        EXPECT_EQ(run->second.Text, c.text) << c.run;
+        EXPECT_EQ(run->second.Back, c.back) << c.run;
+        EXPECT_EQ(run->second.Style, c.style) << c.run;
+    }
+    EXPECT_EQ(runs.count("#0:1("), 0u);
+    EXPECT_EQ(runs.at("(").Text, RGBToColor(180, 150, 180)); // a symbol
+}
+
+TEST_F(ErrorLog, PaintsItsColoursInTheirCells)
+{
+    FillTwoRecords();
+    memo->SetSelectionEnds(0, 4, 5, 4); // "Date " of the first record
+    std::unique_ptr<TBitmap> picture = Render(memo);
+    const auto backgroundOf = [&](const std::string& text) {
+        const auto [col, row] = Find(*memo, text);
+        const TRect cell = memo->CellRect(col, row);
+        return picture->Canvas()->Pixels(cell.Left + 1, cell.Top + 1);
+    };
+    EXPECT_EQ(backgroundOf("Error #"), RGBToColor(255, 225, 225));
+    EXPECT_EQ(backgroundOf("Stream #"), RGBToColor(207, 239, 226));
+    EXPECT_EQ(backgroundOf("//---"), RGBToColor(53, 53, 53));
+    EXPECT_EQ(backgroundOf("Date &"), ColorToRGB(clHighlight));
+    EXPECT_EQ(picture->Canvas()->Pixels(0, memo->Height() / 2), 0xA4A0A0u); // the border
+    EXPECT_FALSE(memo->HorzScrollBar()->Visible());
+    // The long parameters line is broken into rows whose last character stands in its cell.
+    const auto [col, row] = Find(*memo, "family).avi\"");
+    const TRect last = memo->CellRect(col + 11, row);
+    EXPECT_GT(last.Width() * last.Height() - CountPixels(*picture, last, RGBToColor(216, 238, 254)), 0);
+    const TRect after = memo->CellRect(col + 12, row);
+    EXPECT_EQ(CountPixels(*picture, after, clWhite), after.Width() * after.Height());
+}
+
+TEST_F(ErrorLog, KeysSelectAndCopyTheTextAndChangeNothing)
+{
+    FillTwoRecords();
+    const std::vector<std::string> rows = LinesOf(*memo->Lines());
+    memo->SetFocus();
+    Pump();
+    PressAll(memo, {"C-Home", "Down", "Down", "S-Down", "S-Down", "C-c"});
+    EXPECT_EQ(Clipboard()->AsText(), "Error # 1\r\n\r\n");
+    PressAll(memo, {"=typed", "Enter", "BS", "Del", "C-v", "C-x", "S-Del", "Tab"});
+    SendMessage(memo->Handle(), WM_DROPFILES,
+                reinterpret_cast<WPARAM>(MakeDropFiles({testing::TempDir() + "none.log"})), 0);
+    int menus = 0;
+    memo->OnCustomizeContextMenu = [&menus](TObject*, int, int, TPopupMenu*) { ++menus; };
+    Click(memo, {100, 100}, mbRight);
+    EXPECT_EQ(menus, 0); // the window's empty menu stands in for the memo's own
+    EXPECT_EQ(LinesOf(*memo->Lines()), rows);
+}
+
+TEST_F(ErrorLog, SavesItsRecordAsTheGoldenHtml)
+{
+    AddRecord(*memo->Lines(), 1);
+    const std::string path = testing::TempDir() + "error_log_record.html";
+    std::remove(path.c_str());
+    ASSERT_TRUE(memo->SaveToHTML(path, true));
+    const std::string html = ReadFile(path);
+    EXPECT_EQ(html, ReadFile(std::string(QM_MEMO_DATA_DIR) + "/error_log_record.html"));
+    EXPECT_EQ(HtmlProblem(html.substr(3)), "");
+    SaveHtmlScreenshot(html.substr(3), "memo_error_log_html", 900);
+}
+
+TEST_F(ErrorLog, LooksLikeALogWithItsCaretAndSelection)
+{
+    FillTwoRecords();
+    memo->SetFocus();
+    Pump();
+    const auto [col, row] = Find(*memo, "libmp3lame");
+    memo->SetCurY(row);
+    memo->SetCurX(col);
+    memo->ClearSelection();
+    PressAll(memo, {"CS-Right", "CS-Right"});
+    Pump();
+    std::unique_ptr<TBitmap> picture = Render(memo);
+    PaintCaret(memo->Handle(), *picture->Canvas());
+    SaveScreenshot(*picture, "memo_error_log_caret");
+    EXPECT_EQ(memo->Selection(), "libmp3lame -b:a ");
+    TRect caret;
+    ASSERT_TRUE(GetCaretRect(memo->Handle(), caret));
+    EXPECT_EQ(caret.Left, memo->CellRect(memo->CurX(), row).Left);
 }

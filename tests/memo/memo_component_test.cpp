@@ -1,6 +1,7 @@
 #include "memo_test_support.h"
 
 #include "platform/gui/windows/cursors.h"
+#include "support/utf8.h"
 
 #include <functional>
 
@@ -239,4 +240,80 @@ TEST_F(MemoComponent, EventsGoThroughTheirHooks)
     events.clear();
     memo->NewLine(); // the operations that refresh the memo report the change
     EXPECT_NE(std::find(events.begin(), events.end(), "change"), events.end());
+}
+
+namespace {
+
+// A styler that rewrites the text when asked to format it.
+class TUpperCaseStyler : public TVezCustomMemoStyler
+{
+public:
+    using TVezCustomMemoStyler::TVezCustomMemoStyler;
+    bool CanFormat() override { return true; }
+    std::string GetFormattedText(const std::string& text) override { return AsciiUpperCase(text); }
+};
+
+} // namespace
+
+TEST_F(MemoComponent, FormatIsTheStylersWhenItFormats)
+{
+    memo->Lines()->SetText("ab\r\ncd\r\n");
+    memo->SetSyntaxStyles(new TVezPascalMemoStyler(form));
+    memo->InsertChar(U'x');
+    const int records = memo->UndoList()->Count();
+    memo->Format();
+    EXPECT_EQ(memo->Lines()->Text(), "xab\r\ncd\r\n");
+    EXPECT_EQ(memo->UndoList()->Count(), records);
+    memo->SetSyntaxStyles(new TUpperCaseStyler(form));
+    memo->Format();
+    EXPECT_EQ(memo->Lines()->Text(), "XAB\r\nCD\r\n");
+}
+
+TEST_F(MemoComponent, UpdatesDoNotNestAndClicksInTheGutterNameTheLine)
+{
+    int changes = 0;
+    memo->OnChange = [&changes](TObject*) { ++changes; };
+    memo->BeginUpdate();
+    memo->BeginUpdate();
+    memo->EndUpdate(); // the first EndUpdate ends them all
+    memo->Lines()->Add("line");
+    EXPECT_EQ(changes, 1);
+    memo->Gutter()->SetVisible(true);
+    memo->Lines()->SetText("a\r\nb\r\nc\r\n");
+    Pump();
+    std::vector<int> clicked;
+    memo->OnGutterClick = [&clicked](TObject*, int line) { clicked.push_back(line); };
+    Click(memo, {5, memo->CellRect(0, 1).Top + 2});
+    Click(memo, {5, memo->CellRect(0, 9).Top + 2}); // no line there
+    EXPECT_EQ(clicked, (std::vector<int>{1}));
+}
+
+TEST_F(MemoComponent, ClickingTheScrollBarKeepsTheFocusAndTheCaret)
+{
+    std::string text;
+    for (int i = 0; i < 100; ++i)
+        text += "line " + std::to_string(i) + "\r\n";
+    memo->Lines()->SetText(text);
+    memo->SetFocus();
+    Pump();
+    ASSERT_TRUE(memo->VertScrollBar()->Visible());
+    const TRect bar = memo->VertScrollBar()->BoundsRect();
+    ClickWindow(memo->VertScrollBar(), {bar.Width() / 2, bar.Height() - 5});
+    Pump();
+    EXPECT_TRUE(memo->Focused());
+    EXPECT_TRUE(memo->CaretVisible());
+}
+
+TEST(PrintOptions, CopyOnlyFromPrintOptions)
+{
+    TPrintOptions options, source;
+    source.Title = "t";
+    source.MarginLeft = 3;
+    source.PrintLineNumbers = true;
+    options.Assign(&source);
+    EXPECT_EQ(options.Title, "t");
+    EXPECT_EQ(options.MarginLeft, 3);
+    EXPECT_TRUE(options.PrintLineNumbers);
+    TFont font;
+    EXPECT_ANY_THROW(options.Assign(&font));
 }

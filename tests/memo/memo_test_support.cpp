@@ -1,5 +1,6 @@
 #include "memo_test_support.h"
 
+#include "platform/gui/forms/menus.h"
 #include "support/utf8.h"
 
 #include <fstream>
@@ -92,6 +93,7 @@ TErrorLog MakeErrorLog(TForm* form, int width, int height)
     memo->SetBorderStyle(bsSingle);
     memo->SetBorderColor(0xA4A0A0);
     memo->SetSyntaxStyles(styler);
+    memo->SetPopupMenu(new TPopupMenu(form)); // an empty menu: a right click shows nothing
     TFont font;
     font.SetName("DejaVu Sans Mono");
     font.SetSize(9);

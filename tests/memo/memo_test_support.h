@@ -40,7 +40,8 @@ std::vector<std::string> AuthorLines(const TVezCustomMemo& memo);
 std::string ReadFile(const std::string& path);
 
 // A memo set up as the error log shows it: read-only, wrapped to its width, no gutter, no active line, no
-// folding, no completion, its styler the Pascal preset recoloured for encoder output, DejaVu Sans Mono.
+// folding, no completion, an empty popup menu, its styler the Pascal preset recoloured for encoder output,
+// DejaVu Sans Mono.
 struct TErrorLog
 {
     TVezMemo* Memo;

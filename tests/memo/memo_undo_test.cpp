@@ -223,6 +223,62 @@ TEST_F(MemoUndo, AReadOnlyMemoRefusesStepsThatWouldDeleteAndDoesNotCountThem)
     EXPECT_EQ(Lines(), (std::vector<std::string>{"abc"}));
 }
 
+namespace {
+
+// One random edit of the kinds the keys and the clipboard make, at a random place of the text.
+void RandomEdit(TVezMemo& memo, std::mt19937& random)
+{
+    const int lines = memo.Lines()->Count();
+    const int y = static_cast<int>(random() % static_cast<unsigned>(lines));
+    const int length = LineLength(memo.Lines()->Get(y));
+    memo.SetCurY(y);
+    memo.SetCurX(static_cast<int>(random() % static_cast<unsigned>(length + 1)));
+    memo.ClearSelection();
+    switch (random() % 11) {
+    case 0:
+        memo.InsertChar(U'a' + static_cast<char32_t>(random() % 26));
+        break;
+    case 1:
+        memo.SetOverwrite(true);
+        memo.InsertChar(U'Z');
+        memo.SetOverwrite(false);
+        break;
+    case 2:
+        memo.DeleteChar(-1, -1);
+        break;
+    case 3:
+        memo.DeleteCharLeft();
+        break;
+    case 4:
+        memo.NewLine();
+        break;
+    case 5:
+        if (lines > 1)
+            memo.DeleteLine();
+        break;
+    case 6:
+        memo.BlockIndent(y, std::min(y + 2, lines - 1), random() % 2 ? 2 : -3, true);
+        break;
+    case 7:
+        memo.SetSelection(random() % 2 ? "pasted words" : "two\nlines");
+        break;
+    case 8:
+        memo.SetSelectionMode(smBlock);
+        memo.SetSelection("b1\r\nb2");
+        memo.SetSelectionMode(smText);
+        break;
+    case 9:
+        memo.SetSelectionEnds(0, y, 0, std::min(y + 1, lines - 1));
+        memo.DeleteSelectedText(true);
+        break;
+    case 10:
+        memo.InsertChar(U' ');
+        break;
+    }
+}
+
+} // namespace
+
 TEST_F(MemoUndo, RandomEditsUndoToTheOriginalAndRedoToTheEnd)
 {
     std::mt19937 random(7);
@@ -230,52 +286,8 @@ TEST_F(MemoUndo, RandomEditsUndoToTheOriginalAndRedoToTheEnd)
     for (int round = 0; round < 20; ++round) {
         Start(original, 0, 0);
         memo->SetUndoLimit(100);
-        for (int step = 0; step < 25; ++step) {
-            const int lines = memo->Lines()->Count();
-            const int y = static_cast<int>(random() % static_cast<unsigned>(lines));
-            const int length = static_cast<int>(memo->Lines()->Get(y).size());
-            memo->SetCurY(y);
-            memo->SetCurX(static_cast<int>(random() % static_cast<unsigned>(length + 1)));
-            memo->ClearSelection();
-            switch (random() % 10) {
-            case 0:
-                memo->InsertChar(U'a' + static_cast<char32_t>(random() % 26));
-                break;
-            case 1:
-                memo->SetOverwrite(true);
-                memo->InsertChar(U'Z');
-                memo->SetOverwrite(false);
-                break;
-            case 2:
-                memo->DeleteChar(-1, -1);
-                break;
-            case 3:
-                memo->DeleteCharLeft();
-                break;
-            case 4:
-                memo->NewLine();
-                break;
-            case 5:
-                if (lines > 1)
-                    memo->DeleteLine();
-                break;
-            case 6:
-                memo->BlockIndent(y, std::min(y + 2, lines - 1), random() % 2 ? 2 : -3, true);
-                break;
-            case 7:
-                memo->SetSelection(random() % 2 ? "pasted" : "two\nlines");
-                break;
-            case 8:
-                memo->SetSelectionMode(smBlock);
-                memo->SetSelection("b1\r\nb2");
-                memo->SetSelectionMode(smText);
-                break;
-            case 9:
-                memo->SetSelectionEnds(0, y, 0, std::min(y + 1, lines - 1));
-                memo->DeleteSelectedText(true);
-                break;
-            }
-        }
+        for (int step = 0; step < 25; ++step)
+            RandomEdit(*memo, random);
         const std::vector<std::string> edited = Lines();
         ExpectRoundTrip(original, edited);
         if (HasFailure()) {
@@ -283,4 +295,56 @@ TEST_F(MemoUndo, RandomEditsUndoToTheOriginalAndRedoToTheEnd)
             return;
         }
     }
+}
+
+// Word wrap breaks the rows after each edit again: undo and redo still give back the author's text exactly.
+TEST_F(MemoUndo, WrappedRandomEditsUndoToTheOriginalAndRedoToTheEnd)
+{
+    std::mt19937 random(11);
+    const std::vector<std::string> original = {"first line of some words", "  second line goes on and on",
+                                               "third", "", "    fifth line-with-breaks/and*more"};
+    for (int round = 0; round < 60; ++round) {
+        memo->SetWordWrap(wwNone);
+        Start(original, 0, 0);
+        memo->SetRightMargin(8);
+        memo->SetWordWrap(wwRightMargin);
+        memo->ClearUndoList();
+        for (int step = 0; step < 25; ++step)
+            RandomEdit(*memo, random);
+        const std::vector<std::string> edited = AuthorLines(*memo);
+        while (memo->CanUndo())
+            memo->Undo();
+        EXPECT_EQ(AuthorLines(*memo), original);
+        while (memo->CanRedo())
+            memo->Redo();
+        EXPECT_EQ(AuthorLines(*memo), edited);
+        ExpectStoreConsistent(*memo->Lines());
+        if (HasFailure()) {
+            ADD_FAILURE() << "round " << round;
+            return;
+        }
+    }
+}
+
+// The caret's row padded with blanks, then a selection up to it replaced under word wrap: undo gives the
+// text back without the row's blanks counted twice.
+TEST_F(MemoUndo, AWrappedSelectionEndingInBlanksComesBackOnce)
+{
+    memo->SetRightMargin(1);
+    memo->SetWordWrap(wwRightMargin);
+    SetLines({"abcdefghi", "jk"});
+    memo->SetCurY(8);
+    memo->SetCurX(47); // pads the row
+    memo->SetSelectionEnds(47, 8, 13, 0);
+    const std::vector<std::string> before = AuthorLines(*memo);
+    memo->ClearUndoList();
+    memo->SetSelection("xy\nzz");
+    const std::vector<std::string> edited = AuthorLines(*memo);
+    EXPECT_EQ(edited, (std::vector<std::string>{"axy", "zz", "jk"}));
+    while (memo->CanUndo())
+        memo->Undo();
+    EXPECT_EQ(AuthorLines(*memo), before);
+    while (memo->CanRedo())
+        memo->Redo();
+    EXPECT_EQ(AuthorLines(*memo), edited);
 }

@@ -1,6 +1,8 @@
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/qt/canvas_impl.h"
 
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QStringList>
 
 #include <numeric>
@@ -292,12 +294,46 @@ int DrawText(TCanvas& canvas, const std::string& text, TRect& rect, unsigned for
 
 namespace {
 
-// Draws each code point of text from x on, advances[i] pixels after the one before.
+// The raw form of the painter's font, made once for each font in use.
+const QRawFont& RawFontOf(const QFont& font)
+{
+    static QFont last;
+    static QRawFont raw;
+    if (!raw.isValid() || font != last || font.pixelSize() != last.pixelSize()) {
+        last = font;
+        raw = QRawFont::fromFont(font);
+    }
+    return raw;
+}
+
+// Draws each code point of text from x on, advances[i] pixels after the one before: as one run of glyphs
+// where the font has a glyph for every character, else one character at a time (other fonts stand in for
+// the missing ones then).
 void DrawPlacedCharacters(QPainter* p, int x, int baseline, const QString& text,
                           std::span<const int> advances)
 {
+    const QList<uint> codePoints = text.toUcs4();
+    const QRawFont& raw = RawFontOf(p->font());
+    QList<quint32> glyphs = raw.isValid() ? raw.glyphIndexesForString(text) : QList<quint32>();
+    if (glyphs.size() == codePoints.size() && !glyphs.contains(0)) {
+        QList<QPointF> positions;
+        positions.reserve(glyphs.size());
+        int offset = 0;
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+            positions.append(QPointF(offset, 0));
+            offset += advances[static_cast<size_t>(i)];
+        }
+        QGlyphRun run;
+        run.setRawFont(raw);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
+        run.setUnderline(p->font().underline());
+        run.setStrikeOut(p->font().strikeOut());
+        p->drawGlyphRun(QPointF(x, baseline), run);
+        return;
+    }
     size_t i = 0;
-    for (const char32_t codePoint : text.toUcs4()) {
+    for (const char32_t codePoint : codePoints) {
         p->drawText(x, baseline, QString::fromUcs4(&codePoint, 1));
         x += advances[i++];
     }

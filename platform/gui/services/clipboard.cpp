@@ -224,16 +224,16 @@ TClipboard* Clipboard()
 
 std::string BuildHtmlClipboardText(const std::string& fragment)
 {
-    const std::string before = "<!DOCTYPE>\r\n"
+    const std::string before = "<!DOCTYPE html>\r\n"
                                "<HTML>\r\n"
                                "<HEAD>\r\n"
                                "<TITLE>The HTML Clipboard</TITLE>\r\n"
                                "<BASE HREF=\"about:blank\">\r\n"
                                "</HEAD>\r\n"
                                "<BODY>\r\n"
-                               "<!--StartFragment -->\r\n";
+                               "<!--StartFragment-->\r\n";
     const std::string after = "\r\n"
-                              "<!--EndFragment -->\r\n"
+                              "<!--EndFragment-->\r\n"
                               "</BODY>\r\n"
                               "</HTML>\r\n";
     // The offsets count the header itself, whose length depends on their digits: grow until it settles.

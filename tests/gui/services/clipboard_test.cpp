@@ -44,7 +44,7 @@ TEST_F(ClipboardTest, FormatsPutInOneSessionLandTogetherAtTheLastClose)
     EXPECT_EQ(SystemData("text/plain"), "Grüße <b>");
     EXPECT_EQ(SystemData("text/rtf"), rtfText);
     const std::string document = SystemData("text/html");
-    EXPECT_TRUE(document.starts_with("<!DOCTYPE>")) << "no header on this desktop";
+    EXPECT_TRUE(document.starts_with("<!DOCTYPE html>")) << "no header on this desktop";
     EXPECT_NE(document.find(fragment), std::string::npos);
 
     for (TClipboardFormat format : {CF_TEXT, CF_UNICODETEXT, rtf, html})
@@ -101,7 +101,7 @@ TEST(HtmlClipboardText, OffsetsNameTheirPlacesWhateverTheirDigits)
         const auto parts = ParseHtmlClipboardText(text);
         ASSERT_TRUE(parts) << length;
         EXPECT_EQ(parts->Fragment, fragment) << length;
-        EXPECT_TRUE(parts->Document.starts_with("<!DOCTYPE>\r\n")) << length;
+        EXPECT_TRUE(parts->Document.starts_with("<!DOCTYPE html>\r\n")) << length;
         EXPECT_TRUE(text.ends_with(parts->Document)) << "EndHTML is the total length; " << length;
         EXPECT_TRUE(text.starts_with("Version:0.9\r\nStartHTML:")) << length;
     }

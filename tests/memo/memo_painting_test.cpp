@@ -1,0 +1,149 @@
+#include "memo_test_support.h"
+
+#include "support/color_routines.h"
+
+namespace {
+
+class MemoPainting : public MemoFixture
+{
+protected:
+    void SetUp() override
+    {
+        MemoFixture::SetUp();
+        memo->Gutter()->SetVisible(false);
+        memo->SetShowRightMargin(false);
+        Pump();
+    }
+    TColor PixelAt(TBitmap& picture, int x, int y) const { return picture.Canvas()->Pixels(x, y); }
+    // The pixels of a cell that are not the background.
+    int InkIn(TBitmap& picture, int col, int row, TColor background) const
+    {
+        const TRect cell = memo->CellRect(col, row);
+        return cell.Width() * cell.Height() - CountPixels(picture, cell, background);
+    }
+};
+
+} // namespace
+
+TEST_F(MemoPainting, TheBorderAndTheColumnBesideTheText)
+{
+    memo->SetBkColor(RGBToColor(250, 250, 200));
+    SetLines({"text"});
+    std::unique_ptr<TBitmap> picture = Render(memo);
+    const int w = memo->Width(), h = memo->Height();
+    EXPECT_EQ(PixelAt(*picture, 0, h / 2), clGray); // BorderColor, one pixel
+    EXPECT_EQ(PixelAt(*picture, w / 2, 0), clGray);
+    EXPECT_EQ(PixelAt(*picture, 1, 5), RGBToColor(250, 250, 200));
+    EXPECT_EQ(PixelAt(*picture, 2, 5), RGBToColor(250, 250, 200));
+    // The sunken 3-D frame instead.
+    memo->SetCtl3D(true);
+    picture = Render(memo);
+    EXPECT_EQ(PixelAt(*picture, 0, h / 2), 0x808080u); // outer top-left: grey
+    EXPECT_EQ(PixelAt(*picture, 1, h / 2), 0x000000u); // inner top-left: black
+    EXPECT_EQ(PixelAt(*picture, w / 2, 1), 0x000000u);
+    EXPECT_EQ(PixelAt(*picture, w - 1, h / 2), 0xFFFFFFu); // outer bottom-right: white
+    EXPECT_EQ(PixelAt(*picture, w - 2, h / 2), 0xD0D0D0u); // inner bottom-right: light grey
+    EXPECT_EQ(PixelAt(*picture, w / 2, h - 1), 0xFFFFFFu);
+}
+
+TEST_F(MemoPainting, RowsBelowTheTextAndAnEmptyMemoAreBackground)
+{
+    memo->SetBkColor(RGBToColor(200, 250, 250));
+    memo->Lines()->Clear();
+    std::unique_ptr<TBitmap> picture = Render(memo);
+    const TRect text = memo->GetTextAreaRect();
+    EXPECT_EQ(CountPixels(*picture, text, RGBToColor(200, 250, 250)), text.Width() * text.Height());
+    SetLines({"one"});
+    picture = Render(memo);
+    const TRect below = Rect(text.Left, memo->CellRect(0, 1).Top, text.Right, text.Bottom);
+    EXPECT_EQ(CountPixels(*picture, below, RGBToColor(200, 250, 250)), below.Width() * below.Height());
+}
+
+// Each character stands in its cell, however long the run: the last of 200 too.
+TEST_F(MemoPainting, CharactersStayOnTheCellGrid)
+{
+    memo->SetUseStyler(false);
+    SetLines({std::string(199, '.') + "W"});
+    memo->SetLeftCol(185);
+    std::unique_ptr<TBitmap> picture = Render(memo);
+    SaveScreenshot(*picture, "memo_cell_grid");
+    const int w = 199 - memo->LeftCol();
+    ASSERT_GT(w, 0);
+    EXPECT_GT(InkIn(*picture, w, 0, clWhite), 10);    // the W in its cell
+    EXPECT_EQ(InkIn(*picture, w + 1, 0, clWhite), 0); // nothing spills into the next one
+    EXPECT_LT(InkIn(*picture, w - 1, 0, clWhite), InkIn(*picture, w, 0, clWhite)); // a full stop
+}
+
+TEST_F(MemoPainting, TheSelectionIsHiddenWithoutTheFocusWhenAsked)
+{
+    auto* other = new TVezMemo(form);
+    other->SetParent(form);
+    other->SetBounds(320, 10, 100, 100);
+    SetLines({"abcdefgh"});
+    memo->SetSelectionEnds(2, 0, 5, 0);
+    const TRect row = memo->CellRect(0, 0);
+    const TRect line = Rect(row.Left, row.Top, row.Left + 8 * row.Width(), row.Bottom);
+    std::unique_ptr<TBitmap> picture = Render(memo);
+    EXPECT_GT(CountPixels(*picture, line, clNavy), 0);
+    other->SetFocus();
+    memo->SetHideSelection(true);
+    picture = Render(memo);
+    EXPECT_EQ(CountPixels(*picture, line, clNavy), 0);
+    memo->SetFocus();
+    Pump();
+    picture = Render(memo);
+    EXPECT_GT(CountPixels(*picture, line, clNavy), 0);
+}
+
+TEST_F(MemoPainting, ErrorSpansAreUnderlinedByAZigZag)
+{
+    SetLines({"an error here"});
+    TLineProp* prop = memo->Lines()->LineProp(0);
+    prop->FErrStart = std::make_unique<TIntList>();
+    prop->FErrLen = std::make_unique<TIntList>();
+    prop->FErrStart->Add(3);
+    prop->FErrLen->Add(5);
+    std::unique_ptr<TBitmap> picture = Render(memo);
+    const TRect first = memo->CellRect(3, 0);
+    const TRect marked = Rect(first.Left, first.Bottom - 5, first.Left + 5 * first.Width(), first.Bottom);
+    const TRect before = Rect(memo->CellRect(0, 0).Left, marked.Top, first.Left - 1, marked.Bottom);
+    EXPECT_GT(CountPixels(*picture, marked, clRed), 5 * first.Width() / 2);
+    EXPECT_EQ(CountPixels(*picture, before, clRed), 0);
+}
+
+// The line bitmap is painted only when the store is not being updated.
+TEST_F(MemoPainting, NothingIsPaintedWhileTheLinesAreLocked)
+{
+    SetLines({"visible"});
+    std::unique_ptr<TBitmap> before = Render(memo);
+    memo->Lines()->BeginUpdate();
+    memo->Lines()->Put(0, "changed");
+    std::unique_ptr<TBitmap> during = Render(memo);
+    memo->Lines()->EndUpdate();
+    const TRect text = memo->GetTextAreaRect();
+    // Nothing drawn: the picture keeps the bitmap's own white where the rows would be.
+    EXPECT_EQ(CountPixels(*during, text, clWhite), text.Width() * text.Height());
+    EXPECT_LT(CountPixels(*before, text, clWhite), text.Width() * text.Height());
+}
+
+// The print modes draw into the given rectangle, a line number first; a run wider than a single text call
+// may draw goes in pieces without a gap.
+TEST_F(MemoPainting, PrintModesDrawIntoTheRectangle)
+{
+    memo->SetUseStyler(false);
+    memo->PrintOptions()->PrintLineNumbers = true;
+    SetLines({"first", std::string(4999, '.') + "W"});
+    TBitmap page(40000, 40);
+    TCanvas& canvas = *page.Canvas();
+    canvas.Font()->Assign(memo->Font());
+    const int w = canvas.TextWidth("w");
+    TStyle style;
+    memo->RenderLine(&canvas, 0, style, 2, Rect(10, 0, 40000, 20), -1);
+    memo->RenderLine(&canvas, 1, style, 3, Rect(10, 20, 40000, 40), -1);
+    // "1" and "2" stand in the number column, the text after them.
+    const int textLeft = 10 + w;
+    EXPECT_GT(CountPixels(page, Rect(10, 0, textLeft, 20), clBlack), 0);
+    EXPECT_GT(100 * w - CountPixels(page, Rect(textLeft, 0, textLeft + 5 * w, 20), clWhite), 0);
+    const TRect lastCell = Rect(textLeft + 4999 * w, 20, textLeft + 5000 * w, 40);
+    EXPECT_GT(lastCell.Width() * lastCell.Height() - CountPixels(page, lastCell, clWhite), 10);
+}

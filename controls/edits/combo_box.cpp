@@ -211,12 +211,7 @@ void TVezCustomCombo::SetLabelBold(bool bold)
 {
     if (!focusLabel_ || !label_)
         return;
-    TFontStyles style = label_->Font()->Style();
-    if (bold)
-        style.Include(fsBold);
-    else
-        style.Exclude(fsBold);
-    label_->Font()->SetStyle(style);
+    SetBold(*label_->Font(), bold);
     PlaceLabel();
 }
 

@@ -81,6 +81,16 @@ TRect BoundsWithRoomForLabel(TRect bounds, TAlign align, TLabelPosition position
     return bounds;
 }
 
+void SetBold(TFont& font, bool bold)
+{
+    TFontStyles style = font.Style();
+    if (bold)
+        style.Include(fsBold);
+    else
+        style.Exclude(fsBold);
+    font.SetStyle(style);
+}
+
 int LabelTextWidth(const std::string& caption, const TFont& font)
 {
     TBitmap scratch(1, 1);

@@ -41,6 +41,9 @@ TPoint LabelPlace(TLabelPosition position, const TRect& control, const TLabelMet
 TRect BoundsWithRoomForLabel(TRect bounds, TAlign align, TLabelPosition position, TSize label, int margin,
                              bool topRightToo);
 
+// Bold on or off, the font's other styles kept.
+void SetBold(TFont& font, bool bold);
+
 // The width of a caption as a label draws it, accelerator marks hidden.
 int LabelTextWidth(const std::string& caption, const TFont& font);
 

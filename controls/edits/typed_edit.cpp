@@ -1,7 +1,7 @@
 #include "controls/edits/typed_edit.h"
 
 #include "controls/edits/component_version.h"
-#include "controls/edits/number_text.h"
+#include "controls/edits/typed_number_text.h"
 #include "platform/gui/graphics/platform_answers.h"
 #include "platform/gui/services/drop_targets.h"
 #include "platform/gui/windows/message_views.h"
@@ -367,10 +367,11 @@ void TVezEdit::DestroyWnd()
     TCustomEdit::DestroyWnd();
 }
 
-// The window goes: the value is kept and the window takes no more drops.
+// The window goes: the value is kept and the window takes no more drops. A window made again at once (a
+// changed style) keeps nothing: the value may not even be loaded yet.
 void TVezEdit::WindowGoing()
 {
-    if (!ComponentState().Contains(csLoading))
+    if (!ComponentState().Contains(csLoading) && !ControlState().Contains(csRecreating))
         SavePersist();
     if (oleDropTargetAssigned_) {
         RevokeDragDrop(Handle());

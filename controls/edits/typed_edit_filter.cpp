@@ -3,8 +3,8 @@
 // separators, holds LengthLimit and the decimals of Precision, applies the case rules, and then asks for
 // the lookup list.
 
-#include "controls/edits/number_text.h"
 #include "controls/edits/typed_edit.h"
+#include "controls/edits/typed_number_text.h"
 #include "platform/gui/forms/forms.h"
 #include "platform/gui/windows/message_views.h"
 #include "support/format_settings.h"
@@ -15,27 +15,6 @@
 namespace {
 
 constexpr char32_t Backspace = 8;
-
-char32_t FirstChar(const std::string& text)
-{
-    const std::u32string chars = Utf8ToUtf32(text);
-    return chars.empty() ? 0 : chars.front();
-}
-
-char32_t DecimalChar()
-{
-    return FirstChar(GlobalFormatSettings().DecimalSeparator);
-}
-
-char32_t ThousandChar()
-{
-    return FirstChar(GlobalFormatSettings().ThousandSeparator);
-}
-
-bool IsDigit(char32_t k)
-{
-    return k >= U'0' && k <= U'9';
-}
 
 bool IsAsciiLetter(char32_t k)
 {
@@ -68,7 +47,7 @@ bool IsRangeSeparator(char32_t k)
 int TVezEdit::IntPartLength(const std::string& text) const
 {
     const std::u32string chars = Utf8ToUtf32(RemoveThousandSeparators(text));
-    const int decimal = PlaceOf(chars, DecimalChar());
+    const int decimal = PlaceOf(chars, DecimalSeparatorChar());
     int length = decimal > 0 ? decimal : static_cast<int>(chars.size()) + 1;
     if (signed_ && IsNumberType() && chars.find(U'-') != std::u32string::npos)
         --length;
@@ -79,7 +58,7 @@ int TVezEdit::IntPartLength(const std::string& text) const
 int TVezEdit::DecimalCaretLimit() const
 {
     const std::u32string value = Utf8ToUtf32(Text());
-    const int decimal = PlaceOf(value, DecimalChar());
+    const int decimal = PlaceOf(value, DecimalSeparatorChar());
     return decimal > 0 ? PrefixLength() + decimal
                        : PrefixLength() + static_cast<int>(value.size()) + SuffixLength() + 1;
 }
@@ -89,7 +68,7 @@ bool TVezEdit::DecimalsFull(int caret) const
 {
     const std::u32string value = Utf8ToUtf32(Text());
     const int n = static_cast<int>(value.size());
-    const int decimal = PlaceOf(value, DecimalChar());
+    const int decimal = PlaceOf(value, DecimalSeparatorChar());
     if (precision_ <= 0 || precision_ < n + PrefixLength() - caret || decimal == 0)
         return false;
     return caret - PrefixLength() >= decimal && n - decimal >= precision_;
@@ -99,7 +78,7 @@ bool TVezEdit::DecimalsFull(int caret) const
 bool TVezEdit::SeparatorPlacementOk(int caret) const
 {
     std::u32string rest = Utf8ToUtf32(Text());
-    const char32_t thousand = ThousandChar();
+    const char32_t thousand = ThousandSeparatorChar();
     if (rest.find(thousand) == std::u32string::npos)
         return true;
     int a = caret - PrefixLength();
@@ -133,10 +112,10 @@ bool TVezEdit::InTypeSet(char32_t k) const
     case etNumeric:
         return editing || k == U'-' || IsDigit(k);
     case etFloat:
-        return editing || IsDigit(k) || k == U',' || k == U'-' || k == U'.' || k == ThousandChar() ||
-               k == DecimalChar();
+        return editing || IsDigit(k) || k == U',' || k == U'-' || k == U'.' || k == ThousandSeparatorChar() ||
+               k == DecimalSeparatorChar();
     case etMoney:
-        return editing || IsDigit(k) || k == U'-' || k == DecimalChar();
+        return editing || IsDigit(k) || k == U'-' || k == DecimalSeparatorChar();
     default:
         return true;
     }
@@ -173,14 +152,14 @@ void TVezEdit::FilterChar(TMessage& message, char32_t k)
     if (EnterOrEscapeChar(message, k))
         return;
     if (spreadsheetStyleDecimalSeparator_ && (k == U'.' || k == U',') && TCharView(message).Data().Keypad)
-        k = DecimalChar();
+        k = DecimalSeparatorChar();
     const int caret = SelStart();
     const int selection = SelLength();
     if (k == Backspace && !prefix_.empty() && caret <= PrefixLength() && selection == 0)
         return;
     const bool signKey = k == U'-' && signed_ && IsNumberType();
     if (lengthLimit_ > 0 && IntPartLength(Text()) > lengthLimit_ && selection == 0 &&
-        caret < DecimalCaretLimit() && k != Backspace && k != DecimalChar() && !signKey)
+        caret < DecimalCaretLimit() && k != Backspace && k != DecimalSeparatorChar() && !signKey)
         return;
     if (k == Backspace) {
         if (selection > 0 || (caret > PrefixLength() && caret <= PrefixLength() + length))
@@ -314,11 +293,11 @@ bool TVezEdit::NumericRule(TMessage& message, char32_t k)
 // there, true with the character passed on.
 bool TVezEdit::NumberEntry(TMessage& message, char32_t k)
 {
-    const char32_t decimal = DecimalChar();
+    const char32_t decimal = DecimalSeparatorChar();
     const int caret = SelStart();
     const int selection = SelLength();
     const std::u32string value = Utf8ToUtf32(Text());
-    if ((k == ThousandChar() || k == decimal) && !SeparatorPlacementOk(caret))
+    if ((k == ThousandSeparatorChar() || k == decimal) && !SeparatorPlacementOk(caret))
         return false;
     if ((IsDigit(k) || k == decimal) && selection == 0 && DecimalsFull(caret)) {
         const int inValue = caret - PrefixLength();
@@ -344,7 +323,7 @@ bool TVezEdit::NumberEntry(TMessage& message, char32_t k)
 
 bool TVezEdit::FloatRule(TMessage& message, char32_t k)
 {
-    const char32_t decimal = DecimalChar();
+    const char32_t decimal = DecimalSeparatorChar();
     if ((k == U',' && decimal != U',') || (k == U'.' && decimal != U'.'))
         return false;
     if (!InTypeSet(k))
@@ -361,7 +340,7 @@ bool TVezEdit::FloatRule(TMessage& message, char32_t k)
 
 bool TVezEdit::MoneyRule(TMessage& message, char32_t k)
 {
-    const char32_t decimal = DecimalChar();
+    const char32_t decimal = DecimalSeparatorChar();
     const std::string before = Text();
     if (k == decimal && (Utf8ToUtf32(before).find(decimal) != std::u32string::npos || precision_ == 0)) {
         if (precision_ > 0) {

@@ -2,7 +2,7 @@
 // list's keys), Enter and Escape, the undo to the value the edit had on receiving the focus, clicks on the
 // selection, and copy, cut and paste with their events and the type's rules.
 
-#include "controls/edits/number_text.h"
+#include "controls/edits/typed_number_text.h"
 #include "controls/edits/typed_edit.h"
 #include "platform/gui/forms/forms.h"
 #include "platform/gui/graphics/bitmap.h"

@@ -1,6 +1,6 @@
 // The typed edit's value read and written as a number.
 
-#include "controls/edits/number_text.h"
+#include "controls/edits/typed_number_text.h"
 #include "controls/edits/typed_edit.h"
 #include "support/format_settings.h"
 

@@ -65,6 +65,22 @@ TEST_F(TypedEditPersistence, TheValueGoesToTheFileAndComesBackWithItsPrefix)
     }
 }
 
+TEST_F(TypedEditPersistence, AFlatEditLoadsTheSavedValueNotTheBuiltOne)
+{
+    // Turning flat re-makes the window while loading; that must not save over the kept value.
+    const std::string file = folder + "/flat.ini";
+    TVezEdit* saved = Persisted("edFlat", plInifile, file, "Values");
+    saved->SetText("kept");
+    saved->Free();
+    TVezEdit* loaded = Persisted("edFlat", plInifile, file, "Values", [](TVezEdit* e) {
+        e->SetFlat(true);
+        static_cast<TControl*>(e)->SetText("built");
+    });
+    EXPECT_EQ(loaded->BorderStyle(), bsNone);
+    EXPECT_EQ(Shown(loaded), "kept");
+    loaded->Persistence()->SetEnable(false);
+}
+
 TEST_F(TypedEditPersistence, AValueNeverSavedLeavesTheEditAsBuilt)
 {
     TVezEdit* e = Persisted("edNew", plInifile, folder + "/none.ini", "Values",

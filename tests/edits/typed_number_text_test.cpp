@@ -1,4 +1,4 @@
-#include "controls/edits/number_text.h"
+#include "controls/edits/typed_number_text.h"
 #include "typed_edit_fixture.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@ namespace {
 
 using C = TNumberClass;
 
-TEST(NumberText, ClassesInBothFormats)
+TEST(TypedNumberText, ClassesInBothFormats)
 {
     const struct
     {
@@ -42,7 +42,7 @@ TEST(NumberText, ClassesInBothFormats)
     }
 }
 
-TEST(NumberText, ConversionsNeverRaise)
+TEST(TypedNumberText, ConversionsNeverRaise)
 {
     TFormatSettingsGuard format(PointDecimals());
     EXPECT_DOUBLE_EQ(TextToFloat("1,234.5"), 1234.5);
@@ -85,7 +85,7 @@ TEST(NumberText, ConversionsNeverRaise)
     EXPECT_EQ(StrictWholeNumber("$10"), 16);
 }
 
-TEST(NumberText, FormatsFollowTheSeparators)
+TEST(TypedNumberText, FormatsFollowTheSeparators)
 {
     for (const bool comma : {false, true}) {
         TFormatSettingsGuard format(comma ? CommaDecimals() : PointDecimals());
@@ -103,7 +103,7 @@ TEST(NumberText, FormatsFollowTheSeparators)
     EXPECT_EQ(HexText(-1), "FFFFFFFF");
 }
 
-TEST(NumberText, MixedCaseStartsWords)
+TEST(TypedNumberText, MixedCaseStartsWords)
 {
     const struct
     {

@@ -10,6 +10,15 @@
 // process locale's. Characters are code points. No routine here raises: a text that does not convert reads
 // as 0.
 
+// The separators of the format settings as characters (0 for none).
+char32_t DecimalSeparatorChar();
+char32_t ThousandSeparatorChar();
+
+inline bool IsDigit(char32_t c)
+{
+    return c >= U'0' && c <= U'9';
+}
+
 enum class TNumberClass
 {
     Integer,     // only digits and '-'

@@ -1,4 +1,4 @@
-#include "controls/edits/number_text.h"
+#include "controls/edits/typed_number_text.h"
 
 #include "platform/system/float_text.h"
 #include "support/format_settings.h"
@@ -16,21 +16,6 @@ char32_t SeparatorChar(const std::string& separator)
 {
     const std::u32string chars = Utf8ToUtf32(separator);
     return chars.empty() ? 0 : chars.front();
-}
-
-char32_t DecimalSeparator()
-{
-    return SeparatorChar(GlobalFormatSettings().DecimalSeparator);
-}
-
-char32_t ThousandSeparator()
-{
-    return SeparatorChar(GlobalFormatSettings().ThousandSeparator);
-}
-
-bool IsDigit(char32_t c)
-{
-    return c >= U'0' && c <= U'9';
 }
 
 int HexDigitValue(char32_t c)
@@ -132,13 +117,23 @@ std::string GroupDigits(const std::string& digits)
 
 } // namespace
 
+char32_t DecimalSeparatorChar()
+{
+    return SeparatorChar(GlobalFormatSettings().DecimalSeparator);
+}
+
+char32_t ThousandSeparatorChar()
+{
+    return SeparatorChar(GlobalFormatSettings().ThousandSeparator);
+}
+
 TNumberClass ClassifyNumber(std::string_view text)
 {
     const std::u32string chars = Utf8ToUtf32(text);
     if (chars.empty())
         return TNumberClass::Other;
-    const char32_t decimal = DecimalSeparator();
-    const char32_t thousand = ThousandSeparator();
+    const char32_t decimal = DecimalSeparatorChar();
+    const char32_t thousand = ThousandSeparatorChar();
     bool integer = true;
     bool isFloat = true;
     bool hex = true;

@@ -128,8 +128,9 @@ void TVezEdit::Paint(TMessage& message)
     else
         TCustomEdit::Dispatch(message);
     PaintOverlay(*dc);
+    // A hot border drawn as the pointer came in stays while it is inside.
     if (border3D_ || focusBorderColor_ != clNone || borderColor_ != clNone ||
-        (!Enabled() && disabledBorder_)) {
+        (!Enabled() && disabledBorder_) || (focusBorder_ && mouseInControl_)) {
         // The border runs round the whole window; the client area shows its part of it.
         const int saved = SaveDC(*dc);
         MoveWindowOrg(*dc, -(Width() - ClientWidth()) / 2, -(Height() - ClientHeight()) / 2);

@@ -179,6 +179,9 @@ TEST_F(ComboBoxes, TheLabelFollowsEnabledAndVisible)
     EXPECT_FALSE(label->Visible());
     combo->SetVisible(true);
     EXPECT_TRUE(label->Visible());
+    // The parent's font reaches the label through the combo.
+    form->Font()->SetSize(12);
+    EXPECT_EQ(label->Font()->Size(), 12);
 }
 
 TEST_F(ComboBoxes, AnAlignedComboMakesRoomForItsLabel)
@@ -278,6 +281,11 @@ TEST_F(ComboBoxes, TheFlatLookDrawsItsRingsAndABottomLineBeforeTheButton)
     EXPECT_NE(shot->Canvas()->Pixels(line + 1, h - 1), clBlack);
     EXPECT_EQ(shot->Canvas()->Pixels(w / 2, 0), ColorToRGB(form->Color()));
     SaveScreenshot(*shot, "combo_flat", 2);
+
+    // The classic look draws the flat button's own edge.
+    SetThemesEnabled(false);
+    SaveScreenshot(*Shot(combo), "combo_flat_classic", 2);
+    SetThemesEnabled(true);
 
     combo->SetFlatLineColor(clNone);
     shot = Shot(combo);

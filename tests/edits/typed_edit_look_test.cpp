@@ -196,6 +196,33 @@ TEST_F(TypedEditLook, AFlatEditOnAGreyPanelTakesThePanelsColour)
     auto shot = Shot(e);
     EXPECT_GT(CountPixels(*shot, {0, e->Height() - 1, e->Width(), e->Height()}, clRed), e->Width() / 2);
     SaveScreenshot(*shot, "typed_edit_flat_underline", 2);
+    // A soft border frames the text instead.
+    e->SetSoftBorder(true);
+    shot = Shot(e);
+    TRect text;
+    e->Perform(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    EXPECT_EQ(shot->Canvas()->Pixels(e->Width() - 1, e->Height() / 2), clRed);
+    EXPECT_EQ(shot->Canvas()->Pixels(text.Left - 4, e->Height() / 2), clRed);
+    EXPECT_EQ(shot->Canvas()->Pixels(e->Width() / 2, text.Top - 3), clRed);
+}
+
+TEST_F(TypedEditLook, AHotBorderWhileThePointerIsInside)
+{
+    TPlatformAnswers classic;
+    classic.CommonControlsVersion = 5;
+    SetPlatformAnswers(classic);
+    TVezEdit* e = NewEdit(20, 100, [](TVezEdit* x) {
+        x->SetFlat(true);
+        x->SetFlatParentColor(false);
+        x->SetFocusBorder(true);
+    });
+    auto cold = Shot(e);
+    EXPECT_EQ(cold->Canvas()->Pixels(0, 0), clWhite);
+    MouseMove(e, {10, 10});
+    auto hot = Shot(e);
+    EXPECT_NE(hot->Canvas()->Pixels(0, 0), clWhite); // the sunken edge
+    EXPECT_EQ(hot->Canvas()->Pixels(1, e->Height() / 2), ColorToRGB(clBtnFace));
+    SaveScreenshot(*hot, "typed_edit_hot_border", 2);
 }
 
 TEST_F(TypedEditLook, ADisabledTextColourShowsTheValueOnly)

@@ -317,6 +317,23 @@ TEST_F(ComboBoxes, BorderAndButtonColoursArePaintedOverTheWindow)
     SaveScreenshot(*shot, "combo_button_colours", 2);
 }
 
+TEST_F(ComboBoxes, ADisabledComboMayFrameItselfAndAutoFocusTakesThePointer)
+{
+    combo->SetDisabledBorder(false);
+    combo->SetEnabled(false);
+    auto shot = Shot(combo);
+    const int w = combo->Width();
+    EXPECT_EQ(CountPixels(*shot, {0, 0, w, 1}, 0xB99D7F), w);
+    combo->SetEnabled(true);
+
+    auto* other = NewCombo(120, 90);
+    Focus(other);
+    combo->SetAutoFocus(true);
+    MouseMove(combo->EditControl(), {5, 5});
+    Pump();
+    EXPECT_TRUE(combo->Focused());
+}
+
 TEST_F(ComboBoxes, FocusColoursComeAndGo)
 {
     combo->SetFocusColor(clYellow);

@@ -223,6 +223,15 @@ TEST_F(TypedEditLook, AHotBorderWhileThePointerIsInside)
     EXPECT_NE(hot->Canvas()->Pixels(0, 0), clWhite); // the sunken edge
     EXPECT_EQ(hot->Canvas()->Pixels(1, e->Height() / 2), ColorToRGB(clBtnFace));
     SaveScreenshot(*hot, "typed_edit_hot_border", 2);
+    // With AutoFocus the pointer coming in takes the focus.
+    Focus(other);
+    other->SetAutoFocus(true);
+    MouseMove(other, {5, 5});
+    Pump();
+    EXPECT_TRUE(other->Focused());
+    MouseMove(e, {5, 5});
+    Pump();
+    EXPECT_TRUE(other->Focused()); // e has no AutoFocus
 }
 
 TEST_F(TypedEditLook, ADisabledTextColourShowsTheValueOnly)

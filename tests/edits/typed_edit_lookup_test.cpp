@@ -1,3 +1,4 @@
+#include "platform/gui/windows/window_functions.h"
 #include "typed_edit_fixture.h"
 
 namespace {
@@ -89,6 +90,11 @@ TEST_F(TypedEditLookup, ThePopUpSitsUnderTheEditAndFitsItsRows)
     Press(edit, "PgDn");
     EXPECT_EQ(popup->ListControl()->ItemIndex(), 4);
     SaveScreenshot(*Render(popup), "typed_edit_lookup_list", 2);
+    // Its bottom-right corner sizes it.
+    TRect window;
+    GetWindowRect(popup->Handle(), window);
+    EXPECT_EQ(popup->Perform(WM_NCHITTEST, 0, MAKELPARAM(window.Right - 3, window.Bottom - 3)),
+              HTBOTTOMRIGHT);
     // Alt and the focus moving elsewhere hide it.
     Press(edit, "Alt");
     EXPECT_FALSE(edit->LookupVisible());

@@ -145,12 +145,25 @@ void TThemeBinding::CloseThemeData(HTHEME theme) const
         entry(theme);
 }
 
+namespace {
+
+TThemeBinding BoundToThePainter(std::string sourceName, int firstLine)
+{
+    TThemeBinding bound(std::move(sourceName), firstLine);
+    bound.Bind(&ThemePainterLibrary());
+    return bound;
+}
+
+} // namespace
+
 const TThemeBinding& GroupBoxThemeBinding()
 {
-    static const TThemeBinding binding = [] {
-        TThemeBinding bound("vezgbxpvs", 1533);
-        bound.Bind(&ThemePainterLibrary());
-        return bound;
-    }();
+    static const TThemeBinding binding = BoundToThePainter("vezgbxpvs", 1533);
+    return binding;
+}
+
+const TThemeBinding& ComboBoxThemeBinding()
+{
+    static const TThemeBinding binding = BoundToThePainter("vezcbxpvs", 1537);
     return binding;
 }

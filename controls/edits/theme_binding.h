@@ -33,7 +33,6 @@ public:
 // The program's library: the layer's theme painter.
 const IThemeLibrary& ThemePainterLibrary();
 
-
 class TThemeBinding
 {
 public:
@@ -68,5 +67,6 @@ private:
     std::array<FARPROC, EntryCount> slots_{};
 };
 
-// The group box's binding, bound to the program's library when first asked for.
+// The group box's and the combo box's bindings, each bound to the program's library when first asked for.
 const TThemeBinding& GroupBoxThemeBinding();
+const TThemeBinding& ComboBoxThemeBinding();

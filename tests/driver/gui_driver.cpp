@@ -4,11 +4,14 @@
 #include "platform/gui/qt/bitmap_impl.h"
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/qt/window_widget.h"
+#include "platform/gui/services/drop_targets.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -24,6 +27,7 @@ struct NamedKey
 {
     int qt;
     QString text;
+    bool keypad = false;
 };
 
 const std::map<std::string, NamedKey>& KeyNames()
@@ -45,8 +49,24 @@ const std::map<std::string, NamedKey>& KeyNames()
             keys["F" + std::to_string(f)] = {Qt::Key_F1 + f - 1, {}};
         for (char c = 'a'; c <= 'z'; ++c)
             keys[std::string(1, c)] = {Qt::Key_A + (c - 'a'), QString(QChar(c))};
-        for (char c = '0'; c <= '9'; ++c)
+        for (char c = '0'; c <= '9'; ++c) {
             keys[std::string(1, c)] = {Qt::Key_0 + (c - '0'), QString(QChar(c))};
+            keys["Num" + std::string(1, c)] = {Qt::Key_0 + (c - '0'), QString(QChar(c)), true};
+        }
+        for (const auto& [name, qtKey] :
+             std::initializer_list<std::pair<const char*, int>>{{".", Qt::Key_Period},
+                                                                {",", Qt::Key_Comma},
+                                                                {"-", Qt::Key_Minus},
+                                                                {";", Qt::Key_Semicolon},
+                                                                {":", Qt::Key_Colon},
+                                                                {"/", Qt::Key_Slash},
+                                                                {"'", Qt::Key_Apostrophe},
+                                                                {"$", Qt::Key_Dollar},
+                                                                {"@", Qt::Key_At},
+                                                                {"+", Qt::Key_Plus}})
+            keys[name] = {qtKey, QString::fromLatin1(name)};
+        keys["Num."] = {Qt::Key_Period, ".", true};
+        keys["Num,"] = {Qt::Key_Comma, ",", true};
         return keys;
     }();
     return names;
@@ -70,6 +90,8 @@ ParsedKey ParseKey(const std::string& key)
     const auto it = KeyNames().find(name);
     if (it == KeyNames().end())
         throw std::invalid_argument("unknown key " + key);
+    if (it->second.keypad)
+        modifiers |= Qt::KeypadModifier;
     return {it->second, modifiers};
 }
 
@@ -328,4 +350,92 @@ void SendWindowMouse(TWinControl* control, QEvent::Type type, TPoint windowPos, 
                                          : Qt::MouseButtons(button);
     SendMouseEvent(control->Window().widget, type, QPoint(windowPos.X, windowPos.Y),
                    type == QEvent::MouseMove ? Qt::NoButton : button, buttons, Qt::NoModifier);
+}
+
+// --- drags between windows ---------------------------------------------------------------------------------
+
+namespace {
+
+uint32_t EffectOf(Qt::DropAction action)
+{
+    return action == Qt::CopyAction   ? DROPEFFECT_COPY
+           : action == Qt::MoveAction ? DROPEFFECT_MOVE
+                                      : DROPEFFECT_NONE;
+}
+
+// A drag event at a client point of target; the effect it is answered with (none when refused).
+uint32_t SendDragEvent(TWinControl* target, QEvent::Type type, TPoint clientPos, const QMimeData* data,
+                       Qt::DropActions allowed, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* client = target->Window().client;
+    const QPoint pos(clientPos.X, clientPos.Y);
+    std::unique_ptr<QDropEvent> event;
+    if (type == QEvent::DragEnter)
+        event = std::make_unique<QDragEnterEvent>(pos, allowed, data, Qt::LeftButton, modifiers);
+    else if (type == QEvent::DragMove)
+        event = std::make_unique<QDragMoveEvent>(pos, allowed, data, Qt::LeftButton, modifiers);
+    else
+        event = std::make_unique<QDropEvent>(QPointF(pos), allowed, data, Qt::NoButton, modifiers);
+    event->setAccepted(false);
+    QApplication::sendEvent(client, event.get());
+    return event->isAccepted() ? EffectOf(event->dropAction()) : DROPEFFECT_NONE;
+}
+
+Qt::DropActions ActionsOf(uint32_t effects)
+{
+    Qt::DropActions actions;
+    if (effects & DROPEFFECT_COPY)
+        actions |= Qt::CopyAction;
+    if (effects & DROPEFFECT_MOVE)
+        actions |= Qt::MoveAction;
+    return actions;
+}
+
+// Into the target, over it, and dropped: the effect of the drop, none when the target refused it.
+uint32_t PlayDrag(TWinControl* target, TPoint clientPos, const QMimeData* data, uint32_t okEffects,
+                  TShiftState shift, const std::function<void(uint32_t)>& feedback)
+{
+    const Qt::DropActions allowed = ActionsOf(okEffects);
+    const Qt::KeyboardModifiers modifiers = ModifiersOf(shift);
+    SendDragEvent(target, QEvent::DragEnter, clientPos, data, allowed, modifiers);
+    const uint32_t offered = SendDragEvent(target, QEvent::DragMove, clientPos, data, allowed, modifiers);
+    feedback(offered);
+    if (offered == DROPEFFECT_NONE) {
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(target->Window().client, &leave);
+        return DROPEFFECT_NONE;
+    }
+    return SendDragEvent(target, QEvent::Drop, clientPos, data, allowed, modifiers);
+}
+
+} // namespace
+
+TScriptedDrag::TScriptedDrag(TWinControl* target, TPoint clientPos, TShiftState shift)
+{
+    SetDesktopDragRunner([this, target, clientPos, shift](QMimeData& data, uint32_t okEffects,
+                                                          const std::function<void(uint32_t)>& feedback) {
+        ++Drags;
+        Carried.clear();
+        for (const QString& type : data.formats())
+            Carried[type.toStdString()] = data.data(type).toStdString();
+        if (!target) {
+            feedback(DROPEFFECT_NONE);
+            return DROPEFFECT_NONE;
+        }
+        return PlayDrag(target, clientPos, &data, okEffects, shift, feedback);
+    });
+}
+
+TScriptedDrag::~TScriptedDrag()
+{
+    SetDesktopDragRunner(nullptr);
+}
+
+uint32_t DropData(TWinControl* target, TPoint clientPos, const std::map<std::string, std::string>& data,
+                  TShiftState shift)
+{
+    QMimeData mime;
+    for (const auto& [type, bytes] : data)
+        mime.setData(QString::fromStdString(type), QByteArray::fromStdString(bytes));
+    return PlayDrag(target, clientPos, &mime, DROPEFFECT_COPY | DROPEFFECT_MOVE, shift, [](uint32_t) {});
 }

@@ -6,12 +6,16 @@
 //
 // Keys are written the way a reader says them: "Left", "S-Home" (Shift), "C-Right" (Ctrl), "CS-Left",
 // "A-Down" (Alt), "C-v", "F2", "Space", "A--" (Alt and the minus key), and "=text" for text typed as it is
-// (through the input method).
+// (through the input method). Punctuation keys are their characters (".", ",", "-", ";", ":", "/", "'", "$",
+// "@", "+"). Keys of the numeric keypad: "Num0" to "Num9", and its decimal key as a keyboard layout types
+// it, "Num." or "Num,".
 
 #include "platform/gui/forms/forms.h"
 #include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/windows/keys.h"
 
+#include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,3 +63,25 @@ int CountPixels(TBitmap& bitmap, const TRect& rect, TColor color);
 std::string SaveScreenshot(const TBitmap& bitmap, const std::string& name, int scale = 1);
 // An HTML document as the toolkit's rich-text engine lays it out at the width, saved the same way.
 std::string SaveHtmlScreenshot(const std::string& html, const std::string& name, int width);
+
+// Drags between windows, played as a user would. While a TScriptedDrag lives, a drag the program starts
+// (DoDragDrop) goes into target at a client point with the keys held (ssCtrl) and is dropped there; without
+// a target it is let go where nothing takes it. The drag's data is kept for the test to look at.
+class TScriptedDrag
+{
+public:
+    explicit TScriptedDrag(TWinControl* target, TPoint clientPos = {}, TShiftState shift = {});
+    ~TScriptedDrag();
+    TScriptedDrag(const TScriptedDrag&) = delete;
+    TScriptedDrag& operator=(const TScriptedDrag&) = delete;
+
+    // The data of the last drag by MIME type, and how many drags were played.
+    std::map<std::string, std::string> Carried;
+    int Drags = 0;
+};
+
+// Data from another program dropped on a control's client point with the keys held: its formats by MIME
+// type ("text/plain", "text/rtf", "text/uri-list"). Answers the effect the control performed (1 copy, 2
+// move, 0 refused).
+uint32_t DropData(TWinControl* target, TPoint clientPos, const std::map<std::string, std::string>& data,
+                  TShiftState shift = {});

@@ -497,7 +497,8 @@ void TWindowWidget::keyPressEvent(QKeyEvent* event)
                       modifiers & Qt::AltModifier);
     const uint16_t vk = VirtualKeyFromQt(event->key(), modifiers);
     const bool alt = (modifiers & Qt::AltModifier) || vk == VK_MENU;
-    const intptr_t keyData = MakeKeyData(alt, event->isAutoRepeat(), false);
+    const bool keypad = modifiers & Qt::KeypadModifier;
+    const intptr_t keyData = MakeKeyData(alt, event->isAutoRepeat(), false, keypad);
     TWinControl* control = control_;
     const bool ctrl = modifiers & Qt::ControlModifier;
     // Ctrl+letter types its control character.
@@ -555,7 +556,8 @@ void TWindowWidget::keyReleaseEvent(QKeyEvent* event)
     NoteModifierState(modifiers & Qt::ShiftModifier, modifiers & Qt::ControlModifier,
                       modifiers & Qt::AltModifier);
     const bool alt = (modifiers & Qt::AltModifier) || vk == VK_MENU;
-    KeyMessage(control_, alt ? WM_SYSKEYUP : WM_KEYUP, vk, MakeKeyData(alt, false, true));
+    KeyMessage(control_, alt ? WM_SYSKEYUP : WM_KEYUP, vk,
+               MakeKeyData(alt, false, true, modifiers & Qt::KeypadModifier));
 }
 
 void TWindowWidget::inputMethodEvent(QInputMethodEvent* event)

@@ -152,9 +152,11 @@ TShiftState KeyDataToShiftState(intptr_t keyData)
     return state;
 }
 
-intptr_t MakeKeyData(bool alt, bool repeat, bool release)
+intptr_t MakeKeyData(bool alt, bool repeat, bool release, bool keypad)
 {
     uint32_t data = 1;
+    if (keypad)
+        data |= static_cast<uint32_t>(KeyDataKeypadBit);
     if (alt)
         data |= 1u << 29;
     if (repeat || release)

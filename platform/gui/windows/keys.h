@@ -108,9 +108,12 @@ enum TMouseButton
 TShiftState KeysToShiftState(unsigned keys);
 // The shift state of a key message's key data (bit 29: Alt) together with the keyboard's Shift and Ctrl.
 TShiftState KeyDataToShiftState(intptr_t keyData);
-// Key-message data as the keyboard gives it: repeat count 1, bit 29 when Alt is held, bit 30 for a repeat,
-// bit 31 for a release.
-intptr_t MakeKeyData(bool alt, bool repeat, bool release);
+// Key-message data as the keyboard gives it: repeat count 1, bit 22 for a key of the numeric keypad, bit 29
+// when Alt is held, bit 30 for a repeat, bit 31 for a release.
+intptr_t MakeKeyData(bool alt, bool repeat, bool release, bool keypad = false);
+// Bit 22 of the key data: the key is on the numeric keypad (the classic keyboard's keypad scan codes all
+// carry this bit).
+constexpr intptr_t KeyDataKeypadBit = intptr_t{1} << 22;
 
 // The keyboard state as key messages left it: the high bit (a negative answer) while the key is down. The
 // mouse buttons answer for VK_LBUTTON, VK_RBUTTON and VK_MBUTTON.

@@ -92,8 +92,9 @@ struct TKeyData
 {
     explicit TKeyData(LPARAM keyData)
         : Raw(keyData), RepeatCount(LOWORD(static_cast<uintptr_t>(keyData))),
-          ScanCode((static_cast<uintptr_t>(keyData) >> 16) & 0xFF), Extended(Bit(keyData, 24)),
-          ContextAlt(Bit(keyData, 29)), PreviousDown(Bit(keyData, 30)), Released(Bit(keyData, 31))
+          ScanCode((static_cast<uintptr_t>(keyData) >> 16) & 0xFF), Keypad(Bit(keyData, 22)),
+          Extended(Bit(keyData, 24)), ContextAlt(Bit(keyData, 29)), PreviousDown(Bit(keyData, 30)),
+          Released(Bit(keyData, 31))
     {}
     // Shift and Ctrl as the keyboard has them now, Alt as the message says.
     TShiftState Shift() const { return KeyDataToShiftState(Raw); }
@@ -101,6 +102,7 @@ struct TKeyData
     LPARAM Raw;
     int RepeatCount;
     unsigned ScanCode;
+    bool Keypad;       // a key of the numeric keypad
     bool Extended;     // a key of the extended keyboard (right Alt and Ctrl, the arrow block)
     bool ContextAlt;   // Alt was held
     bool PreviousDown; // the key was down before: a repeat, or a release

@@ -91,9 +91,10 @@ void TWinControl::AlignControls(TControl*, TRect& rect)
 {
     for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient, alCustom})
         DoAlign(align, rect);
+    // A control held at its left and top edges keeps its place: only other anchors move a control.
     const std::vector<TControl*> children = controls_;
     for (TControl* child : children)
-        if (child->Align() == alNone && child->Visible())
+        if (child->Align() == alNone && child->Visible() && child->Anchors() != TAnchors{akLeft, akTop})
             ApplyAnchors(child);
 }
 

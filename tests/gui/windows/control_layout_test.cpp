@@ -111,6 +111,39 @@ TEST(ControlLayout, AnchorsKeepDistancesWhenTheParentGrows)
     }
 }
 
+// A control that moves a companion whenever it is placed.
+class TLeadingControl : public TWinControl
+{
+public:
+    using TWinControl::TWinControl;
+    void SetBounds(int left, int top, int width, int height) override
+    {
+        TWinControl::SetBounds(left, top, width, height);
+        if (companion)
+            companion->SetBounds(5, 50, 20, 20);
+    }
+    TControl* companion = nullptr;
+};
+
+TEST(ControlLayout, AControlHeldAtLeftAndTopStaysWhereAnAlignedSiblingMovesIt)
+{
+    // An aligned control that keeps a companion beside itself moves it while the parent aligns; a companion
+    // held at its left and top edges stays there, one with other anchors goes back to its anchored place.
+    for (const TAnchors anchors : {TAnchors{akLeft, akTop}, TAnchors{akRight, akTop}}) {
+        TWinControl parent(nullptr);
+        parent.SetBounds(0, 0, 200, 100);
+        auto* companion = new TWinControl(&parent);
+        companion->SetParent(&parent);
+        companion->SetBounds(150, 50, 20, 20);
+        companion->SetAnchors(anchors);
+        auto* aligned = new TLeadingControl(&parent);
+        aligned->SetParent(&parent);
+        aligned->companion = companion;
+        aligned->SetAlign(alTop);
+        EXPECT_EQ(companion->Left(), anchors.Contains(akLeft) ? 5 : 150);
+    }
+}
+
 TEST(ControlState, OwnFlagsStayWhileTheEffectiveStateFollowsTheParent)
 {
     TWinControl panel(nullptr);

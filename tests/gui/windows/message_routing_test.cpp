@@ -2,6 +2,7 @@
 #include "platform/gui/forms/application.h"
 #include "platform/gui/windows/actions.h"
 #include "platform/gui/windows/hooks.h"
+#include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/window_functions.h"
 #include "window_test_support.h"
 
@@ -52,6 +53,17 @@ TEST_F(MessageRouting, KeyGivesDownCharUpWithReflectionFirst)
     commit.setCommitString(QString::fromUtf8("é€"));
     QApplication::sendEvent(first->Window().widget, &commit);
     EXPECT_EQ(typed, U"\x16é€");
+
+    // The key data says which keys are on the numeric keypad, in the key and character messages alike.
+    Log keypad;
+    first->WindowProc = [&, windowProc = first->WindowProc](TMessage& message) {
+        if (message.Msg == WM_KEYDOWN || message.Msg == WM_CHAR || message.Msg == WM_KEYUP)
+            keypad.push_back(MessageName(message.Msg) + (TKeyData(message.LParam).Keypad ? " keypad" : ""));
+        windowProc(message);
+    };
+    SendKey(first, Qt::Key_Period, Qt::KeypadModifier, ".");
+    SendKey(first, Qt::Key_Period, Qt::NoModifier, ".");
+    EXPECT_EQ(keypad, (Log{"KEYDOWN keypad", "CHAR keypad", "KEYUP keypad", "KEYDOWN", "CHAR", "KEYUP"}));
 }
 
 TEST_F(MessageRouting, MouseClickGivesDownUpClickAndDoubleClickAtTheSecondPress)

@@ -56,17 +56,19 @@ TEST(MessageViews, KeyDataNamesEveryField)
         LPARAM data;
         int repeat;
         unsigned scan;
-        bool extended, alt, previous, released;
+        bool keypad, extended, alt, previous, released;
     };
     const Case cases[] = {
-        {MakeKeyData(false, false, false), 1, 0, false, false, false, false},
-        {MakeKeyData(true, true, false) | (0x38 << 16) | (1 << 24), 1, 0x38, true, true, true, false},
-        {MakeKeyData(false, false, true) | 7 | (0x1C << 16), 7, 0x1C, false, false, true, true},
+        {MakeKeyData(false, false, false), 1, 0, false, false, false, false, false},
+        {MakeKeyData(true, true, false) | (0x38 << 16) | (1 << 24), 1, 0x38, false, true, true, true, false},
+        {MakeKeyData(false, false, true) | 7 | (0x1C << 16), 7, 0x1C, false, false, false, true, true},
+        {MakeKeyData(false, false, false, true), 1, 0x40, true, false, false, false, false},
     };
     for (const Case& c : cases) {
         const TKeyData d(c.data);
         EXPECT_EQ(d.RepeatCount, c.repeat) << std::hex << c.data;
         EXPECT_EQ(d.ScanCode, c.scan) << std::hex << c.data;
+        EXPECT_EQ(d.Keypad, c.keypad) << std::hex << c.data;
         EXPECT_EQ(d.Extended, c.extended) << std::hex << c.data;
         EXPECT_EQ(d.ContextAlt, c.alt) << std::hex << c.data;
         EXPECT_EQ(d.PreviousDown, c.previous) << std::hex << c.data;

@@ -83,6 +83,15 @@ private:
     std::unique_ptr<TPen> FPen;
 };
 
+// Stores value in a property's field; true when that changed it (the setter then repaints or lays out).
+template <typename T, typename U> bool StoreIfChanged(T& field, const U& value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
 // Whether the component is being loaded (its setters then only store) or destroyed.
 inline bool IsLoading(const TComponent& component)
 {

@@ -3,6 +3,7 @@
 #include "controls/grid/collection_control.h"
 #include "controls/grid/color_schemes.h"
 #include "controls/grid/header_panel.h"
+#include "controls/pack/common_types.h"
 #include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/standard/std_control_types.h"
 
@@ -170,17 +171,13 @@ protected:
 private:
     template <typename T> void StoreRepaint(T& field, const T& value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
+        if (StoreIfChanged(field, value))
+            Invalidate();
     }
     template <typename T> void StoreHeader(T& field, const T& value)
     {
-        if (field == value)
-            return;
-        field = value;
-        RepaintHeader();
+        if (StoreIfChanged(field, value))
+            RepaintHeader();
     }
     bool Themed() const;
     int ButtonX() const;

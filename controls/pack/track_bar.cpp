@@ -66,14 +66,8 @@ void TKVGxTrackBar6::DoChange()
 
 void TKVGxTrackBar6::SetImages(TCustomImageList* value)
 {
-    if (value == FImages)
-        return;
-    if (FImages)
-        FImages->RemoveFreeNotification(this);
-    FImages = value;
-    if (FImages)
-        FImages->FreeNotification(this);
-    Invalidate();
+    if (SetWatchedReference(*this, FImages, value))
+        Invalidate();
 }
 
 void TKVGxTrackBar6::Notification(TComponent* component, TOperation operation)

@@ -125,7 +125,7 @@ TSize TKVGxPageControl6::GetPageTabSize(int index) const
     TCanvas& canvas = *Canvas();
     canvas.SetFont(FTabFont.get());
     if (FOptions.Contains(poBoldActiveCaption) && index == ActivePageIndex())
-        canvas.Font()->SetStyle(canvas.Font()->Style() + fsBold);
+        canvas.Font()->SetStyle(canvas.Font()->Style() + TFontStyles{fsBold});
     TRect measured{0, 0, 0, 0};
     DrawText(canvas, GetPageCaption(index), measured, DT_CALCRECT | DT_SINGLELINE);
     const int captionWidth = measured.Width();

@@ -123,7 +123,7 @@ void TKVGxPageControl6::DrawPageTab(TRect r, TKVGxPageSheet6& sheet, TGxButtonSt
 
     canvas.SetFont(FTabFont.get());
     if (FOptions.Contains(poBoldActiveCaption) && active)
-        canvas.Font()->SetStyle(canvas.Font()->Style() + fsBold);
+        canvas.Font()->SetStyle(canvas.Font()->Style() + TFontStyles{fsBold});
     TColor text = sheet.TabActiveTextColor();
     if (hot)
         text = sheet.TabHotTextColor();

@@ -74,7 +74,9 @@ double TKVGxTrackBar6::GetPositionAtPos(int x, int) const
     // Without a track or a range there is no value under the mouse: it stays where it is.
     if (track.Width() < 1 || !(FMax > FMin))
         return FPosition;
-    const double value = static_cast<double>(x - track.Left) / track.Width() * (FMax - FMin) + FMin;
+    // Weighted between the ends, which no range can overflow; beyond the track the ends hold.
+    const double f = std::clamp(static_cast<double>(x - track.Left) / track.Width(), 0.0, 1.0);
+    const double value = FMin * (1 - f) + FMax * f;
     if (FPrecision < -20 || FPrecision > 20)
         throw ERangeError("Precision must lie between -20 and 20");
     const double unit = std::pow(10.0, FPrecision);

@@ -152,6 +152,9 @@ public:
     bool IsMouseInHeader() const;
     void RefreshBody();
     void RepaintHeader();
+    // Scales the heights by multiplier / divider (truncating): the full and header heights, the height and
+    // the top margin.
+    void ChangeScale(int multiplier, int divider);
 
     TNotifyEvent OnChange;
 
@@ -165,7 +168,6 @@ protected:
     virtual void PaintBorder(TCanvas& frame);
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    void ChangeScale(int multiplier, int divider);
     virtual void DoChange();
 
 private:

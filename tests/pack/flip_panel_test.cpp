@@ -75,6 +75,42 @@ TEST_F(FlipPanels, CollapsingRecordsTheFullHeight)
     EXPECT_EQ(loaded->FullHeight(), 150);
 }
 
+TEST_F(FlipPanels, ScalingTakesTheHeightsAlong)
+{
+    TKVGxFlipPanel* panel = PlacePanel(form, Bounds(0, 0, 200, 101));
+    panel->InnerMargins()->SetTop(3);
+    panel->SetExpanded(false);
+    panel->ChangeScale(3, 2);
+    EXPECT_EQ(panel->HeaderHeight(), 27);
+    EXPECT_EQ(panel->FullHeight(), 151);
+    EXPECT_EQ(panel->Height(), 31);
+    EXPECT_EQ(panel->InnerMargins()->Top(), 4);
+}
+
+TEST_F(FlipPanels, ButtonAndBorderWithAndWithoutVisualStyles)
+{
+    TKVGxFlipPanel* panel = PlacePanel(form, Bounds(10, 10, 200, 60));
+    panel->SetToggleTriangle(false);
+    panel->SetAdaptiveColors(false);
+    panel->SetBorderColor(0x0000FF);
+    panel->SetBorderWidth(2);
+    EXPECT_EQ(panel->ButtonRect(), Bounds(4, 9 - 4 - 1, 9, 9)) << "the glyph's box";
+    const std::unique_ptr<TBitmap> themed = Picture(panel);
+    SaveScreenshot(*themed, "flip_panel_glyph_button", 2);
+    EXPECT_EQ(themed->Canvas()->Pixels(0, 0), 0x0000FFu) << "the border in the frame";
+    EXPECT_EQ(themed->Canvas()->Pixels(1, 30), 0x0000FFu);
+
+    const bool themes = ThemesEnabled();
+    SetThemesEnabled(false);
+    EXPECT_EQ(panel->ButtonRect(), (TRect{4, 4, 13, 13})) << "the classic box";
+    const std::unique_ptr<TBitmap> classic = Picture(panel);
+    SaveScreenshot(*classic, "flip_panel_classic_button", 2);
+    const TPoint plusCentre{2 + 4 + 4, 2 + 4 + 4}; // inside the border, the 9 x 9 box's middle
+    EXPECT_EQ(classic->Canvas()->Pixels(plusCentre.X, plusCentre.Y), 0x000000u)
+        << "the minus of an open panel";
+    SetThemesEnabled(themes);
+}
+
 TEST_F(FlipPanels, OpeningOneSiblingFoldsTheOthers)
 {
     TKVGxFlipPanel* a = PlacePanel(form, Bounds(0, 0, 120, 100));

@@ -97,6 +97,47 @@ TEST_F(HtmlLabels, RulesSubscriptsAndSuperscripts)
     EXPECT_EQ(Word(*label, "b").Font->Size(), 6);
 }
 
+TEST_F(HtmlLabels, StylesStackHeadingsRestoreAndLinksKeepTheirText)
+{
+    TVhHTMLText2* label = PlaceLabel("<b>a</b></b>b<h1>H<i>i</h1>c</i> <a:x>l&amp;k</a> <a:y>open");
+    EXPECT_TRUE(Word(*label, "a").Font->Style().Contains(fsBold));
+    EXPECT_FALSE(Word(*label, "b").Font->Style().Contains(fsBold)) << "a surplus closing tag changes nothing";
+    EXPECT_EQ(Word(*label, "H").Font->Name(), "Arial");
+    EXPECT_EQ(Word(*label, "i").Font->Style(), TFontStyles{fsItalic})
+        << "the stacks replace the heading's bold";
+    EXPECT_EQ(Word(*label, "c").Font->Name(), "DejaVu Sans") << "closing the heading restores the stack tops";
+    EXPECT_TRUE(Word(*label, "c").Font->Style().Contains(fsItalic));
+    ASSERT_EQ(label->Links().size(), 2u);
+    EXPECT_EQ(label->Links()[0].Text, "l&k");
+    EXPECT_EQ(label->Links()[1].Text, "") << "a link never closed";
+}
+
+TEST_F(HtmlLabels, PicturesComeFromTheCollectionByNumber)
+{
+    auto* collection = new TVhPngCollection(form);
+    auto* item = dynamic_cast<TVhPngCollectionItem*>(collection->Items()->Add());
+    TPngImage image(COLOR_RGB, 8, 10, 6);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 10; ++x) {
+            uint8_t* pixel = image.ScanLine(y) + 3 * x; // blue, green, red
+            pixel[0] = 0x20;
+            pixel[1] = 0x40;
+            pixel[2] = 0xC0;
+        }
+    item->SetPngImage(&image);
+    TVhHTMLText2* label = PlaceLabel("<c><img:0>\r\nnext</c>", Bounds(10, 10, 200, 60));
+    label->SetPngCollection(collection);
+    Pump();
+    const std::unique_ptr<TBitmap> picture = Render(form);
+    EXPECT_EQ(picture->Canvas()->Pixels(10 + 100, 10 + 3), 0x2040C0u) << "centred on the text area";
+    EXPECT_NE(picture->Canvas()->Pixels(10 + 100 - 8, 10 + 3), 0x2040C0u);
+
+    collection->Free();
+    EXPECT_EQ(label->PngCollection(), nullptr) << "a collection that goes is dropped";
+    Pump();
+    Render(form);
+}
+
 TEST_F(HtmlLabels, ALabelWithoutAParentBuildsAndSizesItself)
 {
     TVhHTMLText2 label(nullptr);

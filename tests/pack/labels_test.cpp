@@ -163,6 +163,42 @@ TEST_F(Labels, AClickRunsTheActionWhenAskedTo)
     EXPECT_TRUE(shell.Calls.empty());
 }
 
+TEST_F(Labels, TheLabelsInTheirStates)
+{
+    const char* captions[] = {"Status:", "Input file:", "Output file:", "Progress:"};
+    for (int i = 0; i < 4; ++i) {
+        auto* label = Place<TKvpLabel>(Bounds(10, 10 + 20 * i, 80, 17));
+        label->SetAutoSize(false);
+        label->SetAlignment(taRightJustify);
+        label->SetCaption(captions[i]);
+    }
+    std::vector<TKvpLinkLabel*> links;
+    for (int i = 0; i < 4; ++i) {
+        auto* link = Place<TKvpLinkLabel>(Bounds(110, 10 + 20 * i, 200, 17));
+        SetLinkLabelFonts(*link, "DejaVu Sans", 9);
+        link->FontNormal()->SetColor(15617553);
+        link->FontVisitedNormal()->SetColor(15617553);
+        link->SetEllipsisPosition(epPathEllipsis);
+        link->SetAutoSize(false);
+        link->SetBounds(110, 10 + 20 * i, 200, 17);
+        link->SetCaption(i == 0   ? "normal.mkv"
+                         : i == 1 ? "hot.mkv"
+                         : i == 2 ? "visited.mkv"
+                                  : "disabled.mkv");
+        links.push_back(link);
+    }
+    links[2]->SetVisited(true);
+    links[3]->SetEnabled(false);
+    ParkMouse();
+    MouseMove(form, {130, 38});
+    Pump();
+    const std::unique_ptr<TBitmap> picture = Render(form);
+    SaveScreenshot(*picture, "labels_and_link_labels", 2);
+    EXPECT_TRUE(links[1]->Font()->Style().Contains(fsUnderline)) << "the hot link";
+    EXPECT_GT(CountPixels(*picture, Bounds(110, 70, 100, 17), ColorToRGB(clBtnShadow)), 0)
+        << "the disabled link";
+}
+
 TEST_F(Labels, NoLinkRunsAProgram)
 {
     const fs::path dir = fs::temp_directory_path() / ("qm_links_" + std::to_string(getpid()));

@@ -55,6 +55,30 @@ TEST_F(MemoEx, TheFrameIsABorderAndTwoRingsOfBackground)
     EXPECT_EQ(memo->ClientWidth(), w - 6) << "the client area is inset by 3";
 }
 
+TEST_F(MemoEx, TheProgressWindowsDarkLog)
+{
+    TKvpMemoEx* memo = PlaceMemo(Bounds(10, 10, 360, 120));
+    memo->SetReadOnly(true);
+    memo->SetScrollBars(ssVertical);
+    TKvpCustomMemoExAppearance dark(nullptr);
+    for (auto set :
+         {&TKvpCustomMemoExAppearance::SetNormalBgColor, &TKvpCustomMemoExAppearance::SetHotBgColor,
+          &TKvpCustomMemoExAppearance::SetFocusedBgColor})
+        (dark.*set)(3487029);
+    for (auto set :
+         {&TKvpCustomMemoExAppearance::SetNormalTextColor, &TKvpCustomMemoExAppearance::SetHotTextColor,
+          &TKvpCustomMemoExAppearance::SetFocusedTextColor})
+        (dark.*set)(13490138);
+    memo->SetAppearance(&dark);
+    memo->Lines()->SetText(
+        "frame=  120 fps= 60 q=28.0 size=    256kB time=00:00:04.00\r\nvideo:230kB audio:20kB");
+    Pump();
+    const std::unique_ptr<TBitmap> picture = Render(memo);
+    SaveScreenshot(*picture, "memo_ex_dark_log", 2);
+    EXPECT_EQ(picture->Canvas()->Pixels(2, 60), 3487029u);
+    EXPECT_EQ(memo->Font()->Color(), 13490138u);
+}
+
 TEST_F(MemoEx, BothScrollBarsGetTheCornerSquareInsideTheFrame)
 {
     TKvpMemoEx* memo = PlaceMemo();

@@ -54,12 +54,21 @@ bool NamesNoFolder(const std::string& text)
 
 void LayOutAndDraw(const std::string& text, int width, uint8_t options)
 {
-    TWinControl host(nullptr);
-    host.SetBounds(0, 0, 400, 200);
-    auto* label = new TVhHTMLText2(&host);
-    label->SetParent(&host);
-    label->Font()->SetName("DejaVu Sans");
-    label->Font()->SetSize(9);
+    // One window and label for every input: making windows is the slow part.
+    static TWinControl* host = [] {
+        auto* window = new TWinControl(nullptr);
+        window->SetBounds(0, 0, 400, 200);
+        return window;
+    }();
+    static TVhHTMLText2* label = [] {
+        auto* made = new TVhHTMLText2(host);
+        made->SetParent(host);
+        made->Font()->SetName("DejaVu Sans");
+        made->Font()->SetSize(9);
+        return made;
+    }();
+    label->SetAutoWidth(false);
+    label->SetAutoHeight(false);
     label->SetBounds(0, 0, width, 120);
     label->InternalMargins()->SetEnabled(options & 4);
     label->SetMaxWidth(options & 8 ? width : 0);
@@ -69,8 +78,9 @@ void LayOutAndDraw(const std::string& text, int width, uint8_t options)
     for (const TVHWord& word : label->Words())
         Check(word.Font != nullptr && word.Group >= 0 &&
               word.LinkID < static_cast<int>(label->Links().size()));
-    TBitmap picture(400, 200, pf24bit);
-    host.PaintTo(*picture.Canvas(), 0, 0);
+    static TBitmap picture(400, 200, pf24bit);
+    host->PaintTo(*picture.Canvas(), 0, 0);
+    label->SetText("");
 }
 
 } // namespace

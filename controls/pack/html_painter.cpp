@@ -53,14 +53,20 @@ void THTMLPainter::PaintWords(TCanvas& control)
     control.Pen()->SetColor(Lb.Color());
     control.Rectangle(Lb.ClientRect());
     Lb.FBitmapTop = TopOffset();
-    if (width_ > 0 && Lb.Height() > 0) {
-        TBitmap picture(width_, Lb.Height(), pf24bit);
+    const int left = Lb.FInternalMargins->Enabled() ? Lb.FInternalMargins->Left() : 0;
+    // The picture covers the part of the text area the canvas shows, however large the label is.
+    const TRect area = Bounds(left, Lb.FBitmapTop, width_, Lb.Height());
+    const TRect clip = control.ClipRect();
+    const TRect shown{std::max(area.Left, clip.Left), std::max(area.Top, clip.Top),
+                      std::min(area.Right, clip.Right), std::min(area.Bottom, clip.Bottom)};
+    if (shown.Width() > 0 && shown.Height() > 0) {
+        TBitmap picture(shown.Width(), shown.Height(), pf24bit);
         TCanvas& canvas = *picture.Canvas();
+        MoveWindowOrg(canvas, area.Left - shown.Left, area.Top - shown.Top);
         FillWith(canvas, {0, 0, width_, Lb.Height()}, Lb.Color());
         for (const TVHWord& word : Lb.LWords)
             PaintWord(canvas, word);
-        const int left = Lb.FInternalMargins->Enabled() ? Lb.FInternalMargins->Left() : 0;
-        control.Draw(left, Lb.FBitmapTop, &picture);
+        control.Draw(shown.Left, shown.Top, &picture);
     }
     PaintBorder(control);
 }

@@ -21,3 +21,8 @@ std::string EscapeMarkup(std::string_view text)
     }
     return escaped;
 }
+
+std::string EscapeTagText(std::string_view text)
+{
+    return EscapeMarkup(text);
+}

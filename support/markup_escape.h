@@ -7,3 +7,8 @@
 // "<" and ">" become the entities "&amp;", "&lt;" and "&gt;", and control characters (line breaks, tabs)
 // become blanks, so that no name can open a tag, hide the rest of a line or mark an accelerator.
 std::string EscapeMarkup(std::string_view text);
+
+// Text that is to stand in the HTML-like label's tag language as it is written (the values a window puts
+// into a template): that language spells "&", "<" and ">" with the same entities and reads line breaks as
+// breaks, so the text is escaped as for the label markup.
+std::string EscapeTagText(std::string_view text);

@@ -83,6 +83,29 @@ private:
     std::unique_ptr<TPen> FPen;
 };
 
+// Stores value in a property's field; true when that changed it (the setter then repaints or lays out).
+template <typename T, typename U> bool StoreIfChanged(T& field, const U& value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
+// Points owner's reference to a component it does not own at value, asking to be told when that goes;
+// true when the reference changed.
+template <typename T> bool SetWatchedReference(TComponent& owner, T*& field, T* value)
+{
+    if (value == field)
+        return false;
+    if (field)
+        field->RemoveFreeNotification(&owner);
+    field = value;
+    if (field)
+        field->FreeNotification(&owner);
+    return true;
+}
+
 // Whether the component is being loaded (its setters then only store) or destroyed.
 inline bool IsLoading(const TComponent& component)
 {

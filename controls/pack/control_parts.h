@@ -38,3 +38,23 @@ private:
     std::unique_ptr<TKvpTagExt> FTagExt;
     std::unique_ptr<TKvpAnchoredControls> FAnchoredControls;
 };
+
+// A control of class Base with the pack's parts whose anchored controls follow it wherever it goes.
+template <typename Base> class TKvpPartsControl : public Base, public TKvpControlParts
+{
+public:
+    explicit TKvpPartsControl(TComponent* owner) : Base(owner), TKvpControlParts(this) {}
+
+    void SetBounds(int left, int top, int width, int height) override
+    {
+        Base::SetBounds(left, top, width, height);
+        AnchorsFollow();
+    }
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override
+    {
+        Base::Notification(component, operation);
+        AnchorsNotification(component, operation);
+    }
+};

@@ -186,7 +186,9 @@ void FillGeneral(TCanvas& canvas, const TRect& rect, TColor from, TColor to, TDg
 {
     const int s1 = MulDiv(maxDegrade, balance, 100), s2 = maxDegrade - s1;
     const TGradientParts parts = PartsFor(mode, from, to, speedPercent);
-    const auto [p1, p2] = parts;
+    // Plain names rather than structured bindings, which not every compiler lets a lambda capture.
+    const auto p1 = parts.first;
+    const auto p2 = parts.second;
     switch (orientation) {
     case dgdVertical: {
         const int split = rect.Top + MulDiv(balance, rect.Height(), 100);

@@ -11,11 +11,13 @@
 #include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTextDocument>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <map>
@@ -275,6 +277,30 @@ std::unique_ptr<TBitmap> Render(TWinControl* control)
     bitmap->SetSize(control->Width(), control->Height());
     control->PaintTo(*bitmap->Canvas(), 0, 0);
     return bitmap;
+}
+
+void AnswerNextMenu(const std::string& choose, std::vector<std::string>* entries)
+{
+    QTimer::singleShot(0, [choose, entries] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            const std::string text = action->isSeparator() ? "-" : action->text().toStdString();
+            if (entries)
+                entries->push_back(text);
+            if (text == choose && action->isEnabled())
+                chosen = action;
+        }
+        if (!chosen) {
+            menu->close();
+            return;
+        }
+        menu->setActiveAction(chosen);
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+        QApplication::sendEvent(menu, &enter);
+    });
 }
 
 int CountPixels(TBitmap& bitmap, const TRect& rect, TColor color)

@@ -53,6 +53,11 @@ void DoubleClickDown(TWinControl* control, TPoint clientPos, TMouseButton button
 // A wheel turn over a client point; one notch is 120, positive away from the user.
 void Wheel(TWinControl* control, TPoint clientPos, int delta, TShiftState shift = {});
 
+// Answers the next popup menu the program opens, once it is open: the texts of its entries ("-" for a
+// line) go into *entries when given, and the entry whose text (accelerator marks and all) is choose is
+// chosen as the keyboard would choose it; with no such entry the menu closes without a choice.
+void AnswerNextMenu(const std::string& choose, std::vector<std::string>* entries = nullptr);
+
 // The control's window painted into a bitmap of its size (frame, client and children).
 std::unique_ptr<TBitmap> Render(TWinControl* control);
 // How many pixels of rect have the colour.

@@ -53,6 +53,13 @@ public:
     using Exception::Exception;
 };
 
+// A value outside the range an operation works in.
+class ERangeError : public Exception
+{
+public:
+    using Exception::Exception;
+};
+
 // A condition the code relies on does not hold (the platform's Assert).
 class EAssertionFailed : public Exception
 {

@@ -27,6 +27,7 @@ using TWindowHook = std::function<bool(TMessage& message)>;
 using THelpEvent = std::function<bool(uint16_t command, intptr_t data, bool& callHelp)>;
 constexpr uint16_t HELP_CONTEXT = 0x0001;
 constexpr uint16_t HELP_CONTEXTPOPUP = 0x0008;
+constexpr uint16_t HELP_KEY = 0x0101; // data: the keyword, a const char*
 // Before a hint shows: the text, whether it shows, and everything else about it may change.
 using TShowHintEvent = std::function<void(std::string& hintStr, bool& canShow, THintInfo& hintInfo)>;
 
@@ -101,6 +102,11 @@ public:
     bool HelpCommand(uint16_t command, intptr_t data);
     // The help of a topic (HELP_CONTEXT).
     bool HelpContext(int context) { return HelpCommand(HELP_CONTEXT, context); }
+    // The help of a keyword (HELP_KEY).
+    bool HelpKeyword(const std::string& keyword)
+    {
+        return HelpCommand(HELP_KEY, reinterpret_cast<intptr_t>(keyword.c_str()));
+    }
 
     // Reports an exception from an event handler (call from a catch block): OnException, else a message
     // box with its message.

@@ -5,8 +5,15 @@
 #include "support/window_services.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
 
 namespace {
 
@@ -131,6 +138,119 @@ private:
     int filterIndex_ = 0; // of filters_
 };
 
+// The toolkit's folder dialog following a folder browser's session: the headline beside the folders' path,
+// a status line and a usage hint under them, OK as the session allows, the typed name checked on OK, a Help
+// button and F1, and the tree kept inside the root.
+class FolderBrowser : public QFileDialog
+{
+public:
+    FolderBrowser(QWidget* parent, TFolderBrowseSession& session) : QFileDialog(parent), session_(session)
+    {
+        const TFolderBrowseRequest& request = session.Request();
+        setOption(QFileDialog::DontUseNativeDialog);
+        setOption(QFileDialog::ShowDirsOnly);
+        setFileMode(QFileDialog::Directory);
+        setWindowTitle(QString::fromStdString(request.Title.empty() ? "Browse for Folder" : request.Title));
+        if (!request.Headline.empty())
+            setLabelText(QFileDialog::LookIn, QString::fromStdString(request.Headline));
+        for (const char* name : {"fileTypeCombo", "fileTypeLabel"})
+            Hide(name);
+        if (!request.EditBox)
+            for (const char* name : {"fileNameEdit", "fileNameLabel"})
+                Hide(name);
+        if (!request.MakeFolderButton)
+            Hide("newFolderButton");
+        AddLines(request);
+        AddHelp(request);
+        connect(this, &QFileDialog::currentChanged, this, [this](const QString& path) {
+            if (QFileInfo(path).isDir())
+                Selected(path);
+        });
+        connect(this, &QFileDialog::directoryEntered, this, [this](const QString& folder) {
+            const std::string inside = session_.InsideRoot(folder.toStdString());
+            if (inside != folder.toStdString())
+                setDirectory(QString::fromStdString(inside)); // never above the root
+            else
+                Selected(folder);
+        });
+        connect(this, &QDialog::finished, this, [this] { session_.Close(); });
+        setDirectory(QString::fromStdString(session.Start()));
+        ShowSessionState();
+    }
+
+    const std::optional<std::string>& Chosen() const { return chosen_; }
+
+    void accept() override
+    {
+        const auto* edit = findChild<QLineEdit*>("fileNameEdit");
+        const QString typed = edit && edit->isVisible() ? edit->text() : QString();
+        const std::string typedName =
+            typed.isEmpty() ? std::string() : QDir(directory()).absoluteFilePath(typed).toStdString();
+        const TFolderBrowseSession::TConfirmation confirmation = session_.Confirm(typedName);
+        if (confirmation.Outcome == TFolderBrowseSession::StayOpen)
+            return;
+        if (confirmation.Outcome == TFolderBrowseSession::Chosen)
+            chosen_ = confirmation.Folder;
+        QDialog::done(chosen_ ? QDialog::Accepted : QDialog::Rejected);
+    }
+
+private:
+    void Hide(const char* name)
+    {
+        if (auto* widget = findChild<QWidget*>(name))
+            widget->hide();
+    }
+
+    void AddLines(const TFolderBrowseRequest& request)
+    {
+        auto* grid = qobject_cast<QGridLayout*>(layout());
+        if (!grid)
+            return;
+        if (request.StatusText) {
+            status_ = new QLabel(this);
+            grid->addWidget(status_, grid->rowCount(), 0, 1, -1);
+        }
+        if (request.UsageHint)
+            grid->addWidget(new QLabel("Select a folder, then choose it.", this), grid->rowCount(), 0, 1, -1);
+    }
+
+    void AddHelp(const TFolderBrowseRequest& request)
+    {
+        if (request.HelpButton)
+            if (auto* buttons = findChild<QDialogButtonBox*>("buttonBox")) {
+                QPushButton* help = buttons->addButton("&Help", QDialogButtonBox::HelpRole);
+                help->setEnabled(request.HelpEnabled);
+                connect(help, &QPushButton::clicked, this, [this] { session_.Help(false); });
+            }
+        if (request.HelpKey) {
+            auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+            connect(f1, &QShortcut::activated, this, [this] { session_.Help(true); });
+        }
+    }
+
+    void Selected(const QString& folder)
+    {
+        session_.Select(folder.toStdString());
+        ShowSessionState();
+    }
+
+    // The dialog updates its own OK button on every selection: the session's say comes after.
+    void ShowSessionState()
+    {
+        if (status_)
+            status_->setText(QString::fromStdString(session_.StatusText()));
+        QTimer::singleShot(0, this, [this] {
+            if (auto* buttons = findChild<QDialogButtonBox*>("buttonBox"))
+                if (QPushButton* ok = buttons->button(QDialogButtonBox::Open))
+                    ok->setEnabled(session_.OkEnabled());
+        });
+    }
+
+    TFolderBrowseSession& session_;
+    QLabel* status_ = nullptr;
+    std::optional<std::string> chosen_;
+};
+
 // The toolkit's dialogs, modal over the active window.
 class ToolkitFileDialogs : public IFileDialogs
 {
@@ -153,6 +273,16 @@ public:
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         return dialog.selectedFiles().front().toStdString();
+    }
+
+    std::optional<std::string> BrowseForFolder(const TFolderBrowseRequest& request,
+                                               IFolderBrowseEvents& events) override
+    {
+        TFolderBrowseSession session(request, events);
+        FolderBrowser dialog(QApplication::activeWindow(), session);
+        dialog.exec();
+        session.Close();
+        return dialog.Chosen();
     }
 };
 

@@ -103,7 +103,94 @@ struct TFileDialogAnswer
     int FilterIndex = 1;
 };
 
-// The dialogs behind TOpenDialog, TSaveDialog and SelectDirectory.
+// --- the folder browser ---
+
+// What a folder browser shows and lets the user do.
+struct TFolderBrowseRequest
+{
+    std::string Title;       // the window's caption; empty for the dialog's own
+    std::string Headline;    // the text above the folders
+    std::string Root;        // the folder at the top of the tree: the user cannot go above it
+    std::string Selected;    // the folder chosen at first; empty (or outside Root) for Root
+    bool EditBox = false;    // a field for typing a folder name, checked when the user confirms
+    bool StatusText = false; // a line under the folders, filled at every selection
+    bool HelpButton = false; // a Help button, working while HelpEnabled
+    bool HelpEnabled = false;
+    bool HelpKey = false; // F1 asks for help
+    bool MakeFolderButton = true;
+    bool UsageHint = false; // a line telling how to choose
+};
+
+// What a folder browser tells its owner while it is open. The owner keeps it alive for the dialog.
+class IFolderBrowseEvents
+{
+public:
+    virtual ~IFolderBrowseEvents() = default;
+    // The dialog is set up, before the first selection is reported.
+    virtual void Initialised() {}
+    // The selection moved to folder: statusText (empty) and okEnabled (OK's state so far) may change.
+    virtual void SelectionChanged(const std::string& /*folder*/, std::string& /*statusText*/,
+                                  bool& /*okEnabled*/)
+    {}
+    // The user confirmed a typed name that is no folder: true lets the dialog close without a choice,
+    // false keeps it open.
+    virtual bool ValidationFailed(const std::string& /*typedName*/) { return true; }
+    // The Help button or, with HelpKey, F1.
+    virtual void HelpRequested() {}
+    // The dialog window goes.
+    virtual void Closing() {}
+};
+
+// The rules of one showing of a folder browser, which both the toolkit's dialog and a scripted one follow:
+// the selection reported to the owner, OK working as the owner says, a typed name checked on OK, help and
+// the closing told once.
+class TFolderBrowseSession
+{
+public:
+    enum TOutcome
+    {
+        Chosen,     // the dialog closes with Folder
+        StayOpen,   // the dialog stays
+        ClosesEmpty // the dialog closes without a choice
+    };
+    struct TConfirmation
+    {
+        TOutcome Outcome;
+        std::string Folder;
+    };
+
+    TFolderBrowseSession(const TFolderBrowseRequest& request, IFolderBrowseEvents& events);
+    ~TFolderBrowseSession();
+    TFolderBrowseSession(const TFolderBrowseSession&) = delete;
+    TFolderBrowseSession& operator=(const TFolderBrowseSession&) = delete;
+
+    const TFolderBrowseRequest& Request() const { return request_; }
+    // Tells Initialised and reports the first selection; answers the folder selected first.
+    std::string Start();
+    // The selection moved (a folder outside Root is taken as Root).
+    void Select(const std::string& folder);
+    const std::string& Selection() const { return selection_; }
+    const std::string& StatusText() const { return statusText_; }
+    bool OkEnabled() const { return okEnabled_; }
+    // OK, with the name typed in the edit box (empty for none; relative names are in the selection).
+    TConfirmation Confirm(const std::string& typedName);
+    // Help asked for by the button (fromKey false) or by F1; answers whether the owner was told.
+    bool Help(bool fromKey);
+    // Tells Closing (once).
+    void Close();
+    // The folder inside Root nearest to folder: folder itself, or Root.
+    std::string InsideRoot(const std::string& folder) const;
+
+private:
+    TFolderBrowseRequest request_;
+    IFolderBrowseEvents& events_;
+    std::string selection_;
+    std::string statusText_;
+    bool okEnabled_ = true;
+    bool closed_ = false;
+};
+
+// The dialogs behind TOpenDialog, TSaveDialog and SelectDirectory, and the folder browser.
 class IFileDialogs
 {
 public:
@@ -113,6 +200,10 @@ public:
     // Lets the user choose a folder starting at directory; nullopt when cancelled.
     virtual std::optional<std::string> ChooseFolder(const std::string& caption,
                                                     const std::string& directory) = 0;
+    // Shows a folder browser that follows a session of request and events; the folder chosen, nullopt when
+    // cancelled or closed after a typed name that is no folder.
+    virtual std::optional<std::string> BrowseForFolder(const TFolderBrowseRequest& request,
+                                                       IFolderBrowseEvents& events) = 0;
 };
 
 // Installs the program-wide dialogs (nullptr goes back to the toolkit's); the caller keeps them alive.

@@ -75,7 +75,7 @@ TEST(ProgramResources, BitmapsLoadByNameWithTheirPixels)
     EXPECT_EQ(canvas.Pixels(3, 2), TColor(0x808080)) << "bottom right";
 
     TBitmap untouched(2, 2);
-    EXPECT_THROW(untouched.LoadFromResourceName("KVCOLLAPSE"), EResNotFound);
+    EXPECT_THROW(untouched.LoadFromResourceName("NO_SUCH_PICTURE"), EResNotFound);
     EXPECT_EQ(untouched.Width(), 2) << "a missing resource leaves the bitmap as it was";
 }
 

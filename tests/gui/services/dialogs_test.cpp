@@ -3,11 +3,15 @@
 #include "platform/gui/services/message_boxes.h"
 #include "scripted_file_dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -203,4 +207,104 @@ TEST(ScriptedDialogs, TheComponentsTakeTheAnswerWithoutAWindow)
     ASSERT_EQ(script.folderRequests.size(), 2u);
     EXPECT_EQ(script.folderRequests[1].Caption, "Output directory:");
     EXPECT_EQ(script.folderRequests[1].Directory, "/data/out");
+}
+
+namespace {
+
+// A folder browser's owner that writes down what it hears and answers as told.
+class TBrowseLog : public IFolderBrowseEvents
+{
+public:
+    void Initialised() override { log.push_back("initialised"); }
+    void SelectionChanged(const std::string& folder, std::string& statusText, bool& okEnabled) override
+    {
+        log.push_back("select " + QFileInfo(QString::fromStdString(folder)).fileName().toStdString());
+        statusText = "Free: " + QFileInfo(QString::fromStdString(folder)).fileName().toStdString();
+        okEnabled = folder.find("locked") == std::string::npos;
+    }
+    bool ValidationFailed(const std::string& typedName) override
+    {
+        log.push_back("invalid " + QFileInfo(QString::fromStdString(typedName)).fileName().toStdString());
+        return mayClose;
+    }
+    void HelpRequested() override { log.push_back("help"); }
+    void Closing() override { log.push_back("closing"); }
+
+    std::vector<std::string> log;
+    bool mayClose = false;
+};
+
+QPushButton* AcceptButton(QWidget& window)
+{
+    return window.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Open);
+}
+
+} // namespace
+
+TEST_F(DialogTest, TheFolderBrowserFollowsItsSession)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath("videos/locked"));
+    TFolderBrowseRequest request;
+    request.Title = "Choose";
+    request.Headline = "Output directory:";
+    request.Root = dir.path().toStdString();
+    request.Selected = Path("videos");
+    request.EditBox = true;
+    request.StatusText = true;
+    request.HelpButton = true;
+    request.HelpEnabled = true;
+    request.HelpKey = true;
+    TBrowseLog events;
+    const std::optional<std::string> chosen =
+        RunModal([&] { return FileDialogs().BrowseForFolder(request, events); },
+                 [&](QWidget& window) {
+                     auto& dialog = dynamic_cast<QFileDialog&>(window);
+                     EXPECT_EQ(dialog.windowTitle(), "Choose");
+                     EXPECT_EQ(dialog.findChild<QLabel*>("lookInLabel")->text(), "Output directory:");
+                     EXPECT_TRUE(dialog.findChildren<QLabel*>().last()->text() == "Free: videos");
+                     auto* up = dialog.findChild<QAbstractButton*>("toParentButton");
+                     up->click();
+                     EXPECT_EQ(dialog.directory().absolutePath(), dir.path());
+                     up->click();
+                     EXPECT_EQ(dialog.directory().absolutePath(), dir.path()) << "never above the root";
+
+                     // The user clicks folders in the list.
+                     emit dialog.currentChanged(QString::fromStdString(Path("videos/locked")));
+                     QApplication::processEvents();
+                     EXPECT_FALSE(AcceptButton(dialog)->isEnabled()) << "the owner disabled OK";
+                     QMetaObject::invokeMethod(&dialog, "accept");
+                     EXPECT_TRUE(dialog.isVisible()) << "OK does nothing while disabled";
+                     emit dialog.currentChanged(QString::fromStdString(Path("videos")));
+                     QApplication::processEvents();
+                     EXPECT_TRUE(AcceptButton(dialog)->isEnabled());
+
+                     for (QPushButton* button :
+                          dialog.findChild<QDialogButtonBox*>("buttonBox")->findChildren<QPushButton*>())
+                         if (button->text() == "&Help")
+                             button->click();
+                     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+                     QApplication::sendEvent(&dialog, &f1);
+
+                     dialog.findChild<QLineEdit*>("fileNameEdit")->setText("missing");
+                     QMetaObject::invokeMethod(&dialog, "accept");
+                     EXPECT_TRUE(dialog.isVisible()) << "the owner kept it open";
+                     dialog.setDirectory(QString::fromStdString(Path("videos")));
+                     dialog.findChild<QLineEdit*>("fileNameEdit")->setText("locked");
+                     QMetaObject::invokeMethod(&dialog, "accept");
+                 });
+    EXPECT_EQ(chosen, Path("videos/locked"));
+    EXPECT_EQ(events.log.front(), "initialised");
+    EXPECT_EQ(std::count(events.log.begin(), events.log.end(), "help"), 2);
+    EXPECT_EQ(std::count(events.log.begin(), events.log.end(), "invalid missing"), 1);
+    EXPECT_EQ(events.log.back(), "closing");
+    EXPECT_EQ(std::count(events.log.begin(), events.log.end(), "closing"), 1);
+
+    events.mayClose = true;
+    const std::optional<std::string> none =
+        RunModal([&] { return FileDialogs().BrowseForFolder(request, events); },
+                 [](QWidget& window) {
+                     window.findChild<QLineEdit*>("fileNameEdit")->setText("missing");
+                     QMetaObject::invokeMethod(&window, "accept");
+                 });
+    EXPECT_FALSE(none) << "a typed name that is no folder closes without a choice";
 }

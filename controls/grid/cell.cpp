@@ -5,6 +5,11 @@
 
 TCell::TCell(TCells* cells) : FCells(cells) {}
 
+TCellMemory* TCell::Memory() const
+{
+    return FBlockSize > 0 ? &FCells->FMemory : nullptr;
+}
+
 void TCell::Changed()
 {
     if (FCells)

@@ -6,8 +6,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
+class TCellMemory;
 class TCells;
 
 enum TGxCellStateFlag
@@ -45,8 +48,9 @@ public:
     virtual void SetAsString(const std::string& value);
     virtual void Clear();
 
-    // The text the cell holds, to be read in place; nullptr when it holds another type.
-    virtual const std::string* StoredText() const { return nullptr; }
+    // The text the cell holds, to be read in place while the cell is unchanged; none when it holds another
+    // type.
+    virtual std::optional<std::string_view> StoredText() const { return std::nullopt; }
 
     TFontStyles FontStyle() const { return TFontStyles::FromBits(FFontStyle); }
     void SetFontStyle(TFontStyles value);
@@ -73,8 +77,13 @@ public:
 
 protected:
     void Changed();
+    // Where the cell's own blocks (its text) come from: its store's memory when the store made the cell, so
+    // they go with the store's rows; the general heap (nullptr) for a cell made with new.
+    TCellMemory* Memory() const;
 
 private:
+    friend class TCells;
+
     TGxCellState State() const { return TGxCellState::FromBits(FState); }
     void SetState(TGxCellStateFlag flag, bool value);
     void LooksChanged();
@@ -93,4 +102,7 @@ private:
     TColor FTextColor = 0;
     uint8_t FFontStyle = 0;          // TFontStyles bits
     uint8_t FState = 1 << cstLocked; // TGxCellState bits
+    // The size of the block of the store's memory that holds the cell, in 8-byte units; 0 for a cell made
+    // with new. It tells the store how much to give back, and takes a byte the padding holds anyway.
+    uint8_t FBlockSize = 0;
 };

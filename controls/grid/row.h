@@ -4,8 +4,9 @@
 
 // A row record of the cell store: tree facts, height, selection and visibility. A row counts as visible in
 // the grid when it is both Visible (the application's choice) and Shown (no collapsed ancestor). The
-// properties are plain fields; the store keeps its counts in step through its own operations.
-class TRow : public TObject
+// properties are plain fields; the store keeps its counts in step through its own operations. Row records
+// are made by their store only, in its memory.
+class TRow final : public TObject
 {
 public:
     int ChildCount() const { return FChildCount; }

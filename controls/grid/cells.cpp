@@ -183,8 +183,12 @@ void TCells::DeleteRow(int index)
 // With every cell and row gone the store's memory goes back in one piece.
 void TCells::ClearRows()
 {
+    // Row by row, the order the cells were made in, so the walk goes through the memory in sequence.
+    for (size_t row = 0; row < FRowsList.size(); ++row)
+        for (TColumnCells& cells : FCellsList)
+            DestroyCell(cells[row]);
     for (TColumnCells& cells : FCellsList)
-        DestroyCells(cells);
+        cells.clear();
     DestroyRows();
     FMemory.Release();
     FSorted = false;

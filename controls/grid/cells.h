@@ -117,8 +117,9 @@ private:
     void ReverseRows();
     void ApplyRowOrder(const std::vector<int>& order);
 
-    // First, so that it goes last.
+    // First, so that they go last.
     TCellMemory FMemory;
+    TCell::TExtrasTable FCellExtras;      // the hints and object references of the cells that have them
     std::vector<TColumnCells> FCellsList; // one list per column, index = column index
     int FColIndex = 0;                    // column of the last lookup
     TGxColumns* FColumns;                 // not owned

@@ -36,13 +36,14 @@ public:
 private:
     friend class TCells;
 
-    int FChildCount = 0;   // direct child rows
-    void* FData = nullptr; // the application's
-    bool FExpanded = true; // the children are shown
-    int FImageIndex = -1;
-    int FLevel = 0;             // tree depth, 0 at the top
+    // Pointers, numbers, then flags: no padding between them.
+    void* FData = nullptr;      // the application's
     TRow* FParentRow = nullptr; // nullptr at the top
+    int FChildCount = 0;        // direct child rows
+    int FImageIndex = -1;
+    int FLevel = 0; // tree depth, 0 at the top
     int FRowHeight = 0;
+    bool FExpanded = true; // the children are shown
     bool FSelected = false;
     bool FShown = true;   // not hidden by a collapsed ancestor
     bool FVisible = true; // not hidden by the application

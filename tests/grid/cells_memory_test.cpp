@@ -105,3 +105,25 @@ TEST_F(CellsMemory, RowsAddedAndDeletedForLongKeepTheMemoryOfTheLargestFill)
     EXPECT_LE(store.MemorySize(), 2 * held);
     ExpectTheTexts();
 }
+
+TEST_F(CellsMemory, HintsAndObjectReferencesGoWithTheirCells)
+{
+    TObject reference;
+    AddFileRow("kept");
+    AddFileRow("deleted");
+    // The Boolean cells: the only blocks of their size, so the new row's takes the deleted row's.
+    store.GetCell(2, 0)->SetHint("hint of kept");
+    store.GetCell(2, 1)->SetHint("hint of deleted");
+    store.GetCell(2, 1)->SetObjectReference(&reference);
+    TCell* deleted = store.GetCell(2, 1);
+    DeleteFileRow(1);
+    AddFileRow("new");
+    TCell* fresh = store.GetCell(2, 1);
+    EXPECT_EQ(fresh, deleted) << "the block is used again";
+    EXPECT_EQ(fresh->Hint(), "");
+    EXPECT_EQ(fresh->ObjectReference(), nullptr);
+    fresh->SetHint("hint of new");
+    EXPECT_EQ(fresh->ObjectReference(), nullptr);
+    EXPECT_EQ(store.GetCell(2, 0)->Hint(), "hint of kept");
+    EXPECT_EQ(store.GetCell(2, 1)->Hint(), "hint of new");
+}

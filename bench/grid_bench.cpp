@@ -44,9 +44,12 @@ const std::vector<TFileRecord>& Records()
     return records;
 }
 
+// The heap's blocks in use, with those large enough to be mapped on their own (a large vector, a chunk of
+// the grid's cell memory), which the heap's own count leaves out.
 size_t HeapInUse()
 {
-    return mallinfo2().uordblks;
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
 }
 
 // Milliseconds a call takes, once.

@@ -5,6 +5,17 @@
 
 TCell::TCell(TCells* cells) : FCells(cells) {}
 
+TCell::~TCell()
+{
+    if (FHasExtras)
+        ExtrasTable().erase(this);
+}
+
+TCellMemory* TCell::Memory() const
+{
+    return FBlockSize > 0 ? &FCells->FMemory : nullptr;
+}
+
 void TCell::Changed()
 {
     if (FCells)
@@ -59,17 +70,29 @@ void TCell::SetColor(TColor value)
     LooksChanged();
 }
 
+// A cell without a store keeps its extras in a table of all such cells.
+TCell::TExtrasTable& TCell::ExtrasTable() const
+{
+    static TExtrasTable withoutStore;
+    return FCells ? FCells->FCellExtras : withoutStore;
+}
+
+const TCell::TExtras* TCell::FindExtras() const
+{
+    return FHasExtras ? &ExtrasTable().at(this) : nullptr;
+}
+
 TCell::TExtras& TCell::Extras()
 {
-    if (!FExtras)
-        FExtras = std::make_unique<TExtras>();
-    return *FExtras;
+    FHasExtras = true;
+    return ExtrasTable()[this];
 }
 
 const std::string& TCell::Hint() const
 {
     static const std::string none;
-    return FExtras ? FExtras->Hint : none;
+    const TExtras* extras = FindExtras();
+    return extras ? extras->Hint : none;
 }
 
 void TCell::SetHint(const std::string& value)
@@ -78,9 +101,15 @@ void TCell::SetHint(const std::string& value)
     LooksChanged();
 }
 
+TObject* TCell::ObjectReference() const
+{
+    const TExtras* extras = FindExtras();
+    return extras ? extras->ObjectReference : nullptr;
+}
+
 void TCell::SetObjectReference(TObject* value)
 {
-    if (value || FExtras)
+    if (value || FHasExtras)
         Extras().ObjectReference = value;
 }
 

@@ -5,9 +5,12 @@
 #include "support/basic_types.h"
 
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
+class TCellMemory;
 class TCells;
 
 enum TGxCellStateFlag
@@ -29,6 +32,7 @@ class TCell : public TObject
 {
 public:
     explicit TCell(TCells* cells);
+    ~TCell() override;
 
     virtual TColor ActualColor() const;
     virtual TColor ActualFontColor() const;
@@ -45,8 +49,9 @@ public:
     virtual void SetAsString(const std::string& value);
     virtual void Clear();
 
-    // The text the cell holds, to be read in place; nullptr when it holds another type.
-    virtual const std::string* StoredText() const { return nullptr; }
+    // The text the cell holds, to be read in place while the cell is unchanged; none when it holds another
+    // type.
+    virtual std::optional<std::string_view> StoredText() const { return std::nullopt; }
 
     TFontStyles FontStyle() const { return TFontStyles::FromBits(FFontStyle); }
     void SetFontStyle(TFontStyles value);
@@ -61,7 +66,7 @@ public:
     bool Locked() const { return State().Contains(cstLocked); }
     void SetLocked(bool value);
     // Any object the application attaches; never owned or freed by the cell.
-    TObject* ObjectReference() const { return FExtras ? FExtras->ObjectReference : nullptr; }
+    TObject* ObjectReference() const;
     void SetObjectReference(TObject* value);
 
     int ColumnIndex() const;
@@ -73,24 +78,36 @@ public:
 
 protected:
     void Changed();
+    // Where the cell's own blocks (its text) come from: its store's memory when the store made the cell, so
+    // they go with the store's rows; the general heap (nullptr) for a cell made with new.
+    TCellMemory* Memory() const;
 
 private:
+    friend class TCells;
+
     TGxCellState State() const { return TGxCellState::FromBits(FState); }
     void SetState(TGxCellStateFlag flag, bool value);
     void LooksChanged();
 
-    // What few cells carry, kept apart so that the many cells without it stay small.
+    // What few cells carry. The store keeps it beside its cells, by cell, so that the many cells without it
+    // stay small (32 bytes for the base, where a pointer to it would make 40).
     struct TExtras
     {
         std::string Hint;
         TObject* ObjectReference = nullptr;
     };
+    using TExtrasTable = std::unordered_map<const TCell*, TExtras>;
+    TExtrasTable& ExtrasTable() const;
+    const TExtras* FindExtras() const;
     TExtras& Extras();
 
-    TCells* FCells;                   // the owning store, not owned
-    std::unique_ptr<TExtras> FExtras; // nullptr while the cell has no hint and no object reference
-    TColor FColor = 0;                // background
+    TCells* FCells;    // the owning store, not owned
+    TColor FColor = 0; // background
     TColor FTextColor = 0;
     uint8_t FFontStyle = 0;          // TFontStyles bits
     uint8_t FState = 1 << cstLocked; // TGxCellState bits
+    bool FHasExtras = false;         // an entry in the extras table
+    // The size of the block of the store's memory that holds the cell, in 8-byte units; 0 for a cell made
+    // with new. It tells the store how much to give back, and takes a byte the padding holds anyway.
+    uint8_t FBlockSize = 0;
 };

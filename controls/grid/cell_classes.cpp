@@ -189,59 +189,64 @@ void TIntegerCell::Clear()
 
 // --- TStringCell --------------------------------------------------------------------------------------
 
+TStringCell::~TStringCell()
+{
+    FValue.Free(Memory());
+}
+
 bool TStringCell::AsBoolean() const
 {
-    return StrToBool(FValue);
+    return StrToBool(FValue.View());
 }
 
 TDateTime TStringCell::AsDateTime() const
 {
-    return FValue.empty() ? 0 : StrToDateTime(FValue);
+    return FValue.View().empty() ? 0 : StrToDateTime(FValue.View());
 }
 
 double TStringCell::AsFloat() const
 {
-    return StrToFloat(FValue);
+    return StrToFloat(FValue.View());
 }
 
 int32_t TStringCell::AsInteger() const
 {
-    return StringToInt(FValue);
+    return StringToInt(FValue.View());
 }
 
 void TStringCell::SetAsBoolean(bool value)
 {
-    FValue = BoolToStr(value);
+    StoreText(BoolToStr(value));
     TCell::SetAsBoolean(value);
 }
 
 void TStringCell::SetAsDateTime(TDateTime value)
 {
-    FValue = DateTimeToStr(value);
+    StoreText(DateTimeToStr(value));
     TCell::SetAsDateTime(value);
 }
 
 void TStringCell::SetAsFloat(double value)
 {
-    FValue = FloatToStr(value);
+    StoreText(FloatToStr(value));
     TCell::SetAsFloat(value);
 }
 
 void TStringCell::SetAsInteger(int32_t value)
 {
-    FValue = IntToString(value);
+    StoreText(IntToString(value));
     TCell::SetAsInteger(value);
 }
 
 void TStringCell::SetAsString(const std::string& value)
 {
-    FValue = value;
+    StoreText(value);
     TCell::SetAsString(value);
 }
 
 void TStringCell::Clear()
 {
-    FValue.clear();
+    StoreText({});
     TCell::Clear();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/grid/cell.h"
+#include "controls/grid/cell_text.h"
 
 // The typed cells. Each holds its value natively and converts to and from the other four types by fixed
 // rules, with the separators and formats of the global format settings.
@@ -97,21 +98,24 @@ class TStringCell : public TCell
 {
 public:
     using TCell::TCell;
+    ~TStringCell() override;
     bool AsBoolean() const override;
     TDateTime AsDateTime() const override;
     double AsFloat() const override;
     int32_t AsInteger() const override;
-    std::string AsString() const override { return FValue; }
+    std::string AsString() const override { return std::string(FValue.View()); }
     void SetAsBoolean(bool value) override;
     void SetAsDateTime(TDateTime value) override;
     void SetAsFloat(double value) override;
     void SetAsInteger(int32_t value) override;
     void SetAsString(const std::string& value) override;
     void Clear() override;
-    const std::string* StoredText() const override { return &FValue; }
+    std::optional<std::string_view> StoredText() const override { return FValue.View(); }
 
 private:
-    std::string FValue;
+    void StoreText(std::string_view value) { FValue.Assign(value, Memory()); }
+
+    TCellText FValue;
 };
 
 // ctAutoInc: the value is the row number (RowIndex + 1). Writes store nothing but still report; Clear does

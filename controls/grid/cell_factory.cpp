@@ -1,4 +1,5 @@
-// The class of a new cell, by its column's type and by how it comes to be.
+// The store's cells: made and destroyed in its memory, their class by the column's type and by how they
+// come to be.
 
 #include "controls/grid/cell_classes.h"
 #include "controls/grid/cells.h"
@@ -7,51 +8,76 @@
 #include "controls/grid/virtual_column.h"
 #include "platform/gui/graphics/graphics.h"
 
-namespace {
+#include <cstdint>
+#include <new>
 
-template <typename TCellClass> std::unique_ptr<TCell> Make(TCells* cells)
+template <typename TCellClass> TCellClass* TCells::MakeCell()
 {
-    return std::make_unique<TCellClass>(cells);
+    static_assert(sizeof(TCellClass) % 8 == 0 && sizeof(TCellClass) / 8 <= UINT8_MAX &&
+                      alignof(TCellClass) <= 8,
+                  "a cell's block size is kept in 8-byte units in one byte");
+    void* block = FMemory.Allocate(sizeof(TCellClass));
+    TCellClass* cell = nullptr;
+    try {
+        cell = new (block) TCellClass(this);
+    } catch (...) {
+        FMemory.Deallocate(block, sizeof(TCellClass));
+        throw;
+    }
+    cell->FBlockSize = sizeof(TCellClass) / 8;
+    return cell;
 }
 
-} // namespace
+void TCells::DestroyCell(TCell* cell)
+{
+    const size_t size = cell->FBlockSize * size_t{8};
+    cell->~TCell();
+    FMemory.Deallocate(cell, size);
+}
 
-std::unique_ptr<TCell> TCells::NewCell(int column, TCellOrigin origin)
+void TCells::DestroyCells(TColumnCells& cells)
+{
+    for (TCell* cell : cells)
+        DestroyCell(cell);
+    cells.clear();
+}
+
+TCell* TCells::NewCell(int column, TCellOrigin origin)
 {
     TGxCustomColumn* owner = ColumnAt(column);
     const TColumnType type = owner ? owner->ColumnType() : ctString;
-    std::unique_ptr<TCell> cell;
+    TCell* cell = nullptr;
     switch (type) {
     case ctAutoInc: {
         const bool counts = origin == TCellOrigin::RowAdded || origin == TCellOrigin::ChildAdded;
-        cell = counts ? Make<TIncrementCell>(this) : Make<TIntegerCell>(this);
+        cell = counts ? static_cast<TCell*>(MakeCell<TIncrementCell>()) : MakeCell<TIntegerCell>();
         break;
     }
     case ctBoolean:
-        cell = Make<TBooleanCell>(this);
+        cell = MakeCell<TBooleanCell>();
         break;
     case ctDate:
-        cell = Make<TDateTimeCell>(this);
+        cell = MakeCell<TDateTimeCell>();
         break;
     case ctFloat:
-        cell = Make<TFloatCell>(this);
+        cell = MakeCell<TFloatCell>();
         break;
     case ctGuid: {
         const bool identifies = origin == TCellOrigin::RowAdded || origin == TCellOrigin::ColumnInserted;
-        cell = identifies ? Make<TGuidCell>(this) : Make<TStringCell>(this);
+        cell = identifies ? static_cast<TCell*>(MakeCell<TGuidCell>()) : MakeCell<TStringCell>();
         break;
     }
     case ctInteger:
-        cell = Make<TIntegerCell>(this);
+        cell = MakeCell<TIntegerCell>();
         break;
     case ctVirtual: {
-        auto virtualCell = std::make_unique<TVirtualCell>(this);
+        auto* virtualCell = MakeCell<TVirtualCell>();
         virtualCell->SetColumn(dynamic_cast<TGxVirtualColumn*>(owner));
-        cell = std::move(virtualCell);
+        cell = virtualCell;
         break;
     }
     default:
-        cell = Make<TStringCell>(this);
+        cell = MakeCell<TStringCell>();
     }
     // The cell is still locked: taking the column's looks reports nothing.
     if (owner) {

@@ -6,6 +6,7 @@
 #include "support/errors.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace {
@@ -16,10 +17,10 @@ template <typename T> int Order(const T& a, const T& b)
 }
 
 // The cell's text, read in place when the cell holds text.
-class TCellText
+class TTextInPlace
 {
 public:
-    explicit TCellText(const TCell& cell) : stored_(cell.StoredText())
+    explicit TTextInPlace(const TCell& cell) : stored_(cell.StoredText())
     {
         if (!stored_)
             copy_ = cell.AsString();
@@ -27,13 +28,13 @@ public:
     std::string_view View() const { return stored_ ? *stored_ : copy_; }
 
 private:
-    const std::string* stored_;
+    std::optional<std::string_view> stored_;
     std::string copy_;
 };
 
 int CompareOrdinal(const TCell& first, const TCell& second)
 {
-    const int result = TCellText(first).View().compare(TCellText(second).View());
+    const int result = TTextInPlace(first).View().compare(TTextInPlace(second).View());
     return Order(result, 0);
 }
 
@@ -44,7 +45,7 @@ char AsciiLower(char c)
 
 int CompareAsciiCaseInsensitive(const TCell& first, const TCell& second)
 {
-    const TCellText a(first), b(second);
+    const TTextInPlace a(first), b(second);
     const std::string_view x = a.View(), y = b.View();
     const size_t common = std::min(x.size(), y.size());
     for (size_t i = 0; i < common; ++i) {
@@ -80,7 +81,7 @@ int CompareIpAddresses(const TCell& first, const TCell& second)
 
 int CompareInLocale(const TCell& first, const TCell& second)
 {
-    return LocaleCompareStr(TCellText(first).View(), TCellText(second).View());
+    return LocaleCompareStr(TTextInPlace(first).View(), TTextInPlace(second).View());
 }
 
 } // namespace

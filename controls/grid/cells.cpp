@@ -43,19 +43,18 @@ TCell* TCells::GetCell(int ACol, int ARow)
     CheckRow(ARow);
     FColIndex = ACol;
     FRowIndex = ARow;
-    return cells[static_cast<size_t>(ARow)].get();
+    return cells[static_cast<size_t>(ARow)];
 }
 
 TRow* TCells::GetRow(int index) const
 {
     CheckRow(index);
-    return FRowsList[static_cast<size_t>(index)].get();
+    return FRowsList[static_cast<size_t>(index)];
 }
 
 int TCells::GetRowIndex(const TRow* row) const
 {
-    const auto found = std::find_if(FRowsList.begin(), FRowsList.end(),
-                                    [row](const std::unique_ptr<TRow>& each) { return each.get() == row; });
+    const auto found = std::find(FRowsList.begin(), FRowsList.end(), row);
     return found == FRowsList.end() ? -1 : static_cast<int>(found - FRowsList.begin());
 }
 
@@ -93,18 +92,32 @@ void TCells::DoCompare(TCell* cell1, TCell* cell2, int& compare)
 
 // --- Rows ---------------------------------------------------------------------------------------------
 
-std::unique_ptr<TRow> TCells::NewRow() const
+TRow* TCells::NewRow()
 {
-    auto row = std::make_unique<TRow>();
+    auto* row = new (FMemory.Allocate(sizeof(TRow))) TRow;
     row->FRowHeight = FRowHeight;
     return row;
 }
 
-void TCells::InsertRowRecord(int index, std::unique_ptr<TRow> row)
+void TCells::DestroyRow(TRow* row)
+{
+    row->~TRow();
+    FMemory.Deallocate(row, sizeof(TRow));
+}
+
+void TCells::DestroyRows()
+{
+    for (TRow* row : FRowsList)
+        DestroyRow(row);
+    FRowsList.clear();
+    FVisibleRowCount = 0;
+}
+
+void TCells::InsertRowRecord(int index, TRow* row)
 {
     if (row->FVisible && row->FShown)
         ++FVisibleRowCount;
-    FRowsList.insert(FRowsList.begin() + index, std::move(row));
+    FRowsList.insert(FRowsList.begin() + index, row);
 }
 
 void TCells::AddRow(int count)
@@ -134,7 +147,7 @@ void TCells::AddChildRow(int index, int position)
 {
     TRow* parent = GetRow(index);
     CheckInsertPlace(position);
-    std::unique_ptr<TRow> row = NewRow();
+    TRow* row = NewRow();
     row->FParentRow = parent;
     row->FShown = parent->FExpanded && parent->FShown;
     row->FLevel = parent->FLevel + 1;
@@ -143,16 +156,18 @@ void TCells::AddChildRow(int index, int position)
         TColumnCells& cells = FCellsList[static_cast<size_t>(column)];
         cells.insert(cells.begin() + position, NewCell(column, TCellOrigin::ChildAdded));
     }
-    InsertRowRecord(position, std::move(row));
+    InsertRowRecord(position, row);
     FSorted = false;
 }
 
 void TCells::DeleteRow(int index)
 {
     CheckRow(index);
-    for (TColumnCells& cells : FCellsList)
+    for (TColumnCells& cells : FCellsList) {
+        DestroyCell(cells[static_cast<size_t>(index)]);
         cells.erase(cells.begin() + index);
-    TRow* row = FRowsList[static_cast<size_t>(index)].get();
+    }
+    TRow* row = FRowsList[static_cast<size_t>(index)];
     if (row->FVisible && row->FShown)
         --FVisibleRowCount;
     // Descendants left behind (the grid deletes them first) must not point at a freed parent.
@@ -161,15 +176,21 @@ void TCells::DeleteRow(int index)
              i < FRowsList.size() && FRowsList[i]->FLevel > row->FLevel; ++i)
             if (FRowsList[i]->FParentRow == row)
                 FRowsList[i]->FParentRow = nullptr;
+    DestroyRow(row);
     FRowsList.erase(FRowsList.begin() + index);
 }
 
+// With every cell and row gone the store's memory goes back in one piece.
 void TCells::ClearRows()
 {
+    // Row by row, the order the cells were made in, so the walk goes through the memory in sequence.
+    for (size_t row = 0; row < FRowsList.size(); ++row)
+        for (TColumnCells& cells : FCellsList)
+            DestroyCell(cells[row]);
     for (TColumnCells& cells : FCellsList)
         cells.clear();
-    FRowsList.clear();
-    FVisibleRowCount = 0;
+    DestroyRows();
+    FMemory.Release();
     FSorted = false;
 }
 
@@ -252,24 +273,24 @@ void TCells::InsertColumn(int pos)
 
 void TCells::DeleteColumn(int index)
 {
-    CellsOf(index);
+    DestroyCells(CellsOf(index));
     FCellsList.erase(FCellsList.begin() + index);
     // The sort state keeps naming the column that was sorted; without it the rows are no longer sorted.
     if (index == FSortIndex)
         FSorted = false;
     else if (index < FSortIndex)
         --FSortIndex;
-    if (FCellsList.empty()) {
-        FRowsList.clear();
-        FVisibleRowCount = 0;
-    }
+    if (FCellsList.empty())
+        ClearColumns();
 }
 
 void TCells::ClearColumns()
 {
+    for (TColumnCells& cells : FCellsList)
+        DestroyCells(cells);
     FCellsList.clear();
-    FRowsList.clear();
-    FVisibleRowCount = 0;
+    DestroyRows();
+    FMemory.Release();
 }
 
 void TCells::MoveColumn(int curIndex, int newIndex)

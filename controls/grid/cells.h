@@ -1,11 +1,11 @@
 #pragma once
 
 #include "controls/grid/cell.h"
+#include "controls/grid/cell_memory.h"
 #include "controls/grid/column_types.h"
 #include "controls/grid/row.h"
 
 #include <functional>
-#include <memory>
 #include <random>
 #include <vector>
 
@@ -18,7 +18,7 @@ using TCompareEvent = std::function<void(TObject* sender, TCell* cell1, TCell* c
 // All data of one grid: the row records and, for every column, a list of cells, kept in step so that row r
 // of every column list belongs to row record r. The lists follow the column collection's index order
 // (ColumnsChange); a cell's class follows its column's type and how it was made. The store owns every cell
-// and row record and takes any number of columns.
+// and row record, makes them and the cells' texts in its own memory, and takes any number of columns.
 //
 // Sorted is True only after a successful SortColumn and turns False with any change of a cell or of the row
 // order. Sorting the sorted column again the other way, with nothing changed, only reverses the rows. Row
@@ -76,6 +76,8 @@ public:
     TGxColumns* Columns() const { return FColumns; }
     int LookedUpColumn() const { return FColIndex; }
     int LookedUpRow() const { return FRowIndex; }
+    // The bytes the store holds for its rows, cells and texts.
+    size_t MemorySize() const { return FMemory.ReservedBytes(); }
 
     TCellChangeEvent OnCellChange;
     TCompareEvent OnCompare;
@@ -88,7 +90,9 @@ protected:
     virtual void DoCompare(TCell* cell1, TCell* cell2, int& compare);
 
 private:
-    using TColumnCells = std::vector<std::unique_ptr<TCell>>;
+    // Cells and row records made in FMemory, destroyed with DestroyCell and DestroyRow.
+    using TColumnCells = std::vector<TCell*>;
+    using TRowList = std::vector<TRow*>;
     // How a cell comes to be: auto-increment and identifier columns give some paths other cell classes.
     enum class TCellOrigin
     {
@@ -98,23 +102,31 @@ private:
         ChildAdded      // AddChildRow
     };
 
-    std::unique_ptr<TCell> NewCell(int column, TCellOrigin origin);
+    TCell* NewCell(int column, TCellOrigin origin);
+    template <typename TCellClass> TCellClass* MakeCell();
+    void DestroyCell(TCell* cell);
+    void DestroyCells(TColumnCells& cells);
     TGxCustomColumn* ColumnAt(int index) const;
-    void InsertRowRecord(int index, std::unique_ptr<TRow> row);
-    std::unique_ptr<TRow> NewRow() const;
+    void InsertRowRecord(int index, TRow* row);
+    TRow* NewRow();
+    void DestroyRow(TRow* row);
+    void DestroyRows();
     TColumnCells& CellsOf(int column);
     void CheckRow(int index) const;
     void CheckInsertPlace(int index) const;
     void ReverseRows();
     void ApplyRowOrder(const std::vector<int>& order);
 
+    // First, so that they go last.
+    TCellMemory FMemory;
+    TCell::TExtrasTable FCellExtras;      // the hints and object references of the cells that have them
     std::vector<TColumnCells> FCellsList; // one list per column, index = column index
     int FColIndex = 0;                    // column of the last lookup
     TGxColumns* FColumns;                 // not owned
     ICellsGrid* FGrid;                    // not owned
     int FRowHeight = 0;                   // given to new rows
     int FRowIndex = 0;                    // row of the last lookup
-    std::vector<std::unique_ptr<TRow>> FRowsList;
+    TRowList FRowsList;
     bool FSorted = false;
     int FSortIndex = -1;
     TSortKind FSortKind = skAscending;

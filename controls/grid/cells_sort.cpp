@@ -15,7 +15,7 @@ namespace {
 class TRowQuickSort
 {
 public:
-    TRowQuickSort(std::vector<std::unique_ptr<TCell>>& cells, const TCellComparer& comparer, TSortKind kind,
+    TRowQuickSort(std::vector<TCell*>& cells, const TCellComparer& comparer, TSortKind kind,
                   std::mt19937& random)
         : cells_(cells), comparer_(comparer), ascending_(kind == skAscending), random_(random),
           order_(cells.size())
@@ -87,7 +87,7 @@ private:
         }
     }
 
-    std::vector<std::unique_ptr<TCell>>& cells_;
+    std::vector<TCell*>& cells_;
     const TCellComparer& comparer_;
     bool ascending_;
     std::mt19937& random_;

@@ -4,8 +4,9 @@
 
 // A row record of the cell store: tree facts, height, selection and visibility. A row counts as visible in
 // the grid when it is both Visible (the application's choice) and Shown (no collapsed ancestor). The
-// properties are plain fields; the store keeps its counts in step through its own operations.
-class TRow : public TObject
+// properties are plain fields; the store keeps its counts in step through its own operations. Row records
+// are made by their store only, in its memory.
+class TRow final : public TObject
 {
 public:
     int ChildCount() const { return FChildCount; }
@@ -35,13 +36,14 @@ public:
 private:
     friend class TCells;
 
-    int FChildCount = 0;   // direct child rows
-    void* FData = nullptr; // the application's
-    bool FExpanded = true; // the children are shown
-    int FImageIndex = -1;
-    int FLevel = 0;             // tree depth, 0 at the top
+    // Pointers, numbers, then flags: no padding between them.
+    void* FData = nullptr;      // the application's
     TRow* FParentRow = nullptr; // nullptr at the top
+    int FChildCount = 0;        // direct child rows
+    int FImageIndex = -1;
+    int FLevel = 0; // tree depth, 0 at the top
     int FRowHeight = 0;
+    bool FExpanded = true; // the children are shown
     bool FSelected = false;
     bool FShown = true;   // not hidden by a collapsed ancestor
     bool FVisible = true; // not hidden by the application

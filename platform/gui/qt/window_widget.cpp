@@ -212,6 +212,9 @@ TWindowWidget::TWindowWidget(TWinControl* control, QWidget* parent, const TCreat
             flags |= Qt::WindowDoesNotAcceptFocus;
             setAttribute(Qt::WA_ShowWithoutActivating);
         }
+        // The pointer passes through to the window beneath.
+        if (params.ExStyle & WS_EX_TRANSPARENT)
+            flags |= Qt::WindowTransparentForInput;
         setWindowFlags(flags);
         setWindowTitle(QString::fromStdString(params.Caption));
     }

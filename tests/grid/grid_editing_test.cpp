@@ -2,6 +2,9 @@
 #include "controls/grid/text_column.h"
 #include "grid_fixture.h"
 
+#include "platform/gui/windows/scroll_bars.h"
+
+#include <functional>
 
 using Log = std::vector<std::string>;
 
@@ -102,6 +105,21 @@ TEST_F(GridEditing, OpeningWritesBackAndClosesTheOpenEditorFirst)
     EXPECT_EQ(grid->EditingCell(), (TPoint{1, 2}));
 }
 
+TEST_F(GridEditing, ATypedCharacterStartsTheEditorWithIt)
+{
+    grid->SetSelectedColumn(1);
+    grid->SetSelectedRow(3);
+    Press(grid, "q");
+    ASSERT_TRUE(EditorShown());
+    EXPECT_EQ(Editor()->Text(), "q");
+    EXPECT_EQ(log, (Log{"before 1,3", "edit 1,3 q", "enter"}));
+    // Text given to start with is an edit; the grid's own is not.
+    log.clear();
+    grid->EndEditing();
+    grid->EditCell(0, 0, "start");
+    EXPECT_EQ(log, (Log{"end 1,3", "exit", "before 0,0", "apply text 0,0", "edit 0,0 start", "enter"}));
+}
+
 TEST_F(GridEditing, EnterAndEscapeInTheEditor)
 {
     const struct
@@ -139,8 +157,35 @@ TEST_F(GridEditing, EnterAndEscapeInTheEditor)
     }
 }
 
+TEST_F(GridEditing, TabWritesAndMovesOnWithWantTabs)
+{
+    grid->SetWantTabs(true);
+    grid->SetSelectedRow(1);
+    grid->EditCell(0, 1, "");
+    Press(Editor(), "t");
+    Press(Editor(), "Tab");
+    EXPECT_EQ(grid->GetCells(0, 1), "name1t");
+    EXPECT_EQ(grid->SelectedCell(), (TPoint{1, 1}));
+    EXPECT_FALSE(grid->Editing());
+}
+
 // With goArrowKeyExitEditing an arrow key writes the value, closes the editor and moves the selection;
 // without it the key stays in the editor.
+TEST_F(GridEditing, ArrowKeysLeaveTheEditorOnlyWhenTheGridSaysSo)
+{
+    grid->SetSelectedRow(1);
+    grid->EditCell(0, 1, "");
+    Press(Editor(), "Down");
+    EXPECT_TRUE(EditorShown());
+    EXPECT_EQ(grid->SelectedRow(), 1);
+    grid->SetOptions(grid->Options() + goArrowKeyExitEditing);
+    Press(Editor(), "a");
+    Press(Editor(), "Down");
+    EXPECT_FALSE(grid->Editing());
+    EXPECT_EQ(grid->GetCells(0, 1), "name1a");
+    EXPECT_EQ(grid->SelectedRow(), 2);
+}
+
 TEST_F(GridEditing, ARefusedEndKeepsTheEditorOpen)
 {
     bool allow = false;
@@ -159,3 +204,54 @@ TEST_F(GridEditing, ARefusedEndKeepsTheEditorOpen)
 }
 
 // A size or scroll message closes an open editor after writing its value, as leaving the grid does.
+TEST_F(GridEditing, SizeAndScrollMessagesWriteTheValueBeforeClosing)
+{
+    auto* other = new TDataGrid(form);
+    other->SetParent(form);
+    other->SetBounds(10, 292, 100, 6);
+    const struct
+    {
+        const char* what;
+        std::function<void()> message;
+    } cases[] = {
+        {"focus leaving", [&] { other->SetFocus(); }},
+        {"size", [&] { grid->SetBounds(10, 10, 380, 260); }},
+        {"vertical scroll", [&] { grid->Perform(WM_VSCROLL, SB_LINEDOWN, 0); }},
+        {"horizontal scroll", [&] { grid->Perform(WM_HSCROLL, SB_LINEDOWN, 0); }},
+    };
+    int row = 0;
+    for (const auto& c : cases) {
+        grid->EditCell(0, row, "");
+        Press(Editor(), "s");
+        c.message();
+        EXPECT_FALSE(grid->Editing()) << c.what;
+        EXPECT_EQ(grid->GetCells(0, row), "name" + std::to_string(row) + "s") << c.what;
+        ++row;
+    }
+}
+
+TEST_F(GridEditing, TheInputRowAddsTypedRowsWithTheColumnsDefaults)
+{
+    grid->SetOptions(grid->Options() + goInput);
+    grid->Columns()->GetItem(0)->SetOptions(grid->Columns()->GetItem(0)->Options() + coCanInput);
+    grid->Columns()->GetItem(1)->SetDefaultValue("none");
+    int added = 0;
+    grid->OnInputAdded = [&](TObject*) { ++added; };
+    const TRect input = grid->GetInputCellRect(0);
+    Click(grid, {input.Left + 10, input.Top + 5});
+    ASSERT_TRUE(EditorShown());
+    EXPECT_TRUE(grid->InputSelected());
+    EXPECT_EQ(grid->InputingColumn(), 0);
+    PressAll(Editor(), {"n", "e", "w"});
+    Press(Editor(), "Enter");
+    ASSERT_EQ(grid->RowCount(), 5);
+    EXPECT_EQ(grid->GetCells(0, 4), "new");
+    EXPECT_EQ(grid->GetCells(1, 4), "none");
+    EXPECT_TRUE(Editor() && Editor()->Text().empty()); // the input cell starts over
+    grid->EndEditing();
+    grid->AddRowFromInput();
+    EXPECT_EQ(grid->RowCount(), 6);
+    EXPECT_EQ(grid->GetCells(0, 5), "");
+    EXPECT_EQ(grid->GetCells(1, 5), "none");
+    EXPECT_EQ(added, 2);
+}

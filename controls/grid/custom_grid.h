@@ -48,6 +48,7 @@ public:
     int GetRowAtPos(int X, int Y) const;
     // The row whose lower border lies within 3 pixels above and at Y, over the indicator column only.
     int GetRowSizeGripAtPos(int X, int Y) const;
+    // Slides layout: the row whose slide reaches Y; FirstRow above the body, -1 below the last slide.
     int GetSlideAtPos(int X, int Y) const;
     // (column index, row); -1 where there is none.
     TPoint GetCellAtPos(TPoint point) const;
@@ -68,6 +69,7 @@ public:
     void ShowColumnHint(int X, int Y, const std::string& text);
     void ShowCellHint(int ACol, int ARow, const std::string& text);
     void ShowTextFitHint(int ACol, int ARow);
+    // What the hint window shows now, and the window (nullptr before the first hint).
     THintPosition HintPosition() const { return FHintPosition; }
     THintWindow* HintWindow() const { return FHintWindow; }
 
@@ -84,6 +86,7 @@ public:
 protected:
     // A press that hit no part of the grid.
     virtual void ClickOutside() {}
+    // The key map: Tab, the page keys, Home and End, the arrows and Ctrl+A.
     virtual void KeyNavigate(uint16_t key, TShiftState shift);
     // Makes sure the hint window exists and is of the application's hint window class.
     virtual void CreateHintWindow();
@@ -118,6 +121,8 @@ private:
     void HeaderRelease(TGxCustomColumn* pressedColumn, int X, int Y);
     void EndPressedHeader();
     // A press on a row of a multi-selection kept the selection for a drag that never came: select it alone.
+    // The row move is the grid's own, so the release without one is where the platform's drag would have
+    // been cancelled.
     void CompletePlainSelection();
     bool PlayTakesInput(TGxCustomColumn* column, int ARow) const;
 

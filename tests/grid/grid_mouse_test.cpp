@@ -137,6 +137,22 @@ TEST_F(FileListMouse, ARefusedRowDropChangesNothing)
     EXPECT_EQ(grid->SelectedRow(), 4);
 }
 
+// The selection stays while a selected row of it is dragged; only that row moves, and it alone is selected
+// afterwards.
+TEST_F(FileListMouse, DraggingARowOfAMultiSelectionMovesOnlyThatRow)
+{
+    Click(grid, CellPoint(kNameColumn, 1));
+    Click(grid, CellPoint(kNameColumn, 3), mbLeft, {ssCtrl});
+    const TPoint top{60, grid->GetCellRect(0, 0).Top + 3};
+    MouseDown(grid, CellPoint(kNameColumn, 3));
+    MouseMove(grid, top, {ssLeft});
+    EXPECT_TRUE(grid->GridState().Contains(gtRowMoving));
+    EXPECT_EQ(SelectedRows(), (Rows{1, 3}));
+    MouseUp(grid, top);
+    EXPECT_EQ(Names(), "b.avi c.avi a.avi e.avi d.avi");
+    EXPECT_EQ(SelectedRows(), Rows{0});
+}
+
 // A short drag is a click; without goRowMoving a long one only selects.
 TEST_F(FileListMouse, RowsMoveOnlyFarEnoughAndWithRowMoving)
 {

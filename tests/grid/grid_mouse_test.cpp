@@ -1,7 +1,9 @@
 #include "controls/grid/check_box_column.h"
+#include "controls/grid/grid_cursors.h"
 #include "input_grid.h"
 #include "theme_switch.h"
 
+#include "platform/gui/forms/screen.h"
 #include "platform/gui/windows/window_functions.h"
 
 using Log = std::vector<std::string>;
@@ -319,4 +321,43 @@ TEST_F(FileListMouse, RowsAreResizedInTheIndicatorColumn)
     EXPECT_EQ(grid->GetRowHeight(1), 8);
     DoubleClick(grid, {5, row.Top + 7});
     EXPECT_EQ(grid->GetRowHeight(1), grid->RowSize());
+}
+
+// The pointer tells what a press would do: a size grip in the header, a row's grip or its selection in the
+// indicator column, the column's own cursor over its cells.
+TEST_F(FileListMouse, ThePointersShapeFollowsWhatAPressWouldDo)
+{
+    grid->SetOptions(grid->Options() + goRowResizing);
+    Column(kNameColumn)->SetCursor(crHandPoint);
+    const TRect row = grid->GetRowRect(1);
+    const struct
+    {
+        TPoint at;
+        TCursor cursor;
+    } cases[] = {
+        {{RightEdge(kNameColumn) - 1, 8}, crHorzSplit},
+        {HeaderPoint(kNameColumn), crDefault},
+        {{5, row.Top + grid->GetRowHeight(1) - 1}, crVertSplit},
+        {{5, row.Top + 5}, crIndicatorSelect},
+        {{5, grid->GetRowRect(4).Bottom + 30}, crDefault}, // below the last row
+        {CellPoint(kNameColumn, 2), crHandPoint},
+    };
+    for (const auto& c : cases) {
+        MouseMove(grid, c.at);
+        EXPECT_EQ(grid->Cursor(), c.cursor) << c.at.X << "," << c.at.Y;
+    }
+    for (const TCursor own : {crHorzSplit, crColumnNoDrag, crVertSplit, crIndicatorSelect})
+        EXPECT_NE(Screen->Cursors(own), Screen->Cursors(crDefault)) << own;
+}
+
+// Dragging a row onto the lower half of the last row in view scrolls the view down a row.
+TEST_F(FileListMouse, ARowDraggedToTheEdgeOfTheViewScrollsIt)
+{
+    Fill(std::vector<std::string>(40, "x.avi"));
+    const int last = grid->LastRowInView();
+    const TRect lastRect = grid->GetCellRect(0, last);
+    MouseDown(grid, CellPoint(kNameColumn, 0));
+    MouseMove(grid, {60, lastRect.Bottom - 3}, {ssLeft});
+    EXPECT_EQ(grid->FirstRow(), 1);
+    MouseUp(grid, {60, lastRect.Bottom - 3});
 }

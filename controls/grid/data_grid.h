@@ -112,10 +112,10 @@ public:
     // The column's play loaded with the cell (position, canvas, value) and connected to the grid; nullptr
     // when the column has no play or the cell does not exist.
     TColumnPlay* LoadPlay(int ACol, int ARow);
-    void LoadPlayValue(TColumnPlay* play);
+    void LoadPlayValue(TColumnPlay* play) override;
     // The play's change: OnEditAccept may refuse it; else the cell takes the value and OnAfterEdit follows.
-    void PlayChange(TObject* sender);
-    void PlayExpand(TObject* sender);
+    void PlayChange(TObject* sender) override;
+    void PlayExpand(TObject* sender) override;
 
     TCellFormatingEvent OnCellFormating;
     TCompareEvent OnCompare;

@@ -9,20 +9,10 @@
 
 TColumnPlay* TDataGrid::LoadPlay(int ACol, int ARow)
 {
-    TGxCustomColumn* column = Columns()->GetItem(ACol);
-    TColumnPlay* play = column->Play();
+    TColumnPlay* play = Columns()->GetItem(ACol)->Play();
     if (!play || !CellBounds(ACol, ARow))
         return nullptr;
-    play->SetCol(ACol);
-    play->SetRow(ARow);
-    play->SetColumn(column);
-    play->SetHandle(HandleAllocated() ? Handle() : nullptr);
-    Canvas()->SetFont(column->Font());
-    play->SetCanvas(Canvas());
-    play->SetClientRect(GetCellRect(ACol, ARow));
-    play->OnChange = [this](TObject* sender) { PlayChange(sender); };
-    play->OnExpand = [this](TObject* sender) { PlayExpand(sender); };
-    LoadPlayValue(play);
+    PreparePlay(ACol, ARow, GetCellRect(ACol, ARow), false);
     return play;
 }
 

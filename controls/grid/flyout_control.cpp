@@ -15,6 +15,21 @@ void TGxFlyoutControl::CreateParams(TCreateParams& params)
     params.Style = (params.Style & ~(WS_CHILD | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) | WS_POPUP;
     params.ExStyle |= WS_EX_TOOLWINDOW;
     params.WindowClass.style |= CS_SAVEBITS;
+    if (auto* owner = dynamic_cast<TWinControl*>(Owner()); !Parent() && owner && owner->HandleAllocated())
+        params.WndParent = owner->Handle();
+}
+
+void TGxFlyoutControl::ShowFloating()
+{
+    SetVisible(true);
+    SetWindowPos(Handle(), HWND_TOP, Left(), Top(), Width(), Height(), SWP_SHOWWINDOW | SWP_NOACTIVATE);
+}
+
+void TGxFlyoutControl::HideFloating()
+{
+    SetVisible(false);
+    if (HandleAllocated())
+        ShowWindow(Handle(), SW_HIDE);
 }
 
 void TGxFlyoutControl::Dispatch(TMessage& message)

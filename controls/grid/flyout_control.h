@@ -9,6 +9,11 @@ class TGxFlyoutControl : public TCustomControl
 public:
     explicit TGxFlyoutControl(TComponent* owner);
 
+    // A flyout without a parent is a window of its own, owned by its owner's window: these show it where
+    // it is, above the others and without activating it, and hide it; Visible follows.
+    void ShowFloating();
+    void HideFloating();
+
 protected:
     void CreateParams(TCreateParams& params) override;
     void Dispatch(TMessage& message) override;

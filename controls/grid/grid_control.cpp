@@ -507,9 +507,6 @@ void TGxCustomGridControl::DoEnter()
 
 void TGxCustomGridControl::DoExit()
 {
-    if (FGridState.Contains(gtEdit) || FGridState.Contains(gtInput)) {
-        ApplyEditing();
-        EndEditing();
-    }
+    ApplyAndEndEditing();
     TGxScrollControl::DoExit();
 }

@@ -17,8 +17,9 @@ class TGxCustomEdit;
 // The abstract grid: it owns the column collection and the seven header styles, carries every appearance
 // and behaviour property, measures its client area (indicator, header, input row, body, footer), paints,
 // keeps the selection and scrolls. It stores no cell data: the row count, cells, selection flags, row
-// heights and visibility come from the descendant (TDataGrid). Opening and closing cell editors are hooks
-// that do nothing here; every path that would open, apply, close or move an editor calls them.
+// heights and visibility come from the descendant (TDataGrid). It opens a column's in-place editor over a
+// cell or an input-row cell, writes the edited value back and closes it (inplace_edit_contract.h), and
+// measures cells for best fit through the columns' displays.
 //
 // Events are raised only when a handler is assigned. While BeginUpdate brackets are open nothing is
 // painted; EndUpdate(true) closing the last one repaints and recomputes both scroll bars once.
@@ -274,14 +275,45 @@ public:
     void ScrollToRow(int index);
     void ScrollToColumn(TGxCustomColumn* column);
 
-    // --- editing (hooks that open, apply, close and place the in-place editor) ---
-    virtual void EditCell(int, int, const std::string&) {}
-    virtual void StartEdit(int, int, char32_t) {}
-    virtual bool ApplyEditing() { return false; }
-    virtual void EndEditing() {}
-    virtual void UpdateEditorBounds() {}
+    // --- editing: a column's editor over a cell or an input-row cell ---
+    // Opens the editor over the cell where the column, the grid and OnBeforeEdit allow it, after writing
+    // back and closing an open one; a non-empty text replaces the cell's text as the starting text.
+    virtual void EditCell(int ACol, int ARow, const std::string& AText);
+    // The same, with the key typed into the empty editor.
+    virtual void StartEdit(int ACol, int ARow, char32_t key);
+    // Writes the open editor's value into its cell (or the input column's InputValue); true when a value
+    // was taken.
+    virtual bool ApplyEditing();
+    // Closes the open editor unless OnEndEditing refuses; the focus goes back to the grid when the editor
+    // had it.
+    virtual void EndEditing();
+    // Places, shows and focuses the open editor over its cell; hidden while its row is above the body.
+    virtual void UpdateEditorBounds();
+    // Attaches an editor: the grid becomes its parent, its text and OnChange are cleared, WantTabs and
+    // BiDiMode come from the grid. nullptr only forgets the attached one.
+    void SetInplaceEdit(TGxCustomEdit* value);
+    // The grid's handlers on the attached editor's change, focus and key events.
+    void AssignEditorEvents();
+    // Selects the input row and opens the column's input editor with key typed into it.
+    void StartInput(int index, char32_t key);
+    // Selects the input row and the column and opens its input editor with value (else its InputValue).
+    void InputColumn(TGxCustomColumn* column, const std::string& value);
+    // Appends a row of the columns' input values (their default values where empty) unless OnInputAccept
+    // refuses.
+    void AddRowFromInput();
     // The editing cell's rectangle, or the input cell's while the input row is edited.
     TRect GetEditorRect() const;
+
+    // --- best fit and text export ---
+    // The height the cell's text needs, measured by the column's display as it paints it.
+    int GetCellHeight(int ACol, int ARow);
+    // The row as high as its tallest cell needs, never lower than RowSize.
+    void BestFitRow(int index);
+    // The column as wide as its header and/or its cells need, with its padding and 5 pixels to spare.
+    void BestFitColumn(int index, TBestFitMode mode, bool onlyVisible);
+    // Every cell's text, rows in lines and cells after separator; a line break inside a cell is marked
+    // with "%". Without columns: the separator alone.
+    std::string GetGridText(char32_t separator);
 
     // --- invalidation (the smallest area, never erased) ---
     void RefreshCell(int ACol, int ARow);
@@ -374,6 +406,13 @@ protected:
     void DoCustomDrawFooter(int index, const TRect& rect) { Raise(OnCustomDrawFooter, index, rect); }
     void DoCustomDrawHeader(int index, const TRect& rect) { Raise(OnCustomDrawHeader, index, rect); }
 
+    // Writes and closes an open cell or input-row editor.
+    void ApplyAndEndEditing();
+    // The column's display loaded for measuring the cell as painting would load it: the grid's canvas with
+    // the column's font and the cell's formatting, clientRect, and the text the cell shows. nullptr for a
+    // column without display.
+    TColumnDisplay* PrepareMeasuring(int ACol, int ARow, const TRect& clientRect);
+
     // Hooks of the descendants.
     virtual void AfterScrollToRow(int) {}
     virtual void SetEditingCellValue(int ACol, int ARow, const std::string& value);
@@ -458,6 +497,17 @@ private:
         Invalidate();
     }
     void HandleColumnsChange(TColumnsOperation operation, int value1, int value2);
+    // Editing helpers.
+    bool CanEditCell(int ACol, int ARow);
+    bool CanInputColumn(TGxCustomColumn* column);
+    void PrepareColumnEditor(TGxCustomColumn* column, int ACol, int ARow, bool forInput);
+    void OpenInputEditor(TGxCustomColumn* column);
+    bool BeginCellEditing(int ACol, int ARow);
+    void FinishOpening(TGxCustomColumn* column);
+    void EditorChange();
+    void EditorFocusChange();
+    void EditorKeyDown(uint16_t& key, TShiftState shift);
+    void FocusGridFromEditor();
     void ScrollColumnResize(TGxCustomColumn* column, int delta);
     void OpenHeaderTheme();
     void CloseHeaderTheme();

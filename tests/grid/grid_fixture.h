@@ -49,6 +49,16 @@ inline TRect NextPaintOf(TRecordingGrid& grid)
     return grid.Painted.empty() ? TRect{} : grid.Painted.front();
 }
 
+// The rows whose selection flag is set, from the top.
+inline std::vector<int> SelectedRowsOf(const TDataGrid& grid)
+{
+    std::vector<int> rows;
+    for (int row = 0; row < grid.RowCount(); ++row)
+        if (grid.GetSelected(row))
+            rows.push_back(row);
+    return rows;
+}
+
 // Where the client area starts in a picture of the whole window (after the border).
 inline TPoint ClientOffset(TWinControl& control)
 {
@@ -105,14 +115,7 @@ protected:
             log.push_back("before " + std::to_string(ACol) + "," + std::to_string(ARow));
         };
     }
-    std::vector<int> SelectedRows() const
-    {
-        std::vector<int> rows;
-        for (int row = 0; row < grid->RowCount(); ++row)
-            if (grid->GetSelected(row))
-                rows.push_back(row);
-        return rows;
-    }
+    std::vector<int> SelectedRows() const { return SelectedRowsOf(*grid); }
     TRect NextPaint() { return NextPaintOf(*grid); }
 
     TForm* form = nullptr;

@@ -146,7 +146,8 @@ inline void FillFileList(TDataGrid* grid, const std::vector<TFileRecord>& record
     grid->EndUpdate(true);
 }
 
-// The media information window's list: two read-only text columns that share the width.
+// The media information window's list: two read-only text columns that share the width and show a text
+// that does not fit whole over its cell.
 inline void SetUpMediaList(TDataGrid* grid, TComponent* owner)
 {
     grid->Font()->SetName("DejaVu Sans");
@@ -159,7 +160,7 @@ inline void SetUpMediaList(TDataGrid* grid, TComponent* owner)
     grid->SetReadOnly(true);
     for (const char* caption : {"Property", "Value"}) {
         auto* column = AddColumn<TGxTextColumn>(grid, owner, caption, 150);
-        column->SetOptions(column->Options() + coAutoSize);
+        column->SetOptions(column->Options() + coAutoSize + coShowTextFitHint);
     }
 }
 

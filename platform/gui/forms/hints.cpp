@@ -26,7 +26,8 @@ void THintWindow::CreateParams(TCreateParams& params)
 {
     TCustomControl::CreateParams(params);
     params.Style = WS_POPUP | WS_BORDER;
-    params.ExStyle |= WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+    // A hint may lie under the pointer (over a cell whose text it completes): the pointer goes through it.
+    params.ExStyle |= WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT;
     params.WndParent = nullptr;
 }
 
@@ -56,9 +57,9 @@ TRect THintWindow::CalcHintRect(int maxWidth, const std::string& text, void*)
     TRect rect{0, 0, maxWidth, 0};
     Canvas()->Font()->Assign(Font());
     DrawText(*Canvas(), text, rect, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-    // Room for the border and the gap around the text.
+    // Room for the border and the 2-pixel gap around the text on every side.
     rect.Right += 6;
-    rect.Bottom += 2;
+    rect.Bottom += 6;
     return rect;
 }
 

@@ -174,6 +174,8 @@ TEST_F(Hints, RestingPointerShowsTheShortHintBelowItWithoutTakingTheFocus)
     EXPECT_TRUE(first->Focused());
     EXPECT_EQ(GetActiveWindow(), form->Handle());
     EXPECT_TRUE(window->Window().widget->windowFlags() & Qt::WindowDoesNotAcceptFocus);
+    // A hint may lie over the pointer (the whole text over a cut one): the pointer reaches what lies beneath.
+    EXPECT_TRUE(window->Window().widget->windowFlags() & Qt::WindowTransparentForInput);
 
     // A key ends the hint.
     SendKey(first, Qt::Key_A, Qt::NoModifier, "a");
@@ -333,6 +335,8 @@ TEST(HintWindow, WrapsAtTheMaximumWidthAndStaysOnTheMonitor)
     EXPECT_EQ(line.TopLeft(), (TPoint{0, 0}));
     EXPECT_GT(wrapped.Height(), line.Height());
     EXPECT_LE(wrapped.Width(), line.Width() / 2 + 6);
+    window.Canvas()->Font()->Assign(window.Font());
+    EXPECT_EQ(line.Height(), window.Canvas()->TextHeight("one") + 6); // the whole line within border and gap
 
     const TRect monitor = Screen->PrimaryMonitor()->BoundsRect();
     TRect rect = line;

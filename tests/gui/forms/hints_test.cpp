@@ -23,6 +23,7 @@ struct Shown
     std::string text;
     TRect rect;
     void* data = nullptr;
+    THintWindow* window = nullptr;
 };
 std::vector<Shown> shownHints;
 
@@ -32,7 +33,7 @@ public:
     using THintWindow::THintWindow;
     void ActivateHintData(TRect rect, const std::string& text, void* data) override
     {
-        shownHints.push_back({text, rect, data});
+        shownHints.push_back({text, rect, data, this});
         THintWindow::ActivateHintData(rect, text, data);
     }
 };
@@ -165,9 +166,10 @@ TEST_F(Hints, RestingPointerShowsTheShortHintBelowItWithoutTakingTheFocus)
     EXPECT_EQ(shownHints[0].rect.TopLeft(), (TPoint{pointer.X, pointer.Y + GetSystemMetrics(SM_CYCURSOR)}));
     EXPECT_EQ(longHints, (std::vector<std::string>{"First's long hint"}));
 
-    // The hint window shows on top without taking the focus or the activation from the form.
+    // The hint window shows on top without taking the focus or the activation from the form; the pointer
+    // passes through it, so it is found by what it showed rather than by where it lies.
     Pump();
-    TWinControl* window = TWinControl::FromHandle(WindowFromPoint(shownHints[0].rect.TopLeft()));
+    TWinControl* window = shownHints[0].window;
     ASSERT_NE(window, nullptr);
     EXPECT_NE(dynamic_cast<TRecordingHint*>(window), nullptr);
     EXPECT_TRUE(window->Showing());
@@ -239,7 +241,7 @@ TEST_F(Hints, PausesShortWhileAHintIsUpAndHidesAfterItsTimeout)
     second->onHintShow = [](THintInfo& info, LRESULT&) { info.HideTimeout = 1; };
     Application->CancelHint();
     ASSERT_TRUE(RestOn(second, {50, 30}));
-    TWinControl* window = TWinControl::FromHandle(WindowFromPoint(shownHints[2].rect.TopLeft()));
+    TWinControl* window = shownHints[2].window;
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(PumpUntil([window] { return !window->HandleAllocated(); }));
     MoveTo(second, {60, 30});
@@ -255,7 +257,7 @@ TEST_F(Hints, TheHintInfoOrTheGlobalClassChoosesTheWindow)
         info.HintWindowClass = THintWindowClass::Of<TOtherHint>();
     };
     ASSERT_TRUE(RestOn(first));
-    TWinControl* window = TWinControl::FromHandle(WindowFromPoint(shownHints[0].rect.TopLeft()));
+    TWinControl* window = shownHints[0].window;
     EXPECT_TRUE(THintWindowClass::Of<TOtherHint>().IsClassOf(dynamic_cast<THintWindow*>(window)));
     EXPECT_FALSE(THintWindowClass::Of<TRecordingHint>().IsClassOf(dynamic_cast<THintWindow*>(window)));
 
@@ -301,7 +303,7 @@ TEST_F(HintsOnAClock, ShowAfterTheHintPauseAndHideAfterTheHidePause)
     EXPECT_TRUE(shownHints.empty());
     clock.Advance(1);
     ASSERT_EQ(shownHints.size(), 1u);
-    TWinControl* window = TWinControl::FromHandle(WindowFromPoint(shownHints[0].rect.TopLeft()));
+    TWinControl* window = shownHints[0].window;
     ASSERT_NE(window, nullptr);
     clock.Advance(2499);
     EXPECT_TRUE(window->HandleAllocated());

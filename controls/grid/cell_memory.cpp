@@ -18,7 +18,7 @@ void* TCellMemory::Allocate(size_t size)
 void TCellMemory::Deallocate(void* block, size_t size)
 {
     if (size > kLargestBlock) {
-        ::operator delete(block, size);
+        ::operator delete(block);
         return;
     }
     const size_t sizeClass = SizeClass(std::max<size_t>(size, 1));
@@ -67,5 +67,5 @@ void DeallocateIn(TCellMemory* memory, void* block, size_t size)
     if (memory)
         memory->Deallocate(block, size);
     else
-        ::operator delete(block, size);
+        ::operator delete(block);
 }

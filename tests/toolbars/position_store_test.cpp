@@ -121,8 +121,12 @@ protected:
         Pump();
     }
 
-    const std::string file =
-        (std::filesystem::temp_directory_path() / "qm_toolbar_positions_test.ini").string();
+    // A file of the test's own: the tests of this suite run at the same time as separate programs.
+    const std::string file = (std::filesystem::temp_directory_path() /
+                              ("qm_toolbar_positions_" +
+                               std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                               "_" + std::to_string(getpid()) + ".ini"))
+                                 .string();
 };
 
 TEST_F(PositionStore, PlacesMadeByTheMouseComeBackInAFormBuiltAfresh)

@@ -11,11 +11,13 @@ void TLineLengths::Clear()
 {
     lengths_.Clear();
     counts_.clear();
+    NoteChanged(0);
 }
 
 int TLineLengths::Add(int32_t length)
 {
     Count(length, +1);
+    NoteChanged(lengths_.Count());
     return lengths_.Add(length);
 }
 
@@ -23,6 +25,7 @@ void TLineLengths::Insert(int index, int32_t length)
 {
     lengths_.Insert(index, length);
     Count(length, +1);
+    NoteChanged(index);
 }
 
 void TLineLengths::Delete(int index)
@@ -30,6 +33,7 @@ void TLineLengths::Delete(int index)
     const int32_t length = lengths_.GetInteger(index);
     lengths_.Delete(index);
     Count(length, -1);
+    NoteChanged(index);
 }
 
 void TLineLengths::SetInteger(int index, int32_t length)
@@ -38,4 +42,5 @@ void TLineLengths::SetInteger(int index, int32_t length)
     lengths_.SetInteger(index, length);
     Count(old, -1);
     Count(length, +1);
+    NoteChanged(index);
 }

@@ -29,13 +29,8 @@ TAuthorPos TVezCustomMemo::AuthorPos(int x, int y) const
 
 int TVezCustomMemo::AuthorLineRow(int authorLine) const
 {
-    const int count = ActiveLines()->Count();
-    int line = -1;
-    for (int row = 0; row < count; ++row)
-        if (row == 0 || !IsWrappedLine(row))
-            if (++line == authorLine)
-                return row;
-    return count;
+    const TVezMemoStrings& lines = *ActiveLines();
+    return lines.RowOffsets().RowOfAuthorLine(lines, authorLine);
 }
 
 void TVezCustomMemo::RowPos(TAuthorPos pos, int& x, int& y) const

@@ -5,23 +5,10 @@
 // Positions and text offsets, and reading the selection. An offset counts every line break as two
 // characters and none between a line and its wrap continuation.
 
-namespace {
-
-// The characters a stored line adds to an offset: its own, and the break after it unless the next line
-// continues it.
-int LineSpan(const TVezMemoStrings& lines, const TVezCustomMemo& memo, int line)
-{
-    return lines.ListLengths().GetInteger(line) + (memo.IsWrappedLine(line + 1) ? 0 : 2);
-}
-
-} // namespace
-
 void TVezCustomMemo::TextFromPos(int x, int y, int& textPos) const
 {
     const TVezMemoStrings& lines = *ActiveLines();
-    int sum = 0;
-    for (int i = 0; i < y && i < lines.Count(); ++i)
-        sum += LineSpan(lines, *this, i);
+    int sum = lines.RowOffsets().OffsetBefore(lines, y);
     if (y >= 0 && y < lines.Count())
         sum += std::min(x, LineLengthAt(y));
     textPos = sum;
@@ -33,15 +20,12 @@ void TVezCustomMemo::PosFromText(int textPos, int& x, int& y) const
     x = y = 0;
     if (lines.Count() == 0 || textPos < 0)
         return;
-    int rest = textPos;
-    for (int i = 0; i < lines.Count(); ++i) {
-        const int step = LineSpan(lines, *this, i);
-        if (rest < step) {
-            x = rest;
-            y = i;
-            return;
-        }
-        rest -= step;
+    const TRowOffsets& offsets = lines.RowOffsets();
+    const int row = offsets.RowAtOffset(lines, textPos);
+    if (row < lines.Count()) {
+        x = textPos - offsets.OffsetBefore(lines, row);
+        y = row;
+        return;
     }
     // An offset at or past the end of the text stands at its end.
     y = lines.Count() - 1;
@@ -67,10 +51,7 @@ int TVezCustomMemo::SelStart() const
     int x1, y1, x2, y2;
     OrderedSelection(x1, y1, x2, y2);
     const TVezMemoStrings& lines = *ActiveLines();
-    int sum = 0;
-    for (int i = 0; i < y1 && i < lines.Count(); ++i)
-        sum += LineSpan(lines, *this, i);
-    return sum + x1;
+    return lines.RowOffsets().OffsetBefore(lines, y1) + x1;
 }
 
 void TVezCustomMemo::SetSelStart(int value)

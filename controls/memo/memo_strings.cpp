@@ -411,13 +411,16 @@ TLineProp* TVezMemoStrings::LineProp(int index)
 
 void TVezMemoStrings::SetLineProp(int index, TObject* object)
 {
-    if (index >= 0 && index < Count())
+    if (index >= 0 && index < Count()) {
         TStringList::PutObject(index, object);
+        rowOffsets_.ChangedFrom(index);
+    }
 }
 
 void TVezMemoStrings::PutLineObject(int index, TObject* object)
 {
     TStringList::PutObject(index, object);
+    rowOffsets_.ChangedFrom(index);
 }
 
 void TVezMemoStrings::AddLineProp(TLineProp* item)
@@ -465,6 +468,7 @@ void TVezMemoStrings::AssignWithoutProps(const TStrings& list)
 
 void TVezMemoStrings::ReplaceRows(int first, int count, std::vector<TRow>& rows)
 {
+    rowOffsets_.ChangedFrom(first); // the rows' continuation marks may change with their texts
     TFlagHolder<bool> untracked(trackChanges_, false);
     if (memo_) {
         const int added = static_cast<int>(rows.size());

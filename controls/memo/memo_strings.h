@@ -2,6 +2,7 @@
 
 #include "controls/memo/line_lengths.h"
 #include "controls/memo/line_prop.h"
+#include "controls/memo/row_offsets.h"
 #include "platform/gui/core/pointer_list.h"
 #include "platform/gui/core/strings.h"
 
@@ -86,6 +87,14 @@ public:
     const TList& LinesProp() const { return linesProp_; }
 
     const TLineLengths& ListLengths() const { return listLengths_; }
+    // The running counts of continuation rows and characters before each row, up to date.
+    const TRowOffsets& RowOffsets() const
+    {
+        rowOffsets_.ChangedFrom(listLengths_.TakeFirstChanged());
+        return rowOffsets_;
+    }
+    // A row's continuation mark was set or cleared outside the store's own changes.
+    void NoteContinuationChanged(int index) { rowOffsets_.ChangedFrom(index); }
     int LockCount() const { return lockCount_; }
     bool Deleting() const { return deleting_; }
 
@@ -137,6 +146,7 @@ private:
     bool deleting_ = false; // Delete hands a removal to the memo
     TList linesProp_;       // every TLineProp the store owns
     TLineLengths listLengths_;
+    mutable TRowOffsets rowOffsets_;
     bool noObjCreate_ = false; // AddObject creates no TLineProp (AssignWithoutProps)
     TChangedRows changed_;
     bool trackChanges_ = true;

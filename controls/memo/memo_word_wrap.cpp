@@ -236,6 +236,7 @@ void TVezCustomMemo::SetLineWrapped(int index, bool value)
         return;
     TLineProp* prop = lines.LineProp(index);
     prop->Wrapped = value;
+    lines.NoteContinuationChanged(index);
     lines.SetLineProp(index, prop);
 }
 
@@ -243,11 +244,8 @@ int TVezCustomMemo::GetWrappedLineIndex(int index) const
 {
     if (FWordWrap == wwNone || index < 0)
         return index;
-    int continuations = 0;
-    for (int row = 0; row <= index && row < ActiveLines()->Count(); ++row)
-        if (IsWrappedLine(row))
-            ++continuations;
-    return index - continuations;
+    const TVezMemoStrings& lines = *ActiveLines();
+    return index - lines.RowOffsets().ContinuationsBefore(lines, std::min(index + 1, lines.Count()));
 }
 
 void TVezCustomMemo::UpdateWrap()

@@ -54,6 +54,29 @@ void ExpectStoreConsistent(const TVezMemoStrings& lines)
         largest = std::max(largest, lines.ListLengths().GetInteger(i));
     }
     EXPECT_EQ(lines.ListLengths().Largest(), largest);
+
+    // The running counts before every row, against a walk over the rows, and the rows found from them.
+    const auto continues = [&](int row) {
+        const TLineProp* prop = lines.GetLineProp(row);
+        return prop && prop->Wrapped;
+    };
+    const TRowOffsets& offsets = lines.RowOffsets();
+    int continuations = 0, offset = 0, authorLine = -1;
+    for (int row = 0; row <= lines.Count(); ++row) {
+        EXPECT_EQ(offsets.ContinuationsBefore(lines, row), continuations) << "row " << row;
+        EXPECT_EQ(offsets.OffsetBefore(lines, row), offset) << "row " << row;
+        if (row == lines.Count())
+            break;
+        if (row == 0 || !continues(row))
+            EXPECT_EQ(offsets.RowOfAuthorLine(lines, ++authorLine), row);
+        const int span = lines.ListLengths().GetInteger(row) + (continues(row + 1) ? 0 : 2);
+        if (span > 0)
+            EXPECT_EQ(offsets.RowAtOffset(lines, offset + span - 1), row);
+        continuations += continues(row) ? 1 : 0;
+        offset += span;
+    }
+    EXPECT_EQ(offsets.RowOfAuthorLine(lines, authorLine + 1), lines.Count());
+    EXPECT_EQ(offsets.RowAtOffset(lines, offset), lines.Count());
 }
 
 std::vector<std::string> AuthorLines(const TVezCustomMemo& memo)

@@ -169,7 +169,9 @@ std::string FileSizeToStr(int64_t size, std::string_view smallSuffix)
     const uint64_t magnitude = size < 0 ? 0 - static_cast<uint64_t>(size) : static_cast<uint64_t>(size);
     std::string text;
     if (magnitude < kilo) {
-        text = PadLeft(std::to_string(magnitude), 2, U' ').append(smallSuffix);
+        // The sign stays with its digits: a failed size read (-1) shows as "-1 bytes", not "- 1 bytes".
+        const std::string digits = (size < 0 ? "-" : "") + std::to_string(magnitude);
+        return PadLeft(digits, 2, U' ').append(smallSuffix);
     } else if (magnitude < mega) {
         text = FloatToFixedStr(static_cast<double>(magnitude) / kilo, 2) + " KB";
     } else if (magnitude < giga) {

@@ -92,16 +92,16 @@ bool TGxComboBox6::DrawItem(int index, const TRect& rect, TOwnerDrawState state)
     TCanvas* canvas = ListCanvas();
     if (!canvas)
         return true;
-    if (drawingOptions_.Contains(doBackground)) {
+    if (drawingOptions_.Contains(ItemDrawing::doBackground)) {
         const bool selected = state.Contains(odSelected);
         canvas->Font()->SetColor(selected ? selectionTextColor_ : clWindowText);
         canvas->Brush()->SetStyle(bsSolid);
         canvas->Brush()->SetColor(selected ? selectionColor_ : Color());
         canvas->FillRect(rect);
     }
-    if (drawingOptions_.Contains(doContent))
+    if (drawingOptions_.Contains(ItemDrawing::doContent))
         DrawItemContent(index, rect, state);
-    if (drawingOptions_.Contains(doCustom))
+    if (drawingOptions_.Contains(ItemDrawing::doCustom))
         DoDrawItem(index, rect, state);
     return true;
 }

@@ -89,7 +89,7 @@ private:
     uint32_t autoCompleteDelay_ = 750;
     bool autoComplete_ = false;
     TGxStringsDisplayMode displayMode_ = dmDefault;
-    TGxDrawingOptions drawingOptions_{doBackground, doContent};
+    TGxDrawingOptions drawingOptions_{ItemDrawing::doBackground, ItemDrawing::doContent};
     int dropDownCount_ = 8;
     std::string filter_; // the text auto-complete searches
     int itemHeight_ = 13;

@@ -67,13 +67,17 @@ enum TGxValidationResult
     vrInvalid
 };
 
-// The drawing steps of a list item.
+// The drawing steps of a list item; in a namespace of their own because the grid's drawing options take
+// the name doCustom too.
+namespace ItemDrawing {
 enum TGxDrawingOption
 {
     doBackground,
     doContent,
     doCustom
 };
+} // namespace ItemDrawing
+using ItemDrawing::TGxDrawingOption;
 using TGxDrawingOptions = TSet<TGxDrawingOption>;
 
 // The window scroll bars a scrolling control shows.

@@ -178,7 +178,7 @@ TRect TGxHeaderPanel::GlyphRect() const
 void TGxHeaderPanel::AdjustClientRect(TRect& rect) const
 {
     TGxCollectionControl::AdjustClientRect(rect);
-    if (displayStyle_ != dsPanelOnly)
+    if (displayStyle_ != PanelDisplay::dsPanelOnly)
         rect.Top += headerSize_;
     rect = {rect.Left + innerMargins_->Left(), rect.Top + innerMargins_->Top(),
             rect.Right - innerMargins_->Right(), rect.Bottom - innerMargins_->Bottom()};
@@ -210,7 +210,7 @@ void TGxHeaderPanel::SetExpanded(bool value)
 
 void TGxHeaderPanel::ApplyHeightRule()
 {
-    if (displayStyle_ == dsHeaderOnly && ClientHeight() != headerSize_)
+    if (displayStyle_ == PanelDisplay::dsHeaderOnly && ClientHeight() != headerSize_)
         SetClientHeight(headerSize_);
 }
 

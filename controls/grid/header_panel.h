@@ -30,12 +30,16 @@ enum TGxPanelStyle
     ptInverseGradient
 };
 
+// In a namespace of its own because the image lists' drawing styles take the name dsNormal too.
+namespace PanelDisplay {
 enum TDisplayStyle
 {
     dsNormal,     // header and body
     dsHeaderOnly, // the panel is as high as its header
     dsPanelOnly   // body only
 };
+} // namespace PanelDisplay
+using PanelDisplay::TDisplayStyle;
 
 enum TDirection
 {
@@ -169,7 +173,7 @@ private:
     THeaderButtonState buttonState_;
     int collapseWidth_ = 33;
     TColorScheme colorScheme_ = csDefault;
-    TDisplayStyle displayStyle_ = dsNormal;
+    TDisplayStyle displayStyle_ = PanelDisplay::dsNormal;
     TDirection drawDirection_ = diLeftToRight;
     bool expanded_ = true;
     bool expanding_ = false; // Expanded is changing the width

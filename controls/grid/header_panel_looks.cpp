@@ -75,11 +75,11 @@ void TGxHeaderPanel::PaintBody(TCanvas& canvas)
 void TGxHeaderPanel::Paint()
 {
     TCanvas& canvas = *Canvas();
-    if (displayStyle_ == dsPanelOnly) {
+    if (displayStyle_ == PanelDisplay::dsPanelOnly) {
         PaintBackground(canvas, ClientRect());
         return;
     }
-    if (displayStyle_ != dsHeaderOnly)
+    if (displayStyle_ != PanelDisplay::dsHeaderOnly)
         PaintBody(canvas);
     const TRect header = HeaderRect();
     switch (headerStyle_) {

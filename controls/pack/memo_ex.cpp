@@ -46,7 +46,7 @@ void TKvpCustomMemoEx::SetFlash(const TKvpFlashMemoEx* value)
         FFlash->Assign(value);
 }
 
-void TKvpCustomMemoEx::SetBoundLabelPosition(TLabelPosition value)
+void TKvpCustomMemoEx::SetBoundLabelPosition(TBoundLabelPosition value)
 {
     if (!FBoundLabel)
         return;
@@ -56,16 +56,16 @@ void TKvpCustomMemoEx::SetBoundLabelPosition(TLabelPosition value)
     const int s = FBoundLabelSpacing;
     TPoint p;
     switch (value) {
-    case lpAbove:
+    case LabelPositions::lpAbove:
         p = {Left(), Top() - h - s};
         break;
-    case lpBelow:
+    case LabelPositions::lpBelow:
         p = {Left(), Top() + Height() + s};
         break;
-    case lpLeft:
+    case LabelPositions::lpLeft:
         p = {Left() - w - s, Top() + (Height() - h) / 2};
         break;
-    case lpRight:
+    case LabelPositions::lpRight:
         p = {Left() + Width() + s, Top() + (Height() - h) / 2};
         break;
     }

@@ -19,7 +19,7 @@ enum TLabelPosition
     lpRight
 };
 } // namespace LabelPositions
-using LabelPositions::TLabelPosition;
+using TBoundLabelPosition = LabelPositions::TLabelPosition;
 
 // A multi-line edit with a flat look of its own: a one-pixel border and two rings of its background painted
 // in its frame, colours that follow its state (disabled, focused, hot, normal), a bound label on one of its
@@ -37,9 +37,9 @@ public:
     // The memo keeps its one flash object: the given one's settings are copied.
     void SetFlash(const TKvpFlashMemoEx* value);
     TKvpControlBoundLabel* BoundLabel() const { return FBoundLabel; }
-    TLabelPosition BoundLabelPosition() const { return FBoundLabelPosition; }
+    TBoundLabelPosition BoundLabelPosition() const { return FBoundLabelPosition; }
     // Places the label on that side (nothing without a label).
-    void SetBoundLabelPosition(TLabelPosition value);
+    void SetBoundLabelPosition(TBoundLabelPosition value);
     int BoundLabelSpacing() const { return FBoundLabelSpacing; }
     void SetBoundLabelSpacing(int value);
     // The pointer is over the memo while a window of the program is active.
@@ -74,7 +74,7 @@ private:
     std::unique_ptr<TKvpFlashMemoEx> FFlash;
     TKvpControlBoundLabel* FBoundLabel = nullptr; // owned by the memo as a component
     int FBoundLabelSpacing = 4;
-    TLabelPosition FBoundLabelPosition = LabelPositions::lpLeft;
+    TBoundLabelPosition FBoundLabelPosition = LabelPositions::lpLeft;
     bool FShowLabel = true;
 };
 

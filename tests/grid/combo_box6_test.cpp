@@ -154,7 +154,7 @@ TEST_F(ComboBox6, DrawingSteps)
     EXPECT_GT(CountPixels(*standard, hot, ColorToRGB(clHighlight)), 0); // the chosen line is hot
     EXPECT_EQ(custom, 0);
 
-    combo->SetDrawingOptions(doCustom);
+    combo->SetDrawingOptions(ItemDrawing::doCustom);
     list->Repaint();
     auto onlyCustom = Render(list);
     EXPECT_EQ(custom, 3);

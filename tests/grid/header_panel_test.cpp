@@ -171,7 +171,7 @@ TEST_F(HeaderPanel, CaptionInTheCurrentSchemeColour)
     EXPECT_GT(CountPixels(*Picture(), header, clRed), 10);
     EXPECT_FALSE(panel->ParentHeaderFont());
 
-    panel->SetDisplayStyle(dsPanelOnly);
+    panel->SetDisplayStyle(PanelDisplay::dsPanelOnly);
     EXPECT_EQ(CountPixels(*Picture(), header, clRed), 0);
 }
 
@@ -186,7 +186,7 @@ TEST_F(HeaderPanel, ChildrenLieBelowTheHeaderInsideTheMargins)
     panel->InnerMargins()->SetBottom(8);
     EXPECT_EQ(child->BoundsRect(),
               (TRect{4, panel->HeaderSize() + 2, panel->ClientWidth() - 6, panel->ClientHeight() - 8}));
-    panel->SetDisplayStyle(dsHeaderOnly);
+    panel->SetDisplayStyle(PanelDisplay::dsHeaderOnly);
     EXPECT_EQ(panel->ClientHeight(), panel->HeaderSize());
 }
 

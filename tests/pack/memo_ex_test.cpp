@@ -129,15 +129,18 @@ TEST_F(MemoEx, TheBoundLabelStandsOnItsSide)
     label->SetBounds(0, 0, 30, 15);
     const struct
     {
-        TLabelPosition position;
+        TBoundLabelPosition position;
         TPoint at;
-    } cases[] = {{lpLeft, {66, 82}}, {lpRight, {304, 82}}, {lpAbove, {100, 31}}, {lpBelow, {100, 134}}};
+    } cases[] = {{LabelPositions::lpLeft, {66, 82}},
+                 {LabelPositions::lpRight, {304, 82}},
+                 {LabelPositions::lpAbove, {100, 31}},
+                 {LabelPositions::lpBelow, {100, 134}}};
     for (const auto& c : cases) {
         memo->SetBoundLabelPosition(c.position);
         EXPECT_EQ((TPoint{label->Left(), label->Top()}), c.at) << "position " << c.position;
     }
     label->SetBounds(0, 0, 30, 83);
-    memo->SetBoundLabelPosition(lpRight);
+    memo->SetBoundLabelPosition(LabelPositions::lpRight);
     EXPECT_EQ(label->Top(), 49) << "(80 - 83) div 2 truncates toward zero";
     memo->SetBounds(120, 50, 200, 80);
     EXPECT_EQ(label->Left(), 324) << "the label follows the memo";

@@ -245,7 +245,9 @@ void TGxCustomGridControl::UpdateEditorBounds()
         ExcludeGrid(rect);
         if (!FOptions.Contains(goGrid))
             --rect.Right;
-        if (rect.Top < body.Top) {
+        // A row scrolled out upwards: in the report layout its rectangle starts at the body's top (as every
+        // row at or before FirstRow does), so the row itself tells, or the editor would lie over another row.
+        if (rect.Top < body.Top || (FGridStyle == gsReport && FEditingCell.Y < FFirstRow)) {
             FInplaceEdit->Hide();
             return;
         }

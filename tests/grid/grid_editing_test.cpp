@@ -105,6 +105,47 @@ TEST_F(GridEditing, OpeningWritesBackAndClosesTheOpenEditorFirst)
     EXPECT_EQ(grid->EditingCell(), (TPoint{1, 2}));
 }
 
+// A click on a cell opens its editor; with goSecondClickEdit only a click on the cell already selected does.
+TEST_F(GridEditing, AClickOpensTheEditorOrWithSecondClickEditOnlyOnTheSelectedCell)
+{
+    for (const bool secondClick : {false, true}) {
+        SCOPED_TRACE(secondClick ? "goSecondClickEdit" : "without goSecondClickEdit");
+        grid->SetOptions(secondClick ? TGridOptions{goHeader, goGrid, goSecondClickEdit}
+                                     : TGridOptions{goHeader, goGrid});
+        grid->SetSelectedColumn(0);
+        grid->SetSelectedRow(0);
+        const TRect cell = grid->GetCellRect(1, 2);
+        const TPoint middle{(cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2};
+        Click(grid, middle);
+        EXPECT_EQ(grid->SelectedCell(), (TPoint{1, 2}));
+        EXPECT_EQ(EditorShown(), !secondClick);
+        grid->EndEditing();
+        Click(grid, middle);
+        EXPECT_TRUE(EditorShown());
+        EXPECT_EQ(grid->EditingCell(), (TPoint{1, 2}));
+        grid->EndEditing();
+    }
+}
+
+// An editor whose row went up out of the view is hidden when it is placed again, never laid over another row.
+TEST_F(GridEditing, AnEditorWhoseRowScrolledAboveTheBodyIsHidden)
+{
+    grid->AddRow(40);
+    grid->EditCell(0, 1, "");
+    ASSERT_TRUE(EditorShown());
+    grid->VertScrollBar()->SetPosition(5);
+    grid->SetHeaderSize(grid->HeaderSize() + 2);
+    EXPECT_TRUE(grid->Editing());
+    EXPECT_FALSE(Editor()->Visible());
+    grid->VertScrollBar()->SetPosition(1); // back in view: placed over its cell again
+    grid->SetHeaderSize(grid->HeaderSize() - 2);
+    EXPECT_TRUE(EditorShown());
+    TRect cell = grid->GetCellRect(0, 1);
+    grid->ExcludeGrid(cell);
+    InflateRect(cell, -1, -1);
+    EXPECT_EQ(Editor()->BoundsRect(), cell);
+}
+
 TEST_F(GridEditing, ATypedCharacterStartsTheEditorWithIt)
 {
     grid->SetSelectedColumn(1);

@@ -552,9 +552,11 @@ void TWindowWidget::keyReleaseEvent(QKeyEvent* event)
     const uint16_t vk = VirtualKeyFromQt(event->key(), modifiers);
     if (!vk)
         return;
-    NoteKeyState(vk, false);
+    // The released key is up last, whatever the event's modifiers say of it: a modifier key's own release
+    // may still carry its modifier.
     NoteModifierState(modifiers & Qt::ShiftModifier, modifiers & Qt::ControlModifier,
                       modifiers & Qt::AltModifier);
+    NoteKeyState(vk, false);
     const bool alt = (modifiers & Qt::AltModifier) || vk == VK_MENU;
     KeyMessage(control_, alt ? WM_SYSKEYUP : WM_KEYUP, vk,
                MakeKeyData(alt, false, true, modifiers & Qt::KeypadModifier));

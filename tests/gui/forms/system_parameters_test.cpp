@@ -39,8 +39,32 @@ TEST(SystemParameters, MenuAndCaptionSettingsSuitTheDesktop)
     EXPECT_FALSE(SystemParametersInfo(SPI_GETFLATMENU, 0, nullptr, 0));
 }
 
+// Puts the menu effects and flat menus back as they were: the settings are the whole program's, and a menu
+// that opens with an effect shows only once the effect has run, later than the next test expects it.
+class TMenuSettingsKept
+{
+public:
+    TMenuSettingsKept() { SystemParametersInfo(SPI_GETFLATMENU, 0, &flat_, 0); }
+    ~TMenuSettingsKept()
+    {
+        QApplication::setEffectEnabled(Qt::UI_AnimateMenu, animate_);
+        QApplication::setEffectEnabled(Qt::UI_FadeMenu, fade_);
+        QApplication::setEffectEnabled(Qt::UI_General, general_);
+        SystemParametersInfo(SPI_SETFLATMENU, 0, flat_ ? reinterpret_cast<void*>(1) : nullptr, 0);
+    }
+    TMenuSettingsKept(const TMenuSettingsKept&) = delete;
+    TMenuSettingsKept& operator=(const TMenuSettingsKept&) = delete;
+
+private:
+    const bool general_ = QApplication::isEffectEnabled(Qt::UI_General);
+    const bool animate_ = QApplication::isEffectEnabled(Qt::UI_AnimateMenu);
+    const bool fade_ = QApplication::isEffectEnabled(Qt::UI_FadeMenu);
+    int flat_ = 0;
+};
+
 TEST(SystemParameters, MenuEffectsAndFlatMenusSwitchOnAndOff)
 {
+    const TMenuSettingsKept kept;
     for (const unsigned set : {SPI_SETMENUANIMATION, SPI_SETMENUFADE, SPI_SETFLATMENU}) {
         const unsigned get = set - 1;
         int value = -5;

@@ -66,6 +66,36 @@ TEST_F(MessageRouting, KeyGivesDownCharUpWithReflectionFirst)
     EXPECT_EQ(keypad, (Log{"KEYDOWN keypad", "CHAR keypad", "KEYUP keypad", "KEYDOWN", "CHAR", "KEYUP"}));
 }
 
+// A modifier key is down while held and up once released, whether or not its release still carries the
+// modifier: a key state left down would make every later letter a capital or a control character.
+TEST_F(MessageRouting, AModifierKeyIsUpOnceReleased)
+{
+    const struct
+    {
+        Qt::Key key;
+        int virtualKey;
+        Qt::KeyboardModifier modifier;
+    } keys[] = {{Qt::Key_Shift, VK_SHIFT, Qt::ShiftModifier},
+                {Qt::Key_Control, VK_CONTROL, Qt::ControlModifier}};
+    int16_t whileHeld = 0;
+    int heldKey = 0;
+    first->OnKeyDown = [&](TObject*, uint16_t&, TShiftState) { whileHeld = GetKeyState(heldKey); };
+    for (const auto& k : keys)
+        for (const Qt::KeyboardModifiers onRelease :
+             {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(k.modifier)}) {
+            SCOPED_TRACE(k.virtualKey);
+            SCOPED_TRACE(onRelease.toInt());
+            heldKey = k.virtualKey;
+            whileHeld = 0;
+            QKeyEvent press(QEvent::KeyPress, k.key, Qt::NoModifier);
+            QApplication::sendEvent(first->Window().widget, &press);
+            EXPECT_LT(whileHeld, 0);
+            QKeyEvent release(QEvent::KeyRelease, k.key, onRelease);
+            QApplication::sendEvent(first->Window().widget, &release);
+            EXPECT_EQ(GetKeyState(k.virtualKey), 0);
+        }
+}
+
 TEST_F(MessageRouting, MouseClickGivesDownUpClickAndDoubleClickAtTheSecondPress)
 {
     std::vector<std::string> events;

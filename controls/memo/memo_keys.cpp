@@ -369,6 +369,7 @@ void TVezCustomMemo::ReplaceWordLeftOfCaret(const std::string& word, const std::
 
 void TVezCustomMemo::TypeCharacter(char32_t key)
 {
+    const std::optional<TTypingView> before = CaptureTypingView();
     if (FDelErase && HasSelection())
         DeleteSelectedText(true);
     if (FCharCase == ecUpperCase)
@@ -377,7 +378,12 @@ void TVezCustomMemo::TypeCharacter(char32_t key)
         key = UnicodeLower(key);
     InsertChar(key);
     SetModifiedStateInt(FCurY, lmModified);
-    InvalidateClient();
+    TFlagHolder<std::optional<std::pair<int, int>>> changed(FChangedRows,
+                                                            before ? RetypedRows(*before) : std::nullopt);
+    if (FChangedRows)
+        InvalidateRows(FChangedRows->first, FChangedRows->second);
+    else
+        InvalidateClient();
     DoChange();
 }
 

@@ -3,11 +3,13 @@
 #include "controls/memo/flag_holder.h"
 #include "controls/memo/memo_drawing.h"
 #include "platform/gui/graphics/colors.h"
+#include "platform/gui/graphics/gdi.h"
 
 #include <cmath>
 
-// The paint of the whole control: each visible row rendered into the line bitmap and copied, the area
-// below the last row, the right margin and the border; and the frame and gradient helpers of the gutter.
+// The paint of the whole control: each visible row that the paint reaches rendered into the line bitmap
+// and copied, the area below the last row, the right margin and the border; and the frame and gradient
+// helpers of the gutter.
 
 namespace {
 
@@ -155,15 +157,27 @@ void TVezCustomMemo::PaintRows(TCanvas& canvas, const TRect& text)
     int last = FTopLine;
     bool ranOut = false;
     bool rendered = false;
+    // A row outside what this paint covers keeps its pixels (a typed character or the caret paints one row):
+    // it is not rendered, and the next row that is takes its start state from the line states.
+    bool styleCurrent = true;
     for (int row = LineIndexToVisIndex(FTopLine); row <= lastRow; ++row) {
         const int line = VisIndexToLineIndex(row);
         if (line >= count) {
             ranOut = true;
             break;
         }
-        RenderLine(&canvas, line, style, 0, text, FCodeFolding->Enabled() ? row : -1);
         last = line;
         rendered = true;
+        const TRect cell = CellRect(0, (FCodeFolding->Enabled() ? row : line) - FTopLine);
+        if (!RectVisible(canvas, Rect(text.Left, cell.Top, text.Right, cell.Bottom))) {
+            styleCurrent = false;
+            continue;
+        }
+        if (!styleCurrent) {
+            style = LineStartState(line);
+            styleCurrent = true;
+        }
+        RenderLine(&canvas, line, style, 0, text, FCodeFolding->Enabled() ? row : -1);
     }
     if (!ranOut)
         return;

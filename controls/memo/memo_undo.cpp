@@ -64,7 +64,7 @@ void TVezCustomMemo::SetModifiedStateInt(int index, TLineModifiedState value)
         undo.InsertRecord(1, new TModifiedUndo(AuthorPos(0, index).Y)); // just behind its edit
     prop->Modified = value;
     lines.SetLineProp(index, prop);
-    Invalidate();
+    InvalidateRows(index, index); // the line's mark in the gutter
 }
 
 void TVezCustomMemo::ClearModified()

@@ -252,6 +252,14 @@ void TVezCustomMemo::UpdateWrap()
 {
     if (FWordWrap == wwNone || FWrapping)
         return;
+    // The bars follow once the wrap is done: a bar that the new rows bring or take away changes the width,
+    // and the bars then wrap the rows again to it (a wrap still in progress could not).
+    if (RewrapChangedRows())
+        UpdateScrollBars(true);
+}
+
+bool TVezCustomMemo::RewrapChangedRows()
+{
     TFlagHolder<bool> wrapping(FWrapping, true);
     TVezMemoStrings& lines = *ActiveLines();
     const TVezMemoStrings::TChangedRows changed = lines.TakeChangedRows();
@@ -263,10 +271,9 @@ void TVezCustomMemo::UpdateWrap()
     } else if (!changed.Empty() && width > 0) {
         TMemoWrapper(*this, width).Rewrap(changed.First, changed.Last);
     } else {
-        return;
+        return false;
     }
-    if (lines.Count() != rowsBefore || !changed.Empty())
-        UpdateScrollBars(true);
+    return lines.Count() != rowsBefore || !changed.Empty();
 }
 
 void TVezCustomMemo::WrapLines()

@@ -29,6 +29,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The multi-line styled text control of the error log. It keeps its text as lines in a TVezMemoStrings
@@ -184,6 +185,9 @@ public:
     void ClearCachedStyles(int fromLine, int toLine);
     void InvalidateGutter();
     void InvalidateClient();
+    // Paints again what the change being reported changed: the rows of a typed character when nothing
+    // else moved, else the whole memo.
+    void InvalidateChange();
     TScrollStyle ScrollBars() const { return FScrollBars; }
     void SetScrollBars(TScrollStyle value);
     TScrollMode ScrollMode() const { return FScrollMode; }
@@ -546,6 +550,9 @@ protected:
     TFont* CanvasFont() const { return Canvas()->Font(); }
 
 private:
+    // Wraps the rows changed since the last wrap again (all of them when the width changed); answers whether
+    // the rows changed.
+    bool RewrapChangedRows();
     friend class TVezMemoStrings;
     friend class TUndo;
     friend class TVezUndoList;
@@ -699,6 +706,23 @@ private:
     void WordEnd(char32_t key);
     void ReplaceWordLeftOfCaret(const std::string& word, const std::string& replacement);
     void TypeCharacter(char32_t key);
+    // What a typed character may leave as it was: the view, the row count and the state the lines below
+    // the caret's author line start in.
+    struct TTypingView
+    {
+        int TopLine;
+        int LeftCol;
+        int Rows;
+        int FirstRow;
+        int LastRow;
+        std::optional<TStyle> Below;
+    };
+    std::optional<TTypingView> CaptureTypingView();
+    // The rows a typed character changed, when it changed nothing else; none when the memo must be painted
+    // again as a whole.
+    std::optional<std::pair<int, int>> RetypedRows(const TTypingView& before);
+    void AuthorLineRows(int row, int& first, int& last) const;
+    void InvalidateRows(int first, int last);
     void CheckCompletionTrigger(char32_t key);
     // mouse and messages
     bool InGutter(int x, int y) const;
@@ -840,6 +864,8 @@ private:
     int FUndoLimit = 100;
     bool FUndoLineByLine = false;
     TStyle FBackupTopStyle;
+    // The rows of the change being reported, when only they changed (see InvalidateChange).
+    std::optional<std::pair<int, int>> FChangedRows;
     std::string FUrlDelimiters = " ";
     std::unique_ptr<TTimer> Timer; // the parameter-hint timer
     TVezHintForm* FHintForm = nullptr;

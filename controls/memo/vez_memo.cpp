@@ -18,7 +18,7 @@ TVezMemo::TVezMemo(TComponent* owner) : TVezCustomMemo(owner)
     OnGutterDraw = [this](TObject* sender, TCanvas* canvas, int lineNo, TRect rect) {
         DrawGutterLine(sender, canvas, lineNo, rect);
     };
-    OnChange = [this](TObject*) { Invalidate(); };
+    OnChange = [this](TObject*) { InvalidateChange(); };
     FVersionString = GetVersionString();
 }
 

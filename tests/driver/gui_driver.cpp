@@ -350,6 +350,15 @@ QImage ScreenPixels(TWinControl* control)
     return top->screen()->grabWindow(top->winId(), area.x(), area.y(), area.width(), area.height()).toImage();
 }
 
+std::unique_ptr<TBitmap> ScreenBitmap(TWinControl* control)
+{
+    const QImage screen = ScreenPixels(control);
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->SetSize(screen.width(), screen.height());
+    QPainter(&bitmap->Internal().image).drawImage(0, 0, screen);
+    return bitmap;
+}
+
 void SendKey(TWinControl* control, int qtKey, Qt::KeyboardModifiers modifiers, const QString& text)
 {
     QKeyEvent press(QEvent::KeyPress, qtKey, modifiers, text);

@@ -60,6 +60,9 @@ void AnswerNextMenu(const std::string& choose, std::vector<std::string>* entries
 
 // The control's window painted into a bitmap of its size (frame, client and children).
 std::unique_ptr<TBitmap> Render(TWinControl* control);
+// The control's client area as it stands on the (offscreen) screen, read without painting anything: what
+// the control's last paints left there.
+std::unique_ptr<TBitmap> ScreenBitmap(TWinControl* control);
 // How many pixels of rect have the colour.
 int CountPixels(TBitmap& bitmap, const TRect& rect, TColor color);
 // Saves the bitmap as <build>/screenshots/<name>.png for a person to look at, each pixel as a square of

@@ -1,5 +1,6 @@
 #include "memo_test_support.h"
 
+#include "platform/gui/windows/window_functions.h"
 #include "support/color_routines.h"
 
 namespace {
@@ -15,6 +16,14 @@ protected:
         Pump();
     }
     TColor PixelAt(TBitmap& picture, int x, int y) const { return picture.Canvas()->Pixels(x, y); }
+    static int DifferentPixels(TBitmap& a, TBitmap& b)
+    {
+        int different = 0;
+        for (int y = 0; y < a.Height(); ++y)
+            for (int x = 0; x < a.Width(); ++x)
+                different += a.Canvas()->Pixels(x, y) != b.Canvas()->Pixels(x, y);
+        return different;
+    }
     // The pixels of a cell that are not the background.
     int InkIn(TBitmap& picture, int col, int row, TColor background) const
     {
@@ -146,4 +155,65 @@ TEST_F(MemoPainting, PrintModesDrawIntoTheRectangle)
     EXPECT_GT(100 * w - CountPixels(page, Rect(textLeft, 0, textLeft + 5 * w, 20), clWhite), 0);
     const TRect lastCell = Rect(textLeft + 4999 * w, 20, textLeft + 5000 * w, 40);
     EXPECT_GT(lastCell.Width() * lastCell.Height() - CountPixels(page, lastCell, clWhite), 10);
+}
+
+// A typed character paints again only the rows of its author's line, unless it changes more than them: a
+// comment it opens, a row it adds, a selection it replaces. Whatever it paints, the screen then shows what
+// a paint of the whole memo shows.
+TEST_F(MemoPainting, TypingPaintsTheRowsItChangesAndTheScreenShowsTheWholeText)
+{
+    struct Case
+    {
+        const char* name;
+        bool wrap;
+        int x, y; // the caret, in rows
+        bool select;
+        bool overwrite;
+        char32_t key;
+        int rowsPainted; // 0: every row in view
+    };
+    const Case cases[] = {
+        {"a letter in a line", false, 4, 1, false, false, U'x', 1},
+        {"a letter in a wrapped line", true, 2, 3, false, false, U'x', 3},
+        {"a blank that splits a keyword", false, 2, 0, false, false, U' ', 1},
+        {"a letter over another", false, 0, 0, false, true, U'x', 1},
+        {"a brace opens a comment over the lines below", false, 0, 2, false, false, U'{', 0},
+        {"a letter that adds a row", true, 12, 6, false, false, U'x', 0},
+        {"a letter over a selection", false, 1, 1, true, false, U'x', 0},
+    };
+    auto* styler = new TVezPascalMemoStyler(form);
+    SetUpEncoderLogStyler(*styler);
+    memo->SetSyntaxStyles(styler);
+    memo->SetHiddenCaret(true);
+    memo->SetRightMargin(12);
+    std::vector<std::string> lines = {"Error stream", "audio: two", "#0:1 three",
+                                      "alpha beta gamma delta epsilon", "twelve chars"};
+    for (int i = 0; i < 20; ++i)
+        lines.push_back("line " + std::to_string(i));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        memo->SetWordWrap(c.wrap ? wwRightMargin : wwNone);
+        SetLines(lines);
+        memo->SetCurY(c.y);
+        memo->SetCurX(c.x);
+        memo->ClearSelection();
+        if (c.select)
+            memo->SetSelectionEnds(c.x, c.y, 2, c.y + 2);
+        Pump();
+        int rendered = 0;
+        memo->OnLineBkColor = [&rendered](TObject*, int, TColor&) { ++rendered; };
+        memo->SetOverwrite(c.overwrite);
+        SendMessage(memo->Handle(), WM_CHAR, c.key, 0);
+        Pump();
+        memo->SetOverwrite(false);
+        memo->OnLineBkColor = nullptr;
+        if (c.rowsPainted > 0)
+            EXPECT_EQ(rendered, c.rowsPainted);
+        else
+            EXPECT_GE(rendered, memo->VisibleLineCount());
+        const std::unique_ptr<TBitmap> typed = ScreenBitmap(memo);
+        memo->Invalidate();
+        Pump();
+        EXPECT_EQ(DifferentPixels(*ScreenBitmap(memo), *typed), 0);
+    }
 }

@@ -187,3 +187,21 @@ TEST_F(MemoWordWrap, TheCaretStaysOnItsCharacterWhenRowsChange)
     EXPECT_EQ(offset, 13);
     EXPECT_EQ(memo->Lines()->Get(memo->CurY())[static_cast<size_t>(memo->CurX())], 'm');
 }
+
+// Text loaded into a memo wrapped to its width that brings up the vertical bar: the rows are wrapped to the
+// width the bar leaves, at once, not only after the first edit.
+TEST_F(MemoWordWrap, LoadedTextIsWrappedToTheWidthTheScrollBarLeaves)
+{
+    memo->SetWordWrap(wwClientWidth);
+    const int widthWithoutBar = memo->WrapWidth();
+    ASSERT_GT(widthWithoutBar, 10);
+    std::string text;
+    for (int i = 0; i < 200; ++i)
+        text += std::string(static_cast<size_t>(widthWithoutBar), 'x') + "\r\n";
+    memo->Lines()->SetText(text);
+    Pump();
+    const int width = memo->WrapWidth();
+    ASSERT_LT(width, widthWithoutBar) << "the vertical bar takes room";
+    for (int row = 0; row < memo->Lines()->Count(); ++row)
+        ASSERT_LE(memo->Lines()->ListLengths().GetInteger(row), width) << "row " << row;
+}

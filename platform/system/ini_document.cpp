@@ -66,6 +66,16 @@ std::string TIniDocument::ToFileBytes() const
     return EncodeTextFile(text, FByteOrderMark ? TTextEncoding::UTF8 : TTextEncoding::Default);
 }
 
+std::vector<std::string> TIniDocument::LineTexts() const
+{
+    std::vector<std::string> texts;
+    texts.reserve(FLines.size());
+    for (const TLine& line : FLines) {
+        texts.push_back(line.Text);
+    }
+    return texts;
+}
+
 TIniDocument::TLine TIniDocument::ParseLine(std::string_view text)
 {
     TLine line;

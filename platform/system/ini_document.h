@@ -26,6 +26,8 @@ public:
     // The file's bytes: UTF-8, with a UTF-8 byte-order mark when the bytes read had any, and the first line
     // end of the bytes read on every line (LF for a new file).
     std::string ToFileBytes() const;
+    // The lines as they stand, without their line ends.
+    std::vector<std::string> LineTexts() const;
 
     // The value as written after "=" with the blanks around it removed, or nothing when the key is missing.
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;

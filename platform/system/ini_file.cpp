@@ -35,19 +35,6 @@ bool HasLineBreak(std::string_view text)
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
-void CheckNames(std::string_view section, std::string_view key, const std::string& fileName)
-{
-    const size_t keyStart = key.find_first_not_of(" \t");
-    const bool badKey = keyStart == std::string_view::npos || HasLineBreak(key) ||
-                        key.find('=') != std::string_view::npos || key[keyStart] == '[' ||
-                        key[keyStart] == ';';
-    const bool badSection = HasLineBreak(section) || section.find(']') != std::string_view::npos;
-    if (badKey || badSection || !IsValidUtf8(section) || !IsValidUtf8(key)) {
-        throw EIniFileError("The name \"" + std::string(section) + "\" / \"" + std::string(key) +
-                            "\" cannot be stored in the INI file \"" + fileName + "\"");
-    }
-}
-
 // The text after "=" that reads back as value under the quote and blank rules.
 std::string StoredValue(std::string_view value)
 {
@@ -198,15 +185,29 @@ void TIniFile::UpdateFile()
     Replace(file);
 }
 
-void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
+void TCustomIniFile::CheckWritable(std::string_view section, std::string_view key,
+                                   std::string_view value) const
 {
-    CheckNames(section, key, FileName());
+    const size_t keyStart = key.find_first_not_of(" \t");
+    const bool badKey = keyStart == std::string_view::npos || HasLineBreak(key) ||
+                        key.find('=') != std::string_view::npos || key[keyStart] == '[' ||
+                        key[keyStart] == ';';
+    const bool badSection = HasLineBreak(section) || section.find(']') != std::string_view::npos;
+    if (badKey || badSection || !IsValidUtf8(section) || !IsValidUtf8(key)) {
+        throw EIniFileError("The name \"" + std::string(section) + "\" / \"" + std::string(key) +
+                            "\" cannot be stored in the INI file \"" + FileName() + "\"");
+    }
     // Bytes that are not UTF-8 would make the whole file read as Windows-1252 and change every other value.
     if (HasLineBreak(value) || !IsValidUtf8(value)) {
         throw EIniFileError("The value of \"" + std::string(key) +
                             "\" holds a line break or is not UTF-8 text, which the INI file \"" + FileName() +
                             "\" cannot store");
     }
+}
+
+void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
+{
+    CheckWritable(section, key, value);
     Update([&](TIniDocument& document) { document.SetValue(section, key, StoredValue(value)); });
 }
 

@@ -47,6 +47,9 @@ public:
     std::vector<std::string> ReadSectionValues(std::string_view section) const;
 
 protected:
+    // Raises EIniFileError when the names or the value cannot be stored: a line break or bytes that are not
+    // UTF-8 anywhere, a key name that is empty, holds "=" or starts with "[" or ";", a section name with "]".
+    void CheckWritable(std::string_view section, std::string_view key, std::string_view value) const;
     // The text that reads work on.
     virtual std::shared_ptr<const TIniDocument> Document() const = 0;
     // How a stored value (trimmed) reads.

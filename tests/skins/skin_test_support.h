@@ -1,0 +1,63 @@
+#pragma once
+
+#include "controls/skins/skin_manager.h"
+#include "platform/gui/core/strings.h"
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+// A string list holding the given lines.
+inline std::unique_ptr<TStringList> Lines(std::initializer_list<std::string> lines)
+{
+    auto list = std::make_unique<TStringList>();
+    for (const std::string& line : lines) {
+        list->Add(line);
+    }
+    return list;
+}
+
+inline std::vector<std::string> LinesOf(const TStrings& list)
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < list.Count(); ++i) {
+        lines.push_back(list.Get(i));
+    }
+    return lines;
+}
+
+// A skinned control as the manager sees it: registers itself, counts the skin changes it is told of, and
+// runs OnSkinChanged for each.
+class TSkinListener : public TObject
+{
+public:
+    TSkinListener() { GetSkinManager().AddSkinNotification(this); }
+    ~TSkinListener() override { GetSkinManager().RemoveSkinNotification(this); }
+
+    void Dispatch(TMessage& message) override;
+
+    int Received = 0;
+    std::function<void()> OnSkinChanged;
+};
+
+// Starts and ends every test on the default skin with nobody listening, and unregisters the skins a test
+// registered (the manager lives as long as the program).
+class SkinManagerFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Registers a skin text and remembers its name for TearDown.
+    int AddTextSkin(std::initializer_list<std::string> lines);
+    void Forget(const std::string& name) { FRegistered.push_back(name); }
+
+    TQvSkinManager& Manager() { return GetSkinManager(); }
+    int ManagerChanges = 0;
+
+private:
+    std::vector<std::string> FRegistered;
+};

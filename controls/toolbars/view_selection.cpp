@@ -54,6 +54,9 @@ void TBarView::SelectionTimers(TBarItemViewer* value, bool viaMouse)
         StopViewTimer(ViewTimerClose);
         if (value != FOpenViewer)
             CloseChildPopups();
+    } else if (FOpenViewer && value == FOpenViewer) {
+        // Back on the owner before the delay ran out: its submenu stays open.
+        StopViewTimer(ViewTimerClose);
     } else if (FOpenViewer && !FActiveTimers.Contains(ViewTimerClose)) {
         // The submenu closes after the menu delay unless the pointer comes back to its owner.
         StartViewTimer(ViewTimerClose, static_cast<unsigned>(QueryMenuShowDelay()));
@@ -111,7 +114,8 @@ void TBarView::Select(TBarItemViewer* value, bool viaMouse)
         return;
     if (FIsPopup) {
         StopViewTimer(ViewTimerOpen);
-        if (viaMouse && value && value->Item()->ItemStyle().Contains(tbisSubmenu))
+        // An owner whose submenu shows already needs no timer to open it (it would close and open again).
+        if (viaMouse && value && value != FOpenViewer && value->Item()->ItemStyle().Contains(tbisSubmenu))
             StartViewTimer(ViewTimerOpen, static_cast<unsigned>(QueryMenuShowDelay()));
     } else if (value) {
         if (viaMouse && FParentView)

@@ -21,7 +21,7 @@ protected:
     }
 };
 
-struct TBarSpec
+struct TBarShape
 {
     int row;
     int pos;
@@ -47,7 +47,7 @@ TEST_F(DockArrangement, RowsOfATopDock)
     {
         const char* name;
         bool limitToOneRow;
-        std::vector<TBarSpec> bars;
+        std::vector<TBarShape> bars;
         std::vector<TBarPlace> places;
         int dockHeight;
     } table[] = {
@@ -88,12 +88,12 @@ TEST_F(DockArrangement, RowsOfATopDock)
         std::vector<TFakeBar*> bars;
         top->SetLimitToOneRow(row.limitToOneRow);
         top->BeginUpdate();
-        for (const TBarSpec& spec : row.bars) {
-            TFakeBar* bar = AddBar(top, spec.row, spec.pos, {spec.width, spec.height});
-            bar->SetFullSize(spec.fullSize);
-            bar->SetStretch(spec.stretch);
-            bar->Shrink = spec.shrink;
-            bar->MinShrink = spec.minShrink;
+        for (const TBarShape& shape : row.bars) {
+            TFakeBar* bar = AddBar(top, shape.row, shape.pos, {shape.width, shape.height});
+            bar->SetFullSize(shape.fullSize);
+            bar->SetStretch(shape.stretch);
+            bar->Shrink = shape.shrink;
+            bar->MinShrink = shape.minShrink;
             bars.push_back(bar);
         }
         top->EndUpdate();

@@ -3,6 +3,7 @@
 #include "loop_script.h"
 #include "platform/gui/standard/edits.h"
 #include "platform/gui/windows/cursors.h"
+#include "platform/gui/windows/message_loop.h"
 #include "platform/gui/windows/overlay_window.h"
 #include "platform/gui/windows/window_enumeration.h"
 #include "platform/gui/windows/window_functions.h"
@@ -120,6 +121,21 @@ TEST_F(DockDrag, EscapeCancelsAnOutlineDrag)
     EXPECT_TRUE(outlined);
     EXPECT_EQ(bar->CurrentDock(), top) << "cancelled: nothing moved";
     EXPECT_FALSE(bar->InDragMode());
+}
+
+TEST_F(DockDrag, AQuitRequestCancelsTheDragAndIsPostedAgain)
+{
+    TFakeBar* bar = AddBar(top, 0, 0);
+    bar->SetSmoothDrag(false);
+    {
+        TLoopScript script({MoveTo(form, {200, 295}), {[] { PostQuitMessage(4); }}});
+        FrameMouseDown(bar, Grip);
+    }
+    EXPECT_EQ(bar->CurrentDock(), top) << "cancelled: nothing moved";
+    EXPECT_FALSE(bar->InDragMode());
+    TMsg msg;
+    ASSERT_TRUE(PeekMessage(msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program still ends";
+    EXPECT_EQ(msg.wParam, 4u);
 }
 
 TEST_F(DockDrag, ARowSharedAndTooShortSplitsAfterTenPixels)

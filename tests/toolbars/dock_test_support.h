@@ -6,6 +6,7 @@
 #include "controls/toolbars/dock.h"
 #include "controls/toolbars/dockable_window.h"
 #include "gui_driver.h"
+#include "held_buttons.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,7 @@ protected:
     }
     void TearDown() override
     {
+        ReleaseHeldButtons(form);
         form->Free();
         Pump();
     }

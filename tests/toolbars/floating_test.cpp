@@ -4,6 +4,7 @@
 #include "loop_script.h"
 #include "platform/gui/forms/screen.h"
 #include "platform/gui/standard/edits.h"
+#include "platform/gui/windows/message_loop.h"
 #include "platform/gui/windows/window_functions.h"
 
 // A window floating in its frame: the frame's hit codes, its keys, how it follows its form, and its place on
@@ -149,6 +150,21 @@ TEST_F(Floating, TheCloseButtonClosesOnlyWhenReleasedOverIt)
     }
     EXPECT_FALSE(bar->Visible());
     EXPECT_FALSE(IsWindowVisible(frame->Handle())) << "the frame hides with its window";
+}
+
+TEST_F(Floating, AQuitRequestDuringAPressOnTheCloseButtonEndsItAndIsPostedAgain)
+{
+    TFakeBar* bar = FloatingBar();
+    TBarFloatingWindowParent* frame = bar->FloatParent();
+    {
+        TLoopScript script({{[] { PostQuitMessage(7); }}});
+        FrameMouseDown(frame, {45, 10});
+    }
+    EXPECT_TRUE(bar->Visible()) << "the press ends without closing";
+    EXPECT_EQ(GetCapture(), nullptr);
+    TMsg msg;
+    ASSERT_TRUE(PeekMessage(msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program still ends";
+    EXPECT_EQ(msg.wParam, 7u);
 }
 
 TEST_F(Floating, MovedOnScreenOnlyWhenWhollyOffIt)

@@ -141,6 +141,24 @@ TEST_F(Layout, GroupsShowTheirChildrenInlineAndFollowInsertsAndDeletes)
     group->Free();
 }
 
+TEST_F(Layout, AViewShowsTheChildrenOfTheItemItsItemLinksTo)
+{
+    auto* linked = new TBarRootItem(&owner);
+    TSizedItem* a = new TSizedItem(&owner, 30, 22);
+    linked->Add(a);
+    linked->Add(new TSizedItem(&owner, 30, 22));
+    TSizedItem* own = Button();
+    root.SetLinkSubitems(linked);
+    TCountingView view(&root, true);
+    ASSERT_EQ(view.ViewerCount(), 2);
+    EXPECT_EQ(view.Viewers(0)->Item(), a);
+    linked->Add(new TSizedItem(&owner, 30, 22));
+    EXPECT_EQ(view.ViewerCount(), 3) << "it follows the linked item";
+    root.SetLinkSubitems(nullptr);
+    ASSERT_EQ(view.ViewerCount(), 1) << "unlinked, it shows its own children again";
+    EXPECT_EQ(view.Viewers(0)->Item(), own);
+}
+
 TEST_F(Layout, ToolbarLinesWrapBreakAtSeparatorsAndAlignRight)
 {
     for (int i = 0; i < 5; ++i)

@@ -2,6 +2,7 @@
 
 #include "controls/toolbars/bar_image_list.h"
 #include "controls/toolbars/item_viewer.h"
+#include "held_buttons.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/windows/window_enumeration.h"
 #include "platform/gui/windows/window_functions.h"
@@ -119,11 +120,14 @@ void MenuFixture::SetUp()
     edit->SetParent(form);
     edit->SetBounds(10, 10, 150, 24);
     edit->SetFocus();
+    // The pointer starts on the form, away from where menus open: a menu only follows a pointer that moves.
+    MouseMove(form, {200, 150});
     Pump();
 }
 
 void MenuFixture::TearDown()
 {
+    ReleaseHeldButtons(form);
     form->Free();
     beeps.reset();
     clock.reset();

@@ -1,5 +1,6 @@
 #include "controls/toolbars/bar_image_list.h"
 #include "controls/toolbars/posted_clicks.h"
+#include "controls/toolbars/system_queries.h"
 #include "menu_test_support.h"
 #include "platform/gui/forms/screen.h"
 
@@ -64,6 +65,84 @@ TEST_F(PopupMenus, AMenuTooLongForTheScreenScrolls)
                             EXPECT_TRUE(view->Selected()->Show()) << "scrolled into view";
                             EXPECT_FALSE(view->ShowDownArrow());
                             SaveScreenshot(*RenderPopups(), "long_menu_scrolled");
+                            Key("Esc");
+                        }}});
+    menu->Popup(MenuPoint.X, MenuPoint.Y);
+}
+
+TEST_F(PopupMenus, ThePointerRestingOnTheDownArrowScrollsAnEntryEvery100Milliseconds)
+{
+    for (int i = 0; i < 60; ++i)
+        AddCommand(menu->Items(), "Entry " + std::to_string(i));
+    TBarCustomItem* last = menu->Items()->Items(menu->Items()->Count() - 1);
+    int offset = 0;
+    TLoopScript script({{[&] {
+                            TBarPopupWindow* popup = Popup();
+                            offset = popup->View()->ScrollOffset();
+                            MouseMove(popup, {20, popup->ClientHeight() - 2});
+                        }},
+                        {[&] { clock->Advance(99); }},
+                        {[&] {
+                            EXPECT_EQ(Popup()->View()->ScrollOffset(), offset) << "not before 100 ms";
+                            clock->Advance(1);
+                        }},
+                        {[&] {
+                            // The first step brings the entry cut by the arrow band wholly into view.
+                            TBarView* view = Popup()->View();
+                            EXPECT_GT(view->ScrollOffset(), offset);
+                            offset = view->ScrollOffset();
+                            clock->Advance(100);
+                        }},
+                        {[&] {
+                            TBarView* view = Popup()->View();
+                            EXPECT_EQ(view->ScrollOffset() - offset, view->Find(first)->BoundsRect().Height())
+                                << "one entry";
+                            clock->Advance(100 * 60);
+                        }},
+                        {[&] {
+                            TBarView* view = Popup()->View();
+                            EXPECT_FALSE(view->ShowDownArrow());
+                            EXPECT_TRUE(view->Find(last)->Show()) << "down to the last entry";
+                            Key("Esc");
+                        }}});
+    menu->Popup(MenuPoint.X, MenuPoint.Y);
+}
+
+TEST_F(PopupMenus, ASubmenuOpensAndClosesAfterTheMenuDelayUnlessThePointerComesBack)
+{
+    TSubmenuItem* more = AddSubmenu(menu->Items(), "&More");
+    TBarCustomItem* inner = AddCommand(more, "&Inner");
+    const int delay = QueryMenuShowDelay();
+    int opened = 0;
+    more->OnPopup = [&](TBarCustomItem*, bool) { ++opened; };
+    // Open, and never closed and opened again on the way.
+    auto open = [&] { return OpenPopups().size() == 2 && opened == 1; };
+    TLoopScript script({{[&] { MoveTo(0, more); }},
+                        {[&] {
+                            EXPECT_FALSE(open()) << "not before the delay";
+                            clock->Advance(delay);
+                        }},
+                        {[&] {
+                            ASSERT_TRUE(open());
+                            MoveTo(0, second);
+                        }},
+                        {[&] { MoveTo(0, more); }}, // back to the owner
+                        {[&] { clock->Advance(delay); }},
+                        {[&] {
+                            EXPECT_TRUE(open()) << "back on its owner, the submenu stays";
+                            MoveTo(0, second);
+                        }},
+                        {[&] { MoveTo(1, inner); }}, // on into the submenu
+                        {[&] { clock->Advance(delay); }},
+                        {[&] {
+                            EXPECT_TRUE(open()) << "in the submenu, it stays";
+                            const TBarItemViewer* lit = Popup(0)->View()->Selected();
+                            EXPECT_TRUE(lit && lit->Item() == more) << "its owner stays lit";
+                            MoveTo(0, second);
+                        }},
+                        {[&] { clock->Advance(delay); }},
+                        {[&] {
+                            EXPECT_EQ(OpenPopups().size(), 1u) << "left for another entry, it closes";
                             Key("Esc");
                         }}});
     menu->Popup(MenuPoint.X, MenuPoint.Y);

@@ -92,7 +92,8 @@ void TKVGxTrackBar6::PaintImages(const TKVGxTrackBarRects& r)
     if (!(FStep > 0) || !(FMax > FMin))
         return;
     TCanvas& canvas = *Canvas();
-    const int spacing = Nearest(r.Track.Width() / (FMax - FMin));
+    // Picture i belongs to the value Min + i * Step and stands under it: one step apart, not one unit.
+    const int spacing = Nearest(r.Track.Width() * (FStep / (FMax - FMin)));
     int x = r.Track.Left - FImages->Width() / 2;
     const int y = r.Track.Bottom + FImagesDistance;
     int i = 0;

@@ -204,6 +204,7 @@ TEST_F(HtmlLabels, HoverMovesFromLinkToLinkAndClicksComeInOrder)
 
 TEST_F(HtmlLabels, TheAboutTemplateRendered)
 {
+    const std::string Url = "https://example.org/quillmark?lang=en&os=linux";
     std::string text = "<bbc:#FDF4B7><c><fs:14><b>%APP_NAME%</b></fs>\r\n"
                        "Version %APP_VERSION%</c>\r\n"
                        "<hr>\r\n"
@@ -211,15 +212,18 @@ TEST_F(HtmlLabels, TheAboutTemplateRendered)
                        "<li>the encoder (%ENCODER%)\r\n"
                        "<li>the media analyser\r\n"
                        "<ln:#3F3F3F>\r\n"
-                       "Home page: <a:%APP_URL%>%APP_URL%</a>\r\n"
+                       "Home page: <a:%APP_LINK%>%APP_URL%</a>\r\n"
                        "<fn:DejaVu Sans Mono>x&sup2; &plusmn; &copy;</fn>";
     const std::pair<std::string, std::string> values[] = {{"%APP_NAME%", "Quillmark"},
                                                           {"%APP_VERSION%", "1.10 <beta>"},
                                                           {"%ENCODER%", "ffmpeg & friends"},
-                                                          {"%APP_URL%", "https://example.org/quillmark"}};
+                                                          {"%APP_URL%", Url}};
     for (const auto& [placeholder, value] : values)
         for (size_t at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder))
             text.replace(at, placeholder.size(), EscapeTagText(value));
+    // A tag's parameter is read as written: the link's target goes in as it is.
+    const std::string link = "%APP_LINK%";
+    text.replace(text.find(link), link.size(), Url);
 
     TVhHTMLText2* label = PlaceLabel("", Bounds(10, 10, 360, 260));
     label->SetColor(0x0004C0E1);
@@ -237,8 +241,8 @@ TEST_F(HtmlLabels, TheAboutTemplateRendered)
     SaveScreenshot(*picture, "html_label_about", 2);
 
     EXPECT_EQ(label->Links().size(), 1u);
-    EXPECT_EQ(label->Links()[0].Target, "https://example.org/quillmark");
-    EXPECT_EQ(label->Links()[0].Text, "https://example.org/quillmark");
+    EXPECT_EQ(label->Links()[0].Target, Url);
+    EXPECT_EQ(label->Links()[0].Text, Url);
     EXPECT_EQ(Word(*label, "<beta>").Text, "<beta>") << "an escaped value shows as written";
     EXPECT_EQ(Word(*label, "&").Text, "&");
     EXPECT_EQ(picture->Canvas()->Pixels(10, 10), 0x3F3F3Fu) << "the border";

@@ -63,6 +63,9 @@ TEST_F(PngButtons, StatesFollowTheMouseAndTheKeys)
     auto* button = Button({20, 20, 95, 45}, "Close");
     auto* other = Button({120, 20, 195, 45}, "Other");
     other->SetFocus();
+    std::string events;
+    button->OnMouseEnter = [&](TObject*) { events += "enter "; };
+    button->OnMouseLeave = [&](TObject*) { events += "leave "; };
     EXPECT_EQ(FillOf(button), NormalFill);
     MouseMove(button, {10, 10});
     EXPECT_EQ(FillOf(button), HotFill);
@@ -85,6 +88,7 @@ TEST_F(PngButtons, StatesFollowTheMouseAndTheKeys)
     KeyUp(button, "Space");
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(FillOf(button), FocusedFill);
+    EXPECT_EQ(events, "enter leave enter leave ") << "on every enter and leave";
 
     button->SetEnabled(false);
     EXPECT_EQ(FillOf(button), DisabledFill);

@@ -1,9 +1,12 @@
 #include "controls/pack/track_bar.h"
 
 #include "form_fixture.h"
+#include "platform/gui/graphics/bitmap.h"
+#include "platform/gui/graphics/image_list.h"
 
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -213,4 +216,39 @@ TEST_F(TrackBars, SettingsOutsideTheWorkingRangeDoNothingHarmful)
     Pump();
     Render(bar);
     EXPECT_TRUE(std::isfinite(bar->GetPositionAtPos(100, 15)));
+}
+
+TEST_F(TrackBars, PicturesStandUnderTheirStepsAndAListThatGoesIsLetGo)
+{
+    TKVGxTrackBar6* bar = PlaceBar(240, 60);
+    bar->SetMin(0);
+    bar->SetMax(4);
+    auto* images = new TImageList(form);
+    images->SetSize(8, 8);
+    for (TColor color : {clRed, clBlue}) {
+        TBitmap picture(8, 8, pf24bit);
+        picture.Canvas()->Brush()->SetColor(color);
+        picture.Canvas()->FillRect({0, 0, 8, 8});
+        images->Add(&picture, nullptr);
+    }
+    bar->SetImages(images);
+    const TRect track = bar->TrackRect();
+    const int spacing = static_cast<int>(std::nearbyint(track.Width() / 4.0));
+    const int x = track.Left, y = track.Bottom + bar->ImagesDistance() + 4;
+    std::unique_ptr<TBitmap> picture = Render(bar);
+    EXPECT_EQ(picture->Canvas()->Pixels(x, y), clRed) << "the first picture centred on the track's left end";
+    EXPECT_EQ(picture->Canvas()->Pixels(x + spacing, y), clBlue);
+    const TColor third = picture->Canvas()->Pixels(x + 2 * spacing, y);
+    EXPECT_TRUE(third != clRed && third != clBlue) << "two pictures for five steps: the rest stay empty";
+
+    // With a step of 2 each picture stands under its own step, two units apart.
+    bar->SetStep(2);
+    picture = Render(bar);
+    EXPECT_EQ(picture->Canvas()->Pixels(x + spacing, y), third) << "no picture on an odd value";
+    EXPECT_EQ(picture->Canvas()->Pixels(x + 2 * spacing, y), clBlue);
+
+    images->Free();
+    EXPECT_EQ(bar->Images(), nullptr);
+    picture = Render(bar);
+    EXPECT_NE(picture->Canvas()->Pixels(x, y), clRed);
 }

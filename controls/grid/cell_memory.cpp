@@ -25,12 +25,22 @@ void TCellMemory::Deallocate(void* block, size_t size)
     free_[sizeClass] = new (block) TFreeBlock{free_[sizeClass]};
 }
 
+void TCellMemory::Recycle()
+{
+    free_.fill(nullptr);
+    if (chunks_.empty())
+        next_ = end_ = nullptr;
+    else
+        CutFrom(0);
+}
+
 void TCellMemory::Release()
 {
-    for (std::byte* chunk : chunks_)
-        ::operator delete(chunk);
+    for (const TChunk& chunk : chunks_)
+        ::operator delete(chunk.start);
     chunks_.clear();
     free_.fill(nullptr);
+    current_ = 0;
     next_ = end_ = nullptr;
     reserved_ = 0;
 }
@@ -38,23 +48,38 @@ void TCellMemory::Release()
 void* TCellMemory::Cut(size_t bytes)
 {
     if (static_cast<size_t>(end_ - next_) < bytes)
-        AddChunk();
+        NextChunk();
     void* block = next_;
     next_ += bytes;
     return block;
 }
 
+void TCellMemory::CutFrom(size_t chunk)
+{
+    current_ = chunk;
+    next_ = chunks_[chunk].start;
+    end_ = next_ + chunks_[chunk].bytes;
+}
+
+// What is left of the current chunk (less than a block) stays unused. Every chunk holds more than the
+// largest block.
+void TCellMemory::NextChunk()
+{
+    if (current_ + 1 < chunks_.size())
+        CutFrom(current_ + 1);
+    else
+        AddChunk();
+}
+
 // Each chunk as large as all before it together, between kFirstChunk and kLargestChunk, so a small grid
-// holds little and a large one few chunks. What is left of the previous chunk (less than a block) stays
-// unused.
+// holds little and a large one few chunks.
 void TCellMemory::AddChunk()
 {
     const size_t bytes = std::clamp(reserved_, kFirstChunk, kLargestChunk);
-    chunks_.push_back(nullptr); // the room first: a chunk never goes unrecorded
-    chunks_.back() = static_cast<std::byte*>(::operator new(bytes));
+    chunks_.push_back({nullptr, bytes}); // the room first: a chunk never goes unrecorded
+    chunks_.back().start = static_cast<std::byte*>(::operator new(bytes));
     reserved_ += bytes;
-    next_ = chunks_.back();
-    end_ = next_ + bytes;
+    CutFrom(chunks_.size() - 1);
 }
 
 void* AllocateIn(TCellMemory* memory, size_t size)

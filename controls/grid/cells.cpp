@@ -180,7 +180,9 @@ void TCells::DeleteRow(int index)
     FRowsList.erase(FRowsList.begin() + index);
 }
 
-// With every cell and row gone the store's memory goes back in one piece.
+// With every cell and row gone the store keeps its memory for the rows that follow: a list cleared is
+// mostly filled again, and memory handed back would have to be paged in anew. The columns going or the
+// store going hand it back.
 void TCells::ClearRows()
 {
     // Row by row, the order the cells were made in, so the walk goes through the memory in sequence.
@@ -190,7 +192,7 @@ void TCells::ClearRows()
     for (TColumnCells& cells : FCellsList)
         cells.clear();
     DestroyRows();
-    FMemory.Release();
+    FMemory.Recycle();
     FSorted = false;
 }
 

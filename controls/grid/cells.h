@@ -76,7 +76,7 @@ public:
     TGxColumns* Columns() const { return FColumns; }
     int LookedUpColumn() const { return FColIndex; }
     int LookedUpRow() const { return FRowIndex; }
-    // The bytes the store holds for its rows, cells and texts.
+    // The bytes the store holds for its rows, cells and texts, kept over ClearRows for the next rows.
     size_t MemorySize() const { return FMemory.ReservedBytes(); }
 
     TCellChangeEvent OnCellChange;

@@ -1,7 +1,10 @@
 #include "cells_fixture.h"
+#include "controls/grid/cell_memory.h"
 
+#include <cstring>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -96,14 +99,18 @@ TEST_F(CellsMemory, RowsAddedAndDeletedForLongKeepTheMemoryOfTheLargestFill)
     // one chunk more (chunks grow with the memory held).
     EXPECT_LE(store.MemorySize(), 2 * held);
 
-    // Cleared, the store holds nothing; filled again, what it held before.
+    // Cleared, the store keeps its memory, and the next rows are cut from it again; without columns it
+    // holds nothing.
+    const size_t kept = store.MemorySize();
     store.ClearRows();
     expected.clear();
-    EXPECT_EQ(store.MemorySize(), 0u);
+    EXPECT_EQ(store.MemorySize(), kept);
     for (int i = 0; i < 500; ++i)
         AddFileRow(TextOf(length(random), i));
-    EXPECT_LE(store.MemorySize(), 2 * held);
+    EXPECT_EQ(store.MemorySize(), kept);
     ExpectTheTexts();
+    store.ClearColumns();
+    EXPECT_EQ(store.MemorySize(), 0u);
 }
 
 TEST_F(CellsMemory, HintsAndObjectReferencesGoWithTheirCells)
@@ -126,4 +133,35 @@ TEST_F(CellsMemory, HintsAndObjectReferencesGoWithTheirCells)
     EXPECT_EQ(fresh->ObjectReference(), nullptr);
     EXPECT_EQ(store.GetCell(2, 0)->Hint(), "hint of kept");
     EXPECT_EQ(store.GetCell(2, 1)->Hint(), "hint of new");
+}
+
+// Blocks given out after a Recycle come from the kept chunks, from the first one on, and never overlap: a
+// block still on a free list from before must not be handed out a second time.
+TEST(CellMemory, RecycledChunksServeAgainWithoutOverlap)
+{
+    TCellMemory memory;
+    std::vector<std::pair<std::byte*, size_t>> blocks;
+    auto allocateAll = [&] {
+        blocks.clear();
+        for (size_t i = 0; i < 3000; ++i) {
+            const size_t size = 8 + i * 40 % 505;
+            blocks.emplace_back(static_cast<std::byte*>(memory.Allocate(size)), size);
+        }
+    };
+    allocateAll();
+    for (size_t i = 0; i < blocks.size(); i += 2)
+        memory.Deallocate(blocks[i].first, blocks[i].second);
+    const size_t held = memory.ReservedBytes();
+    memory.Recycle();
+    EXPECT_EQ(memory.ReservedBytes(), held);
+
+    allocateAll();
+    EXPECT_EQ(memory.ReservedBytes(), held) << "the kept chunks serve the same blocks again";
+    for (size_t i = 0; i < blocks.size(); ++i)
+        std::memset(blocks[i].first, static_cast<int>(i % 251), blocks[i].second);
+    for (size_t i = 0; i < blocks.size(); ++i)
+        for (size_t at = 0; at < blocks[i].second; ++at)
+            ASSERT_EQ(blocks[i].first[at], static_cast<std::byte>(i % 251)) << "block " << i;
+    memory.Release();
+    EXPECT_EQ(memory.ReservedBytes(), 0u);
 }

@@ -157,7 +157,10 @@ void THTMLPicture::SetFrame(int value)
     frame_ = value;
     if (data_.empty())
         return;
-    Decode();
+    // Only the first frame is ever decoded and drawn, so a decoding made for another frame would be the same:
+    // the frame moves only the position its descriptor gives.
+    frameX_ = frameY_ = 0;
+    ReadFramePosition();
     if (OnFrameChange)
         OnFrameChange(this);
 }

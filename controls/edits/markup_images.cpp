@@ -51,13 +51,15 @@ TImageSource ClassifySource(std::string source, const TCustomImageList* images)
     return {};
 }
 
-// A size given in the tag (below 1 counts as not given), the other side in proportion when only one is.
+// A size given in the tag (below 1 counts as not given), the other side in proportion when only one is;
+// every side within MarkupPixels.
 TSize PictureSize(int givenWidth, int givenHeight, int ownWidth, int ownHeight)
 {
+    givenWidth = MarkupPixels(givenWidth);
+    givenHeight = MarkupPixels(givenHeight);
     const auto proportion = [](int given, int side, int otherSide) {
-        return otherSide == 0
-                   ? 0
-                   : static_cast<int>(RoundHalfEven(static_cast<double>(given) * side / otherSide));
+        return otherSide == 0 ? 0
+                              : MarkupPixels(RoundHalfEven(static_cast<double>(given) * side / otherSide));
     };
     if (givenWidth >= 1 && givenHeight >= 1)
         return {givenWidth, givenHeight};
@@ -65,7 +67,7 @@ TSize PictureSize(int givenWidth, int givenHeight, int ownWidth, int ownHeight)
         return {givenWidth, proportion(givenWidth, ownHeight, ownWidth)};
     if (givenHeight >= 1)
         return {proportion(givenHeight, ownWidth, ownHeight), givenHeight};
-    return {ownWidth, ownHeight};
+    return {MarkupPixels(ownWidth), MarkupPixels(ownHeight)};
 }
 
 } // namespace

@@ -7,8 +7,17 @@
 #include "controls/edits/markup_tags.h"
 #include "controls/edits/markup_text.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
+
+// Distances that tags give in pixels (indents, offsets, image sizes) are kept within what a canvas can draw,
+// so that adding them up along a line never leaves the range of an int.
+constexpr int MaxMarkupPixels = 32767;
+inline int MarkupPixels(double value)
+{
+    return static_cast<int>(std::clamp(value, double{-MaxMarkupPixels}, double{MaxMarkupPixels}));
+}
 
 // The parts of a font that tags change; its colour is ink (below).
 struct TMarkupFont

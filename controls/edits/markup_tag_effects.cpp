@@ -144,14 +144,16 @@ TMarkupLayout::TTagResult TMarkupLayout::ApplyTag(const TMarkupTag& tag, TMarkup
             Rule(tag, scan);
         return {true, true};
     case Kind::Indent:
-        if (const auto indent = MarkupWholeNumber(ReadAttribute(tag.Text, U"X"));
-            indent && scan.W < *indent) {
-            scan.W = *indent;
-            x_ = input_.Area.Left + *indent;
+        if (const auto whole = MarkupWholeNumber(ReadAttribute(tag.Text, U"X"))) {
+            const int indent = MarkupPixels(*whole);
+            if (scan.W < indent) {
+                scan.W = indent;
+                x_ = input_.Area.Left + indent;
+            }
         }
         break;
     case Kind::Offset:
-        state.NextHOffset = MarkupNumber(ReadAttribute(tag.Text, U"X"));
+        state.NextHOffset = MarkupPixels(MarkupNumber(ReadAttribute(tag.Text, U"X")));
         x_ = input_.Area.Left + state.NextHOffset;
         scan.W = state.NextHOffset;
         break;
@@ -173,7 +175,8 @@ TMarkupLayout::TTagResult TMarkupLayout::ApplyTag(const TMarkupTag& tag, TMarkup
         ParagraphEnd(state, scan);
         return {true, true};
     case Kind::Rotation:
-        state.Rotation = 10 * MarkupNumber(ReadAttribute(tag.Text, U"A"));
+        // Whole turns make no difference to the text: the angle is kept below one.
+        state.Rotation = 10 * (MarkupNumber(ReadAttribute(tag.Text, U"A")) % 360);
         break;
     case Kind::RotationEnd:
         state.Rotation.reset();
@@ -381,7 +384,7 @@ void TMarkupLayout::Paragraph(const TMarkupTag& tag, TMarkupState& state, TLineS
         state.Align = TParagraphAlign::Left;
     if (align.find(U"CENTER") != std::u32string::npos)
         state.Align = TParagraphAlign::Center;
-    state.Indent = MarkupNumber(ReadAttribute(tag.Text, U"INDENT"));
+    state.Indent = MarkupPixels(MarkupNumber(ReadAttribute(tag.Text, U"INDENT")));
     // 0 counts as 1; the factor stays within what a line can sensibly take.
     const double factor = MarkupFraction(ReadAttribute(tag.Text, U"LINE-HEIGHT"));
     state.LineHeightFactor = factor <= 0 ? 1.0 : std::min(factor, 10.0);

@@ -7,6 +7,7 @@
 #include "support/processes.h"
 #include "support/text_routines.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <unistd.h>
 
@@ -53,10 +54,14 @@ void TVezEdit::LoadPersist()
     TPersistence& p = *persistence_;
     if (!p.Enable() || p.Section().empty())
         return;
-    const TIniFile ini(PersistenceFile(p));
+    TIniFile ini(PersistenceFile(p));
+    ini.HoldInMemory(); // many keys, one reading of the file; nothing is written back
     const std::string& section = p.Section();
     if (lookup_->Enabled() && lookup_->History()) {
-        const int count = ini.ReadInteger(section, "LOOKUPCOUNT", 0);
+        // Entries past the keys the section holds are all absent: a damaged count adds no more of them than
+        // that, instead of growing the lists without end.
+        const int keys = static_cast<int>(ini.ReadSection(section).size());
+        const int count = std::min(ini.ReadInteger(section, "LOOKUPCOUNT", 0), keys);
         for (int i = 1; i <= count; ++i) {
             lookup_->ValueList()->Add(ini.ReadString(section, "LOOKUPVAL" + std::to_string(i), ""));
             const std::string entry = ini.ReadString(section, "LOOKUPDISPL" + std::to_string(i), "");

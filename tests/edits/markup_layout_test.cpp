@@ -237,6 +237,43 @@ TEST_F(MarkupLayout, ImagesFromTheImageListTheContainerAndAddresses)
     EXPECT_EQ(render("<img src=\"SSYS:12\">x").Width, 2 + Width("x") + 2);
 }
 
+// Indents, offsets and image sizes beyond any canvas are laid out at the largest distance a canvas draws,
+// and the widths of a line add up without leaving the range of an int.
+TEST_F(MarkupLayout, DistancesBeyondAnyCanvasAreKeptToTheLargestOne)
+{
+    TPictureContainer container(nullptr);
+    TPictureItem* item = container.Items()->Add();
+    item->SetName("Logo");
+    TMemoryStream bytes;
+    const std::string png = PngFileBytes(4, 2, clBlue);
+    bytes.WriteBuffer(png.data(), static_cast<int64_t>(png.size()));
+    bytes.SetPosition(0);
+    item->Picture()->LoadFromStream(bytes);
+    const int most = 32767;
+    const struct
+    {
+        std::string markup;
+        int width, height;
+    } cases[] = {
+        {"a<in x=\"99999999999\">b", most + Width("b") + 2, LineHeight()},
+        {"<of x=\"99999999999\">a", most + Width("a") + 2, LineHeight()},
+        {"<img src=\"LOGO\" width=\"99999999999\"><img src=\"LOGO\" width=\"99999999999\">",
+         2 * (most + 2) + 2, (most + 1) / 2},
+    };
+    for (const auto& c : cases) {
+        TMarkupRenderInput input;
+        input.Text = c.markup;
+        input.Area = {2, 2, 302, 118};
+        input.HitTestOnly = true;
+        input.WordWrap = false;
+        input.Container = &container;
+        input.Cache = &cache;
+        const TMarkupRenderResult result = RenderMarkup(canvas(), input);
+        EXPECT_EQ(result.Width, c.width) << c.markup;
+        EXPECT_EQ(result.Height, c.height) << c.markup;
+    }
+}
+
 TEST_F(MarkupLayout, EveryKindOfTagDrawn)
 {
     bitmap.SetSize(420, 260);

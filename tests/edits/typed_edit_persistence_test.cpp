@@ -125,6 +125,15 @@ TEST_F(TypedEditPersistence, TheLookupHistoryIsWrittenAndAppendedOnLoad)
     EXPECT_EQ(loaded->Lookup()->DisplayList()->CommaText(), "kiwi,apple,pear,plum");
     EXPECT_EQ(loaded->Lookup()->ValueList()->CommaText(), "1,2,3");
     loaded->Persistence()->SetEnable(false);
+    loaded->Free();
+
+    // A damaged count reads no further than the keys the section holds (eight here), at once.
+    TIniFile(file).WriteInteger("Lookup", "LOOKUPCOUNT", INT32_MAX);
+    TVezEdit* damaged = Persisted("edFruit", plInifile, file, "Lookup", withHistory);
+    EXPECT_EQ(damaged->Lookup()->DisplayList()->CommaText(), "apple,pear,plum");
+    EXPECT_EQ(damaged->Lookup()->ValueList()->Count(), 8);
+    EXPECT_EQ(damaged->Lookup()->ValueList()->Strings(2), "3");
+    damaged->Persistence()->SetEnable(false);
 }
 
 } // namespace

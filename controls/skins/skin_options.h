@@ -55,6 +55,36 @@ public:
                                        TQvSkinComponentsType /*component*/, TQvSkinStatesType /*state*/)
     {}
 
+    // Painting from the table (skin_options_painting.cpp, skin_mark_painting.cpp); each gives back the
+    // canvas's tools and clipping as it found them.
+
+    // The background of a component state: the body (inside the borders when those are painted too) and
+    // the borders, whose corners next to the sides in forceRectBorders stay square; vertical turns the
+    // body's gradients for a vertical bar.
+    void PaintBackground(TCanvas& canvas, const TRect& rect, TQvSkinComponentsType component,
+                         TQvSkinStatesType state, bool background, bool borders, bool vertical = false,
+                         unsigned forceRectBorders = 0);
+    // The window's body and a frame of borderSize one-pixel rings, from the outside in, in the colours of
+    // the window's Borders entry (the fourth for every ring from the fourth on). The window has one look,
+    // active or not.
+    void PaintWindowFrame(TCanvas& canvas, const TRect& rect, bool isActive, bool drawBody, int borderSize);
+    // A menu entry's check mark (menuItemStyle; drawn whatever checked says) or a check box with its
+    // background, its mark when checked, or a filled square when grayed.
+    void PaintMenuCheckMark(TCanvas& canvas, const TRect& rect, bool checked, bool grayed, bool menuItemStyle,
+                            TQvSkinStatesType state);
+    // A menu entry's radio dot (menuItemStyle) or a round radio button with its dot when checked.
+    void PaintMenuRadioMark(TCanvas& canvas, const TRect& rect, bool checked, bool menuItemStyle,
+                            TQvSkinStatesType state);
+    // A platform theme element through the active style services; the component overloads paint nothing
+    // for a component without an element.
+    void PaintThemedElementBackground(TCanvas& canvas, const TRect& rect,
+                                      const TThemedElementDetails& details) const;
+    void PaintThemedElementBackground(TCanvas& canvas, const TRect& rect, TQvSkinComponentsType component,
+                                      bool enabled, bool pushed, bool hotTrack, bool checked, bool focused,
+                                      bool defaulted, bool grayed) const;
+    void PaintThemedElementBackground(TCanvas& canvas, const TRect& rect, TQvSkinComponentsType component,
+                                      TQvSkinStatesType state) const;
+
     // The category of a component in a state; a component that has only Normal answers its Normal category
     // whatever the state.
     TQvSkinOptionCategory& Options(TQvSkinComponentsType component, TQvSkinStatesType state = sknsNormal);

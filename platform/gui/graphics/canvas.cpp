@@ -238,17 +238,30 @@ QTransform TCanvas::Impl::ToDevice() const
     return ToCanvasDevice() * base;
 }
 
+namespace {
+
+// Once clipping has been switched off, the raster engine ignores a region of more than one rectangle set
+// on its own; a rectangle set first switches clipping on again.
+void SetClipRegion(QPainter* painter, const QRegion& region)
+{
+    if (!painter->hasClipping())
+        painter->setClipRect(region.boundingRect());
+    painter->setClipRegion(region);
+}
+
+} // namespace
+
 void TCanvas::Impl::ApplyClip()
 {
     if (!painter)
         return;
     painter->setTransform(base);
     if (clip && baseClip)
-        painter->setClipRegion(clip->intersected(*baseClip));
+        SetClipRegion(painter, clip->intersected(*baseClip));
     else if (clip)
-        painter->setClipRegion(*clip);
+        SetClipRegion(painter, *clip);
     else if (baseClip)
-        painter->setClipRegion(*baseClip);
+        SetClipRegion(painter, *baseClip);
     else
         painter->setClipping(false);
     painter->setTransform(ToDevice());

@@ -311,12 +311,15 @@ bool DrawPart(ThemeClass kind, QPainter* p, int part, int state, const TRect& r)
             Box(p, r, colors.face, colors.border);
         }
         return true;
-    case ThemeClass::ComboBox:
-        DrawArrowButton(p, r, LookOf(state), TArrowDirection::Down);
-        return true;
     case ThemeClass::Spin:
         DrawArrowButton(p, r, LookOf(state), part == SPNP_UP ? TArrowDirection::Up : TArrowDirection::Down);
         return true;
+    case ThemeClass::ComboBox:
+        if (part != CP_BORDER) {
+            DrawArrowButton(p, r, LookOf(state), TArrowDirection::Down);
+            return true;
+        }
+        [[fallthrough]]; // the border is an edit box's
     case ThemeClass::Edit:
     case ThemeClass::ListView: {
         const Look look = LookOf(state);
@@ -599,6 +602,12 @@ bool GetThemePartSize(HTHEME theme, TCanvas*, int part, int, const TRect* rect, 
     case ThemeClass::Button:
         if (part == BP_CHECKBOX || part == BP_RADIOBUTTON) {
             result = {13, 13};
+            return true;
+        }
+        break;
+    case ThemeClass::Menu:
+        if (part == MENU_POPUPCHECK) { // the box a check mark or bullet is centred in
+            result = {16, 16};
             return true;
         }
         break;

@@ -90,9 +90,11 @@ enum
     CBS_CHECKEDNORMAL = 5,
     CBS_MIXEDNORMAL = 9
 };
+// The combo box's border: 1 normal, 2 hot, 3 focused, 4 disabled.
 enum
 {
-    CP_DROPDOWNBUTTON = 1
+    CP_DROPDOWNBUTTON = 1,
+    CP_BORDER = 4
 };
 enum
 {

@@ -283,6 +283,28 @@ TEST(Canvas, ClipRegionsAndWindowOrigin)
     EXPECT_EQ(o.canvas->ClipRect(), (TRect{10, 10, 50, 50}));
 }
 
+TEST(Canvas, RegionsOfManyRectanglesClipAfterTheClipWasRemoved)
+{
+    // A clip taken off again leaves the painter unclipped; a frame-shaped clip (the square less its
+    // middle) and a triangle must still hold after that.
+    Surface s;
+    IntersectClipRect(*s.canvas, 0, 0, 20, 20);
+    SelectClipRgn(*s.canvas, nullptr);
+    ExcludeClipRect(*s.canvas, 5, 5, 35, 35);
+    s.canvas->Brush()->SetColor(clRed);
+    s.canvas->FillRect({0, 0, 40, 40});
+    EXPECT_EQ(s.Count(clRed), 1600 - 900);
+
+    SelectClipRgn(*s.canvas, nullptr);
+    const TRegion triangle = CreatePolygonRgn({{0, 0}, {10, 0}, {0, 10}}, ALTERNATE);
+    SelectClipRgn(*s.canvas, &triangle);
+    s.canvas->Brush()->SetColor(clBlue);
+    s.canvas->FillRect({0, 0, 40, 40});
+    EXPECT_EQ(s.At(2, 2), clBlue);
+    EXPECT_EQ(s.At(20, 2), clRed);
+    EXPECT_EQ(s.At(9, 9), clWhite);
+}
+
 TEST(Regions, CombineTestAndMeasure)
 {
     const TRegion a = CreateRectRgn(0, 0, 10, 10);

@@ -91,6 +91,8 @@ struct TOurs
         PostMessage(painter, WM_USER, 0, 0);
         PostMessage(form->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
         menu->Popup(At.X, At.Y);
+        // Back in the application's event loop, the closed menu's windows are deleted.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     TForm* form;
     TBarPopupMenu* menu;

@@ -236,9 +236,6 @@ int DrawText(TCanvas& canvas, const std::string& text, TRect& rect, unsigned for
     std::vector<TextLine> lines = LayOut(layout, QString::fromStdString(text), format, width);
     const int lineHeight =
         metrics.height() + ((format & DT_EXTERNALLEADING) ? std::max(0, metrics.leading()) : 0);
-    int widest = 0;
-    for (const TextLine& line : lines)
-        widest = std::max(widest, layout.Advance(line.text));
 
     const bool single = format & DT_SINGLELINE;
     int top = rect.Top;
@@ -251,6 +248,9 @@ int DrawText(TCanvas& canvas, const std::string& text, TRect& rect, unsigned for
         single && (format & (DT_VCENTER | DT_BOTTOM)) ? top - rect.Top + lineHeight : textHeight;
 
     if (format & DT_CALCRECT) {
+        int widest = 0;
+        for (const TextLine& line : lines)
+            widest = std::max(widest, layout.Advance(line.text));
         rect.Right = rect.Left + widest;
         rect.Bottom = rect.Top + textHeight;
         return result;
@@ -274,9 +274,11 @@ int DrawText(TCanvas& canvas, const std::string& text, TRect& rect, unsigned for
     p->setPen(ToQColor(c.textColor));
     // Right-to-left reading changes the order of runs and where neutral characters go, not the alignment.
     p->setLayoutDirection((format & DT_RTLREADING) ? Qt::RightToLeft : Qt::LeftToRight);
+    // Measuring a line costs as much as drawing it, so only a line placed or backed by its width is measured.
+    const bool measured = (format & (DT_CENTER | DT_RIGHT)) || c.bkMode == OPAQUE;
     int y = top;
     for (const TextLine& line : lines) {
-        const int lineWidth = layout.Advance(line.text);
+        const int lineWidth = measured ? layout.Advance(line.text) : 0;
         int x = rect.Left;
         if (format & DT_CENTER)
             x = rect.Left + (rect.Width() - lineWidth) / 2;

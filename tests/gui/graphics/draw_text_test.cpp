@@ -134,6 +134,13 @@ TEST_F(DrawTextTest, AlignmentPlacesTheLineBox)
     EXPECT_EQ(canvas->Pixels(left, top), clAqua);
     EXPECT_EQ(canvas->Pixels(left - 1, top), clWhite);
     EXPECT_EQ(canvas->Pixels(left, top - 1), clWhite);
+
+    // Aligned left, the box is still as wide as the line.
+    canvas->Brush()->SetColor(clLime);
+    TRect leftAligned{10, 70, 110, 90};
+    DrawText(*canvas, "xx", leftAligned, DT_SINGLELINE);
+    EXPECT_EQ(canvas->Pixels(10 + W("xx") - 1, 70), clLime);
+    EXPECT_EQ(canvas->Pixels(10 + W("xx"), 70), clWhite);
 }
 
 TEST_F(DrawTextTest, ClippingAndPartialLines)

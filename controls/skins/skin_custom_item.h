@@ -44,6 +44,8 @@ public:
                              TCustomImageList*& imageList, int& imageIndex, TRect& rect, bool& paintDefault);
     // Told by the item's popup window as it shows (OnInitPopup) and hides (OnClosePopup).
     virtual void DoPopupVisibilityChanged(TBarPopupWindow* popupWindow, bool isVisible);
+    // The skinned item viewer (skin_viewer_classes.cpp).
+    TBarItemViewerClass GetItemViewerClass(TBarView* view) override;
 
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment value);

@@ -4,8 +4,8 @@
 #include "controls/toolbars/item_classes.h"
 
 // The skinned items that windows build their menus and bars of: commands, submenus, separators, and the
-// root item of skinned toolbars and popup menus. Until the skinned viewers and popup window exist, these
-// items are measured, painted and popped up by the framework's.
+// root item of skinned toolbars and popup menus. Skinned viewers measure and paint them; until the skinned
+// popup window exists, they pop up in the framework's.
 
 class TQvItem : public TQvCustomItem
 {
@@ -35,6 +35,7 @@ class TQvSeparatorItem : public TBarSeparatorItem
 {
 public:
     using TBarSeparatorItem::TBarSeparatorItem;
+    TBarItemViewerClass GetItemViewerClass(TBarView* view) override;
 };
 
 class TQvRootItem : public TBarRootItem

@@ -11,6 +11,7 @@ public:
 
     // Focuses the linked control when charCode is the caption's accelerator and the control can take it.
     bool DialogChar(uint32_t charCode) override;
+    TBarItemViewerClass GetItemViewerClass(TBarView* view) override;
     // Handlers see the default painting asked for, but a label gets none.
     void DoDrawItem(TCanvas& canvas, const TRect& rect, const TQvMenuItemInfo& itemInfo, TQvPaintStage stage,
                     bool& paintDefault) override;

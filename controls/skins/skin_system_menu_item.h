@@ -13,6 +13,7 @@ public:
 
     // Clicks as skinned items do, then drops the entries of the last opening.
     void Click() override;
+    TBarItemViewerClass GetItemViewerClass(TBarView* view) override;
     // The form whose window menu it shows: the form of the bar holding the item, else the application's
     // main form; nullptr when there is neither.
     TCustomForm* TargetForm() const;

@@ -4,6 +4,7 @@
 #include "platform/gui/graphics/gdi.h"
 
 #include <algorithm>
+#include <limits>
 
 // Runs as pixels: a painted row is drawn into the one-row line bitmap, each run cut at the selection, each
 // character in its own cell, and the row's tail, marks and margin after the last run; then the bitmap is
@@ -130,7 +131,7 @@ void TVezCustomMemo::PaintRunPart(const TLineText& part)
         canvas.Pen()->SetColor(back);
         canvas.FillRect(Rect(x, r.Token.Top, x + n * FCellSize.W, r.Token.Bottom));
     }
-    DrawLineMargin(x);
+    DrawLineMargin(x, x + n * r.CharWidth);
     canvas.Brush()->SetStyle(bsClear);
     DrawTokenText(part, r.Token);
     r.Token.Left += n * r.CharWidth;
@@ -164,7 +165,7 @@ void TVezCustomMemo::DrawTokenText(const TLineText& text, const TRect& rect)
         draw(from, std::min(PieceLength, last - from));
 }
 
-void TVezCustomMemo::DrawLineMargin(int x)
+void TVezCustomMemo::DrawLineMargin(int x, int next)
 {
     if (FRightMargin <= 0 || !FShowRightMargin)
         return;
@@ -177,6 +178,13 @@ void TVezCustomMemo::DrawLineMargin(int x)
         return;
     TCanvas& canvas = *r.Canvas;
     canvas.Pen()->SetColor(FRightMarginColor);
+    // A part that ends left of the margin is followed by a part or the row's tail that draws the same opaque
+    // line again over whatever this part paints: the line is stroked once, by the last of them. The pen is
+    // left as the drawing would leave it.
+    if (next < at) {
+        canvas.MoveTo(at, r.Token.Bottom);
+        return;
+    }
     canvas.Pen()->SetWidth(2);
     canvas.MoveTo(at, r.Token.Top);
     canvas.LineTo(at, r.Token.Bottom);
@@ -201,7 +209,7 @@ void TVezCustomMemo::PaintLineTail()
     canvas.Pen()->SetColor(tail);
     if (tail != clNone)
         canvas.FillRect(Rect(x, r.Token.Top, r.Token.Right, r.Token.Bottom));
-    DrawLineMargin(x);
+    DrawLineMargin(x, std::numeric_limits<int>::max());
     DrawLineMarks(canvas);
     if (r.Mode == 2)
         return;

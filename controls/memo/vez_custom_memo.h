@@ -684,7 +684,8 @@ private:
     // Fills a part of a run in the brush colour and draws its text over it; x moves past it.
     void PaintRunPart(const TLineText& part);
     void DrawTokenText(const TLineText& text, const TRect& rect);
-    void DrawLineMargin(int x);
+    // The right margin's line across a row part from x; next is where what follows the part starts.
+    void DrawLineMargin(int x, int next);
     void PaintLineTail();
     void DrawLineMarks(TCanvas& canvas);
     void EmitHTMLToken(const TLineText& text, const TStyle& style);

@@ -217,3 +217,32 @@ TEST_F(MemoPainting, TypingPaintsTheRowsItChangesAndTheScreenShowsTheWholeText)
         EXPECT_EQ(DifferentPixels(*ScreenBitmap(memo), *typed), 0);
     }
 }
+
+// The right margin's line runs through every row that reaches it, however many runs the row's text is cut
+// into: through an empty row, through text of many runs left of it, through text that crosses it.
+TEST_F(MemoPainting, TheRightMarginCrossesEveryRowWhateverItsRuns)
+{
+    auto* styler = new TVezPascalMemoStyler(form);
+    SetUpEncoderLogStyler(*styler);
+    memo->SetSyntaxStyles(styler);
+    memo->SetHiddenCaret(true);
+    memo->SetRightMargin(12);
+    memo->SetShowRightMargin(true);
+    const TColor margin = RGBToColor(3, 130, 7);
+    memo->SetRightMarginColor(margin);
+    // More lines than rows in view, so that no line over the whole height stands for the rows' own.
+    std::vector<std::string> lines = {"", "a;b (1) c", "ab;cd;ef;gh", "audio: stream #0:1, error 12"};
+    lines.resize(static_cast<size_t>(memo->VisibleLineCount() + 4), "x");
+    SetLines(lines);
+    Pump();
+    const std::unique_ptr<TBitmap> picture = ScreenBitmap(memo);
+    const auto marginPixels = [&](int row) {
+        const TRect cell = memo->CellRect(0, row);
+        return CountPixels(*picture, Rect(0, cell.Top, memo->ClientWidth(), cell.Bottom), margin);
+    };
+    const int empty = marginPixels(0);
+    EXPECT_GE(empty, memo->CellRect(0, 0).Height());
+    EXPECT_EQ(marginPixels(1), empty);
+    EXPECT_EQ(marginPixels(2), empty);
+    EXPECT_GT(marginPixels(3), 0);
+}

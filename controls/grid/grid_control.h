@@ -227,7 +227,7 @@ public:
     virtual std::string GetHintText(int ACol, int ARow) = 0;
     virtual TColor GetCellColor(int ACol, int ARow);
     virtual std::string GetCellHint(int ACol, int ARow);
-    virtual int GetRowHeight(int index) const { return FRowSize; }
+    virtual int GetRowHeight(int /*index*/) const { return FRowSize; }
     virtual void SetRowHeight(int index, int value);
     virtual int GetRowImageIndex(int) const { return -1; }
     virtual int GetRowLevel(int) const { return 0; }

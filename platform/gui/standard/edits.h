@@ -83,7 +83,7 @@ public:
     void SetAutoSelect(bool value) { autoSelect_ = value; }
     // The height follows the font (single-line edits with a border).
     bool AutoSize() const { return autoSize_; }
-    void SetAutoSize(bool value);
+    void SetAutoSize(bool value) override;
     TBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TBorderStyle value);
     TEditCharCase CharCase() const { return editor_->CharCase(); }

@@ -15,7 +15,7 @@ public:
     // Resizes the label to its text whenever the text or its looks change; a word-wrapped label keeps its
     // width and takes the height of the wrapped text.
     bool AutoSize() const { return autoSize_; }
-    void SetAutoSize(bool value);
+    void SetAutoSize(bool value) override;
     TTextLayout Layout() const { return layout_; }
     void SetLayout(TTextLayout value);
     bool WordWrap() const { return wordWrap_; }

@@ -14,18 +14,24 @@ bool ThemedMenuMark(bool menuItemStyle, TQvSkinType skinType)
     return menuItemStyle && skinType == sknWindows && IsVistaOrLater();
 }
 
-void FilledPolygon(TCanvas& canvas, const std::vector<TPoint>& points, TColor color)
+// A one-pixel solid pen and a solid brush, both of the colour.
+void UseSolidTools(TCanvas& canvas, TColor color)
 {
-    if (color == clNone) {
-        return;
-    }
-    TSavedCanvasState saved(canvas);
     canvas.Pen()->SetStyle(psSolid);
     canvas.Pen()->SetMode(pmCopy);
     canvas.Pen()->SetWidth(1);
     canvas.Pen()->SetColor(color);
     canvas.Brush()->SetStyle(bsSolid);
     canvas.Brush()->SetColor(color);
+}
+
+void FilledPolygon(TCanvas& canvas, const std::vector<TPoint>& points, TColor color)
+{
+    if (color == clNone) {
+        return;
+    }
+    TSavedCanvasState saved(canvas);
+    UseSolidTools(canvas, color);
     canvas.Polygon(points);
 }
 
@@ -35,12 +41,7 @@ void FilledRoundRect(TCanvas& canvas, const TRect& r, TColor color)
         return;
     }
     TSavedCanvasState saved(canvas);
-    canvas.Pen()->SetStyle(psSolid);
-    canvas.Pen()->SetMode(pmCopy);
-    canvas.Pen()->SetWidth(1);
-    canvas.Pen()->SetColor(color);
-    canvas.Brush()->SetStyle(bsSolid);
-    canvas.Brush()->SetColor(color);
+    UseSolidTools(canvas, color);
     canvas.RoundRect(r.Left, r.Top, r.Right, r.Bottom, 2, 2);
 }
 

@@ -39,10 +39,10 @@ public:
 
 // Painting under each skin type: a text skin ("Painted"), and the default skin with the theme painter on
 // (the platform theme) and off (the classic look).
-class SkinTypePainting : public SkinManagerFixture
+class SkinTypePainting : public SkinManagerFixture, public TPaintingPicture
 {
 protected:
-    SkinTypePainting() : bitmap(40, 40, pf24bit) {}
+    SkinTypePainting() : TPaintingPicture(40, Marker) {}
     void SetUp() override
     {
         SkinManagerFixture::SetUp();
@@ -70,8 +70,6 @@ protected:
                                "Checked.TextColor = $00FF00FF"}),
                   0);
         Clear();
-        canvas().Brush()->SetColor(clGreen);
-        canvas().Pen()->SetColor(clMaroon);
     }
     void TearDown() override
     {
@@ -86,24 +84,6 @@ protected:
         Clear();
     }
     TQvSkinOptions& Skin() { return *Manager().CurrentSkin(); }
-    TCanvas& canvas() { return *bitmap.Canvas(); }
-    TColor At(int x, int y) { return canvas().Pixels(x, y); }
-    void Clear()
-    {
-        TSavedCanvasState saved(canvas());
-        canvas().Brush()->SetColor(Marker);
-        canvas().FillRect({0, 0, 40, 40});
-    }
-    void ExpectToolsKept()
-    {
-        EXPECT_EQ(canvas().Brush()->Color(), clGreen);
-        EXPECT_EQ(canvas().Pen()->Color(), clMaroon);
-        TRect box;
-        GetClipBox(canvas(), box);
-        EXPECT_EQ(box, (TRect{0, 0, 40, 40}));
-    }
-
-    TBitmap bitmap;
 };
 
 } // namespace

@@ -7,6 +7,8 @@
 #include "platform/gui/standard/panels.h"
 #include "support/color_routines.h"
 
+#include "skin_test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,28 +16,10 @@ namespace {
 constexpr TColor C1 = 0x0000C0, C2 = 0x00C000, C3 = 0xC00000, C4 = 0x00C0C0;
 
 // A white picture to paint on, its brush and pen set to colours no routine here paints with.
-class SkinDrawing : public testing::Test
+class SkinDrawing : public testing::Test, public TPaintingPicture
 {
 protected:
-    SkinDrawing() : bitmap(40, 40, pf24bit)
-    {
-        canvas().Brush()->SetColor(clWhite);
-        canvas().FillRect({0, 0, 40, 40});
-        canvas().Brush()->SetColor(clGreen);
-        canvas().Pen()->SetColor(clMaroon);
-    }
-    TCanvas& canvas() { return *bitmap.Canvas(); }
-    TColor At(int x, int y) { return canvas().Pixels(x, y); }
-    void ExpectToolsKept()
-    {
-        EXPECT_EQ(canvas().Brush()->Color(), clGreen);
-        EXPECT_EQ(canvas().Pen()->Color(), clMaroon);
-        TRect box;
-        GetClipBox(canvas(), box);
-        EXPECT_EQ(box, (TRect{0, 0, 40, 40}));
-    }
-
-    TBitmap bitmap;
+    SkinDrawing() : TPaintingPicture(40, clWhite) {}
 };
 
 } // namespace

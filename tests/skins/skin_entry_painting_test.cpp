@@ -5,6 +5,8 @@
 #include "platform/gui/graphics/gdi.h"
 #include "support/color_routines.h"
 
+#include "skin_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -14,26 +16,10 @@ namespace {
 constexpr TColor Marker = 0x00C0C0;
 
 // A picture in a colour no entry paints with, its brush and pen set to others.
-class SkinEntryPainting : public testing::Test
+class SkinEntryPainting : public testing::Test, public TPaintingPicture
 {
 protected:
-    SkinEntryPainting() : bitmap(120, 120, pf24bit)
-    {
-        canvas().Brush()->SetColor(Marker);
-        canvas().FillRect({0, 0, 120, 120});
-        canvas().Brush()->SetColor(clGreen);
-        canvas().Pen()->SetColor(clMaroon);
-    }
-    TCanvas& canvas() { return *bitmap.Canvas(); }
-    TColor At(int x, int y) { return canvas().Pixels(x, y); }
-    void ExpectToolsKept()
-    {
-        EXPECT_EQ(canvas().Brush()->Color(), clGreen);
-        EXPECT_EQ(canvas().Pen()->Color(), clMaroon);
-        TRect box;
-        GetClipBox(canvas(), box);
-        EXPECT_EQ(box, (TRect{0, 0, 120, 120}));
-    }
+    SkinEntryPainting() : TPaintingPicture(120, Marker) {}
 
     // The category with its body in a gradient of black, white, red and blue and its borders in four
     // darker colours.
@@ -44,7 +30,6 @@ protected:
         return category;
     }
 
-    TBitmap bitmap;
     TQvSkinOptionCategory category;
 };
 

@@ -4,6 +4,8 @@
 #include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/graphics/gdi.h"
 
+#include "skin_test_support.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -15,18 +17,10 @@ constexpr TColor Ink = 0x804000;
 constexpr TColor Shadow = 0x00C0FF;
 
 // A white picture to draw glyphs on; its brush is green so that a glyph that keeps the brush shows it.
-class SkinGlyphs : public testing::Test
+class SkinGlyphs : public testing::Test, public TPaintingPicture
 {
 protected:
-    SkinGlyphs() : bitmap(40, 40, pf24bit)
-    {
-        canvas().Brush()->SetColor(clWhite);
-        canvas().FillRect({0, 0, 40, 40});
-        canvas().Brush()->SetColor(clGreen);
-        canvas().Pen()->SetColor(clMaroon);
-    }
-    TCanvas& canvas() { return *bitmap.Canvas(); }
-    TColor At(int x, int y) { return canvas().Pixels(x, y); }
+    SkinGlyphs() : TPaintingPicture(40, clWhite) {}
     // The pixels of r as rows of bits, the leftmost in the highest bit: 1 where the colour is ink.
     std::vector<uint8_t> Rows(const TRect& r, TColor ink)
     {
@@ -45,8 +39,6 @@ protected:
         EXPECT_EQ(canvas().Brush()->Style(), bsSolid);
         EXPECT_EQ(canvas().Pen()->Color(), clMaroon);
     }
-
-    TBitmap bitmap;
 };
 
 } // namespace

@@ -3,39 +3,18 @@
 
 #include "platform/gui/graphics/bitmap.h"
 
+#include "skin_test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr TColor Marker = 0x00C0C0, C1 = 0x0000C0, C2 = 0x00C000, C4 = 0xC0C000;
 
-class SkinOptionsPainting : public testing::Test
+class SkinOptionsPainting : public testing::Test, public TPaintingPicture
 {
 protected:
-    SkinOptionsPainting() : bitmap(40, 40, pf24bit)
-    {
-        Clear();
-        canvas().Brush()->SetColor(clGreen);
-        canvas().Pen()->SetColor(clMaroon);
-    }
-    TCanvas& canvas() { return *bitmap.Canvas(); }
-    TColor At(int x, int y) { return canvas().Pixels(x, y); }
-    void Clear()
-    {
-        TSavedCanvasState saved(canvas());
-        canvas().Brush()->SetColor(Marker);
-        canvas().FillRect({0, 0, 40, 40});
-    }
-    void ExpectToolsKept()
-    {
-        EXPECT_EQ(canvas().Brush()->Color(), clGreen);
-        EXPECT_EQ(canvas().Pen()->Color(), clMaroon);
-        TRect box;
-        GetClipBox(canvas(), box);
-        EXPECT_EQ(box, (TRect{0, 0, 40, 40}));
-    }
-
-    TBitmap bitmap;
+    SkinOptionsPainting() : TPaintingPicture(40, Marker) {}
 };
 
 } // namespace

@@ -2,6 +2,10 @@
 
 #include "skin_test_support.h"
 
+#include "controls/skins/skin_drawing.h"
+#include "platform/gui/graphics/canvas.h"
+#include "platform/gui/graphics/colors.h"
+#include "platform/gui/graphics/gdi.h"
 #include "platform/gui/windows/messages.h"
 
 void TSkinListener::Dispatch(TMessage& message)
@@ -45,4 +49,28 @@ int SkinManagerFixture::AddTextSkin(std::initializer_list<std::string> lines)
         Forget(Manager().SkinsList().Strings(index));
     }
     return index;
+}
+
+TPaintingPicture::TPaintingPicture(int size, TColor background)
+    : bitmap(size, size, pf24bit), FSize(size), FBackground(background)
+{
+    Clear();
+    canvas().Brush()->SetColor(clGreen);
+    canvas().Pen()->SetColor(clMaroon);
+}
+
+void TPaintingPicture::Clear()
+{
+    TSavedCanvasState saved(canvas());
+    canvas().Brush()->SetColor(FBackground);
+    canvas().FillRect({0, 0, FSize, FSize});
+}
+
+void TPaintingPicture::ExpectToolsKept()
+{
+    EXPECT_EQ(canvas().Brush()->Color(), clGreen);
+    EXPECT_EQ(canvas().Pen()->Color(), clMaroon);
+    TRect box;
+    GetClipBox(canvas(), box);
+    EXPECT_EQ(box, (TRect{0, 0, FSize, FSize}));
 }

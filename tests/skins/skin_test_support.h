@@ -2,6 +2,7 @@
 
 #include "controls/skins/skin_manager.h"
 #include "platform/gui/core/strings.h"
+#include "platform/gui/graphics/bitmap.h"
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -60,4 +61,25 @@ protected:
 
 private:
     std::vector<std::string> FRegistered;
+};
+
+// A square picture to paint on, filled with a background colour, its brush green and its pen maroon: colours
+// the routines under test never paint with, so that a routine that does not give its tools back shows.
+class TPaintingPicture
+{
+public:
+    TPaintingPicture(int size, TColor background);
+
+    TCanvas& canvas() { return *bitmap.Canvas(); }
+    TColor At(int x, int y) { return canvas().Pixels(x, y); }
+    // Fills the picture with its background again, the tools as they were.
+    void Clear();
+    // The brush, the pen and the clipping are as the picture set them.
+    void ExpectToolsKept();
+
+    TBitmap bitmap;
+
+private:
+    int FSize;
+    TColor FBackground;
 };

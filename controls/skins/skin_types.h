@@ -127,3 +127,9 @@ constexpr bool SkinComponentIsNormalOnly(TQvSkinComponentsType component)
 // Sent straight to every object registered with the skin manager when the current skin changes
 // (WM_APP + 2007); WParam and LParam are 0.
 constexpr uint32_t WM_SKINCHANGED = 0x87D7;
+
+// Sent to the control that opened a popup menu once the menu has closed (CM_BASE + 1111); WParam is the
+// menu. The skinned buttons clear their dropped-down state on it.
+constexpr uint32_t CM_POPUPCLOSED = 0xB457;
+// Broadcast to the buttons of a parent when one of its group's buttons goes down (CM_BASE + 2222).
+constexpr uint32_t CM_BUTTONGROUPCHANGED = 0xB8AE;

@@ -12,10 +12,6 @@
 
 namespace {
 
-// The tooltip class of the platform theme and its standard part.
-constexpr int TTP_STANDARD = 1;
-constexpr int TTSS_NORMAL = 1;
-
 void PaintEtchedSeparator(TCanvas& canvas, const TRect& rect, bool lineIsVertical)
 {
     TSavedCanvasState saved(canvas);

@@ -256,6 +256,15 @@ TEST_F(ToolbarLoop, APressOnAnotherEntryOfTheBarOpensItsMenuAndGoesOn)
 
 TEST_F(ToolbarLoop, AltSpaceOpensTheSystemMenuFromTheBarAndBeepsInAMenu)
 {
+    // The form is asked for its window menu; it is noted here instead of shown.
+    std::vector<LPARAM> windowMenuKeys;
+    const TWndMethod formProc = form->WindowProc;
+    form->WindowProc = [&](TMessage& message) {
+        if (message.Msg == WM_SYSCOMMAND && (message.WParam & 0xFFF0) == SC_KEYMENU && message.LParam == ' ')
+            windowMenuKeys.push_back(message.LParam);
+        else
+            formProc(message);
+    };
     {
         TLoopScript script({{[&] { Key("A-Space"); }}});
         host->View()->SetSelected(host->View()->Find(file));
@@ -272,6 +281,8 @@ TEST_F(ToolbarLoop, AltSpaceOpensTheSystemMenuFromTheBarAndBeepsInAMenu)
                         {[&] { Key("Esc"); }}});
     MouseDown(host, host->Centre(file));
     EXPECT_EQ(beeps->Count(), 1);
+    EXPECT_EQ(windowMenuKeys, std::vector<LPARAM>{' '});
+    form->WindowProc = formProc;
 }
 
 } // namespace

@@ -1,12 +1,16 @@
 #include "platform/gui/forms/application.h"
 #include "platform/gui/forms/forms.h"
+#include "platform/gui/forms/system_menu_popup.h"
 #include "platform/gui/windows/system_keys.h"
 #include "platform/gui/windows/window_functions.h"
 
-// A form's part in the menu keys and in help (system_keys.h).
+// A form's part in the menu keys, its window menu and in help (system_keys.h, system_menu_popup.h).
 
 void TCustomForm::WMSysCommand(TMessage& message)
 {
+    // Alt+Space: the window menu.
+    if ((message.WParam & 0xFFF0) == SC_KEYMENU && message.LParam == ' ' && PopupSystemMenu(Handle()))
+        return;
     const bool menuKey = (message.WParam & 0xFFF0) == SC_KEYMENU && message.LParam != ' ';
     if (menuKey && !GetCapture() &&
         Application->SendAppMessage(CM_APPSYSCOMMAND, message.WParam, message.LParam) != 0) {

@@ -41,6 +41,24 @@ TCustomForm::~TCustomForm()
     Application->FormDestroyed(this);
 }
 
+namespace {
+
+// The window menu and the minimize and maximize boxes, as the border icons ask for them and the border
+// style allows (a fixed border has no maximize box, as it has no maximize button).
+uint32_t BorderIconStyle(TFormBorderStyle border, TBorderIcons icons)
+{
+    if (border == bsNone || !icons.Contains(biSystemMenu))
+        return 0;
+    uint32_t style = WS_SYSMENU;
+    if ((border == bsSingle || border == bsSizeable) && icons.Contains(biMinimize))
+        style |= WS_MINIMIZEBOX;
+    if (border == bsSizeable && icons.Contains(biMaximize))
+        style |= WS_MAXIMIZEBOX;
+    return style;
+}
+
+} // namespace
+
 void TCustomForm::CreateParams(TCreateParams& params)
 {
     TWinControl::CreateParams(params);
@@ -65,6 +83,8 @@ void TCustomForm::CreateParams(TCreateParams& params)
     }
     if (borderStyle_ == bsDialog)
         params.Style &= ~WS_POPUP;
+    params.Style =
+        (params.Style & ~(WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) | BorderIconStyle(borderStyle_, borderIcons_);
     if (borderStyle_ == bsToolWindow || borderStyle_ == bsSizeToolWin)
         params.ExStyle |= WS_EX_TOOLWINDOW;
     if (formStyle_ == fsStayOnTop)
@@ -105,6 +125,9 @@ void TCustomForm::ApplyWindowFlags()
         if (borderIcons_.Contains(biHelp))
             flags |= Qt::WindowContextHelpButtonHint;
     }
+    // A form that is never activated (a control's popup) stays a window the desktop never activates.
+    if (w.exStyle & WS_EX_NOACTIVATE)
+        flags = Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
     if (formStyle_ == fsStayOnTop)
         flags |= Qt::WindowStaysOnTopHint;
     const bool wasVisible = w.widget->isVisible();
@@ -131,6 +154,9 @@ void TCustomForm::SetBorderIcons(TBorderIcons value)
     if (value == borderIcons_)
         return;
     borderIcons_ = value;
+    if (HandleAllocated())
+        Window().style = (Window().style & ~(WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) |
+                         BorderIconStyle(borderStyle_, borderIcons_);
     ApplyWindowFlags();
 }
 

@@ -5,6 +5,7 @@
 #include "platform/gui/qt/bitmap_impl.h"
 #include "platform/gui/qt/canvas_impl.h"
 #include "platform/gui/qt/glyphs.h"
+#include "platform/gui/qt/theme_painting.h"
 #include "support/utf8.h"
 
 #include <QStringList>
@@ -13,7 +14,42 @@
 #include <atomic>
 #include <vector>
 
+namespace ThemePainting {
+
+Look LookOf(int state)
+{
+    switch ((state - 1) % 4) {
+    case 1:
+        return Look::Hot;
+    case 2:
+        return Look::Pressed;
+    case 3:
+        return Look::Disabled;
+    default:
+        return Look::Normal;
+    }
+}
+
+void Box(QPainter* p, const TRect& r, TColor face, TColor border)
+{
+    if (r.Width() <= 0 || r.Height() <= 0)
+        return;
+    p->fillRect(ToQRect(r), ToQColor(face));
+    p->setPen(QPen(ToQColor(border), 1));
+    p->setBrush(Qt::NoBrush);
+    p->drawRect(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
+}
+
+TRect Centred(const TRect& r, int width, int height)
+{
+    return Bounds(r.Left + (r.Width() - width) / 2, r.Top + (r.Height() - height) / 2, width, height);
+}
+
+} // namespace ThemePainting
+
 namespace {
+
+using namespace ThemePainting;
 
 std::atomic<bool> themesEnabled{true};
 
@@ -35,7 +71,8 @@ enum class ThemeClass
     ExplorerBar,
     Menu,
     Rebar,
-    Status
+    Status,
+    ToolTip
 };
 
 const struct
@@ -51,40 +88,8 @@ const struct
     {"trackbar", ThemeClass::Trackbar}, {"treeview", ThemeClass::TreeView},
     {"window", ThemeClass::Window},     {"explorerbar", ThemeClass::ExplorerBar},
     {"menu", ThemeClass::Menu},         {"rebar", ThemeClass::Rebar},
-    {"status", ThemeClass::Status},
+    {"status", ThemeClass::Status},     {"tooltip", ThemeClass::ToolTip},
 };
-
-// The flat look: a light face, thin borders and one accent colour.
-enum class Look
-{
-    Normal,
-    Hot,
-    Pressed,
-    Disabled,
-    Checked,
-    Default
-};
-
-constexpr TColor Accent = 0xD77800, AccentDark = 0x995400, HotFace = 0xFBF1E5, PressedFace = 0xF7E4CC,
-                 Border = 0xADADAD, DisabledBorder = 0xBFBFBF, DisabledFace = 0xF4F4F4, Glyph = 0x404040,
-                 DisabledGlyph = 0xA0A0A0, White = 0xFFFFFF, Track = 0xF0F0F0, Thumb = 0xCDCDCD,
-                 ThumbHot = 0xA6A6A6, ThumbPressed = 0x606060, HeaderLine = 0xE5E5E5, ProgressFill = 0x25B006,
-                 CloseHot = 0x2311E8;
-
-// Most parts number their states normal, hot, pressed, disabled (then further states of their own).
-Look LookOf(int state)
-{
-    switch ((state - 1) % 4) {
-    case 1:
-        return Look::Hot;
-    case 2:
-        return Look::Pressed;
-    case 3:
-        return Look::Disabled;
-    default:
-        return Look::Normal;
-    }
-}
 
 struct Colors
 {
@@ -106,21 +111,6 @@ Colors ButtonColors(Look look)
     default:
         return {ColorToRGB(clBtnFace), Border};
     }
-}
-
-void Box(QPainter* p, const TRect& r, TColor face, TColor border)
-{
-    if (r.Width() <= 0 || r.Height() <= 0)
-        return;
-    p->fillRect(ToQRect(r), ToQColor(face));
-    p->setPen(QPen(ToQColor(border), 1));
-    p->setBrush(Qt::NoBrush);
-    p->drawRect(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
-}
-
-TRect Centred(const TRect& r, int width, int height)
-{
-    return Bounds(r.Left + (r.Width() - width) / 2, r.Top + (r.Height() - height) / 2, width, height);
 }
 
 TColor GlyphColor(Look look)
@@ -230,72 +220,6 @@ void DrawTreeGlyph(QPainter* p, const TRect& r, int state)
         p->fillRect(QRect(box.Left + 4, box.Top + 2, 1, 5), c);
 }
 
-// Dots of 2 by 2 pixels, 4 apart: a column down the middle of r, or a row across it.
-void DrawGripDots(QPainter* p, const TRect& r, bool row)
-{
-    const QColor dot = ToQColor(ThumbHot);
-    if (row) {
-        for (int x = r.Left + 2; x + 2 <= r.Right - 1; x += 4)
-            p->fillRect(QRect(x, r.Top + r.Height() / 2 - 1, 2, 2), dot);
-    } else {
-        for (int y = r.Top + 2; y + 2 <= r.Bottom - 1; y += 4)
-            p->fillRect(QRect(r.Left + r.Width() / 2 - 1, y, 2, 2), dot);
-    }
-}
-
-// The sizing grip of a status bar: a triangle of dots in the bottom-right corner.
-void DrawSizeGrip(QPainter* p, const TRect& r)
-{
-    for (int row = 0; row < 3; ++row)
-        for (int column = 0; column <= row; ++column)
-            p->fillRect(QRect(r.Right - 4 * (column + 1), r.Bottom - 4 * (3 - row), 2, 2),
-                        ToQColor(ThumbHot));
-}
-
-void DrawMenuPart(QPainter* p, const TRect& r, int part, int state)
-{
-    switch (part) {
-    case MENU_POPUPBACKGROUND:
-        p->fillRect(ToQRect(r), ToQColor(White));
-        break;
-    case MENU_POPUPGUTTER:
-        p->fillRect(ToQRect(r), ToQColor(Track));
-        p->fillRect(QRect(r.Right - 1, r.Top, 1, r.Height()), ToQColor(HeaderLine));
-        break;
-    case MENU_POPUPBORDERS:
-        p->setPen(QPen(ToQColor(Border), 1));
-        p->setBrush(Qt::NoBrush);
-        p->drawRect(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
-        break;
-    case MENU_POPUPSEPARATOR:
-        p->fillRect(QRect(r.Left, r.Top + r.Height() / 2, r.Width(), 1), ToQColor(HeaderLine));
-        break;
-    case MENU_POPUPCHECKBACKGROUND:
-        Box(p, r, state == 1 ? DisabledFace : PressedFace, state == 1 ? DisabledBorder : AccentDark);
-        break;
-    case MENU_POPUPCHECK: {
-        const QColor mark = ToQColor(state == 2 || state == 4 ? DisabledGlyph : Glyph);
-        if (state <= 2) {
-            DrawCheckGlyph(p, Centred(r, 13, 13), mark);
-        } else {
-            p->setPen(Qt::NoPen);
-            p->setBrush(mark);
-            p->drawEllipse(ToQRect(Centred(r, 6, 6)));
-            p->setBrush(Qt::NoBrush);
-        }
-        break;
-    }
-    case MENU_POPUPITEM:
-        if (state == 2 || state == 4)
-            Box(p, r, HotFace, state == 2 ? Accent : DisabledBorder);
-        break;
-    default: // menu items and menu bar items: only the hot and pushed ones have a face
-        if (state == 2 || state == 3)
-            Box(p, r, state == 2 ? HotFace : PressedFace, state == 2 ? Accent : AccentDark);
-        break;
-    }
-}
-
 bool DrawPart(ThemeClass kind, QPainter* p, int part, int state, const TRect& r)
 {
     switch (kind) {
@@ -365,35 +289,22 @@ bool DrawPart(ThemeClass kind, QPainter* p, int part, int state, const TRect& r)
         DrawTreeGlyph(p, r, state);
         return true;
     case ThemeClass::Window:
-        if (part == WP_CLOSEBUTTON) {
-            const Look look = LookOf(state);
-            if (look == Look::Hot || look == Look::Pressed)
-                p->fillRect(ToQRect(r), ToQColor(CloseHot));
-            DrawCrossGlyph(p, r,
-                           ToQColor(look == Look::Hot || look == Look::Pressed ? White : GlyphColor(look)));
-        } else { // captions: the active one in the accent
-            p->fillRect(ToQRect(r), ToQColor(state == 1 ? Accent : Thumb));
-        }
+        DrawWindowPart(p, r, part, state);
         return true;
     case ThemeClass::ExplorerBar:
-        p->fillRect(ToQRect(r), ToQColor(clBtnFace));
+        DrawExplorerBarPart(p, r, part);
         return true;
     case ThemeClass::Menu:
         DrawMenuPart(p, r, part, state);
         return true;
     case ThemeClass::Rebar:
-        if (part == RP_GRIPPER || part == RP_GRIPPERVERT)
-            DrawGripDots(p, r, part == RP_GRIPPERVERT);
-        else if (part != RP_BAND)
-            p->fillRect(ToQRect(r), ToQColor(clBtnFace));
+        DrawRebarPart(p, r, part);
         return true;
     case ThemeClass::Status:
-        if (part == SP_GRIPPER) {
-            DrawSizeGrip(p, r);
-        } else {
-            p->fillRect(ToQRect(r), ToQColor(clBtnFace));
-            p->fillRect(QRect(r.Left, r.Top, r.Width(), 1), ToQColor(HeaderLine));
-        }
+        DrawStatusPart(p, r, part);
+        return true;
+    case ThemeClass::ToolTip:
+        DrawToolTipPart(p, r, part, state);
         return true;
     }
     return false;
@@ -479,11 +390,11 @@ bool IsThemeBackgroundPartiallyTransparent(HTHEME theme, int part, int state)
     case ThemeClass::Rebar:
         return part != 0;
     case ThemeClass::Window:
-        return part == WP_CLOSEBUTTON;
+        return WindowPartTransparent(part);
     case ThemeClass::Menu:
-        return part != MENU_POPUPBACKGROUND && part != MENU_POPUPGUTTER && part != MENU_POPUPCHECKBACKGROUND;
+        return MenuPartTransparent(part);
     case ThemeClass::Status:
-        return part == SP_GRIPPER;
+        return StatusPartTransparent(part);
     default:
         return false;
     }
@@ -606,11 +517,15 @@ bool GetThemePartSize(HTHEME theme, TCanvas*, int part, int, const TRect* rect, 
         }
         break;
     case ThemeClass::Menu:
-        if (part == MENU_POPUPCHECK) { // the box a check mark or bullet is centred in
-            result = {16, 16};
+    case ThemeClass::Window: {
+        const std::optional<TSize> own =
+            theme->kind == ThemeClass::Menu ? MenuPartSize(part) : WindowPartSize(part);
+        if (own) {
+            result = *own;
             return true;
         }
         break;
+    }
     case ThemeClass::TreeView:
         result = {9, 9};
         return true;

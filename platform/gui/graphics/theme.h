@@ -160,20 +160,33 @@ enum
     GLPS_CLOSED = 1,
     GLPS_OPENED = 2
 };
-// Captions: 1 active, 2 inactive, 3 disabled.
+// Captions: 1 active, 2 inactive, 3 disabled. Frames: 1 active, 2 inactive (FS_*).
 enum
 {
     WP_CAPTION = 1,
     WP_SMALLCAPTION = 2,
+    WP_FRAMELEFT = 7,
+    WP_FRAMERIGHT = 8,
+    WP_FRAMEBOTTOM = 9,
+    WP_SMALLFRAMELEFT = 10,
+    WP_SMALLFRAMERIGHT = 11,
+    WP_SMALLFRAMEBOTTOM = 12,
     WP_CLOSEBUTTON = 18
+};
+enum
+{
+    FS_ACTIVE = 1,
+    FS_INACTIVE = 2
 };
 // Menu items and bar items: 1 normal, 2 hot (selected), 3 pushed, 4 disabled; popup items: 1 normal,
 // 2 hot, 3 disabled, 4 disabled and hot; popup checks: 1 check, 2 disabled check, 3 bullet, 4 disabled
-// bullet; check backgrounds: 1 disabled, 2 normal, 3 behind an image.
+// bullet; check backgrounds: 1 disabled, 2 normal, 3 behind an image; the bar background: 1 active,
+// 2 inactive; submenu arrows: 1 normal, 2 disabled.
 enum
 {
     MENU_MENUITEM = 1,
     MENU_MENUBARITEM = 3,
+    MENU_BARBACKGROUND = 7,
     MENU_BARITEM = 8,
     MENU_POPUPBACKGROUND = 9,
     MENU_POPUPBORDERS = 10,
@@ -181,7 +194,8 @@ enum
     MENU_POPUPCHECKBACKGROUND = 12,
     MENU_POPUPGUTTER = 13,
     MENU_POPUPITEM = 14,
-    MENU_POPUPSEPARATOR = 15
+    MENU_POPUPSEPARATOR = 15,
+    MENU_POPUPSUBMENU = 16
 };
 enum
 {
@@ -189,9 +203,23 @@ enum
     RP_GRIPPERVERT = 2,
     RP_BAND = 3
 };
+// Rebars: part 0 is the bar's background.
 enum
 {
+    SP_PANE = 1,
+    SP_GRIPPERPANE = 2,
     SP_GRIPPER = 3
+};
+// Tooltips: 1 normal, 2 a link.
+enum
+{
+    TTP_STANDARD = 1,
+    TTP_STANDARDTITLE = 2
+};
+enum
+{
+    TTSS_NORMAL = 1,
+    TTSS_LINK = 2
 };
 enum
 {

@@ -52,6 +52,8 @@ const char* ThemeClassName(TThemedElement element)
         return "Tab";
     case teToolBar:
         return "Toolbar";
+    case teToolTip:
+        return "ToolTip";
     case teTrackBar:
         return "Trackbar";
     case teWindow:
@@ -109,6 +111,7 @@ TThemedElementDetails GetElementDetails(TThemedMenu element)
 {
     static constexpr TRun runs[] = {{tmMenuItemNormal, 2, MENU_MENUITEM, 1},
                                     {tmMenuBarItem, 1, MENU_MENUBARITEM, 0},
+                                    {tmMenuBarBackgroundActive, 2, MENU_BARBACKGROUND, 1},
                                     {tmMenuBarItemNormal, 4, MENU_BARITEM, 1},
                                     {tmPopupBackground, 1, MENU_POPUPBACKGROUND, 0},
                                     {tmPopupBorders, 1, MENU_POPUPBORDERS, 0},
@@ -116,7 +119,8 @@ TThemedElementDetails GetElementDetails(TThemedMenu element)
                                     {tmPopupCheckBackgroundDisabled, 3, MENU_POPUPCHECKBACKGROUND, 1},
                                     {tmPopupGutter, 1, MENU_POPUPGUTTER, 0},
                                     {tmPopupItemNormal, 4, MENU_POPUPITEM, 1},
-                                    {tmPopupSeparator, 1, MENU_POPUPSEPARATOR, 0}};
+                                    {tmPopupSeparator, 1, MENU_POPUPSEPARATOR, 0},
+                                    {tmPopupSubMenuNormal, 2, MENU_POPUPSUBMENU, 1}};
     return Details(teMenu, element, runs);
 }
 
@@ -141,7 +145,8 @@ TThemedElementDetails GetElementDetails(TThemedSpin element)
 
 TThemedElementDetails GetElementDetails(TThemedStatus element)
 {
-    static constexpr TRun runs[] = {{tsGripper, 1, SP_GRIPPER, 0}};
+    static constexpr TRun runs[] = {
+        {tsPane, 1, SP_PANE, 0}, {tsGripperPane, 1, SP_GRIPPERPANE, 0}, {tsGripper, 1, SP_GRIPPER, 0}};
     return Details(teStatus, element, runs);
 }
 
@@ -162,6 +167,12 @@ TThemedElementDetails GetElementDetails(TThemedToolBar element)
     return Details(teToolBar, element, runs);
 }
 
+TThemedElementDetails GetElementDetails(TThemedToolTip element)
+{
+    static constexpr TRun runs[] = {{tttStandardNormal, 2, TTP_STANDARD, TTSS_NORMAL}};
+    return Details(teToolTip, element, runs);
+}
+
 TThemedElementDetails GetElementDetails(TThemedTrackBar element)
 {
     static constexpr TRun runs[] = {{ttbTrack, 1, TKP_TRACK, 1},
@@ -172,6 +183,12 @@ TThemedElementDetails GetElementDetails(TThemedTrackBar element)
 TThemedElementDetails GetElementDetails(TThemedWindow element)
 {
     static constexpr TRun runs[] = {{twCaptionActive, 3, WP_CAPTION, 1},
-                                    {twSmallCaptionActive, 3, WP_SMALLCAPTION, 1}};
+                                    {twSmallCaptionActive, 3, WP_SMALLCAPTION, 1},
+                                    {twFrameLeftActive, 2, WP_FRAMELEFT, FS_ACTIVE},
+                                    {twFrameRightActive, 2, WP_FRAMERIGHT, FS_ACTIVE},
+                                    {twFrameBottomActive, 2, WP_FRAMEBOTTOM, FS_ACTIVE},
+                                    {twSmallFrameLeftActive, 2, WP_SMALLFRAMELEFT, FS_ACTIVE},
+                                    {twSmallFrameRightActive, 2, WP_SMALLFRAMERIGHT, FS_ACTIVE},
+                                    {twSmallFrameBottomActive, 2, WP_SMALLFRAMEBOTTOM, FS_ACTIVE}};
     return Details(teWindow, element, runs);
 }

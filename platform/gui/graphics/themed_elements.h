@@ -21,6 +21,7 @@ enum TThemedElement
     teStatus,
     teTab,
     teToolBar,
+    teToolTip,
     teTrackBar,
     teWindow
 };
@@ -119,6 +120,8 @@ enum TThemedMenu
     tmMenuItemNormal,
     tmMenuItemSelected,
     tmMenuBarItem,
+    tmMenuBarBackgroundActive,
+    tmMenuBarBackgroundInactive,
     tmMenuBarItemNormal,
     tmMenuBarItemHot,
     tmMenuBarItemPushed,
@@ -137,7 +140,9 @@ enum TThemedMenu
     tmPopupItemHot,
     tmPopupItemDisabled,
     tmPopupItemDisabledHot,
-    tmPopupSeparator
+    tmPopupSeparator,
+    tmPopupSubMenuNormal,
+    tmPopupSubMenuDisabled
 };
 
 enum TThemedPanel
@@ -170,6 +175,8 @@ enum TThemedSpin
 enum TThemedStatus
 {
     tsStatusRoot,
+    tsPane,
+    tsGripperPane,
     tsGripper
 };
 
@@ -214,6 +221,13 @@ enum TThemedToolBar
     ttbSeparatorVertNormal
 };
 
+enum TThemedToolTip
+{
+    tttToolTipDontCare,
+    tttStandardNormal,
+    tttStandardLink
+};
+
 enum TThemedTrackBar
 {
     ttbTrackBarDontCare,
@@ -233,7 +247,19 @@ enum TThemedWindow
     twCaptionDisabled,
     twSmallCaptionActive,
     twSmallCaptionInactive,
-    twSmallCaptionDisabled
+    twSmallCaptionDisabled,
+    twFrameLeftActive,
+    twFrameLeftInactive,
+    twFrameRightActive,
+    twFrameRightInactive,
+    twFrameBottomActive,
+    twFrameBottomInactive,
+    twSmallFrameLeftActive,
+    twSmallFrameLeftInactive,
+    twSmallFrameRightActive,
+    twSmallFrameRightInactive,
+    twSmallFrameBottomActive,
+    twSmallFrameBottomInactive
 };
 
 TThemedElementDetails GetElementDetails(TThemedButton element);
@@ -249,5 +275,6 @@ TThemedElementDetails GetElementDetails(TThemedSpin element);
 TThemedElementDetails GetElementDetails(TThemedStatus element);
 TThemedElementDetails GetElementDetails(TThemedTab element);
 TThemedElementDetails GetElementDetails(TThemedToolBar element);
+TThemedElementDetails GetElementDetails(TThemedToolTip element);
 TThemedElementDetails GetElementDetails(TThemedTrackBar element);
 TThemedElementDetails GetElementDetails(TThemedWindow element);

@@ -4,6 +4,7 @@
 #include "platform/gui/windows/keys.h"
 #include "platform/gui/windows/message_beep.h"
 #include "platform/gui/windows/parent_form.h"
+#include "platform/gui/windows/system_menu.h"
 #include "platform/gui/windows/ui_state.h"
 #include "platform/gui/windows/win_control.h"
 #include "platform/gui/windows/window_functions.h"
@@ -58,10 +59,8 @@ bool KeyDown(TWinControl& window, const TMessage& message)
 
 void SysCommand(TWinControl& window, const TMessage& message)
 {
-    if ((message.WParam & 0xFFF0) == SC_CLOSE) {
-        SendMessage(window.Handle(), WM_CLOSE, 0, 0);
+    if (DefaultSystemCommand(window.Handle(), message.WParam))
         return;
-    }
     if ((message.WParam & 0xFFF0) != SC_KEYMENU)
         return;
     // No menu took the key: a character beeps; a space asks for the window's system menu and a minus for its

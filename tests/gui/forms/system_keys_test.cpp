@@ -120,7 +120,6 @@ TEST_F(SystemKeys, AltF10AndAltLetterOpenTheMenuOfTheForm)
         {"F10", {"+F10", "-F10"}, {0}, 0},
         {"Shift+F10 asks for the context menu instead", {"+Shift", "+F10", "-F10", "-Shift"}, {}, 0},
         {"Alt+letter that no control claims", {"+Alt", "+f", "-f", "-Alt"}, {'f'}, 1},
-        {"Alt+Space, left to the system menu", {"+Alt", "+Space", "-Space", "-Alt"}, {' '}, 0},
         {"Alt+minus, left to the document's system menu", {"+Alt", "+-", "--", "-Alt"}, {'-'}, 0},
     };
     for (const auto& c : cases) {

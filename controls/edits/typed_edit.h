@@ -3,7 +3,7 @@
 #include "controls/edits/edit_persistence.h"
 #include "controls/edits/label_position.h"
 #include "controls/edits/lookup_list.h"
-#include "controls/edits/text_drag_drop.h"
+#include "controls/edits/text_drop_target.h"
 #include "platform/gui/standard/edits.h"
 #include "platform/gui/standard/stdctrls_labels.h"
 

@@ -101,7 +101,8 @@ void TVezEdit::StartDrag()
     isDragSource_ = true;
     droppedOnOwnSelection_ = false;
     uint32_t effect = DROPEFFECT_NONE;
-    const HRESULT result = StartTextDrag(text, "", DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
+    const HRESULT result =
+        StartTextDrag(text, "", EditsRichText(), DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
     isDragSource_ = false;
     if (result == DRAGDROP_S_DROP && effect == DROPEFFECT_MOVE && !droppedOnOwnSelection_) {
         Perform(WM_CLEAR, 0, 0);

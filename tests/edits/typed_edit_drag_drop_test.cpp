@@ -1,5 +1,7 @@
-#include "controls/edits/text_drag_drop.h"
+#include "controls/edits/text_drop_target.h"
 #include "typed_edit_fixture.h"
+
+#include "block_data_object.h"
 
 namespace {
 
@@ -109,46 +111,50 @@ TEST_F(TypedEditDragDrop, DropsFromOtherProgramsTakeTheFirstLineOfText)
     EXPECT_EQ(Shown(other), "[xone]");
 }
 
-TEST(TextDragDrop, TheDraggedDataAndItsFormats)
+// What other programs drop, read through the edits' drop target.
+class TRecordingDropTarget : public TVezDropTarget
 {
-    TSourceEnumFormatEtc formats;
-    FORMATETC got[2];
-    uint32_t fetched = 0;
-    EXPECT_EQ(formats.Next(2, got, &fetched), S_OK);
-    EXPECT_EQ(fetched, 2u);
-    EXPECT_EQ(got[0].cfFormat, CF_TEXT);
-    EXPECT_EQ(got[1].cfFormat, CF_UNICODETEXT);
-    EXPECT_EQ(got[1].lindex, -1);
-    EXPECT_EQ(formats.Next(2, got, &fetched), S_FALSE);
-    EXPECT_EQ(fetched, 1u);
-    formats.Reset();
-    EXPECT_EQ(formats.Skip(2), S_OK);
-    std::shared_ptr<IEnumFORMATETC> copy;
-    formats.Clone(copy);
-    EXPECT_EQ(static_cast<TSourceEnumFormatEtc&>(*copy).Index(), 2);
-    EXPECT_EQ(formats.Skip(2), S_FALSE);
-    EXPECT_EQ(formats.Index(), 3);
+public:
+    std::string dropped;
 
-    TSourceDataObject data("dragged", "{\\rtf1 x}");
-    TEnumFormats walker(&data);
-    EXPECT_TRUE(walker.HasText());
-    EXPECT_TRUE(walker.HasRTF()); // listed, but not served with rich text switched off
-    EXPECT_EQ(walker.Text(), "dragged");
-    EXPECT_EQ(walker.RTF(), "");
-    EXPECT_FALSE(walker.ReadFiles());
-    EXPECT_EQ(data.QueryGetData(FORMATETC{RtfFormat()}), DV_E_FORMATETC);
-    FORMATETC wrongMedium{CF_TEXT};
-    wrongMedium.tymed = TYMED_NULL;
-    EXPECT_EQ(data.QueryGetData(wrongMedium), DV_E_FORMATETC);
-    std::shared_ptr<IEnumFORMATETC> none;
-    EXPECT_EQ(data.EnumFormatEtc(DATADIR_SET, none), E_NOTIMPL);
+protected:
+    void DropText(TPoint, const std::string& text) override { dropped += text; }
+};
 
-    TVezDropSource source;
-    EXPECT_EQ(source.QueryContinueDrag(true, MK_LBUTTON), DRAGDROP_S_CANCEL);
-    EXPECT_EQ(source.QueryContinueDrag(false, MK_LBUTTON), S_OK);
-    EXPECT_EQ(source.QueryContinueDrag(false, 0), DRAGDROP_S_DROP);
-    EXPECT_EQ(source.GiveFeedback(DROPEFFECT_NONE), DRAGDROP_S_USEDEFAULTCURSORS);
-    EXPECT_TRUE(source.NoAccept());
+TEST(TextDropTarget, OffersTheKeysEffectWithinTheAllowedOnesAndRefusesDataItCannotWalk)
+{
+    struct Case
+    {
+        const char* name;
+        bool enumerator; // the data gives a format enumerator
+        uint32_t keys;
+        uint32_t allowed;
+        uint32_t offered;
+    };
+    const uint32_t both = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    const Case cases[] = {
+        {"a move", true, 0, both, DROPEFFECT_MOVE},
+        {"Ctrl copies", true, MK_CONTROL, both, DROPEFFECT_COPY},
+        {"a move not allowed becomes a copy", true, 0, DROPEFFECT_COPY, DROPEFFECT_COPY},
+        {"a copy not allowed", true, MK_CONTROL, DROPEFFECT_MOVE, DROPEFFECT_NONE},
+        {"no format enumerator", false, 0, both, DROPEFFECT_NONE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TRecordingDropTarget target;
+        TBlockData data({{CF_UNICODETEXT, "dropped"}}, c.enumerator);
+        uint32_t effect = c.allowed;
+        EXPECT_NO_THROW(target.DragEnter(&data, c.keys, {}, effect));
+        EXPECT_EQ(effect, c.offered);
+        effect = c.allowed;
+        EXPECT_NO_THROW(target.Drop(&data, c.keys, {}, effect));
+        EXPECT_EQ(effect, c.offered);
+        if (!c.enumerator) {
+            EXPECT_EQ(target.dropped, "");
+        } else if (c.offered != DROPEFFECT_NONE) {
+            EXPECT_EQ(target.dropped, "dropped");
+        }
+    }
 }
 
 } // namespace

@@ -80,12 +80,19 @@ std::vector<std::string> LocalFiles(const QMimeData& data)
                                            : std::vector<std::string>();
 }
 
+// Text is what the drag carries as text: a drag of files alone offers no text, although the toolkit would
+// hand out their addresses as one.
+bool HasPlainText(const QMimeData& data)
+{
+    return data.hasFormat("text/plain");
+}
+
 bool Offers(const QMimeData& data, TClipboardFormat format)
 {
     if (format == CF_HDROP)
         return !LocalFiles(data).empty();
     if (format == CF_TEXT || format == CF_UNICODETEXT)
-        return data.hasText();
+        return HasPlainText(data);
     for (const std::string& type : ClipboardFormatMimeTypes(format))
         if (data.hasFormat(QString::fromStdString(type)))
             return true;

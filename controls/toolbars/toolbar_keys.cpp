@@ -175,7 +175,8 @@ void TBarCustomToolbar::WMSysCommand(TMessage& message)
 void TBarCustomToolbar::CMControlListChange(TMessage& message)
 {
     TBarCustomDockableWindow::Dispatch(message);
-    if (message.LParam != 0)
+    // A freed toolbar's controls leave it after its items went.
+    if (message.LParam != 0 || !FItem)
         return;
     auto* control = reinterpret_cast<TControl*>(message.WParam);
     for (int i = FItem->Count() - 1; i >= 0; --i)

@@ -86,6 +86,16 @@ TEST_F(Toolbar, ControlsOnItTakePartThroughControlItems)
     EXPECT_EQ(edit->Parent(), form) << "the control stays";
 }
 
+TEST_F(Toolbar, AToolbarWithAControlOnItIsFreedWhole)
+{
+    TTestToolbar* toolbar = AddToolbar(top, {"One"});
+    auto* edit = new TEdit(toolbar);
+    edit->SetParent(toolbar);
+    ASSERT_NE(toolbar->FindWrapper(edit), nullptr);
+    toolbar->Free(); // the control leaves the toolbar after its items went
+    EXPECT_EQ(top->ControlCount(), 0);
+}
+
 TEST_F(Toolbar, TheHintFollowsTheHotItem)
 {
     TTestToolbar* toolbar = AddToolbar(top, {"One", "Two"});

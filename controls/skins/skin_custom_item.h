@@ -46,6 +46,8 @@ public:
     virtual void DoPopupVisibilityChanged(TBarPopupWindow* popupWindow, bool isVisible);
     // The skinned item viewer (skin_viewer_classes.cpp).
     TBarItemViewerClass GetItemViewerClass(TBarView* view) override;
+    // The skinned popup window (skin_popup_window.cpp).
+    TBarPopupWindowClass GetPopupWindowClass() override;
 
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment value);

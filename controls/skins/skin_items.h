@@ -4,8 +4,8 @@
 #include "controls/toolbars/item_classes.h"
 
 // The skinned items that windows build their menus and bars of: commands, submenus, separators, and the
-// root item of skinned toolbars and popup menus. Skinned viewers measure and paint them; until the skinned
-// popup window exists, they pop up in the framework's.
+// root item of skinned toolbars and popup menus. Skinned viewers measure and paint them, and their children
+// pop up in skinned popup windows.
 
 class TQvItem : public TQvCustomItem
 {
@@ -44,6 +44,8 @@ public:
     using TBarRootItem::TBarRootItem;
 
     virtual void DoPopupVisibilityChanged(TBarPopupWindow* popupWindow, bool isVisible);
+    // The skinned popup window (skin_popup_window.cpp).
+    TBarPopupWindowClass GetPopupWindowClass() override;
     bool ToolBoxPopup() const { return FToolBoxPopup; }
     // Also sets toolbar style in Options (or takes it out).
     void SetToolBoxPopup(bool value);

@@ -1,4 +1,5 @@
 #include "controls/skins/skin_system_menu_item.h"
+#include "controls/skins/skin_system_menu_copy.h"
 
 #include "platform/gui/forms/application.h"
 #include "platform/gui/forms/forms.h"
@@ -16,6 +17,9 @@ void TQvSystemMenuItem::Click()
 {
     TQvCustomItem::Click();
     Clear();
+    if (TCustomForm* form = TargetForm())
+        FillSystemMenuItems(form, this, FShowSize, true, true, true,
+                            [this](TObject* sender) { EntryClick(sender); });
 }
 
 TCustomForm* TQvSystemMenuItem::TargetForm() const

@@ -11,7 +11,7 @@ class TQvSystemMenuItem : public TQvCustomItem
 public:
     explicit TQvSystemMenuItem(TComponent* owner);
 
-    // Clicks as skinned items do, then drops the entries of the last opening.
+    // Clicks as skinned items do, then makes its entries afresh from the target form's window menu.
     void Click() override;
     TBarItemViewerClass GetItemViewerClass(TBarView* view) override;
     // The form whose window menu it shows: the form of the bar holding the item, else the application's

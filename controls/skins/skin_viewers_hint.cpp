@@ -1,4 +1,5 @@
 #include "controls/skins/skin_viewers.h"
+#include "controls/skins/skin_hint_bitmap.h"
 #include "controls/toolbars/accel_text.h"
 #include "platform/gui/forms/application.h"
 #include "platform/gui/forms/hints.h"
@@ -6,27 +7,6 @@
 #include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/graphics/canvas.h"
 #include "platform/gui/windows/actions.h"
-
-namespace {
-
-// The one bitmap every viewer's hint is painted into; it lives as long as the program.
-TBitmap& SharedHintBitmap()
-{
-    static TBitmap* bitmap = new TBitmap(1, 1);
-    return *bitmap;
-}
-
-// Sizes the bitmap to the text with its border and paints the background; answers the text's extent.
-TRect PrepareHintBitmap(TBitmap& bitmap, const std::string& hint)
-{
-    TRect text{0, 0, 1, 1};
-    DrawSkinText(*bitmap.Canvas(), hint, text, DT_CALCRECT | DT_NOPREFIX, gldNone, 0x0000FFFF, tra0);
-    bitmap.SetSize(text.Width() + 8, text.Height() + 4);
-    PaintHintBackground(*bitmap.Canvas(), {0, 0, bitmap.Width(), bitmap.Height()});
-    return text;
-}
-
-} // namespace
 
 std::string TQvItemViewer::GetHintText()
 {
@@ -59,11 +39,7 @@ void TQvItemViewer::CMHintShow(THintInfo& hintInfo)
     TBitmap& bitmap = SharedHintBitmap();
     hintInfo.HintData = &bitmap;
     hintInfo.HideTimeout = 60000;
-    TCanvas& canvas = *bitmap.Canvas();
-    canvas.SetFont(Screen->HintFont());
-    canvas.Font()->SetColor(clInfoText);
-    canvas.Pen()->SetColor(clBlack);
-    canvas.Brush()->SetColor(clInfoBk);
+    PrepareHintCanvas(bitmap);
     TRect text = PrepareHintBitmap(bitmap, hint);
     const std::string original = hint;
     bool paintDefault = true;
@@ -75,6 +51,5 @@ void TQvItemViewer::CMHintShow(THintInfo& hintInfo)
     hintInfo.CursorRect = cursorRect;
     if (hint != original)
         text = PrepareHintBitmap(bitmap, hint);
-    OffsetRect(text, (bitmap.Width() - text.Width()) / 2 - 2, (bitmap.Height() - text.Height()) / 2);
-    DrawSkinText(canvas, hint, text, DT_NOPREFIX, gldNone, 0x0000FFFF, tra0);
+    DrawHintText(bitmap, hint, text);
 }

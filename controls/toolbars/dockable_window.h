@@ -99,6 +99,9 @@ public:
     void SetUseLastDock(bool value);
     // The caption of a floating frame is drawn inactive.
     bool InactiveCaption() const { return FInactiveCaption; }
+    // The docked close button is held down, or the pointer is over it.
+    bool CloseButtonDown() const { return FCloseButtonDown; }
+    bool CloseButtonHover() const { return FCloseButtonHover; }
 
     // --- layout ---
     void BeginUpdate();

@@ -38,6 +38,7 @@ public:
     TRect GetCloseButtonRect(bool adjustForBorder);
     void RedrawNCArea(TBarFrameParts redrawWhat);
     void RecreateFrame() { RecreateWnd(); }
+    bool CloseButtonDown() const { return FCloseButtonDown; }
     void SetCloseButtonDown(bool pushed);
 
     void Dispatch(TMessage& message) override;

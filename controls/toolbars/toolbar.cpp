@@ -123,6 +123,16 @@ TBarCustomToolbar::~TBarCustomToolbar()
     FreeAndNil(FItem);
 }
 
+void TBarCustomToolbar::UseClassChoices()
+{
+    FreeAndNil(FView);
+    FreeAndNil(FChevronItem);
+    FChevronItem = ChevronItemClass().Create(this);
+    FChevronItem->SetLinkSubitems(FItem);
+    FView = ToolbarViewClass().Create(this, nullptr, FItem, this, true, false, true);
+    FView->SetBackgroundColor(Color());
+}
+
 TBarChevronItemClass TBarCustomToolbar::ChevronItemClass()
 {
     return TBarChevronItemClass::Of<TBarChevronItem>();

@@ -147,6 +147,10 @@ protected:
     virtual TBarToolbarViewClass ToolbarViewClass();
     // A control item for control, inserted into the root item at index.
     void CreateWrapper(int index, TControl* control);
+    // Makes the chevron item and the view again from ChevronItemClass and ToolbarViewClass. The constructor
+    // here can only ask this class for them: a descendant that chooses its own calls this at the end of its
+    // constructor.
+    void UseClassChoices();
 
     TBarCustomItem* FMDIButtonsItem = nullptr;
     TBarCustomItem* FMDISystemMenuItem = nullptr;

@@ -177,12 +177,13 @@ def cursor_file(hot_spot, rows):
     return directory + entry + image
 
 
-def main():
+def write_cursors(cursors):
+    """Writes each picture of cursors (file name: (hot spot, rows)) as a cursor file beside this script."""
     folder = os.path.dirname(os.path.abspath(__file__))
-    for name, (hot_spot, rows) in CURSORS.items():
+    for name, (hot_spot, rows) in cursors.items():
         with open(os.path.join(folder, name), "wb") as out:
             out.write(cursor_file(hot_spot, rows))
 
 
 if __name__ == "__main__":
-    main()
+    write_cursors(CURSORS)

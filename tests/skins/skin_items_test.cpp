@@ -482,7 +482,11 @@ TEST_F(SkinnedItems, TheWindowMenuItemMaximizesItsFormAndSendsItTheOtherCommands
     auto* child = new TQvItem(&owner);
     system->Add(child);
     system->Click();
-    EXPECT_EQ(system->Count(), 0) << "the entries are made afresh at each opening";
+    // The entries are made afresh at each opening from the form's window menu: restore, move, size, minimize,
+    // maximize, a separator and close.
+    ASSERT_EQ(system->Count(), 7);
+    EXPECT_EQ(system->Items(0)->Tag(), static_cast<int>(SC_RESTORE));
+    EXPECT_EQ(system->Items(6)->Tag(), static_cast<int>(SC_CLOSE));
 
     form->OnCloseQuery = nullptr;
     Application->SetMainForm(mainForm);

@@ -3,6 +3,8 @@
 #include "controls/skins/skin_manager.h"
 #include "platform/gui/core/strings.h"
 #include "platform/gui/graphics/bitmap.h"
+#include "platform/gui/graphics/theme.h"
+#include "platform/gui/windows/control.h"
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -61,6 +63,55 @@ protected:
 
 private:
     std::vector<std::string> FRegistered;
+};
+
+// The looks a compound bar is pictured in: the default skin with the platform theme and classic, and a few
+// built-in skins (RegisterBuiltInSkins first). Each look is made current in turn, everyone told, and
+// picture runs with the picture's name: prefix followed by the look's name.
+inline void ForEachCompoundBarLook(const std::string& prefix,
+                                   const std::function<void(const std::string& picture)>& picture)
+{
+    struct TLook
+    {
+        const char* skin;
+        bool themes;
+        const char* name;
+    };
+    for (const TLook& look :
+         {TLook{"Default", true, "default_themed"}, TLook{"Default", false, "default_classic"},
+          TLook{"Flat", true, "flat"}, TLook{"Aluminum", true, "aluminum"},
+          TLook{"Glossy Black", true, "glossy_black"}}) {
+        SCOPED_TRACE(look.name);
+        SetThemesEnabled(look.themes);
+        GetSkinManager().SetSkin(look.skin);
+        GetSkinManager().BroadcastSkinNotification();
+        picture(prefix + look.name);
+    }
+}
+
+// Records the window commands (WM_SYSCOMMAND) a window is sent while it lives, and swallows them so that
+// nothing moves or sizes; gives the window its procedure back at the end.
+class TSystemCommandRecorder
+{
+public:
+    explicit TSystemCommandRecorder(TControl& window) : FWindow(window), FPrevious(window.WindowProc)
+    {
+        window.WindowProc = [this](TMessage& message) {
+            if (message.Msg == WM_SYSCOMMAND)
+                Commands.push_back(static_cast<unsigned>(message.WParam));
+            else
+                FPrevious(message);
+        };
+    }
+    ~TSystemCommandRecorder() { FWindow.WindowProc = FPrevious; }
+    TSystemCommandRecorder(const TSystemCommandRecorder&) = delete;
+    TSystemCommandRecorder& operator=(const TSystemCommandRecorder&) = delete;
+
+    std::vector<unsigned> Commands;
+
+private:
+    TControl& FWindow;
+    TWndMethod FPrevious;
 };
 
 // A square picture to paint on, filled with a background colour, its brush green and its pen maroon: colours

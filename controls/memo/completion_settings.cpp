@@ -14,6 +14,20 @@ void TAutoCompletion::SetDelay(int value)
         OnDelayChange(value);
 }
 
+void TAutoCompletion::SetColor(TColor value)
+{
+    color_ = value;
+    if (OnLookChange)
+        OnLookChange();
+}
+
+void TAutoCompletion::SetFont(const TFont* value)
+{
+    font_->Assign(value);
+    if (OnLookChange)
+        OnLookChange();
+}
+
 void TAutoCompletion::Assign(const TPersistent* source)
 {
     const auto* other = dynamic_cast<const TAutoCompletion*>(source);

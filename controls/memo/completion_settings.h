@@ -3,11 +3,21 @@
 #include "platform/gui/core/strings.h"
 #include "platform/gui/graphics/graphics.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
 // The settings of the memo's completion list, auto-correct and parameter hints. The list, the corrections
 // and the hints themselves come with those features; these hold their settings.
+
+// The memo's events of the completion list and the hints.
+using TBeforeCompletionEvent = std::function<void(TObject* sender, const std::string& token, bool& show)>;
+using TMemoRetrievedParameterHintEvent =
+    std::function<void(TObject* sender, const std::string& token, const std::string& parameterHint)>;
+// The hover hint for the word or token value at column x, line y.
+using TMemoHintEvent = std::function<void(TObject* sender, int x, int y, const std::string& value,
+                                          std::string& hint, bool& show)>;
+using TGutterHintEvent = std::function<void(TObject* sender, int line, std::string& hint, bool& show)>;
 
 class TAutoCompletion : public TPersistent
 {
@@ -25,9 +35,10 @@ public:
     const std::string& StartToken() const { return startToken_; }
     void SetStartToken(const std::string& value) { startToken_ = value; }
     TColor Color() const { return color_; }
-    void SetColor(TColor value) { color_ = value; }
+    // Also the open list's (OnLookChange tells the memo).
+    void SetColor(TColor value);
     TFont* Font() const { return font_.get(); }
-    void SetFont(const TFont* value) { font_->Assign(value); }
+    void SetFont(const TFont* value);
     int Width() const { return width_; }
     void SetWidth(int value) { width_ = value; }
     int Height() const { return height_; }
@@ -59,6 +70,7 @@ public:
     void Assign(const TPersistent* source) override;
 
     std::function<void(int delay)> OnDelayChange;
+    std::function<void()> OnLookChange;
 
 private:
     TComponent* owner_;

@@ -29,6 +29,12 @@ void TVezGutter::InvalidateArea()
     InvalidateRect(memo_->Handle(), &area, false);
 }
 
+void TVezGutter::StoreColors(TColor color, TColor colorTo)
+{
+    FColor = color;
+    FColorTo = colorTo;
+}
+
 void TVezGutter::SetVisible(bool value)
 {
     SetAndInvalidate(FShowGutter, value);

@@ -6,11 +6,11 @@
 #include <memory>
 #include <string>
 
+class TCanvas;
 class TVezCustomMemo;
 
 // The settings of the memo's gutter (the strip of line numbers and marks left of the text) and of its
-// active line. The gutter's painting comes with the gutter itself; these hold the settings and tell the
-// memo to repaint.
+// active line. The gutter paints its background and lets the memo's OnGutterDraw draw each line's row.
 class TVezGutter : public TPersistent
 {
 public:
@@ -63,6 +63,14 @@ public:
 
     // Invalidates the gutter's rectangle in the memo's window.
     void InvalidateArea();
+    // Both background colours at once, without painting again (presets and desktop schemes).
+    void StoreColors(TColor color, TColor colorTo);
+    // Paints the gutter onto the memo's canvas: the background, the border and, through OnGutterDraw, the
+    // row of every line shown (not the rows a wrapped line continues in).
+    void DrawGutter(TCanvas& canvas);
+    // The line number n as the gutter writes it (zeros in front with ShowLeadingZeros, no suffix), and the
+    // x where it starts: numbers of up to four digits end at the same place.
+    std::string GetLineNumberText(int n, int& x) const;
     // From another TVezGutter through the setters; any other source is ignored.
     void Assign(const TPersistent* source) override;
 
@@ -70,6 +78,9 @@ public:
 
 private:
     void GutterFontChanged(TObject* sender);
+    void FillBackground(TCanvas& canvas, int width, int height) const;
+    void DrawBorder(TCanvas& canvas, int height) const;
+    void DrawRows(TCanvas& canvas, int rowWidth) const;
     // Stores value and invalidates the gutter.
     template <typename T> void SetAndInvalidate(T& field, const T& value)
     {

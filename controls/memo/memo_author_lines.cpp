@@ -99,7 +99,7 @@ void TVezCustomMemo::RecordAuthorLinesChange(const TAuthorLinesBefore& before, T
             ++row;
     }
     const TAuthorPos caret = AuthorPos(FCurX, FCurY);
-    FUndoList->Add(
+    UndoList()->Add(
         new TBlockUndo(caretBefore.X, caretBefore.Y, caret.X, caret.Y, before.First, before.Lines, after));
 }
 

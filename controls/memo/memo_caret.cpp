@@ -86,7 +86,7 @@ void TVezCustomMemo::ApplyCursorUpdate()
             UpdateCaret(true);
     }
     if ((FAutoHintParameters == hpAuto && FAllowAutoHint) || (FHintForm && FHintForm->Visible()))
-        UpdateParameterHint();
+        ShowParameterHint();
 }
 
 void TVezCustomMemo::SetCurY(int value)
@@ -143,7 +143,7 @@ std::string TVezCustomMemo::TrimmedLine(int line, bool addUndo)
         const TAuthorPos start = AuthorPos(from, line);
         auto* record = new TDeleteBufUndo(end.X, end.Y, start.X, start.Y, EncodeLine(Columns(full, from)));
         record->SetSelection(start.X, start.Y, end.X, end.Y);
-        FUndoList->Add(record);
+        UndoList()->Add(record);
     }
     return EncodeLine(trimmed);
 }

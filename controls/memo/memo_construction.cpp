@@ -68,6 +68,7 @@ void TVezCustomMemo::CreateOwnedObjects()
         FAutoCompleteTimer->SetInterval(static_cast<unsigned>(std::max(delay, 0)));
     };
     FAutoCompleteList = std::make_unique<TStringList>();
+    ConnectPopupHandlers();
     FScrollHintWindow = new THintWindow(this);
     FScrollHintWindow->SetVisible(false);
     FCodeFolding = std::make_unique<TCodeFolding>();
@@ -94,6 +95,7 @@ void TVezCustomMemo::LoadImages()
 
 TVezCustomMemo::~TVezCustomMemo()
 {
+    DetachMemoSource();
     FLines->OnChange = nullptr;
     FLines->SetMemo(nullptr);
     if (FInternalStyles)
@@ -117,6 +119,8 @@ void TVezCustomMemo::CreateWnd()
     // Dropped files are asked for once the window exists.
     if (FAcceptFiles)
         DragAcceptFiles(Handle(), true);
+    if (!FOleDropTarget.Empty())
+        RegisterOleDropTarget();
     if (!ComponentState().Contains(csLoading))
         UpdateStyleColors(false);
 }
@@ -130,10 +134,13 @@ void TVezCustomMemo::Loaded()
     UpdateStyleColors(false);
     UpdateMaxLength();
     UpdateScrollBars(true);
+    if (FMemoSource)
+        AttachSource();
 }
 
 void TVezCustomMemo::Notification(TComponent* component, TOperation operation)
 {
+    SourceNotification(component, operation);
     if (operation == opRemove && component && component == FInternalStyles) {
         FInternalStyles = nullptr;
         TCustomControl::Notification(component, operation);

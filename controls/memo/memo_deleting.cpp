@@ -51,7 +51,7 @@ void TVezCustomMemo::DeleteChar(int x, int y)
         const TAuthorPos before = AuthorPos(x, y);
         const TAuthorPos at = AuthorPos(FCurX, FCurY);
         const auto record = [&](const std::string& removed) {
-            FUndoList->Add(new TDeleteCharUndo(before.X, before.Y, at.X, at.Y, removed, backspace));
+            UndoList()->Add(new TDeleteCharUndo(before.X, before.Y, at.X, at.Y, removed, backspace));
         };
         TLineText s = LineAt(FCurY);
         if (FCurX < static_cast<int>(s.size())) {
@@ -144,7 +144,7 @@ void TVezCustomMemo::SmartBackspace()
         auto* record =
             new TDeleteBufUndo(caretBefore.X, caretBefore.Y, start.X, start.Y, EncodeLine(removed));
         record->SetSelection(start.X, start.Y, end.X, end.Y);
-        FUndoList->Add(record);
+        UndoList()->Add(record);
     }
     LinesChanged(this);
 }
@@ -218,13 +218,15 @@ void TVezCustomMemo::DeleteLine()
         if (line == lines.Count() - 1)
             SetCurY(line - 1);
         RemoveLine(line);
+        // The markers below stay with their lines, as the bookmarks do.
+        FMarkerList->Markers()->AdjustMarkerLineMinus(line + 1);
     }
     ClearSelection();
     Invalidate();
     if (FWordWrap != wwNone)
         RecordAuthorLinesChange(before, caretBefore);
     else
-        FUndoList->Add(new TDeleteLineUndo(x0, line, FCurX, FCurY, text, emptiedOnly));
+        UndoList()->Add(new TDeleteLineUndo(x0, line, FCurX, FCurY, text, emptiedOnly));
     AfterEdit();
 }
 

@@ -46,14 +46,14 @@ void TVezCustomMemo::InsertChar(char32_t ch)
     const bool replaces = overwriting && FCurX < static_cast<int>(s.size());
     if (replaces) {
         const TAuthorPos at = AuthorPos(FCurX, FCurY);
-        FUndoList->Add(new TOverwriteCharUndo(start.X, start.Y, at.X, at.Y,
+        UndoList()->Add(new TOverwriteCharUndo(start.X, start.Y, at.X, at.Y,
                                               EncodeLine(TLineText(1, s[static_cast<size_t>(FCurX)]))));
         s[static_cast<size_t>(FCurX)] = ch;
     } else {
         s.insert(std::min(static_cast<size_t>(FCurX), s.size()), ins);
     }
     int offset = 0;
-    const int rowsBefore = FLines->Count();
+    const int rowsBefore = ActiveLines()->Count();
     {
         TFlagHolder<bool> noRefresh(FLetRefresh, false);
         PutLine(FCurY, s);
@@ -74,9 +74,9 @@ void TVezCustomMemo::InsertChar(char32_t ch)
     if (!replaces && !ins.empty()) {
         // The characters went in on the author's line where the caret stood.
         const int end = start.X + static_cast<int>(ins.size());
-        FUndoList->Add(new TInsertCharUndo(start.X, start.Y, end, start.Y, EncodeLine(ins)));
+        UndoList()->Add(new TInsertCharUndo(start.X, start.Y, end, start.Y, EncodeLine(ins)));
     }
-    if (FWordWrap != wwNone && FLines->Count() != rowsBefore)
+    if (FWordWrap != wwNone && ActiveLines()->Count() != rowsBefore)
         UpdateScrollBars(false);
     AfterEdit();
 }
@@ -159,7 +159,7 @@ void TVezCustomMemo::NewLine()
         TUndo* record = FUndoLineByLine ? new TNewLineUndo(start.X, start.Y, end.X, end.Y, text)
                                         : new TInsertCharUndo(start.X, start.Y, end.X, end.Y, text);
         record->SetLinkedUndo(dropped);
-        FUndoList->Add(record);
+        UndoList()->Add(record);
     }
     LinesChanged(this);
     AfterEdit();
@@ -217,7 +217,7 @@ void TVezCustomMemo::InsertTab(TShiftState shift)
                 const TAuthorPos end = AuthorPos(FCurX, FCurY);
                 auto* record = new TInsertCharUndo(start.X, start.Y, end.X, end.Y, EncodeLine(pad));
                 record->SetLinkedUndo(dropped);
-                FUndoList->Add(record);
+                UndoList()->Add(record);
             } else {
                 InsertChar(U'\t');
                 InvalidateClient();
@@ -269,7 +269,7 @@ void TVezCustomMemo::BlockIndent(int fromLine, int toLine, int indent, bool allo
         if (wrapped)
             RecordAuthorLinesChange(before, caret);
         else if (allowUndo)
-            FUndoList->Add(new TIndentUndo(FCurX, FCurY, fromLine, toLine, indent, std::move(lost)));
+            UndoList()->Add(new TIndentUndo(FCurX, FCurY, fromLine, toLine, indent, std::move(lost)));
     }
     UpdateWrap();
     UpdateMaxLength();

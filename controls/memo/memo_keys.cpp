@@ -2,6 +2,7 @@
 
 #include "controls/memo/flag_holder.h"
 #include "platform/gui/windows/caret.h"
+#include "platform/gui/windows/message_loop.h"
 #include "support/utf8.h"
 
 // The keyboard: which keys the memo takes from the window, and what each does. Key-down runs the cursor
@@ -54,10 +55,18 @@ void TVezCustomMemo::KeyDown(uint16_t& key, TShiftState shift)
     }
     FLetShowAutoCompletion = true;
     FAllowAutoHint = !shift.Contains(ssCtrl);
+    // While the completion list shows, the keys are its own (the memo keeps the focus for it).
+    if (CompletionKeyDown(key, shift))
+        return;
     if (!IsMoveOrModifier(key)) {
         SetCurX(FCurX);
         SetCurY(FCurY);
     }
+    // A collapsed node shown as its caption keeps its text.
+    const bool editsText =
+        key == VK_BACK || key == VK_TAB || key == VK_SPACE || key == VK_INSERT || key == VK_DELETE;
+    if (editsText && ShowsNodeCaption(FCurY))
+        return;
     if (IsArrow(key))
         FShouldCheckCodeFolding = false;
     KeyDownCommand(key, shift);
@@ -90,8 +99,12 @@ void TVezCustomMemo::KeyDownCommand(uint16_t key, TShiftState shift)
         KeyCommand(key, shift);
         break;
     case VK_SPACE:
-        if (shift == TShiftState{ssCtrl} && FAutoCompletion->Active())
+        if (shift == TShiftState{ssCtrl} && FAutoCompletion->Active()) {
             FLetShowAutoCompletion = false;
+            CompletionShortcut();
+        } else if (shift == TShiftState{ssCtrl, ssShift} && FAutoHintParameters != hpNone) {
+            ShowParameterHint();
+        }
         break;
     case VK_LEFT:
     case VK_RIGHT:
@@ -302,7 +315,7 @@ void TVezCustomMemo::ToggleOverwrite()
         OnOverwriteToggle(this, allow);
     if (!allow)
         return;
-    TVezUndoList& undo = *FUndoList;
+    TVezUndoList& undo = *UndoList();
     const int count = undo.Count();
     const auto isToggle = [&undo](int index) { return dynamic_cast<TInsertOverwriteUndo*>(undo.Get(index)); };
     if (count > 0 && !(count >= 2 && isToggle(count - 1) && isToggle(count - 2)))
@@ -315,6 +328,12 @@ void TVezCustomMemo::KeyPress(char32_t& key)
     if (key == CtrlC)
         KeyCommand(CtrlC, {});
     if (FReadOnly || !CanEdit() || (CompletionListShowing() && !FLetShowAutoCompletion))
+        return;
+    if (CompletionListShowing()) {
+        CompletionKeyPress(key);
+        return;
+    }
+    if (key != Enter && ShowsNodeCaption(FCurY))
         return;
     FShouldCheckCodeFolding = true;
     TCustomControl::KeyPress(key);
@@ -338,6 +357,7 @@ void TVezCustomMemo::WordEnd(char32_t key)
         AddEmptyLineSilently();
     if (key == Enter && FCurX == 0 && TrimTrailingBlanks(LineAt(FCurY)).empty())
         FShouldCheckCodeFolding = false;
+    RunChecker(key);
     const TAutoCorrect& correct = *FAutoCorrect;
     if (!OnWordComplete && !(correct.Active() && correct.OldValue()->Count() > 0))
         return;
@@ -361,7 +381,7 @@ void TVezCustomMemo::ReplaceWordLeftOfCaret(const std::string& word, const std::
 {
     const int start = std::max(FCurX - LineLength(word), 0);
     const TAuthorPos line = AuthorPos(0, FCurY);
-    FUndoList->Add(new TCorrectUndo(line.Y, AuthorLineText(ParagraphStart(FCurY))));
+    UndoList()->Add(new TCorrectUndo(line.Y, AuthorLineText(ParagraphStart(FCurY))));
     const TLineText s = LineAt(FCurY);
     PutLine(FCurY, Columns(s, 0, start) + DecodeLine(replacement) + Columns(s, FCurX));
     SetCurX(FCurX + LineLength(replacement) - LineLength(word));
@@ -391,6 +411,8 @@ void TVezCustomMemo::CheckCompletionTrigger(char32_t key)
 {
     if (IsCompletionStartKey(key) && FAutoCompletion->Active())
         FAutoCompleteTimer->SetEnabled(true);
+    else if (IsHintStartKey(key) && FAutoHintParameters != hpNone)
+        PostMessage(Handle(), WM_SHOWPARAMETERHINT, 0, 0); // once the character is in
 }
 
 void TVezCustomMemo::KeyUp(uint16_t& key, TShiftState shift)

@@ -71,6 +71,17 @@ void TVezCustomMemo::AfterMessage(TMessage& message)
     case WM_WINDOWPOSCHANGED:
         HideParameterHint();
         break;
+    case CM_HINTSHOW:
+        CMHintShow(message);
+        break;
+    case WM_SHOWPARAMETERHINT:
+        ShowParameterHint();
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        CompletionDeactivate(); // a click in the text ends the choice, as a click outside a list does
+        break;
     case WM_THEMECHANGED:
     case CM_SYSFONTCHANGED:
         if (FAutoThemeAdapt)
@@ -130,6 +141,7 @@ void TVezCustomMemo::WMSetFocus()
 void TVezCustomMemo::WMKillFocus(TMessage& message)
 {
     HideParameterHint();
+    CompletionDeactivate();
     const HWND to = TFocusView(message).OtherWindow;
     const bool toOwnBar = to && ((sbVert->HandleAllocated() && to == sbVert->Handle()) ||
                                  (sbHorz->HandleAllocated() && to == sbHorz->Handle()));

@@ -224,8 +224,12 @@ void TVezCustomMemo::WMLButtonDblClk(TMessage& message)
     if (x > Width() || ActiveLines()->Count() == 0)
         return;
     const TLineText s = LineAt(FCurY);
-    if (FCurX >= static_cast<int>(s.size()) || IsDelimiter(s[static_cast<size_t>(FCurX)]))
+    if (FCurX >= static_cast<int>(s.size()) || IsDelimiter(s[static_cast<size_t>(FCurX)])) {
+        DoubleClickBesideWord();
         return;
+    }
+    if (ShowsNodeCaption(FCurY))
+        SetExpandNode(FCurY, true);
     ClearSelection();
     int start = FCurX;
     while (start > 0 && !IsDelimiter(s[static_cast<size_t>(start - 1)]))

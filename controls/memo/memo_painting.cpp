@@ -99,13 +99,6 @@ void TVezCustomMemo::PaintGutter()
     PaintGutterStrip(*Canvas());
 }
 
-void TVezCustomMemo::PaintGutterStrip(TCanvas& canvas)
-{
-    canvas.Brush()->SetStyle(bsSolid);
-    canvas.Brush()->SetColor(FGutter->GutterColor());
-    canvas.FillRect(FGutter->FullRect());
-}
-
 void TVezCustomMemo::Paint()
 {
     if (ActiveLines()->LockCount() > 0)
@@ -124,6 +117,7 @@ void TVezCustomMemo::Paint()
             canvas.FillRect(fold);
     }
     PaintGutter();
+    PaintFoldingStrip(canvas);
     canvas.Font()->Assign(FFont.get());
     canvas.Font()->SetSize(static_cast<int>(std::lround(FFont->Size() * FDPIScale)));
     UpdateLineBitmap();
@@ -133,6 +127,7 @@ void TVezCustomMemo::Paint()
     if (FCellSize.W > 0 && FCellSize.H > 0)
         PaintRows(canvas, text);
     PaintRightMargin(canvas, text);
+    PaintDropMark(canvas);
     PaintBorder(canvas);
     // The bars paint on the same canvas after the memo: they find its tools as a paint starts them.
     canvas.Brush()->SetStyle(bsSolid);
@@ -160,15 +155,19 @@ void TVezCustomMemo::PaintRows(TCanvas& canvas, const TRect& text)
     // A row outside what this paint covers keeps its pixels (a typed character or the caret paints one row):
     // it is not rendered, and the next row that is takes its start state from the line states.
     bool styleCurrent = true;
-    for (int row = LineIndexToVisIndex(FTopLine); row <= lastRow; ++row) {
+    const int topRow = LineIndexToVisIndex(FTopLine);
+    for (int row = topRow; row <= lastRow; ++row) {
         const int line = VisIndexToLineIndex(row);
         if (line >= count) {
             ranOut = true;
             break;
         }
+        // Rows count from the top line's row; the line after a collapsed region starts in its own state.
+        const int shownRow = FTopLine + row - topRow;
+        styleCurrent = styleCurrent && (line == last + 1 || row == topRow);
         last = line;
         rendered = true;
-        const TRect cell = CellRect(0, (FCodeFolding->Enabled() ? row : line) - FTopLine);
+        const TRect cell = CellRect(0, shownRow - FTopLine);
         if (!RectVisible(canvas, Rect(text.Left, cell.Top, text.Right, cell.Bottom))) {
             styleCurrent = false;
             continue;
@@ -177,7 +176,7 @@ void TVezCustomMemo::PaintRows(TCanvas& canvas, const TRect& text)
             style = LineStartState(line);
             styleCurrent = true;
         }
-        RenderLine(&canvas, line, style, 0, text, FCodeFolding->Enabled() ? row : -1);
+        RenderLine(&canvas, line, style, 0, text, FCodeFolding->Enabled() ? shownRow : -1);
     }
     if (!ranOut)
         return;

@@ -51,7 +51,8 @@ void TVezCustomMemo::RenderLine(TCanvas* canvas, int lineIndex, TStyle& style, i
                            ActiveStyler()->DrawKeyword(*FRender.Canvas, EncodeLine(word), FRender.Token);
                    });
     FHtmlLine.clear();
-    TLineTokenizer(settings, runs).Line(text, style);
+    if (!RenderCollapsedCaption(style))
+        TLineTokenizer(settings, runs).Line(text, style);
     if (Painting())
         PaintLineTail();
     if (mode == 1 && FHtml->Count() > 0)
@@ -227,6 +228,8 @@ TVezCustomMemo::TRunLook TVezCustomMemo::RunLook(const TStyle& style, bool paint
         look.Text = FBreakpointTextColor;
         look.Back = FBreakpointColor;
     }
+    if (FCollapsedCaption)
+        look.Text = FCodeFolding->LineColor();
     return look;
 }
 

@@ -210,12 +210,14 @@ void TVezCustomMemo::PaintLineTail()
     if (tail != clNone)
         canvas.FillRect(Rect(x, r.Token.Top, r.Token.Right, r.Token.Bottom));
     DrawLineMargin(x, std::numeric_limits<int>::max());
+    DrawCollapsedNodeBox(canvas);
     DrawLineMarks(canvas);
     if (r.Mode == 2)
         return;
-    // The last row is cut at the text area's bottom.
-    const int height =
-        r.Mode == 0 ? std::min(r.Row.Height(), r.TextArea.Bottom - r.Row.Top) : r.Place.Height();
+    // The last row is cut at the text area's bottom, unless the program's own style paints the memo.
+    const int height = r.Mode != 0          ? r.Place.Height()
+                       : FUsePlatformStyles ? r.Row.Height()
+                                            : std::min(r.Row.Height(), r.TextArea.Bottom - r.Row.Top);
     const int width = r.Mode == 0 ? FLineBitmap->Width() : r.Place.Width();
     if (height > 0)
         BitBlt(*r.Target, r.Place.Left, r.Place.Top, width, height, canvas, 0, 0, SRCCOPY);

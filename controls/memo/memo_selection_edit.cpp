@@ -135,7 +135,7 @@ bool TVezCustomMemo::DeleteTextSelection()
     const TAuthorPos end = AuthorPos(FCurX, FCurY);
     auto* record = new TDeleteBufUndo(caret.X, caret.Y, end.X, end.Y, removed);
     record->SetSelection(selStart.X, selStart.Y, selEnd.X, selEnd.Y);
-    FUndoList->Add(record);
+    UndoList()->Add(record);
     return true;
 }
 
@@ -220,7 +220,7 @@ void TVezCustomMemo::InsertMultiLineText(const std::string& value, const std::st
     SetCurX(x);
     MakeCursorVisible();
     LinesChanged(this);
-    FUndoList->Add(new TPasteUndo(start.X, start.Y, end.X, end.Y, value, linked));
+    UndoList()->Add(new TPasteUndo(start.X, start.Y, end.X, end.Y, value, linked));
     ClearSelection();
     Invalidate();
 }
@@ -241,7 +241,7 @@ void TVezCustomMemo::InsertSingleLineText(const std::string& value, const std::s
         FCurX = x1 + static_cast<int>(inserted.size());
     }
     LinesChanged(this);
-    FUndoList->Add(
+    UndoList()->Add(
         new TPasteUndo(from.X, from.Y, from.X + static_cast<int>(inserted.size()), from.Y, value, linked));
     if (FWordWrap != wwNone) {
         UpdateWrap();

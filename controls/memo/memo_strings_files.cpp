@@ -88,11 +88,14 @@ void TVezMemoStrings::LoadFromFile(const std::string& fileName)
         TStrings::LoadFromFile(fileName);
         return;
     }
+    // Read whole before the memo changes: a file that cannot be read leaves the text, its undo history and
+    // the caret as they were.
+    TMemoryStream contents;
+    contents.LoadFromFile(fileName);
     PrepareMemoForLoad();
     {
         TQuietMemo quiet(*this, *memo_);
-        TFileStream file(fileName, fmOpenRead);
-        LoadFromStream(file);
+        LoadFromStream(contents);
         memo_->BeginUpdate(); // the stream's load ended the update
         if (TVezCustomMemoStyler* styler = memo_->SyntaxStyles(); styler && styler->CanFormat())
             SetText(styler->GetFormattedText(Text()));

@@ -85,12 +85,13 @@ enum TMemoClipboardFormat
 };
 using TMemoClipboardFormats = TSet<TMemoClipboardFormat>;
 
-enum TOleDropTargetFormat
+// What the memo takes from drags of other programs: dropped files (the first is loaded) and text.
+enum TOleDropTargetType
 {
-    dtText,
-    dtFiles
+    odtFile,
+    odtText
 };
-using TOleDropTarget = TSet<TOleDropTargetFormat>;
+using TOleDropTarget = TSet<TOleDropTargetType>;
 
 enum TClipboardAction
 {

@@ -147,7 +147,7 @@ void TVezCustomMemo::UpdateLayout()
     int keptTop = FTopLine;
     int offset = 0;
     TextFromPos(FCurX, FCurY, offset);
-    const int countBefore = FLines->Count();
+    const int countBefore = ActiveLines()->Count();
     UpdateWrap();
     // The cursor stays on its character however the rows were broken again.
     int x = 0, y = 0;
@@ -159,7 +159,7 @@ void TVezCustomMemo::UpdateLayout()
     SetSelStart(selStart);
     SetSelLength(selLength);
     MakeCursorVisible();
-    if (FLines->Count() == countBefore || FWordWrap == wwNone) {
+    if (ActiveLines()->Count() == countBefore || FWordWrap == wwNone) {
         const int n = ActiveLines()->Count();
         const int visible = VisibleLineCount();
         if (n < visible) {

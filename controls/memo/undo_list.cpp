@@ -58,6 +58,30 @@ void TVezUndoList::Clear()
     TList::Clear();
 }
 
+void TVezUndoList::SetMemo(TVezCustomMemo* memo)
+{
+    FMemo = memo;
+    for (int i = 0; i < Count(); ++i)
+        Get(i)->Memo = memo;
+}
+
+void TVezUndoList::MoveFrom(TVezUndoList& other)
+{
+    if (&other == this)
+        return;
+    Clear();
+    for (int i = 0; i < other.Count(); ++i) {
+        TUndo* item = other.Get(i);
+        item->Memo = FMemo;
+        TList::Add(item);
+    }
+    FPos = other.FPos;
+    other.TList::Clear();
+    other.FPos = 0;
+    other.NotifyChange();
+    NotifyChange();
+}
+
 void TVezUndoList::SetLimit(int value)
 {
     if (value == FLimit)

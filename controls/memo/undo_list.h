@@ -26,7 +26,10 @@ public:
 
     int Pos() const { return FPos; }
     TVezCustomMemo* Memo() const { return FMemo; }
-    void SetMemo(TVezCustomMemo* memo) { FMemo = memo; }
+    // The memo the records act on, theirs too (a memo source hands its history from memo to memo).
+    void SetMemo(TVezCustomMemo* memo);
+    // Takes over the records of other, and where its undo zone ends; other is left empty.
+    void MoveFrom(TVezUndoList& other);
     bool IsPerforming() const { return FIsPerforming; }
     void SetIsPerforming(bool value) { FIsPerforming = value; }
     int Limit() const { return FLimit; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/memo/code_folding_settings.h"
+#include "controls/memo/completion_list.h"
 #include "controls/memo/completion_settings.h"
 #include "controls/memo/element_styles.h"
 #include "controls/memo/gutter_settings.h"
@@ -9,6 +10,7 @@
 #include "controls/memo/line_text.h"
 #include "controls/memo/line_tokenizer.h"
 #include "controls/memo/marker_list.h"
+#include "controls/memo/memo_appearance.h"
 #include "controls/memo/memo_lines.h"
 #include "controls/memo/memo_strings.h"
 #include "controls/memo/memo_styler.h"
@@ -32,13 +34,17 @@
 #include <utility>
 #include <vector>
 
+class TVezMemoSource;
+class TVezMemoChecker;
+struct TVezMemoSavePos;
+
 // The multi-line styled text control of the error log. It keeps its text as lines in a TVezMemoStrings
 // (Lines), shows them on a grid of character cells of one font, scrolls with two child scroll bars, wraps
 // long lines into real continuation rows, edits with undo, and takes its colours from a styler.
 //
 // Positions are (column, line), both 0-based, in code points of the stored lines; text offsets count every
 // line break as two characters (CR LF) and none between a line and its wrap continuation.
-class TVezCustomMemo : public TCustomControl
+class TVezCustomMemo : public TCustomControl, public IKRNStyle, public IKRNTones
 {
 public:
     explicit TVezCustomMemo(TComponent* owner);
@@ -48,11 +54,12 @@ public:
     TVezMemoStrings* Lines() const { return FLines.get(); }
     // Copies value into the lines in use.
     void SetLines(const TStrings* value);
-    // The lines every operation reads and edits.
-    TVezMemoStrings* ActiveLines() const { return FLines.get(); }
+    // The lines every operation reads and edits: the memo source's while one is set.
+    TVezMemoStrings* ActiveLines() const;
     TVezCustomMemoStyler* SyntaxStyles() const { return FInternalStyles; }
     void SetSyntaxStyles(TVezCustomMemoStyler* value);
-    TVezCustomMemoStyler* ActiveStyler() const { return FInternalStyles; }
+    // The memo source's styler while one is set.
+    TVezCustomMemoStyler* ActiveStyler() const;
     bool UseStyler() const { return FUseStyler; }
     void SetUseStyler(bool value);
     // The styler's styles changed: the line states are computed again, and the memo repaints.
@@ -116,7 +123,8 @@ public:
     void ReplaceLines(int first, int oldCount, const std::vector<std::string>& lines);
 
     // --- undo ---
-    TVezUndoList* UndoList() const { return FUndoList.get(); }
+    // The memo source's history while one is set.
+    TVezUndoList* UndoList() const;
     void Undo();
     void Redo();
     bool CanUndo() const;
@@ -335,7 +343,8 @@ public:
     TCharStyle* UrlStyle() const { return FUrlStyle.get(); }
     void SetUrlStyle(const TCharStyle* value) { FUrlStyle->Assign(value); }
     bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
-    void SetAutoThemeAdapt(bool value) { FAutoThemeAdapt = value; }
+    // True takes the desktop scheme's gutter colours at once and again whenever the desktop changes.
+    void SetAutoThemeAdapt(bool value);
     TBitmap* BookmarkGlyph() const { return FBookmarkBmp.get(); }
     void SetBookmarkGlyph(const TBitmap* value) { FBookmarkBmp->Assign(value); }
     TCustomImageList* ContextMenuImages() const { return FContextMenuImages; }
@@ -373,7 +382,8 @@ public:
     bool OleDropSource() const { return FOleDropSource; }
     void SetOleDropSource(bool value) { FOleDropSource = value; }
     TOleDropTarget OleDropTarget() const { return FOleDropTarget; }
-    void SetOleDropTarget(TOleDropTarget value) { FOleDropTarget = value; }
+    // Registers the memo's drop target while the set is not empty (memo_drop_target.cpp).
+    void SetOleDropTarget(TOleDropTarget value);
     bool AcceptFiles() const { return FAcceptFiles; }
     void SetAcceptFiles(bool value);
     bool AlwaysFocus() const { return FAlwaysFocus; }
@@ -382,6 +392,40 @@ public:
     bool MemoFocused() const;
     const std::string& FileName() const { return FFileName; }
     void SetFileName(const std::string& value);
+
+    // --- drag and drop (memo_drop_target.cpp, memo_drag_source.cpp, memo_internal_drag.cpp) ---
+    // Moves the drop mark to the cell under client point p (dsDragEnter, dsDragMove) or removes it
+    // (dsDragLeave). The mark is painted with the rows.
+    void DrawDropCaret(TPoint p, TDragState state);
+    // The cell of the drop mark relative to the view; Y is -1 while no mark is shown.
+    TCellPos DropMarkCell() const { return FDragPos; }
+    // The document position (column, line) under a client point, the column rounded to the nearest cell
+    // boundary.
+    TPoint DropPosition(TPoint client);
+    // The memo is running an OLE drag of its own selection.
+    bool IsDragSource() const { return FIsDragSource; }
+    void DragOver(TObject* source, int x, int y, TDragState state, bool& accept) override;
+    void DragDrop(TObject* source, int x, int y) override;
+    void DoEndDrag(TObject* target, int x, int y) override;
+
+    // --- gutter marks and appearance presets (memo_gutter*.cpp, memo_appearance.cpp) ---
+    bool MarkerAtLine(int lineNo) const;
+    bool HasMarkers() const;
+    int MarkerCount() const;
+    // False for a line without properties.
+    bool GetBreakPoint(int index) const;
+    bool GetExecutable(int index) const;
+    // The lines that carry a bookmark.
+    int BookmarkCount() const;
+    // Whether the line carries a bookmark; index its number, -1 without one.
+    bool GetBookmarkInfo(int line, int& index) const;
+    // The gutter's and the border's colours of a preset (msCustom keeps them): a one-off assignment.
+    void SetStyle(TVezMemoStyle style);
+    void SetComponentStyle(TKRNStyle style) override;
+    // The background tone colours the memo, the selected tone the gutter.
+    void SetColorTones(const TColorTones& tones) override;
+    // The program's own style, not the system's, gave the memo its colours at the last UpdateStyleColors.
+    bool UsePlatformStyles() const { return FUsePlatformStyles; }
 
     // --- owned settings of the gutter, folding, completion, hints and printing ---
     TVezGutter* Gutter() const { return FGutter.get(); }
@@ -414,6 +458,32 @@ public:
     void SetUILanguage(const TUILanguage* value) { FUILanguage->Assign(value); }
     TIntList* BookmarkList() const { return FBookmarkList.get(); }
     float DPIScale() const { return FDPIScale; }
+
+    // --- code folding (memo_folding*.cpp) ---
+    // Rebuilds every region from the region rules of the styler in use; nothing while folding is off.
+    void AutoCodeFold();
+    // Adds the region startLineIndex..endLineIndex; false for lines outside the text, an empty or inverted
+    // range, or a start line that is a node already.
+    bool AddCodeFolding(int startLineIndex, int endLineIndex);
+    void RemoveCodeFolding(int startLineIndex);
+    void RemoveAllCodeFolding();
+    // The line starts a region.
+    bool IsNode(int lineIndex) const;
+    // The node is open; true for any line that is not a node.
+    bool GetExpandNode(int index) const;
+    // Opens or closes a node; a caret that the closed region hides goes to the node's row.
+    void SetExpandNode(int index, bool value);
+    void ToggleNode(int lineIndex);
+    // Rows of the view to lines and back: a collapsed node keeps its row and hides the rest of its region.
+    int VisIndexToLineIndex(int index) const;
+    int LineIndexToVisIndex(int index) const;
+    // The end line of the region that starts at a node; -1 for other lines or a region that never closes.
+    int GetNodeEndLine(int lineIndex) const;
+    // The text a collapsed node shows when its rule shows comments: the line's indent and its words after
+    // the region word, in brackets.
+    bool GetNodeCaption(int lineIndex, int& ruleIndex, std::string& caption) const;
+    bool NodeHasCaption(int line) const;
+    int CodeFoldingNodeCount() const { return FCodeFoldingNodeCount; }
 
     // --- version ---
     virtual int GetVersionNr() const { return 0x03060000; }
@@ -465,6 +535,48 @@ public:
     TMemoInsertCompletionEntryEvent OnInsertAutoCompletionEntry;
     TMemoGetParameterHintEvent OnGetParameterHint;
 
+    // --- completion list, parameter hints and hover hints ---
+    // Opens the list of the entries for the token at the caret.
+    void ShowAutoCompletion();
+    // Filters the open list: the entries gathered when it opened whose name holds token.
+    virtual void UpdateAutoCompletion(const std::string& token);
+    // The chosen entry replaces the word at the caret; with addParens a routine gets "()", the caret between.
+    void InsertAutoCompletion(bool addParens);
+    void HideAutoCompletion();
+    // The open list's window and list (nullptr while closed).
+    TVezAutoform* CompletionForm() const { return FormAutoCompletion; }
+    TAutoCompletionListBox* CompletionList() const { return FListCompletion; }
+    // Shows, moves or hides the parameter hint of the call around the caret.
+    void ShowParameterHint();
+    // Works out the hint's parts for the call around the caret; false when no hint applies.
+    bool UpdateParameterHint();
+    void HideParameterHint();
+    // Searches text back from column pos for the call's opening character: answers its 1-based position
+    // less one (0 when none), -1 after a closing character or five blanks or qualifiers in a row; name is
+    // the routine written before it, paramIndex the number of argument separators passed.
+    int FindParameterStart(const std::string& text, int pos, std::string& name, int& paramIndex) const;
+    // s upper-cased (a to z only) unless the memo is case-sensitive.
+    std::string CaseText(const std::string& s) const;
+    TBeforeCompletionEvent OnBeforeAutoCompletion;
+    TNotifyEvent OnStartAutoCompletion;
+    TNotifyEvent OnAutoCompletion;
+    TNotifyEvent OnCancelAutoCompletion;
+    TMemoRetrievedParameterHintEvent OnRetrievedParameterHint;
+    TMemoHintEvent OnHintForWord;
+    TMemoHintEvent OnHintForToken;
+    TGutterHintEvent OnHintForGutter;
+
+    // --- memo source and checker ---
+    // The document shown instead of the memo's own lines (nullptr: the memo's own); see TVezMemoSource.
+    TVezMemoSource* MemoSource() const { return FMemoSource; }
+    void SetMemoSource(TVezMemoSource* value);
+    TVezMemoChecker* MemoChecker() const { return FMemoChecker; }
+    // A checker without a memo gets this one.
+    void SetMemoChecker(TVezMemoChecker* value);
+    void GetSavePos(TVezMemoSavePos& pos) const;
+    // Puts the view back as it was saved (no setters, no events).
+    void SetSavePos(const TVezMemoSavePos& pos);
+
     // --- event hooks a descendant may override ---
     virtual void DoChange();
     virtual void DoSelectionChange();
@@ -489,10 +601,12 @@ public:
     virtual void DoGetAutoCompletionListIndex(const std::string& token, TStringList* list, int& index);
     virtual void DoGetParameterHint(const std::string& token, std::string& parameterHint, bool& handled);
     virtual void DoInsertAutoCompletionEntry(std::string& entry);
-    virtual void DoRetrieveParameterHint() {}
+    // Lets a descendant name the call around the caret (custom), and whether it holds one (valid).
+    virtual void DoRetrieveParameterHint(std::string&, int&, bool&, bool&) {}
     virtual bool IsCompletionStartKey(char32_t key) const;
     virtual bool ContainsCompletionStart(const std::string& s) const;
-    virtual bool IsHintStartKey() const { return false; }
+    // A typed character after which the parameter hint shows; none in this class.
+    virtual bool IsHintStartKey(char32_t) const { return false; }
     virtual bool IsCompletionWordChar(char32_t ch) const;
     virtual bool IsCompletionAcceptChar(char32_t) const { return false; }
     virtual std::string MemoLineBreak() const { return ActiveLines()->LineBreak(); }
@@ -521,31 +635,26 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
     // --- hooks into the memo's later features: they do nothing yet ---
-    // Code folding (visible rows map to lines one to one until then).
-    virtual int VisIndexToLineIndex(int index) const { return index; }
-    virtual int LineIndexToVisIndex(int index) const { return index; }
-    virtual void AutoCodeFold() {}
-    virtual void RemoveCodeFolding(int) {}
-    virtual void RemoveCodeFoldingAtEnd(int) {}
-    virtual void SetExpandNode(int, bool) {}
-    virtual void ToggleNode(int) {}
-    void CodeFoldingChanged(TObject*, int) {}
+    // Code folding (memo_folding_nodes.cpp): the line store's delete removes the region that ends at a
+    // line; the settings report their changes here (2: Enabled, which rebuilds the regions).
+    void RemoveCodeFoldingAtEnd(int endLineIndex);
+    void CodeFoldingChanged(TObject* sender, int changeMsg);
     // Gutter marks and markers.
     void ClearLineErrors(int lineNo);
-    // The gutter's own painting; its background until it paints its numbers and marks.
+    // The gutter's own painting (memo_gutter_painting.cpp).
     virtual void PaintGutterStrip(TCanvas& canvas);
-    // Dragging the selection away.
-    virtual void BeginSelectionDrag() {}
+    // The row of line lineNo (an author's line) in the gutter, as TVezMemo's OnGutterDraw draws it.
+    void PaintGutterLine(TCanvas& canvas, int lineNo, TRect rect);
+    // Dragging the selection away (memo_internal_drag.cpp).
+    virtual void BeginSelectionDrag();
     // The completion list is showing.
-    virtual bool CompletionListShowing() const { return false; }
-    // Parameter hints.
-    virtual void UpdateParameterHint() {}
-    virtual void HideParameterHint() {}
+    bool CompletionListShowing() const;
     // Block marks around the cursor.
     virtual void MarkMatchingBlocks();
-    // Theme colours.
-    virtual void UpdateStyleColors(bool) {}
-    virtual void AdaptGutterToTheme() {}
+    // Theme colours (memo_appearance.cpp): the active style's colours, or with forceDefaults the system's
+    // when the system style is active; the desktop scheme's gutter colours, without painting.
+    virtual void UpdateStyleColors(bool forceDefaults);
+    virtual void AdaptGutterToTheme();
 
     TFont* CanvasFont() const { return Canvas()->Font(); }
 
@@ -725,6 +834,50 @@ private:
     void AuthorLineRows(int row, int& first, int& last) const;
     void InvalidateRows(int first, int last);
     void CheckCompletionTrigger(char32_t key);
+    // completion list and parameter hints
+    // Posted after a character for which IsHintStartKey holds.
+    static constexpr uint32_t WM_SHOWPARAMETERHINT = WM_USER + 1;
+    void ConnectPopupHandlers();
+    void AutoCompleteTimerTimer();
+    void CompletionShortcut();
+    bool StylerCompletionInUse() const;
+    void GatherCompletionEntries(const std::string& token);
+    TPoint CaretCellForPopups() const;
+    TPoint CompletionListOrigin() const;
+    void OpenCompletionWindow(TPoint origin);
+    int CompletionListWidth() const;
+    void SelectCompletionItem(int index);
+    std::pair<int, int> CompletionReplaceRange() const;
+    void CreateAutoCompletionForm();
+    // The list's share of the memo's keys while it shows; true when the key was the list's.
+    bool CompletionKeyDown(uint16_t key, TShiftState shift);
+    void CompletionKeyPress(char32_t key);
+    void CompletionBackspace();
+    void FilterCompletionByTypedWord();
+    // The memo lost the focus or was clicked: an open list closes as cancelled.
+    void CompletionDeactivate();
+    std::string ParameterEntryFor(std::string name) const;
+    void HintTimerTimer();
+    void HintFormMouseUp();
+    void CMHintShow(TMessage& message);
+    bool AskHoverHint(const TMemoHintEvent& handler, int x, int y, const std::string& value, THintInfo& info,
+                      bool& show);
+    TVezAutoform* FormAutoCompletion = nullptr; // owned by the memo while open, released when it closes
+    TAutoCompletionListBox* FListCompletion = nullptr;
+    bool FAutoCompleteDot = false; // the list opened after a start character...
+    TPoint FDotPoint;              // ...and this (column, line) follows that character
+    // memo source and checker
+    friend class TVezMemoSource;
+    friend class TVezMemoChecker;
+    void AttachSource();
+    void ExpandSourceTabs();
+    void DetachMemoSource();
+    void SourceNotification(TComponent* component, TOperation operation);
+    void LinkStylerStyles(TVezCustomMemoStyler* styler, bool link);
+    void RunChecker(char32_t key);
+    void CorrectWordBeforeCaret(TVezMemoChecker& checker);
+    TVezMemoSource* FMemoSource = nullptr;
+    TVezMemoChecker* FMemoChecker = nullptr;
     // mouse and messages
     bool InGutter(int x, int y) const;
     void FoldingStripClick(int line, int oldTop);
@@ -817,6 +970,33 @@ private:
     void PaintRows(TCanvas& canvas, const TRect& text);
     void PaintRightMargin(TCanvas& canvas, const TRect& text);
     void PaintBorder(TCanvas& canvas);
+    // drag and drop
+    void RegisterOleDropTarget();
+    void DragSelectionOut();
+    void DropSelectionAt(int x, int y);
+    void LinkNewestUndo();
+    void InvalidateDropMark();
+    void PaintDropMark(TCanvas& canvas);
+    TRect DropMarkRect() const;
+    bool FIsDragSource = false;          // an OLE drag of the selection runs
+    bool FOleDropTargetAssigned = false; // the drop target's registration succeeded
+    TCellPos FDragPos{0, -1};            // the drop mark's cell; Y -1: no mark
+    // gutter and themes
+    bool FUsePlatformStyles = false; // the program's own style gave the colours: the last row is not cut
+
+    // code folding
+    bool AddRegionMarks(int start, int end);
+    // A collapsed node drawn as its caption.
+    bool ShowsNodeCaption(int line) const;
+    // Emits the caption of a collapsed node in place of its line's text; false when the line has none.
+    bool RenderCollapsedCaption(const TStyle& style);
+    void DrawCollapsedNodeBox(TCanvas& canvas);
+    void PaintFoldingStrip(TCanvas& canvas);
+    void DrawFoldingMarks(TCanvas& canvas, int line, int row, int& depth);
+    void DrawNodeBox(TCanvas& canvas, const TRect& place, bool expanded);
+    // A double click at a line's end or on a delimiter opens the line's node.
+    void DoubleClickBesideWord();
+    bool FCollapsedCaption = false; // the line being rendered shows its node's caption
 
     // --- fields ---
     TComponent* FOwner;

@@ -29,4 +29,7 @@ bool TVezMemo::IsDelimiter(char32_t ch) const
     return ActiveStyler() && UseStyler() && ActiveStyler()->AllStyles()->IsWordBoundary(ch);
 }
 
-void TVezMemo::DrawGutterLine(TObject*, TCanvas*, int, TRect) {}
+void TVezMemo::DrawGutterLine(TObject*, TCanvas* canvas, int lineNo, TRect rect)
+{
+    PaintGutterLine(*canvas, lineNo, rect);
+}

@@ -13,7 +13,7 @@ public:
     bool IsDelimiter(char32_t ch) const override;
 
 private:
-    // The memo's own drawing of a gutter row; the gutter's painting draws the marks.
+    // The memo's own drawing of a gutter row: the line's number and marks.
     void DrawGutterLine(TObject* sender, TCanvas* canvas, int lineNo, TRect rect);
 
     // Kept as the memo has always had them; nothing reads them.

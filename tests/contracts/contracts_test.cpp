@@ -28,6 +28,10 @@
 #include "controls/pack/simple_panel.h"
 #include "controls/pack/speed_button_appearance.h"
 #include "controls/pack/track_bar.h"
+#include "controls/skins/skin_edit.h"
+#include "controls/skins/skin_manager.h"
+#include "controls/skins/skin_spin_edit.h"
+#include "controls/skins/skins_list.h"
 #include "controls/toolbars/item.h"
 #include "engine/app_params.h"
 #include "engine/app_strings.h"
@@ -340,6 +344,18 @@ TEST(EngineContracts, TheErrorLogWindowTakesRecordsAndClearingResetsTheCount)
     ANSWERS(void, item.SetChecked(true));
     ANSWERS(void, item.SetEnabled(false));
     (void)memo;
+}
+
+// --- the skins -------------------------------------------------------------------------------------------
+
+[[maybe_unused]] void SkinsMembers(const TStringList& skinText, TQvEdit& edit, TQvSpinEdit& spin)
+{
+    ANSWERS(TQvSkinManager&, GetSkinManager());
+    ANSWERS(int, GetSkinManager().SkinsList().AddSkin(skinText));
+    ANSWERS(void, GetSkinManager().SetSkin("main"));
+    ANSWERS(void, edit.SetBorderStyle(bsNone));
+    ANSWERS(void, edit.Repaint());
+    ANSWERS(void, spin.SetValue(spin.Value() + 8.0));
 }
 
 } // namespace

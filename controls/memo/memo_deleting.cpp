@@ -28,6 +28,8 @@ void TVezCustomMemo::RemoveLine(int line)
     if (FMarkerList->Markers()->MarkerAtLine(line))
         FMarkerList->Markers()->RemoveMarker(line);
     lines.RemoveRaw(line);
+    // The markers and bookmarks below stay with their lines.
+    FMarkerList->Markers()->AdjustMarkerLineMinus(line + 1);
     for (int i = 0; i < FBookmarkList->Count(); ++i)
         if (FBookmarkList->GetInteger(i) >= line)
             FBookmarkList->SetInteger(i, FBookmarkList->GetInteger(i) - 1);
@@ -122,8 +124,6 @@ void TVezCustomMemo::DeleteCharLeft()
     }
     FSelStartX = FSelEndX = FCurX;
     FSelStartY = FSelEndY = FCurY;
-    if (FCurY != oldY && FMarkerList->Markers()->HigherMarkerThanLine(oldY))
-        FMarkerList->Markers()->AdjustMarkerLineMinus(oldY);
 }
 
 // The smart backspace: from blank indentation back to the indentation of an earlier line.
@@ -218,8 +218,6 @@ void TVezCustomMemo::DeleteLine()
         if (line == lines.Count() - 1)
             SetCurY(line - 1);
         RemoveLine(line);
-        // The markers below stay with their lines, as the bookmarks do.
-        FMarkerList->Markers()->AdjustMarkerLineMinus(line + 1);
     }
     ClearSelection();
     Invalidate();

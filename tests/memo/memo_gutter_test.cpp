@@ -337,6 +337,31 @@ TEST_F(MemoGutter, MarkersFollowJoinedAndDeletedLines)
     EXPECT_FALSE(memo->MarkerAtLine(6));
 }
 
+TEST_F(MemoGutter, AMarkerBelowFollowsItsLineWhateverJoinsTheLinesAboveIt)
+{
+    const struct
+    {
+        const char* how;
+        std::function<void(TVezCustomMemo&)> join;
+        int linesGone;
+    } cases[] = {
+        {"Backspace at a line's start", [](TVezCustomMemo& m) { m.SetCursor(0, 2), m.DeleteCharLeft(); }, 1},
+        {"Delete at a line's end", [](TVezCustomMemo& m) { m.SetCursor(1, 1), m.DeleteChar(-1, -1); }, 1},
+        {"a selection over three lines",
+         [](TVezCustomMemo& m) { m.SetSelectionEnds(0, 1, 1, 3), m.DeleteSelectedText(true); }, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        SetLines({"0", "1", "2", "3", "4", "5"});
+        TVezMarkers& markers = *memo->MarkerList()->Markers();
+        markers.Clear();
+        markers.Add()->LineNumber = 4;
+        c.join(*memo);
+        EXPECT_TRUE(memo->MarkerAtLine(4 - c.linesGone));
+        EXPECT_EQ(Lines()[static_cast<size_t>(4 - c.linesGone)], "4") << "the marked text";
+    }
+}
+
 TEST_F(MemoGutter, TheMarksOfALineAnswerFromItsProperties)
 {
     SetLines({"a", "b", "c"});

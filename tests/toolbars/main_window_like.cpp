@@ -26,107 +26,157 @@ TBarDock* TopDock(TForm* form, const std::string& name)
     return dock;
 }
 
+class TFrameworkClasses : public TMainWindowClasses
+{
+public:
+    std::string Name() const override { return "the framework's classes"; }
+    TMainWindowTop BuildTop(TForm* form) const override
+    {
+        // The bottom dock goes in first: docks aligned to the top stack in the order they come.
+        TMainWindowTop top;
+        top.menuDock = TopDock(form, "MenuDock");
+        top.buttonDock = TopDock(form, "ButtonDock");
+        top.buttonDock->SetLimitToOneRow(true);
+
+        top.menuBar = new TTestToolbar(form);
+        top.menuBar->SetName("MenuBar");
+        top.menuBar->SetMenuBar(true);
+        top.menuBar->SetStretch(true);
+        top.menuBar->SetParent(top.menuDock);
+
+        top.buttonBar = new TTestToolbar(form);
+        top.buttonBar->SetName("ButtonBar");
+        top.buttonBar->SetFullSize(true);
+        top.buttonBar->SetShrinkMode(tbsmNone);
+        top.buttonBar->SetOptions({tboToolbarStyle, tboToolbarSize});
+        top.buttonBar->SetShowCaption(false);
+        top.buttonBar->SetShowHint(true);
+        top.buttonBar->SetParent(top.buttonDock);
+        return top;
+    }
+    TBarCustomItem* NewCommand(TComponent* owner) const override { return new TBarCustomItem(owner); }
+    TBarCustomItem* NewSubmenu(TComponent* owner) const override { return new TSubmenuItem(owner); }
+    TBarCustomItem* NewSeparator(TComponent* owner) const override { return new TBarSeparatorItem(owner); }
+};
+
 } // namespace
 
-TMainWindowLike::TMainWindowLike(int width)
+const TMainWindowClasses& FrameworkClasses()
+{
+    static const TFrameworkClasses classes;
+    return classes;
+}
+
+TMainWindowLike::TMainWindowLike(int width, const TMainWindowClasses& classes) : FClasses(classes)
 {
     form = ShowTestForm(width, 260);
     actions = new TActionList(form);
-    auto action = [this](const std::string& name, const std::string& caption, const std::string& shortCut,
-                         int image) {
-        auto* a = new TAction(form);
-        a->SetActionList(actions);
-        a->SetCaption(caption);
-        if (!shortCut.empty())
-            a->SetShortCut(TextToShortCut(shortCut));
-        a->SetImageIndex(image);
-        a->OnExecute = [this, name](TObject*) {
-            EXPECT_FALSE(menuBar->View()->State().Contains(vsModal)) << name << " runs after the menu closed";
-            ran.push_back(name);
-        };
-        actionByName[name] = a;
-        return a;
-    };
-    action("Open", "&Open...", "Ctrl+O", 0);
-    action("Save", "&Save list", "Ctrl+S", 4);
-    action("Refresh", "&Refresh", "F5", -1);
-    action("Add", "&Add files...", "Ins", 3);
-    action("Start", "&Start", "F10", 5);
+    AddAction("Open", "&Open...", "Ctrl+O", 0);
+    AddAction("Save", "&Save list", "Ctrl+S", 4);
+    AddAction("Refresh", "&Refresh", "F5", -1);
+    AddAction("Add", "&Add files...", "Ins", 3);
+    AddAction("Start", "&Start", "F10", 5);
 
-    // The bottom dock goes in first: docks aligned to the top stack in the order they come.
-    menuDock = TopDock(form, "MenuDock");
-    buttonDock = TopDock(form, "ButtonDock");
-    buttonDock->SetLimitToOneRow(true);
-
-    menuBar = new TTestToolbar(form);
-    menuBar->SetName("MenuBar");
-    menuBar->SetMenuBar(true);
-    menuBar->SetStretch(true);
-    TBarRootItem* root = menuBar->Items();
-    auto command = [this](TBarCustomItem* parent, const std::string& caption) {
-        TBarCustomItem* item = AddCommand(parent, caption);
-        const std::string name = StripHotkey(caption);
-        item->OnClick = [this, name](TObject*) {
-            EXPECT_FALSE(menuBar->View()->State().Contains(vsModal)) << name << " runs after the menu closed";
-            ran.push_back(name);
-        };
-        return item;
-    };
-    auto bound = [this, root](TBarCustomItem* parent, const std::string& name) {
-        auto* item = new TBarCustomItem(root->Owner());
-        item->SetAction(actionByName[name]);
-        parent->Add(item);
-        return item;
-    };
-    TSubmenuItem* file = AddSubmenu(root, "&File");
-    bound(file, "Open");
-    bound(file, "Save");
-    AddSeparator(file);
-    command(file, "E&xit");
-    TSubmenuItem* view = AddSubmenu(root, "&View");
-    TSubmenuItem* columns = AddSubmenu(view, "&Columns");
-    command(columns, "&Name");
-    command(columns, "&Size");
-    command(columns, "&Duration");
-    command(view, "&Status bar");
-    bound(view, "Refresh");
-    TSubmenuItem* list = AddSubmenu(root, "&File list");
-    bound(list, "Add");
-    command(list, "&Remove");
-    command(list, "&Clear");
-    TSubmenuItem* encoder = AddSubmenu(root, "&Encoder");
-    bound(encoder, "Start");
-    command(encoder, "Se&ttings");
-    TSubmenuItem* help = AddSubmenu(root, "&Help");
-    command(help, "&Contents")->SetShortCut(TextToShortCut("Ctrl+K"));
-    command(help, "&About");
-    menuBar->SetParent(menuDock);
-
-    buttonBar = new TTestToolbar(form);
-    buttonBar->SetName("ButtonBar");
-    buttonBar->SetFullSize(true);
-    buttonBar->SetShrinkMode(tbsmNone);
-    buttonBar->SetOptions({tboToolbarStyle, tboToolbarSize});
-    buttonBar->SetShowCaption(false);
-    buttonBar->SetShowHint(true);
-    buttonBar->SetImages(MakeTestImages(form));
-    TBarRootItem* buttons = buttonBar->Items();
-    for (const char* name : {"Open", "Add"})
-        bound(buttons, name)->SetCaption(StripHotkey(actionByName[name]->Caption()));
-    AddSeparator(buttons);
-    TBarCustomItem* remove = command(buttons, "Remove");
-    remove->SetImageIndex(2);
-    remove->SetHint("Remove|Takes the selected files off the list");
-    bound(buttons, "Start")->SetCaption("Start");
-    for (int i = 0; i < buttons->Count(); ++i)
-        buttons->Items(i)->SetDisplayMode(nbdmImageAndText);
-    buttonBar->SetParent(buttonDock);
+    const TMainWindowTop top = classes.BuildTop(form);
+    menuDock = top.menuDock;
+    buttonDock = top.buttonDock;
+    menuBar = top.menuBar;
+    buttonBar = top.buttonBar;
+    AddMenuBarItems();
+    AddButtons();
 
     edit = new TEdit(form);
     edit->SetParent(form);
     edit->SetAlign(alBottom);
     edit->SetFocus();
     Pump();
+}
+
+void TMainWindowLike::RecordRun(const std::string& name)
+{
+    EXPECT_FALSE(menuBar->View()->State().Contains(vsModal)) << name << " runs after the menu closed";
+    ran.push_back(name);
+}
+
+TAction* TMainWindowLike::AddAction(const std::string& name, const std::string& caption,
+                                    const std::string& shortCut, int image)
+{
+    auto* a = new TAction(form);
+    a->SetActionList(actions);
+    a->SetCaption(caption);
+    if (!shortCut.empty())
+        a->SetShortCut(TextToShortCut(shortCut));
+    a->SetImageIndex(image);
+    a->OnExecute = [this, name](TObject*) { RecordRun(name); };
+    actionByName[name] = a;
+    return a;
+}
+
+TBarCustomItem* TMainWindowLike::AddRecorded(TBarCustomItem* parent, const std::string& caption)
+{
+    TBarCustomItem* item = FClasses.NewCommand(form);
+    item->SetCaption(caption);
+    item->OnClick = [this, name = StripHotkey(caption)](TObject*) { RecordRun(name); };
+    parent->Add(item);
+    return item;
+}
+
+TBarCustomItem* TMainWindowLike::AddBound(TBarCustomItem* parent, const std::string& name)
+{
+    TBarCustomItem* item = FClasses.NewCommand(form);
+    item->SetAction(actionByName.at(name));
+    parent->Add(item);
+    return item;
+}
+
+TBarCustomItem* TMainWindowLike::AddMenu(TBarCustomItem* parent, const std::string& caption)
+{
+    TBarCustomItem* item = FClasses.NewSubmenu(form);
+    item->SetCaption(caption);
+    parent->Add(item);
+    return item;
+}
+
+void TMainWindowLike::AddMenuBarItems()
+{
+    TBarRootItem* root = menuBar->Items();
+    TBarCustomItem* file = AddMenu(root, "&File");
+    AddBound(file, "Open");
+    AddBound(file, "Save");
+    file->Add(FClasses.NewSeparator(form));
+    AddRecorded(file, "E&xit");
+    TBarCustomItem* view = AddMenu(root, "&View");
+    TBarCustomItem* columns = AddMenu(view, "&Columns");
+    AddRecorded(columns, "&Name");
+    AddRecorded(columns, "&Size");
+    AddRecorded(columns, "&Duration");
+    AddRecorded(view, "&Status bar");
+    AddBound(view, "Refresh");
+    TBarCustomItem* list = AddMenu(root, "&File list");
+    AddBound(list, "Add");
+    AddRecorded(list, "&Remove");
+    AddRecorded(list, "&Clear");
+    TBarCustomItem* encoder = AddMenu(root, "&Encoder");
+    AddBound(encoder, "Start");
+    AddRecorded(encoder, "Se&ttings");
+    TBarCustomItem* help = AddMenu(root, "&Help");
+    AddRecorded(help, "&Contents")->SetShortCut(TextToShortCut("Ctrl+K"));
+    AddRecorded(help, "&About");
+}
+
+void TMainWindowLike::AddButtons()
+{
+    buttonBar->SetImages(MakeTestImages(form));
+    TBarRootItem* buttons = buttonBar->Items();
+    for (const char* name : {"Open", "Add"})
+        AddBound(buttons, name)->SetCaption(StripHotkey(actionByName[name]->Caption()));
+    buttons->Add(FClasses.NewSeparator(form));
+    TBarCustomItem* remove = AddRecorded(buttons, "Remove");
+    remove->SetImageIndex(2);
+    remove->SetHint("Remove|Takes the selected files off the list");
+    AddBound(buttons, "Start")->SetCaption("Start");
+    for (int i = 0; i < buttons->Count(); ++i)
+        buttons->Items(i)->SetDisplayMode(nbdmImageAndText);
 }
 
 TMainWindowLike::~TMainWindowLike()

@@ -3,68 +3,12 @@
 #include "platform/gui/windows/window_functions.h"
 
 // The menu bar of a form built like the main window, driven by the keys and the mouse: Alt, F10, Alt+letter,
-// the arrows through the bar and its menus, and the shortcuts of the form and of the bar.
+// the arrows through the bar and its menus, and the shortcuts of the form and of the bar. The skins' test
+// program compiles these cases too and instantiates them over the skinned classes only.
 
 namespace {
 
-class MenuBarKeyboard : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        clock = std::make_unique<TManualClock>(1000);
-        beeps = std::make_unique<TBeepCounter>();
-        w = std::make_unique<TMainWindowLike>();
-    }
-    void TearDown() override
-    {
-        w.reset();
-        beeps.reset();
-        clock.reset();
-    }
-    // A key as the user types it: into the edit, which keeps the focus while menus are open.
-    void Key(const std::string& key) { Press(w->edit, key); }
-    // Types a key that must start no loop of ours (one that does fails at the deadline).
-    void KeyOpeningNoMenu(const std::string& key)
-    {
-        TLoopScript script({}, std::chrono::seconds(2));
-        Key(key);
-        Pump();
-    }
-    // Types opener, then takes the steps inside the loop it starts; answers how many steps ran.
-    int Run(const std::string& opener, std::vector<TLoopStep> steps)
-    {
-        TLoopScript script(std::move(steps));
-        Key(opener);
-        Pump();
-        return script.StepsTaken();
-    }
-    // Types opener and then keys, one by one, inside the loop.
-    int Type(const std::string& opener, const std::vector<std::string>& keys)
-    {
-        std::vector<TLoopStep> steps;
-        for (const std::string& key : keys)
-            steps.push_back({[this, key] { Key(key); }});
-        return Run(opener, std::move(steps));
-    }
-    bool MenusClosed() const
-    {
-        return OpenPopups().empty() && !w->menuBar->View()->State().Contains(vsModal);
-    }
-    // After a loop: nothing reached the edit, which still has the focus.
-    void ExpectEditUntouched()
-    {
-        EXPECT_TRUE(MenusClosed());
-        EXPECT_EQ(GetFocus(), w->edit->Handle()) << "the edit keeps the focus";
-        EXPECT_EQ(w->edit->Text(), "") << "nothing typed reaches the edit";
-    }
-
-    std::unique_ptr<TManualClock> clock;
-    std::unique_ptr<TBeepCounter> beeps;
-    std::unique_ptr<TMainWindowLike> w;
-};
-
-TEST_F(MenuBarKeyboard, AltTappedWalksTheBarAndItsMenus)
+TEST_P(MenuBarKeyboard, AltTappedWalksTheBarAndItsMenus)
 {
     const struct
     {
@@ -100,7 +44,7 @@ TEST_F(MenuBarKeyboard, AltTappedWalksTheBarAndItsMenus)
     EXPECT_EQ(beeps->Count(), 0);
 }
 
-TEST_F(MenuBarKeyboard, AltLetterOpensSelectsBeepsOrLeavesTheMinusAlone)
+TEST_P(MenuBarKeyboard, AltLetterOpensSelectsBeepsOrLeavesTheMinusAlone)
 {
     EXPECT_EQ(Run("A-v", {{[this] { EXPECT_EQ(w->Path(), "View>Columns") << "a unique accelerator opens"; }},
                           {[this] { Key("Esc"); }},
@@ -121,7 +65,7 @@ TEST_F(MenuBarKeyboard, AltLetterOpensSelectsBeepsOrLeavesTheMinusAlone)
     EXPECT_TRUE(w->ran.empty());
 }
 
-TEST_F(MenuBarKeyboard, F10RunsItsActionAndNothingElse)
+TEST_P(MenuBarKeyboard, F10RunsItsActionAndNothingElse)
 {
     KeyOpeningNoMenu("F10");
     EXPECT_EQ(w->ran, (std::vector<std::string>{"Start"}));
@@ -132,7 +76,7 @@ TEST_F(MenuBarKeyboard, F10RunsItsActionAndNothingElse)
     ExpectEditUntouched();
 }
 
-TEST_F(MenuBarKeyboard, EveryCommandByKeysRunsOnceAfterTheMenuClosed)
+TEST_P(MenuBarKeyboard, EveryCommandByKeysRunsOnceAfterTheMenuClosed)
 {
     const struct
     {
@@ -164,7 +108,7 @@ TEST_F(MenuBarKeyboard, EveryCommandByKeysRunsOnceAfterTheMenuClosed)
     ExpectEditUntouched();
 }
 
-TEST_F(MenuBarKeyboard, EveryCommandByClicksRunsOnceAfterTheMenuClosed)
+TEST_P(MenuBarKeyboard, EveryCommandByClicksRunsOnceAfterTheMenuClosed)
 {
     const struct
     {
@@ -215,7 +159,7 @@ TEST_F(MenuBarKeyboard, EveryCommandByClicksRunsOnceAfterTheMenuClosed)
     EXPECT_TRUE(MenusClosed());
 }
 
-TEST_F(MenuBarKeyboard, ShortCutsFireOnceAndADisabledFormTakesNone)
+TEST_P(MenuBarKeyboard, ShortCutsFireOnceAndADisabledFormTakesNone)
 {
     const struct
     {

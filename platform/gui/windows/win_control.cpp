@@ -35,8 +35,10 @@ TWinControl::TWinControl(TComponent* owner)
 TWinControl::~TWinControl()
 {
     Destroying();
-    if (IParentForm* form = FindParentForm(this); form && &form->FormControl() != this)
-        form->DefocusControl(this, true);
+    // Leaves the parent while still windowed: by ~TControl the parent would take it for a graphic control
+    // and keep it in its tab order.
+    if (parent_)
+        parent_->RemoveControl(this);
     DestroyHandle();
     while (!controls_.empty()) {
         TControl* child = controls_.back();

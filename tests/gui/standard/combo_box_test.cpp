@@ -1,5 +1,6 @@
 #include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/standard/combo_box.h"
+#include "platform/gui/standard/edits.h"
 #include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/window_functions.h"
 #include "text_input_support.h"
@@ -226,6 +227,27 @@ TEST_F(ComboBoxTest, TheEditFaceTakesFreeTextForTheComboBox)
     PressAll(edit, {"C-a", "=kiwis"});
     EXPECT_EQ(combo->Text(), "kiw");
     EXPECT_EQ(combo->ItemIndex(), -1);
+}
+
+TEST_F(ComboBoxTest, TabGoesRoundAComboBoxThatDroppedItsEditFace)
+{
+    auto* edit = new TEdit(form);
+    edit->SetBounds(10, 50, 150, 24);
+    edit->SetParent(form);
+    TWinControl* const twiceRound[] = {combo, edit, combo, edit};
+    for (TComboBoxStyle style : {csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable}) {
+        SCOPED_TRACE(style);
+        combo->SetStyle(csDropDown);
+        combo->SetStyle(style); // frees the edit face
+        edit->SetFocus();
+        Pump();
+        for (const char* key : {"Tab", "S-Tab"})
+            for (TWinControl* next : twiceRound) {
+                Press(TWinControl::FromHandle(GetFocus()), key);
+                Pump();
+                EXPECT_EQ(GetFocus(), next->Handle()) << key;
+            }
+    }
 }
 
 TEST_F(ComboBoxTest, OwnerDrawnItemsArePaintedByTheOwner)

@@ -1,5 +1,5 @@
 #include "controls/grid/gradients.h"
-#include "grid_fixture.h"
+#include "input_grid.h"
 #include "platform/gui/windows/win_control.h"
 #include "program_grids.h"
 #include "theme_switch.h"
@@ -17,10 +17,7 @@ protected:
     void SetUp() override
     {
         form = ShowTestForm(900, 420);
-        grid = new TRecordingGrid(form);
-        grid->SetParent(form);
-        grid->SetBounds(4, 4, 890, 410);
-        SetUpFileList(grid, form);
+        grid = ShowFileList(form, Bounds(4, 4, 890, 410));
         FillFileList(grid, MakeFileRecords(12));
         grid->CalculateFooter(false);
         grid->SelectCell(kFirstTextColumn, 2, {}, true, false);

@@ -135,6 +135,9 @@ private:
     void CellChanged(int ACol, int ARow);
     // Moves the painted body when a row comes into view or leaves it, instead of repainting it.
     void AdjustRowShown(int index, int height, bool show);
+    // The event of a row shown or hidden, and the bar counting the rows again.
+    void AfterRowShown(int index, int height, bool show);
+    void FillViewToTheLastRow();
     void ScrollBodyFrom(int top, int dy);
     int ShownHeight(int index) const;
     void CheckCell(int ACol, int ARow) const;

@@ -4,6 +4,8 @@
 #include "controls/grid/data_grid.h"
 #include "platform/gui/windows/window_functions.h"
 
+#include <algorithm>
+
 void TDataGrid::ScrollBodyFrom(int top, int dy)
 {
     if (!HandleAllocated() || dy == 0)
@@ -46,12 +48,44 @@ void TDataGrid::AdjustRowShown(int index, int height, bool show)
         if (show)
             FFirstRow = index;
         ScrollBodyFrom(rowTop(), show ? height + gs : gs - height);
-    } else {
-        bar->BeginUpdate();
-        bar->SetPosition(show || bar->IsLast() ? bar->Position() + 1 : bar->Position() - 1);
-        bar->EndUpdate();
     }
+    // Further above the view only the count of rows above it changes, which the bar's update takes.
+    AfterRowShown(index, height, show);
+}
+
+void TDataGrid::AfterRowShown(int index, int height, bool show)
+{
     if (KV_OnAfterRowShow)
         KV_OnAfterRowShow(index, height, show);
     UpdateVertScrollBar();
+}
+
+// Rows gone from under a scrolled view leave no empty space below the last row while rows lie above the
+// view: the view moves back until the last row is the last one it shows whole.
+void TDataGrid::FillViewToTheLastRow()
+{
+    const int bodyHeight = GetBodyRect().Height();
+    const int gs = GetGridSpace(lpTopBottom);
+    int used = 0;
+    for (int row = FFirstRow; row < RowCount() && used <= bodyHeight; ++row)
+        if (GetRowVisible(row))
+            used += GetActualRowHeight(row) + gs;
+    int first = std::min(FFirstRow, RowCount());
+    for (int row = first - 1; row >= 0; --row) {
+        if (!GetRowVisible(row))
+            continue;
+        used += GetActualRowHeight(row) + gs;
+        if (used > bodyHeight)
+            break;
+        first = row;
+    }
+    if (first >= RowCount())
+        first = 0;
+    if (first == FFirstRow)
+        return;
+    FFirstRow = first;
+    if (UpdateCount() == 0) {
+        RefreshArea(gaBody);
+        RefreshArea(gaIndicator);
+    }
 }

@@ -53,6 +53,9 @@ void TDataGrid::InsertRow(int pos, int count)
         return;
     TGxCustomGrid::InsertRow(pos, count);
     FCells->InsertRow(pos, count);
+    // Rows inserted above the view leave the rows it shows where they are.
+    if (pos < FFirstRow)
+        FFirstRow += count;
     const int height = GridStyle() == gsSlides ? SlideSize() : RowSize();
     for (int row = pos; row < pos + count; ++row)
         AdjustRowShown(row, height, true);
@@ -75,8 +78,13 @@ void TDataGrid::DeleteRow(int index)
     const bool wasVisible = GetRowVisible(index);
     FCells->DeleteRow(index);
     if (wasVisible) {
+        // A row above the view leaves the rows it shows where they are (FirstRow follows them down).
+        const bool aboveView = index < FFirstRow;
         UpdateVisibleRowsAfterDelete(index);
-        AdjustRowShown(index, height, false);
+        if (aboveView)
+            AfterRowShown(index, height, false);
+        else
+            AdjustRowShown(index, height, false);
     }
     if (FFromSelected >= RowCount())
         FFromSelected = RowCount() - 1;
@@ -87,6 +95,7 @@ void TDataGrid::DeleteRow(int index)
         StoreSelectedCell(SelectedColumn(), -1);
     }
     RefreshSelection();
+    FillViewToTheLastRow();
     UpdateVertScrollBar();
     Raise(OnDataChange, dcDeleteRow, index);
     if (FLastAddedRow > RowCount() - 1)

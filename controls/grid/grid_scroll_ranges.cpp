@@ -23,7 +23,10 @@ void TGxCustomGridControl::UpdateVertScrollBar()
             break;
         ++fitting;
     }
+    // The bar follows the view: it stands on the first row shown, and neither a shorter range nor the
+    // position scrolls the content.
     TGxScrollBar* bar = VertScrollBar();
+    bar->BeginUpdate();
     if (fitting < visible) {
         bar->SetMax(visible);
         bar->SetPageSize(fitting + 1);
@@ -31,8 +34,8 @@ void TGxCustomGridControl::UpdateVertScrollBar()
     } else {
         bar->SetMax(0);
     }
-    if (fitting + 1 >= visible)
-        bar->SetPosition(CountVisibleRows(0, FFirstRow));
+    bar->SetPosition(CountVisibleRows(0, FFirstRow));
+    bar->EndUpdate();
 }
 
 void TGxCustomGridControl::UpdateHorzScrollBar()

@@ -180,10 +180,16 @@ void TGxHeaderPanel::DrawSectionHeader(TCanvas& canvas, const TRect& r)
     DrawGradient(canvas, r, start, BlendColor(base, clBlack, 170));
 }
 
+// The shine lightens what lies under it, and a window's canvas gives nothing back to read: the black band
+// is lightened in a bitmap and drawn from there. The header starts at the top, so the shine covers the
+// same rows in both.
 void TGxHeaderPanel::DrawVistaHeader(TCanvas& canvas, const TRect& r)
 {
-    Fill(canvas, r, clBlack);
-    DrawGlassShine(canvas, r);
+    const TRect band{0, 0, r.Width(), r.Height()};
+    TBitmap bitmap(band.Width(), band.Height(), pf24bit);
+    Fill(*bitmap.Canvas(), band, clBlack);
+    DrawGlassShine(*bitmap.Canvas(), band);
+    canvas.Draw(r.Left, r.Top, &bitmap);
 }
 
 void TGxHeaderPanel::DrawWindowsLiveHeader(TCanvas& canvas, const TRect& r)

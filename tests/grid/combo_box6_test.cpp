@@ -178,7 +178,15 @@ TEST_F(ComboBox6, FontComboDrawsEachNameInItsFont)
 
     fonts->SetDroppedDown(true);
     auto* list = dynamic_cast<TGxStringsPopupControl6*>(fonts->PopupControl());
-    SaveScreenshot(*Render(list), "font_combo_box6_dropped_down", 2);
+    auto dropped = Render(list);
+    SaveScreenshot(*dropped, "font_combo_box6_dropped_down", 2);
+    // The box's face is highlighted, one line high, and nothing else.
+    std::vector<int> highlightedRows;
+    for (int y = 0; y < dropped->Height(); ++y)
+        if (PixelAt(*dropped, 2, y) == ColorToRGB(clHighlight)) // left of the text
+            highlightedRows.push_back(y);
+    ASSERT_EQ(int(highlightedRows.size()), list->ItemHeight());
+    EXPECT_EQ(highlightedRows.back() - highlightedRows.front() + 1, list->ItemHeight());
     fonts->SetDroppedDown(false);
 
     // Two lines of the same length in two fonts: drawn in their fonts they differ; in the box's font alike.

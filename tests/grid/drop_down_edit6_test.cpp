@@ -140,7 +140,14 @@ TEST_F(DropDownEdit6, PushButtonReportsDownUpThenClick)
     EXPECT_TRUE(edit->Focused());
 
     edit->SetText("A button edit");
-    SaveScreenshot(*Render(edit), "button_edit6", 3);
+    auto picture = Render(edit);
+    SaveScreenshot(*picture, "button_edit6", 3);
+    // The button fills its place at the right; the text stays left of it.
+    const TPoint client = edit->ClientToParent({0, 0}, form);
+    TRect button = edit->Button()->BoundsRect();
+    OffsetRect(button, client.X - edit->Left(), client.Y - edit->Top());
+    EXPECT_EQ(CountPixels(*picture, button, ColorToRGB(clBtnFace)), button.Width() * button.Height());
+    EXPECT_GT(CountPixels(*picture, {0, 0, button.Left, picture->Height()}, ColorToRGB(clWindowText)), 0);
     const auto rightMargin = [edit] { return HIWORD(edit->Perform(EM_GETMARGINS, 0, 0)); };
     edit->SetEditMargins(0, 4);
     edit->SetButtonWidth(24);
@@ -164,7 +171,15 @@ TEST_F(DropDownEdit6, EditsAndTheirLook)
     disabled->SetText("Disabled");
     disabled->SetEnabled(false);
     other->SetFocus();
-    SaveScreenshot(*Render(form), "drop_down_edits6", 2);
+    auto edits = Render(form);
+    SaveScreenshot(*edits, "drop_down_edits6", 2);
+    // The enabled boxes write their texts in the window's text colour, the disabled one in grey.
+    for (TGxComboBox6* box : {combo, list, disabled}) {
+        const TRect text{box->Left(), box->Top(), box->Left() + box->Width() / 2, box->Top() + box->Height()};
+        const bool enabled = box != disabled;
+        EXPECT_EQ(CountPixels(*edits, text, ColorToRGB(clWindowText)) > 0, enabled) << box->Text();
+        EXPECT_EQ(CountPixels(*edits, text, ColorToRGB(clGrayText)) > 0, !enabled) << box->Text();
+    }
     MouseMove(combo->Button(), Button());
     auto hovered = Render(combo);
     MouseDown(combo->Button(), Button());

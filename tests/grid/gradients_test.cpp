@@ -46,16 +46,26 @@ TEST(Gradients, GlossFadesFromWhiteAtTheTopIntoTheGradient)
     DrawGradient(*picture->Canvas(), {160, 0, 240, 60}, 0xCE9266, 0xFFEFE3);
     DrawGlassShine(*picture->Canvas(), {160, 0, 240, 60});
     SaveScreenshot(*picture, "paint_kit_gloss_glow_glass");
+    // The bottom row, below the gloss: 0xCE9266 by 251 with 0xF0D9C2 by 4; the glow whitens it by 100 in
+    // its middle column and by 180 at its left edge.
+    EXPECT_EQ(PixelAt(*picture, 40, 59), 0xCD9267);
+    EXPECT_EQ(PixelAt(*picture, 120, 59), 0xEAD3C2);
+    EXPECT_EQ(PixelAt(*picture, 80, 59), 0xDAB193);
+    // The shine mixes white by 150 into the gradient's first row and leaves its row 22 as it was.
+    EXPECT_EQ(PixelAt(*picture, 200, 0), 0xE9D1BF);
+    EXPECT_EQ(PixelAt(*picture, 200, 22), 0xE0B494);
 }
 
 TEST(Gradients, CentreGlowIsLightestInTheMiddleColumn)
 {
     auto bitmap = FilledBitmap(200, 10, clBlack);
     DrawCenterGlowGradient(*bitmap->Canvas(), {0, 0, 200, 10}, clNavy, clNavy, 0);
-    const TColor row = BlendColor(clNavy, clNavy, 0);
-    EXPECT_EQ(PixelAt(*bitmap, 100, 9), BlendColor(row, clWhite, 100));
-    EXPECT_EQ(PixelAt(*bitmap, 80, 9), BlendColor(row, clWhite, 140));
-    EXPECT_EQ(PixelAt(*bitmap, 0, 9), BlendColor(row, clWhite, 255)); // 300 held at 255
+    // Every row is navy mixed with itself: blue (128 * 255) >> 8 = 127. Column x then mixes that with
+    // white by |100 - x| * 2 + 100: blue (127 * w + 255 * (255 - w)) >> 8, red and green (255 * (255 - w))
+    // >> 8.
+    EXPECT_EQ(PixelAt(*bitmap, 100, 9), 0xCC9A9A); // w = 100
+    EXPECT_EQ(PixelAt(*bitmap, 80, 9), 0xB87272);  // w = 140
+    EXPECT_EQ(PixelAt(*bitmap, 0, 9), 0x7E0000);   // w = 300, held at 255
 }
 
 TEST(Gradients, GlassShineLightensAtMostTwentyTwoRows)

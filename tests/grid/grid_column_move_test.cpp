@@ -91,6 +91,15 @@ TEST_F(FileListColumnMove, TheBoxFollowsThePointerAndTheArrowsMarkTheGap)
     for (TWinControl* flyout : std::initializer_list<TWinControl*>{box, down, up})
         PasteWindow(framed, {origin.X, origin.Y - above}, *flyout);
     SaveScreenshot(framed, "grid_column_drag", 2);
+    // The red arrows above and below the gap, and the box with the column's caption under the pointer.
+    auto inPicture = [&](TWinControl& window) {
+        TRect r = ScreenRect(window);
+        OffsetRect(r, -origin.X, above - origin.Y);
+        return r;
+    };
+    EXPECT_GT(CountPixels(framed, inPicture(*down), clRed), 0);
+    EXPECT_GT(CountPixels(framed, inPicture(*up), clRed), 0);
+    EXPECT_GT(CountPixels(framed, inPicture(*box), ColorToRGB(clWindowText)), 0);
 
     MouseUp(grid, over);
     EXPECT_EQ(Column(kDirectory)->Position(), kFormat);

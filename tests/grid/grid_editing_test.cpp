@@ -92,7 +92,16 @@ TEST_F(GridEditing, OpeningWritesBackAndClosesTheOpenEditorFirst)
     // The picture of a cell being edited, its text selected.
     Press(Editor(), "x");
     Editor()->SelectAll();
-    SaveScreenshot(*Render(grid), "grid_cell_editing", 2);
+    const auto picture = Render(grid);
+    SaveScreenshot(*picture, "grid_cell_editing", 2);
+    // The selected text is highlighted over its cell, and nowhere else.
+    TRect editor = Editor()->BoundsRect();
+    const TPoint offset = ClientOffset(*grid);
+    OffsetRect(editor, offset.X, offset.Y);
+    const int highlighted = CountPixels(*picture, editor, ColorToRGB(clHighlight));
+    EXPECT_GT(highlighted, 0);
+    EXPECT_EQ(CountPixels(*picture, {0, 0, picture->Width(), picture->Height()}, ColorToRGB(clHighlight)),
+              highlighted);
     Editor()->SetSelStart(6);
     log.clear();
     grid->EditCell(0, 1, "");

@@ -107,6 +107,11 @@ TEST_F(MediaListHints, ACutTextShowsWholeOverItsCell)
     picture.Canvas()->Draw(0, 0, window.get());
     PasteWindow(picture, WindowOrigin(*form), *grid->HintWindow());
     SaveScreenshot(picture, "grid_text_fit_hint", 2);
+    // Beyond the window's right edge the hint goes on: its background and its text.
+    const int hintTop = Shown()[0].rect.Top - WindowOrigin(*form).Y;
+    const TRect beyond{window->Width(), hintTop, picture.Width(), hintTop + Shown()[0].rect.Height()};
+    EXPECT_GT(CountPixels(picture, beyond, ColorToRGB(clInfoBk)), 0);
+    EXPECT_GT(CountPixels(picture, beyond, ColorToRGB(clInfoText)), 0);
 
     MouseMove(grid, Over(1, 2));
     EXPECT_EQ(TRecordingHint::hidden, 1);

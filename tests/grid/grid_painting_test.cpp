@@ -1,5 +1,5 @@
 #include "controls/grid/gradients.h"
-#include "grid_fixture.h"
+#include "input_grid.h"
 #include "platform/gui/windows/win_control.h"
 #include "program_grids.h"
 #include "theme_switch.h"
@@ -17,10 +17,7 @@ protected:
     void SetUp() override
     {
         form = ShowTestForm(900, 420);
-        grid = new TRecordingGrid(form);
-        grid->SetParent(form);
-        grid->SetBounds(4, 4, 890, 410);
-        SetUpFileList(grid, form);
+        grid = ShowFileList(form, Bounds(4, 4, 890, 410));
         FillFileList(grid, MakeFileRecords(12));
         grid->CalculateFooter(false);
         grid->SelectCell(kFirstTextColumn, 2, {}, true, false);
@@ -98,9 +95,16 @@ TEST_F(FileListPainting, FramedLinesAndTheLastRowsOwnLineColour)
     const TRect last = grid->GetCellRect(kFirstTextColumn, 11);
     EXPECT_EQ(At(*framed, {last.Left + 5, last.Bottom}), 0u); // the last row's bottom line
     EXPECT_EQ(At(*framed, {last.Left + 5, last.Top - 1}), ColorToRGB(clBtnFace));
+    // The columns are wider than the grid: the rightmost one's right line shows once it is scrolled in.
+    grid->ScrollToColumn(grid->Columns()->GetItem(kColumnCount - 1));
+    Pump();
+    auto scrolled = Render(grid);
     const TRect rightmost = grid->GetCellRect(kColumnCount - 1, 3);
-    if (rightmost.Right <= grid->ClientWidth())
-        EXPECT_EQ(At(*framed, {rightmost.Right - 1, rightmost.Top + 5}), 0u);
+    ASSERT_LE(rightmost.Right, grid->ClientWidth());
+    EXPECT_EQ(At(*scrolled, {rightmost.Right - 1, rightmost.Top + 5}), 0u);
+    const TRect beside = grid->GetCellRect(kColumnCount - 2, 3);
+    EXPECT_EQ(At(*scrolled, {beside.Right - 1, beside.Top + 5}), ColorToRGB(clBtnFace)); // the others
+    grid->HorzScrollBar()->First();
     grid->SetGridLinesStyle(lsNormal);
     grid->SetKV_LastRowHorizontalGridColor(0x0000FF);
     Pump();

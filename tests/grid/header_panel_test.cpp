@@ -1,6 +1,8 @@
+#include "controls/grid/color_blend.h"
 #include "controls/grid/header_panel.h"
 #include "gui_driver.h"
 #include "paint_test_support.h"
+#include "theme_switch.h"
 
 #include <gtest/gtest.h>
 
@@ -190,17 +192,32 @@ TEST_F(HeaderPanel, ChildrenLieBelowTheHeaderInsideTheMargins)
     EXPECT_EQ(panel->ClientHeight(), panel->HeaderSize());
 }
 
+// Each look's colours down the header (client rows, at a column clear of the glyph, the caption and the
+// button), with the adaptive colours of the blue scheme the default scheme stands for. The collapsed strip
+// shows the same rows, without glyph and caption.
 TEST_F(HeaderPanel, TheFiveLooks)
 {
+    TThemeSwitch classic(false);
+    const TColor caption = ColorToRGB(clActiveCaption);
+    const TColor grayText = ColorToRGB(clGrayText);
+    using Rows = std::vector<std::pair<int, TColor>>;
     const struct
     {
         TGxHeaderStyle style;
         const char* name;
-    } looks[] = {{psFlat, "flat"},
-                 {psNormal, "normal"},
-                 {psSectionHeader, "section"},
-                 {psVista, "vista"},
-                 {psWindowsLive, "windows_live"}};
+        Rows rows;
+    } looks[] = {
+        {psFlat, "flat", {{0, caption}, {26, caption}, {27, 0x808080}}},
+        // A white top edge, a gradient from element 12 and the line in element 13 at the bottom.
+        {psNormal, "normal", {{0, clWhite}, {1, 0xFFEFE3}, {26, 0xCF9365}}},
+        // Without visual styles the adaptive colours fill it with the grey text colour.
+        {psSectionHeader, "section", {{0, grayText}, {26, grayText}}},
+        // Black, its upper half lightened from 150 / 256 of white down in steps of 7: a black band remains
+        // under the shine, through the caption.
+        {psVista, "vista", {{0, 0x959595}, {12, 0x414141}, {13, clBlack}, {26, clBlack}}},
+        // White lines at the top and two above the bottom, element 18 at the bottom.
+        {psWindowsLive, "windows_live", {{0, clWhite}, {25, clWhite}, {26, 0xE9CFB8}}},
+    };
     panel->SetOptions({hoColorSchemeFont, hoCollapseButton});
     panel->SetHeight(120);
     TBitmap glyph(16, 16, pf24bit);
@@ -209,13 +226,44 @@ TEST_F(HeaderPanel, TheFiveLooks)
     glyph.Canvas()->Brush()->SetColor(0x208020);
     glyph.Canvas()->Ellipse(2, 2, 14, 14);
     panel->SetGlyph(&glyph);
+    // The picture holds the border: client points lie one pixel in.
+    auto at = [](TBitmap& picture, int x, int y) { return PixelAt(picture, x + 1, y + 1); };
+    auto header = [this] { return TRect{1, 1, 1 + panel->ClientWidth(), 1 + panel->HeaderSize()}; };
     for (const auto& look : looks) {
+        SCOPED_TRACE(look.name);
         panel->SetHeaderStyle(look.style);
         panel->SetExpanded(true);
-        SaveScreenshot(*Picture(), std::string("header_panel_") + look.name, 2);
+        auto expanded = Picture();
+        SaveScreenshot(*expanded, std::string("header_panel_") + look.name, 2);
+        for (const auto& [y, colour] : look.rows)
+            EXPECT_EQ(at(*expanded, 150, y), colour) << "row " << y;
+        EXPECT_GT(CountPixels(*expanded, header(), 0x208020), 40); // the glyph
+        EXPECT_EQ(CountPixels(*expanded, header(), clFuchsia), 0); // without its see-through colour
+        EXPECT_GT(CountPixels(*expanded, header(), 0x8B4215), 0);  // the caption in element 9
+
         panel->SetExpanded(false);
-        SaveScreenshot(*Picture(), std::string("header_panel_") + look.name + "_collapsed", 2);
+        auto collapsed = Picture();
+        SaveScreenshot(*collapsed, std::string("header_panel_") + look.name + "_collapsed", 2);
+        for (const auto& [y, colour] : look.rows)
+            EXPECT_EQ(at(*collapsed, 6, y), colour) << "row " << y << " of the strip";
+        EXPECT_EQ(CountPixels(*collapsed, header(), 0x208020), 0);
+        EXPECT_EQ(CountPixels(*collapsed, header(), 0x8B4215), 0);
     }
+    // The normal look's white left edge and the centre of the Windows Live glow, almost white at its top.
+    panel->SetExpanded(true);
+    panel->SetHeaderStyle(psNormal);
+    EXPECT_EQ(at(*Picture(), 0, 10), clWhite);
+    panel->SetHeaderStyle(psWindowsLive);
+    EXPECT_EQ(at(*Picture(), panel->ClientWidth() / 2, 1), TColor(0xFDFDFD));
+    // With visual styles the section header runs from the highlight mixed into the inactive caption.
+    {
+        TThemeSwitch themed(true);
+        panel->SetHeaderStyle(psSectionHeader);
+        auto picture = Picture();
+        EXPECT_EQ(at(*picture, 150, 0), BlendColor(clHighlight, clInactiveCaption, 112));
+        EXPECT_NE(at(*picture, 150, 26), at(*picture, 150, 0));
+    }
+
     // The hovered and pressed collapse button.
     panel->SetExpanded(true);
     MouseMove(panel, Button());

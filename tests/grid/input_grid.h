@@ -58,6 +58,16 @@ inline TRecordingGrid* ShowMediaList(TForm* form, const TRect& bounds,
     return grid;
 }
 
+// The file list at bounds on a shown form, without rows.
+inline TRecordingGrid* ShowFileList(TForm* form, const TRect& bounds)
+{
+    auto* grid = new TRecordingGrid(form);
+    grid->SetParent(form);
+    grid->SetBoundsRect(bounds);
+    program_grids::SetUpFileList(grid, form);
+    return grid;
+}
+
 class FileListInput : public testing::Test
 {
 protected:
@@ -67,10 +77,7 @@ protected:
     void SetUp() override
     {
         form = ShowTestForm(620, 330);
-        grid = new TRecordingGrid(form);
-        grid->SetParent(form);
-        grid->SetBounds(10, 10, 600, 300);
-        program_grids::SetUpFileList(grid, form);
+        grid = ShowFileList(form, Bounds(10, 10, 600, 300));
         Fill({"c.avi", "a.avi", "e.avi", "b.avi", "d.avi"});
         Pump();
     }

@@ -20,3 +20,13 @@ inline TColor PixelAt(TBitmap& bitmap, int x, int y)
 {
     return bitmap.Canvas()->Pixels(x, y);
 }
+
+// How many pixels of rect differ between two pictures.
+inline int DifferingPixels(TBitmap& a, TBitmap& b, const TRect& rect)
+{
+    int differing = 0;
+    for (int y = rect.Top; y < rect.Bottom; ++y)
+        for (int x = rect.Left; x < rect.Right; ++x)
+            differing += PixelAt(a, x, y) != PixelAt(b, x, y);
+    return differing;
+}

@@ -2,6 +2,7 @@
 #include "controls/grid/scroll_control.h"
 #include "gui_driver.h"
 #include "manual_clock.h"
+#include "paint_test_support.h"
 
 #include "platform/gui/forms/screen.h"
 #include "platform/gui/windows/scroll_bars.h"
@@ -195,7 +196,15 @@ TEST_F(ScrollControl, AutoHideHidesTheWindowsBarAndOtherwiseDisablesIt)
     EXPECT_TRUE(bar->Visible());
     bar->SetMax(120);
     EXPECT_EQ(view->ClientWidth(), withBar); // kept, drawn disabled
-    SaveScreenshot(*Render(view), "scroll_control_disabled_bar");
+    auto disabled = Render(view);
+    SaveScreenshot(*disabled, "scroll_control_disabled_bar");
+    // The bar's strip beside the client area, its arrows unlike those of a bar that scrolls.
+    const TRect strip{withBar, 0, view->Width(), view->Height()};
+    EXPECT_EQ(CountPixels(*disabled, strip, clWhite), 0);
+    bar->SetMax(500);
+    auto enabled = Render(view);
+    const TRect topArrow{strip.Left, strip.Top, strip.Right, strip.Top + strip.Width()};
+    EXPECT_GT(DifferingPixels(*disabled, *enabled, topArrow), 0);
 
     bar->SetMax(-4);
     EXPECT_EQ(bar->Max(), 0);

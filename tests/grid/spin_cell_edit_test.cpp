@@ -1,4 +1,5 @@
 #include "editing_host.h"
+#include "paint_test_support.h"
 #include "spin_edit_form.h"
 #include "theme_switch.h"
 
@@ -199,11 +200,7 @@ TEST_F(SpinCellEdit, ButtonsInBothLooks)
         const TRect upper{buttons.Left, buttons.Top, buttons.Right, buttons.Top + buttons.Height() / 2};
         const TRect lower{buttons.Left, upper.Bottom, buttons.Right, buttons.Bottom};
         const auto differ = [](TBitmap& a, TBitmap& b, const TRect& r) {
-            for (int y = r.Top; y < r.Bottom; ++y)
-                for (int x = r.Left; x < r.Right; ++x)
-                    if (a.Canvas()->Pixels(x, y) != b.Canvas()->Pixels(x, y))
-                        return true;
-            return false;
+            return DifferingPixels(a, b, r) > 0;
         };
         EXPECT_TRUE(differ(*normal, *pressed, lower)) << themed;
         EXPECT_EQ(differ(*normal, *hover, upper), themed) << "only the themed buttons show the hover";
@@ -217,6 +214,14 @@ TEST_F(SpinCellEdit, ButtonsInBothLooks)
     edit->SetShowButton(true);
     auto withButton = Render(edit);
     SaveScreenshot(*withButton, "spin_edit_execute_button");
+    // The execute button stands at the left with its caption: without one it looks otherwise.
+    const TPoint origin = edit->ClientToParent({0, 0}, form);
+    TRect execute = edit->Button()->BoundsRect();
+    OffsetRect(execute, origin.X - edit->Left(), origin.Y - edit->Top());
+    EXPECT_LT(execute.Right, withButton->Width() / 2);
+    edit->SetButtonCaption("");
+    auto blank = Render(edit);
+    EXPECT_GT(DifferingPixels(*withButton, *blank, execute), 0);
 }
 
 TEST_F(SpinCellEdit, NumberColumnPreparesTheEditorInAnyOrder)
@@ -244,7 +249,16 @@ TEST_F(SpinCellEdit, NumberColumnPreparesTheEditorInAnyOrder)
     EXPECT_EQ(buttonClicks, 1);
     editor->SetText("12");
     EXPECT_EQ(host->Apply(), "[10.00]"); // the editor clamps and formats, then the column has its say
-    SaveScreenshot(*Render(host), "spin_edit_over_a_cell");
+    const auto over = Render(host);
+    SaveScreenshot(*over, "spin_edit_over_a_cell");
+    // The value is written right-aligned between the execute button and the spin buttons.
+    const TRect bounds = editor->BoundsRect();
+    const TRect text{editor->Button()->Width() + bounds.Left, bounds.Top,
+                     bounds.Right - editor->Buttons()->Width(), bounds.Bottom};
+    const int middle = (text.Left + text.Right) / 2;
+    const TColor ink = ColorToRGB(clWindowText);
+    EXPECT_EQ(CountPixels(*over, {text.Left, text.Top, middle, text.Bottom}, ink), 0);
+    EXPECT_GT(CountPixels(*over, {middle, text.Top, text.Right, text.Bottom}, ink), 0);
     host->End();
     EXPECT_FALSE(editor->Visible());
 }

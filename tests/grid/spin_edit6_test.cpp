@@ -2,6 +2,7 @@
 #include "gui_driver.h"
 #include "locale_cases.h"
 #include "manual_clock.h"
+#include "paint_test_support.h"
 #include "theme_switch.h"
 
 #include "platform/gui/services/clipboard.h"
@@ -268,8 +269,9 @@ TEST_F(SpinEdit6, InterruptionsLetGoOfTheButtons)
         EXPECT_EQ(edit->Value(), held);
         EXPECT_EQ(spins, 0);
         EXPECT_FALSE(edit->Focused() && other->Focused());
-        if (std::string(i.name).starts_with("focus"))
+        if (std::string(i.name).starts_with("focus")) {
             EXPECT_TRUE(other->Focused()); // a timer never takes the focus back
+        }
         if (i.byKey)
             KeyUp(other, "Up");
         else
@@ -285,15 +287,29 @@ TEST_F(SpinEdit6, OptionsWindowSpinEdits)
 {
     second->SetValue(45);
     edit->SetValue(12);
-    SaveScreenshot(*Render(form), "spin_edit6_options");
+    auto options = Render(form);
+    SaveScreenshot(*options, "spin_edit6_options");
+    // Each edit writes its value left of its buttons.
+    for (TGxSpinEdit6* spin : {edit, second}) {
+        const TRect text{spin->Left(), spin->Top(), spin->Left() + spin->Width() - spin->Buttons()->Width(),
+                         spin->Top() + spin->Height()};
+        EXPECT_GT(CountPixels(*options, text, ColorToRGB(clWindowText)), 0) << spin->Text();
+    }
     for (const bool themed : {false, true}) {
         TThemeSwitch themes(themed);
         MouseMove(edit->Buttons(), UpButton());
+        auto hovered = Render(edit);
         MouseDown(edit->Buttons(), DownButton());
         auto pressed = Render(edit);
         MouseUp(edit->Buttons(), DownButton());
         SaveScreenshot(*pressed, std::string("spin_edit6_down_pressed_") + (themed ? "themed" : "classic"),
                        3);
+        // The pressed lower button looks unlike its unpressed self.
+        const TPoint origin = edit->ClientToParent({0, 0}, form);
+        TRect lower = edit->Buttons()->BoundsRect();
+        OffsetRect(lower, origin.X - edit->Left(), origin.Y - edit->Top());
+        lower.Top += lower.Height() / 2;
+        EXPECT_GT(DifferingPixels(*hovered, *pressed, lower), 0) << themed;
     }
     edit->SetSpinButtons(false);
     EXPECT_EQ(HIWORD(edit->Perform(EM_GETMARGINS, 0, 0)), 0);

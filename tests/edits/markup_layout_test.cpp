@@ -2,6 +2,8 @@
 #include "gui_driver.h"
 #include "picture_bytes.h"
 #include "platform/gui/graphics/colors.h"
+#include "platform/gui/graphics/gdi.h"
+#include "support/markup_escape.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +71,21 @@ protected:
                     break;
                 }
         return {first, last};
+    }
+    // The pixels of the picture's ink (all that is not white), cut to the rectangle around them.
+    std::vector<TColor> Ink()
+    {
+        TRect box{bitmap.Width(), bitmap.Height(), 0, 0};
+        for (int y = 0; y < bitmap.Height(); ++y)
+            for (int x = 0; x < bitmap.Width(); ++x)
+                if (canvas().Pixels(x, y) != clWhite)
+                    box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1),
+                           std::max(box.Bottom, y + 1)};
+        std::vector<TColor> ink;
+        for (int y = box.Top; y < box.Bottom; ++y)
+            for (int x = box.Left; x < box.Right; ++x)
+                ink.push_back(canvas().Pixels(x, y));
+        return ink;
     }
     int Dark(const TRect& rect)
     {
@@ -271,6 +288,41 @@ TEST_F(MarkupLayout, DistancesBeyondAnyCanvasAreKeptToTheLargestOne)
         const TMarkupRenderResult result = RenderMarkup(canvas(), input);
         EXPECT_EQ(result.Width, c.width) << c.markup;
         EXPECT_EQ(result.Height, c.height) << c.markup;
+    }
+}
+
+// A name escaped into a line draws the same pixels as the name drawn as plain text, whatever the line holds
+// besides: a lone " & " there turns the handling of "&" marks off, which an escaped "&" must not feel.
+TEST_F(MarkupLayout, EscapedNamesShowAsTheyAreWritten)
+{
+    const std::string names[] = {"/home/user/Tom&Jerry.avi",
+                                 "&",
+                                 "&amp;",
+                                 "<b>bold</b>",
+                                 "&&",
+                                 "a & b",
+                                 "&lt;x&gt;",
+                                 "100% &copy;",
+                                 "\"quoted\" 'single'",
+                                 "Gr\u00FC\u00DFe \u20AC\u00E9",
+                                 "<#tag>",
+                                 "&nbsp;x&"};
+    const struct
+    {
+        std::string before, after;
+    } lines[] = {{"File: ", ""}, {"Tom & ", ""}, {"[", "] & more"}};
+    for (const auto& line : lines) {
+        for (const std::string& name : names) {
+            const std::string shown = line.before + name + line.after;
+            Clear();
+            Render(line.before + EscapeMarkup(name) + line.after, {0, 0, 300, 120}, false, {-1, -1}, false);
+            const std::vector<TColor> label = Ink();
+            Clear();
+            SetBkMode(canvas(), TRANSPARENT);
+            TRect rect{0, 0, 300, 120};
+            DrawText(canvas(), shown, rect, DT_SINGLELINE | DT_NOPREFIX);
+            EXPECT_TRUE(label == Ink()) << shown;
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include "platform/gui/graphics/png_image.h"
 #include "platform/gui/qt/bitmap_impl.h"
 #include "platform/gui/qt/canvas_impl.h"
+#include "platform/gui/qt/image_reading.h"
 #include "support/utf8.h"
 
 #include <QBuffer>
@@ -64,12 +65,7 @@ void TDecodedImage::AssignTo(TPersistent* dest) const
 
 void TDecodedImage::LoadFromStream(TStream& stream)
 {
-    const std::string bytes = ReadToEnd(stream);
-    QImage loaded;
-    if (!loaded.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()),
-                             impl_->format))
-        throw EInvalidGraphic(std::string(impl_->format) + " image is not valid");
-    impl_->image = loaded;
+    impl_->image = ReadImage(ReadToEnd(stream), impl_->format, impl_->format);
     Changed();
 }
 

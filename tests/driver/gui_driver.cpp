@@ -314,6 +314,15 @@ int CountPixels(TBitmap& bitmap, const TRect& rect, TColor color)
     return count;
 }
 
+int PixelsThatDiffer(TBitmap& a, TBitmap& b)
+{
+    int count = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            count += a.Canvas()->Pixels(x, y) != b.Canvas()->Pixels(x, y) ? 1 : 0;
+    return count;
+}
+
 std::string SaveScreenshot(const QImage& image, const std::string& name, int scale)
 {
     const QDir folder(QStringLiteral(QM_SCREENSHOT_DIR));

@@ -65,6 +65,8 @@ std::unique_ptr<TBitmap> Render(TWinControl* control);
 std::unique_ptr<TBitmap> ScreenBitmap(TWinControl* control);
 // How many pixels of rect have the colour.
 int CountPixels(TBitmap& bitmap, const TRect& rect, TColor color);
+// How many pixels of two bitmaps of the same size differ.
+int PixelsThatDiffer(TBitmap& a, TBitmap& b);
 // Saves the bitmap as <build>/screenshots/<name>.png for a person to look at, each pixel as a square of
 // scale pixels so that small pictures can be seen; answers the file's path. A picture that cannot be
 // written (an empty one, a folder that cannot be made) fails the calling test and answers an empty path.

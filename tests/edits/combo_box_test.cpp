@@ -275,8 +275,11 @@ TEST_F(ComboBoxes, TheFlatLookDrawsItsRingsAndABottomLineBeforeTheButton)
 
     // The classic look draws the flat button's own edge.
     SetThemesEnabled(false);
-    SaveScreenshot(*Shot(combo), "combo_flat_classic", 2);
+    const auto classic = Shot(combo);
+    SaveScreenshot(*classic, "combo_flat_classic", 2);
     SetThemesEnabled(true);
+    EXPECT_GT(PixelsThatDiffer(*shot, *classic), 5);
+    EXPECT_EQ(CountPixels(*classic, {0, h - 1, line, h}, clBlack), line) << "the same bottom line";
 
     combo->SetFlatLineColor(clNone);
     shot = Shot(combo);

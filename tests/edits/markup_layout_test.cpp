@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 // A white picture to lay markup out on, in DejaVu Sans 9 points, black.
@@ -341,6 +343,44 @@ TEST_F(MarkupLayout, EveryKindOfTagDrawn)
            "<span style=\"background-color:#C0E0FF\">span</span><z>hidden</z>",
            {4, 4, 416, 256});
     SaveScreenshot(bitmap, "markup_every_tag", 2);
+    const struct
+    {
+        TColor color;
+        const char* what;
+    } colours[] = {
+        {0x0000C0, "the red word"},
+        {0x80E0FF, "the yellow run background"},
+        {ColorToRGB(clHighlight), "the highlight"},
+        {clRed, "the misspelling's zigzag"},
+        {clBlue, "the link"},
+        {0x008000, "the green square"},
+        {0xFFE0C0, "the span's background"},
+    };
+    // Text is smoothed: its pixels are counted within a step of the colour.
+    const auto near = [&](TColor color) {
+        int count = 0;
+        for (int y = 0; y < bitmap.Height(); ++y)
+            for (int x = 0; x < bitmap.Width(); ++x) {
+                const TColor pixel = canvas().Pixels(x, y);
+                count += std::abs(GetRValue(pixel) - GetRValue(color)) <= 0x30 &&
+                                 std::abs(GetGValue(pixel) - GetGValue(color)) <= 0x30 &&
+                                 std::abs(GetBValue(pixel) - GetBValue(color)) <= 0x30
+                             ? 1
+                             : 0;
+            }
+        return count;
+    };
+    for (const auto& c : colours)
+        EXPECT_GT(near(c.color), 4) << c.what;
+    // The rule crosses the whole area; below it, nothing after the span: the hidden text takes no room.
+    int rule = -1;
+    for (int y = 0; y < 260 && rule < 0; ++y)
+        if (CountPixels(bitmap, {4, y, 416, y + 1}, 0x808080) == 412)
+            rule = y;
+    ASSERT_GE(rule, 0);
+    const int spanEnd = Columns(0xFFE0C0, rule + 1, 256).second;
+    EXPECT_GT(spanEnd, 0);
+    EXPECT_LE(Columns(clNone, rule + 1, 256).second, spanEnd);
 }
 
 } // namespace

@@ -46,7 +46,7 @@ void TMarkupLayout::ScanLine(std::u32string_view text, TMarkupState& state, TLin
 bool TMarkupLayout::TextRun(std::u32string_view text, TMarkupState& state, TLineScan& scan)
 {
     const TMarkupRun run = NextRun(text, input_.WordWrap);
-    const std::string utf8 = Utf32ToUtf8(run.Text);
+    const std::string utf8 = DrawnRunText(run.Text, prepared_.PrefixHandling);
     ApplyFont(state.Font);
     const int height = canvas_.TextHeight(utf8);
     scan.H = std::max(scan.H == 0 ? scan.BaseHeight : scan.H, height);

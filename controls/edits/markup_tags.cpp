@@ -1,6 +1,7 @@
 #include "controls/edits/markup_tags.h"
 
 #include "controls/edits/markup_chars.h"
+#include "controls/edits/markup_text.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -210,7 +211,8 @@ TMarkupTag ReadTag(std::u32string_view text)
 
 std::u32string ReadAttribute(std::u32string_view tagText, std::u32string_view name, bool keepCase)
 {
-    const std::u32string upper = AsciiUpper(tagText);
+    const std::u32string written = TagTextAsWritten(tagText);
+    const std::u32string upper = AsciiUpper(written);
     const size_t at = upper.find(name);
     if (at == std::u32string::npos)
         return {};
@@ -218,13 +220,13 @@ std::u32string ReadAttribute(std::u32string_view tagText, std::u32string_view na
     const size_t close = open == std::u32string::npos ? open : upper.find(U'"', open + 1);
     if (close == std::u32string::npos)
         return {};
-    const std::u32string_view source = keepCase ? tagText : std::u32string_view(upper);
+    const std::u32string_view source = keepCase ? std::u32string_view(written) : std::u32string_view(upper);
     return std::u32string(source.substr(open + 1, close - open - 1));
 }
 
 std::optional<std::u32string> ReadLooseAttribute(std::u32string_view tagText, std::u32string_view name)
 {
-    const std::u32string upper = AsciiUpper(tagText);
+    const std::u32string upper = AsciiUpper(TagTextAsWritten(tagText));
     const size_t at = upper.find(name);
     if (at == std::u32string::npos)
         return std::nullopt;

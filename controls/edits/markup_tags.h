@@ -75,7 +75,7 @@ TMarkupTag ReadTag(std::u32string_view text);
 
 // The value of the first occurrence of name (upper case, found anywhere in the upper-cased tag text):
 // the text between the first two double quotes from the name on; empty without them. keepCase takes the
-// value as written instead of upper-cased.
+// value as written instead of upper-cased. An "&amp;" in a value reads as "&&", as in the prepared text.
 std::u32string ReadAttribute(std::u32string_view tagText, std::u32string_view name, bool keepCase = false);
 // The value after name's "=", past the first double quote there when there is one (so that an unquoted
 // number reads too); nullopt when the name is absent.

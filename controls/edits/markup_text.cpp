@@ -13,11 +13,12 @@ struct TEntity
     std::u32string_view replacement;
 };
 
-// "&amp;" becomes "&&", which the text drawing shows as one "&" while prefix handling is on.
+constexpr char32_t EscapedAmpersandText[] = {EscapedAmpersand, 0};
+
 constexpr TEntity PreparedEntities[] = {
-    {U"&AMP;", U"&&"},        {U"&QUOT;", U"\""},      {U"&SECT;", U"\u00A7"},
-    {U"&PERMIL;", U"\u2030"}, {U"&REG;", U"\u00AE"},   {U"&COPY;", U"\u00A9"},
-    {U"&PARA;", U"\u00B6"},   {U"&TRADE;", U"\u2122"}, {U"&EURO;", U"\u20AC"},
+    {U"&AMP;", EscapedAmpersandText}, {U"&QUOT;", U"\""},      {U"&SECT;", U"\u00A7"},
+    {U"&PERMIL;", U"\u2030"},         {U"&REG;", U"\u00AE"},   {U"&COPY;", U"\u00A9"},
+    {U"&PARA;", U"\u00B6"},           {U"&TRADE;", U"\u2122"}, {U"&EURO;", U"\u20AC"},
 };
 
 constexpr TEntity RunEntities[] = {{U"&NBSP;", U" "}, {U"&LT;", U"<"}, {U"&GT;", U">"}};
@@ -120,6 +121,19 @@ std::string ReplaceIgnoringCase(std::string_view text, std::string_view upperOld
     return out;
 }
 
+std::u32string ReplaceEscapedAmpersands(std::u32string_view text, std::u32string_view ampersand)
+{
+    std::u32string out;
+    out.reserve(text.size());
+    for (const char32_t c : text) {
+        if (c == EscapedAmpersand)
+            out += ampersand;
+        else
+            out += c;
+    }
+    return out;
+}
+
 } // namespace
 
 TPreparedMarkup PrepareMarkup(std::string_view markup, bool ellipsis)
@@ -145,6 +159,16 @@ TMarkupRun NextRun(std::u32string_view text, bool wordWrap)
     }
     const std::u32string_view source = text.substr(0, end);
     return {DecodeEntities(source, RunEntities, true), source.size()};
+}
+
+std::string DrawnRunText(std::u32string_view run, bool prefixHandling)
+{
+    return Utf32ToUtf8(ReplaceEscapedAmpersands(run, prefixHandling ? U"&&" : U"&"));
+}
+
+std::u32string TagTextAsWritten(std::u32string_view tagText)
+{
+    return ReplaceEscapedAmpersands(tagText, U"&&");
 }
 
 std::string StripMarkup(std::string_view markup)

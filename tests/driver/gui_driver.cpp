@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <stdexcept>
 
@@ -312,14 +314,25 @@ int CountPixels(TBitmap& bitmap, const TRect& rect, TColor color)
     return count;
 }
 
+int PixelsThatDiffer(TBitmap& a, TBitmap& b)
+{
+    int count = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            count += a.Canvas()->Pixels(x, y) != b.Canvas()->Pixels(x, y) ? 1 : 0;
+    return count;
+}
+
 std::string SaveScreenshot(const QImage& image, const std::string& name, int scale)
 {
     const QDir folder(QStringLiteral(QM_SCREENSHOT_DIR));
-    if (!folder.mkpath("."))
-        return {};
     const QString path = folder.filePath(QString::fromStdString(name) + ".png");
     const QImage scaled = image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    return scaled.save(path, "PNG") ? path.toStdString() : std::string();
+    if (image.isNull() || !folder.mkpath(".") || !scaled.save(path, "PNG")) {
+        ADD_FAILURE() << "the picture " << path.toStdString() << " could not be saved";
+        return {};
+    }
+    return path.toStdString();
 }
 
 std::string SaveScreenshot(const TBitmap& bitmap, const std::string& name, int scale)

@@ -65,9 +65,11 @@ std::unique_ptr<TBitmap> Render(TWinControl* control);
 std::unique_ptr<TBitmap> ScreenBitmap(TWinControl* control);
 // How many pixels of rect have the colour.
 int CountPixels(TBitmap& bitmap, const TRect& rect, TColor color);
+// How many pixels of two bitmaps of the same size differ.
+int PixelsThatDiffer(TBitmap& a, TBitmap& b);
 // Saves the bitmap as <build>/screenshots/<name>.png for a person to look at, each pixel as a square of
-// scale pixels so that small pictures can be seen; answers the file's path, empty when it could not be
-// written (a picture is for people: a test does not fail for it).
+// scale pixels so that small pictures can be seen; answers the file's path. A picture that cannot be
+// written (an empty one, a folder that cannot be made) fails the calling test and answers an empty path.
 std::string SaveScreenshot(const TBitmap& bitmap, const std::string& name, int scale = 1);
 // An HTML document as the toolkit's rich-text engine lays it out at the width, saved the same way.
 std::string SaveHtmlScreenshot(const std::string& html, const std::string& name, int width);

@@ -1,6 +1,7 @@
 #include "controls/edits/group_box.h"
 #include "controls/edits/theme_binding.h"
 #include "gui_driver.h"
+#include "platform/gui/graphics/colors.h"
 #include "platform/gui/graphics/platform_answers.h"
 #include "platform/gui/standard/panels.h"
 #include "platform/gui/standard/stdctrls_labels.h"
@@ -326,7 +327,33 @@ TEST_F(GroupBoxes, Looks)
         inside->SetParent(b);
     }
     Pump();
-    SaveScreenshot(*Render(form), "group_boxes", 2);
+    const auto themed = Render(form);
+    SaveScreenshot(*themed, "group_boxes", 2);
+    const auto place = [](int i) { return Bounds(10 + (i % 2) * 225, 10 + (i / 2) * 105, 215, 95); };
+    // The dark columns of a band of rows: the captions' ink and their check boxes.
+    const auto inkColumns = [&](TBitmap& picture, int left, int right, int top, int bottom) {
+        std::pair<int, int> found{-1, -1};
+        for (int x = left; x < right; ++x)
+            for (int y = top; y < bottom; ++y)
+                if (GetRValue(picture.Canvas()->Pixels(x, y)) < 0x80) {
+                    found = {found.first < 0 ? x : found.first, x};
+                    break;
+                }
+        return found;
+    };
+    const TRect resolution = place(2), videoTag = place(3);
+    const auto [centredLeft, centredRight] =
+        inkColumns(*themed, resolution.Left, resolution.Right, resolution.Top, resolution.Top + 8);
+    EXPECT_NEAR((centredLeft + centredRight) / 2, (resolution.Left + resolution.Right) / 2, 3)
+        << "the caption with its check box in the middle of the top";
+    EXPECT_GT(inkColumns(*themed, videoTag.Left, videoTag.Right, videoTag.Bottom - 8, videoTag.Bottom).second,
+              videoTag.Right - 12)
+        << "the caption at the bottom right";
+    EXPECT_EQ(themed->Canvas()->Pixels(place(0).Left, place(0).Top + 50), ColorToRGB(clSilver))
+        << "its colour";
+    const TRect cropping = place(1);
+    const TRect croppingCaption{cropping.Left, cropping.Top, cropping.Right, cropping.Top + 12};
+    EXPECT_GT(CountPixels(*themed, croppingCaption, 0xD77800), 5) << "the themed check mark";
     // Without visual styles, on a platform of the etched frames.
     SetThemesEnabled(false);
     TPlatformAnswers old;
@@ -338,7 +365,13 @@ TEST_F(GroupBoxes, Looks)
             b->SetCtl3D(true);
     form->Invalidate();
     Pump();
-    SaveScreenshot(*Render(form), "group_boxes_classic", 2);
+    const auto classic = Render(form);
+    SaveScreenshot(*classic, "group_boxes_classic", 2);
+    EXPECT_NE(classic->Canvas()->Pixels(place(0).Left, place(0).Top + 50), ColorToRGB(clSilver))
+        << "an etched frame";
+    EXPECT_EQ(CountPixels(*classic, croppingCaption, 0xD77800), 0) << "the classic check mark";
+    EXPECT_GT(inkColumns(*classic, cropping.Left, cropping.Left + 20, cropping.Top, cropping.Top + 12).first,
+              0);
 }
 
 } // namespace

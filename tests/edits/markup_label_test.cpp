@@ -2,6 +2,7 @@
 #include "engine/progress_markup.h"
 #include "gui_driver.h"
 #include "platform/gui/forms/hints.h"
+#include "platform/gui/graphics/colors.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/standard/edits.h"
 #include "recording_shell.h"
@@ -268,7 +269,34 @@ TEST_F(MarkupLabels, LooksWithBevelsBorderAndGradients)
                                "<a href=\"https://example.org\">link</a>");
         top += 46;
     }
-    SaveScreenshot(*Shot(), "markup_label_looks", 2);
+    const auto shot = Shot();
+    SaveScreenshot(*shot, "markup_label_looks", 2);
+    const auto at = [&](int look, int x, int y) { return shot->Canvas()->Pixels(8 + x, 8 + 46 * look + y); };
+    // Dark pixels inside the frames, the text's.
+    const auto darkIn = [&](int look, int top, int bottom) {
+        return Dark(*shot, {8 + 4, 8 + 46 * look + top, 8 + 326, 8 + 46 * look + bottom});
+    };
+    const TColor light = ColorToRGB(clBtnHighlight), shadow = ColorToRGB(clBtnShadow);
+    // Raised on a plain ground, the text at the top.
+    EXPECT_EQ(at(0, 0, 20), light);
+    EXPECT_EQ(at(0, 329, 20), shadow);
+    EXPECT_EQ(at(0, 300, 30), 0xF0F0F0u);
+    EXPECT_GT(darkIn(0, 4, 20), 30);
+    EXPECT_EQ(darkIn(0, 20, 36), 0);
+    // Lowered outside, raised inside, over a gradient from the colour at the left to ColorTo at the right.
+    EXPECT_EQ(at(1, 0, 20), shadow);
+    EXPECT_EQ(at(1, 2, 20), light);
+    EXPECT_LT(GetRValue(at(1, 4, 33)), 0xD0);
+    EXPECT_GT(GetRValue(at(1, 325, 33)), 0xF0);
+    // A border of two pixels around a gradient from the top down, the text at the bottom.
+    EXPECT_GE(CountPixels(*shot, Bounds(8, 8 + 46 * 2, 2, 40), 0x408040), 70);
+    EXPECT_GT(GetGValue(at(2, 300, 4)), GetGValue(at(2, 300, 36)));
+    EXPECT_EQ(darkIn(2, 4, 20), 0);
+    EXPECT_GT(darkIn(2, 20, 36), 30);
+    // See-through, with a gradient line along the bottom.
+    EXPECT_EQ(at(3, 300, 30), ColorToRGB(clBtnFace));
+    EXPECT_EQ(at(3, 0, 39), 0x4080FFu);
+    EXPECT_GT(GetBValue(at(3, 320, 39)), 0xF0);
 }
 
 // The progress window's two labels with what the conversion writes into them, to look at.
@@ -295,6 +323,7 @@ TEST_F(MarkupLabels, ProgressWindowLines)
         SkippedOutputMarkup("/home/user/videos/skipped & kept.mkv"),
     };
     int top = 8;
+    std::vector<TRect> rows;
     for (const std::string& markup : lines) {
         auto* line = new TMarkupLabel(form);
         line->SetBounds(8, top, 680, 17);
@@ -304,10 +333,51 @@ TEST_F(MarkupLabels, ProgressWindowLines)
             line->SetHeight(22);
         }
         line->HTMLText()->SetText(markup);
+        rows.push_back(line->BoundsRect());
         top += line->Height() + 4;
     }
     auto shot = Shot();
     SaveScreenshot(*shot, "markup_label_progress_window", 2);
+
+    const TColor passBadge = 0x163DD6, folderBadge = 0x696969, skippedFolder = 0xC0C0C0;
+    EXPECT_GT(CountPixels(*shot, rows[0], passBadge), 100) << "the first of two passes";
+    EXPECT_EQ(CountPixels(*shot, rows[1], passBadge), 0) << "one pass only";
+    // The first and last columns of a run background, read along its first row, above the glyphs; and the
+    // last column of a line holding dark ink.
+    const auto columns = [&](const TRect& row, TColor color) {
+        int y = row.Top;
+        while (y < row.Bottom && CountPixels(*shot, {row.Left, y, row.Right, y + 1}, color) < 50)
+            ++y;
+        std::pair<int, int> found{-1, -1};
+        for (int x = row.Left; x < row.Right; ++x)
+            if (shot->Canvas()->Pixels(x, y) == color)
+                found = {found.first < 0 ? x : found.first, x};
+        return found;
+    };
+    const auto lastInk = [&](const TRect& row) {
+        int last = -1;
+        for (int x = row.Left; x < row.Right; ++x)
+            if (Dark(*shot, {x, row.Top, x + 1, row.Bottom}) > 0)
+                last = x;
+        return last;
+    };
+    const auto width = [&](const std::string& text, TFontStyles style) {
+        TBitmap scratch(1, 1);
+        scratch.Canvas()->Font()->SetName("DejaVu Sans");
+        scratch.Canvas()->Font()->SetSize(12);
+        scratch.Canvas()->Font()->SetStyle(style);
+        TRect rect{0, 0, 4000, 100};
+        DrawText(*scratch.Canvas(), text, rect, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+        return rect.Width();
+    };
+    // The folder stands on its badge and the name after it, each as it is written.
+    const auto [badgeLeft, badgeRight] = columns(rows[2], folderBadge);
+    EXPECT_NEAR(badgeRight + 1 - badgeLeft, width(" /home/user/Rock&Roll <live> ", {fsBold}), 2);
+    EXPECT_GT(CountPixels(*shot, {badgeLeft, rows[2].Top, badgeRight, rows[2].Bottom}, clWhite), 50);
+    EXPECT_NEAR(lastInk(rows[2]), badgeRight + width(" Tom&Jerry <i>x.avi", {fsBold}), 3);
+    const auto [greyLeft, greyRight] = columns(rows[3], skippedFolder);
+    EXPECT_NEAR(greyRight + 1 - greyLeft, width("/home/user/videos/", {}), 2);
+    EXPECT_NEAR(lastInk(rows[3]), greyRight + width("skipped & kept.mkv", {fsBold}), 3);
 }
 
 } // namespace

@@ -2,8 +2,12 @@
 #include "gui_driver.h"
 #include "picture_bytes.h"
 #include "platform/gui/graphics/colors.h"
+#include "platform/gui/graphics/gdi.h"
+#include "support/markup_escape.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -69,6 +73,21 @@ protected:
                     break;
                 }
         return {first, last};
+    }
+    // The pixels of the picture's ink (all that is not white), cut to the rectangle around them.
+    std::vector<TColor> Ink()
+    {
+        TRect box{bitmap.Width(), bitmap.Height(), 0, 0};
+        for (int y = 0; y < bitmap.Height(); ++y)
+            for (int x = 0; x < bitmap.Width(); ++x)
+                if (canvas().Pixels(x, y) != clWhite)
+                    box = {std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1),
+                           std::max(box.Bottom, y + 1)};
+        std::vector<TColor> ink;
+        for (int y = box.Top; y < box.Bottom; ++y)
+            for (int x = box.Left; x < box.Right; ++x)
+                ink.push_back(canvas().Pixels(x, y));
+        return ink;
     }
     int Dark(const TRect& rect)
     {
@@ -274,6 +293,41 @@ TEST_F(MarkupLayout, DistancesBeyondAnyCanvasAreKeptToTheLargestOne)
     }
 }
 
+// A name escaped into a line draws the same pixels as the name drawn as plain text, whatever the line holds
+// besides: a lone " & " there turns the handling of "&" marks off, which an escaped "&" must not feel.
+TEST_F(MarkupLayout, EscapedNamesShowAsTheyAreWritten)
+{
+    const std::string names[] = {"/home/user/Tom&Jerry.avi",
+                                 "&",
+                                 "&amp;",
+                                 "<b>bold</b>",
+                                 "&&",
+                                 "a & b",
+                                 "&lt;x&gt;",
+                                 "100% &copy;",
+                                 "\"quoted\" 'single'",
+                                 "Gr\u00FC\u00DFe \u20AC\u00E9",
+                                 "<#tag>",
+                                 "&nbsp;x&"};
+    const struct
+    {
+        std::string before, after;
+    } lines[] = {{"File: ", ""}, {"Tom & ", ""}, {"[", "] & more"}};
+    for (const auto& line : lines) {
+        for (const std::string& name : names) {
+            const std::string shown = line.before + name + line.after;
+            Clear();
+            Render(line.before + EscapeMarkup(name) + line.after, {0, 0, 300, 120}, false, {-1, -1}, false);
+            const std::vector<TColor> label = Ink();
+            Clear();
+            SetBkMode(canvas(), TRANSPARENT);
+            TRect rect{0, 0, 300, 120};
+            DrawText(canvas(), shown, rect, DT_SINGLELINE | DT_NOPREFIX);
+            EXPECT_TRUE(label == Ink()) << shown;
+        }
+    }
+}
+
 TEST_F(MarkupLayout, EveryKindOfTagDrawn)
 {
     bitmap.SetSize(420, 260);
@@ -289,6 +343,44 @@ TEST_F(MarkupLayout, EveryKindOfTagDrawn)
            "<span style=\"background-color:#C0E0FF\">span</span><z>hidden</z>",
            {4, 4, 416, 256});
     SaveScreenshot(bitmap, "markup_every_tag", 2);
+    const struct
+    {
+        TColor color;
+        const char* what;
+    } colours[] = {
+        {0x0000C0, "the red word"},
+        {0x80E0FF, "the yellow run background"},
+        {ColorToRGB(clHighlight), "the highlight"},
+        {clRed, "the misspelling's zigzag"},
+        {clBlue, "the link"},
+        {0x008000, "the green square"},
+        {0xFFE0C0, "the span's background"},
+    };
+    // Text is smoothed: its pixels are counted within a step of the colour.
+    const auto near = [&](TColor color) {
+        int count = 0;
+        for (int y = 0; y < bitmap.Height(); ++y)
+            for (int x = 0; x < bitmap.Width(); ++x) {
+                const TColor pixel = canvas().Pixels(x, y);
+                count += std::abs(GetRValue(pixel) - GetRValue(color)) <= 0x30 &&
+                                 std::abs(GetGValue(pixel) - GetGValue(color)) <= 0x30 &&
+                                 std::abs(GetBValue(pixel) - GetBValue(color)) <= 0x30
+                             ? 1
+                             : 0;
+            }
+        return count;
+    };
+    for (const auto& c : colours)
+        EXPECT_GT(near(c.color), 4) << c.what;
+    // The rule crosses the whole area; below it, nothing after the span: the hidden text takes no room.
+    int rule = -1;
+    for (int y = 0; y < 260 && rule < 0; ++y)
+        if (CountPixels(bitmap, {4, y, 416, y + 1}, 0x808080) == 412)
+            rule = y;
+    ASSERT_GE(rule, 0);
+    const int spanEnd = Columns(0xFFE0C0, rule + 1, 256).second;
+    EXPECT_GT(spanEnd, 0);
+    EXPECT_LE(Columns(clNone, rule + 1, 256).second, spanEnd);
 }
 
 } // namespace

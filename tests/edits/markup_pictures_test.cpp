@@ -23,6 +23,8 @@ TEST(MarkupPictures, FormatsBySignatureAndSizesOfTheDecodedOnes)
     std::string emf(44, '\0');
     emf[0] = 1;
     emf.replace(40, 4, " EMF");
+    std::string tall = BitmapFileBytes(2, 3, clRed);
+    tall[24] = '\xF9'; // the height, 3, now reads 16,318,467
     const struct
     {
         std::string name, bytes;
@@ -39,6 +41,7 @@ TEST(MarkupPictures, FormatsBySignatureAndSizesOfTheDecodedOnes)
         {"wmf", std::string("\xD7\xCD\xC6\x9A\0\0", 6), ifWMF, 0, 0},
         {"text", "not a picture", ifUndefined, 0, 0},
         {"broken png", std::string("\x89PNG\r\n\x1A\n", 8) + "truncated", ifPNG, 0, 0},
+        {"bmp too tall to draw", tall, ifBMP, 0, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ImageFormatOf(c.bytes), c.format) << c.name;

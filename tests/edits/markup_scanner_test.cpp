@@ -15,24 +15,25 @@ std::string Utf8(std::u32string_view text)
     return Utf32ToUtf8(text);
 }
 
-// What the text drawing shows of a prepared markup without tags: its runs joined, "&&" as one "&" and a
-// lone "&" left out while prefix handling is on.
+// What the text drawing shows of a prepared markup without tags: its runs as drawn, joined, "&&" as one "&"
+// and a lone "&" left out while prefix handling is on.
 std::string Shown(const std::string& markup)
 {
     const TPreparedMarkup prepared = PrepareMarkup(markup, true);
     std::u32string_view rest = prepared.Text;
-    std::u32string runs;
+    std::string drawn;
     while (!rest.empty()) {
         if (rest.front() == U'<') {
             rest.remove_prefix(ReadTag(rest).Length);
             continue;
         }
         const TMarkupRun run = NextRun(rest, true);
-        runs += run.Text;
+        drawn += DrawnRunText(run.Text, prepared.PrefixHandling);
         rest.remove_prefix(run.SourceLength);
     }
     if (!prepared.PrefixHandling)
-        return Utf8(runs);
+        return drawn;
+    const std::u32string runs = Utf8ToUtf32(drawn);
     std::u32string shown;
     for (size_t i = 0; i < runs.size(); ++i) {
         if (runs[i] == U'&' && i + 1 < runs.size())
@@ -130,6 +131,9 @@ TEST(MarkupAttributes, SubstringsOfTheUpperCasedTagText)
     EXPECT_EQ(Utf8(ReadAttribute(font, U"FACE")), "DEJAVU SANS");
     EXPECT_EQ(Utf8(ReadAttribute(U" href=\"Http://X.org/A\" title=\"Go\"", U"HREF", true)), "Http://X.org/A");
     EXPECT_EQ(Utf8(ReadAttribute(U" href=x.html", U"HREF", true)), "");
+    // An escaped ampersand in a prepared tag reads as the pair it always read as.
+    const TPreparedMarkup link = PrepareMarkup("<a href=\"?a=1&amp;b=2\">", false);
+    EXPECT_EQ(Utf8(ReadAttribute(ReadTag(link.Text).Text, U"HREF", true)), "?a=1&&b=2");
     EXPECT_EQ(Utf8(ReadAttribute(U" width=\"10", U"WIDTH")), "");
     EXPECT_EQ(ReadLooseAttribute(U" size=3", U"SIZE"), U"3");
     EXPECT_EQ(ReadLooseAttribute(U" size=\"5\"", U"SIZE"), U"5\"");
@@ -185,20 +189,25 @@ TEST(MarkupColors, HashValuesAndTheFortyNames)
 
 TEST(MarkupText, PreparingPasses)
 {
+    const std::u32string amp(1, EscapedAmpersand);
     const struct
     {
         std::string markup;
-        std::string prepared;
+        std::u32string prepared;
         bool prefix;
     } cases[] = {
-        {"a &amp; b", "a && b", true},    {"&COPY; &euro;&trade;", "\u00A9 \u20AC\u2122", true},
-        {"&amp;copy;", "&&copy;", true},  {"x & y", "x & y", false},
-        {"Tom&Jerry", "Tom&Jerry", true}, {"<#tag> and <#x", "#tag and #x", true},
-        {"<<#a>b>", "#ab", true},         {"one\r\ntwo\nthree", "one<BR>twothree", true},
+        {"a &amp; b", U"a " + amp + U" b", true},
+        {"&COPY; &euro;&trade;", U"\u00A9 \u20AC\u2122", true},
+        {"&amp;copy;", amp + U"copy;", true},
+        {"x & y &AMP;", U"x & y " + amp, false},
+        {"Tom&Jerry", U"Tom&Jerry", true},
+        {"<#tag> and <#x", U"#tag and #x", true},
+        {"<<#a>b>", U"#ab", true},
+        {"one\r\ntwo\nthree", U"one<BR>twothree", true},
     };
     for (const auto& c : cases) {
         const TPreparedMarkup prepared = PrepareMarkup(c.markup, false);
-        EXPECT_EQ(Utf8(prepared.Text), c.prepared) << c.markup;
+        EXPECT_EQ(prepared.Text, c.prepared) << c.markup;
         EXPECT_EQ(prepared.PrefixHandling, c.prefix) << c.markup;
     }
 }
@@ -219,6 +228,7 @@ TEST(MarkupText, PrefixRuleAndEntitiesAsShown)
     EXPECT_EQ(Shown("Tom&Jerry"), "TomJerry");
     EXPECT_EQ(Shown("Tom&Jerry & Co"), "Tom&Jerry & Co");
     EXPECT_EQ(Shown("a &amp; b"), "a & b");
+    EXPECT_EQ(Shown("a &amp; b & c"), "a & b & c") << "an escaped ampersand beside a lone one";
     EXPECT_EQ(Shown("&lt;b&gt;bold&lt;/b&gt;"), "<b>bold</b>");
 }
 

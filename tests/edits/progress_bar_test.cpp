@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+
 namespace {
 
 // Colours and lengths of the runs of equal pixels along a row.
@@ -294,6 +297,36 @@ TEST_F(ProgressBars, Looks)
     infinite->SetParent(form);
     auto shot = Shot();
     SaveScreenshot(*shot, "progress_bars", 2);
+
+    // How far a horizontal bar's fill reaches from its left edge, read along a row below the text and short
+    // of the rounded corners; and how far a position reaches, to a block's width.
+    const auto filled = [&](int left, int top) {
+        int last = left;
+        for (int x = left + 1; x < left + 246; ++x)
+            if (shot->Canvas()->Pixels(x, top + 17) != clWhite)
+                last = x;
+        return last + 1 - left;
+    };
+    const auto reach = [](int position) { return std::min(248 * position / 100 + 1, 246); };
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NEAR(filled(10, 10 + 26 * i), reach(positions[i]), 6) << positions[i];
+    for (int i = 0; i < 4; ++i)
+        EXPECT_NEAR(filled(10, 90 + 26 * i), reach(levels[i]), 6) << levels[i];
+    // Each level fills in a colour of its own.
+    std::set<TColor> levelColours;
+    for (int i = 0; i < 4; ++i)
+        levelColours.insert(shot->Canvas()->Pixels(14, 90 + 26 * i + 10));
+    EXPECT_EQ(levelColours.size(), 4u);
+    // The vertical bars fill from the bottom up.
+    for (const auto* upright : {vertical, blocks}) {
+        const TRect r = upright->BoundsRect();
+        int top = r.Top + 6; // below the rounded corners
+        while (top < r.Bottom && shot->Canvas()->Pixels(r.Left + 4, top) == clWhite)
+            ++top;
+        EXPECT_NEAR(r.Bottom - 1 - top, (r.Height() - 2) * upright->Position() / 100, 3)
+            << upright->Position();
+    }
+    EXPECT_LT(filled(10, 200), 30) << "the moving block of the bar without an end, at its start";
 }
 
 } // namespace

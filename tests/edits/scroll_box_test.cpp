@@ -119,17 +119,32 @@ TEST_F(ScrollBoxes, Looks)
     box->SetBounds(10, 10, 240, 120);
     box->SetCtl3D(false);
     box->SetBorderColor(0x808080);
+    std::vector<TEdit*> edits;
     for (int i = 0; i < 8; ++i) {
         auto* label = new TLabel(form);
         label->SetCaption("Advanced setting " + std::to_string(i + 1));
         label->SetTransparent(true);
         label->SetBounds(8, 8 + 30 * i, 130, 20);
         label->SetParent(box);
-        Child(140, 6 + 30 * i)->SetText(std::to_string(100 * (i + 1)));
+        edits.push_back(Child(140, 6 + 30 * i));
+        edits.back()->SetText(std::to_string(100 * (i + 1)));
     }
     SendMessage(box->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
     Pump();
-    SaveScreenshot(*Render(form), "scroll_box", 2);
+    const auto shot = Render(form);
+    SaveScreenshot(*shot, "scroll_box", 2);
+    EXPECT_EQ(CountPixels(*shot, {10, 10, 250, 11}, 0x808080), 240) << "the border's top";
+    EXPECT_EQ(CountPixels(*shot, {10, 10, 11, 130}, 0x808080), 120) << "its left";
+    EXPECT_EQ(CountPixels(*shot, {249, 10, 250, 130}, 0x808080), 120) << "its right";
+    EXPECT_EQ(CountPixels(*shot, {10, 129, 250, 130}, 0x808080), 240) << "its bottom";
+    EXPECT_EQ(shot->Canvas()->Pixels(225, 70), 0xF0E0D0u) << "the form shows between the children";
+    EXPECT_NE(shot->Canvas()->Pixels(240, 70), 0xF0E0D0u) << "the vertical bar";
+    // The edits stand where the scrolling moved them, inside the one-pixel border.
+    ASSERT_GT(box->VertScrollBar()->Position(), 0);
+    const TEdit* second = edits[1];
+    EXPECT_EQ(second->Top(), 36 - box->VertScrollBar()->Position());
+    EXPECT_EQ(shot->Canvas()->Pixels(11 + second->Left() + 50, 11 + second->Top() + 10), clWhite);
+    EXPECT_EQ(shot->Canvas()->Pixels(11 + second->Left() + 50, 11 + second->Top() - 2), 0xF0E0D0u);
 }
 
 } // namespace

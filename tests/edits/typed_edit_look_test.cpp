@@ -116,7 +116,11 @@ TEST_F(TypedEditLook, ErrorComesBeforeFocusAndFocusBeforeNormal)
     EXPECT_TRUE(e->IsError());
     EXPECT_EQ(e->Color(), clRed);
     EXPECT_EQ(e->Font()->Color(), clWhite);
-    SaveScreenshot(*Shot(e), "typed_edit_number_in_error", 2);
+    const auto inError = Shot(e);
+    SaveScreenshot(*inError, "typed_edit_number_in_error", 2);
+    const TRect client = ClientArea(e);
+    EXPECT_GT(CountPixels(*inError, client, clRed), client.Width() * client.Height() / 2) << "a red ground";
+    EXPECT_GT(CountPixels(*inError, client, clWhite), 5) << "white digits";
     // Focusing an edit in error keeps the error colours.
     Focus(other);
     static_cast<TControl*>(e)->SetText("50");

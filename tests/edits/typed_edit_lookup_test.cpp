@@ -89,7 +89,17 @@ TEST_F(TypedEditLookup, ThePopUpSitsUnderTheEditAndFitsItsRows)
     EXPECT_EQ(popup->ListControl()->ItemIndex(), 0);
     Press(edit, "PgDn");
     EXPECT_EQ(popup->ListControl()->ItemIndex(), 4);
-    SaveScreenshot(*Render(popup), "typed_edit_lookup_list", 2);
+    const auto shot = Render(popup);
+    SaveScreenshot(*shot, "typed_edit_lookup_list", 2);
+    // The chosen entry, the last of the four rows shown, in the highlight colour.
+    int highlightTop = -1, highlightBottom = -1;
+    for (int y = 0; y < shot->Height(); ++y)
+        if (CountPixels(*shot, {0, y, shot->Width(), y + 1}, ColorToRGB(clHighlight)) > 10) {
+            highlightTop = highlightTop < 0 ? y : highlightTop;
+            highlightBottom = y;
+        }
+    EXPECT_NEAR(highlightBottom + 1 - highlightTop, row, 1);
+    EXPECT_GT(highlightTop, 2 * row);
     // Its bottom-right corner sizes it.
     TRect window;
     GetWindowRect(popup->Handle(), window);

@@ -228,5 +228,9 @@ TEST_F(FlipPanels, TheTriangleTurnsHotWithoutHotTracking)
     panel->SetExpanded(false);
     panel->SetCaptionCollapsed("Conversion settings (collapsed)");
     ParkMouse();
-    SaveScreenshot(*Picture(panel), "flip_panel_collapsed", 2);
+    const std::unique_ptr<TBitmap> collapsed = Picture(panel);
+    SaveScreenshot(*collapsed, "flip_panel_collapsed", 2);
+    EXPECT_EQ(collapsed->Height(), 18) << "the header alone";
+    EXPECT_NE(collapsed->Canvas()->Pixels(x, y), 0x444444u) << "the triangle turned";
+    EXPECT_GT(CountPixels(*collapsed, Bounds(panel->Indent(), 4, 9, 9), 0x444444), 10) << "pointing right";
 }

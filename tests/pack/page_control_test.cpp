@@ -69,8 +69,9 @@ TEST_F(PageControls, TabRectanglesOnEachSide)
     for (const auto& c : cases) {
         control->SetTabsLocation(c.location);
         EXPECT_EQ(control->GetTabRect(control->GetPage(0)), c.firstTab) << "location " << c.location;
-        if (c.secondTab.Width() > 0)
+        if (c.secondTab.Width() > 0) {
             EXPECT_EQ(control->GetTabRect(control->GetPage(1)), c.secondTab) << "location " << c.location;
+        }
         EXPECT_EQ(control->GetTabAtPos(Centre(c.firstTab)), control->GetPage(0));
     }
     EXPECT_EQ(control->GetPage(0)->Width(), 320 - 92 - 2) << "right tabs take the right edge";
@@ -198,9 +199,24 @@ TEST_F(PageControls, TheTabListShowsTheVisibleTabs)
     control->GetPage(1)->SetTabEnabled(false);
     control->GetPage(2)->SetTabVisible(false);
     control->GetPage(3)->SetCaption("");
-    MouseMove(control, Centre(control->GetCloseButtonRect()));
     Pump();
-    SaveScreenshot(*Render(control), "page_control_buttons", 2);
+    const std::unique_ptr<TBitmap> cold = Render(control);
+    const TRect close = control->GetCloseButtonRect();
+    MouseMove(control, Centre(close));
+    Pump();
+    const std::unique_ptr<TBitmap> hot = Render(control);
+    SaveScreenshot(*hot, "page_control_buttons", 2);
+    const TPoint corner{close.Left + 1, close.Top + 1};
+    EXPECT_EQ(cold->Canvas()->Pixels(corner.X, corner.Y), cold->Canvas()->Pixels(corner.X, 1))
+        << "a close button away from the pointer has no face";
+    EXPECT_NE(hot->Canvas()->Pixels(corner.X, corner.Y), hot->Canvas()->Pixels(corner.X, 1))
+        << "the one under it has";
+    const TRect mpg = control->GetTabRect(control->GetPage(1));
+    EXPECT_GT(CountPixels(*hot, mpg, ColorToRGB(clGrayText)), 0) << "a disabled tab's caption in grey";
+    EXPECT_EQ(CountPixels(*hot, mpg, ColorToRGB(clWindowText)), 0);
+    const TRect unnamed = control->GetTabRect(control->GetPage(3));
+    EXPECT_EQ(unnamed.Left, mpg.Right) << "the hidden tab takes no room";
+    EXPECT_GT(CountPixels(*hot, unnamed, ColorToRGB(clWindowText)), 10) << "the caption of an unnamed tab";
     std::vector<std::string> entries;
     AnswerNextMenu("MPG", &entries);
     Click(control, Centre(control->GetTabsPopupButtonRect()));
@@ -225,7 +241,14 @@ TEST_F(PageControls, InactiveTabsAreLowerAndDisabledCaptionsGrey)
 
     control->SetActivePageIndex(1);
     Pump();
-    SaveScreenshot(*Render(control), "page_control_mpg", 2);
+    const std::unique_ptr<TBitmap> mpg = Render(control);
+    SaveScreenshot(*mpg, "page_control_mpg", 2);
+    const TRect mpgTab = control->GetTabRect(control->GetPage(1));
+    const TRect aviTab = control->GetTabRect(control->GetPage(0));
+    EXPECT_EQ(mpg->Canvas()->Pixels(mpgTab.Left + 2, mpgTab.Top), ActiveTab) << "the MPG tab is up now";
+    EXPECT_EQ(mpg->Canvas()->Pixels(aviTab.Left + 2, aviTab.Top + 1), TabsBackground)
+        << "and the AVI one lower";
+    EXPECT_EQ(mpg->Canvas()->Pixels(aviTab.Left + 2, aviTab.Top + 5), InactiveTab);
 
     control->GetPage(0)->SetTabEnabled(false);
     Pump();

@@ -293,18 +293,35 @@ TEST_F(SettingsButton, PicturesInTheDefaultSkinThemedAndClassicAndInBuiltInSkins
     push->SetCaption("&Convert");
     push->SetDefault(true);
     ForEachPictureLook([&](const TSkinLook& look) {
+        SCOPED_TRACE(look.name);
         MouseMove(form, {230, 110});
         Pump();
-        SaveScreenshot(*Render(form), "skin_buttons_" + look.name, 2);
+        const auto whole = Render(form);
+        SaveScreenshot(*whole, "skin_buttons_" + look.name, 2);
+        EXPECT_GT(CountPixels(*whole, button->BoundsRect(), 0x00B06020), 20) << "image 29";
+        const auto plain = Render(button);
+        // The push button's caption stands out from its face: pixels unlike the face's left end in their row.
+        const TRect face = push->BoundsRect();
+        int caption = 0;
+        for (int y = face.Top + 3; y < face.Bottom - 3; ++y)
+            for (int x = face.Left + 20; x < face.Right - 20; ++x)
+                caption += whole->Canvas()->Pixels(x, y) != whole->Canvas()->Pixels(face.Left + 4, y) ? 1 : 0;
+        EXPECT_GT(caption, 20) << "the caption";
         MouseMove(button, {5, 5});
         Pump();
-        SaveScreenshot(*Render(button), "skin_settings_button_" + look.name + "_hot", 4);
+        const auto hot = Render(button);
+        SaveScreenshot(*hot, "skin_settings_button_" + look.name + "_hot", 4);
+        EXPECT_GT(PixelsThatDiffer(*plain, *hot), 20) << "a face while hot";
+        std::unique_ptr<TBitmap> dropped;
         TLoopScript script({{[&] {
-            SaveScreenshot(*Render(button), "skin_settings_button_" + look.name + "_dropped", 4);
+            dropped = Render(button);
+            SaveScreenshot(*dropped, "skin_settings_button_" + look.name + "_dropped", 4);
             Press(form, "Esc");
         }}});
         button->Click();
         Pump();
+        ASSERT_NE(dropped, nullptr);
+        EXPECT_GT(PixelsThatDiffer(*hot, *dropped), 20) << "pushed while its menu is open";
     });
 }
 

@@ -156,17 +156,31 @@ TEST_F(ProfileCombo, AutoDropDownWidthWidensTheListToItsWidestEntry)
 
 TEST_F(ProfileCombo, PicturesInTheDefaultSkinThemedAndClassicAndInBuiltInSkins)
 {
+    // The marks the owner draws before each name: blue for the first and third entries, green for the second.
+    const TColor blue = 0x00C05000, green = 0x0000A000;
+    const auto marks = [](TBitmap& picture, TColor colour) {
+        return CountPixels(picture, {0, 0, picture.Width(), picture.Height()}, colour);
+    };
     ForEachPictureLook([&](const TSkinLook& look) {
+        SCOPED_TRACE(look.name);
         MouseMove(form, {230, 180});
         combo->Perform(CM_EXIT, 0, 0);
         Pump();
-        SaveScreenshot(*Render(combo), "skin_combo_" + look.name, 2);
+        const auto closed = Render(combo);
+        SaveScreenshot(*closed, "skin_combo_" + look.name, 2);
+        EXPECT_GT(marks(*closed, blue), 50) << "the chosen entry in the edit part";
+        EXPECT_EQ(marks(*closed, green), 0);
         MouseMove(combo, {combo->Width() - 5, 10});
         Pump();
-        SaveScreenshot(*Render(combo), "skin_combo_" + look.name + "_hot", 2);
+        const auto hot = Render(combo);
+        SaveScreenshot(*hot, "skin_combo_" + look.name + "_hot", 2);
+        EXPECT_EQ(marks(*hot, blue), marks(*closed, blue)) << "the pointer changes only the frame";
         combo->SetDroppedDown(true);
         Pump();
-        SaveScreenshot(*Render(combo->ListControl()), "skin_combo_" + look.name + "_list", 2);
+        const auto list = Render(combo->ListControl());
+        SaveScreenshot(*list, "skin_combo_" + look.name + "_list", 2);
+        EXPECT_GT(marks(*list, green), 100) << "every entry in the list";
+        EXPECT_GT(marks(*list, blue), 2 * 100);
         combo->SetDroppedDown(false);
     });
 }

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -180,6 +181,18 @@ TEST_F(SkinnedPopupWindows, AMenuWithItsSubmenuInEveryLook)
                 if (!look.themes) {
                     EXPECT_EQ(picture->Canvas()->Pixels(inside.X, inside.Y), ColorToRGB(clMenu));
                 }
+                // The submenu's entry under the pointer lights: right of its caption it differs from the
+                // entry above it.
+                const TRect first = Popup(0)->BoundsRect(), second = Popup(1)->BoundsRect();
+                const TPoint area{std::min(first.Left, second.Left), std::min(first.Top, second.Top)};
+                const auto rightOfCaption = [&](const TBarCustomItem* item) {
+                    TBarPopupWindow* sub = Popup(1);
+                    const TRect r = sub->View()->Find(item)->BoundsRect();
+                    const TPoint origin = sub->ClientOrigin();
+                    return picture->Canvas()->Pixels(origin.X - area.X + 8 + r.Right - 6,
+                                                     origin.Y - area.Y + 8 + (r.Top + r.Bottom) / 2);
+                };
+                EXPECT_NE(rightOfCaption(m.SubEntries[1]), rightOfCaption(m.SubEntries[0]));
             },
             m.SubEntries[1]);
     }

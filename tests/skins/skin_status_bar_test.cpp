@@ -172,10 +172,32 @@ TEST_F(SkinnedStatusBar, SkinsDrawSeparatorLinesWhenTheyAskForThem)
     }
 }
 
+// In every look the captions stand out from the bar and the grip shows at the end: their pixels differ from
+// the bar's ground in the same row, read where nothing stands.
 TEST_F(SkinnedStatusBar, Pictures)
 {
-    ForEachCompoundBarLook("skin_status_bar_",
-                           [&](const std::string& picture) { SaveScreenshot(*RenderBar(), picture, 2); });
+    ForEachCompoundBarLook("skin_status_bar_", [&](const std::string& name) {
+        const auto picture = RenderBar();
+        SaveScreenshot(*picture, name, 2);
+        TCanvas& c = *picture->Canvas();
+        const TRect grip = bar->Toolbar()->GetGripRect();
+        const int empty = grip.Left - 15;
+        const auto marked = [&](const TRect& r) {
+            int count = 0;
+            for (int y = r.Top; y < r.Bottom; ++y)
+                for (int x = r.Left; x < r.Right; ++x)
+                    count += c.Pixels(x, y) != c.Pixels(empty, y) ? 1 : 0;
+            return count;
+        };
+        for (int i = 0; i < bar->Items()->Count(); ++i) {
+            TBarCustomItem* item = bar->Items()->Items(i);
+            const TRect bounds = bar->View()->Find(item)->BoundsRect();
+            ASSERT_LT(bounds.Right, empty);
+            const bool separator = dynamic_cast<TQvSeparatorItem*>(item) != nullptr;
+            EXPECT_GT(marked(bounds), separator ? 4 : 20) << (separator ? "a separator" : item->Caption());
+        }
+        EXPECT_GT(marked(grip), 4) << "the grip";
+    });
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "platform/gui/forms/hints.h"
 #include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/graphics/canvas.h"
+#include "platform/gui/graphics/colors.h"
 #include "platform/gui/graphics/image_list.h"
 #include "platform/gui/windows/actions.h"
 #include "platform/gui/windows/cursors.h"
@@ -130,6 +131,17 @@ TEST_F(SkinTextObject, TheHintShowsTheShortPartInABitmap)
         auto* bitmap = static_cast<TBitmap*>(info.HintData);
         EXPECT_GT(bitmap->Width(), 8) << "the text's width and 8 pixels of border";
         EXPECT_EQ(info.CursorRect, text->ClientRect());
+        // The text's dark ink spans the bitmap but for its border.
+        int first = -1, last = -1;
+        for (int x = 0; x < bitmap->Width(); ++x)
+            for (int y = 0; y < bitmap->Height(); ++y)
+                if (GetRValue(bitmap->Canvas()->Pixels(x, y)) < 0x80) {
+                    first = first < 0 ? x : first;
+                    last = x;
+                    break;
+                }
+        EXPECT_GE(first, 0) << c.shown;
+        EXPECT_GT(last - first, bitmap->Width() - 16) << c.shown;
     }
     SaveScreenshot(*static_cast<TBitmap*>(AskHint().HintData), "skin_text_object_hint", 3);
 }

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 
 // What a skinned toolbar opens: the chevron with its popup of the hidden items, a drop-down joined with its
@@ -107,6 +108,16 @@ protected:
         return dynamic_cast<TCountingFrame*>(toolbar->FloatParent());
     }
 
+    // The first pixel of the colour, row by row from the top; {-1, -1} without one.
+    static TPoint FirstPixel(TBitmap& picture, TColor colour)
+    {
+        for (int y = 0; y < picture.Height(); ++y)
+            for (int x = 0; x < picture.Width(); ++x)
+                if (picture.Canvas()->Pixels(x, y) == colour)
+                    return {x, y};
+        return {-1, -1};
+    }
+
     TBarDock* dock = nullptr;
     TSkinnedTestToolbar* toolbar = nullptr;
 };
@@ -125,8 +136,20 @@ TEST_F(SkinnedToolbarPopups, TheChevronShowsTheHiddenItemsAsButtonsOrAsAMenu)
             ASSERT_NE(popup, nullptr);
             EXPECT_EQ(popup->View()->IsToolbar(), !asMenu);
             EXPECT_EQ(popup->Color(), asMenu ? clMenu : clBtnFace);
-            SaveScreenshot(*RenderPopups(),
-                           asMenu ? "skin_chevron_popup_menu" : "skin_chevron_popup_buttons");
+            const auto picture = RenderPopups();
+            SaveScreenshot(*picture, asMenu ? "skin_chevron_popup_menu" : "skin_chevron_popup_buttons");
+            // The hidden Open and Remove by their images, the folder and the cross: side by side as buttons,
+            // one under the other as a menu.
+            const TPoint folder = FirstPixel(*picture, 0x40C0F0), cross = FirstPixel(*picture, 0x2020C0);
+            ASSERT_GE(folder.X, 0);
+            ASSERT_GE(cross.X, 0);
+            if (asMenu) {
+                EXPECT_GT(cross.Y, folder.Y + 20);
+                EXPECT_NEAR(cross.X, folder.X, 4);
+            } else {
+                EXPECT_NEAR(cross.Y, folder.Y, 4);
+                EXPECT_GT(cross.X, folder.X + 40);
+            }
         });
     }
 }
@@ -202,6 +225,7 @@ TEST_F(SkinnedToolbarPopups, TheFloatingFramePaintsInTheSkinAndFollowsIt)
         bool themes;
         bool repaints;
     } cases[] = {{"Default", false, false}, {"Default", true, true}, {"Aluminum", true, true}};
+    std::set<TColor> grounds;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.look);
         SetThemesEnabled(c.themes);
@@ -209,9 +233,16 @@ TEST_F(SkinnedToolbarPopups, TheFloatingFramePaintsInTheSkinAndFollowsIt)
         const int before = frame->Paintings;
         frame->RedrawFrame();
         EXPECT_EQ(frame->Paintings - before, c.repaints ? 1 : 0) << "the classic frame is not painted again";
-        SaveScreenshot(*Render(frame),
-                       "skin_floating_" + PictureName(c.look) + (c.themes ? "_themed" : "_classic"), 2);
+        const auto picture = Render(frame);
+        SaveScreenshot(*picture, "skin_floating_" + PictureName(c.look) + (c.themes ? "_themed" : "_classic"),
+                       2);
+        // The caption's ground in this look, the toolbar's name on it and the items below.
+        const TColor ground = picture->Canvas()->Pixels(picture->Width() / 2, 4);
+        EXPECT_LT(CountPixels(*picture, {4, 2, 40, 16}, ground), 36 * 14 - 20) << "the caption Tools";
+        EXPECT_GT(CountPixels(*picture, {0, 16, picture->Width(), picture->Height()}, 0x40C0F0), 20);
+        grounds.insert(ground);
     }
+    EXPECT_EQ(grounds.size(), std::size(cases)) << "each look its own caption";
 }
 
 TEST_F(SkinnedToolbarPopups, TheCloseButtonLightsUnderThePointer)
@@ -222,6 +253,7 @@ TEST_F(SkinnedToolbarPopups, TheCloseButtonLightsUnderThePointer)
     const auto moveOver = [&](int hitCode) {
         frame->Perform(WM_NCMOUSEMOVE, static_cast<WPARAM>(hitCode), MAKELPARAM(frame->Left(), frame->Top()));
     };
+    const auto cold = Render(frame);
     const int before = frame->Paintings;
     moveOver(HTBARCLOSE);
     EXPECT_TRUE(frame->CloseButtonHover());
@@ -230,7 +262,15 @@ TEST_F(SkinnedToolbarPopups, TheCloseButtonLightsUnderThePointer)
     EXPECT_FALSE(frame->CloseButtonHover());
     EXPECT_EQ(frame->Paintings - before, 2) << "a repaint for each change only";
     moveOver(HTBARCLOSE);
-    SaveScreenshot(*Render(frame), "skin_floating_close_hot", 2);
+    const auto hot = Render(frame);
+    SaveScreenshot(*hot, "skin_floating_close_hot", 2);
+    // Only the close button at the caption's right end lights.
+    EXPECT_GT(PixelsThatDiffer(*cold, *hot), 10);
+    int elsewhere = 0;
+    for (int y = 0; y < hot->Height(); ++y)
+        for (int x = 0; x < hot->Width() - 20; ++x)
+            elsewhere += cold->Canvas()->Pixels(x, y) != hot->Canvas()->Pixels(x, y) ? 1 : 0;
+    EXPECT_EQ(elsewhere, 0);
     frame->Perform(CM_MOUSELEAVE, 0, 0);
     EXPECT_FALSE(frame->CloseButtonHover());
 }

@@ -4,9 +4,9 @@
 #include "platform/gui/core/resources.h"
 #include "platform/gui/qt/bitmap_impl.h"
 #include "platform/gui/qt/canvas_impl.h"
+#include "platform/gui/qt/image_reading.h"
 
 #include <QBuffer>
-#include <QImageReader>
 
 #include "platform/gui/core/stream_bytes.h"
 #include <iterator>
@@ -227,10 +227,7 @@ void AssignImage(TBitmap& bitmap, const QImage& image, TPixelFormat format)
 
 void TBitmap::LoadFromStream(TStream& stream)
 {
-    const std::string bytes = ReadToEnd(stream);
-    QImage loaded;
-    if (!loaded.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size())))
-        throw EInvalidGraphic("Bitmap image is not valid");
+    const QImage loaded = ReadImage(ReadToEnd(stream), nullptr, "Bitmap");
     AssignImage(*this, loaded, loaded.hasAlphaChannel() ? pf32bit : pf24bit);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/gui/graphics/png_image.h"
 #include "platform/gui/qt/bitmap_impl.h"
 #include "platform/gui/qt/canvas_impl.h"
+#include "platform/gui/qt/image_reading.h"
 #include "support/utf8.h"
 
 #include <QBuffer>
@@ -64,12 +65,7 @@ void TDecodedImage::AssignTo(TPersistent* dest) const
 
 void TDecodedImage::LoadFromStream(TStream& stream)
 {
-    const std::string bytes = ReadToEnd(stream);
-    QImage loaded;
-    if (!loaded.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()),
-                             impl_->format))
-        throw EInvalidGraphic(std::string(impl_->format) + " image is not valid");
-    impl_->image = loaded;
+    impl_->image = ReadImage(ReadToEnd(stream), impl_->format, impl_->format);
     Changed();
 }
 
@@ -168,7 +164,8 @@ void TPicture::SetGraphic(const TGraphic* graphic)
     // A copy of the same kind: found through the registry by trying each kind that accepts it.
     for (const auto& [extension, format] : Formats()) {
         std::unique_ptr<TGraphic> copy = format.factory();
-        if (typeid(*copy) != typeid(*graphic))
+        const TGraphic& made = *copy;
+        if (typeid(made) != typeid(*graphic))
             continue;
         copy->Assign(graphic);
         graphic_ = std::move(copy);

@@ -3,6 +3,7 @@
 #include "platform/gui/core/exceptions.h"
 #include "platform/gui/core/stream_bytes.h"
 #include "platform/gui/graphics/colors.h"
+#include "platform/gui/graphics/picture_size.h"
 #include "platform/gui/qt/bitmap_impl.h"
 #include "platform/gui/qt/canvas_impl.h"
 
@@ -262,6 +263,12 @@ void TPngImage::LoadFromStream(TStream& stream)
     TPngHeader& h = loaded.header_;
     h.Width = static_cast<int>(png_get_image_width(png, info));
     h.Height = static_cast<int>(png_get_image_height(png, info));
+    try {
+        CheckPictureSize("PNG", png_get_image_width(png, info), png_get_image_height(png, info));
+    } catch (const EInvalidGraphic&) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        throw;
+    }
     h.BitDepth = png_get_bit_depth(png, info);
     h.ColorType = static_cast<TPngColorType>(png_get_color_type(png, info));
     h.InterlaceMethod = png_get_interlace_type(png, info);

@@ -4,6 +4,7 @@
 #include "platform/gui/core/stream_bytes.h"
 #include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/qt/bitmap_impl.h"
+#include "platform/gui/qt/image_reading.h"
 #include "platform/gui/qt/window_data.h"
 #include "platform/gui/qt/window_widget.h"
 #include "platform/gui/windows/window_functions.h"
@@ -128,10 +129,9 @@ HCURSOR LoadCursor(const std::string& name)
     TResourceStream stream(name, RT_CURSOR);
     const std::string bytes = ReadToEnd(stream);
     const std::optional<QPoint> hotSpot = CursorFileHotSpot(bytes);
-    QImage picture;
-    if (!hotSpot || !picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
-                                          static_cast<int>(bytes.size()), "CUR"))
+    if (!hotSpot)
         throw EInvalidGraphic("Cursor " + name + " is not valid");
+    const QImage picture = ReadImage(bytes, "CUR", "Cursor " + name);
     return NewShape(QCursor(QPixmap::fromImage(picture), hotSpot->x(), hotSpot->y()), crNone);
 }
 

@@ -7,11 +7,14 @@
 #include <QImage>
 
 #include <png.h>
+#include <zlib.h>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 namespace {
 
@@ -37,6 +40,67 @@ void WriteAlphaPngWithGamma(const std::string& path)
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     std::fclose(file);
+}
+
+std::string Saved(const TGraphic& graphic)
+{
+    TMemoryStream stream;
+    graphic.SaveToStream(stream);
+    return std::string(stream.Bytes().begin(), stream.Bytes().end());
+}
+
+// Writes value into bytes at offset in size bytes, the most significant first when bigEndian.
+void Put(std::string& bytes, size_t at, uint32_t value, int size, bool bigEndian)
+{
+    for (int i = 0; i < size; ++i)
+        bytes[at + static_cast<size_t>(bigEndian ? size - 1 - i : i)] = static_cast<char>(value >> (8 * i));
+}
+
+// Small files of the layer's writers made to declare a picture of width x height.
+std::string PngDeclaring(uint32_t width, uint32_t height)
+{
+    std::string png = Saved(TPngImage(COLOR_RGB, 8, 2, 2));
+    Put(png, 16, width, 4, true);
+    Put(png, 20, height, 4, true);
+    const auto* header = reinterpret_cast<const Bytef*>(png.data() + 12); // the chunk's type and data
+    Put(png, 29, static_cast<uint32_t>(crc32(0, header, 17)), 4, true);
+    return png;
+}
+
+std::string JpegDeclaring(uint16_t width, uint16_t height)
+{
+    TJPEGImage jpeg;
+    jpeg.Assign(std::make_unique<TBitmap>(8, 8, pf24bit).get());
+    std::string bytes = Saved(jpeg);
+    const size_t frame = bytes.find("\xFF\xC0"); // the frame header: length, precision, height, width
+    Put(bytes, frame + 5, height, 2, true);
+    Put(bytes, frame + 7, width, 2, true);
+    return bytes;
+}
+
+// An icon file of one picture stored as PNG, which declares its own size.
+std::string IconDeclaring(uint32_t width, uint32_t height)
+{
+    const std::string png = PngDeclaring(width, height);
+    std::string icon("\0\0\x01\0\x01\0", 6);
+    std::string entry(16, '\0'); // 256 x 256 pixels by its size bytes
+    Put(entry, 4, 1, 2, false);  // planes
+    Put(entry, 6, 32, 2, false); // bits per pixel
+    Put(entry, 8, static_cast<uint32_t>(png.size()), 4, false);
+    Put(entry, 12, static_cast<uint32_t>(icon.size() + entry.size()), 4, false);
+    return icon + entry + png;
+}
+
+std::string GifDeclaring(uint16_t width, uint16_t height)
+{
+    std::string gif = "GIF89a....";
+    Put(gif, 6, width, 2, false);
+    Put(gif, 8, height, 2, false);
+    gif += std::string("\x80\0\0\0\0\xFF\xFF\xFF\xFF", 9); // two colours
+    std::string descriptor(",\0\0\0\0....\0", 10);
+    Put(descriptor, 5, width, 2, false);
+    Put(descriptor, 7, height, 2, false);
+    return gif + descriptor + std::string("\x02\x02\x44\x01\0;", 6);
 }
 
 } // namespace
@@ -360,4 +424,47 @@ TEST(PngImage, GreyTransparentLevelBelowEightBitsSurvivesSaving)
     again.ToBitmap(pixels);
     EXPECT_EQ(pixels.ScanLine(0)[4 * 2 + 3], 0);   // level 2 is transparent
     EXPECT_EQ(pixels.ScanLine(0)[4 * 3 + 3], 255); // the others are not
+}
+
+// A few bytes that declare a huge picture are refused with an error that says so, by every reader that takes
+// their format, before the pixels are made: too many on a side, or too many in all.
+TEST(ImageReaders, RefuseAPictureDeclaredLargerThanTheLimits)
+{
+    using TReader = std::function<std::unique_ptr<TGraphic>()>;
+    const TReader bitmap = [] { return std::make_unique<TBitmap>(); };
+    const TReader png = [] { return std::make_unique<TPngImage>(); };
+    const TReader jpeg = [] { return std::make_unique<TJPEGImage>(); };
+    const TReader icon = [] { return std::make_unique<TIcon>(); };
+    const struct
+    {
+        std::string name, bytes;
+        std::vector<TReader> readers;
+    } cases[] = {
+        // 78 bytes of a 2 x 3 bitmap whose height reads 16,318,467.
+        {"bmp 2 x 16318467",
+         std::string("BMN\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x02\0\0\0\x03\0\xF9\0\x01\0\x18\0\0\0\0\0"
+                     "\x18\0\0\0\x13\x0B\0\0\x13\x0B\0\0\0\0\0\0\0\0\0\0\xFF\0\0\xFF\0\0\0\0\xFF\0\0"
+                     "\xFF\0\0\0\0\xFF\0\0\xFF\xD7\xCD\xC6\x9A",
+                     78),
+         {bitmap}},
+        {"png 5000 x 5000", PngDeclaring(5000, 5000), {bitmap, png}},
+        {"png 20000 x 2", PngDeclaring(20000, 2), {bitmap, png}},
+        {"jpeg 5000 x 5000", JpegDeclaring(5000, 5000), {bitmap, jpeg}},
+        {"gif 5000 x 5000", GifDeclaring(5000, 5000), {bitmap}},
+        {"icon 5000 x 5000", IconDeclaring(5000, 5000), {bitmap, icon}},
+    };
+    for (const auto& c : cases) {
+        for (const TReader& reader : c.readers) {
+            TMemoryStream stream;
+            stream.WriteBuffer(c.bytes.data(), static_cast<int64_t>(c.bytes.size()));
+            stream.SetPosition(0);
+            const std::unique_ptr<TGraphic> graphic = reader();
+            try {
+                graphic->LoadFromStream(stream);
+                ADD_FAILURE() << c.name << " read as " << graphic->Width() << " x " << graphic->Height();
+            } catch (const EInvalidGraphic& error) {
+                EXPECT_THAT(error.Message(), testing::HasSubstr("too large")) << c.name;
+            }
+        }
+    }
 }

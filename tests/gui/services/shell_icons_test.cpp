@@ -1,5 +1,5 @@
-#include "platform/gui/services/shell_icons.h"
 #include "gui_driver.h"
+#include "platform/gui/services/shell_icons.h"
 
 #include <QDir>
 #include <QIcon>
@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -112,4 +115,14 @@ TEST_F(ShellIcons, TypesWithoutAThemeIconTakeThePlainFileOrFolderIcon)
     ShellImageList(true).Draw(*strip.Canvas(), 22, 2, folderInfo.iIcon);
     ShellImageList(true).Draw(*strip.Canvas(), 42, 2, ByName("clip.mkv", 0).iIcon);
     SaveScreenshot(strip, "shell_small_icons", 4);
+    // Each cell shows an icon of its own: the file's, the folder's and the video type's.
+    std::vector<std::vector<TColor>> cells(3);
+    for (size_t i = 0; i < cells.size(); ++i) {
+        for (int y = 2; y < 18; ++y)
+            for (int x = 2 + 20 * static_cast<int>(i); x < 18 + 20 * static_cast<int>(i); ++x)
+                cells[i].push_back(strip.Canvas()->Pixels(x, y));
+        EXPECT_GT(std::count_if(cells[i].begin(), cells[i].end(), [](TColor c) { return c != clWhite; }), 20)
+            << "cell " << i;
+    }
+    EXPECT_TRUE(cells[0] != cells[1] && cells[1] != cells[2] && cells[0] != cells[2]);
 }

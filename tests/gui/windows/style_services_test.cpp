@@ -1,24 +1,14 @@
+#include "gui_driver.h"
 #include "platform/gui/graphics/colors.h"
 #include "platform/gui/graphics/platform_answers.h"
 #include "platform/gui/graphics/theme.h"
 #include "platform/gui/windows/style_manager.h"
-#include "gui_driver.h"
 #include "std_controls_test_support.h"
 #include "test_style.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// Pixels of two bitmaps of the same size that differ.
-int DifferentPixels(TBitmap& a, TBitmap& b)
-{
-    int count = 0;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            count += a.Canvas()->Pixels(x, y) != b.Canvas()->Pixels(x, y);
-    return count;
-}
 
 constexpr TColor Ground = 0x00C8C8;
 
@@ -107,8 +97,8 @@ TEST(SystemStyle, DrawsTheElementsThroughTheThemePainter)
         HTHEME theme = OpenThemeData(ThemeClassName(d.Element));
         DrawThemeBackground(theme, *byTheme->Canvas(), d.Part, d.State, r);
         CloseThemeData(theme);
-        EXPECT_EQ(DifferentPixels(*byStyle, *byTheme), 0) << "gallery " << i;
-        EXPECT_GT(DifferentPixels(*byStyle, *empty), 0) << "gallery " << i << " draws something";
+        EXPECT_EQ(PixelsThatDiffer(*byStyle, *byTheme), 0) << "gallery " << i;
+        EXPECT_GT(PixelsThatDiffer(*byStyle, *empty), 0) << "gallery " << i << " draws something";
         picture->Canvas()->Draw(static_cast<int>(i) * cell + 2, 2, byStyle.get());
     }
     SaveScreenshot(*picture, "style_system_elements", 4);
@@ -138,7 +128,7 @@ TEST(SystemStyle, IsDisabledWhileVisualStylesAreOff)
     EXPECT_FALSE(
         style.DrawElement(*picture->Canvas(), GetElementDetails(tbPushButtonNormal), {0, 0, 20, 20}));
     SetThemesEnabled(true);
-    EXPECT_EQ(DifferentPixels(*picture, *untouched), 0);
+    EXPECT_EQ(PixelsThatDiffer(*picture, *untouched), 0);
 
     TPlatformAnswers withoutStyles;
     withoutStyles.VisualStyles = false;

@@ -165,7 +165,26 @@ TEST_F(SystemMenu, AltSpaceOpensItAtTheWindowsCornerAndTheChoiceRunsAsASystemCom
         for (QAction* action : menu.actions())
             if (action->font().bold())
                 shownAsBold = action->text().toStdString();
-        SaveScreenshot(menu.grab().toImage(), "system_menu_popup");
+        const QImage shot = menu.grab().toImage();
+        SaveScreenshot(shot, "system_menu_popup");
+        // Enabled entries in dark text; the disabled one and the line before Close in grey only.
+        for (QAction* action : menu.actions()) {
+            const QRect r = menu.actionGeometry(action);
+            int dark = 0, grey = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x) {
+                    const int level = qGray(shot.pixel(x, y));
+                    dark += level < 80 ? 1 : 0;
+                    grey += level >= 80 && level < 200 ? 1 : 0;
+                }
+            const std::string entry = action->isSeparator() ? "-" : action->text().toStdString();
+            if (action->isSeparator() || !action->isEnabled()) {
+                EXPECT_EQ(dark, 0) << entry;
+                EXPECT_GT(grey, 10) << entry;
+            } else {
+                EXPECT_GT(dark, 10) << entry;
+            }
+        }
     });
     Press(form, "A-Space");
     EXPECT_EQ(menuAt, windowRect.TopLeft());

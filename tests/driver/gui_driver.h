@@ -69,8 +69,8 @@ int CountPixels(TBitmap& bitmap, const TRect& rect, TColor color);
 // scale pixels so that small pictures can be seen; answers the file's path, empty when it could not be
 // written (a picture is for people: a test does not fail for it).
 std::string SaveScreenshot(const TBitmap& bitmap, const std::string& name, int scale = 1);
-// An HTML document as the toolkit's rich-text engine lays it out at the width, saved the same way.
-std::string SaveHtmlScreenshot(const std::string& html, const std::string& name, int width);
+// An HTML document as the toolkit's rich-text engine lays it out at the width and paints it on white.
+std::unique_ptr<TBitmap> RenderHtml(const std::string& html, int width);
 
 // Drags between windows, played as a user would. While a TScriptedDrag lives, a drag the program starts
 // (DoDragDrop) goes into target at a client point with the keys held (ssCtrl) and is dropped there; without

@@ -318,14 +318,18 @@ void TVezMemoStrings::Clear()
     TStringList::Clear();
 }
 
-void TVezMemoStrings::ClearStrings()
+std::vector<std::unique_ptr<TLineProp>> TVezMemoStrings::ClearStrings()
 {
     if (memo_)
         memo_->LineStatesStale(0, 0);
+    std::vector<std::unique_ptr<TLineProp>> props;
+    for (int i = 0; i < linesProp_.Count(); ++i)
+        props.emplace_back(static_cast<TLineProp*>(linesProp_.Get(i)));
     linesProp_.Clear();
     listLengths_.Clear();
     changed_ = {};
     TStringList::Clear();
+    return props;
 }
 
 void TVezMemoStrings::Assign(const TPersistent* source)

@@ -7,7 +7,9 @@
 #include "platform/gui/core/strings.h"
 
 #include <climits>
+#include <memory>
 #include <string>
+#include <vector>
 
 class TVezCustomMemo;
 
@@ -49,8 +51,9 @@ public:
     void Move(int curIndex, int newIndex) override;
     // Removes every line and frees every line property; a memo attached forgets its undo history too.
     void Clear() override;
-    // Removes every line; the line properties are handed over to the caller, not freed.
-    void ClearStrings();
+    // Removes every line; the line properties the store owned are handed over to the caller, who may keep
+    // them for lines to come or let them go.
+    std::vector<std::unique_ptr<TLineProp>> ClearStrings();
     void Assign(const TPersistent* source) override;
     void SetText(const std::string& text) override;
     // Lines, counted as 0 for an empty text and for a single empty line.

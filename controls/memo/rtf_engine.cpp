@@ -121,14 +121,14 @@ int TColorTable::AddColor(TColor color)
     int index = FColorList->IndexOf(rgb);
     if (index < 0)
         index = FColorList->Add(rgb);
-    return index + 1;
+    return index;
 }
 
 std::string TColorTable::GetText() const
 {
     if (FColorList->Count() == 0)
         return {};
-    std::string text = "{\\colortbl ;";
+    std::string text = "{\\colortbl ";
     for (int i = 0; i < FColorList->Count(); ++i) {
         const auto rgb = static_cast<TColor>(std::stoul(FColorList->Get(i)));
         text += "\\red" + std::to_string(rgb & 0xFF) + "\\green" + std::to_string((rgb >> 8) & 0xFF) +

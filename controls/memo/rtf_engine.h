@@ -54,8 +54,8 @@ private:
     std::unique_ptr<TFontCollection> FFonts = std::make_unique<TFontCollection>();
 };
 
-// The colours in order of first use, each RGB value once (system colours resolved); colour n is written as
-// number n + 1, the table's first entry being the empty "automatic" one.
+// The colours in order of first use, each RGB value once (system colours resolved), numbered from 0 by
+// their place in the table.
 class TColorTable : public TObject
 {
 public:
@@ -120,7 +120,6 @@ private:
     void AddToText(const std::string& piece, bool isText);
 
     std::unique_ptr<TRTFHeader> FRTFHeader;
-    bool FNewLine = true;
     bool FIsPreviouseKW = true;
     std::string FText; // the body
     bool FBold = false;

@@ -1,5 +1,7 @@
 #include "controls/memo/word_wrap.h"
 
+#include <string_view>
+
 namespace {
 
 bool IsBreakChar(char32_t ch)
@@ -7,41 +9,16 @@ bool IsBreakChar(char32_t ch)
     return ch == U' ' || ch == U'+' || ch == U'-' || ch == U'*' || ch == U'/';
 }
 
-// Takes the text up to and including the first break character off s into word; false when s has none.
-bool SplitWrapWord(TLineText& s, TLineText& word)
+// The length of the row that rest begins with, rest being longer than width: up to and including the last
+// break character among its first width characters, so that the words before it fit and the next does not;
+// width characters where none is (a word longer than a row). Only those width characters are read, so a
+// line is wrapped in time proportional to its length.
+size_t RowLength(std::u32string_view rest, size_t width)
 {
-    for (size_t p = 0; p < s.size(); ++p)
-        if (IsBreakChar(s[p])) {
-            word = s.substr(0, p + 1);
-            s.erase(0, p + 1);
-            return true;
-        }
-    return false;
-}
-
-// The head of s that goes into one row; s keeps the rest.
-TLineText NextRow(TLineText& s, size_t width)
-{
-    const TLineText original = s;
-    const auto hardBreak = [&] {
-        s = original.substr(width);
-        return original.substr(0, width);
-    };
-    TLineText head;
-    TLineText word;
-    while (head.size() <= width) {
-        if (!SplitWrapWord(s, word))
-            return head.empty() ? hardBreak() : head;
-        if (head.size() + word.size() <= width) {
-            head += word;
-        } else if (!head.empty()) {
-            s = word + s; // the word goes to the next row
-            return head;
-        } else {
-            return hardBreak(); // a single word longer than a row
-        }
-    }
-    return head;
+    for (size_t end = width; end > 0; --end)
+        if (IsBreakChar(rest[end - 1]))
+            return end;
+    return width;
 }
 
 } // namespace
@@ -53,9 +30,14 @@ std::vector<TLineText> WrapPieces(const TLineText& line, int width)
         rows.push_back(line);
         return rows;
     }
-    TLineText rest = line;
-    while (rest.size() > static_cast<size_t>(width))
-        rows.push_back(NextRow(rest, static_cast<size_t>(width)));
-    rows.push_back(rest);
+    const auto w = static_cast<size_t>(width);
+    const std::u32string_view text(line);
+    size_t from = 0;
+    while (text.size() - from > w) {
+        const size_t length = RowLength(text.substr(from), w);
+        rows.emplace_back(text.substr(from, length));
+        from += length;
+    }
+    rows.emplace_back(text.substr(from));
     return rows;
 }

@@ -341,17 +341,18 @@ std::string SaveScreenshot(const TBitmap& bitmap, const std::string& name, int s
     return SaveScreenshot(bitmap.Internal().image, name, scale);
 }
 
-std::string SaveHtmlScreenshot(const std::string& html, const std::string& name, int width)
+std::unique_ptr<TBitmap> RenderHtml(const std::string& html, int width)
 {
     QTextDocument document;
     document.setHtml(QString::fromStdString(html));
     document.setTextWidth(width);
-    QImage image(width, static_cast<int>(document.size().height()) + 1, QImage::Format_RGB32);
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->SetSize(width, static_cast<int>(document.size().height()) + 1);
+    QImage& image = bitmap->Internal().image;
     image.fill(Qt::white);
     QPainter painter(&image);
     document.drawContents(&painter);
-    painter.end();
-    return SaveScreenshot(image, name, 1);
+    return bitmap;
 }
 
 QImage ScreenPixels(TWinControl* control)

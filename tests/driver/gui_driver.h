@@ -71,8 +71,8 @@ int PixelsThatDiffer(TBitmap& a, TBitmap& b);
 // scale pixels so that small pictures can be seen; answers the file's path. A picture that cannot be
 // written (an empty one, a folder that cannot be made) fails the calling test and answers an empty path.
 std::string SaveScreenshot(const TBitmap& bitmap, const std::string& name, int scale = 1);
-// An HTML document as the toolkit's rich-text engine lays it out at the width, saved the same way.
-std::string SaveHtmlScreenshot(const std::string& html, const std::string& name, int width);
+// An HTML document as the toolkit's rich-text engine lays it out at the width and paints it on white.
+std::unique_ptr<TBitmap> RenderHtml(const std::string& html, int width);
 
 // Drags between windows, played as a user would. While a TScriptedDrag lives, a drag the program starts
 // (DoDragDrop) goes into target at a client point with the keys held (ssCtrl) and is dropped there; without

@@ -290,16 +290,69 @@ TEST_F(ErrorLog, KeysSelectAndCopyTheTextAndChangeNothing)
     EXPECT_EQ(LinesOf(*memo->Lines()), rows);
 }
 
-TEST_F(ErrorLog, SavesItsRecordAsTheGoldenHtml)
+// The saved log: the document's frame with the log's background and link colours, one HTML line for each
+// line of the record (its long parameter line too) that shows the line's text exactly, and each run in a
+// span of its style's colours, written red byte first.
+TEST_F(ErrorLog, SavesItsRecordAsColouredHtml)
 {
-    AddRecord(*memo->Lines(), 1);
+    const std::vector<std::string> record = AddRecord(*memo->Lines(), 1);
     const std::string path = testing::TempDir() + "error_log_record.html";
     std::remove(path.c_str());
     ASSERT_TRUE(memo->SaveToHTML(path, true));
-    const std::string html = ReadFile(path);
-    EXPECT_EQ(html, ReadFile(std::string(QM_MEMO_DATA_DIR) + "/error_log_record.html"));
-    EXPECT_EQ(HtmlProblem(html.substr(3)), "");
-    SaveHtmlScreenshot(html.substr(3), "memo_error_log_html", 900);
+    const std::string bytes = ReadFile(path);
+    ASSERT_TRUE(bytes.starts_with("\xEF\xBB\xBF"));
+    EXPECT_TRUE(bytes.ends_with("</HTML>\r\n"));
+    const std::string html = bytes.substr(3);
+    EXPECT_EQ(HtmlProblem(html), "");
+
+    const std::vector<std::string> lines = CrLfLines(html);
+    ASSERT_EQ(lines.size(), 4 + record.size() + 5);
+    const std::vector<std::string> head(lines.begin(), lines.begin() + 4);
+    EXPECT_EQ(head, (std::vector<std::string>{
+                        "<HTML>",
+                        "<BODY bgColor=\"#FFFFFF\" LINK=\"#02A3F0\" VLINK=\"#02A3F0\" ALINK=\"#02A3F0\">",
+                        "<PRE>",
+                        "<FONT style=\"font-family:DejaVu Sans Mono; font-size:9pt\">",
+                    }));
+    const std::vector<std::string> tail(lines.end() - 5, lines.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"</FONT>", "</FONT>", "</PRE>", "</BODY>", "</HTML>"}));
+    for (size_t i = 0; i < record.size(); ++i)
+        EXPECT_EQ(ShownText(lines[4 + i]), record[i]) << "line " << i;
+
+    struct Case
+    {
+        std::string written;
+        std::string back, text, style;
+    };
+    const Case cases[] = {
+        {"//------------", "#353535", "#8F8F8F", ""}, // a comment
+        {"Error", "#FFE1E1", "#FF0000", "font-weight:bold;"},
+        {"Unknown", "#FFE1E1", "#FF0000", "font-weight:bold;"},
+        {"Stream", "#CFEFE2", "#256D49", ""},
+        {"Video:", "#8C4679", "#FFFFFF", ""},
+        {"Audio:", "#21ACB4", "#FFFFFF", ""},
+        {"c:v", "#FFF4AA", "#000000", "font-weight:bold;"},
+        {"&quot;/home/user/Videos/holiday clip 2023 (family).mkv&quot;", "#D8EEFE", "#053E67", ""},
+        {"'libxvid'", "#D8EEFE", "#053E67", ""},
+        {" ", "#FFFFFF", "#B496B4", ""}, // a symbol without a background of its own: the memo's
+        {"&amp;", "#FFFFFF", "#000000", ""},
+        {"<a "
+         "href=\"https://ffmpeg.org/ffmpeg.html#Video-Options\">https://ffmpeg.org/"
+         "ffmpeg.html#Video-Options</a>",
+         "#FFFFFF", "#02A3F0", ""},
+    };
+    for (const Case& c : cases) {
+        const std::string span =
+            "<FONT style=\"background-color: " + c.back + ";color:" + c.text + ";" + c.style + "\">";
+        EXPECT_NE(html.find(span + c.written), std::string::npos) << span + c.written;
+    }
+
+    std::unique_ptr<TBitmap> picture = RenderHtml(html, 900);
+    SaveScreenshot(*picture, "memo_error_log_html");
+    const TRect page = Rect(0, 0, picture->Width(), picture->Height());
+    EXPECT_GT(CountPixels(*picture, page, RGBToColor(53, 53, 53)), 0);    // the separator's background
+    EXPECT_GT(CountPixels(*picture, page, RGBToColor(255, 225, 225)), 0); // "Error"
+    EXPECT_GT(CountPixels(*picture, page, RGBToColor(140, 70, 121)), 0);  // "Video:"
 }
 
 TEST_F(ErrorLog, LooksLikeALogWithItsCaretAndSelection)
@@ -317,6 +370,14 @@ TEST_F(ErrorLog, LooksLikeALogWithItsCaretAndSelection)
     PaintCaret(memo->Handle(), *picture->Canvas());
     SaveScreenshot(*picture, "memo_error_log_caret");
     EXPECT_EQ(memo->Selection(), "libmp3lame -b:a ");
+    // The selected cells on the selection's background, the one after them not (read above the glyphs).
+    const auto highlighted = [&, row = row](int c) {
+        const TRect cell = memo->CellRect(c, row);
+        return picture->Canvas()->Pixels(cell.Left + cell.Width() / 2, cell.Top) == ColorToRGB(clHighlight);
+    };
+    for (int c = col; c < col + 16; ++c)
+        EXPECT_TRUE(highlighted(c)) << c;
+    EXPECT_FALSE(highlighted(col + 16));
     TRect caret;
     ASSERT_TRUE(GetCaretRect(memo->Handle(), caret));
     EXPECT_EQ(caret.Left, memo->CellRect(memo->CurX(), row).Left);

@@ -1,9 +1,19 @@
 #include "export_checks.h"
 
+#include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <vector>
 
 namespace {
+
+// The entities the export writes, and the characters they stand for.
+struct TEntity
+{
+    const char* Name;
+    char Shown;
+};
+constexpr TEntity Entities[] = {{"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}};
 
 bool IsKnownTag(const std::string& name)
 {
@@ -38,8 +48,8 @@ std::string AttributeProblem(const std::string& html, size_t& i)
 
 std::string EntityProblem(const std::string& html, size_t i)
 {
-    for (const char* entity : {"&amp;", "&lt;", "&gt;", "&quot;"})
-        if (html.compare(i, std::char_traits<char>::length(entity), entity) == 0)
+    for (const TEntity& entity : Entities)
+        if (html.compare(i, std::char_traits<char>::length(entity.Name), entity.Name) == 0)
             return {};
     return "a bare & at " + std::to_string(i);
 }
@@ -104,4 +114,35 @@ std::string RtfProblem(const std::string& rtf)
             return "a closing brace too many at " + std::to_string(i);
     }
     return depth == 0 ? std::string() : "an unclosed group";
+}
+
+std::vector<std::string> CrLfLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
+std::string ShownText(const std::string& html)
+{
+    std::string text;
+    for (size_t i = 0; i < html.size(); ++i) {
+        if (html[i] == '<') {
+            i = html.find('>', i);
+            if (i == std::string::npos)
+                break;
+            continue;
+        }
+        const auto entity = std::find_if(std::begin(Entities), std::end(Entities), [&](const TEntity& e) {
+            return html.compare(i, std::char_traits<char>::length(e.Name), e.Name) == 0;
+        });
+        if (entity == std::end(Entities)) {
+            text += html[i];
+            continue;
+        }
+        text += entity->Shown;
+        i += std::char_traits<char>::length(entity->Name) - 1;
+    }
+    return text;
 }

@@ -228,7 +228,13 @@ TEST_F(MemoAppearance, TheProgramsOwnStyleGivesItsGridAndEditColours)
         memo->SetSelColor(0x708090);
         memo->UpdateStyleColors(false);
         EXPECT_EQ(memo->SelColor(), 0x708090u);
-        SaveScreenshot(*Render(memo), "memo_appearance_own_style");
+        std::unique_ptr<TBitmap> picture = Render(memo);
+        SaveScreenshot(*picture, "memo_appearance_own_style");
+        const auto pixel = [&](int x, int y) { return picture->Canvas()->Pixels(x, y); };
+        const int below = memo->Height() - 20; // under the three lines
+        EXPECT_EQ(pixel(memo->Width() / 2, 0), ColorToRGB(TGridColorsStyle::CellBorder));
+        EXPECT_EQ(pixel(gutter->Left + 2, below), ColorToRGB(TGridColorsStyle::FixedFill));
+        EXPECT_EQ(pixel(memo->Width() - 40, below), ColorToRGB(TGridColorsStyle::CellFill));
         TStyleManager::SetStyle(nullptr);
     }
     EXPECT_FALSE(memo->UsePlatformStyles());

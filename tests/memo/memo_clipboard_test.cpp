@@ -20,28 +20,15 @@ protected:
 };
 
 // The text lines of an HTML export, tags left out and entities decoded: what a reader shows of it.
-std::string ShownText(const std::string& html)
+std::string ShownLines(const std::string& html)
 {
-    std::vector<std::string> lines;
-    for (size_t start = 0, end; (end = html.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(html.substr(start, end - start));
+    const std::vector<std::string> lines = CrLfLines(html);
     size_t line = 0;
     while (line < lines.size() && lines[line] != "<PRE>")
         ++line;
     std::string text;
-    for (line += 2; line < lines.size() && lines[line] != "</FONT>"; ++line) {
-        bool inTag = false;
-        for (const char c : lines[line]) {
-            if (c == '<' || c == '>')
-                inTag = c == '<';
-            else if (!inTag)
-                text += c;
-        }
-        text += '\n';
-    }
-    for (const auto& [entity, ch] : {std::pair{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}})
-        for (size_t at = text.find(entity); at != std::string::npos; at = text.find(entity, at))
-            text.replace(at, std::string(entity).size(), ch);
+    for (line += 2; line < lines.size() && lines[line] != "</FONT>"; ++line)
+        text += ShownText(lines[line]) + '\n';
     return text;
 }
 
@@ -80,7 +67,7 @@ TEST_F(MemoClipboard, ThreeFormatsAtOnceHoldTheSelectedText)
     EXPECT_NE(rtf.find("sec\\par\\par}"), std::string::npos) << rtf;
     const std::string html = Html();
     EXPECT_EQ(HtmlProblem(html.substr(html.find("<PRE>"), html.find("</PRE>") + 6 - html.find("<PRE>"))), "");
-    EXPECT_EQ(ShownText(html), "Error {x} <b> \"q\" \\ \xC3\xA4 \xE2\x82\xAC http://a/{b}\nsec\n");
+    EXPECT_EQ(ShownLines(html), "Error {x} <b> \"q\" \\ \xC3\xA4 \xE2\x82\xAC http://a/{b}\nsec\n");
     EXPECT_EQ(Lines()[0].substr(0, 5), "Error"); // the lines are as they were
 }
 
@@ -96,7 +83,7 @@ TEST_F(MemoClipboard, TheFormattedCopiesOfAWrappedSelectionHoldItsText)
     memo->CopyToClipBoard();
     const std::string selected = memo->Selection();
     EXPECT_EQ(Clipboard()->AsText(), selected);
-    EXPECT_EQ(ShownText(Html()), selected + "\n");
+    EXPECT_EQ(ShownLines(Html()), selected + "\n");
     EXPECT_NE(Rtf().find(" " + selected + "\\par\\par}"), std::string::npos) << Rtf();
     EXPECT_EQ(Lines(), rows);
 }

@@ -437,4 +437,15 @@ TEST_F(MemoGutter, PictureOfAGutterWithEverything)
     std::unique_ptr<TBitmap> picture = Paint();
     EXPECT_EQ(rows.size(), 12u);
     SaveScreenshot(*picture, "memo_gutter_everything", 2);
+    // Every mark on its own row, over the gradient.
+    const auto pixel = [&](int line, int dx, int dy) {
+        return picture->Canvas()->Pixels(RowOf(line).Left + dx, RowOf(line).Top + dy);
+    };
+    const int strip = RowOf(0).Width() - 3;
+    EXPECT_EQ(pixel(1, strip, 8), clYellow); // modified
+    EXPECT_EQ(pixel(2, 1, 2), clTeal);       // the marker's image
+    EXPECT_EQ(pixel(3, strip, 8), clLime);   // saved
+    EXPECT_EQ(pixel(6, 7, 9), clRed);        // the breakpoint
+    EXPECT_EQ(pixel(7, 7, 10), clBlue);      // the executable line
+    EXPECT_EQ(pixel(8, 17, 9), clLime);      // the active line's arrow
 }

@@ -224,14 +224,22 @@ TEST_F(MemoSource, AWordCorrectionIsOneUndoStepAndAnUnchangedWordNone)
     EXPECT_FALSE(memo->CanUndo());
 }
 
-TEST(MemoChecker, WithoutAMemoTheWholeTextOperationsDoNothing)
+// A checker whose memo is freed forgets it; the operations over the whole text then reach no line.
+TEST_F(MemoSource, WithoutAMemoTheWholeTextOperationsDoNothing)
 {
-    TVezMemoChecker checker(nullptr);
-    checker.CheckAllLines();
-    checker.CorrectAllLines();
-    checker.CheckLine(0);
-    checker.AddCorrectUndo(0, "text");
-    SUCCEED();
+    auto* checker = new TRecordingChecker(form);
+    auto* other = new TVezMemo(form);
+    other->SetParent(form);
+    other->Lines()->Add("a line");
+    other->SetMemoChecker(checker);
+    ASSERT_EQ(checker->Memo, other);
+    other->Free();
+    EXPECT_EQ(checker->Memo, nullptr);
+    checker->CheckAllLines();
+    checker->CorrectAllLines();
+    checker->AddCorrectUndo(0, "text");
+    EXPECT_EQ(checker->Calls, std::vector<std::string>{});
+    TVezMemoChecker(nullptr).CheckLine(0); // the base's line check finds no marks to clear
 }
 
 TEST_F(MemoSource, TheBaseCheckerClearsTheErrorMarksOfTheLinesItChecks)

@@ -3,6 +3,7 @@
 #include "platform/gui/core/exceptions.h"
 #include "support/streams.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -144,6 +145,24 @@ TEST_F(MemoStrings, ClearEmptiesTheStoreTheSelectionAndTheUndoHistory)
     EXPECT_EQ(memo->SelStartY(), 0);
     EXPECT_FALSE(memo->CanUndo());
     ExpectStoreConsistent(Store());
+}
+
+// The properties go to the caller, who may attach them to lines again: the store frees none of them.
+TEST_F(MemoStrings, ClearStringsHandsTheLinePropertiesToTheCaller)
+{
+    SetLines({"abc", "def"});
+    TLineProp* prop = Store().LineProp(1);
+    prop->BreakPoint = true;
+    std::vector<std::unique_ptr<TLineProp>> props = Store().ClearStrings();
+    EXPECT_EQ(Store().Count(), 0);
+    EXPECT_EQ(Store().LinesProp().Count(), 0);
+    const auto handed =
+        std::find_if(props.begin(), props.end(), [&](const auto& p) { return p.get() == prop; });
+    ASSERT_NE(handed, props.end());
+    Store().Add("ghi");
+    Store().PutLineObject(0, handed->release());
+    Store().AddLineProp(prop);
+    EXPECT_TRUE(Store().GetLineProp(0)->BreakPoint);
 }
 
 TEST_F(MemoStrings, AStoreWithoutAMemoIsAPlainList)

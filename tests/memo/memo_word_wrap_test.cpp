@@ -65,6 +65,15 @@ TEST(WordWrapPieces, BreaksAfterBreakCharactersOrHardAtTheWidth)
         {"short", 0, {"short"}},
         {"ab verylongwordthatbreaks", 6, {"ab ", "verylo", "ngword", "thatbr", "eaks"}},
         {"\xC3\xA4\xC3\xA4\xC3\xA4 \xC3\xA4\xC3\xA4", 4, {"\xC3\xA4\xC3\xA4\xC3\xA4 ", "\xC3\xA4\xC3\xA4"}},
+        {"abc defgh", 4, {"abc ", "defg", "h"}},       // a break character in the last column
+        {"aaaa bbbbb", 4, {"aaaa", " ", "bbbb", "b"}}, // one just beyond it
+        {"ab    cd", 4, {"ab  ", "  cd"}},             // blanks in a row split between rows
+        {"   abcdefgh ij", 5, {"   ", "abcde", "fgh ", "ij"}},
+        {"x+y*z/w-v u", 3, {"x+", "y*", "z/", "w-", "v u"}}, // the rest is wrapped again and again
+        {"a b", 1, {"a", " ", "b"}},
+        {"------", 4, {"----", "--"}},
+        {"", 10, {""}},
+        {"short", -3, {"short"}},
     };
     for (const Case& c : cases) {
         const std::vector<std::string> rows = Rows(c.line, c.width);

@@ -37,13 +37,13 @@ TEST(RtfEngine, BuildsTheDocumentOfASequenceOfCalls)
     rtf.AddBold(false);
     rtf.AddText(": {x}");
     rtf.AddNewLine();
-    // The colour table's first entry is the empty automatic colour: black is 1, white 2, red 3.
+    // The colours are numbered from 0 in the order of their first use: black 0, white 1, red 2.
     EXPECT_EQ(rtf.GetText(),
               Header +
                   "{\\fonttbl{\\f0\\fnil Courier New;}}"
-                  "{\\colortbl ;\\red0\\green0\\blue0;\\red255\\green255\\blue255;\\red255\\green0\\blue0;}"
+                  "{\\colortbl \\red0\\green0\\blue0;\\red255\\green255\\blue255;\\red255\\green0\\blue0;}"
                   "\\viewkind4\\uc1"
-                  "\\f0\\fs20\\cf1\\highlight2\\cf3\\b Error\\highlight2\\cf1\\b0 : \\{x\\}\\par\\par}");
+                  "\\f0\\fs20\\cf0\\highlight1\\cf2\\b Error\\highlight1\\cf0\\b0 : \\{x\\}\\par\\par}");
 }
 
 TEST(RtfEngine, FontsAndColoursAreNumberedOnce)
@@ -56,7 +56,7 @@ TEST(RtfEngine, FontsAndColoursAreNumberedOnce)
     rtf.AddHighLightColor(clNone);
     EXPECT_EQ(rtf.Header()->FontTable()->Fonts()->Count(), 1);
     EXPECT_EQ(rtf.Header()->ColorTable()->Colors()->Count(), 1);
-    EXPECT_NE(rtf.GetText().find("\\f0\\f0\\cf1\\cf1\\highlight0"), std::string::npos);
+    EXPECT_NE(rtf.GetText().find("\\f0\\f0\\cf0\\cf0\\highlight0"), std::string::npos);
     EXPECT_EQ(rtf.HighLightColor(), clNone);
 }
 
@@ -109,7 +109,7 @@ TEST(RtfEngine, HyperlinksEscapeAddressAndTextAndNeverHoldAQuote)
     EXPECT_NE(
         text.find(
             "{\\field{\\*\\fldinst {\\rtlch \\af0\\afs20\\ltrch \\f0\\fs20  HYPERLINK "
-            "\"http://x/\\{a\\}\\\\b\" }}{\\fldrslt {\\rtlch \\af0\\afs20 \\ltrch \\f0\\fs20\\ul\\cf1 see "
+            "\"http://x/\\{a\\}\\\\b\" }}{\\fldrslt {\\rtlch \\af0\\afs20 \\ltrch \\f0\\fs20\\ul\\cf0 see "
             "\\{x\\}}}}"),
         std::string::npos)
         << text;

@@ -254,6 +254,31 @@ TEST_F(ToolbarLoop, APressOnAnotherEntryOfTheBarOpensItsMenuAndGoesOn)
     EXPECT_EQ(host->View()->DoneActionData().DoneAction, tbdaCancel);
 }
 
+TEST_F(ToolbarLoop, AClickOnTheBarThatClosesAPopupMenuOpensAMenuThatTakesTheKeys)
+{
+    auto* context = new TBarPopupMenu(form);
+    AddCommand(context->Items(), "&Paste");
+    TLoopScript script(
+        {{[&] { Click(host, host->Centre(file)); }}, // the press waits for the popup menu's end
+         {[&] {
+             ASSERT_EQ(OpenPopups().size(), 1u);
+             EXPECT_EQ(Popup()->View()->ParentItem(), file);
+             Key("Right");
+         }},
+         {[&] {
+             ASSERT_EQ(OpenPopups().size(), 1u);
+             EXPECT_EQ(Popup()->View()->ParentItem(), edits) << "a key before any move";
+             Key("Esc");
+         }},
+         {[&] { Key("Esc"); }}},
+        std::chrono::seconds(2));
+    context->Popup(MenuPoint.X, MenuPoint.Y);
+    Pump();
+    EXPECT_EQ(script.StepsTaken(), 4);
+    EXPECT_TRUE(OpenPopups().empty());
+    EXPECT_FALSE(host->View()->State().Contains(vsModal));
+}
+
 TEST_F(ToolbarLoop, AltSpaceOpensTheSystemMenuFromTheBarAndBeepsInAMenu)
 {
     // The form is asked for its window menu; it is noted here instead of shown.

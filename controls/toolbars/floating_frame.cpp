@@ -10,6 +10,20 @@
 #include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/window_functions.h"
 
+namespace {
+
+// Gives form the activation back as a click on it would: the focus goes to the control that had it there, to
+// the form's own window only when none had.
+void ActivateForm(TCustomForm& form)
+{
+    if (TWinControl* control = form.ActiveControl(); control && control->CanFocus())
+        control->SetFocus();
+    else
+        form.SetFocus();
+}
+
+} // namespace
+
 TBarFloatingWindowParent::TBarFloatingWindowParent(TComponent* owner) : TCustomForm(owner)
 {
     // The frame draws its own border and caption: the window system adds none.
@@ -141,7 +155,7 @@ void TBarFloatingWindowParent::Dispatch(TMessage& message)
     case CM_DIALOGKEY:
         if (TKeyView(message).Key() == VK_ESCAPE && GetKeyState(VK_SHIFT) >= 0 &&
             GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0 && FParentForm) {
-            FParentForm->SetFocus();
+            ActivateForm(*FParentForm);
             message.Result = 1;
             return;
         }
@@ -239,7 +253,7 @@ void TBarFloatingWindowParent::WMActivate(TMessage& message)
         if (HWND next = FindActivatableWindow(Handle()))
             ::SetFocus(next);
     } else if (form && form->HandleAllocated() && form->Handle() != view.OtherWindow) {
-        form->SetFocus();
+        ActivateForm(*form);
     }
 }
 
@@ -251,7 +265,7 @@ void TBarFloatingWindowParent::WMMouseActivate(TMessage& message)
         !FDockableWindow->ActivateParent() || GetActiveWindow() == Handle())
         return;
     if (TCustomForm* form = OwnerForm(); form && form->HandleAllocated())
-        form->SetFocus();
+        ActivateForm(*form);
 }
 
 // --- painting ----------------------------------------------------------------------------------------------

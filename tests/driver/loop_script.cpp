@@ -8,6 +8,11 @@
 
 #include <gtest/gtest.h>
 
+unsigned MessageQueueLooks()
+{
+    return QueueLooks();
+}
+
 TLoopStep AfterPause(std::chrono::milliseconds pause, std::function<void()> action)
 {
     return {std::move(action), pause};

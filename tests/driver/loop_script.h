@@ -12,6 +12,10 @@
 #include <memory>
 #include <vector>
 
+// How many times the program's loops have looked into the message queue so far: a loop that waits for input
+// looks once and sleeps until something comes; one that polls keeps looking while nothing does.
+unsigned MessageQueueLooks();
+
 struct TLoopStep
 {
     std::function<void()> action;

@@ -45,6 +45,20 @@ protected:
     }
 };
 
+// In a picture of a bar and its chevron's menu, each button's image shows once: on the bar when the button
+// fits, else in the menu. The images painted in colours of their own stand for all.
+void ExpectEachImageOnBarOrInMenu(TBitmap& picture, const TRect& bar, const TRect& menu,
+                                  const std::vector<std::string>& hidden)
+{
+    const std::pair<std::string, TColor> images[] = {
+        {"Open", FolderColor}, {"Remove", CrossColor}, {"Save", PlusColor}, {"Start", DiscColor}};
+    for (const auto& [caption, color] : images) {
+        const bool inMenu = std::ranges::find(hidden, caption) != hidden.end();
+        EXPECT_EQ(CountPixels(picture, menu, color) > 0, inMenu) << caption << " in the menu";
+        EXPECT_EQ(CountPixels(picture, bar, color) > 0, !inMenu) << caption << " on the bar";
+    }
+}
+
 TEST_F(ChevronAndSizes, TheChevronOffersTheItemsThatDoNotFit)
 {
     form->SetClientSize({200, 150});
@@ -79,6 +93,13 @@ TEST_F(ChevronAndSizes, TheChevronOffersTheItemsThatDoNotFit)
                                        *menu->Canvas(), 0, 0, SRCCOPY);
                             }
                             SaveScreenshot(*picture, "chevron_popup", 2);
+                            ASSERT_EQ(OpenPopups().size(), 1u);
+                            TRect bar, menu;
+                            GetWindowRect(toolbar->Handle(), bar);
+                            GetWindowRect(OpenPopups()[0]->Handle(), menu);
+                            OffsetRect(bar, -window.Left, -window.Top);
+                            OffsetRect(menu, -window.Left, -window.Top);
+                            ExpectEachImageOnBarOrInMenu(*picture, bar, menu, hidden);
                         }},
                         {[&] { Press(toolbar, "Esc"); }},
                         {[&] { Press(toolbar, "Esc"); }}});
@@ -126,7 +147,16 @@ TEST_F(ChevronAndSizes, AFloatingToolbarSnapsBetweenItsSizes)
     toolbar->SetFloating(true);
     Pump();
     TBarFloatingWindowParent* frame = toolbar->FloatParent();
-    SaveScreenshot(*Render(frame), "floating_toolbar", 2);
+    std::unique_ptr<TBitmap> picture = Render(frame);
+    SaveScreenshot(*picture, "floating_toolbar", 2);
+    // The caption band in the caption's colour, the close button's cross in it, the buttons below.
+    const TRect caption = frame->GetCaptionRect(true, true);
+    const TColor captionColor = toolbar->InactiveCaption() ? clInactiveCaption : clActiveCaption;
+    ExpectMostly(*picture, caption, captionColor, "the caption band");
+    EXPECT_GT(PixelCount(*picture, frame->GetCloseButtonRect(true), clBtnText), 0) << "close button";
+    const TRect client{caption.Left, caption.Bottom, caption.Right, frame->Height()};
+    for (TColor image : {FolderColor, CrossColor, PlusColor})
+        EXPECT_GT(CountPixels(*picture, client, image), 0) << "a button's image";
     const std::vector<TPoint> sizes = toolbar->Sizes();
     ASSERT_EQ(sizes.size(), 4u) << "one size for each count of lines";
     for (size_t i = 1; i < sizes.size(); ++i) {
@@ -137,7 +167,9 @@ TEST_F(ChevronAndSizes, AFloatingToolbarSnapsBetweenItsSizes)
     const TPoint edge{width - 2, frame->Height() / 2};
     const TPoint start{frame->Left() + edge.X, frame->Top() + edge.Y};
     auto moveTo = [&](int dx) {
-        return TLoopStep{[=] { MouseMove(form, form->ScreenToClient({start.X + dx, start.Y}), ssLeft); }};
+        return TLoopStep{[=, this] {
+            MouseMove(form, form->ScreenToClient({start.X + dx, start.Y}), ssLeft);
+        }};
     };
     std::vector<int> widths;
     auto note = [&] { widths.push_back(frame->Width()); };

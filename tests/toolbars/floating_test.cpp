@@ -129,6 +129,35 @@ TEST_F(Floating, KeysOnThePaletteGoToItsForm)
     EXPECT_TRUE(bar->Visible());
 }
 
+TEST_F(Floating, ThePaletteHandsBackAFormThatKeepsItsFocusedControl)
+{
+    TFakeBar* bar = FloatingBar();
+    auto* edit = new TEdit(form);
+    edit->SetParent(form);
+    const struct
+    {
+        const char* what;
+        std::function<void()> act;
+    } table[] = {
+        {"Escape on the palette", [&] { Press(bar, "Esc"); }},
+        {"a click on the palette",
+         [&] {
+             // The press starts a move of the window, which its release ends.
+             TLoopScript script({{[&] { MouseUp(bar, {10, 10}); }}});
+             MouseDown(bar, {10, 10});
+         }},
+        {"the palette activated", [&] { SetFocus(bar->FloatParent()->Handle()); }},
+    };
+    for (const auto& row : table) {
+        edit->SetFocus();
+        Pump();
+        row.act();
+        Pump();
+        EXPECT_EQ(GetActiveWindow(), form->Handle()) << row.what;
+        EXPECT_EQ(GetFocus(), edit->Handle()) << row.what;
+    }
+}
+
 TEST_F(Floating, TheCloseButtonClosesOnlyWhenReleasedOverIt)
 {
     TFakeBar* bar = FloatingBar();

@@ -44,6 +44,35 @@ TEST_P(MenuBarKeyboard, AltTappedWalksTheBarAndItsMenus)
     EXPECT_EQ(beeps->Count(), 0);
 }
 
+TEST_P(MenuBarKeyboard, AltInMenuModeLeavesItAndItsReleaseOpensNothing)
+{
+    const struct
+    {
+        const char* what;
+        std::vector<std::string> keys; // after the Alt that entered menu mode, before the Alt that leaves it
+    } table[] = {
+        {"a second tap on the bar", {}},
+        {"a menu open", {"Down"}},
+        {"a submenu open", {"Right", "Down", "Right"}},
+    };
+    for (const auto& row : table) {
+        std::vector<std::string> keys = row.keys;
+        keys.push_back("Alt");
+        std::vector<TLoopStep> steps;
+        for (const std::string& key : keys)
+            steps.push_back({[this, key] { Key(key); }});
+        // A menu mode entered again by the release would run until the deadline.
+        TLoopScript script(std::move(steps), std::chrono::seconds(2));
+        Key("Alt");
+        Pump();
+        EXPECT_EQ(script.StepsTaken(), static_cast<int>(keys.size())) << row.what;
+        EXPECT_TRUE(MenusClosed()) << row.what;
+    }
+    ExpectEditUntouched();
+    EXPECT_EQ(beeps->Count(), 0);
+    EXPECT_EQ(Type("Alt", {"Esc"}), 1) << "a lone Alt enters menu mode again";
+}
+
 TEST_P(MenuBarKeyboard, AltLetterOpensSelectsBeepsOrLeavesTheMinusAlone)
 {
     EXPECT_EQ(Run("A-v", {{[this] { EXPECT_EQ(w->Path(), "View>Columns") << "a unique accelerator opens"; }},

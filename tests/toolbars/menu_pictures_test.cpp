@@ -2,6 +2,7 @@
 #include "controls/toolbars/system_queries.h"
 #include "menu_test_support.h"
 #include "platform/gui/forms/system_parameters.h"
+#include "platform/gui/graphics/colors.h"
 
 // The menus of the main window as a user sees them, saved as pictures.
 
@@ -65,13 +66,16 @@ protected:
         AddCommand(root, "Edit &profiles...\tF9");
     }
 
-    // Opens the menu, takes the steps, saves what shows as name, and closes the open menus.
-    void Picture(const std::string& name, std::vector<TLoopStep> steps)
+    // Opens the menu, takes the steps, saves what shows as name, probes the picture while the menus are
+    // still open, and closes them.
+    void Picture(const std::string& name, std::vector<TLoopStep> steps,
+                 const std::function<void(TBitmap& picture)>& probe)
     {
-        steps.push_back({[this, name] {
+        steps.push_back({[this, name, probe] {
             picture = RenderPopups();
             SaveScreenshot(*picture, name);
             SaveScreenshot(*picture, name + "_x2", 2);
+            probe(*picture);
         }});
         steps.push_back({[this] {
             for (size_t open = OpenPopups().size(); open > 0; --open)
@@ -87,13 +91,41 @@ protected:
     std::unique_ptr<TBitmap> picture;
 };
 
+// The square at the left of an entry, where its check mark or image goes, and the rest of the entry.
+TRect CheckSquare(const TRect& entry)
+{
+    return {entry.Left, entry.Top, entry.Left + entry.Height(), entry.Bottom};
+}
+TRect BesideCheckSquare(const TRect& entry)
+{
+    return {entry.Left + entry.Height(), entry.Top, entry.Right, entry.Bottom};
+}
+
 TEST_F(MenuPictures, FileListMenuWithItsColumnsOpen)
 {
     BuildFileListMenu();
-    Picture("file_list_menu_columns", {{[&] { MoveTo(0, menu->Items()->Items(4)); }},
-                                       {[&] { MoveTo(0, columns); }},
-                                       {[&] { clock->Advance(QueryMenuShowDelay()); }},
-                                       {[&] { MoveTo(1, columns->Items(1)); }}});
+    Picture("file_list_menu_columns",
+            {{[&] { MoveTo(0, menu->Items()->Items(4)); }},
+             {[&] { MoveTo(0, columns); }},
+             {[&] { clock->Advance(QueryMenuShowDelay()); }},
+             {[&] { MoveTo(1, columns->Items(1)); }}},
+            [&](TBitmap& shown) {
+                ASSERT_EQ(OpenPopups().size(), 2u);
+                ExpectMostly(shown, EntryInPicture(Popup(0), columns), clHighlight,
+                             "the open submenu's entry");
+                const TRect add = EntryInPicture(Popup(0), menu->Items()->Items(0));
+                EXPECT_GT(PixelCount(shown, CheckSquare(add), PlusColor), 0) << "an entry's image";
+                for (int i = 0; i < columns->Count(); ++i) {
+                    const TRect entry = EntryInPicture(Popup(1), columns->Items(i));
+                    const int marks = PixelCount(shown, CheckSquare(entry), clMenuText);
+                    if (columns->Items(i)->Checked())
+                        EXPECT_GT(marks, 0) << columns->Items(i)->Caption() << " shows its check mark";
+                    else
+                        EXPECT_EQ(marks, 0) << columns->Items(i)->Caption() << " has none";
+                }
+                ExpectMostly(shown, BesideCheckSquare(EntryInPicture(Popup(1), columns->Items(1))),
+                             clHighlight, "the entry under the pointer, its check mark's square aside");
+            });
     ASSERT_TRUE(picture);
     EXPECT_GT(picture->Width(), 200);
 }
@@ -101,10 +133,29 @@ TEST_F(MenuPictures, FileListMenuWithItsColumnsOpen)
 TEST_F(MenuPictures, SettingsMenuInTheDefaultAndTheFlatLook)
 {
     BuildSettingsMenu();
-    Picture("settings_menu_default", {{[&] { MoveTo(0, menu->Items()->Items(6)); }}});
+    TBarCustomItem* keepDates = menu->Items()->Items(6);
+    // The frame's outer ring: a raised edge, lit at the top left; flat, one line of shadow all round. The
+    // entry under the pointer in the look's highlight, its image's square aside.
+    const auto probe = [&](TColor topLeft, TColor bottomRight, TColor highlight) {
+        return [&, topLeft, bottomRight, highlight](TBitmap& shown) {
+            const TRect frame{8, 8, shown.Width() - 8, shown.Height() - 8};
+            EXPECT_EQ(shown.Canvas()->Pixels(frame.Left, frame.Top + 10), ColorToRGB(topLeft)) << "left";
+            EXPECT_EQ(shown.Canvas()->Pixels(frame.Left + 10, frame.Top), ColorToRGB(topLeft)) << "top";
+            EXPECT_EQ(shown.Canvas()->Pixels(frame.Right - 1, frame.Top + 10), ColorToRGB(bottomRight))
+                << "right";
+            EXPECT_EQ(shown.Canvas()->Pixels(frame.Left + 10, frame.Bottom - 1), ColorToRGB(bottomRight))
+                << "bottom";
+            const TRect entry = EntryInPicture(Popup(), keepDates);
+            ExpectMostly(shown, BesideCheckSquare(entry), highlight, "the entry under the pointer");
+            EXPECT_GT(PixelCount(shown, CheckSquare(entry), DiscColor), 0) << "its image";
+        };
+    };
+    Picture("settings_menu_default", {{[&] { MoveTo(0, keepDates); }}},
+            probe(cl3DLight, cl3DDkShadow, clHighlight));
     SystemParametersInfo(SPI_SETFLATMENU, 0, reinterpret_cast<void*>(1), 0);
     Picture("settings_menu_flat",
-            {{[&] { MoveTo(0, menu->Items()->Items(5)); }}, {[&] { MoveTo(0, menu->Items()->Items(6)); }}});
+            {{[&] { MoveTo(0, menu->Items()->Items(5)); }}, {[&] { MoveTo(0, keepDates); }}},
+            probe(clBtnShadow, clBtnShadow, clMenuHighlight));
     SystemParametersInfo(SPI_SETFLATMENU, 0, nullptr, 0);
 }
 

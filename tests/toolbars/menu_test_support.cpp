@@ -3,6 +3,7 @@
 #include "controls/toolbars/bar_image_list.h"
 #include "controls/toolbars/item_viewer.h"
 #include "held_buttons.h"
+#include "platform/gui/graphics/colors.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/windows/window_enumeration.h"
 #include "platform/gui/windows/window_functions.h"
@@ -42,22 +43,22 @@ TBarCustomImageList* MakeTestImages(TComponent* owner)
         c.Brush()->SetColor(fill);
         draw();
     };
-    shape(0x40C0F0, [&] { c.Rectangle(1, 4, 15, 14); }); // folder
-    shape(0x40C0F0, [&] { c.Rectangle(1, 2, 7, 5); });   // its tab
+    shape(FolderColor, [&] { c.Rectangle(1, 4, 15, 14); }); // folder
+    shape(FolderColor, [&] { c.Rectangle(1, 2, 7, 5); });   // its tab
     c.Pen()->SetColor(clGray);
     shape(clWhite, [&] { c.Rectangle(19, 1, 29, 15); }); // page
     for (int y = 4; y < 13; y += 3) {
         c.MoveTo(21, y);
         c.LineTo(27, y);
     }
-    c.Pen()->SetColor(0x2020C0);
+    c.Pen()->SetColor(CrossColor);
     c.Pen()->SetWidth(2);
     c.MoveTo(35, 3), c.LineTo(45, 13), c.MoveTo(45, 3), c.LineTo(35, 13); // cross
-    c.Pen()->SetColor(0x20A020);
+    c.Pen()->SetColor(PlusColor);
     c.MoveTo(56, 2), c.LineTo(56, 14), c.MoveTo(50, 8), c.LineTo(62, 8); // plus
     c.Pen()->SetWidth(1);
     c.Pen()->SetColor(0x803000);
-    shape(0xE0A040, [&] { c.Ellipse(66, 2, 78, 14); }); // disc
+    shape(DiscColor, [&] { c.Ellipse(66, 2, 78, 14); }); // disc
     shape(clWhite, [&] { c.Ellipse(70, 6, 74, 10); });
     c.Pen()->SetColor(clBlack);
     shape(0x404040, [&] { c.Rectangle(81, 2, 95, 14); }); // film strip
@@ -70,15 +71,26 @@ TBarCustomImageList* MakeTestImages(TComponent* owner)
     return images;
 }
 
-std::unique_ptr<TBitmap> RenderPopups(int margin)
+namespace {
+
+// The screen area the open popups cover together.
+TRect PopupsArea()
 {
-    const std::vector<TBarPopupWindow*> popups = OpenPopups();
     TRect area{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
-    for (TBarPopupWindow* popup : popups) {
+    for (TBarPopupWindow* popup : OpenPopups()) {
         const TRect r = popup->BoundsRect();
         area = {std::min(area.Left, r.Left), std::min(area.Top, r.Top), std::max(area.Right, r.Right),
                 std::max(area.Bottom, r.Bottom)};
     }
+    return area;
+}
+
+} // namespace
+
+std::unique_ptr<TBitmap> RenderPopups(int margin)
+{
+    const std::vector<TBarPopupWindow*> popups = OpenPopups();
+    const TRect area = PopupsArea();
     auto picture = std::make_unique<TBitmap>();
     if (popups.empty())
         return picture;
@@ -89,6 +101,31 @@ std::unique_ptr<TBitmap> RenderPopups(int margin)
         popup->PaintTo(*picture->Canvas(), popup->Left() - area.Left + margin,
                        popup->Top() - area.Top + margin);
     return picture;
+}
+
+int PixelCount(TBitmap& picture, const TRect& r, TColor color)
+{
+    return CountPixels(picture, r, ColorToRGB(color));
+}
+
+void ExpectMostly(TBitmap& picture, const TRect& r, TColor color, const std::string& what)
+{
+    EXPECT_GT(PixelCount(picture, r, color), r.Width() * r.Height() / 2) << what;
+}
+
+TPoint PointInPicture(TBarPopupWindow* popup, TPoint clientPos, int margin)
+{
+    const TRect area = PopupsArea();
+    const TPoint screen = popup->ClientToScreen(clientPos);
+    return {screen.X - area.Left + margin, screen.Y - area.Top + margin};
+}
+
+TRect EntryInPicture(TBarPopupWindow* popup, const TBarCustomItem* item, int margin)
+{
+    TRect r = popup->View()->Find(item)->BoundsRect();
+    const TPoint topLeft = PointInPicture(popup, r.TopLeft(), margin);
+    OffsetRect(r, topLeft.X - r.Left, topLeft.Y - r.Top);
+    return r;
 }
 
 std::vector<TBarPopupWindow*> OpenPopups()

@@ -39,13 +39,26 @@ class TBarCustomImageList;
 // Six 16 x 16 images of our own drawing (a folder, a page, a cross, a plus, a disc, a film strip), cut from
 // one bitmap whose fuchsia is transparent.
 TBarCustomImageList* MakeTestImages(TComponent* owner);
+// Colours that nothing but those images paints with: the folder's fill, the cross, the plus and the disc's
+// fill (images 0, 2, 3 and 4).
+constexpr TColor FolderColor = 0x40C0F0;
+constexpr TColor CrossColor = 0x2020C0;
+constexpr TColor PlusColor = 0x20A020;
+constexpr TColor DiscColor = 0xE0A040;
 
 // The popup windows that show now, the first opened first.
 std::vector<TBarPopupWindow*> OpenPopups();
 // The client point at the middle of the entry of item in a popup window.
 TPoint EntryCentre(TBarPopupWindow* popup, const TBarCustomItem* item);
+// How many pixels of part of a picture have the colour (a system colour as it shows now); that most of them
+// have it.
+int PixelCount(TBitmap& picture, const TRect& r, TColor color);
+void ExpectMostly(TBitmap& picture, const TRect& r, TColor color, const std::string& what);
 // The open popups painted as they stand on the screen, on a white ground, framed by margin pixels.
 std::unique_ptr<TBitmap> RenderPopups(int margin = 8);
+// Where that picture shows a client point of an open popup, and the entry of item in it.
+TPoint PointInPicture(TBarPopupWindow* popup, TPoint clientPos, int margin = 8);
+TRect EntryInPicture(TBarPopupWindow* popup, const TBarCustomItem* item, int margin = 8);
 
 // A form with an edit that has the focus, a clock the test moves (the menu delays and animations) and the
 // beeps counted; menus open at MenuPoint, clear of the form.

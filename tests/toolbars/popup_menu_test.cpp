@@ -1,4 +1,5 @@
 #include "controls/toolbars/bar_image_list.h"
+#include "controls/toolbars/item_metrics.h"
 #include "controls/toolbars/posted_clicks.h"
 #include "controls/toolbars/system_queries.h"
 #include "menu_test_support.h"
@@ -64,7 +65,17 @@ TEST_F(PopupMenus, AMenuTooLongForTheScreenScrolls)
                             TBarView* view = Popup()->View();
                             EXPECT_TRUE(view->Selected()->Show()) << "scrolled into view";
                             EXPECT_FALSE(view->ShowDownArrow());
-                            SaveScreenshot(*RenderPopups(), "long_menu_scrolled");
+                            std::unique_ptr<TBitmap> shown = RenderPopups();
+                            SaveScreenshot(*shown, "long_menu_scrolled");
+                            // The up arrow above the entries, and the last entry selected at the bottom.
+                            const TPoint top = PointInPicture(Popup(), {0, 0});
+                            const TRect upBand{top.X, top.Y, top.X + Popup()->ClientWidth(),
+                                               top.Y + PopupScrollArrowHeight()};
+                            EXPECT_EQ(PixelCount(*shown, upBand, clMenuText), 16)
+                                << "a triangle 7 wide and 4 high";
+                            const TRect last = EntryInPicture(Popup(), view->Selected()->Item());
+                            ExpectMostly(*shown, last, clHighlight, "the last entry, selected");
+                            EXPECT_EQ(last.Bottom, top.Y + Popup()->ClientHeight());
                             Key("Esc");
                         }}});
     menu->Popup(MenuPoint.X, MenuPoint.Y);

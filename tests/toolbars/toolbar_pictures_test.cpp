@@ -1,5 +1,6 @@
 #include "controls/toolbars/bar_image_list.h"
 #include "controls/toolbars/dock_helpers.h"
+#include "controls/toolbars/floating_frame.h"
 #include "main_window_like.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/windows/overlay_window.h"
@@ -10,6 +11,16 @@
 // toolbar dragged out of its dock.
 
 namespace {
+
+// Where a window shows in a picture of the form's window.
+TRect InPicture(TWinControl* control, TForm* form)
+{
+    TRect r, window;
+    GetWindowRect(control->Handle(), r);
+    GetWindowRect(form->Handle(), window);
+    OffsetRect(r, -window.Left, -window.Top);
+    return r;
+}
 
 TEST(ToolbarPictures, TheMainWindowsTopDocks)
 {
@@ -33,6 +44,18 @@ TEST(ToolbarPictures, TheMainWindowsTopDocks)
             EXPECT_EQ(w.menuBar->ClientHeight(), lineHeight);
         std::unique_ptr<TBitmap> picture = Render(w.form);
         SaveScreenshot(*picture, "main_window_top_docks_" + std::to_string(width), 2);
+        // The menu bar's captions on each of its lines; the first buttons' images on the button bar alone.
+        const TRect menuBar = InPicture(w.menuBar, w.form);
+        const TRect buttonBar = InPicture(w.buttonBar, w.form);
+        for (int line = 0; line < w.menuBar->ClientHeight() / lineHeight; ++line) {
+            const int top = menuBar.Top + ClientInWindow(w.menuBar).Top + line * lineHeight;
+            const TRect band{menuBar.Left, top, menuBar.Right, top + lineHeight};
+            EXPECT_GT(PixelCount(*picture, band, clBtnText), 0) << width << ": the captions of line " << line;
+        }
+        for (TColor image : {FolderColor, PlusColor}) {
+            EXPECT_GT(CountPixels(*picture, buttonBar, image), 0) << width;
+            EXPECT_EQ(CountPixels(*picture, menuBar, image), 0) << width;
+        }
     }
 }
 
@@ -74,21 +97,33 @@ TEST(ToolbarPictures, AToolbarDraggedOutOfItsDock)
         item->SetDisplayMode(nbdmImageAndText);
     }
     toolbar->SetParent(dock);
-    bool pictured = false;
+    std::unique_ptr<TBitmap> picture;
+    int dockedBottom = 0; // of the toolbar, still in its dock while dragged
     TLoopScript script({{[&] {
                             MouseMove(form, {150, 110}, ssLeft);
                         }},
                         {[&] {
-                            pictured = true;
-                            SaveScreenshot(*RenderWithOverlays(form), "drag_outline", 2);
+                            picture = RenderWithOverlays(form);
+                            dockedBottom = InPicture(toolbar, form).Bottom;
+                            SaveScreenshot(*picture, "drag_outline", 2);
                         }},
                         {[&] {
                             MouseUp(form, {150, 110});
                         }}});
     FrameMouseDown(toolbar, {4, 10});
     Pump();
-    EXPECT_TRUE(pictured);
+    ASSERT_TRUE(picture);
     EXPECT_TRUE(toolbar->Floating()) << "let go away from the dock, it floats";
+    // The outline drawn during the drag, in the black of its dotted lines below the docked toolbar, is where
+    // the floating frame came to lie.
+    const TRect below{0, dockedBottom, picture->Width(), picture->Height()};
+    TRect outline{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+    for (int y = below.Top; y < below.Bottom; ++y)
+        for (int x = below.Left; x < below.Right; ++x)
+            if (picture->Canvas()->Pixels(x, y) == clBlack)
+                outline = {std::min(outline.Left, x), std::min(outline.Top, y),
+                           std::max(outline.Right, x + 1), std::max(outline.Bottom, y + 1)};
+    EXPECT_EQ(outline, InPicture(toolbar->FloatParent(), form));
     form->Free();
     Pump();
 }

@@ -123,12 +123,6 @@ TEST_F(Viewers, HintTexts)
     Application->SetHintShortCuts(true);
 }
 
-// Counts the pixels of a colour in part of a picture.
-int Count(TBitmap& picture, const TRect& r, TColor color)
-{
-    return CountPixels(picture, r, ColorToRGB(color));
-}
-
 TEST_F(Viewers, ChecksRadioDotsArrowsAndTheSelection)
 {
     AddCommand(&root, "Checked")->SetChecked(true);
@@ -146,20 +140,22 @@ TEST_F(Viewers, ChecksRadioDotsArrowsAndTheSelection)
     const TRect check{0, rowOf(0).Top, column, rowOf(0).Bottom};
     const TRect dot{0, rowOf(1).Top, column, rowOf(1).Bottom};
     // The check mark: a hook of 7 points in button text, its highlight beside it.
-    EXPECT_GE(Count(*picture, check, clBtnText), 10);
-    EXPECT_GE(Count(*picture, check, clBtnHighlight), 5);
+    EXPECT_GE(PixelCount(*picture, check, clBtnText), 10);
+    EXPECT_GE(PixelCount(*picture, check, clBtnHighlight), 5);
     // The dot: a small filled round in button text in the middle of its column.
     const TRect middle{column / 2 - 2, (dot.Top + dot.Bottom) / 2 - 2, column / 2 + 1,
                        (dot.Top + dot.Bottom) / 2 + 1};
-    EXPECT_EQ(Count(*picture, middle, clBtnText), 9);
+    EXPECT_EQ(PixelCount(*picture, middle, clBtnText), 9);
     // The arrow: in the last column, a menu check wide, drawn in menu text.
     const int checkWidth = GetSystemMetrics(SM_CXMENUCHECK);
     const int right = rowOf(2).Right;
-    EXPECT_GE(Count(*picture, {right - checkWidth, rowOf(2).Top, right, rowOf(2).Bottom}, clMenuText), 6);
-    EXPECT_EQ(Count(*picture, {right - checkWidth, rowOf(3).Top, right, rowOf(3).Bottom}, clMenuText), 0);
+    EXPECT_GE(PixelCount(*picture, {right - checkWidth, rowOf(2).Top, right, rowOf(2).Bottom}, clMenuText),
+              6);
+    EXPECT_EQ(PixelCount(*picture, {right - checkWidth, rowOf(3).Top, right, rowOf(3).Bottom}, clMenuText),
+              0);
     // The selection fills the whole entry; nothing else is highlighted.
-    EXPECT_GT(Count(*picture, rowOf(3), clHighlight), rowOf(3).Width() * rowOf(3).Height() * 3 / 4);
-    EXPECT_EQ(Count(*picture, {0, rowOf(0).Top, right, rowOf(2).Bottom}, clHighlight), 0);
+    EXPECT_GT(PixelCount(*picture, rowOf(3), clHighlight), rowOf(3).Width() * rowOf(3).Height() * 3 / 4);
+    EXPECT_EQ(PixelCount(*picture, {0, rowOf(0).Top, right, rowOf(2).Bottom}, clHighlight), 0);
 }
 
 TEST_F(Viewers, AcceleratorsAreUnderlinedUnlessTheViewHidesThem)
@@ -201,8 +197,8 @@ TEST(ToolbarViewers, DisabledButtonsAreEmbossed)
     std::unique_ptr<TBitmap> picture = Render(host);
     SaveScreenshot(*picture, "toolbar_disabled_button", 4);
     // The disabled caption is drawn in highlight one pixel down and right, then in shadow over it.
-    EXPECT_GE(Count(*picture, host->View()->Find(off)->BoundsRect(), clBtnHighlight), 5);
-    EXPECT_EQ(Count(*picture, host->View()->Find(on)->BoundsRect(), clBtnHighlight), 0);
+    EXPECT_GE(PixelCount(*picture, host->View()->Find(off)->BoundsRect(), clBtnHighlight), 5);
+    EXPECT_EQ(PixelCount(*picture, host->View()->Find(on)->BoundsRect(), clBtnHighlight), 0);
     form->Free();
 }
 

@@ -97,6 +97,9 @@ bool InputIsQueued();
 void QueueInput(const TMsg& msg, std::u32string chars = {}, uint32_t charMessage = 0);
 // Whether any message waits in the queue (for the test driver, which acts while a loop of ours is idle).
 bool MessagesQueued();
+// How many times loops of ours have looked into the queue (for the test driver, which tells a loop that
+// waits for input from one that keeps looking).
+unsigned QueueLooks();
 // A mouse message queued for the window that held the capture then, delivered now that another window or
 // none holds it: it goes to the window under its point (or the new captor), as fresh input does.
 void RedeliverMouseInput(const TMsg& msg);

@@ -186,6 +186,8 @@ int QtKeyFromVirtualKey(uint16_t vk)
 
 void RedeliverMouseInput(const TMsg& msg)
 {
+    // The buttons and keys held were noted when the input came; what came since (the release of a press
+    // delivered now) stays noted.
     TWindowWidget* window = nullptr;
     for (QWidget* w = QApplication::widgetAt(QPoint(msg.pt.X, msg.pt.Y)); w && !window; w = w->parentWidget())
         window = dynamic_cast<TWindowWidget*>(w);
@@ -223,6 +225,7 @@ void RedeliverMouseInput(const TMsg& msg)
 void ForwardMouseEvent(TWindowWidget* window, QMouseEvent* event)
 {
     event->accept();
+    NoteInput(event->buttons(), event->modifiers());
     window->TranslateMouse(event->type(), event->button(), event->buttons(), event->modifiers(),
                            event->globalPosition().toPoint());
 }
@@ -335,7 +338,6 @@ void TWindowWidget::TranslateMouse(QEvent::Type type, Qt::MouseButton button, Qt
 {
     if (!control_)
         return;
-    NoteInput(buttons, modifiers);
     SetCursorPosNoted(TPoint{screenPos.x(), screenPos.y()});
     // While another window holds the capture, the mouse is its.
     const HWND capture = GetCapture();

@@ -30,8 +30,8 @@ public:
     void PlaceWindow(const TRect& bounds, const TRect& clientInWindow);
     bool IsUnderPointer() const;
 
-    // Turns a mouse event at a screen position into the window's messages. fromClient tells whether the
-    // event arrived at the client area's widget.
+    // Turns a mouse event at a screen position into the window's messages. The buttons and keys it holds
+    // are the caller's to note (fresh input is, a message delivered late is not).
     void TranslateMouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
                         Qt::KeyboardModifiers modifiers, QPoint screenPos);
     void PaintClient(class QPaintEvent* event, QWidget* client);

@@ -12,8 +12,11 @@ namespace {
 std::array<bool, 256> keysDown{};
 
 // The Alt key on its own: down with nothing else pressed since (altAlone), then released so (altTapped).
+// Its key-down must have reached a window (altDownDelivered): one that a loop took for itself, as an open
+// menu does to close, leaves no lone Alt behind.
 bool altHeld = false;
 bool altAlone = false;
+bool altDownDelivered = false;
 bool altTapped = false;
 bool lastInputKeyboard = false;
 
@@ -24,8 +27,10 @@ void NoteMenuKey(int virtualKey, bool down)
             altAlone = false;
         return;
     }
-    if (down && !altHeld)
+    if (down && !altHeld) {
         altAlone = true;
+        altDownDelivered = false;
+    }
     if (!down)
         altTapped = altHeld && altAlone;
     altHeld = down;
@@ -98,15 +103,21 @@ bool LastInputFromKeyboard()
     return lastInputKeyboard;
 }
 
+void NoteAltDownDelivered()
+{
+    altDownDelivered = true;
+}
+
 bool TakeAltTappedAlone()
 {
-    return std::exchange(altTapped, false);
+    return std::exchange(altTapped, false) && std::exchange(altDownDelivered, false);
 }
 
 void ForgetAltPress()
 {
     altHeld = false;
     altAlone = false;
+    altDownDelivered = false;
     altTapped = false;
 }
 

@@ -39,6 +39,7 @@ std::deque<TQueuedMessage>& TakenKeyDowns()
 constexpr size_t TakenKeyDownsKept = 16;
 
 int waitingLoops = 0;   // loops of ours inside a wait: input is queued meanwhile
+unsigned queueLooks = 0; // looks into the queue by loops of ours (PeekMessage, GetMessage through it)
 unsigned arrivals = 0;  // messages queued so far, for the waits
 uint32_t lastStamp = 0; // the last message time given
 TPoint lastMessagePos;
@@ -224,6 +225,11 @@ bool MessagesQueued()
     return !Queue().empty();
 }
 
+unsigned QueueLooks()
+{
+    return queueLooks;
+}
+
 void NoteMessageFetched(TMsg& msg, unsigned peekFlags)
 {
     lastMessagePos = msg.pt;
@@ -247,6 +253,7 @@ void PostQuitMessage(int exitCode)
 
 bool PeekMessage(TMsg& msg, HWND window, uint32_t first, uint32_t last, unsigned flags)
 {
+    ++queueLooks;
     if (HaveEventLoop())
         PumpEvents(false);
     return TakeMessage(msg, window, first, last, flags);

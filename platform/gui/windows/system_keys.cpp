@@ -34,8 +34,10 @@ bool KeyDown(TWinControl& window, const TMessage& message)
     const auto key = static_cast<uint16_t>(message.WParam);
     const bool shiftOrCtrl = GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0;
     if (key == VK_MENU && message.Msg == WM_SYSKEYDOWN) {
-        if (!IsRepeat(message.LParam))
+        if (!IsRepeat(message.LParam)) {
+            NoteAltDownDelivered();
             AltPressed(window, message.LParam);
+        }
         return true;
     }
     if (key == VK_F4 && message.Msg == WM_SYSKEYDOWN && !shiftOrCtrl) {

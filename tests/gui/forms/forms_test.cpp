@@ -183,11 +183,11 @@ TEST(FormSnap, PlacedNearAWorkAreaEdgeLandsOnIt)
     form.SetScreenSnap(true);
     for (const Case& c : cases) {
         form.SetBounds(c.asked.X, c.asked.Y, 200, 100);
-        EXPECT_EQ(TPoint(form.Left(), form.Top()), c.placed) << c.asked.X << "," << c.asked.Y;
+        EXPECT_EQ((TPoint{form.Left(), form.Top()}), c.placed) << c.asked.X << "," << c.asked.Y;
     }
     form.SetScreenSnap(false);
     form.SetBounds(area.Left + 3, area.Top + 3, 200, 100);
-    EXPECT_EQ(TPoint(form.Left(), form.Top()), TPoint(area.Left + 3, area.Top + 3));
+    EXPECT_EQ((TPoint{form.Left(), form.Top()}), (TPoint{area.Left + 3, area.Top + 3}));
 }
 
 } // namespace

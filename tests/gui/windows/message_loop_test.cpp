@@ -80,8 +80,8 @@ TEST_F(MessageLoop, OwnLoopTakesTheInputAndDecidesWhatReachesTheWindows)
     EXPECT_EQ(typed, U"a");
     const uint32_t pos = GetMessagePos();
     const TPoint origin = first->ClientOrigin();
-    EXPECT_EQ(TPoint(static_cast<int16_t>(pos & 0xFFFF), static_cast<int16_t>(pos >> 16)),
-              TPoint(origin.X + 5, origin.Y + 5));
+    EXPECT_EQ((TPoint{static_cast<int16_t>(pos & 0xFFFF), static_cast<int16_t>(pos >> 16)}),
+              (TPoint{origin.X + 5, origin.Y + 5}));
 }
 
 TEST_F(MessageLoop, InputLeftInTheQueueReachesItsWindowAfterTheLoopInOrder)

@@ -120,7 +120,7 @@ private:
     void AddToText(const std::string& piece, bool isText);
 
     std::unique_ptr<TRTFHeader> FRTFHeader;
-    bool FNewLine = true;
+    [[maybe_unused]] bool FNewLine = true; // set at creation, never read
     bool FIsPreviouseKW = true;
     std::string FText; // the body
     bool FBold = false;

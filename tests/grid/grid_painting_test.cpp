@@ -99,8 +99,9 @@ TEST_F(FileListPainting, FramedLinesAndTheLastRowsOwnLineColour)
     EXPECT_EQ(At(*framed, {last.Left + 5, last.Bottom}), 0u); // the last row's bottom line
     EXPECT_EQ(At(*framed, {last.Left + 5, last.Top - 1}), ColorToRGB(clBtnFace));
     const TRect rightmost = grid->GetCellRect(kColumnCount - 1, 3);
-    if (rightmost.Right <= grid->ClientWidth())
+    if (rightmost.Right <= grid->ClientWidth()) {
         EXPECT_EQ(At(*framed, {rightmost.Right - 1, rightmost.Top + 5}), 0u);
+    }
     grid->SetGridLinesStyle(lsNormal);
     grid->SetKV_LastRowHorizontalGridColor(0x0000FF);
     Pump();

@@ -268,8 +268,9 @@ TEST_F(SpinEdit6, InterruptionsLetGoOfTheButtons)
         EXPECT_EQ(edit->Value(), held);
         EXPECT_EQ(spins, 0);
         EXPECT_FALSE(edit->Focused() && other->Focused());
-        if (std::string(i.name).starts_with("focus"))
+        if (std::string(i.name).starts_with("focus")) {
             EXPECT_TRUE(other->Focused()); // a timer never takes the focus back
+        }
         if (i.byKey)
             KeyUp(other, "Up");
         else

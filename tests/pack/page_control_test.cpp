@@ -69,8 +69,9 @@ TEST_F(PageControls, TabRectanglesOnEachSide)
     for (const auto& c : cases) {
         control->SetTabsLocation(c.location);
         EXPECT_EQ(control->GetTabRect(control->GetPage(0)), c.firstTab) << "location " << c.location;
-        if (c.secondTab.Width() > 0)
+        if (c.secondTab.Width() > 0) {
             EXPECT_EQ(control->GetTabRect(control->GetPage(1)), c.secondTab) << "location " << c.location;
+        }
         EXPECT_EQ(control->GetTabAtPos(Centre(c.firstTab)), control->GetPage(0));
     }
     EXPECT_EQ(control->GetPage(0)->Width(), 320 - 92 - 2) << "right tabs take the right edge";

@@ -137,7 +137,9 @@ TEST_F(ChevronAndSizes, AFloatingToolbarSnapsBetweenItsSizes)
     const TPoint edge{width - 2, frame->Height() / 2};
     const TPoint start{frame->Left() + edge.X, frame->Top() + edge.Y};
     auto moveTo = [&](int dx) {
-        return TLoopStep{[=] { MouseMove(form, form->ScreenToClient({start.X + dx, start.Y}), ssLeft); }};
+        return TLoopStep{[=, this] {
+            MouseMove(form, form->ScreenToClient({start.X + dx, start.Y}), ssLeft);
+        }};
     };
     std::vector<int> widths;
     auto note = [&] { widths.push_back(frame->Width()); };

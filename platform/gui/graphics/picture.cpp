@@ -168,7 +168,8 @@ void TPicture::SetGraphic(const TGraphic* graphic)
     // A copy of the same kind: found through the registry by trying each kind that accepts it.
     for (const auto& [extension, format] : Formats()) {
         std::unique_ptr<TGraphic> copy = format.factory();
-        if (typeid(*copy) != typeid(*graphic))
+        const TGraphic& made = *copy;
+        if (typeid(made) != typeid(*graphic))
             continue;
         copy->Assign(graphic);
         graphic_ = std::move(copy);

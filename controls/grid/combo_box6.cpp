@@ -110,8 +110,8 @@ void TGxComboBox6::DrawItemContent(int index, const TRect& rect, TOwnerDrawState
 {
     TRect text = rect;
     text.Left += 2;
-    DrawTextInRect(*ListCanvas(), text, itemsAlignment_, taVerticalCenter, GetDisplayText(index), twNone,
-                   false);
+    DrawTextInRect(*ListCanvas(), text, itemsAlignment_, taVerticalCenter, GetDisplayText(index),
+                   TextWrap::twNone, false);
 }
 
 void TGxComboBox6::DoDrawItem(int index, const TRect& rect, TOwnerDrawState state)

@@ -36,12 +36,16 @@ enum TGxDropDownStyle
     dsDropDownList
 };
 
-// The lower corner of its edit that a popup hangs from: its left edge at the point, or its right edge.
+// The lower corner of its edit that a popup hangs from: its left edge at the point, or its right edge. In a
+// namespace of its own because the popup menus' alignments take the names paLeft and paRight too.
+namespace PopupAnchor {
 enum TGxPopupAnchor
 {
     paLeft,
     paRight
 };
+} // namespace PopupAnchor
+using PopupAnchor::TGxPopupAnchor;
 
 enum TGxTabsLocation
 {

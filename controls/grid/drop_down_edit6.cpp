@@ -112,7 +112,7 @@ void TGxDropDownEdit6::DropDown()
         popupControl_->SetFont(Font());
     }
     DoPrepareDropDown();
-    const TPoint corner{popupAnchor_ == paLeft ? Left() : Left() + Width(), Top() + Height()};
+    const TPoint corner{popupAnchor_ == PopupAnchor::paLeft ? Left() : Left() + Width(), Top() + Height()};
     const TPoint screen = Parent() ? Parent()->ClientToScreen(corner) : corner;
     popupControl_->Popup(screen, popupAnchor_);
     DoDropDown();
@@ -202,7 +202,7 @@ void TGxDropDownEdit6::PaintListText(TCanvas& canvas)
     TRect text = area;
     if (BorderStyle() == bsSingle)
         OffsetRect(text, 2, 2);
-    DrawTextInRect(canvas, text, taLeftJustify, taAlignTop, Text(), twNone, false);
+    DrawTextInRect(canvas, text, taLeftJustify, taAlignTop, Text(), TextWrap::twNone, false);
 }
 
 // --- messages ----------------------------------------------------------------------------------------------

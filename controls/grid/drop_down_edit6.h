@@ -71,7 +71,7 @@ private:
     bool autoClose_ = true;
     bool autoDropDown_ = false;
     bool droppedDown_ = false;
-    TGxPopupAnchor popupAnchor_ = paLeft;
+    TGxPopupAnchor popupAnchor_ = PopupAnchor::paLeft;
     bool readOnly_ = false;                    // the user's switch
     TGxPopupControl6* popupControl_ = nullptr; // owned while it exists
     std::vector<TGxPopupControl6*> retired_;   // closed popups waiting to be freed

@@ -19,7 +19,8 @@ void TGxFontComboBox6::DrawItemContent(int index, const TRect& rect, TOwnerDrawS
     TRect text = rect;
     text.Left += 2;
     canvas.Font()->SetName(Items()->Strings(index));
-    DrawTextInRect(canvas, text, taLeftJustify, taVerticalCenter, Items()->Strings(index), twNone, false);
+    DrawTextInRect(canvas, text, taLeftJustify, taVerticalCenter, Items()->Strings(index), TextWrap::twNone,
+                   false);
 }
 
 // A sample "ab" of the chosen font on the highlight colour.

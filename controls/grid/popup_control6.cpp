@@ -9,7 +9,7 @@
 
 TRect PlacePopup(int x, int y, TSize size, TGxPopupAnchor anchor, const TRect& workArea, int ownerHeight)
 {
-    const TRect wanted = Bounds(anchor == paLeft ? x : x - size.cx, y, size.cx, size.cy);
+    const TRect wanted = Bounds(anchor == PopupAnchor::paLeft ? x : x - size.cx, y, size.cx, size.cy);
     int left = std::max(wanted.Left, workArea.Left);
     if (wanted.Right > workArea.Right)
         left = workArea.Right - size.cx;
@@ -64,7 +64,7 @@ void TGxPopupControl6::CreateParams(TCreateParams& params)
 void TGxPopupControl6::Popup(int x, int y, TGxPopupAnchor anchor)
 {
     BeforePopup();
-    const TRect wanted = Bounds(anchor == paLeft ? x : x - Width(), y, Width(), Height());
+    const TRect wanted = Bounds(anchor == PopupAnchor::paLeft ? x : x - Width(), y, Width(), Height());
     const TRect workArea = Screen->MonitorFromRect(wanted)->WorkareaRect();
     const auto* owner = dynamic_cast<const TControl*>(Owner());
     const TRect place = PlacePopup(x, y, {Width(), Height()}, anchor, workArea, owner ? owner->Height() : 0);

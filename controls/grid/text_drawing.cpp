@@ -102,14 +102,14 @@ void DrawTextInRect(TCanvas& canvas, const TRect& rect, TAlignment alignment,
     unsigned flags = DT_EXTERNALLEADING | wrapFlags[wrapKind] | AlignmentFlag(alignment);
     if (!showPrefix)
         flags |= DT_NOPREFIX;
-    if (wrapKind != twWordWrap)
+    if (wrapKind != TextWrap::twWordWrap)
         flags |= DT_SINGLELINE;
     if (verticalAlignment == taAlignBottom)
         flags |= DT_BOTTOM;
     else if (verticalAlignment == taVerticalCenter)
         flags |= DT_VCENTER;
     TRect r = rect;
-    if (wrapKind == twWordWrap && verticalAlignment != taAlignTop) {
+    if (wrapKind == TextWrap::twWordWrap && verticalAlignment != taAlignTop) {
         // Wrapped lines are laid out from the top: the rectangle moves down by the room they leave.
         const int textHeight = MeasureWrappedText(canvas, r, text).cy;
         const int shift = verticalAlignment == taAlignBottom

@@ -22,7 +22,9 @@ void DrawSingleLineText(TCanvas& canvas, const TRect& rect, const std::string& t
 // text holding carriage returns stands right of the one before.
 void DrawVerticalText(TCanvas& canvas, const TRect& rect, const std::string& text, bool multiLine);
 
-// The 6-series controls' wrap kinds.
+// The 6-series controls' wrap kinds; in a namespace of their own because the skinned items' caption
+// fittings take the names twNone, twEndEllipsis and twPathEllipsis too.
+namespace TextWrap {
 enum TGxTextWrapKind
 {
     twNone,
@@ -31,6 +33,8 @@ enum TGxTextWrapKind
     twWordEllipsis,
     twWordWrap
 };
+} // namespace TextWrap
+using TextWrap::TGxTextWrapKind;
 
 // Text aligned in rect both ways. Wrapped text aligned to the centre or the bottom moves down by the
 // room its lines leave (half of it for the centre).

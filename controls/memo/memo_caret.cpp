@@ -85,7 +85,7 @@ void TVezCustomMemo::ApplyCursorUpdate()
         if (FCaretVisible)
             UpdateCaret(true);
     }
-    if ((FAutoHintParameters == hpAuto && FAllowAutoHint) || (FHintForm && FHintForm->Visible()))
+    if ((FAutoHintParameters == AutoHint::hpAuto && FAllowAutoHint) || (FHintForm && FHintForm->Visible()))
         ShowParameterHint();
 }
 

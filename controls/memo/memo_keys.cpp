@@ -102,7 +102,7 @@ void TVezCustomMemo::KeyDownCommand(uint16_t key, TShiftState shift)
         if (shift == TShiftState{ssCtrl} && FAutoCompletion->Active()) {
             FLetShowAutoCompletion = false;
             CompletionShortcut();
-        } else if (shift == TShiftState{ssCtrl, ssShift} && FAutoHintParameters != hpNone) {
+        } else if (shift == TShiftState{ssCtrl, ssShift} && FAutoHintParameters != AutoHint::hpNone) {
             ShowParameterHint();
         }
         break;
@@ -411,7 +411,7 @@ void TVezCustomMemo::CheckCompletionTrigger(char32_t key)
 {
     if (IsCompletionStartKey(key) && FAutoCompletion->Active())
         FAutoCompleteTimer->SetEnabled(true);
-    else if (IsHintStartKey(key) && FAutoHintParameters != hpNone)
+    else if (IsHintStartKey(key) && FAutoHintParameters != AutoHint::hpNone)
         PostMessage(Handle(), WM_SHOWPARAMETERHINT, 0, 0); // once the character is in
 }
 

@@ -64,12 +64,17 @@ enum TScrollMode
     smStrict
 };
 
+// When the parameter hint shows; in a namespace of its own because the grid's hint positions take the name
+// hpNone too.
+namespace AutoHint {
 enum TAutoHintParameters
 {
     hpAuto,
     hpManual,
     hpNone
 };
+} // namespace AutoHint
+using AutoHint::TAutoHintParameters;
 
 enum TAutoHintParameterPosition
 {

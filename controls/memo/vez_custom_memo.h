@@ -1050,7 +1050,7 @@ private:
     std::string FUrlDelimiters = " ";
     std::unique_ptr<TTimer> Timer; // the parameter-hint timer
     TVezHintForm* FHintForm = nullptr;
-    TAutoHintParameters FAutoHintParameters = hpAuto;
+    TAutoHintParameters FAutoHintParameters = AutoHint::hpAuto;
     std::unique_ptr<TCharStyle> FUrlStyle;
     bool FUrlAware = true;
     int FActiveLine = -1;

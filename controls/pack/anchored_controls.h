@@ -106,6 +106,7 @@ public:
     TKvpControlPos EffectivePosition() const;
     // Copies the settings (the control by reference) without notifying.
     void Assign(const TKvpAnchoredControl* source);
+    using TKvpPersistent::Assign;
     TComponent* Owner() const { return FOwner; }
 
 protected:
@@ -177,6 +178,7 @@ public:
     void SetRight(const TKvpRightAnchoredControl* value);
     // Copies the four sides of another collection through the side setters.
     void Assign(const TKvpAnchoredControls* source);
+    using TKvpPersistent::Assign;
 
     void UpdateTopControlPos() { UpdateSide(*FTop); }
     void UpdateBottomControlPos() { UpdateSide(*FBottom); }

@@ -104,6 +104,7 @@ public:
 
     // Copies every value of another appearance (not the OnChange handlers), each step notifying.
     void Assign(const TKvpButtonAppearance* source);
+    using TPersistent::Assign;
 
 private:
     template <typename T> void Store(T& field, T value)

@@ -39,6 +39,7 @@ public:
     // Copies the eight gradient values of another gradient (not AngleClipRect), then notifies once unless
     // an outer update is open.
     void Assign(const TKvpGradientEx* source);
+    using TKvpPersistent::Assign;
     void Draw(TCanvas& canvas, const TRect& rect);
 
 private:

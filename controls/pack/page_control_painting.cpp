@@ -134,8 +134,8 @@ void TKVGxPageControl6::DrawPageTab(TRect r, TKVGxPageSheet6& sheet, TGxButtonSt
     if (state.Contains(bsDisabled))
         text = clGrayText;
     canvas.Font()->SetColor(text);
-    DrawTextInRect(canvas, content, taLeftJustify, taVerticalCenter, GetPageCaption(index), twEndEllipsis,
-                   false);
+    DrawTextInRect(canvas, content, taLeftJustify, taVerticalCenter, GetPageCaption(index),
+                   TextWrap::twEndEllipsis, false);
     if (Focused() && active)
         canvas.DrawFocusRect(r);
 }

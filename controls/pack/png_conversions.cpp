@@ -117,11 +117,6 @@ TRGBTriple ColorToRgbTriple(TColor color)
             static_cast<uint8_t>(color & 0xFF)};
 }
 
-bool IsWindowsXPOrLater()
-{
-    return PlatformAnswers().XPOrLater();
-}
-
 void GraphicToPng(TGraphic* source, TPngImage* dest)
 {
     CheckDest(dest);

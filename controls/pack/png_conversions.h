@@ -24,4 +24,3 @@ void PngFromColorAndMask(const TBitmap& color, const TBitmap* mask, TPngImage* d
 // dest takes bitmap's pixels; those equal to maskColor (compared as it is, so a system colour never
 // matches) become fully transparent.
 void PngFromMaskColor(const TBitmap& bitmap, TColor maskColor, TPngImage* dest);
-bool IsWindowsXPOrLater();

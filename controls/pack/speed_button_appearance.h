@@ -75,6 +75,7 @@ public:
     // Copies the four states, MoveWhenDown, GlyphHotGammaFactor, the intensities and, unless
     // ignoreShowCaption, ShowCaption.
     void Assign(const TKvpBasicSpeedButtonAppearance* source, bool ignoreShowCaption);
+    using TPersistent::Assign;
 
     TNotifyEvent OnChange;
 

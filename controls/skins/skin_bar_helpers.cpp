@@ -180,14 +180,6 @@ bool DockBackgroundInUse(const TBarDock* dock)
     return dock && dock->Background() && dock->Background()->UsingBackground();
 }
 
-bool CanFocusControl(TWinControl* control)
-{
-    if (!control || control->Focused())
-        return false;
-    TCustomForm* form = GetParentForm(control);
-    return form && form->Enabled() && form->Visible() && control->CanFocus();
-}
-
 int IndexOfControl(TWinControl* parent, TControl* control)
 {
     if (!parent)

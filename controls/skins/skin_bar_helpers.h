@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/skins/skin_control_focus.h"
 #include "platform/gui/windows/win_control.h"
 #include "support/basic_types.h"
 
@@ -47,8 +48,6 @@ bool IsDockVertical(const TBarCustomDockableWindow* window);
 bool DockBackgroundInUse(const TBarDock* dock);
 
 // --- controls and windows ---
-// The control can take the focus now and does not have it.
-bool CanFocusControl(TWinControl* control);
 // Index of control among parent's child controls; -1 when absent.
 int IndexOfControl(TWinControl* parent, TControl* control);
 // The nearest parent of control of class T; nullptr for none.

@@ -9,6 +9,7 @@
 #include "controls/toolbars/system_queries.h"
 #include "platform/gui/forms/system_parameters.h"
 #include "platform/gui/graphics/gdi.h"
+#include "platform/gui/graphics/platform_answers.h"
 #include "platform/gui/windows/message_views.h"
 #include "platform/gui/windows/ui_state.h"
 #include "platform/gui/windows/window_functions.h"

@@ -41,11 +41,6 @@ bool GetNonClientMetrics(TNonClientMetrics& metrics)
     return SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(TNonClientMetrics), &metrics, 0);
 }
 
-bool IsWindowsXPOrLater()
-{
-    return PlatformAnswers().XPOrLater();
-}
-
 bool ThreadHasActiveWindow()
 {
     return GetActiveWindow() != nullptr;

@@ -20,7 +20,6 @@ bool AreKeyboardCuesEnabled();
 // The integer answer of a desktop setting, defaultValue when the desktop keeps no such setting.
 int QuerySystemParameter(unsigned action, int defaultValue);
 bool GetNonClientMetrics(TNonClientMetrics& metrics);
-bool IsWindowsXPOrLater();
 bool ThreadHasActiveWindow();
 // Whether the desktop plays a sound for the event ("MenuPopup", "MenuCommand"): it has no sound events here.
 bool IsSoundEventSet(const std::string& eventName);

@@ -39,8 +39,9 @@ protected:
         Pump();
         const std::string where = std::string(s.name) + (comma ? " (\",\" decimals)" : "");
         EXPECT_EQ(Shown(e), inFormat(s.shown)) << where;
-        if (s.caretAfter >= 0)
+        if (s.caretAfter >= 0) {
             EXPECT_EQ(e->SelStart(), s.caretAfter) << where;
+        }
         e->Free();
     }
 };

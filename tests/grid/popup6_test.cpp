@@ -30,6 +30,7 @@ protected:
 
 TEST(PopupPlacement, StaysInTheWorkAreaAndOpensAboveWhenBelowWouldCover)
 {
+    using enum TGxPopupAnchor;
     const TRect work{0, 0, 1600, 1000};
     const struct
     {
@@ -58,7 +59,7 @@ TEST_F(Popup6, HangsBelowItsEditOrAboveItAtTheScreenBottom)
     EXPECT_EQ(list->Width(), combo->Width()); // ListWidth 0: as wide as the edit
     combo->SetDroppedDown(false);
 
-    combo->SetPopupAnchor(paRight);
+    combo->SetPopupAnchor(PopupAnchor::paRight);
     combo->SetListWidth(120);
     list = DropDown();
     EXPECT_EQ(ScreenRect(list).Right, edit.Right);

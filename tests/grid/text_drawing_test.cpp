@@ -50,16 +50,16 @@ TEST_F(TextDrawing, WrappedTextMovesDownForCentreAndBottom)
     const int textHeight = MeasureWrappedText(canvas, rect, text).cy;
     ASSERT_GT(textHeight, canvas.TextHeight("A")); // two lines or more
 
-    DrawTextInRect(canvas, rect, taLeftJustify, taAlignTop, text, twWordWrap, false);
+    DrawTextInRect(canvas, rect, taLeftJustify, taAlignTop, text, TextWrap::twWordWrap, false);
     EXPECT_LT(InkBox().Top, 5);
 
     Clear();
-    DrawTextInRect(canvas, rect, taLeftJustify, taAlignBottom, text, twWordWrap, false);
+    DrawTextInRect(canvas, rect, taLeftJustify, taAlignBottom, text, TextWrap::twWordWrap, false);
     EXPECT_GE(InkBox().Top, 100 - textHeight);
     EXPECT_GT(InkBox().Bottom, 90);
 
     Clear();
-    DrawTextInRect(canvas, rect, taCenter, taVerticalCenter, text, twWordWrap, false);
+    DrawTextInRect(canvas, rect, taCenter, taVerticalCenter, text, TextWrap::twWordWrap, false);
     const TRect centred = InkBox();
     EXPECT_NEAR((centred.Top + centred.Bottom) / 2, 50, 4);
     EXPECT_EQ(canvas.Brush()->Style(), bsSolid);

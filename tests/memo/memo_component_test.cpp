@@ -69,7 +69,7 @@ TEST_F(MemoComponent, ANewMemoStartsWithItsDefaults)
          }},
         {"hints",
          [](const TVezMemo& m) {
-             return m.AutoHintParameters() == hpAuto && m.AutoHintParameterDelay() == 2500 &&
+             return m.AutoHintParameters() == AutoHint::hpAuto && m.AutoHintParameterDelay() == 2500 &&
                     m.HintTimer()->Interval() == 2500 && !m.HintTimer()->Enabled();
          }},
         {"bookmarks",

@@ -113,10 +113,10 @@ TEST_F(MemoDragDrop, AFileThatCannotBeLoadedIsReportedAndTheTextAndItsUndoStay)
     std::vector<std::string> reported;
     SetExceptionReporter(
         [&](TObject*, const std::exception_ptr& e) { reported.push_back(ExceptionMessage(e)); });
-    for (const std::string& uri : {"file:///nonexistent/x.txt", "file:///tmp/"}) {
+    for (const char* uri : {"file:///nonexistent/x.txt", "file:///tmp/"}) {
         SCOPED_TRACE(uri);
         reported.clear();
-        EXPECT_EQ(DropData(memo, In(0, 0), {{"text/uri-list", uri + "\r\n"}}), DROPEFFECT_NONE);
+        EXPECT_EQ(DropData(memo, In(0, 0), {{"text/uri-list", std::string(uri) + "\r\n"}}), DROPEFFECT_NONE);
         EXPECT_EQ(reported.size(), 1u);
         EXPECT_EQ(Lines(), (std::vector<std::string>{"kept!"}));
         EXPECT_TRUE(memo->CanUndo());

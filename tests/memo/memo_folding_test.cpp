@@ -366,7 +366,8 @@ TEST_F(MemoFolding, ScrolledPastACollapsedRegionTheRowsStartAtTheTop)
     ASSERT_EQ(memo->TopLine(), 20);
     std::unique_ptr<TBitmap> picture = Render(memo);
     const TRect firstRow = memo->CellRect(0, 0);
-    const TRect text(firstRow.Right, firstRow.Top, firstRow.Left + 12 * firstRow.Width(), firstRow.Bottom);
+    const TRect text =
+        Rect(firstRow.Right, firstRow.Top, firstRow.Left + 12 * firstRow.Width(), firstRow.Bottom);
     EXPECT_LT(CountPixels(*picture, text, memo->BkColor()), text.Width() * text.Height());
 }
 

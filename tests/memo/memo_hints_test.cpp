@@ -104,12 +104,12 @@ TEST_F(MemoParameterHint, ACaseSensitiveMemoMatchesTheEntryAsWritten)
 
 TEST_F(MemoParameterHint, TheHintFollowsOnlyAutomaticallyOrOnRequest)
 {
-    memo->SetAutoHintParameters(hpManual);
+    memo->SetAutoHintParameters(AutoHint::hpManual);
     Type("Foo(");
     EXPECT_FALSE(HintShown());
     Press(memo, "CS-Space");
     EXPECT_TRUE(HintShown());
-    memo->SetAutoHintParameters(hpNone); // hides it, and requests do nothing
+    memo->SetAutoHintParameters(AutoHint::hpNone); // hides it, and requests do nothing
     EXPECT_FALSE(HintShown());
     Press(memo, "CS-Space");
     EXPECT_FALSE(HintShown());
@@ -133,7 +133,7 @@ TEST_F(MemoParameterHint, ADescendantsHintStartKeyShowsTheHintOnceTheCharacterIs
     eager->SetParent(form);
     eager->SetBounds(10, 220, 300, 100);
     eager->SetSyntaxStyles(styler);
-    eager->SetAutoHintParameters(hpManual);
+    eager->SetAutoHintParameters(AutoHint::hpManual);
     eager->AutoCompletion()->SetStartToken("."); // "(" would start the completion timer instead
     eager->Lines()->SetText("Foo");
     eager->SetFocus();
@@ -143,7 +143,7 @@ TEST_F(MemoParameterHint, ADescendantsHintStartKeyShowsTheHintOnceTheCharacterIs
     EXPECT_FALSE(eager->HintForm()->Visible()); // not before the character is in
     Application->ProcessMessages();
     EXPECT_TRUE(eager->HintForm()->Visible());
-    eager->SetAutoHintParameters(hpNone);
+    eager->SetAutoHintParameters(AutoHint::hpNone);
     Press(eager, "=(");
     Application->ProcessMessages();
     EXPECT_FALSE(eager->HintForm()->Visible());

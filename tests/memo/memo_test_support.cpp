@@ -67,11 +67,13 @@ void ExpectStoreConsistent(const TVezMemoStrings& lines)
         EXPECT_EQ(offsets.OffsetBefore(lines, row), offset) << "row " << row;
         if (row == lines.Count())
             break;
-        if (row == 0 || !continues(row))
+        if (row == 0 || !continues(row)) {
             EXPECT_EQ(offsets.RowOfAuthorLine(lines, ++authorLine), row);
+        }
         const int span = lines.ListLengths().GetInteger(row) + (continues(row + 1) ? 0 : 2);
-        if (span > 0)
+        if (span > 0) {
             EXPECT_EQ(offsets.RowAtOffset(lines, offset + span - 1), row);
+        }
         continuations += continues(row) ? 1 : 0;
         offset += span;
     }

@@ -183,9 +183,10 @@ TEST_F(PngButtons, EveryStateLooksRight)
                                (themed ? "_themed" : "_classic"),
                            2);
             // The hot and the normal look differ, but for the classic face, which has no hot look.
-            if (themed || !defaultDrawing)
+            if (themed || !defaultDrawing) {
                 EXPECT_NE(sheet.Canvas()->Pixels(5 + 3, 20), sheet.Canvas()->Pixels(95 + 3, 20))
                     << themed << defaultDrawing;
+            }
         }
     }
     SetThemesEnabled(true);

@@ -318,10 +318,11 @@ TEST_F(MainWindowSpinEdits, PicturesInTheDefaultSkinThemedAndClassicAndInBuiltIn
         auto picture = Render(form);
         SaveScreenshot(*picture, "skin_spin_edits_" + look.name, 2);
         // A skin whose hot frame looks different shows it on the edit under the pointer.
-        if (EditFrameHotLookDiffers(true))
+        if (EditFrameHotLookDiffers(true)) {
             EXPECT_NE(picture->Canvas()->Pixels(crops[2]->Left(), crops[2]->Top() + 11),
                       picture->Canvas()->Pixels(crops[0]->Left(), crops[0]->Top() + 11))
                 << look.name;
+        }
         // The edits' own backgrounds, not the form's, lie inside their frames.
         EXPECT_NE(picture->Canvas()->Pixels(crops[0]->Left() + 6, crops[0]->Top() + 11),
                   picture->Canvas()->Pixels(5, 5))

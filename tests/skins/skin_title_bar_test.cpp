@@ -202,8 +202,9 @@ TEST_F(SkinnedTitleBar, TheCaptionButtonsActOnTheForm)
     };
     ASSERT_NE(entry(SC_CLOSE), nullptr);
     EXPECT_TRUE(entry(SC_CLOSE)->Visible());
-    if (TBarCustomItem* size = entry(SC_SIZE))
+    if (TBarCustomItem* size = entry(SC_SIZE)) {
         EXPECT_FALSE(size->Visible());
+    }
     const int count = menu.Count();
     menu.Click();
     EXPECT_EQ(menu.Count(), count) << "made afresh, not added to";

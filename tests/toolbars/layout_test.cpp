@@ -285,8 +285,9 @@ TEST_F(Layout, LongPopupsScrollBetweenArrowBands)
     const int arrow = PopupScrollArrowHeight();
     for (int i = 0; i < 25; ++i) {
         const TBarItemViewer* v = view.Viewers(i);
-        if (v->Show())
+        if (v->Show()) {
             EXPECT_LE(v->BoundsRect().Bottom, 300 - arrow) << i;
+        }
     }
     view.ScrollStep(true);
     view.ScrollStep(true);

@@ -21,5 +21,10 @@ struct TPlatformAnswers
 
 // The answers in force.
 const TPlatformAnswers& PlatformAnswers();
+// The answers in force are those of version 5.1 or later.
+inline bool IsWindowsXPOrLater()
+{
+    return PlatformAnswers().XPOrLater();
+}
 // Puts answers in place of the desktop's; nullopt goes back to the desktop's.
 void SetPlatformAnswers(std::optional<TPlatformAnswers> answers);

@@ -17,7 +17,7 @@ std::vector<TProfileInfo> ProfileInfos;
 
 namespace {
 
-constexpr std::string_view SectionMain = "MAIN";
+constexpr std::string_view ProfileSectionMain = "MAIN";
 constexpr TColor DefaultProfileColor = 0xFFFFFF;
 
 // The name before the first occurrence of marker (letter case ignored).
@@ -30,8 +30,8 @@ std::string CutBefore(const std::string& name, std::string_view marker)
 // A decimal number with "." as its decimal point; -1 when the text is none.
 double ReadSortIndex(const TCustomIniFile& ini)
 {
-    const std::string text =
-        ReplaceFirst(ini.ReadString(SectionMain, "SortIndex", "-1"), ".", GetDecimalSeparatorChar(), false);
+    const std::string text = ReplaceFirst(ini.ReadString(ProfileSectionMain, "SortIndex", "-1"), ".",
+                                          GetDecimalSeparatorChar(), false);
     double value = -1;
     if (!TryStrToFloat(text, value) || !std::isfinite(value))
         return -1;
@@ -41,7 +41,7 @@ double ReadSortIndex(const TCustomIniFile& ini)
 TColor ReadColor(const TCustomIniFile& ini, std::string_view key)
 {
     TColor color = DefaultProfileColor;
-    if (!TryStrToColor(ini.ReadString(SectionMain, key, "#FFFFFF"), color))
+    if (!TryStrToColor(ini.ReadString(ProfileSectionMain, key, "#FFFFFF"), color))
         return DefaultProfileColor;
     return color;
 }
@@ -61,12 +61,12 @@ bool AP_AddProfile(const std::string& fName, std::vector<TProfileInfo>& infos)
         return false;
     TIniFile ini(fName);
     ini.HoldInMemory();
-    if (!SameTextIgnoreCase(ini.ReadString(SectionMain, "AppVer", ""), ProfileAppVer) ||
-        !SameTextIgnoreCase(ini.ReadString(SectionMain, "AppName", ""), ProfileAppName))
+    if (!SameTextIgnoreCase(ini.ReadString(ProfileSectionMain, "AppVer", ""), ProfileAppVer) ||
+        !SameTextIgnoreCase(ini.ReadString(ProfileSectionMain, "AppName", ""), ProfileAppName))
         return false;
 
     const std::filesystem::path path(fName);
-    std::string name = ini.ReadString(SectionMain, "DisplayName", "");
+    std::string name = ini.ReadString(ProfileSectionMain, "DisplayName", "");
     if (name.empty())
         name = path.stem().string();
     name = CutBefore(CutBefore(name, "[clb="), "[clf=");

@@ -6,7 +6,7 @@ using SkinColors::MixColors;
 
 namespace {
 
-using TColors = std::array<TColor, 23>;
+using TGradientColors = std::array<TColor, 23>;
 
 // Columns of the three schemes, in the order of the colour set.
 constexpr std::array<uint32_t, 23> BlueColumn = {0x9EBEF5, 0xC3D9F9, 0xDDECFE, 0x81A9E2, 0x6A8CCB, 0x9EBEF5,
@@ -22,9 +22,9 @@ constexpr std::array<uint32_t, 23> GreenColumn = {0xD9D9A7, 0xF0F2E4, 0xF4F7DE, 
                                                   0xFE914E, 0xFFD38E, 0xFFF4CC, 0xFFD091, 0xECF0D5, 0xC2CE9F,
                                                   0x79845B, 0xFAFFE3, 0xAAAD86, 0xF4F7DE, 0xB7C691};
 
-TColors FromColumn(const std::array<uint32_t, 23>& column)
+TGradientColors FromColumn(const std::array<uint32_t, 23>& column)
 {
-    TColors colors{};
+    TGradientColors colors{};
     for (size_t i = 0; i < column.size(); ++i) {
         colors[i] = Hex(column[i]);
     }
@@ -32,9 +32,9 @@ TColors FromColumn(const std::array<uint32_t, 23>& column)
 }
 
 // Without a scheme the colours are mixed from the system colours as the table is written.
-TColors FromSystemColors()
+TGradientColors FromSystemColors()
 {
-    TColors c{};
+    TGradientColors c{};
     c[0] = clBtnFace;
     c[1] = MixColors(clBtnFace, clWindow, 35);
     c[2] = MixColors(clBtnFace, clWindow, 20);

@@ -40,12 +40,12 @@ unsigned WrappingFlags(TTextWrapping wrapping)
     return 0;
 }
 
-bool NonEmpty(TSize size)
+} // namespace
+
+bool HasArea(TSize size)
 {
     return size.cx > 0 && size.cy > 0;
 }
-
-} // namespace
 
 TQvCustomItem* TQvItemViewer::Item() const
 {
@@ -203,8 +203,8 @@ void TQvItemViewer::ToolbarStyleSize(const TQvTextInfo& textInfo, bool calcStret
 {
     int arrowSize = 0, arrowMargin = 0, splitArrowSize = 0;
     GetCurrentSkin()->GetDropDownArrowSize(arrowSize, arrowMargin, splitArrowSize);
-    const TSize image = NonEmpty(GetImageSize()) ? GetImageSize() : TSize{};
-    const TSize rightImage = NonEmpty(GetRightImageSize()) ? GetRightImageSize() : TSize{};
+    const TSize image = HasArea(GetImageSize()) ? GetImageSize() : TSize{};
+    const TSize rightImage = HasArea(GetRightImageSize()) ? GetRightImageSize() : TSize{};
     const bool imageAbove = Item()->EffectiveOptions().Contains(tboImageAboveCaption);
     const bool rotated = textInfo.IsTextRotated;
     const bool vertical = View()->Orientation() == tbvoVertical;
@@ -214,7 +214,7 @@ void TQvItemViewer::ToolbarStyleSize(const TQvTextInfo& textInfo, bool calcStret
         height += textInfo.TextSize.cy;
         (rotated ? height : width) += 4;
     }
-    if (GetImageShown() && NonEmpty(image)) {
+    if (GetImageShown() && HasArea(image)) {
         if (imageAbove) {
             height += image.cy;
             width = std::max(width, image.cx + 7);
@@ -226,7 +226,7 @@ void TQvItemViewer::ToolbarStyleSize(const TQvTextInfo& textInfo, bool calcStret
             width = std::max(width, image.cx + 6);
         }
     }
-    if (NonEmpty(rightImage))
+    if (HasArea(rightImage))
         (vertical ? height : width) += (vertical ? rightImage.cy : rightImage.cx) + 4;
     const TBarItemStyle style = Item()->ItemStyle();
     if (style.Contains(tbisSubmenu) && style.Contains(tbisCombo)) {
@@ -254,7 +254,7 @@ void TQvItemViewer::MenuStyleSize(TCanvas& canvas, TQvTextInfo& textInfo, int& w
     textInfo.TextSize.cy += tm.tmExternalLeading;
     width = textInfo.TextSize.cx;
     height = textInfo.TextSize.cy;
-    const TSize image = NonEmpty(GetImageSize()) ? GetImageSize() : TSize{};
+    const TSize image = HasArea(GetImageSize()) ? GetImageSize() : TSize{};
     height = std::max(height, image.cy == 0 ? 16 : image.cy);
     TQvMenuItemMarginsInfo margins;
     GetCurrentSkin()->GetMenuItemMargins(canvas, MenuMarginsImageWidth(*View(), image.cx), margins);

@@ -47,6 +47,9 @@ public:
     virtual int TallestItemSize() const = 0;
 };
 
+// True when an image or caption size is wider and taller than nothing.
+bool HasArea(TSize size);
+
 // The caption of a viewer as it will be measured and drawn.
 struct TQvTextInfo
 {

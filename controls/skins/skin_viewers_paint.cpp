@@ -10,11 +10,6 @@
 
 namespace {
 
-bool NonEmpty(TSize size)
-{
-    return size.cx > 0 && size.cy > 0;
-}
-
 bool IsEmptyRect(const TRect& r)
 {
     return r.Right <= r.Left || r.Bottom <= r.Top;
@@ -163,7 +158,7 @@ void TQvItemViewer::Paint(TCanvas& canvas, const TRect& clientAreaRect, bool isS
         uint32_t flags = text.TextFlags;
         if (toolbarStyle) {
             flags &= ~DT_VCENTER;
-            if (NonEmpty(info.RightImageSize))
+            if (HasArea(info.RightImageSize))
                 alignment = taLeftJustify;
             if (alignment == taRightJustify)
                 flags |= DT_RIGHT;
@@ -196,7 +191,7 @@ void TQvItemViewer::Paint(TCanvas& canvas, const TRect& clientAreaRect, bool isS
     if (info.ImageOrCheckShown)
         PaintImageOrCheck(canvas, *skin, info, itemRect, imageRect, besideImage, arrowSize);
 
-    if (toolbarStyle && NonEmpty(info.RightImageSize)) {
+    if (toolbarStyle && HasArea(info.RightImageSize)) {
         if (IsEmptyRect(rightImageRect))
             rightImageRect = Bounds(itemRect.Right - info.RightImageSize.cx,
                                     itemRect.Top + (itemRect.Height() - info.RightImageSize.cy) / 2,

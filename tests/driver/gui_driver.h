@@ -63,6 +63,8 @@ std::unique_ptr<TBitmap> Render(TWinControl* control);
 // The control's client area as it stands on the (offscreen) screen, read without painting anything: what
 // the control's last paints left there.
 std::unique_ptr<TBitmap> ScreenBitmap(TWinControl* control);
+// A colour that painting routines never use: laid under what they paint, it shows what they leave unpainted.
+constexpr TColor Ground = 0x00C8C8;
 // How many pixels of rect have the colour.
 int CountPixels(TBitmap& bitmap, const TRect& rect, TColor color);
 // How many pixels of two bitmaps of the same size differ.

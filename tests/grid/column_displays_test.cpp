@@ -17,11 +17,6 @@
 
 namespace {
 
-TColor Rgb(TColor color)
-{
-    return ColorToRGB(color);
-}
-
 // Cells painted into a bitmap of window colour, in a fixed font.
 class ColumnDisplays : public testing::Test
 {
@@ -52,7 +47,7 @@ protected:
     TRect InkBox(const TRect& rect, TColor color = clNone) const
     {
         const auto ink = [&](TColor pixel) {
-            return color == clNone ? pixel != Rgb(clWindow) && pixel != clYellow : pixel == color;
+            return color == clNone ? pixel != ColorToRGB(clWindow) && pixel != clYellow : pixel == color;
         };
         TRect box{10000, 10000, -1, -1};
         for (int y = rect.Top; y < rect.Bottom; ++y)
@@ -62,7 +57,7 @@ protected:
                            std::max(box.Bottom, y + 1)};
         return box;
     }
-    int Count(const TRect& rect, TColor color) const { return CountPixels(*bitmap, rect, Rgb(color)); }
+    int Count(const TRect& rect, TColor color) const { return CountPixels(*bitmap, rect, ColorToRGB(color)); }
 
     TComponent owner{nullptr};
     std::unique_ptr<TBitmap> bitmap;
@@ -154,15 +149,15 @@ TEST_F(ColumnDisplays, HintMarkAndBackground)
     TColumnDisplay& display = PaintText(*column, cell, "");
     display.SetClientRect(cell);
     display.DrawHintMark();
-    EXPECT_EQ(PixelAt(*bitmap, 48, 11), Rgb(clRed));
-    EXPECT_EQ(PixelAt(*bitmap, 46, 10), Rgb(clRed));
-    EXPECT_EQ(PixelAt(*bitmap, 45, 12), Rgb(clAqua)); // below the slope
-    EXPECT_EQ(PixelAt(*bitmap, 49, 15), Rgb(clAqua));
+    EXPECT_EQ(PixelAt(*bitmap, 48, 11), ColorToRGB(clRed));
+    EXPECT_EQ(PixelAt(*bitmap, 46, 10), ColorToRGB(clRed));
+    EXPECT_EQ(PixelAt(*bitmap, 45, 12), ColorToRGB(clAqua)); // below the slope
+    EXPECT_EQ(PixelAt(*bitmap, 49, 15), ColorToRGB(clAqua));
     EXPECT_EQ(PixelAt(*bitmap, 9, 9), clYellow);
 
     display.PaintBackground(clNavy, false);
-    EXPECT_EQ(PixelAt(*bitmap, 10, 20), Rgb(clNavy));
-    EXPECT_EQ(PixelAt(*bitmap, 20, 20), Rgb(clAqua));
+    EXPECT_EQ(PixelAt(*bitmap, 10, 20), ColorToRGB(clNavy));
+    EXPECT_EQ(PixelAt(*bitmap, 20, 20), ColorToRGB(clAqua));
 }
 
 TEST_F(ColumnDisplays, NumberCellsShowTheColumnsText)
@@ -191,13 +186,13 @@ TEST_F(ColumnDisplays, ClassicCheckBoxIsPixelExact)
     // An 11 x 11 box at (2, 5): the frame in the button shadow, the inside in the window colour.
     const TRect box{2, 5, 13, 16};
     EXPECT_EQ(Count(box, clBtnShadow), 40);
-    EXPECT_EQ(PixelAt(*bitmap, 2, 5), Rgb(clBtnShadow));
-    EXPECT_EQ(PixelAt(*bitmap, 12, 15), Rgb(clBtnShadow));
+    EXPECT_EQ(PixelAt(*bitmap, 2, 5), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(PixelAt(*bitmap, 12, 15), ColorToRGB(clBtnShadow));
     // The mark: three polylines (4, 9)-(6, 11)-(11, 6) stacked, 7 pixels each.
     EXPECT_EQ(Count(box, clWindowText), 21);
     for (const TPoint p : {TPoint{4, 9}, {5, 10}, {6, 11}, {6, 13}, {10, 7}, {10, 9}})
-        EXPECT_EQ(PixelAt(*bitmap, p.X, p.Y), Rgb(clWindowText)) << p.X << "," << p.Y;
-    EXPECT_EQ(PixelAt(*bitmap, 11, 6), Rgb(clWindow));
+        EXPECT_EQ(PixelAt(*bitmap, p.X, p.Y), ColorToRGB(clWindowText)) << p.X << "," << p.Y;
+    EXPECT_EQ(PixelAt(*bitmap, 11, 6), ColorToRGB(clWindow));
     EXPECT_EQ(display.GetContentWidth(), 11);
 
     Paint(*column, cell, [](TColumnDisplay& d) { d.SetAsBoolean(false); });
@@ -208,8 +203,8 @@ TEST_F(ColumnDisplays, ClassicCheckBoxIsPixelExact)
     column->SetAlignment(taCenter);
     auto& checkBox = dynamic_cast<TCheckBoxColumnDisplay&>(*column->Display());
     checkBox.DrawCheckBox(cell, false, true, true);
-    EXPECT_EQ(PixelAt(*bitmap, 20, 10), Rgb(clBtnFace));
-    EXPECT_EQ(PixelAt(*bitmap, 15, 5), Rgb(clBtnShadow));
+    EXPECT_EQ(PixelAt(*bitmap, 20, 10), ColorToRGB(clBtnFace));
+    EXPECT_EQ(PixelAt(*bitmap, 15, 5), ColorToRGB(clBtnShadow));
 }
 
 TEST_F(ColumnDisplays, ThemedCheckBoxStaysInItsBox)
@@ -230,7 +225,7 @@ TEST_F(ColumnDisplays, ThemedCheckBoxStaysInItsBox)
             if (PixelAt(*checked, x, y) != PixelAt(*bitmap, x, y))
                 differing += inBox ? 1 : 1000;
             if (!inBox) {
-                EXPECT_EQ(PixelAt(*bitmap, x, y), Rgb(clWindow)) << x << "," << y;
+                EXPECT_EQ(PixelAt(*bitmap, x, y), ColorToRGB(clWindow)) << x << "," << y;
             }
         }
     EXPECT_GT(differing, 5);
@@ -262,7 +257,7 @@ TEST_F(ColumnDisplays, ImageCellsDrawOnlyIndexesOfTheList)
 
     column->SetImages(&images);
     paintIndex(1);
-    EXPECT_EQ(InkBox(cell, Rgb(clBlue)), (TRect{2, 4, 18, 20}));
+    EXPECT_EQ(InkBox(cell, ColorToRGB(clBlue)), (TRect{2, 4, 18, 20}));
     EXPECT_EQ(column->Display()->GetContentWidth(), 16);
     for (const int outside : {-1, 2}) {
         paintIndex(outside);
@@ -272,5 +267,5 @@ TEST_F(ColumnDisplays, ImageCellsDrawOnlyIndexesOfTheList)
     column->SetVerticalAlignment(taAlignBottom);
     paintIndex(0);
     SaveScreenshot(*bitmap, "cell_image_right_bottom", 3);
-    EXPECT_EQ(InkBox(cell, Rgb(clRed)), (TRect{22, 6, 38, 22}));
+    EXPECT_EQ(InkBox(cell, ColorToRGB(clRed)), (TRect{22, 6, 38, 22}));
 }

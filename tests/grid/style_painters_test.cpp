@@ -10,11 +10,6 @@
 
 namespace {
 
-TColor Rgb(TColor color)
-{
-    return ColorToRGB(color);
-}
-
 // The three painters side by side on one picture: thumb, track and drop-down button.
 std::unique_ptr<TBitmap> PaintAll(TGxButtonState state)
 {
@@ -34,19 +29,19 @@ TEST(StylePainters, ClassicLookIsPixelExact)
     EXPECT_FALSE(IsNativeThemeActive());
     auto bitmap = PaintAll({});
     // Thumb (5, 5)-(17, 30), h = 6: light top-left, dark right edge, face inside, a point at the bottom.
-    EXPECT_EQ(PixelAt(*bitmap, 5, 5), Rgb(clBtnHighlight));
-    EXPECT_EQ(PixelAt(*bitmap, 6, 6), Rgb(cl3DLight));
-    EXPECT_EQ(PixelAt(*bitmap, 17, 10), Rgb(cl3DDkShadow));
-    EXPECT_EQ(PixelAt(*bitmap, 16, 10), Rgb(clBtnShadow));
-    EXPECT_EQ(PixelAt(*bitmap, 10, 15), Rgb(clBtnFace));
-    EXPECT_EQ(PixelAt(*bitmap, 11, 30), Rgb(cl3DDkShadow)); // the tip
+    EXPECT_EQ(PixelAt(*bitmap, 5, 5), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(PixelAt(*bitmap, 6, 6), ColorToRGB(cl3DLight));
+    EXPECT_EQ(PixelAt(*bitmap, 17, 10), ColorToRGB(cl3DDkShadow));
+    EXPECT_EQ(PixelAt(*bitmap, 16, 10), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(PixelAt(*bitmap, 10, 15), ColorToRGB(clBtnFace));
+    EXPECT_EQ(PixelAt(*bitmap, 11, 30), ColorToRGB(cl3DDkShadow)); // the tip
     EXPECT_EQ(PixelAt(*bitmap, 5, 29), clWhite);            // outside the point
     // Track (25, 15)-(55, 21): highlight top and left, shadow bottom and right, face inside.
-    EXPECT_EQ(PixelAt(*bitmap, 25, 17), Rgb(clBtnHighlight));
-    EXPECT_EQ(PixelAt(*bitmap, 30, 15), Rgb(clBtnHighlight));
-    EXPECT_EQ(PixelAt(*bitmap, 54, 17), Rgb(clBtnShadow));
-    EXPECT_EQ(PixelAt(*bitmap, 30, 20), Rgb(clBtnShadow));
-    EXPECT_EQ(PixelAt(*bitmap, 30, 17), Rgb(clBtnFace));
+    EXPECT_EQ(PixelAt(*bitmap, 25, 17), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(PixelAt(*bitmap, 30, 15), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(PixelAt(*bitmap, 54, 17), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(PixelAt(*bitmap, 30, 20), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(PixelAt(*bitmap, 30, 17), ColorToRGB(clBtnFace));
     SaveScreenshot(*bitmap, "paint_kit_styles_classic");
 }
 
@@ -58,8 +53,8 @@ TEST(StylePainters, NativeThemeWhenTheOptionsAllowIt)
     EXPECT_FALSE(IsStyleAvailable({soPlatformStyles})); // the class library's styles never run
     auto themed = PaintAll({});
     auto pressed = PaintAll({bsPressed});
-    EXPECT_NE(PixelAt(*themed, 10, 15), Rgb(clBtnFace)); // the theme's thumb
-    EXPECT_NE(PixelAt(*themed, 30, 17), Rgb(clBtnFace)); // and track
+    EXPECT_NE(PixelAt(*themed, 10, 15), ColorToRGB(clBtnFace)); // the theme's thumb
+    EXPECT_NE(PixelAt(*themed, 30, 17), ColorToRGB(clBtnFace)); // and track
     EXPECT_NE(PixelAt(*themed, 70, 6), PixelAt(*pressed, 70, 6));
     SaveScreenshot(*themed, "paint_kit_styles_themed");
     SaveScreenshot(*pressed, "paint_kit_styles_themed_pressed");
@@ -67,7 +62,7 @@ TEST(StylePainters, NativeThemeWhenTheOptionsAllowIt)
     // Without the native option the classic look stays.
     auto classic = FilledBitmap(30, 40, clWhite);
     TGxTrackBarStyle6::PaintThumb(*classic->Canvas(), {5, 5, 17, 30}, {}, {});
-    EXPECT_EQ(PixelAt(*classic, 10, 15), Rgb(clBtnFace));
+    EXPECT_EQ(PixelAt(*classic, 10, 15), ColorToRGB(clBtnFace));
 }
 
 TEST(StylePainters, DropButtonStatesInBothLooks)
@@ -112,12 +107,12 @@ TEST(Providers, ButtonAndFocusFrames)
     TCanvas& canvas = *bitmap->Canvas();
     TGraphicsProvider::DrawButton(canvas, {0, 0, 20, 20}, false);
     TGraphicsProvider::DrawButton(canvas, {20, 0, 40, 20}, true);
-    EXPECT_EQ(PixelAt(*bitmap, 0, 0), Rgb(clBtnHighlight));
-    EXPECT_EQ(PixelAt(*bitmap, 19, 19), Rgb(clBtnShadow));
-    EXPECT_EQ(PixelAt(*bitmap, 39, 10), Rgb(clWindowFrame));
-    EXPECT_EQ(PixelAt(*bitmap, 10, 10), Rgb(clBtnFace));
+    EXPECT_EQ(PixelAt(*bitmap, 0, 0), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(PixelAt(*bitmap, 19, 19), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(PixelAt(*bitmap, 39, 10), ColorToRGB(clWindowFrame));
+    EXPECT_EQ(PixelAt(*bitmap, 10, 10), ColorToRGB(clBtnFace));
 
     auto focus = FilledBitmap(20, 20, clWhite);
     TGraphicsProvider::DrawFocused(*focus->Canvas(), {2, 2, 18, 18}, true);
-    EXPECT_EQ(CountPixels(*focus, {0, 0, 20, 20}, Rgb(clHighlight)), 4 * 15);
+    EXPECT_EQ(CountPixels(*focus, {0, 0, 20, 20}, ColorToRGB(clHighlight)), 4 * 15);
 }

@@ -13,11 +13,6 @@
 
 namespace {
 
-TColor Rgb(TColor color)
-{
-    return ColorToRGB(color);
-}
-
 // Tree rows painted into a 120 x 20 cell. The rows' family: row 5 (level 1) is followed by its sibling 6
 // under row 2 (level 0), which is followed by its sibling 9.
 class TreeDisplay : public testing::Test
@@ -47,14 +42,14 @@ protected:
     {
         std::string marks;
         for (int y = 0; y < 20; ++y)
-            marks += PixelAt(*bitmap, x, y) == Rgb(color) ? '|' : '.';
+            marks += PixelAt(*bitmap, x, y) == ColorToRGB(color) ? '|' : '.';
         return marks;
     }
     int TextLeft() const
     {
         for (int x = 0; x < 120; ++x)
             for (int y = 0; y < 20; ++y)
-                if (PixelAt(*bitmap, x, y) != Rgb(clWindow))
+                if (PixelAt(*bitmap, x, y) != ColorToRGB(clWindow))
                     return x;
         return -1;
     }
@@ -85,7 +80,7 @@ TEST_F(TreeDisplay, TextStartsAfterTheLevelsIndent)
     Paint({.RowIndex = 5, .Level = 0}, "ab");
     EXPECT_GE(TextLeft(), 18);
     EXPECT_LE(TextLeft(), 20);
-    EXPECT_EQ(CountPixels(*bitmap, {0, 0, 18, 20}, Rgb(clWindow)), 18 * 20);
+    EXPECT_EQ(CountPixels(*bitmap, {0, 0, 18, 20}, ColorToRGB(clWindow)), 18 * 20);
 }
 
 TEST_F(TreeDisplay, ClassicButtonShowsPlusForCollapsedRows)
@@ -94,10 +89,10 @@ TEST_F(TreeDisplay, ClassicButtonShowsPlusForCollapsedRows)
     // Level 1: the 9 x 9 square at (21, 5), a minus at y = 9 from 23 to 27, the plus stroke at x = 25.
     Paint({.RowIndex = 2, .Level = 1, .ChildCount = 3, .Expanded = false});
     SaveScreenshot(*bitmap, "cell_tree_button_classic", 4);
-    EXPECT_EQ(CountPixels(*bitmap, {21, 5, 30, 14}, Rgb(clGrayText)), 32); // the frame
+    EXPECT_EQ(CountPixels(*bitmap, {21, 5, 30, 14}, ColorToRGB(clGrayText)), 32); // the frame
     EXPECT_EQ(Column(25, clBlack), ".......|||||........");
-    EXPECT_EQ(CountPixels(*bitmap, {23, 9, 28, 10}, Rgb(clBlack)), 5);
-    EXPECT_EQ(PixelAt(*bitmap, 28, 9), Rgb(clWindow));
+    EXPECT_EQ(CountPixels(*bitmap, {23, 9, 28, 10}, ColorToRGB(clBlack)), 5);
+    EXPECT_EQ(PixelAt(*bitmap, 28, 9), ColorToRGB(clWindow));
 
     Paint({.RowIndex = 2, .Level = 1, .ChildCount = 3, .Expanded = true});
     EXPECT_EQ(Column(25, clBlack), ".........|..........");
@@ -109,7 +104,7 @@ TEST_F(TreeDisplay, ClassicButtonShowsPlusForCollapsedRows)
     display.SetSelected(true);
     display.Paint();
     display.SetSelected(false);
-    EXPECT_EQ(CountPixels(*bitmap, {21, 5, 30, 14}, Rgb(clHighlightText)), 32 + 5);
+    EXPECT_EQ(CountPixels(*bitmap, {21, 5, 30, 14}, ColorToRGB(clHighlightText)), 32 + 5);
 }
 
 TEST_F(TreeDisplay, LinesJoinSiblingsAtEveryLevel)
@@ -121,8 +116,8 @@ TEST_F(TreeDisplay, LinesJoinSiblingsAtEveryLevel)
     SaveScreenshot(*bitmap, "cell_tree_lines", 4);
     EXPECT_EQ(Column(6, clGrayText), std::string(20, '|'));
     EXPECT_EQ(Column(25, clGrayText), std::string(20, '|'));
-    EXPECT_EQ(CountPixels(*bitmap, {25, 9, 34, 10}, Rgb(clGrayText)), 9); // the connector at mid - 1
-    EXPECT_EQ(PixelAt(*bitmap, 34, 9), Rgb(clWindow));
+    EXPECT_EQ(CountPixels(*bitmap, {25, 9, 34, 10}, ColorToRGB(clGrayText)), 9); // the connector at mid - 1
+    EXPECT_EQ(PixelAt(*bitmap, 34, 9), ColorToRGB(clWindow));
 
     // The last child's line ends at the middle.
     Paint({.RowIndex = 6, .Level = 1, .IsLast = true});
@@ -138,7 +133,7 @@ TEST_F(TreeDisplay, LinesJoinSiblingsAtEveryLevel)
     Paint({.RowIndex = 5, .Level = 1, .ChildCount = 1, .Expanded = true});
     SaveScreenshot(*bitmap, "cell_tree_lines_button", 4);
     EXPECT_EQ(Column(25, clGrayText), "||||||.......|||||||");
-    EXPECT_EQ(PixelAt(*bitmap, 29, 9), Rgb(clGrayText));
+    EXPECT_EQ(PixelAt(*bitmap, 29, 9), ColorToRGB(clGrayText));
 }
 
 TEST_F(TreeDisplay, ThemedButtonAndImages)
@@ -146,8 +141,8 @@ TEST_F(TreeDisplay, ThemedButtonAndImages)
     TThemeSwitch themes(true);
     Paint({.RowIndex = 2, .Level = 0, .ChildCount = 1, .Expanded = false});
     SaveScreenshot(*bitmap, "cell_tree_button_themed", 4);
-    EXPECT_LT(CountPixels(*bitmap, {2, 5, 11, 14}, Rgb(clWindow)), 81); // the theme's glyph
-    EXPECT_EQ(CountPixels(*bitmap, {2, 5, 11, 14}, Rgb(clBlack)), 0);   // not the classic one
+    EXPECT_LT(CountPixels(*bitmap, {2, 5, 11, 14}, ColorToRGB(clWindow)), 81); // the theme's glyph
+    EXPECT_EQ(CountPixels(*bitmap, {2, 5, 11, 14}, ColorToRGB(clBlack)), 0);   // not the classic one
 
     // A collapse image replaces the glyph of an expanded row.
     TPngImage green(COLOR_RGB, 8, 9, 9);
@@ -158,7 +153,7 @@ TEST_F(TreeDisplay, ThemedButtonAndImages)
         }
     column->SetImageCollapse(&green);
     Paint({.RowIndex = 2, .Level = 0, .ChildCount = 1, .Expanded = true});
-    EXPECT_EQ(CountPixels(*bitmap, {2, 5, 11, 14}, Rgb(clGreen)), 81);
+    EXPECT_EQ(CountPixels(*bitmap, {2, 5, 11, 14}, ColorToRGB(clGreen)), 81);
 
     // The row's image after the button, the text after the image.
     TImageList images(&owner);
@@ -172,6 +167,6 @@ TEST_F(TreeDisplay, ThemedButtonAndImages)
     column->Display()->SetImageIndex(0);
     display.SetClientRect(cell);
     display.Paint();
-    EXPECT_EQ(CountPixels(*bitmap, {35, 5, 45, 15}, Rgb(clRed)), 100);
+    EXPECT_EQ(CountPixels(*bitmap, {35, 5, 45, 15}, ColorToRGB(clRed)), 100);
     EXPECT_EQ(display.GetTextRect().Left, 2 + 19 + 16 + 10);
 }

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr TColor Marker = 0x00C0C0;
 constexpr TColor PopupBody = 0xF0F0F0, PopupBorder = 0x800000, Gutter = 0x00C000, DockTop = 0xFF0000,
                  DockBottom = 0x0000FF, ToolbarBody = 0x00FFFF, ToolbarLight = 0xFFFFFF,
                  ToolbarDark = 0x404040, GripDot = 0x008080, StatusBody = 0xA0A0A0, TitleBody = 0x600060,

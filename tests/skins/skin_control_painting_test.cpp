@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr TColor Marker = 0x00C0C0;
 // The colours of the "Painted" skin.
 constexpr TColor MenuHot = 0x0000FF, BoxBody = 0xFFFF00, BoxBorder = 0x800000, BoxMark = 0x008000,
                  RadioBody = 0x00FFFF, RadioRing = 0xFF0000, RadioDot = 0x800080, ButtonBody = 0xC0C0C0,

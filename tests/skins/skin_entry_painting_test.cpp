@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr TColor Marker = 0x00C0C0;
-
 // A picture in a colour no entry paints with, its brush and pen set to others.
 class SkinEntryPainting : public testing::Test, public TPaintingPicture
 {

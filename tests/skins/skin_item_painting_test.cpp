@@ -18,7 +18,6 @@
 namespace {
 
 constexpr int Width = 60, Height = 24;
-constexpr TColor Marker = 0x00C0C0;
 
 // The colours of the "Items" skin.
 constexpr TColor HotBody = 0x0000FF, HotBorder = 0x000080, PushedBody = 0x00FF00, OpenBody = 0xFF0000,

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr TColor Marker = 0x00C0C0, C1 = 0x0000C0, C2 = 0x00C000, C4 = 0xC0C000;
+constexpr TColor C1 = 0x0000C0, C2 = 0x00C000, C4 = 0xC0C000;
 
 class SkinOptionsPainting : public testing::Test, public TPaintingPicture
 {

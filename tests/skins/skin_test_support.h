@@ -114,6 +114,9 @@ private:
     TWndMethod FPrevious;
 };
 
+// The background the painting pictures start from: no skin, theme or classic look paints with it.
+constexpr TColor Marker = 0x00C0C0;
+
 // A square picture to paint on, filled with a background colour, its brush green and its pen maroon: colours
 // the routines under test never paint with, so that a routine that does not give its tools back shows.
 class TPaintingPicture

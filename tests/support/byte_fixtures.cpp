@@ -57,3 +57,11 @@ std::vector<uint8_t> ElfHeaderBytes(uint8_t elfClass, uint8_t data, uint16_t typ
     header[18 + (big ? 0 : 1)] = static_cast<uint8_t>(machine >> 8);
     return header;
 }
+
+TMemoryStream StreamOf(const std::vector<uint8_t>& bytes)
+{
+    TMemoryStream stream;
+    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+    stream.SetPosition(0);
+    return stream;
+}

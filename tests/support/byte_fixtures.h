@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/streams.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -31,3 +33,6 @@ std::vector<uint8_t> NoiseBytes(size_t count, uint32_t seed = 1);
 // An ELF header of the class (1: 32-bit, 2: 64-bit) and byte order (1: little, 2: big endian) with the file
 // type and machine.
 std::vector<uint8_t> ElfHeaderBytes(uint8_t elfClass, uint8_t data, uint16_t type, uint16_t machine);
+
+// A memory stream holding the bytes, positioned at their start.
+TMemoryStream StreamOf(const std::vector<uint8_t>& bytes);

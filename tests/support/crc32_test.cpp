@@ -13,13 +13,6 @@ struct TProgressCall
     friend bool operator==(const TProgressCall&, const TProgressCall&) = default;
 };
 
-TMemoryStream StreamOf(const std::vector<uint8_t>& bytes)
-{
-    TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-    return stream;
-}
-
 uint32_t ZlibCrc(const std::vector<uint8_t>& bytes, size_t from, size_t count)
 {
     return static_cast<uint32_t>(crc32(0, bytes.data() + from, static_cast<uInt>(count)));

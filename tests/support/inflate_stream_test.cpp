@@ -18,14 +18,6 @@ std::string SampleContent()
     return content + std::string(noise.begin(), noise.end());
 }
 
-TMemoryStream StreamOf(const std::vector<uint8_t>& bytes)
-{
-    TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-    stream.SetPosition(0);
-    return stream;
-}
-
 std::string ReadInPieces(TStream& stream, int64_t pieceSize)
 {
     std::string result;

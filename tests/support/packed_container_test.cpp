@@ -7,13 +7,6 @@
 
 namespace {
 
-TMemoryStream StreamOf(const std::vector<uint8_t>& bytes)
-{
-    TMemoryStream stream;
-    stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-    return stream;
-}
-
 std::string TextOf(const TMemoryStream& stream)
 {
     return std::string(stream.Bytes().begin(), stream.Bytes().end());

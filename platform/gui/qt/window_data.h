@@ -76,6 +76,8 @@ struct TWindowData
 HWND RegisterWindow(TWinControl* control);
 void UnregisterWindow(HWND handle);
 TWinControl* WindowControl(HWND handle);
+// The window data of a handle's control; null for a handle no window has.
+TWindowData* WindowDataOf(HWND handle);
 // Calls visit for every window that exists (a snapshot: windows made or destroyed meanwhile do not count).
 void ForEachWindow(const std::function<void(TWinControl*)>& visit);
 // Tells the application when the program comes to the foreground or goes to the background (from the

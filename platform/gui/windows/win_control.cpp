@@ -18,7 +18,8 @@
 
 namespace {
 
-bool IsMouseMessage(uint32_t msg)
+// Client-area mouse messages that a control under the pointer takes: every one but the wheel's.
+bool IsPointedMouseMessage(uint32_t msg)
 {
     return msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST && msg != WM_MOUSEWHEEL && msg != WM_MOUSEHWHEEL;
 }
@@ -486,7 +487,7 @@ void TWinControl::WndProc(TMessage& message)
 {
     if (TStyleManager::HandleMessage(*this, message))
         return;
-    if (IsMouseMessage(message.Msg) && IsControlMouseMsg(message)) {
+    if (IsPointedMouseMessage(message.Msg) && IsControlMouseMsg(message)) {
         // The window still does what it does by default with the message (a right button's context menu).
         if (message.Result == 0 && HandleAllocated())
             DefaultHandler(message);

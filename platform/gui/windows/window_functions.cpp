@@ -44,12 +44,6 @@ std::function<void(TControl*)>& ControlRemovedObserver()
     return observer;
 }
 
-TWindowData* Data(HWND window)
-{
-    TWinControl* control = WindowControl(window);
-    return control ? &control->Window() : nullptr;
-}
-
 bool IsKeyMessage(uint32_t msg)
 {
     return msg == WM_KEYDOWN || msg == WM_KEYUP || msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP;
@@ -112,6 +106,12 @@ TWinControl* WindowControl(HWND handle)
         return nullptr;
     auto it = Windows().find(handle);
     return it == Windows().end() ? nullptr : it->second;
+}
+
+TWindowData* WindowDataOf(HWND handle)
+{
+    TWinControl* control = WindowControl(handle);
+    return control ? &control->Window() : nullptr;
 }
 
 void ForEachWindow(const std::function<void(TWinControl*)>& visit)
@@ -272,19 +272,19 @@ bool IsWindow(HWND window)
 
 bool IsWindowVisible(HWND window)
 {
-    TWindowData* w = Data(window);
+    TWindowData* w = WindowDataOf(window);
     return w && w->widget && w->widget->isVisible();
 }
 
 bool IsWindowEnabled(HWND window)
 {
-    TWindowData* w = Data(window);
+    TWindowData* w = WindowDataOf(window);
     return w && w->widget && w->widget->isEnabled();
 }
 
 bool EnableWindow(HWND window, bool enable)
 {
-    TWindowData* w = Data(window);
+    TWindowData* w = WindowDataOf(window);
     if (!w || !w->widget)
         return false;
     const bool wasDisabled = !w->widget->isEnabled();
@@ -323,8 +323,8 @@ HWND HandleOfWidget(QWidget* widget)
 
 HWND SetParent(HWND window, HWND newParent)
 {
-    TWindowData* w = Data(window);
-    TWindowData* p = Data(newParent);
+    TWindowData* w = WindowDataOf(window);
+    TWindowData* p = WindowDataOf(newParent);
     if (!w || !w->widget || !p || !p->client || w->widget->isWindow() || w->widget->isAncestorOf(p->client))
         return nullptr;
     const HWND previous = HandleOfWidget(w->widget->parentWidget());
@@ -374,7 +374,7 @@ HWND GetFocus()
 HWND SetFocus(HWND window)
 {
     const HWND previous = GetFocus();
-    TWindowData* w = Data(window);
+    TWindowData* w = WindowDataOf(window);
     if (w && w->widget) {
         if (w->widget->isWindow() || !w->widget->window()->isActiveWindow())
             w->widget->window()->activateWindow();
@@ -393,7 +393,7 @@ HWND GetActiveWindow()
 HWND SetCapture(HWND window)
 {
     const HWND previous = captureWindow;
-    TWindowData* w = Data(window);
+    TWindowData* w = WindowDataOf(window);
     if (!w || window == previous)
         return previous;
     captureWindow = window;
@@ -538,14 +538,14 @@ bool MoveWindow(HWND window, int x, int y, int width, int height, bool)
 
 bool ShowWindow(HWND window, int command)
 {
-    TWindowData* w = Data(window);
+    TWindowData* w = WindowDataOf(window);
     if (!w || !w->widget)
         return false;
     const bool wasVisible = w->widget->isVisible();
     const bool show = command != SW_HIDE;
     if (show != wasVisible)
         SendMessage(window, WM_SHOWWINDOW, show ? 1 : 0, 0);
-    w = Data(window);
+    w = WindowDataOf(window);
     if (!w || !w->widget)
         return wasVisible;
     if (!show) {
@@ -578,7 +578,7 @@ bool ShowWindow(HWND window, int command)
 
 bool BringWindowToTop(HWND window)
 {
-    TWindowData* w = Data(window);
+    TWindowData* w = WindowDataOf(window);
     if (!w || !w->widget)
         return false;
     w->widget->raise();
@@ -607,7 +607,7 @@ void SetOwner(TWindowData& w, TWindowData* owner)
 
 intptr_t GetWindowLong(HWND window, int index)
 {
-    TWindowData* w = Data(window);
+    TWindowData* w = WindowDataOf(window);
     if (!w)
         return 0;
     if (index == GWL_EXSTYLE)
@@ -632,7 +632,7 @@ intptr_t GetWindowLong(HWND window, int index)
 
 intptr_t SetWindowLong(HWND window, int index, intptr_t value)
 {
-    TWindowData* w = Data(window);
+    TWindowData* w = WindowDataOf(window);
     if (!w)
         return 0;
     const intptr_t previous = GetWindowLong(window, index);
@@ -642,7 +642,7 @@ intptr_t SetWindowLong(HWND window, int index, intptr_t value)
         if (wasLayered && !(value & WS_EX_LAYERED))
             SetLayeredWindowAlpha(window, 255);
     } else if (index == GWLP_HWNDPARENT) {
-        SetOwner(*w, Data(reinterpret_cast<HWND>(value)));
+        SetOwner(*w, WindowDataOf(reinterpret_cast<HWND>(value)));
     } else if (index == GWL_STYLE) {
         w->style = static_cast<uint32_t>(value);
         if (w->barControl >= 0)
@@ -678,7 +678,7 @@ int ReleaseDC(HWND, HDC)
 
 int SetWindowRgn(HWND window, const TRegion* region, bool redraw)
 {
-    TWindowData* w = Data(window);
+    TWindowData* w = WindowDataOf(window);
     if (!w)
         return 0;
     if (region)
@@ -698,7 +698,7 @@ int SetWindowRgn(HWND window, const TRegion* region, bool redraw)
 
 int GetWindowRgn(HWND window, TRegion& region)
 {
-    TWindowData* w = Data(window);
+    TWindowData* w = WindowDataOf(window);
     if (!w || !w->region)
         return RGN_ERROR;
     region = *w->region;
@@ -707,7 +707,7 @@ int GetWindowRgn(HWND window, TRegion& region)
 
 bool SetLayeredWindowAlpha(HWND window, uint8_t alpha)
 {
-    TWindowData* w = Data(window);
+    TWindowData* w = WindowDataOf(window);
     if (!w || !w->widget)
         return false;
     w->alpha = alpha;
@@ -737,7 +737,7 @@ bool UpdateLayeredWindow(HWND window, HDC, const TPoint* position, const TSize* 
 
 bool GetLayeredWindowAttributes(HWND window, TColor* colorKey, uint8_t* alpha, unsigned* flags)
 {
-    const TWindowData* w = Data(window);
+    const TWindowData* w = WindowDataOf(window);
     if (!w || !(w->exStyle & WS_EX_LAYERED))
         return false;
     if (colorKey)

@@ -11,12 +11,6 @@
 
 namespace {
 
-TWindowData* Data(HWND window)
-{
-    TWinControl* control = WindowControl(window);
-    return control ? &control->Window() : nullptr;
-}
-
 // Hands what is invalid then to the toolkit when the message loop next turns.
 void AskForPaint(TWindowData& w)
 {
@@ -27,7 +21,7 @@ void AskForPaint(TWindowData& w)
     QMetaObject::invokeMethod(
         w.client,
         [handle] {
-            TWindowData* w = Data(handle);
+            TWindowData* w = WindowDataOf(handle);
             if (!w || !w->client)
                 return;
             w->paintAskedFor = nullptr;
@@ -74,7 +68,7 @@ void MovePixels(QWidget& client, const QRect& area, int dx, int dy)
 
 bool InvalidateRect(HWND window, const TRect* rect, bool)
 {
-    TWindowData* w = Data(window);
+    TWindowData* w = WindowDataOf(window);
     if (!w || !w->client)
         return false;
     Invalidate(*w, ClientArea(*w, rect));
@@ -83,7 +77,7 @@ bool InvalidateRect(HWND window, const TRect* rect, bool)
 
 bool ValidateRect(HWND window, const TRect* rect)
 {
-    TWindowData* w = Data(window);
+    TWindowData* w = WindowDataOf(window);
     if (!w)
         return false;
     if (rect)
@@ -95,7 +89,7 @@ bool ValidateRect(HWND window, const TRect* rect)
 
 bool UpdateWindow(HWND window)
 {
-    TWindowData* w = Data(window);
+    TWindowData* w = WindowDataOf(window);
     if (!w || !w->client)
         return false;
     w->invalid &= w->client->rect();
@@ -106,7 +100,7 @@ bool UpdateWindow(HWND window)
 
 bool RedrawWindow(HWND window, const TRect* rect, const TRegion* region, unsigned flags)
 {
-    TWindowData* w = Data(window);
+    TWindowData* w = WindowDataOf(window);
     if (!w || !w->widget || !w->client)
         return false;
     const QRegion area = ClientArea(*w, rect, region);
@@ -134,7 +128,7 @@ bool ScrollWindow(HWND window, int dx, int dy, const TRect* rect, const TRect* c
 TRegionKind ScrollWindowEx(HWND window, int dx, int dy, const TRect* rect, const TRect* clip, TRegion* update,
                            TRect* updateRect, unsigned)
 {
-    TWindowData* w = Data(window);
+    TWindowData* w = WindowDataOf(window);
     if (!w || !w->client)
         return RGN_ERROR;
     QRect area = w->client->rect();

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr TColor Ground = 0x00C8C8;
-
 std::unique_ptr<TBitmap> Blank(int width, int height)
 {
     auto bitmap = std::make_unique<TBitmap>(width, height, pf24bit);

@@ -16,9 +16,6 @@ namespace {
 
 using namespace ThemePainting;
 
-// What lies under the parts, so that what a part leaves unpainted shows.
-constexpr TColor Ground = 0x00C8C8;
-
 class ThemeParts : public testing::Test
 {
 protected:

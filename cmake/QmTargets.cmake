@@ -15,6 +15,7 @@ function(qm_library target)
         target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
         target_link_libraries(${target} PUBLIC ${ARG_DEPS})
         target_compile_options(${target} PRIVATE ${QM_SANITIZER_COMPILE_OPTIONS})
+        qm_precompile_std_headers(${target})
     else()
         # A folder whose first source has not been written yet.
         add_library(${target} INTERFACE)
@@ -24,7 +25,7 @@ function(qm_library target)
 endfunction()
 
 # qm_test_suite(<area> [DEPS <targets...>])
-# Builds tests/<area>/**/*.cpp into test_<area> and registers every test case with CTest.
+# Builds tests/<area>/**/*.cpp into test_<area> and registers it with CTest in a few processes (below).
 function(qm_test_suite area)
     cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${area}/*.cpp)
@@ -40,13 +41,27 @@ function(qm_test_suite area)
     target_link_options(${target} PRIVATE ${QM_SANITIZER_LINK_OPTIONS})
     # Every test source includes the test framework, and reading its headers took a large share of the
     # whole build: they are read once per suite.
-    target_precompile_headers(${target} PRIVATE <gtest/gtest.h> <gmock/gmock.h> <functional> <memory> <string>
-                              <vector>)
+    qm_precompile_std_headers(${target} <gtest/gtest.h> <gmock/gmock.h>)
     if(QM_SANITIZE)
         target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/sanitizer_defaults.cpp)
     endif()
-    # One variable only: this CMake's test discovery splits a property's list at every ";", escaped or not.
-    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST
-                         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    qm_add_test_processes(${target} ${sources})
+endfunction()
+
+# qm_add_test_processes(<test program> <its sources...>)
+# Registers the program with CTest as several processes, each running its share of the test cases (the test
+# framework's sharding), about one process per eight sources. Starting a process that loads the toolkit costs
+# more under the sanitizers than most cases take, so one process per case spent most of the test time
+# starting. CTest runs the shards in parallel; a failing case is named in its shard's output. To run single
+# cases, call the program with --gtest_filter.
+function(qm_add_test_processes target)
+    list(LENGTH ARGN source_count)
+    math(EXPR shards "(${source_count} + 7) / 8")
+    math(EXPR last "${shards} - 1")
+    foreach(index RANGE ${last})
+        set(name ${target}/${index})
+        add_test(NAME ${name} COMMAND ${target} --gtest_brief=1 WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT
+            "QT_QPA_PLATFORM=offscreen;GTEST_TOTAL_SHARDS=${shards};GTEST_SHARD_INDEX=${index}")
+    endforeach()
 endfunction()

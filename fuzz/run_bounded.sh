@@ -1,0 +1,16 @@
+#!/bin/sh
+# run_bounded.sh <fuzz target> <seed folder> <work folder> <inputs>
+# Runs the target over the committed seeds and then mutations of them, <inputs> in all, from a fixed random seed,
+# in an emptied work folder (the corpus it grows and its temporary files), and with the address space laid out
+# the same each time: the instrumentation feeds compared values, pointers among them, back into the
+# mutations, so only then does one commit always get the same verdict. The time-out per input is far above any
+# input's real time, so a loaded machine cannot turn a slow input into a finding.
+set -eu
+target=$1 seeds=$2 work=$3 inputs=$4
+rm -rf "$work"
+mkdir -p "$work/corpus" "$work/tmp"
+export TMPDIR="$work/tmp"
+fixed_layout="setarch $(uname -m) -R"
+$fixed_layout true 2>/dev/null || fixed_layout=""
+exec $fixed_layout "$target" -seed=1 -runs="$inputs" -timeout=120 -rss_limit_mb=2048 \
+    -artifact_prefix="$work/" "$work/corpus" "$seeds"

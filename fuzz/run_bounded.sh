@@ -4,8 +4,8 @@
 # in an emptied work folder (the corpus it grows and its temporary files), with the address space laid out the
 # same each time and without feeding compared values back into the mutations (among them are pointers, which
 # the toolkit's own threads shift), so that one commit gets the same verdict each time. scripts/fuzz fuzzes
-# with every feedback on. The time-out per input is far above any
-# input's real time, so a loaded machine cannot turn a slow input into a finding.
+# with every feedback on. The time-out per input is far above any input's real time, so a loaded machine cannot
+# turn a slow input into a finding.
 set -eu
 target=$1 seeds=$2 work=$3 inputs=$4
 rm -rf "$work"

@@ -1,0 +1,3 @@
+#include "app/kit/updating_controls.h"
+
+bool UpdatingControls = false;

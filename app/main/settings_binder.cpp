@@ -17,7 +17,7 @@ namespace {
 
 // Selects the item that holds exactly the text (letter case counts: "DivX" and "DIVX" are two tags), or
 // types the text when no item holds it.
-void SetComboText(TVezComboBox& combo, const std::string& text)
+void SelectOrTypeComboText(TVezComboBox& combo, const std::string& text)
 {
     const TStrings& items = *combo.Items();
     for (int i = 0; i < items.Count(); ++i) {
@@ -30,28 +30,28 @@ void SetComboText(TVezComboBox& combo, const std::string& text)
     combo.SetText(text);
 }
 
-ComboText ReadComboText(const TVezComboBox& combo, const TSettingsPanels& panels)
+ComboText ReadBoundComboText(const TVezComboBox& combo, const TSettingsPanels& panels)
 {
     return ComboText::FromDisplayText(combo.Text(), panels.Texts().Auto);
 }
 
-void WriteComboText(TVezComboBox& combo, const ComboText& value, const TSettingsPanels& panels)
+void WriteBoundComboText(TVezComboBox& combo, const ComboText& value, const TSettingsPanels& panels)
 {
-    SetComboText(combo, value.DisplayText(panels.Texts().Auto));
+    SelectOrTypeComboText(combo, value.DisplayText(panels.Texts().Auto));
 }
 
-int32_t RoundedPosition(const TKVGxTrackBar6& trackBar)
+int32_t TrackBarPositionRounded(const TKVGxTrackBar6& trackBar)
 {
     return static_cast<int32_t>(std::lrint(trackBar.Position()));
 }
 
-int32_t SpinEditInt(const TQvSpinEdit& edit)
+int32_t SpinEditRounded(const TQvSpinEdit& edit)
 {
     return static_cast<int32_t>(std::lrint(edit.Value()));
 }
 
 // The memo's lines joined by "\n", whatever line breaks they were typed with.
-std::string MemoText(const TMemo& memo)
+std::string MemoLinesText(const TMemo& memo)
 {
     const TStrings& lines = *memo.Lines();
     std::string text;
@@ -69,10 +69,10 @@ AviVideoSettings ReadAviVideoSettings(const TSettingsPanels& panels)
 {
     AviVideoSettings s;
     s.Codec = panels.cbAviVideoCodec->ItemIndex();
-    s.Threads = ReadComboText(*panels.cbAviVideoThreads, panels);
-    s.Bitrate = ReadComboText(*panels.cbAviVideoBitrate, panels);
-    s.FPS = ReadComboText(*panels.cbAviVideoFPS, panels);
-    s.Aspect = ReadComboText(*panels.cbAviVideoAspect, panels);
+    s.Threads = ReadBoundComboText(*panels.cbAviVideoThreads, panels);
+    s.Bitrate = ReadBoundComboText(*panels.cbAviVideoBitrate, panels);
+    s.FPS = ReadBoundComboText(*panels.cbAviVideoFPS, panels);
+    s.Aspect = ReadBoundComboText(*panels.cbAviVideoAspect, panels);
     s.TwoPass = panels.chAviVideo2Pass->Checked();
     s.DontCopy = panels.chAviVideoDontCopy->Checked();
     return s;
@@ -81,10 +81,10 @@ AviVideoSettings ReadAviVideoSettings(const TSettingsPanels& panels)
 void WriteAviVideoSettings(TSettingsPanels& panels, const AviVideoSettings& s)
 {
     panels.cbAviVideoCodec->SetItemIndex(s.Codec);
-    WriteComboText(*panels.cbAviVideoThreads, s.Threads, panels);
-    WriteComboText(*panels.cbAviVideoBitrate, s.Bitrate, panels);
-    WriteComboText(*panels.cbAviVideoFPS, s.FPS, panels);
-    WriteComboText(*panels.cbAviVideoAspect, s.Aspect, panels);
+    WriteBoundComboText(*panels.cbAviVideoThreads, s.Threads, panels);
+    WriteBoundComboText(*panels.cbAviVideoBitrate, s.Bitrate, panels);
+    WriteBoundComboText(*panels.cbAviVideoFPS, s.FPS, panels);
+    WriteBoundComboText(*panels.cbAviVideoAspect, s.Aspect, panels);
     panels.chAviVideo2Pass->SetChecked(s.TwoPass);
     panels.chAviVideoDontCopy->SetChecked(s.DontCopy);
 }
@@ -94,8 +94,8 @@ MpgVideoSettings ReadMpgVideoSettings(const TSettingsPanels& panels)
     MpgVideoSettings s;
     s.Preset = panels.cbMpgVideo->ItemIndex();
     s.MpegVersion = panels.cbMpegVersion->ItemIndex();
-    s.Bitrate = ReadComboText(*panels.cbMpgVideoBitrate, panels);
-    s.FPS = ReadComboText(*panels.cbMpgVideoFPS, panels);
+    s.Bitrate = ReadBoundComboText(*panels.cbMpgVideoBitrate, panels);
+    s.FPS = ReadBoundComboText(*panels.cbMpgVideoFPS, panels);
     s.TwoPass = panels.chMpgVideo2Pass->Checked();
     s.DontCopy = panels.chMpgVideoDontCopy->Checked();
     return s;
@@ -105,8 +105,8 @@ void WriteMpgVideoSettings(TSettingsPanels& panels, const MpgVideoSettings& s)
 {
     panels.cbMpgVideo->SetItemIndex(s.Preset);
     panels.cbMpegVersion->SetItemIndex(s.MpegVersion);
-    WriteComboText(*panels.cbMpgVideoBitrate, s.Bitrate, panels);
-    WriteComboText(*panels.cbMpgVideoFPS, s.FPS, panels);
+    WriteBoundComboText(*panels.cbMpgVideoBitrate, s.Bitrate, panels);
+    WriteBoundComboText(*panels.cbMpgVideoFPS, s.FPS, panels);
     panels.chMpgVideo2Pass->SetChecked(s.TwoPass);
     panels.chMpgVideoDontCopy->SetChecked(s.DontCopy);
 }
@@ -115,10 +115,10 @@ AudioSettings ReadAudioSettings(const TSettingsPanels& panels)
 {
     AudioSettings s;
     s.Codec = panels.cbAudioCodec->ItemIndex();
-    s.Bitrate = ReadComboText(*panels.cbAudioBitrate, panels);
-    s.Sampling = ReadComboText(*panels.cbAudioSampling, panels);
+    s.Bitrate = ReadBoundComboText(*panels.cbAudioBitrate, panels);
+    s.Sampling = ReadBoundComboText(*panels.cbAudioSampling, panels);
     s.Channels = panels.cbAudioChannels->ItemIndex();
-    s.Volume = RoundedPosition(*panels.tbAudioVolume);
+    s.Volume = TrackBarPositionRounded(*panels.tbAudioVolume);
     s.DontCopy = panels.chAudioDontCopy->Checked();
     return s;
 }
@@ -126,8 +126,8 @@ AudioSettings ReadAudioSettings(const TSettingsPanels& panels)
 void WriteAudioSettings(TSettingsPanels& panels, const AudioSettings& s)
 {
     panels.cbAudioCodec->SetItemIndex(s.Codec);
-    WriteComboText(*panels.cbAudioBitrate, s.Bitrate, panels);
-    WriteComboText(*panels.cbAudioSampling, s.Sampling, panels);
+    WriteBoundComboText(*panels.cbAudioBitrate, s.Bitrate, panels);
+    WriteBoundComboText(*panels.cbAudioSampling, s.Sampling, panels);
     panels.cbAudioChannels->SetItemIndex(s.Channels);
     panels.tbAudioVolume->SetPosition(s.Volume);
     panels.chAudioDontCopy->SetChecked(s.DontCopy);
@@ -139,26 +139,26 @@ AdvancedSettings ReadAdvancedSettings(const TSettingsPanels& panels)
     s.AudioTrackNo = panels.cbAudioTrackNo->ItemIndex();
     s.Interlacing = panels.cbInterlacing->ItemIndex();
     s.Resolution = panels.cbResolution->ItemIndex();
-    s.ResWidth = SpinEditInt(*panels.spedResWidth);
-    s.ResHeight = SpinEditInt(*panels.spedResHeight);
-    s.CropTop = SpinEditInt(*panels.spedCropTop);
-    s.CropBottom = SpinEditInt(*panels.spedCropBottom);
-    s.CropLeft = SpinEditInt(*panels.spedCropLeft);
-    s.CropRight = SpinEditInt(*panels.spedCropRight);
+    s.ResWidth = SpinEditRounded(*panels.spedResWidth);
+    s.ResHeight = SpinEditRounded(*panels.spedResHeight);
+    s.CropTop = SpinEditRounded(*panels.spedCropTop);
+    s.CropBottom = SpinEditRounded(*panels.spedCropBottom);
+    s.CropLeft = SpinEditRounded(*panels.spedCropLeft);
+    s.CropRight = SpinEditRounded(*panels.spedCropRight);
     s.ForceVideoTag = panels.chVideoFourcc->Checked();
     s.VideoTag = panels.cbVideoTag->Text();
     s.ConvertColors = panels.chConvertColors->Checked();
     s.ConvertColorsValue = panels.cbConvertColors->ItemIndex();
     s.Brightness = panels.chBrightness->Checked();
-    s.BrightnessValue = RoundedPosition(*panels.tbBrightness);
+    s.BrightnessValue = TrackBarPositionRounded(*panels.tbBrightness);
     s.Saturation = panels.chSaturation->Checked();
-    s.SaturationValue = RoundedPosition(*panels.tbSaturation);
+    s.SaturationValue = TrackBarPositionRounded(*panels.tbSaturation);
     s.FlipHorizontal = panels.chFlipHorizontal->Checked();
     s.FlipVertical = panels.chFlipVertical->Checked();
     s.Negative = panels.chNegative->Checked();
     s.Rotate = panels.chRotate->Checked();
     s.RotateText = panels.cbRotate->Text();
-    s.AdditionalParams = MemoText(*panels.meParams);
+    s.AdditionalParams = MemoLinesText(*panels.meParams);
     return s;
 }
 
@@ -176,7 +176,7 @@ void WriteAdvancedSettings(TSettingsPanels& panels, const AdvancedSettings& s)
     panels.spedCropLeft->SetValue(s.CropLeft);
     panels.spedCropRight->SetValue(s.CropRight);
     panels.chVideoFourcc->SetChecked(s.ForceVideoTag);
-    SetComboText(*panels.cbVideoTag, s.VideoTag);
+    SelectOrTypeComboText(*panels.cbVideoTag, s.VideoTag);
     panels.chConvertColors->SetChecked(s.ConvertColors);
     panels.cbConvertColors->SetItemIndex(s.ConvertColorsValue);
     panels.chBrightness->SetChecked(s.Brightness);
@@ -187,7 +187,7 @@ void WriteAdvancedSettings(TSettingsPanels& panels, const AdvancedSettings& s)
     panels.chFlipVertical->SetChecked(s.FlipVertical);
     panels.chNegative->SetChecked(s.Negative);
     panels.chRotate->SetChecked(s.Rotate);
-    SetComboText(*panels.cbRotate, s.RotateText);
+    SelectOrTypeComboText(*panels.cbRotate, s.RotateText);
     panels.meParams->Lines()->SetText(s.AdditionalParams);
     UpdateFilterValueLabels(panels);
 }

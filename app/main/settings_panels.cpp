@@ -44,6 +44,11 @@ std::vector<TQvSpinEdit*> TSettingsPanels::SpinEdits() const
     return {spedResWidth, spedResHeight, spedCropTop, spedCropBottom, spedCropLeft, spedCropRight};
 }
 
+TWindowLooks TSettingsPanels::WindowLooks() const
+{
+    return {btnT, pnT_Dark, AppParams.MonospaceFont};
+}
+
 void TSettingsPanels::PrepareControls()
 {
     CopyTemplateLooks();

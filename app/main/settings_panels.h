@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/app_strings.h"
+#include "engine/forms/window_looks.h"
 #include "platform/gui/standard/owner_draw.h"
 
 #include <string>
@@ -32,8 +33,11 @@ struct TRect;
 // control is a public member under its layout name, so that the binder, the enabling rules and the
 // language reach it; the controls belong to the owner component.
 //
-// Order of use: construct (after the string table holds the first language), PrepareControls, then
-// SetDefaultParams; afterwards the settings loaders write through the binder.
+// Order of use in the main window's creation: construct once the string table holds the first language,
+// then PrepareControls and SetDefaultParams; the last-session profile and the settings file are written
+// in through the binder (WriteEncoderSettings, WriteRunOptions) and read back the same way at closing.
+// A change of the file list's selected row calls UpdateCbAudioTrackNo with the row's full file name.
+// Destroy the object before the owner frees its components.
 class TSettingsPanels
 {
 public:
@@ -47,6 +51,9 @@ public:
     TSettingsPanels& operator=(const TSettingsPanels&) = delete;
 
     const TMainModuleStrings& Texts() const { return FStrings.Main; }
+    // The looks the secondary windows copy: btnT, pnT_Dark and AppParams.MonospaceFont (chosen by
+    // PrepareControls).
+    TWindowLooks WindowLooks() const;
 
     // Looks copied from the templates, the monospace font (AppParams.MonospaceFont), the fixed lists
     // and the data lists. Once, after the language is loaded and before the defaults.

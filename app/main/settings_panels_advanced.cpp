@@ -21,8 +21,8 @@ namespace {
 
 constexpr int AdvancedContentWidth = 330;
 constexpr int AdvancedComboHeight = 22;
-constexpr int SpinWidth = 64;
-constexpr int SpinHeight = 22;
+constexpr int AdvancedSpinWidth = 64;
+constexpr int AdvancedSpinHeight = 22;
 
 TVezGroupBox* PlaceSettingsGroup(TComponent* owner, TWinControl* parent, const std::string& caption, int top,
                                  int height)
@@ -89,12 +89,12 @@ void TSettingsPanels::BuildResolutionAndCropping(TWinControl* parent, int& top)
     };
     constexpr int sizeTop = 50;
     lblResWidth = PlaceSettingsLabel(FOwner, gbResolution, Texts().edResWidth, 10, sizeTop + 3);
-    spedResWidth =
-        PlaceSettingsSpin(FOwner, gbResolution, Bounds(60, sizeTop, SpinWidth, SpinHeight), 2, 30000, 1);
+    spedResWidth = PlaceSettingsSpin(FOwner, gbResolution,
+                                     Bounds(60, sizeTop, AdvancedSpinWidth, AdvancedSpinHeight), 2, 30000, 1);
     lblResWidth->SetFocusControl(spedResWidth);
     lblResX = PlaceSettingsLabel(FOwner, gbResolution, "X", 130, sizeTop + 3);
-    spedResHeight =
-        PlaceSettingsSpin(FOwner, gbResolution, Bounds(146, sizeTop, SpinWidth, SpinHeight), 2, 30000, 1);
+    spedResHeight = PlaceSettingsSpin(
+        FOwner, gbResolution, Bounds(146, sizeTop, AdvancedSpinWidth, AdvancedSpinHeight), 2, 30000, 1);
     lblResHeight =
         PlaceSettingsLabel(FOwner, gbResolution, Texts().edResHeight, 216, sizeTop + 3, spedResHeight);
     top += 86;
@@ -114,7 +114,8 @@ void TSettingsPanels::BuildResolutionAndCropping(TWinControl* parent, int& top)
     };
     for (const auto& crop : crops) {
         crop.edit = PlaceSettingsSpin(FOwner, gbCropping,
-                                      Bounds(crop.left + 80, crop.top, SpinWidth, SpinHeight), 0, 5000, 8);
+                                      Bounds(crop.left + 80, crop.top, AdvancedSpinWidth, AdvancedSpinHeight),
+                                      0, 5000, 8);
         crop.label = PlaceSettingsLabel(FOwner, gbCropping, crop.caption, crop.left, crop.top + 3, crop.edit);
     }
     top += 86;

@@ -21,14 +21,14 @@ namespace {
 constexpr int VideoPanelWidth = 330;
 constexpr int AudioPanelWidth = 300;
 constexpr int ProfilePanelHeight = 34;
-constexpr int RowHeight = 27;
-constexpr int ComboLeft = 92; // where the lists begin, right of their labels
-constexpr int ComboHeight = 22;
+constexpr int SettingsRowHeight = 27;
+constexpr int VideoComboLeft = 92; // where the lists begin, right of their labels
+constexpr int SettingsComboHeight = 22;
 
 // The row's top for the row number, the first row at first.
-int RowTop(int first, int row)
+int SettingsRowTop(int first, int row)
 {
-    return first + row * RowHeight;
+    return first + row * SettingsRowHeight;
 }
 
 } // namespace
@@ -82,58 +82,65 @@ void TSettingsPanels::BuildAviPage()
     TWinControl* page = tsAvi;
     const int top = 8;
     cbAviVideoCodec =
-        PlaceSettingsCombo(FOwner, page, csDropDownList, Bounds(ComboLeft, RowTop(top, 0), 220, ComboHeight));
-    lblAviVideoCodec =
-        PlaceSettingsLabel(FOwner, page, Texts().lblAviVideoCodec, 8, RowTop(top, 0) + 3, cbAviVideoCodec);
-    cbAviVideoBitrate =
-        PlaceSettingsCombo(FOwner, page, csDropDown, Bounds(ComboLeft, RowTop(top, 1), 80, ComboHeight));
-    lblAviVideoBitrate = PlaceSettingsLabel(FOwner, page, Texts().lblAviVideoBitrate, 8, RowTop(top, 1) + 3,
-                                            cbAviVideoBitrate);
-    lblAviVideoKbps = PlaceSettingsLabel(FOwner, page, "kbit/s", ComboLeft + 86, RowTop(top, 1) + 3);
-    cbAviVideoFPS =
-        PlaceSettingsCombo(FOwner, page, csDropDown, Bounds(ComboLeft, RowTop(top, 2), 80, ComboHeight));
-    lblAviVideoFPS =
-        PlaceSettingsLabel(FOwner, page, Texts().lblAviVideoFPS, 8, RowTop(top, 2) + 3, cbAviVideoFPS);
-    cbAviVideoThreads =
-        PlaceSettingsCombo(FOwner, page, csDropDown, Bounds(250, RowTop(top, 2), 62, ComboHeight));
-    lblAviVideoThreads = PlaceSettingsLabel(FOwner, page, Texts().lblAviVideoThreads, 190, RowTop(top, 2) + 3,
-                                            cbAviVideoThreads);
-    cbAviVideoAspect =
-        PlaceSettingsCombo(FOwner, page, csDropDown, Bounds(ComboLeft, RowTop(top, 3), 80, ComboHeight));
-    lblAviVideoAspect =
-        PlaceSettingsLabel(FOwner, page, Texts().lblAviVideoAspect, 8, RowTop(top, 3) + 3, cbAviVideoAspect);
-    chAviVideo2Pass =
-        PlaceSettingsCheck(FOwner, page, Texts().chAviVideo2Pass, Bounds(8, RowTop(top, 4) + 2, 120, 20));
+        PlaceSettingsCombo(FOwner, page, csDropDownList,
+                           Bounds(VideoComboLeft, SettingsRowTop(top, 0), 220, SettingsComboHeight));
+    lblAviVideoCodec = PlaceSettingsLabel(FOwner, page, Texts().lblAviVideoCodec, 8,
+                                          SettingsRowTop(top, 0) + 3, cbAviVideoCodec);
+    cbAviVideoBitrate = PlaceSettingsCombo(
+        FOwner, page, csDropDown, Bounds(VideoComboLeft, SettingsRowTop(top, 1), 80, SettingsComboHeight));
+    lblAviVideoBitrate = PlaceSettingsLabel(FOwner, page, Texts().lblAviVideoBitrate, 8,
+                                            SettingsRowTop(top, 1) + 3, cbAviVideoBitrate);
+    lblAviVideoKbps =
+        PlaceSettingsLabel(FOwner, page, "kbit/s", VideoComboLeft + 86, SettingsRowTop(top, 1) + 3);
+    cbAviVideoFPS = PlaceSettingsCombo(
+        FOwner, page, csDropDown, Bounds(VideoComboLeft, SettingsRowTop(top, 2), 80, SettingsComboHeight));
+    lblAviVideoFPS = PlaceSettingsLabel(FOwner, page, Texts().lblAviVideoFPS, 8, SettingsRowTop(top, 2) + 3,
+                                        cbAviVideoFPS);
+    cbAviVideoThreads = PlaceSettingsCombo(FOwner, page, csDropDown,
+                                           Bounds(250, SettingsRowTop(top, 2), 62, SettingsComboHeight));
+    lblAviVideoThreads = PlaceSettingsLabel(FOwner, page, Texts().lblAviVideoThreads, 190,
+                                            SettingsRowTop(top, 2) + 3, cbAviVideoThreads);
+    cbAviVideoAspect = PlaceSettingsCombo(
+        FOwner, page, csDropDown, Bounds(VideoComboLeft, SettingsRowTop(top, 3), 80, SettingsComboHeight));
+    lblAviVideoAspect = PlaceSettingsLabel(FOwner, page, Texts().lblAviVideoAspect, 8,
+                                           SettingsRowTop(top, 3) + 3, cbAviVideoAspect);
+    chAviVideo2Pass = PlaceSettingsCheck(FOwner, page, Texts().chAviVideo2Pass,
+                                         Bounds(8, SettingsRowTop(top, 4) + 2, 120, 20));
     chAviVideoDontCopy = PlaceSettingsCheck(FOwner, page, Texts().chAviVideoDontCopy,
-                                            Bounds(134, RowTop(top, 4) + 2, 180, 20));
+                                            Bounds(134, SettingsRowTop(top, 4) + 2, 180, 20));
 }
 
 void TSettingsPanels::BuildMpgPage()
 {
     TWinControl* page = tsMpg;
     const int top = 8;
-    cbMpgVideo =
-        PlaceSettingsCombo(FOwner, page, csDropDownList, Bounds(ComboLeft, RowTop(top, 0), 130, ComboHeight));
-    lblMpgVideo = PlaceSettingsLabel(FOwner, page, Texts().lblMpgVideo, 8, RowTop(top, 0) + 3, cbMpgVideo);
-    lblMpgInfo = PlaceSettingsLabel(FOwner, page, "", ComboLeft, RowTop(top, 1) + 2);
+    cbMpgVideo = PlaceSettingsCombo(FOwner, page, csDropDownList,
+                                    Bounds(VideoComboLeft, SettingsRowTop(top, 0), 130, SettingsComboHeight));
+    lblMpgVideo =
+        PlaceSettingsLabel(FOwner, page, Texts().lblMpgVideo, 8, SettingsRowTop(top, 0) + 3, cbMpgVideo);
+    lblMpgInfo = PlaceSettingsLabel(FOwner, page, "", VideoComboLeft, SettingsRowTop(top, 1) + 2);
     lblMpgInfo->Font()->SetColor(RGBToColor(90, 96, 110));
-    cbMpegVersion = PlaceSettingsCombo(FOwner, page, csDropDownList,
-                                       Bounds(ComboLeft, RowTop(top, 2) - 6, 90, ComboHeight));
-    lblMpegVersion =
-        PlaceSettingsLabel(FOwner, page, Texts().lblMpegVersion, 8, RowTop(top, 2) - 3, cbMpegVersion);
+    cbMpegVersion =
+        PlaceSettingsCombo(FOwner, page, csDropDownList,
+                           Bounds(VideoComboLeft, SettingsRowTop(top, 2) - 6, 90, SettingsComboHeight));
+    lblMpegVersion = PlaceSettingsLabel(FOwner, page, Texts().lblMpegVersion, 8, SettingsRowTop(top, 2) - 3,
+                                        cbMpegVersion);
     cbMpgVideoBitrate =
-        PlaceSettingsCombo(FOwner, page, csDropDown, Bounds(ComboLeft, RowTop(top, 3) - 6, 80, ComboHeight));
-    lblMpgVideoBitrate = PlaceSettingsLabel(FOwner, page, Texts().lblMpgVideoBitrate, 8, RowTop(top, 3) - 3,
-                                            cbMpgVideoBitrate);
-    lblMpgVideoKbps = PlaceSettingsLabel(FOwner, page, "kbit/s", ComboLeft + 86, RowTop(top, 3) - 3);
+        PlaceSettingsCombo(FOwner, page, csDropDown,
+                           Bounds(VideoComboLeft, SettingsRowTop(top, 3) - 6, 80, SettingsComboHeight));
+    lblMpgVideoBitrate = PlaceSettingsLabel(FOwner, page, Texts().lblMpgVideoBitrate, 8,
+                                            SettingsRowTop(top, 3) - 3, cbMpgVideoBitrate);
+    lblMpgVideoKbps =
+        PlaceSettingsLabel(FOwner, page, "kbit/s", VideoComboLeft + 86, SettingsRowTop(top, 3) - 3);
     cbMpgVideoFPS =
-        PlaceSettingsCombo(FOwner, page, csDropDown, Bounds(ComboLeft, RowTop(top, 4) - 6, 80, ComboHeight));
-    lblMpgVideoFPS =
-        PlaceSettingsLabel(FOwner, page, Texts().lblMpgVideoFPS, 8, RowTop(top, 4) - 3, cbMpgVideoFPS);
-    chMpgVideo2Pass =
-        PlaceSettingsCheck(FOwner, page, Texts().chMpgVideo2Pass, Bounds(8, RowTop(top, 5) - 4, 120, 20));
+        PlaceSettingsCombo(FOwner, page, csDropDown,
+                           Bounds(VideoComboLeft, SettingsRowTop(top, 4) - 6, 80, SettingsComboHeight));
+    lblMpgVideoFPS = PlaceSettingsLabel(FOwner, page, Texts().lblMpgVideoFPS, 8, SettingsRowTop(top, 4) - 3,
+                                        cbMpgVideoFPS);
+    chMpgVideo2Pass = PlaceSettingsCheck(FOwner, page, Texts().chMpgVideo2Pass,
+                                         Bounds(8, SettingsRowTop(top, 5) - 4, 120, 20));
     chMpgVideoDontCopy = PlaceSettingsCheck(FOwner, page, Texts().chMpgVideoDontCopy,
-                                            Bounds(134, RowTop(top, 5) - 4, 180, 20));
+                                            Bounds(134, SettingsRowTop(top, 5) - 4, 180, 20));
 }
 
 void TSettingsPanels::BuildAudio()
@@ -144,40 +151,41 @@ void TSettingsPanels::BuildAudio()
     pnAudio->SetCaption(Texts().lblAudioSettings);
     const int top = SettingsHeaderHeight + 10;
     const int left = 100;
-    cbAudioCodec =
-        PlaceSettingsCombo(FOwner, panel, csDropDownList, Bounds(left, RowTop(top, 0), 190, ComboHeight));
+    cbAudioCodec = PlaceSettingsCombo(FOwner, panel, csDropDownList,
+                                      Bounds(left, SettingsRowTop(top, 0), 190, SettingsComboHeight));
     lblAudioCodec =
-        PlaceSettingsLabel(FOwner, panel, Texts().lblAudioCodec, 8, RowTop(top, 0) + 3, cbAudioCodec);
-    cbAudioBitrate =
-        PlaceSettingsCombo(FOwner, panel, csDropDown, Bounds(left, RowTop(top, 1), 80, ComboHeight));
-    lblAudioBitrate =
-        PlaceSettingsLabel(FOwner, panel, Texts().lblAudioBitrate, 8, RowTop(top, 1) + 3, cbAudioBitrate);
-    lblAudioKbps = PlaceSettingsLabel(FOwner, panel, "kbit/s", left + 86, RowTop(top, 1) + 3);
-    btnInfoAudioBitrates =
-        PlaceSettingsSpeedButton(FOwner, panel, "Info", Bounds(left + 130, RowTop(top, 1) + 1, 40, 20));
-    cbAudioSampling =
-        PlaceSettingsCombo(FOwner, panel, csDropDown, Bounds(left, RowTop(top, 2), 80, ComboHeight));
-    lblAudioSampling =
-        PlaceSettingsLabel(FOwner, panel, Texts().lblAudioSampling, 8, RowTop(top, 2) + 3, cbAudioSampling);
-    lblAudioHz = PlaceSettingsLabel(FOwner, panel, "Hz", left + 86, RowTop(top, 2) + 3);
-    cbAudioChannels =
-        PlaceSettingsCombo(FOwner, panel, csDropDownList, Bounds(left, RowTop(top, 3), 110, ComboHeight));
-    lblAudioChannels =
-        PlaceSettingsLabel(FOwner, panel, Texts().lblAudioChannels, 8, RowTop(top, 3) + 3, cbAudioChannels);
+        PlaceSettingsLabel(FOwner, panel, Texts().lblAudioCodec, 8, SettingsRowTop(top, 0) + 3, cbAudioCodec);
+    cbAudioBitrate = PlaceSettingsCombo(FOwner, panel, csDropDown,
+                                        Bounds(left, SettingsRowTop(top, 1), 80, SettingsComboHeight));
+    lblAudioBitrate = PlaceSettingsLabel(FOwner, panel, Texts().lblAudioBitrate, 8,
+                                         SettingsRowTop(top, 1) + 3, cbAudioBitrate);
+    lblAudioKbps = PlaceSettingsLabel(FOwner, panel, "kbit/s", left + 86, SettingsRowTop(top, 1) + 3);
+    btnInfoAudioBitrates = PlaceSettingsSpeedButton(FOwner, panel, "Info",
+                                                    Bounds(left + 130, SettingsRowTop(top, 1) + 1, 40, 20));
+    cbAudioSampling = PlaceSettingsCombo(FOwner, panel, csDropDown,
+                                         Bounds(left, SettingsRowTop(top, 2), 80, SettingsComboHeight));
+    lblAudioSampling = PlaceSettingsLabel(FOwner, panel, Texts().lblAudioSampling, 8,
+                                          SettingsRowTop(top, 2) + 3, cbAudioSampling);
+    lblAudioHz = PlaceSettingsLabel(FOwner, panel, "Hz", left + 86, SettingsRowTop(top, 2) + 3);
+    cbAudioChannels = PlaceSettingsCombo(FOwner, panel, csDropDownList,
+                                         Bounds(left, SettingsRowTop(top, 3), 110, SettingsComboHeight));
+    lblAudioChannels = PlaceSettingsLabel(FOwner, panel, Texts().lblAudioChannels, 8,
+                                          SettingsRowTop(top, 3) + 3, cbAudioChannels);
     tbAudioVolume =
-        PlaceSettingsTrackBar(FOwner, panel, Bounds(left - 4, RowTop(top, 4), 150, 24), 1, 300, 100);
+        PlaceSettingsTrackBar(FOwner, panel, Bounds(left - 4, SettingsRowTop(top, 4), 150, 24), 1, 300, 100);
     SetTrackBarLooks(*tbAudioVolume);
-    lblAudioVolumeInfo = PlaceSettingsLabel(FOwner, panel, Texts().lblAudioVolume, 8, RowTop(top, 4) + 4);
-    lblAudioVolume = PlaceSettingsLabel(FOwner, panel, "1.00x", left + 152, RowTop(top, 4) + 4);
-    chAudioDontCopy =
-        PlaceSettingsCheck(FOwner, panel, Texts().chAudioDontCopy, Bounds(8, RowTop(top, 5) + 2, 280, 20));
+    lblAudioVolumeInfo =
+        PlaceSettingsLabel(FOwner, panel, Texts().lblAudioVolume, 8, SettingsRowTop(top, 4) + 4);
+    lblAudioVolume = PlaceSettingsLabel(FOwner, panel, "1.00x", left + 152, SettingsRowTop(top, 4) + 4);
+    chAudioDontCopy = PlaceSettingsCheck(FOwner, panel, Texts().chAudioDontCopy,
+                                         Bounds(8, SettingsRowTop(top, 5) + 2, 280, 20));
 }
 
 void TSettingsPanels::BuildProfile()
 {
     TWinControl* panel = pnProfile;
     SetLightPanelLooks(*pnProfile);
-    cbProfileNew = PlaceSettingsCombo(FOwner, panel, csDropDownList, Bounds(80, 6, 420, ComboHeight));
+    cbProfileNew = PlaceSettingsCombo(FOwner, panel, csDropDownList, Bounds(80, 6, 420, SettingsComboHeight));
     lblProfile = PlaceSettingsLabel(FOwner, panel, Texts().lblProfile, 8, 9, cbProfileNew);
     btnLoadProfile =
         PlaceSettingsButton(FOwner, panel, Texts().actLoadSelectedProfile, Bounds(508, 5, 110, 24));

@@ -35,12 +35,12 @@ std::optional<std::vector<std::string>> ReadDataFileLines(const std::string& fil
     return lines;
 }
 
-bool IsBlank(char c)
+bool IsTagSeparator(char c)
 {
     return c == ' ' || c == '\t';
 }
 
-std::string TrimRightBlanks(std::string_view text)
+std::string TrimResolutionLineEnd(std::string_view text)
 {
     size_t end = text.size();
     while (end > 0 && static_cast<unsigned char>(text[end - 1]) <= ' ')
@@ -54,7 +54,7 @@ std::vector<std::string> ParseResolutionLines(const std::vector<std::string>& li
 {
     std::vector<std::string> items;
     for (const std::string& line : lines) {
-        std::string item = TrimRightBlanks(line);
+        std::string item = TrimResolutionLineEnd(line);
         if (item.empty() || item.starts_with("//"))
             continue;
         items.push_back(std::move(item));
@@ -68,7 +68,7 @@ std::vector<std::string> ParseVideoTagLines(const std::vector<std::string>& line
     for (const std::string& line : lines) {
         const std::string trimmed = Trim(line);
         size_t blank = 0;
-        while (blank < trimmed.size() && !IsBlank(trimmed[blank]))
+        while (blank < trimmed.size() && !IsTagSeparator(trimmed[blank]))
             ++blank;
         if (blank == trimmed.size())
             continue;

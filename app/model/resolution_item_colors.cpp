@@ -4,7 +4,7 @@
 
 namespace {
 
-bool Holds(std::string_view text, std::string_view part)
+bool ResolutionTextHolds(std::string_view text, std::string_view part)
 {
     return text.find(part) != std::string_view::npos;
 }
@@ -14,14 +14,15 @@ bool Holds(std::string_view text, std::string_view part)
 TResolutionItemColors ResolutionItemColors(std::string_view text, int index)
 {
     TResolutionItemColors colors{RGBToColor(248, 248, 248), clBlack};
-    const bool percentage = Holds(text, "%");
+    const bool percentage = ResolutionTextHolds(text, "%");
     if (percentage)
         colors.Background = RGBToColor(251, 244, 198);
     if (index == 1)
         colors = {RGBToColor(91, 91, 91), RGBToColor(220, 220, 220)};
-    if (!percentage && (Holds(text, "16:9") || Holds(text, "16/9")))
+    if (!percentage && (ResolutionTextHolds(text, "16:9") || ResolutionTextHolds(text, "16/9")))
         colors = {RGBToColor(67, 126, 90), RGBToColor(240, 240, 240)};
-    else if (!percentage && (Holds(text, "4:3") || Holds(text, "4/3")) && !Holds(text, "64"))
+    else if (!percentage && (ResolutionTextHolds(text, "4:3") || ResolutionTextHolds(text, "4/3")) &&
+             !ResolutionTextHolds(text, "64"))
         colors = {RGBToColor(232, 193, 193), RGBToColor(20, 20, 20)};
     return colors;
 }

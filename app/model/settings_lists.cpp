@@ -8,13 +8,14 @@
 namespace {
 
 // "Auto" followed by the numbers from first to last in steps of step.
-void AppendRange(std::vector<std::string>& items, int first, int last, int step)
+void AppendNumberRange(std::vector<std::string>& items, int first, int last, int step)
 {
     for (int value = first; value <= last; value += step)
         items.push_back(std::to_string(value));
 }
 
-std::vector<std::string> WithAuto(const TMainModuleStrings& texts, std::initializer_list<const char*> rest)
+std::vector<std::string> AutoFollowedBy(const TMainModuleStrings& texts,
+                                        std::initializer_list<const char*> rest)
 {
     std::vector<std::string> items{texts.Auto};
     items.insert(items.end(), rest.begin(), rest.end());
@@ -22,8 +23,8 @@ std::vector<std::string> WithAuto(const TMainModuleStrings& texts, std::initiali
 }
 
 // The table's entries from first to before last.
-void AppendTable(std::vector<std::string>& items, std::span<const std::string_view> table, size_t first,
-                 size_t last)
+void AppendTableEntries(std::vector<std::string>& items, std::span<const std::string_view> table,
+                        size_t first, size_t last)
 {
     for (size_t i = first; i < last; ++i)
         items.emplace_back(table[i]);
@@ -35,7 +36,7 @@ std::vector<std::string> AviVideoCodecItems(const TMainModuleStrings& texts)
 {
     // The fixed English names; the lossless codec and the copy come from the string table.
     std::vector<std::string> items;
-    AppendTable(items, VideoCodecNames, 0, ItemIndex::AviCodecHuffYUV);
+    AppendTableEntries(items, VideoCodecNames, 0, ItemIndex::AviCodecHuffYUV);
     items.push_back(texts.cbAviVideoCodec_HuffYUV);
     items.push_back(texts.cbAviVideoCodec_Copy);
     return items;
@@ -44,39 +45,39 @@ std::vector<std::string> AviVideoCodecItems(const TMainModuleStrings& texts)
 std::vector<std::string> AviVideoThreadsItems(const TMainModuleStrings& texts)
 {
     std::vector<std::string> items{texts.Auto};
-    AppendRange(items, 1, 24, 1);
+    AppendNumberRange(items, 1, 24, 1);
     return items;
 }
 
 std::vector<std::string> AviVideoBitrateItems(const TMainModuleStrings& texts)
 {
     std::vector<std::string> items{texts.Auto};
-    AppendRange(items, 50, 500, 50);
-    AppendRange(items, 600, 1500, 100);
-    AppendRange(items, 1750, 5000, 250);
-    AppendRange(items, 5500, 10000, 500);
-    AppendRange(items, 11000, 20000, 1000);
+    AppendNumberRange(items, 50, 500, 50);
+    AppendNumberRange(items, 600, 1500, 100);
+    AppendNumberRange(items, 1750, 5000, 250);
+    AppendNumberRange(items, 5500, 10000, 500);
+    AppendNumberRange(items, 11000, 20000, 1000);
     return items;
 }
 
 std::vector<std::string> MpgVideoBitrateItems(const TMainModuleStrings& texts)
 {
     std::vector<std::string> items = AviVideoBitrateItems(texts);
-    AppendRange(items, 20500, 27000, 500);
+    AppendNumberRange(items, 20500, 27000, 500);
     return items;
 }
 
 std::vector<std::string> FrameRateItems(const TMainModuleStrings& texts)
 {
     std::vector<std::string> items{texts.Auto};
-    AppendTable(items, FrameRates, 0, FrameRates.size());
+    AppendTableEntries(items, FrameRates, 0, FrameRates.size());
     return items;
 }
 
 std::vector<std::string> AspectItems(const TMainModuleStrings& texts)
 {
     std::vector<std::string> items{texts.Auto};
-    AppendTable(items, AspectRatios, 0, AspectRatios.size());
+    AppendTableEntries(items, AspectRatios, 0, AspectRatios.size());
     return items;
 }
 
@@ -93,25 +94,26 @@ std::vector<std::string> MpegVersionItems()
 std::vector<std::string> AudioCodecItems(const TMainModuleStrings& texts)
 {
     std::vector<std::string> items{texts.Auto};
-    AppendTable(items, AudioCodecNames, ItemIndex::AudioCodecMp3, ItemIndex::AudioCodecCopy);
+    AppendTableEntries(items, AudioCodecNames, ItemIndex::AudioCodecMp3, ItemIndex::AudioCodecCopy);
     items.push_back(texts.cbAudioCodec_Copy);
     return items;
 }
 
 std::vector<std::string> AudioBitrateItems(const TMainModuleStrings& texts)
 {
-    return WithAuto(texts, {"8",   "16",  "24",  "32",  "40",  "48",  "56",  "64",  "80",  "96",  "112",
-                            "128", "160", "192", "224", "256", "320", "384", "448", "512", "576", "640"});
+    return AutoFollowedBy(texts,
+                          {"8",   "16",  "24",  "32",  "40",  "48",  "56",  "64",  "80",  "96",  "112",
+                           "128", "160", "192", "224", "256", "320", "384", "448", "512", "576", "640"});
 }
 
 std::vector<std::string> AudioSamplingItems(const TMainModuleStrings& texts)
 {
-    return WithAuto(texts, {"16000", "22050", "24000", "32000", "44100", "48000"});
+    return AutoFollowedBy(texts, {"16000", "22050", "24000", "32000", "44100", "48000"});
 }
 
 std::vector<std::string> AudioChannelsItems(const TMainModuleStrings& texts)
 {
-    return WithAuto(texts, {"1 - Mono", "2 - Stereo", "6"});
+    return AutoFollowedBy(texts, {"1 - Mono", "2 - Stereo", "6"});
 }
 
 std::vector<std::string> InterlacingItems(const TMainModuleStrings& texts)
@@ -127,7 +129,7 @@ std::vector<std::string> ConvertColorsItems()
 std::vector<std::string> RotateItems()
 {
     std::vector<std::string> items;
-    AppendRange(items, 15, 345, 15);
+    AppendNumberRange(items, 15, 345, 15);
     return items;
 }
 

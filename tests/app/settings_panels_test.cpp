@@ -4,12 +4,15 @@
 #include "app/main/settings_binder.h"
 #include "controls/edits/combo_box.h"
 #include "controls/edits/scroll_box.h"
+#include "controls/pack/button_appearance.h"
 #include "controls/pack/page_control.h"
 #include "controls/pack/panel.h"
+#include "controls/pack/png_button.h"
 #include "controls/pack/repeat_timer.h"
 #include "controls/pack/track_bar.h"
 #include "controls/skins/skin_spin_edit.h"
 #include "manual_clock.h"
+#include "platform/gui/graphics/colors.h"
 #include "platform/gui/standard/stdctrls_labels.h"
 #include "support/color_routines.h"
 
@@ -137,6 +140,39 @@ TEST_F(SettingsPanels, AfterConversionShutDownIsRestoredAndShown)
     WriteRunOptions(p, saved);
     EXPECT_EQ(ReadRunOptions(p).AfterConversion, acShutDown);
     EXPECT_EQ(p.cbAfterConversion->Text(), english.Main.cbAfterConversion_CloseWindows);
+}
+
+TEST_F(SettingsPanels, SecondaryWindowsTakeTheTemplatesLooks)
+{
+    TSettingsPanels& p = Build();
+    const TWindowLooks looks = p.WindowLooks();
+    EXPECT_EQ(looks.MonospaceFont.Name, AppParams.MonospaceFont.Name);
+    auto* button = new TKvpPngButton(form);
+    auto* bottom = new TKvpPanel(form);
+    ApplyButtonLooks(*button, looks);
+    ApplyPanelLooks(*bottom, looks);
+    EXPECT_FALSE(button->Appearance()->DefaultDrawing()) << "the flat button, not the platform's face";
+    EXPECT_EQ(button->Appearance()->Normal()->Color(), p.btnT->Appearance()->Normal()->Color());
+    EXPECT_EQ(button->Appearance()->Hot()->Border()->Color(), p.btnT->Appearance()->Hot()->Border()->Color());
+    EXPECT_EQ(bottom->Appearance()->UpperGradient()->ColorFrom(), RGBToColor(74, 78, 86)) << "the dark panel";
+    EXPECT_TRUE(bottom->Appearance()->DrawGradient());
+
+    // A secondary window's bottom strip as it will look.
+    bottom->SetParent(form);
+    bottom->SetBounds(0, 0, 400, 41);
+    bottom->BringToFront();
+    button->SetParent(bottom);
+    button->SetBounds(280, 7, 110, 27);
+    button->SetCaption("Close");
+    Pump();
+    const std::unique_ptr<TBitmap> picture = Render(bottom);
+    SaveScreenshot(*picture, "settings_window_looks", 2);
+    const auto brightness = [&](int x, int y) {
+        const TColor c = picture->Canvas()->Pixels(x, y);
+        return (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 3;
+    };
+    EXPECT_LT(brightness(100, 20), 90) << "a dark strip";
+    EXPECT_GT(brightness(300, 20), 200) << "with a light button on it";
 }
 
 TEST_F(SettingsPanels, SpinEditsArePaintedWholeOnceAfterTheAdvancedPageScrolls)

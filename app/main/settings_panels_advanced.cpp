@@ -56,13 +56,14 @@ void TSettingsPanels::BuildAdvanced(TWinControl* parent)
 
     TWinControl* box = sboxAdvanced;
     int top = 6;
-    cbAudioTrackNo =
-        PlaceSettingsCombo(FOwner, box, csDropDownList, Bounds(110, top, 226, AdvancedComboHeight));
-    lblAudioTrackNo = PlaceSettingsLabel(FOwner, box, Texts().gbAudioTrackNo, 8, top + 3, cbAudioTrackNo);
+    PlaceLabelledCombos(FOwner, box,
+                        {
+                            {lblAudioTrackNo, cbAudioTrackNo, Texts().gbAudioTrackNo, csDropDownList,
+                             Bounds(110, top, 226, AdvancedComboHeight)},
+                            {lblInterlacing, cbInterlacing, Texts().gbInterlacing, csDropDownList,
+                             Bounds(110, top + 27, 150, AdvancedComboHeight)},
+                        });
     top += 27;
-    cbInterlacing =
-        PlaceSettingsCombo(FOwner, box, csDropDownList, Bounds(110, top, 150, AdvancedComboHeight));
-    lblInterlacing = PlaceSettingsLabel(FOwner, box, Texts().gbInterlacing, 8, top + 3, cbInterlacing);
     top += 30;
     BuildResolutionAndCropping(box, top);
     BuildVideoTag(box, top);

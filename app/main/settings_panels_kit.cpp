@@ -34,6 +34,16 @@ TVezComboBox* PlaceSettingsCombo(TComponent* owner, TWinControl* parent, TComboB
     return combo;
 }
 
+void PlaceLabelledCombos(TComponent* owner, TWinControl* parent,
+                         std::initializer_list<TLabelledComboPlace> places)
+{
+    for (const TLabelledComboPlace& place : places) {
+        place.Combo = PlaceSettingsCombo(owner, parent, place.Style, place.Bounds);
+        place.Label = PlaceSettingsLabel(owner, parent, place.Caption, place.LabelLeft, place.Bounds.Top + 3,
+                                         place.Combo);
+    }
+}
+
 TCheckBox* PlaceSettingsCheck(TComponent* owner, TWinControl* parent, const std::string& caption,
                               TRect bounds)
 {

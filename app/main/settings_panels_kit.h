@@ -3,6 +3,7 @@
 #include "platform/gui/standard/combo_box.h"
 #include "platform/gui/windows/control.h"
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,18 @@ template <typename T> T* PlaceSettingsControl(TComponent* owner, TWinControl* pa
 TLabel* PlaceSettingsLabel(TComponent* owner, TWinControl* parent, const std::string& caption, int left,
                            int top, TWinControl* focus = nullptr);
 TVezComboBox* PlaceSettingsCombo(TComponent* owner, TWinControl* parent, TComboBoxStyle style, TRect bounds);
+// A list and the label that names it, on the list's line at LabelLeft.
+struct TLabelledComboPlace
+{
+    TLabel*& Label;
+    TVezComboBox*& Combo;
+    const std::string& Caption;
+    TComboBoxStyle Style;
+    TRect Bounds;
+    int LabelLeft = 8;
+};
+void PlaceLabelledCombos(TComponent* owner, TWinControl* parent,
+                         std::initializer_list<TLabelledComboPlace> places);
 TCheckBox* PlaceSettingsCheck(TComponent* owner, TWinControl* parent, const std::string& caption,
                               TRect bounds);
 // An integer spin edit between min and max stepping by step.

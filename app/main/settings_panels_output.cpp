@@ -21,11 +21,13 @@
 void TSettingsPanels::BuildOutput(TWinControl* parent)
 {
     constexpr int listLeft = 150;
-    cbOutputExists = PlaceSettingsCombo(FOwner, parent, csDropDownList, Bounds(listLeft, 6, 170, 22));
-    lblIfOutputExists = PlaceSettingsLabel(FOwner, parent, Texts().lblIfOutputExists, 8, 9, cbOutputExists);
-    cbAfterConversion = PlaceSettingsCombo(FOwner, parent, csDropDownList, Bounds(listLeft, 32, 170, 22));
-    lblAfterConversion =
-        PlaceSettingsLabel(FOwner, parent, Texts().lblAfterConversion, 8, 35, cbAfterConversion);
+    PlaceLabelledCombos(FOwner, parent,
+                        {
+                            {lblIfOutputExists, cbOutputExists, Texts().lblIfOutputExists, csDropDownList,
+                             Bounds(listLeft, 6, 170, 22)},
+                            {lblAfterConversion, cbAfterConversion, Texts().lblAfterConversion,
+                             csDropDownList, Bounds(listLeft, 32, 170, 22)},
+                        });
     chKeepDates = PlaceSettingsCheck(FOwner, parent, Texts().chKeepDates, Bounds(8, 57, 312, 20));
     chKeepDates->SetHint(Texts().KeepDates);
 

@@ -80,67 +80,50 @@ void TSettingsPanels::BuildLeft(TWinControl* parent)
 void TSettingsPanels::BuildAviPage()
 {
     TWinControl* page = tsAvi;
-    const int top = 8;
-    cbAviVideoCodec =
-        PlaceSettingsCombo(FOwner, page, csDropDownList,
-                           Bounds(VideoComboLeft, SettingsRowTop(top, 0), 220, SettingsComboHeight));
-    lblAviVideoCodec = PlaceSettingsLabel(FOwner, page, Texts().lblAviVideoCodec, 8,
-                                          SettingsRowTop(top, 0) + 3, cbAviVideoCodec);
-    cbAviVideoBitrate = PlaceSettingsCombo(
-        FOwner, page, csDropDown, Bounds(VideoComboLeft, SettingsRowTop(top, 1), 80, SettingsComboHeight));
-    lblAviVideoBitrate = PlaceSettingsLabel(FOwner, page, Texts().lblAviVideoBitrate, 8,
-                                            SettingsRowTop(top, 1) + 3, cbAviVideoBitrate);
-    lblAviVideoKbps =
-        PlaceSettingsLabel(FOwner, page, "kbit/s", VideoComboLeft + 86, SettingsRowTop(top, 1) + 3);
-    cbAviVideoFPS = PlaceSettingsCombo(
-        FOwner, page, csDropDown, Bounds(VideoComboLeft, SettingsRowTop(top, 2), 80, SettingsComboHeight));
-    lblAviVideoFPS = PlaceSettingsLabel(FOwner, page, Texts().lblAviVideoFPS, 8, SettingsRowTop(top, 2) + 3,
-                                        cbAviVideoFPS);
-    cbAviVideoThreads = PlaceSettingsCombo(FOwner, page, csDropDown,
-                                           Bounds(250, SettingsRowTop(top, 2), 62, SettingsComboHeight));
-    lblAviVideoThreads = PlaceSettingsLabel(FOwner, page, Texts().lblAviVideoThreads, 190,
-                                            SettingsRowTop(top, 2) + 3, cbAviVideoThreads);
-    cbAviVideoAspect = PlaceSettingsCombo(
-        FOwner, page, csDropDown, Bounds(VideoComboLeft, SettingsRowTop(top, 3), 80, SettingsComboHeight));
-    lblAviVideoAspect = PlaceSettingsLabel(FOwner, page, Texts().lblAviVideoAspect, 8,
-                                           SettingsRowTop(top, 3) + 3, cbAviVideoAspect);
-    chAviVideo2Pass = PlaceSettingsCheck(FOwner, page, Texts().chAviVideo2Pass,
-                                         Bounds(8, SettingsRowTop(top, 4) + 2, 120, 20));
-    chAviVideoDontCopy = PlaceSettingsCheck(FOwner, page, Texts().chAviVideoDontCopy,
-                                            Bounds(134, SettingsRowTop(top, 4) + 2, 180, 20));
+    const auto row = [](int number) { return SettingsRowTop(8, number); };
+    PlaceLabelledCombos(FOwner, page,
+                        {
+                            {lblAviVideoCodec, cbAviVideoCodec, Texts().lblAviVideoCodec, csDropDownList,
+                             Bounds(VideoComboLeft, row(0), 220, SettingsComboHeight)},
+                            {lblAviVideoBitrate, cbAviVideoBitrate, Texts().lblAviVideoBitrate, csDropDown,
+                             Bounds(VideoComboLeft, row(1), 80, SettingsComboHeight)},
+                            {lblAviVideoFPS, cbAviVideoFPS, Texts().lblAviVideoFPS, csDropDown,
+                             Bounds(VideoComboLeft, row(2), 80, SettingsComboHeight)},
+                            {lblAviVideoThreads, cbAviVideoThreads, Texts().lblAviVideoThreads, csDropDown,
+                             Bounds(250, row(2), 62, SettingsComboHeight), 190},
+                            {lblAviVideoAspect, cbAviVideoAspect, Texts().lblAviVideoAspect, csDropDown,
+                             Bounds(VideoComboLeft, row(3), 80, SettingsComboHeight)},
+                        });
+    lblAviVideoKbps = PlaceSettingsLabel(FOwner, page, "kbit/s", VideoComboLeft + 86, row(1) + 3);
+    chAviVideo2Pass =
+        PlaceSettingsCheck(FOwner, page, Texts().chAviVideo2Pass, Bounds(8, row(4) + 2, 120, 20));
+    chAviVideoDontCopy =
+        PlaceSettingsCheck(FOwner, page, Texts().chAviVideoDontCopy, Bounds(134, row(4) + 2, 180, 20));
 }
 
 void TSettingsPanels::BuildMpgPage()
 {
     TWinControl* page = tsMpg;
-    const int top = 8;
-    cbMpgVideo = PlaceSettingsCombo(FOwner, page, csDropDownList,
-                                    Bounds(VideoComboLeft, SettingsRowTop(top, 0), 130, SettingsComboHeight));
-    lblMpgVideo =
-        PlaceSettingsLabel(FOwner, page, Texts().lblMpgVideo, 8, SettingsRowTop(top, 0) + 3, cbMpgVideo);
-    lblMpgInfo = PlaceSettingsLabel(FOwner, page, "", VideoComboLeft, SettingsRowTop(top, 1) + 2);
+    // The information line under the preset takes less than a row.
+    const auto row = [](int number) { return SettingsRowTop(8, number) - (number >= 2 ? 6 : 0); };
+    PlaceLabelledCombos(FOwner, page,
+                        {
+                            {lblMpgVideo, cbMpgVideo, Texts().lblMpgVideo, csDropDownList,
+                             Bounds(VideoComboLeft, row(0), 130, SettingsComboHeight)},
+                            {lblMpegVersion, cbMpegVersion, Texts().lblMpegVersion, csDropDownList,
+                             Bounds(VideoComboLeft, row(2), 90, SettingsComboHeight)},
+                            {lblMpgVideoBitrate, cbMpgVideoBitrate, Texts().lblMpgVideoBitrate, csDropDown,
+                             Bounds(VideoComboLeft, row(3), 80, SettingsComboHeight)},
+                            {lblMpgVideoFPS, cbMpgVideoFPS, Texts().lblMpgVideoFPS, csDropDown,
+                             Bounds(VideoComboLeft, row(4), 80, SettingsComboHeight)},
+                        });
+    lblMpgInfo = PlaceSettingsLabel(FOwner, page, "", VideoComboLeft, row(1) + 2);
     lblMpgInfo->Font()->SetColor(RGBToColor(90, 96, 110));
-    cbMpegVersion =
-        PlaceSettingsCombo(FOwner, page, csDropDownList,
-                           Bounds(VideoComboLeft, SettingsRowTop(top, 2) - 6, 90, SettingsComboHeight));
-    lblMpegVersion = PlaceSettingsLabel(FOwner, page, Texts().lblMpegVersion, 8, SettingsRowTop(top, 2) - 3,
-                                        cbMpegVersion);
-    cbMpgVideoBitrate =
-        PlaceSettingsCombo(FOwner, page, csDropDown,
-                           Bounds(VideoComboLeft, SettingsRowTop(top, 3) - 6, 80, SettingsComboHeight));
-    lblMpgVideoBitrate = PlaceSettingsLabel(FOwner, page, Texts().lblMpgVideoBitrate, 8,
-                                            SettingsRowTop(top, 3) - 3, cbMpgVideoBitrate);
-    lblMpgVideoKbps =
-        PlaceSettingsLabel(FOwner, page, "kbit/s", VideoComboLeft + 86, SettingsRowTop(top, 3) - 3);
-    cbMpgVideoFPS =
-        PlaceSettingsCombo(FOwner, page, csDropDown,
-                           Bounds(VideoComboLeft, SettingsRowTop(top, 4) - 6, 80, SettingsComboHeight));
-    lblMpgVideoFPS = PlaceSettingsLabel(FOwner, page, Texts().lblMpgVideoFPS, 8, SettingsRowTop(top, 4) - 3,
-                                        cbMpgVideoFPS);
-    chMpgVideo2Pass = PlaceSettingsCheck(FOwner, page, Texts().chMpgVideo2Pass,
-                                         Bounds(8, SettingsRowTop(top, 5) - 4, 120, 20));
-    chMpgVideoDontCopy = PlaceSettingsCheck(FOwner, page, Texts().chMpgVideoDontCopy,
-                                            Bounds(134, SettingsRowTop(top, 5) - 4, 180, 20));
+    lblMpgVideoKbps = PlaceSettingsLabel(FOwner, page, "kbit/s", VideoComboLeft + 86, row(3) + 3);
+    chMpgVideo2Pass =
+        PlaceSettingsCheck(FOwner, page, Texts().chMpgVideo2Pass, Bounds(8, row(5) + 2, 120, 20));
+    chMpgVideoDontCopy =
+        PlaceSettingsCheck(FOwner, page, Texts().chMpgVideoDontCopy, Bounds(134, row(5) + 2, 180, 20));
 }
 
 void TSettingsPanels::BuildAudio()
@@ -149,36 +132,29 @@ void TSettingsPanels::BuildAudio()
     pnHeader_Audio =
         PlaceSettingsHeader(FOwner, panel, Texts().lblAudioSettings, lblHeader_Audio, sbtnAudioSettings);
     pnAudio->SetCaption(Texts().lblAudioSettings);
-    const int top = SettingsHeaderHeight + 10;
+    const auto row = [](int number) { return SettingsRowTop(SettingsHeaderHeight + 10, number); };
     const int left = 100;
-    cbAudioCodec = PlaceSettingsCombo(FOwner, panel, csDropDownList,
-                                      Bounds(left, SettingsRowTop(top, 0), 190, SettingsComboHeight));
-    lblAudioCodec =
-        PlaceSettingsLabel(FOwner, panel, Texts().lblAudioCodec, 8, SettingsRowTop(top, 0) + 3, cbAudioCodec);
-    cbAudioBitrate = PlaceSettingsCombo(FOwner, panel, csDropDown,
-                                        Bounds(left, SettingsRowTop(top, 1), 80, SettingsComboHeight));
-    lblAudioBitrate = PlaceSettingsLabel(FOwner, panel, Texts().lblAudioBitrate, 8,
-                                         SettingsRowTop(top, 1) + 3, cbAudioBitrate);
-    lblAudioKbps = PlaceSettingsLabel(FOwner, panel, "kbit/s", left + 86, SettingsRowTop(top, 1) + 3);
-    btnInfoAudioBitrates = PlaceSettingsSpeedButton(FOwner, panel, "Info",
-                                                    Bounds(left + 130, SettingsRowTop(top, 1) + 1, 40, 20));
-    cbAudioSampling = PlaceSettingsCombo(FOwner, panel, csDropDown,
-                                         Bounds(left, SettingsRowTop(top, 2), 80, SettingsComboHeight));
-    lblAudioSampling = PlaceSettingsLabel(FOwner, panel, Texts().lblAudioSampling, 8,
-                                          SettingsRowTop(top, 2) + 3, cbAudioSampling);
-    lblAudioHz = PlaceSettingsLabel(FOwner, panel, "Hz", left + 86, SettingsRowTop(top, 2) + 3);
-    cbAudioChannels = PlaceSettingsCombo(FOwner, panel, csDropDownList,
-                                         Bounds(left, SettingsRowTop(top, 3), 110, SettingsComboHeight));
-    lblAudioChannels = PlaceSettingsLabel(FOwner, panel, Texts().lblAudioChannels, 8,
-                                          SettingsRowTop(top, 3) + 3, cbAudioChannels);
-    tbAudioVolume =
-        PlaceSettingsTrackBar(FOwner, panel, Bounds(left - 4, SettingsRowTop(top, 4), 150, 24), 1, 300, 100);
+    PlaceLabelledCombos(FOwner, panel,
+                        {
+                            {lblAudioCodec, cbAudioCodec, Texts().lblAudioCodec, csDropDownList,
+                             Bounds(left, row(0), 190, SettingsComboHeight)},
+                            {lblAudioBitrate, cbAudioBitrate, Texts().lblAudioBitrate, csDropDown,
+                             Bounds(left, row(1), 80, SettingsComboHeight)},
+                            {lblAudioSampling, cbAudioSampling, Texts().lblAudioSampling, csDropDown,
+                             Bounds(left, row(2), 80, SettingsComboHeight)},
+                            {lblAudioChannels, cbAudioChannels, Texts().lblAudioChannels, csDropDownList,
+                             Bounds(left, row(3), 110, SettingsComboHeight)},
+                        });
+    lblAudioKbps = PlaceSettingsLabel(FOwner, panel, "kbit/s", left + 86, row(1) + 3);
+    btnInfoAudioBitrates =
+        PlaceSettingsSpeedButton(FOwner, panel, "Info", Bounds(left + 130, row(1) + 1, 40, 20));
+    lblAudioHz = PlaceSettingsLabel(FOwner, panel, "Hz", left + 86, row(2) + 3);
+    tbAudioVolume = PlaceSettingsTrackBar(FOwner, panel, Bounds(left - 4, row(4), 150, 24), 1, 300, 100);
     SetTrackBarLooks(*tbAudioVolume);
-    lblAudioVolumeInfo =
-        PlaceSettingsLabel(FOwner, panel, Texts().lblAudioVolume, 8, SettingsRowTop(top, 4) + 4);
-    lblAudioVolume = PlaceSettingsLabel(FOwner, panel, "1.00x", left + 152, SettingsRowTop(top, 4) + 4);
-    chAudioDontCopy = PlaceSettingsCheck(FOwner, panel, Texts().chAudioDontCopy,
-                                         Bounds(8, SettingsRowTop(top, 5) + 2, 280, 20));
+    lblAudioVolumeInfo = PlaceSettingsLabel(FOwner, panel, Texts().lblAudioVolume, 8, row(4) + 4);
+    lblAudioVolume = PlaceSettingsLabel(FOwner, panel, "1.00x", left + 152, row(4) + 4);
+    chAudioDontCopy =
+        PlaceSettingsCheck(FOwner, panel, Texts().chAudioDontCopy, Bounds(8, row(5) + 2, 280, 20));
 }
 
 void TSettingsPanels::BuildProfile()

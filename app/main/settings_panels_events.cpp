@@ -63,8 +63,8 @@ void TSettingsPanels::cbResolutionDrawItem(TWinControl* control, int index, cons
         FillLinearGradient(canvas, rect, LightenDarkenColor(colors.Background, 4, true), colors.Background,
                            gdVertical);
 
-    const bool inList = !state.Contains(odComboBoxEdit);
-    if (inList) {
+    const bool droppedDown = combo->DroppedDown();
+    if (droppedDown) {
         canvas.Pen()->SetColor(LightenDarkenColor(colors.Background, 8, false));
         canvas.MoveTo(rect.Left, rect.Top);
         canvas.LineTo(rect.Right, rect.Top);
@@ -75,7 +75,7 @@ void TSettingsPanels::cbResolutionDrawItem(TWinControl* control, int index, cons
     canvas.Font()->SetColor(colors.Text);
     canvas.Font()->SetStyle(index <= 1 ? TFontStyles{fsBold} : TFontStyles{});
     SetBkMode(canvas, TRANSPARENT);
-    TRect textRect{rect.Left + 4, rect.Top + (inList ? 2 : 1), rect.Right, rect.Bottom};
+    TRect textRect{rect.Left + 4, rect.Top + (droppedDown ? 2 : 1), rect.Right, rect.Bottom};
     if (text.find('\r') != std::string::npos) {
         DrawText(canvas, text, textRect, DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
         return;

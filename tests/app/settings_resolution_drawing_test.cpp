@@ -2,6 +2,7 @@
 
 #include "controls/edits/combo_box.h"
 #include "support/color_routines.h"
+#include "support/system_colors.h"
 
 #include <filesystem>
 #include <fstream>
@@ -54,4 +55,28 @@ TEST_F(SettingsResolutionDrawing, EachKindOfItemIsDrawnInItsColours)
         EXPECT_GT(CountPixels(*picture, whole, c.text), 3) << c.index;
         EXPECT_EQ(p.cbResolution->Color(), c.background) << "the closed box takes the item's colour";
     }
+}
+
+TEST_F(SettingsResolutionDrawing, TheDroppedDownListSeparatesItemsAndHighlightsTheSelectedOne)
+{
+    TSettingsPanels& p = Build();
+    p.cbResolution->SetItemIndex(4);
+    p.cbResolution->SetDroppedDown(true);
+    Pump();
+    TWinControl* list = p.cbResolution->ListControl();
+    ASSERT_NE(list, nullptr);
+    const std::unique_ptr<TBitmap> picture = Render(list);
+    SaveScreenshot(*picture, "settings_resolution_list", 2);
+    const TRect whole = Bounds(0, 0, picture->Width(), picture->Height());
+    const TColor rose = RGBToColor(232, 193, 193), custom = RGBToColor(91, 91, 91);
+    EXPECT_GT(CountPixels(*picture, whole, rose), picture->Width() / 2) << "item 5";
+    EXPECT_GT(CountPixels(*picture, whole, LightenDarkenColor(rose, 8, false)), picture->Width() / 2)
+        << "the line along the item's top";
+    EXPECT_GT(CountPixels(*picture, whole, LightenDarkenColor(custom, 8, false)), picture->Width() / 2);
+    EXPECT_GT(CountPixels(*picture, whole, LightenDarkenColor(ColorToRGB(clHighlight), 8, false)),
+              picture->Width() / 2)
+        << "the selected item";
+    EXPECT_EQ(CountPixels(*picture, whole, RGBToColor(67, 126, 90)), 0)
+        << "the selected 16:9 item is highlighted";
+    p.cbResolution->SetDroppedDown(false);
 }

@@ -17,11 +17,11 @@
 class SettingsPanelsFixture : public testing::Test
 {
 protected:
-    SettingsPanelsFixture() : form(ShowTestForm(1000, 372)), savedParams(AppParams)
+    SettingsPanelsFixture() : form(ShowTestForm(1000, 360)), savedParams(AppParams)
     {
         AppParams.ResolutionTxt.clear();
         AppParams.FourccTagsFile.clear();
-        settingsHost = PlaceHost(alTop, 290);
+        settingsHost = PlaceHost(alTop, 280); // the flip panel's client area, 302 high with its caption
         midHost = PlaceHost(alBottom, 80);
     }
     ~SettingsPanelsFixture() override

@@ -23,7 +23,7 @@ class TVezPascalMemoStyler;
 class TFormErrors : public TForm
 {
 public:
-    // The file names a save offers by default.
+    // The name a save offers first.
     static constexpr const char* DefaultLogFileName = "Quillconv_Errors.log";
 
     TFormErrors(TComponent* owner, const TWindowLooks& looks);
@@ -45,7 +45,6 @@ public:
     void actEscExecute(TObject* sender);
 
     TVezMemo* Memo() const { return me; }
-    TSaveDialog* SaveLogDialog() const { return dlgSaveLog; }
     TKvpPanel* BottomPanel() const { return pnBottom; }
 
 private:

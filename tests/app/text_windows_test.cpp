@@ -84,14 +84,15 @@ protected:
 } // namespace
 
 // The command line shown for a file, run by the shell with its output named, makes the same bytes as the
-// conversion run of that file with the same settings; in one pass and in two.
+// conversion run of that file with the same settings, in one pass and in two; a run of blanks in the name
+// stays.
 TEST_F(TextWindows, CommandLineRunsAsTheConversionDoes)
 {
     auto* form = new TFormCmdLine(Templates.Owner, Templates.Looks);
     FakeRunHost host;
     for (const bool twoPass : {false, true}) {
         SCOPED_TRACE(twoPass ? "two passes" : "one pass");
-        const std::string input = Dir + (twoPass ? "/two pass clip.mkv" : "/one pass clip.mkv");
+        const std::string input = Dir + (twoPass ? "/two pass clip.mkv" : "/one   pass clip.mkv");
         fs::copy_file(test_media::VideoWithThreeAudio(), input, fs::copy_options::overwrite_existing);
         EncoderSettings settings = DefaultEncoderSettings(0);
         settings.Avi.TwoPass = twoPass;

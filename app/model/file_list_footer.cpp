@@ -2,6 +2,7 @@
 
 #include "app/model/file_list_number_texts.h"
 #include "platform/system/float_text.h"
+#include "support/math_routines.h"
 #include "support/text_routines.h"
 
 namespace {

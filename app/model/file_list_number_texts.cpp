@@ -2,6 +2,7 @@
 
 #include "platform/system/float_text.h"
 #include "support/date_time.h"
+#include "support/math_routines.h"
 #include "support/number_conversion.h"
 #include "support/text_routines.h"
 
@@ -58,11 +59,6 @@ std::string FloatCellText(const std::string& gridText, const char* mask)
 }
 
 } // namespace
-
-int64_t RoundHalfEven(double value)
-{
-    return static_cast<int64_t>(std::nearbyint(value));
-}
 
 std::string FileListSizeText(int64_t size)
 {

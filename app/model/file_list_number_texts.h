@@ -25,5 +25,3 @@ std::string NumberCellText(TNumberCellFormat format, const std::string& gridText
 std::string FileListSizeText(int64_t size);
 // "01:23:45" of the milliseconds rounded to the nearest (ties to even).
 std::string FileListDurationText(double milliseconds);
-// Rounds to the nearest integer, ties to even.
-int64_t RoundHalfEven(double value);

@@ -10,6 +10,7 @@
 #include "engine/mediainfo_analysis.h"
 #include "engine/shared_tables.h"
 #include "platform/gui/services/dialogs.h"
+#include "platform/gui/windows/timers.h"
 #include "support/file_search.h"
 #include "support/files.h"
 #include "support/text_routines.h"
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -26,6 +28,7 @@ namespace {
 constexpr int FolderSearchDepth = 20;
 constexpr int FilesBetweenPumps = 10;
 constexpr int FoundFilesBetweenPumps = 30;
+constexpr uint32_t RefreshIntervalMs = 100;
 
 const TAppStrings& AddingStrings()
 {
@@ -135,7 +138,7 @@ bool TFileAdding::AddToList(const std::string& fileName, bool checked)
     if (!FileExists(row.FileName))
         return false;
     row.Identity = ListedFileIdentity(row.FileName);
-    if (FList.IsFileOnList(row.Identity))
+    if (FList.IsIdentityListed(row.Identity))
         return false;
     const TAppStrings& strings = AddingStrings();
     row.Checked = checked;
@@ -208,11 +211,11 @@ void TFileAdding::AddFolder()
     if (folder.empty())
         return;
     TAddingScope adding(*this);
-    AddFolderFiles(folder, true);
+    AddFolderFiles(folder);
     FinishBatch();
 }
 
-void TFileAdding::AddFolderFiles(const std::string& folder, bool batchGrid)
+void TFileAdding::AddFolderFiles(const std::string& folder)
 {
     std::vector<std::string> found;
     int foundCount = 0;
@@ -223,24 +226,30 @@ void TFileAdding::AddFolderFiles(const std::string& folder, bool batchGrid)
     if (FCancelled)
         return;
     std::erase_if(found, [](const std::string& name) { return !IsSupportedInputFile(name); });
-    if (batchGrid)
-        FList.BeginUpdate();
+    // The grid stays in a batch of changes; every 10 files the window processes its messages, and at most
+    // every RefreshIntervalMs the batch opens to show the rows added so far, the last one scrolled into view,
+    // and the footer. Repainting at every pump cost more than adding the files.
+    std::optional<uint32_t> lastRefresh;
+    FList.BeginUpdate();
     for (size_t i = 0; i < found.size(); ++i) {
         if (i % FilesBetweenPumps == 0) {
-            if (batchGrid)
+            const bool refresh = !lastRefresh || GetTickCount() - *lastRefresh >= RefreshIntervalMs;
+            if (refresh) {
+                FList.ScrollToLastRow();
+                FList.ShowFooterSoFar();
                 FList.EndUpdate();
+            }
             const bool goOn = PumpMessages();
-            if (batchGrid)
+            if (refresh) {
                 FList.BeginUpdate();
+                lastRefresh = GetTickCount();
+            }
             if (!goOn)
                 break;
-            FList.ScrollToLastRow();
-            FList.ShowFooterSoFar();
         }
         AddToList(found[i], true);
     }
-    if (batchGrid)
-        FList.EndUpdate();
+    FList.EndUpdate();
 }
 
 void TFileAdding::LoadFileListCommand()
@@ -313,7 +322,7 @@ void TFileAdding::AddDroppedName(const std::string& name)
     if (DirExists(name) && acceptFolders) {
         if (FCallbacks.UpdateInitialFolders)
             FCallbacks.UpdateInitialFolders(name);
-        AddFolderFiles(name, false);
+        AddFolderFiles(name);
         return;
     }
     AddToList(name, true);

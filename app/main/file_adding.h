@@ -37,8 +37,9 @@ void AnalyzeAddedFile(const std::string& fileName, TFileAnalysis mode, TVideoFil
 //
 // A command adds its files as one batch: the enabled states and the footer are brought up to date once at
 // its end, so adding n files costs O(n). Adding a folder lets the window process its messages every 10
-// files; meanwhile IsAdding() is true, the commands that change the list (here and in the view) are
-// refused, and a call of Cancel (the main window closing) ends the loop after the pump.
+// files and shows the rows added so far at most ten times a second; meanwhile IsAdding() is true, the
+// commands that change the list (here and in the view) are refused, and a call of Cancel (the main window
+// closing) ends the loop after the pump.
 class TFileAdding
 {
 public:
@@ -81,7 +82,7 @@ public:
 private:
     class TAddingScope;
     void FinishBatch();
-    void AddFolderFiles(const std::string& folder, bool batchGrid);
+    void AddFolderFiles(const std::string& folder);
     bool PumpMessages();
     void AddLstNames(const std::vector<std::string>& names);
     void AddDroppedName(const std::string& name);

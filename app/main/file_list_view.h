@@ -62,6 +62,8 @@ public:
     int32_t GetNgCheckedCount() const;
     // Whether the file (any name of it: relative, through a link) is listed already.
     bool IsFileOnList(const std::string& fileName) const;
+    // The same for an identity made already (ListedFileIdentity).
+    bool IsIdentityListed(const std::string& identity) const { return FListed.Contains(identity); }
     TGridInfo GetGridInfo() const;
     // The row of the current selection; -1 when none.
     int32_t SelectedRow() const;

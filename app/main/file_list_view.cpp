@@ -431,6 +431,40 @@ void TFileListView::EndUpdate()
     ng->EndUpdate(true);
 }
 
+void TFileListView::SetLang()
+{
+    if (!AppStrings)
+        return;
+    const TMainModuleStrings& m = AppStrings->Main;
+    const TFileListColumns& c = FColumns;
+    const std::pair<TGxCustomColumn*, const std::string*> headers[] = {
+        {c.colNo, &m.colNo},
+        {c.colSize, &m.colSize},
+        {c.colStatus, &m.colStatus},
+        {c.colDuration, &m.colDuration},
+        {c.colVideo, &m.colVideo},
+        {c.colVideoCodec, &m.colVideoCodec},
+        {c.colVideoCodecID, &m.colVideoCodecID},
+        {c.colVideoProfile, &m.colVideoProfile},
+        {c.colVideoWidth, &m.colVideoWidth},
+        {c.colVideoHeight, &m.colVideoHeight},
+        {c.colVideoResolution, &m.colVideoResolution},
+        {c.colVideoDisplayAspect, &m.colVideoDisplayAspect},
+        {c.colVideoFPS, &m.colVideoFPS},
+        {c.colVideoScanType, &m.colVideoScanType},
+        {c.colVideoBpp, &m.colVideoBpp},
+        {c.colVideoStreamSize, &m.colVideoStreamSize},
+        {c.colAudio, &m.colAudio},
+        {c.colAudioCodec, &m.colAudioCodec},
+        {c.colAudioCodecID, &m.colAudioCodecID},
+        {c.colAudioProfile, &m.colAudioProfile},
+        {c.colAudioChannels, &m.colAudioChannels},
+        {c.colAudioStreamSize, &m.colAudioStreamSize},
+    };
+    for (const auto& [column, text] : headers)
+        column->Header()->SetCaption(*text);
+}
+
 // --- grid events ---
 
 void TFileListView::RowSelected(int32_t row)

@@ -96,6 +96,9 @@ public:
     void BeginUpdate();
     void EndUpdate();
 
+    // The column headers from the string table (the headers without a text of their own keep theirs).
+    void SetLang();
+
     // --- layout for the settings file ---
     FileListColumns ReadColumnLayout() const { return ReadFileListColumnLayout(FColumns); }
     void ApplyColumnLayout(const FileListColumns& layout) { ApplyFileListColumnLayout(FColumns, layout); }

@@ -5,6 +5,7 @@
 #include "controls/grid/column_parts.h"
 #include "controls/grid/number_column.h"
 #include "controls/grid/text_column.h"
+#include "engine/app_strings.h"
 #include "file_list_fixture.h"
 #include "manual_clock.h"
 
@@ -49,7 +50,7 @@ TEST_F(FileListView, ColumnsAreFoundByTheirComponentsAfterTheUserMovesThem)
     EXPECT_EQ(layout[7].Name, "colStatus") << "the settings keys' order";
     EXPECT_EQ(layout[7].Position, 0);
     layout[7].Position = 40; // out of range in a hand-edited settings file: the last place
-    layout[3].Width = 300; // colFileName
+    layout[3].Width = 300;   // colFileName
     layout[3].Visible = false;
     layout[5].Visible = false; // colSize
     view->ApplyColumnLayout(layout);
@@ -64,6 +65,18 @@ TEST_F(FileListView, ColumnsAreFoundByTheirComponentsAfterTheUserMovesThem)
     std::sort(positions.begin(), positions.end());
     for (int i = 0; i < 29; ++i)
         EXPECT_EQ(positions[static_cast<size_t>(i)], i) << "every column has a place of its own";
+}
+
+TEST_F(FileListView, HeadersFollowTheLanguage)
+{
+    std::unique_ptr<TAppStrings> saved = std::move(AppStrings);
+    AppStrings = std::make_unique<TAppStrings>();
+    AppStrings->Main.colVideoFPS = "Bilder/s";
+    view->SetLang();
+    EXPECT_EQ(view->Columns().colVideoFPS->Header()->Caption(), "Bilder/s");
+    EXPECT_EQ(view->Columns().colVideoBitrate->Header()->Caption(), "Video bitrate [kbit/s]")
+        << "no text of its own";
+    AppStrings = std::move(saved);
 }
 
 TEST_F(FileListView, EmptyList)

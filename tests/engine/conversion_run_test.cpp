@@ -1,6 +1,7 @@
 #include "engine/app_params.h"
 #include "engine/conversion_run.h"
 #include "engine/run_state.h"
+#include "fake_file_list.h"
 #include "fake_run_host.h"
 #include "test_media.h"
 
@@ -19,26 +20,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class FakeFileList : public IFileList
-{
-public:
-    int32_t RowCount() const override { return static_cast<int32_t>(Files.size()); }
-    bool IsChecked(int32_t row) const override { return Checked[row]; }
-    std::string FullFileName(int32_t row) const override { return Files[row]; }
-    void SetStatus(int32_t row, const std::string& text) override { Statuses[row] = text; }
-
-    void Add(const std::string& file, bool checked = true)
-    {
-        Files.push_back(file);
-        Checked.push_back(checked);
-        Statuses.emplace_back();
-    }
-
-    std::vector<std::string> Files;
-    std::vector<bool> Checked;
-    std::vector<std::string> Statuses;
-};
 
 std::string Quote(const std::string& text)
 {

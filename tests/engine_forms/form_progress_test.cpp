@@ -214,6 +214,9 @@ TEST_F(ProgressWindow, FollowsARunOfTheEncoder)
     ASSERT_TRUE(Form->Visible());
     Press(Form, "F8");
     EXPECT_FALSE(Form->Visible());
+    Form->Show();
+    Press(Form, "Esc");
+    EXPECT_FALSE(Form->Visible());
 }
 
 // The Abort button and closing the window each stop the encoder at once (before the engine's abort time

@@ -8,6 +8,7 @@
 #include "engine/forms/window_routines.h"
 #include "gui_driver.h"
 #include "platform/gui/windows/actions.h"
+#include "support/window_services.h"
 
 #include <gtest/gtest.h>
 
@@ -74,4 +75,34 @@ TEST_F(WindowRoutines, GetSpinEditIntRoundsHalvesToEven)
         edit->SetValue(value);
         EXPECT_EQ(GetSpinEditInt(*edit), expected) << value;
     }
+}
+
+// The warning names the download and the program, stands over its window and stays on top.
+TEST_F(WindowRoutines, ShowToolMissingMsg)
+{
+    struct RecordingBoxes : IWindowServices
+    {
+        int ShowMsgBox(const std::string& text, const std::string& caption, TWindowHandle owner,
+                       unsigned flags) override
+        {
+            Text = text;
+            Caption = caption;
+            Owner = owner;
+            Flags = flags;
+            return IDOK;
+        }
+        bool SetWindowTopmost(TWindowHandle, bool) override { return false; }
+        std::string Text, Caption;
+        TWindowHandle Owner = nullptr;
+        unsigned Flags = 0;
+    } boxes;
+    IWindowServices* const installed = GetWindowServices();
+    SetWindowServices(&boxes);
+    ShowToolMissingMsg(form);
+    SetWindowServices(installed);
+    EXPECT_NE(boxes.Text.find("Quillmark.zip"), std::string::npos);
+    EXPECT_EQ(boxes.Text.find("%s"), std::string::npos);
+    EXPECT_EQ(boxes.Caption, "Quillmark");
+    EXPECT_NE(boxes.Owner, nullptr);
+    EXPECT_EQ(boxes.Flags & (MB_ICONMASK | MB_TOPMOST), MB_ICONWARNING | MB_TOPMOST);
 }

@@ -78,6 +78,36 @@ public:
     int ProgressLines = 0;
 };
 
+// The same run with nothing shown: the run's own share (its message handling and parsing) without the
+// window's.
+class TWindowlessHost : public TBenchHost
+{
+public:
+    explicit TWindowlessHost(TFormProgress&) {}
+
+    void ProcessMessages() override { Application->ProcessMessages(); }
+    void SetProgressPosition(int position) override
+    {
+        if (position > 0 && ProgressPhaseStart < 0)
+            ProgressPhaseStart = CpuMs(RUSAGE_SELF);
+        if (position == 100 && ProgressPhaseEnd < 0)
+            ProgressPhaseEnd = CpuMs(RUSAGE_SELF);
+        if (position > 0)
+            ++ProgressLines;
+    }
+    void ShowMemoLines(const std::vector<std::string>& lines, size_t firstChanged) override
+    {
+        if (EncoderPhaseStart < 0)
+            EncoderPhaseStart = CpuMs(RUSAGE_SELF);
+        ++MemoUpdates;
+        TBenchHost::ShowMemoLines(lines, firstChanged);
+    }
+
+    double EncoderPhaseStart = -1, ProgressPhaseStart = -1, ProgressPhaseEnd = -1;
+    int MemoUpdates = 0;
+    int ProgressLines = 0;
+};
+
 class TFileListOfOne : public IFileList
 {
 public:
@@ -104,7 +134,7 @@ std::string GenerateClip(const std::string& folder)
     return path;
 }
 
-void BM_ConversionInTheProgressWindow(benchmark::State& state)
+template <typename THost> void ConvertFollowedBy(benchmark::State& state)
 {
     std::string pattern = (fs::temp_directory_path() / "qm_cpu_bench_XXXXXX").string();
     if (!mkdtemp(pattern.data()))
@@ -128,7 +158,7 @@ void BM_ConversionInTheProgressWindow(benchmark::State& state)
     int updates = 0, progressLines = 0;
     for (auto _ : state) {
         fs::remove(fs::path(clip).replace_extension(".avi"));
-        TWindowHost host(*form);
+        THost host(*form);
         TFileListOfOne files(clip);
         TBuilderEnvironment environment = DefaultBuilderEnvironment();
         const double selfBefore = CpuMs(RUSAGE_SELF);
@@ -157,7 +187,18 @@ void BM_ConversionInTheProgressWindow(benchmark::State& state)
     fs::remove_all(folder);
 }
 
+void BM_ConversionInTheProgressWindow(benchmark::State& state)
+{
+    ConvertFollowedBy<TWindowHost>(state);
+}
+
+void BM_ConversionWithoutAWindow(benchmark::State& state)
+{
+    ConvertFollowedBy<TWindowlessHost>(state);
+}
+
 BENCHMARK(BM_ConversionInTheProgressWindow)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_ConversionWithoutAWindow)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace
 

@@ -1,0 +1,56 @@
+// The program's entry: the application, the nine windows in their order (the main window first, so that
+// everything it sets up exists before the others), the message loop.
+
+#include "app/kit/storage_folders.h"
+#include "app/main/form_main.h"
+#include "engine/app_params.h"
+#include "platform/gui/forms/application.h"
+#include "support/power_off.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A secondary window not built yet: an empty form with its caption, owned by the main window.
+TForm* EmptyWindow(TFormMain* owner, const std::string& name, const std::string& caption)
+{
+    auto* form = new TForm(owner);
+    form->SetName(name);
+    form->SetCaption(caption);
+    return form;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Application->Initialize(argc, argv, {});
+
+    // The real switch-off is installed here only: a normal request the system may refuse, never forced.
+    TCommandPowerOff powerOff;
+    SetPowerOff(&powerOff);
+
+    TMainStartup startup;
+    startup.ExecutablePath = GetExecutablePath();
+    startup.Storage = CurrentStorageEnvironment();
+    for (int i = 1; i < argc; ++i)
+        startup.Arguments.emplace_back(argv[i]);
+
+    auto* formMain = new TFormMain(Application, startup);
+    Application->SetMainForm(formMain);
+    TSecondaryWindows windows;
+    windows.About = EmptyWindow(formMain, "FormAbout", "About");
+    windows.Progress = EmptyWindow(formMain, "FormProgress", "Progress");
+    windows.Options = EmptyWindow(formMain, "FormOptions", "Options");
+    windows.FileInfo = EmptyWindow(formMain, "FormFileInfo", "Video file properties");
+    windows.Errors = EmptyWindow(formMain, "FormErrors", "Errors");
+    windows.CmdLine = EmptyWindow(formMain, "FormCmdLine", "FFmpeg command-line parameters");
+    windows.ToolsInfo = EmptyWindow(formMain, "FormToolsInfo", "Tools info");
+    windows.CheckUpdate = EmptyWindow(formMain, "FormCheckUpdate", "Check for updates");
+    formMain->SetSecondaryWindows(windows);
+
+    Application->Run();
+    SetPowerOff(nullptr);
+    return 0;
+}

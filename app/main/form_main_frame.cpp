@@ -1,0 +1,155 @@
+#include "app/main/form_main.h"
+
+#include "controls/pack/browse_dialog.h"
+#include "controls/pack/flat_hint.h"
+#include "controls/pack/flip_panel.h"
+#include "controls/skins/skin_dock.h"
+#include "controls/skins/skin_popup_menu.h"
+#include "controls/skins/skin_toolbar.h"
+#include "platform/gui/graphics/graphics.h"
+#include "platform/gui/services/dialogs.h"
+#include "platform/gui/services/tray_icon.h"
+#include "platform/gui/standard/panels.h"
+
+// The window's frame, built in code in the order its parts stack: the menu bar and the tool bar in their
+// docks at the top, the conversion settings folding at the bottom with the output options above them, and
+// the file list filling the rest.
+
+namespace {
+
+constexpr int MenuDockHeight = 25;
+constexpr int ToolbarDockHeight = 30;
+constexpr int OutputOptionsHeight = 80;
+constexpr int ConversionSettingsHeight = 302;
+
+TQvDock* TopDock(TFormMain* form, const std::string& name, int top, int height)
+{
+    auto* dock = new TQvDock(form);
+    dock->SetName(name);
+    dock->SetAllowDrag(false);
+    dock->SetParent(form);
+    dock->SetBounds(0, top, form->ClientWidth(), height);
+    return dock;
+}
+
+// What both bars share: no frame, grips or close button, never floating, sized or customised.
+TQvToolbar* FixedBar(TFormMain* form, const std::string& name)
+{
+    auto* bar = new TQvToolbar(form);
+    bar->SetName(name);
+    bar->SetBorderStyle(bsNone);
+    bar->SetCloseButton(false);
+    bar->SetDockMode(dmCannotFloatOrChangeDocks);
+    bar->SetDragHandleStyle(dhNone);
+    bar->SetFullSize(true);
+    bar->SetResizable(false);
+    bar->SetCustomizable(false);
+    return bar;
+}
+
+TPanel* NewPanel(TComponent* owner, TWinControl* parent, const std::string& name, TAlign align)
+{
+    auto* panel = new TPanel(owner);
+    panel->SetName(name);
+    panel->SetCaption("");
+    panel->SetBevelOuter(bvNone);
+    panel->SetAlign(align);
+    panel->SetParent(parent);
+    return panel;
+}
+
+template <typename Dialog> Dialog* NewDialog(TComponent* owner, const std::string& name)
+{
+    auto* dialog = new Dialog(owner);
+    dialog->SetName(name);
+    return dialog;
+}
+
+} // namespace
+
+void TFormMain::BuildFrame()
+{
+    CreateMainActions(this, Actions);
+    BuildDialogs();
+    BuildBars();
+    BuildPanels();
+    BuildMenus();
+    BuildPopups();
+
+    // The application's hints take their looks from here.
+    AppHint = new TFlatHint(this);
+    AppHint->SetName("AppHint");
+    AppHint->SetColorBackground(0xF8F8F8);
+    AppHint->SetColorArrowBackground(0x383838);
+    AppHint->SetColorArrow(0xE2E2E2);
+    AppHint->Font()->SetColor(0x383838);
+    AppHint->Font()->SetName("Segoe UI");
+    AppHint->Font()->SetHeight(-12);
+    AppHint->SetMaxHintWidth(450);
+
+    ti = new TTrayIcon(this);
+    ti->SetName("ti");
+    ti->SetPopupMenu(popTi);
+}
+
+void TFormMain::BuildDialogs()
+{
+    dlgOpen = NewDialog<TOpenDialog>(this, "dlgOpen");
+    dlgOpenProfile = NewDialog<TOpenDialog>(this, "dlgOpenProfile");
+    dlgSaveProfile = NewDialog<TSaveDialog>(this, "dlgSaveProfile");
+    dlgSaveBAT = NewDialog<TSaveDialog>(this, "dlgSaveBAT");
+    dlgSaveBAT->SetFilter("Shell scripts (*.sh)|*.sh");
+    dlgSaveBAT->SetDefaultExt("sh");
+    dlgSaveBAT->SetOptions(dlgSaveBAT->Options() + TOpenOptions{ofOverwritePrompt});
+    dlgOpenFileList = NewDialog<TOpenDialog>(this, "dlgOpenFileList");
+    dlgSaveFileList = NewDialog<TSaveDialog>(this, "dlgSaveFileList");
+    dlgFolder = NewDialog<TRQBrowseDialog>(this, "dlgFolder");
+}
+
+void TFormMain::BuildBars()
+{
+    dockMenu = TopDock(this, "dockMenu", 0, MenuDockHeight);
+    dockToolbar = TopDock(this, "dockToolbar", MenuDockHeight, ToolbarDockHeight);
+    dockToolbar->SetLimitToOneRow(true);
+
+    tbMainMenu = FixedBar(this, "tbMainMenu");
+    tbMainMenu->SetDockPos(0);
+    tbMainMenu->SetProcessShortCuts(true);
+    tbMainMenu->SetShrinkMode(tbsmWrap);
+    tbMainMenu->SetStretch(true);
+    tbMainMenu->SetMenuBar(true);
+    tbMainMenu->SetParent(dockMenu);
+
+    tbMain = FixedBar(this, "tbMain");
+    tbMain->SetDockPos(1);
+    tbMain->SetOptions({tboToolbarStyle, tboToolbarSize});
+    tbMain->SetParentShowHint(false);
+    tbMain->SetShowHint(true);
+    tbMain->SetShowCaption(false);
+    tbMain->SetShrinkMode(tbsmNone);
+    tbMain->SetParent(dockToolbar);
+}
+
+void TFormMain::BuildPanels()
+{
+    // Bottom-aligned controls stack upwards in the order they come.
+    fpConversionSettings = new TKVGxFlipPanel(this);
+    fpConversionSettings->SetName("fpConversionSettings");
+    fpConversionSettings->SetAlign(alBottom);
+    fpConversionSettings->SetHeight(ConversionSettingsHeight);
+    fpConversionSettings->SetFullHeight(ConversionSettingsHeight);
+    fpConversionSettings->SetCaption("Conversion settings");
+    fpConversionSettings->SetParent(this);
+
+    // The settings panels fill these (pnLeft: video and audio; the advanced settings on the right).
+    pnAdvancedSettings = NewPanel(this, fpConversionSettings, "pnAdvancedSettings", alClient);
+    pnVideo = NewPanel(this, fpConversionSettings, "pnVideo", alLeft);
+    pnVideo->SetWidth(330);
+    pnAudio = NewPanel(this, fpConversionSettings, "pnAudio", alLeft);
+    pnAudio->SetWidth(250);
+
+    pnMid = NewPanel(this, this, "pnMid", alBottom);
+    pnMid->SetHeight(OutputOptionsHeight);
+
+    pnGridBg = NewPanel(this, this, "pnGridBg", alClient);
+}

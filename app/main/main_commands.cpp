@@ -1,0 +1,113 @@
+#include "app/main/form_main.h"
+
+#include "controls/pack/browse_dialog.h"
+#include "engine/conversion_run.h"
+#include "engine/encoder_capabilities.h"
+#include "engine/parameter_builders.h"
+#include "engine/run_state.h"
+#include "platform/gui/services/dialogs.h"
+#include "platform/gui/windows/actions.h"
+#include "support/files.h"
+
+// The commands the window carries out itself: converting, the shell script, the output folder browser,
+// Exit and Esc. The file list's commands go to the file list.
+
+namespace {
+
+// Counts a loop that handles messages while it runs, for as long as it runs.
+class TBusyScope
+{
+public:
+    explicit TBusyScope(int& depth) : FDepth(depth) { ++FDepth; }
+    ~TBusyScope() { --FDepth; }
+    TBusyScope(const TBusyScope&) = delete;
+    TBusyScope& operator=(const TBusyScope&) = delete;
+
+private:
+    int& FDepth;
+};
+
+void OnExecute(TAction* action, std::function<void(TObject*)> handler)
+{
+    action->OnExecute = std::move(handler);
+}
+
+} // namespace
+
+void TFormMain::BindCommands()
+{
+    OnExecute(Actions.actConvert, [this](TObject* sender) { actConvertExecute(sender); });
+    OnExecute(Actions.actSaveBat, [this](TObject* sender) { actSaveBATExecute(sender); });
+    OnExecute(Actions.actBrowseOutDir, [this](TObject* sender) { actBrowseOutDirExecute(sender); });
+    OnExecute(Actions.actExit, [this](TObject* sender) { actExitExecute(sender); });
+    OnExecute(Actions.actEsc, [this](TObject* sender) { actEscExecute(sender); });
+}
+
+TBuilderEnvironment TFormMain::RunEnvironment()
+{
+    TBuilderEnvironment environment = DefaultBuilderEnvironment();
+    environment.AacEncoder = GetAacEncoderName(AppParams.ffmpeg);
+    return environment;
+}
+
+void TFormMain::actConvertExecute(TObject*)
+{
+    // The file list comes with the file list view.
+    if (FFileList)
+        RunConversion(*FFileList);
+}
+
+void TFormMain::RunConversion(IFileList& files)
+{
+    if (ConversionRunning || Busy())
+        return;
+    {
+        TBusyScope busy(FBusyDepth);
+        TConversionRun run(*this, files, FEncoderSettings, FSettings.Run, RunEnvironment());
+        try {
+            run.Execute();
+        } catch (const std::exception& e) {
+            ShowError(e.what());
+        }
+    }
+    if (FCloseWhenIdle) {
+        FCloseWhenIdle = false;
+        Close();
+    }
+}
+
+void TFormMain::actSaveBATExecute(TObject* sender)
+{
+    if (!dlgSaveBAT->Execute())
+        return;
+    BatchScriptFileName = dlgSaveBAT->FileName();
+    BatchOnlyMode = true;
+    try {
+        actConvertExecute(sender);
+    } catch (...) {
+        BatchOnlyMode = false;
+        throw;
+    }
+    BatchOnlyMode = false;
+}
+
+void TFormMain::actBrowseOutDirExecute(TObject*)
+{
+    std::string folder = FSettings.Run.OutDir;
+    if (!DirExists(folder))
+        folder = ProgramDir;
+    dlgFolder->SetFolderName(folder);
+    if (dlgFolder->Execute() && !dlgFolder->FolderName().empty())
+        FSettings.Run.OutDir = dlgFolder->FolderName();
+}
+
+void TFormMain::actExitExecute(TObject*)
+{
+    Close();
+}
+
+void TFormMain::actEscExecute(TObject*)
+{
+    if (AppParams.EscExit && !ConversionRunning)
+        Close();
+}

@@ -1,0 +1,62 @@
+#include "app/main/form_main.h"
+
+#include "controls/skins/skin_toolbar.h"
+#include "engine/enabling_rules.h"
+#include "platform/gui/standard/panels.h"
+#include "platform/gui/windows/actions.h"
+
+// Greying the window around a conversion run, and the enabled states of the commands.
+
+namespace {
+
+// The controls a run greys, in the order it greys them.
+std::vector<TControl*> RunGreyedControls(TFormMain& form)
+{
+    return {form.tbMain, form.pnGridBg, form.pnMid, form.pnVideo, form.pnAudio, form.pnAdvancedSettings};
+}
+
+void SetActionsEnabled(const TMainActions& actions, bool enabled)
+{
+    ForEachMainAction(actions,
+                      [enabled](TAction* action, const TMainActionSpec&) { action->SetEnabled(enabled); });
+}
+
+} // namespace
+
+void TFormMain::DisableAll()
+{
+    for (TControl* control : RunGreyedControls(*this))
+        control->SetEnabled(false);
+    // Menu and popup items follow their actions; the submenu headers stay enabled.
+    SetActionsEnabled(Actions, false);
+}
+
+void TFormMain::EnableAll()
+{
+    for (TControl* control : RunGreyedControls(*this))
+        control->SetEnabled(true);
+    SetActionsEnabled(Actions, true);
+    InitControls();
+}
+
+void TFormMain::InitControls()
+{
+    // The counts of the file list come with the file list; without rows every command that needs one is
+    // off. The settings controls' states come with the settings panels.
+    const TGridInfo info;
+    const FileListCommandEnabling commands = GetFileListCommandEnabling(info, false);
+    Actions.actSaveFileList->SetEnabled(commands.actSaveFileList);
+    Actions.actClearFileList->SetEnabled(commands.actClearFileList);
+    Actions.actShowHideFileInfo->SetEnabled(commands.actShowHideFileInfo);
+    Actions.actInvertSelection->SetEnabled(commands.actInvertSelection);
+    Actions.actUncheckSelected->SetEnabled(commands.actUncheckSelected);
+    Actions.actCheckSelected->SetEnabled(commands.actCheckSelected);
+    Actions.actCheckAll->SetEnabled(commands.actCheckAll);
+    Actions.actUncheckAll->SetEnabled(commands.actUncheckAll);
+    Actions.actSaveBat->SetEnabled(commands.actSaveBat);
+    Actions.actConvert->SetEnabled(commands.actConvert);
+    Actions.actRemoveChecked->SetEnabled(commands.actRemoveChecked);
+    Actions.actExploreDirectory->SetEnabled(commands.actExploreDirectory);
+    Actions.actBrowseOutDir->SetEnabled(IsOutDirEditable(FSettings.Run));
+    Actions.actExploreOutDir->SetEnabled(IsOutDirEditable(FSettings.Run));
+}

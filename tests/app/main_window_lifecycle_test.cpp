@@ -1,0 +1,81 @@
+#include "engine/app_strings.h"
+#include "engine/enabling_rules.h"
+#include "engine/profile_files.h"
+#include "gui_driver.h"
+#include "main_window_fixture.h"
+#include "platform/gui/standard/panels.h"
+#include "platform/gui/windows/actions.h"
+#include "support/files.h"
+
+#include <filesystem>
+
+namespace {
+
+TEST_F(MainWindow, FirstStartMakesTheProfilesFolderAndShowsTheDefaults)
+{
+    Start();
+
+    EXPECT_TRUE(DirExists(ProgramFile("profiles")));
+    EXPECT_EQ(Form->Width(), 998);
+    EXPECT_EQ(Form->Height(), 712);
+    EXPECT_EQ(Form->Caption(), "Quillmark 1.10  [64-bit]");
+    EXPECT_TRUE(ChooseLangBySystem);
+    EXPECT_EQ(Form->CurrentEncoderSettings(), DefaultEncoderSettings(0));
+    EXPECT_FALSE(Form->Actions.actConvert->Enabled()) << "no file to convert";
+    EXPECT_TRUE(Services.Boxes.empty());
+    SaveScreenshot(*Render(Form), "main_window_empty");
+}
+
+TEST_F(MainWindow, ClosingSavesWhatTheNextStartShows)
+{
+    Start();
+    Form->SetBounds(30, 40, 800, 600);
+    Form->CurrentEncoderSettings().Avi.Codec = ItemIndex::AviCodecMotionJpeg;
+    Form->CurrentEncoderSettings().Audio.Volume = 150;
+    Form->Settings().Run.OutputExists = oeSkip;
+    const EncoderSettings closedWith = Form->CurrentEncoderSettings();
+    CloseAndFree();
+
+    EXPECT_TRUE(FileExists(ProgramFile("quillconv.ini")));
+    EXPECT_TRUE(FileExists(ProgramFile("profiles/__Last.ini")));
+    EXPECT_TRUE(Services.Boxes.empty()) << Services.Boxes.front();
+
+    Start();
+    EXPECT_EQ(Form->Width(), 800);
+    EXPECT_EQ(Form->Height(), 600);
+    EXPECT_EQ(Form->CurrentEncoderSettings(), closedWith);
+    EXPECT_EQ(Form->Settings().Run.OutputExists, oeSkip);
+}
+
+TEST_F(MainWindow, SettingsThatCannotBeWrittenAreReported)
+{
+    // Names taken by folders: neither file can be written.
+    std::filesystem::create_directories(ProgramFile("quillconv.ini"));
+    std::filesystem::create_directories(ProgramFile("profiles/__Last.ini"));
+    Start();
+    CloseAndFree();
+
+    ASSERT_EQ(Services.Boxes.size(), 2u);
+    EXPECT_NE(Services.Boxes[0].find("quillconv.ini"), std::string::npos) << Services.Boxes[0];
+    EXPECT_NE(Services.Boxes[1].find("__Last.ini"), std::string::npos) << Services.Boxes[1];
+}
+
+TEST_F(MainWindow, DisableAllGreysEveryCommandUntilEnableAll)
+{
+    Start();
+    Form->DisableAll();
+    int enabled = 0;
+    ForEachMainAction(Form->Actions,
+                      [&](TAction* action, const TMainActionSpec&) { enabled += action->Enabled(); });
+    EXPECT_EQ(enabled, 0);
+    EXPECT_FALSE(Form->pnMid->Enabled());
+
+    Form->EnableAll();
+    EXPECT_TRUE(Form->Actions.actExit->Enabled());
+    EXPECT_TRUE(Form->pnMid->Enabled());
+    EXPECT_FALSE(Form->Actions.actConvert->Enabled()) << "the enabling rules run again: no file";
+    EXPECT_FALSE(Form->Actions.actSaveBat->Enabled());
+    EXPECT_FALSE(Form->Actions.actRemoveChecked->Enabled());
+}
+
+} // namespace

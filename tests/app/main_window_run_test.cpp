@@ -1,0 +1,129 @@
+#include "engine/file_list.h"
+#include "engine/run_state.h"
+#include "gui_driver.h"
+#include "main_window_fixture.h"
+#include "platform/gui/forms/application.h"
+#include "platform/gui/windows/message_loop.h"
+#include "support/power_off.h"
+#include "test_media.h"
+
+#include <filesystem>
+
+// Conversion runs with the main window as their host.
+
+namespace {
+
+// The rows a run walks, all checked.
+class TRows : public IFileList
+{
+public:
+    explicit TRows(std::vector<std::string> names) : Names(std::move(names)), Status(Names.size()) {}
+    int32_t RowCount() const override { return static_cast<int32_t>(Names.size()); }
+    bool IsChecked(int32_t) const override { return true; }
+    std::string FullFileName(int32_t row) const override
+    {
+        return row >= 0 && row < RowCount() ? Names[static_cast<size_t>(row)] : "";
+    }
+    void SetStatus(int32_t row, const std::string& text) override { Status[static_cast<size_t>(row)] = text; }
+
+    std::vector<std::string> Names;
+    std::vector<std::string> Status;
+};
+
+class TCountingPowerOff : public IPowerOff
+{
+public:
+    bool PowerOff() override
+    {
+        ++Requests;
+        return true;
+    }
+    int Requests = 0;
+};
+
+class MainWindowRun : public MainWindow
+{
+protected:
+    // The window as the program's main window, converting into a folder of the test; notes when it goes.
+    void StartAsMainWindow()
+    {
+        Start();
+        Application->SetMainForm(Form);
+        Form->Settings().Run.OutDirIsInDir = false;
+        Form->Settings().Run.OutDir = Temp.MakeDir("out");
+        TNotifyEvent destroy = Form->OnDestroy;
+        Form->OnDestroy = [this, destroy](TObject* sender) {
+            destroy(sender);
+            Destroyed = true;
+            DestroyedDuringRun = ConversionRunning;
+        };
+    }
+    void TearDown() override
+    {
+        if (Destroyed)
+            Form = nullptr; // it freed itself
+        if (Application->MainForm() == Form)
+            Application->SetMainForm(nullptr);
+        MainWindow::TearDown();
+    }
+
+    bool Destroyed = false;
+    bool DestroyedDuringRun = false;
+};
+
+struct CloseCase
+{
+    const char* Name;
+    bool UserCloses;         // the window's close box while the encoder runs
+    int32_t AfterConversion; // cbAfterConversion
+};
+
+// Closing while a run handles messages: the window goes once the run has unwound, never beneath it.
+TEST_F(MainWindowRun, ClosingDuringARunWaitsUntilTheRunHasEnded)
+{
+    const CloseCase cases[] = {
+        {"the user closes the window", true, acDoNothing},
+        {"the run closes the program afterwards", false, acCloseProgram},
+    };
+    for (const CloseCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Destroyed = DestroyedDuringRun = false;
+        Services.Boxes.clear();
+        SetWindowServices(&Services);
+        StartAsMainWindow();
+        Form->Settings().Run.AfterConversion = c.AfterConversion;
+        TRows rows({test_media::TwoSecondClip()});
+        if (c.UserCloses)
+            PostMessage(Form->Handle(), WM_CLOSE, 0, 0);
+
+        Form->RunConversion(rows);
+        Pump();
+
+        EXPECT_FALSE(DestroyedDuringRun);
+        EXPECT_TRUE(Destroyed) << "closed once the run had ended";
+        if (c.UserCloses) {
+            ASSERT_FALSE(Services.Boxes.empty());
+            EXPECT_NE(Services.Boxes.front().find("close"), std::string::npos) << Services.Boxes.front();
+        }
+        TearDown();
+        Form = nullptr;
+    }
+}
+
+TEST_F(MainWindowRun, ShutDownAfterConversionAsksTheInstalledPowerOffOnce)
+{
+    TCountingPowerOff powerOff;
+    SetPowerOff(&powerOff);
+    StartAsMainWindow();
+    Form->Settings().Run.AfterConversion = acShutDown;
+    TRows rows({test_media::TwoSecondClip()});
+
+    Form->RunConversion(rows);
+    Pump();
+    SetPowerOff(nullptr);
+
+    EXPECT_EQ(powerOff.Requests, 1);
+    EXPECT_TRUE(Destroyed) << "the program closes after the request";
+}
+
+} // namespace

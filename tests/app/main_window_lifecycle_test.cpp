@@ -79,3 +79,22 @@ TEST_F(MainWindow, DisableAllGreysEveryCommandUntilEnableAll)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainWindow, EscClosesOnlyWhenTheOptionSaysSo)
+{
+    for (const bool escExit : {false, true}) {
+        SCOPED_TRACE(escExit ? "Esc closes" : "Esc does nothing");
+        Start();
+        AppParams.EscExit = escExit;
+        Form->Actions.actEsc->Execute();
+        EXPECT_EQ(Form->Visible(), !escExit);
+        EXPECT_EQ(FileExists(ProgramFile("quillconv.ini")), escExit) << "closing saves the settings";
+        Form->Free();
+        Form = nullptr;
+        std::filesystem::remove(ProgramFile("quillconv.ini"));
+    }
+}
+
+} // namespace

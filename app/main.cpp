@@ -1,6 +1,7 @@
 // The program's entry: the application, the nine windows in their order (the main window first, so that
 // everything it sets up exists before the others), the message loop.
 
+#include "app/kit/program_constants.h"
 #include "app/kit/storage_folders.h"
 #include "app/main/form_main.h"
 #include "engine/app_params.h"
@@ -18,6 +19,7 @@ TForm* EmptyWindow(TFormMain* owner, const std::string& name, const std::string&
     auto* form = new TForm(owner);
     form->SetName(name);
     form->SetCaption(caption);
+    form->SetOwnerForm(owner);
     return form;
 }
 
@@ -25,7 +27,10 @@ TForm* EmptyWindow(TFormMain* owner, const std::string& name, const std::string&
 
 int main(int argc, char** argv)
 {
-    Application->Initialize(argc, argv, {});
+    TApplicationIdentity identity;
+    identity.DisplayName = std::string(ProgramDisplayName);
+    identity.DesktopFileName = std::string(ProgramDesktopFileName);
+    Application->Initialize(argc, argv, identity);
 
     // The real switch-off is installed here only: a normal request the system may refuse, never forced.
     TCommandPowerOff powerOff;

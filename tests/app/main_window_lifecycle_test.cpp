@@ -1,3 +1,4 @@
+#include "controls/pack/flip_panel.h"
 #include "engine/app_strings.h"
 #include "engine/enabling_rules.h"
 #include "engine/profile_files.h"
@@ -33,6 +34,7 @@ TEST_F(MainWindow, ClosingSavesWhatTheNextStartShows)
     Form->CurrentEncoderSettings().Avi.Codec = ItemIndex::AviCodecMotionJpeg;
     Form->CurrentEncoderSettings().Audio.Volume = 150;
     Form->Settings().Run.OutputExists = oeSkip;
+    Form->fpConversionSettings->SetExpanded(false);
     const EncoderSettings closedWith = Form->CurrentEncoderSettings();
     CloseAndFree();
 
@@ -45,6 +47,7 @@ TEST_F(MainWindow, ClosingSavesWhatTheNextStartShows)
     EXPECT_EQ(Form->Height(), 600);
     EXPECT_EQ(Form->CurrentEncoderSettings(), closedWith);
     EXPECT_EQ(Form->Settings().Run.OutputExists, oeSkip);
+    EXPECT_FALSE(Form->fpConversionSettings->Expanded());
 }
 
 TEST_F(MainWindow, SettingsThatCannotBeWrittenAreReported)

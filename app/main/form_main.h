@@ -7,10 +7,12 @@
 #include "engine/settings_file.h"
 #include "platform/gui/forms/forms.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 class IFileList;
+class TSettingsPanels;
 class TFlatHint;
 class TKVGxFlipPanel;
 class TOpenDialog;
@@ -80,6 +82,9 @@ public:
     void EnableAll() override;
     void InitControls();
 
+    // --- the window's parts ---
+    TSettingsPanels& Panels() { return *FPanels; }
+
     // --- commands (main_commands.cpp) ---
     void actConvertExecute(TObject* sender);
     void actSaveBATExecute(TObject* sender);
@@ -121,8 +126,9 @@ public:
     // --- state the other parts read ---
     const ProgramSettings& Settings() const { return FSettings; }
     ProgramSettings& Settings() { return FSettings; }
-    // The encoder settings in force (until the settings panels hold them).
-    EncoderSettings& CurrentEncoderSettings() { return FEncoderSettings; }
+    // The encoder settings the panels show, read and written through the binder.
+    EncoderSettings CurrentEncoderSettings() const;
+    void SetCurrentEncoderSettings(const EncoderSettings& settings);
     // True while a conversion run or a loop adding files handles messages on the stack.
     bool Busy() const { return FBusyDepth > 0; }
     // A close was asked for while busy: the loop on the stack should end, and the window closes then.
@@ -137,9 +143,6 @@ public:
     TPanel* pnGridBg = nullptr; // the file list's grid ng goes in here
     TPanel* pnMid = nullptr;    // the output options
     TKVGxFlipPanel* fpConversionSettings = nullptr;
-    TPanel* pnVideo = nullptr; // the three settings panels inside fpConversionSettings
-    TPanel* pnAudio = nullptr;
-    TPanel* pnAdvancedSettings = nullptr;
     TFlatHint* AppHint = nullptr;
     TTrayIcon* ti = nullptr;
     TQvPopupMenu* popLv = nullptr;
@@ -155,6 +158,7 @@ public:
 
 private:
     void BuildFrame();
+    void BuildSettingsPanels();
     void BuildBars();
     void BuildPanels();
     void BuildMenus();
@@ -170,8 +174,8 @@ private:
     TMainStartup FStartup;
     TSecondaryWindows FWindows;
     ProgramSettings FSettings;
-    EncoderSettings FEncoderSettings;
-    IFileList* FFileList = nullptr; // the file list view, once the window has one
+    std::unique_ptr<TSettingsPanels> FPanels; // made once the string table exists
+    IFileList* FFileList = nullptr;           // the file list view, once the window has one
     // The error records until the error window takes them.
     struct TPendingErrorLog : IErrorLogSink
     {

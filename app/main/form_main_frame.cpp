@@ -1,15 +1,19 @@
 #include "app/main/form_main.h"
 
+#include "app/main/settings_panels.h"
 #include "controls/pack/browse_dialog.h"
 #include "controls/pack/flat_hint.h"
 #include "controls/pack/flip_panel.h"
+#include "controls/pack/png_button.h"
 #include "controls/skins/skin_dock.h"
 #include "controls/skins/skin_popup_menu.h"
 #include "controls/skins/skin_toolbar.h"
+#include "engine/app_strings.h"
 #include "platform/gui/graphics/graphics.h"
 #include "platform/gui/services/dialogs.h"
 #include "platform/gui/services/tray_icon.h"
 #include "platform/gui/standard/panels.h"
+#include "platform/gui/windows/actions.h"
 
 // The window's frame, built in code in the order its parts stack: the menu bar and the tool bar in their
 // docks at the top, the conversion settings folding at the bottom with the output options above them, and
@@ -141,15 +145,18 @@ void TFormMain::BuildPanels()
     fpConversionSettings->SetCaption("Conversion settings");
     fpConversionSettings->SetParent(this);
 
-    // The settings panels fill these (pnLeft: video and audio; the advanced settings on the right).
-    pnAdvancedSettings = NewPanel(this, fpConversionSettings, "pnAdvancedSettings", alClient);
-    pnVideo = NewPanel(this, fpConversionSettings, "pnVideo", alLeft);
-    pnVideo->SetWidth(330);
-    pnAudio = NewPanel(this, fpConversionSettings, "pnAudio", alLeft);
-    pnAudio->SetWidth(250);
-
     pnMid = NewPanel(this, this, "pnMid", alBottom);
     pnMid->SetHeight(OutputOptionsHeight);
 
     pnGridBg = NewPanel(this, this, "pnGridBg", alClient);
+}
+
+void TFormMain::BuildSettingsPanels()
+{
+    // The conversion settings go into the flip panel, the output options into pnMid; the texts are the
+    // string table's, which lives as long as the window.
+    FPanels = std::make_unique<TSettingsPanels>(this, fpConversionSettings, pnMid, *AppStrings);
+    FPanels->btnBrowseOutDir->SetAction(Actions.actBrowseOutDir);
+    FPanels->btnExplore->SetAction(Actions.actExploreOutDir);
+    FPanels->btnLoadProfile->SetAction(Actions.actLoadSelectedProfile);
 }

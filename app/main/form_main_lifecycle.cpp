@@ -1,6 +1,9 @@
 #include "app/main/form_main.h"
 
 #include "app/kit/program_constants.h"
+#include "app/kit/updating_controls.h"
+#include "app/main/settings_binder.h"
+#include "app/main/settings_panels.h"
 #include "controls/pack/browse_dialog.h"
 #include "controls/skins/skin_manager.h"
 #include "engine/app_strings.h"
@@ -93,9 +96,9 @@ void TFormMain::FormCreate(TObject*)
     CheckIniFile();
     // The first language by the system's locale comes with the language part of the window.
     PrepareSkins();
-    // The settings controls and their fixed lists come with the settings panels; until they hold the
-    // encoder settings, the window keeps them as values.
-    FEncoderSettings = DefaultEncoderSettings(DefaultVideoCodecIndex);
+    BuildSettingsPanels();
+    FPanels->PrepareControls();
+    FPanels->SetDefaultParams();
     dlgOpenProfile->SetInitialDir(AppParams.ProfilesDir);
     dlgSaveProfile->SetInitialDir(AppParams.ProfilesDir);
     UpdateInitialFolders(ProgramDir);
@@ -146,13 +149,15 @@ void TFormMain::LoadLastSession()
     context.AutoText = AppStrings->Main.Auto;
     context.VideoCopyCaption = AppStrings->Main.cbAviVideoCodec_Copy;
     context.AudioCopyCaption = AppStrings->Main.cbAudioCodec_Copy;
-    LoadProfile(AppParams.LastProfileFile, FEncoderSettings, context);
+    EncoderSettings settings = CurrentEncoderSettings();
+    if (LoadProfile(AppParams.LastProfileFile, settings, context))
+        SetCurrentEncoderSettings(settings);
 }
 
 void TFormMain::SaveLastSession()
 {
     try {
-        SaveProfile(AppParams.LastProfileFile, FEncoderSettings);
+        SaveProfile(AppParams.LastProfileFile, CurrentEncoderSettings());
     } catch (const std::exception&) {
         ReportWriteFailure(AppParams.LastProfileFile);
     }
@@ -162,13 +167,19 @@ void TFormMain::LoadSettings()
 {
     const TSize screen{Screen->Width(), Screen->Height()};
     if (LoadSettingsFromIni(AppParams.IniName, AppParams, FSettings, screen)) {
-        FEncoderSettings.OutputFormat = FSettings.OutputFormat;
+        EncoderSettings settings = CurrentEncoderSettings();
+        settings.OutputFormat = FSettings.OutputFormat;
+        SetCurrentEncoderSettings(settings);
         if (!AppParams.LanguageIni.empty()) {
             AppStrings->SetEN();
             AppStrings->LoadFromFile(AppParams.LangDir + "/" + AppParams.LanguageIni);
         }
     }
     DefaultVideoCodecIndex = FSettings.DefaultVideoCodecIndex;
+    {
+        TUpdatingControlsScope updating;
+        WriteRunOptions(*FPanels, FSettings.Run);
+    }
     if (FileExists(AppParams.IniName))
         ApplyWindowLayout(FSettings.Layout);
     if (!FSettings.Layout.Main.LastDir.empty())
@@ -178,7 +189,8 @@ void TFormMain::LoadSettings()
 void TFormMain::SaveSettings()
 {
     FSettings.Layout = ReadWindowLayout();
-    FSettings.OutputFormat = FEncoderSettings.OutputFormat;
+    FSettings.Run = ReadRunOptions(*FPanels);
+    FSettings.OutputFormat = CurrentEncoderSettings().OutputFormat;
     if (!SaveSettingsToIni(AppParams.IniName, AppParams, FSettings))
         ReportWriteFailure(AppParams.IniName);
 }
@@ -199,6 +211,20 @@ void TFormMain::FormCloseQuery(TObject*, bool& canClose)
         return;
     FCloseWhenIdle = true;
     AbortConversion();
+}
+
+EncoderSettings TFormMain::CurrentEncoderSettings() const
+{
+    return ReadEncoderSettings(*FPanels);
+}
+
+void TFormMain::SetCurrentEncoderSettings(const EncoderSettings& settings)
+{
+    {
+        TUpdatingControlsScope updating;
+        WriteEncoderSettings(*FPanels, settings);
+    }
+    InitControls();
 }
 
 void TFormMain::CloseWhenIdle()

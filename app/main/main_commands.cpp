@@ -1,11 +1,15 @@
 #include "app/main/form_main.h"
 
+#include "app/main/settings_binder.h"
+#include "app/main/settings_panels.h"
+#include "controls/edits/combo_box.h"
 #include "controls/pack/browse_dialog.h"
 #include "engine/conversion_run.h"
 #include "engine/encoder_capabilities.h"
 #include "engine/parameter_builders.h"
 #include "engine/run_state.h"
 #include "platform/gui/services/dialogs.h"
+#include "platform/gui/standard/edits.h"
 #include "platform/gui/windows/actions.h"
 #include "support/files.h"
 
@@ -47,6 +51,9 @@ TBuilderEnvironment TFormMain::RunEnvironment()
 {
     TBuilderEnvironment environment = DefaultBuilderEnvironment();
     environment.AacEncoder = GetAacEncoderName(AppParams.ffmpeg);
+    const TVezComboBox& resolution = *FPanels->cbResolution;
+    if (resolution.ItemIndex() >= 2)
+        environment.ResolutionItemText = resolution.Items()->Strings(resolution.ItemIndex());
     return environment;
 }
 
@@ -63,7 +70,8 @@ void TFormMain::RunConversion(IFileList& files)
         return;
     {
         TBusyScope busy(FBusyDepth);
-        TConversionRun run(*this, files, FEncoderSettings, FSettings.Run, RunEnvironment());
+        TConversionRun run(*this, files, CurrentEncoderSettings(), ReadRunOptions(*FPanels),
+                           RunEnvironment());
         try {
             run.Execute();
         } catch (const std::exception& e) {
@@ -93,12 +101,12 @@ void TFormMain::actSaveBATExecute(TObject* sender)
 
 void TFormMain::actBrowseOutDirExecute(TObject*)
 {
-    std::string folder = FSettings.Run.OutDir;
+    std::string folder = FPanels->edOutDir->Text();
     if (!DirExists(folder))
         folder = ProgramDir;
     dlgFolder->SetFolderName(folder);
     if (dlgFolder->Execute() && !dlgFolder->FolderName().empty())
-        FSettings.Run.OutDir = dlgFolder->FolderName();
+        FPanels->edOutDir->SetText(dlgFolder->FolderName());
 }
 
 void TFormMain::actExitExecute(TObject*)

@@ -1,5 +1,8 @@
 #include "app/main/form_main.h"
 
+#include "app/main/settings_binder.h"
+#include "app/main/settings_panels.h"
+#include "controls/pack/panel.h"
 #include "controls/skins/skin_toolbar.h"
 #include "engine/enabling_rules.h"
 #include "platform/gui/standard/panels.h"
@@ -12,7 +15,10 @@ namespace {
 // The controls a run greys, in the order it greys them.
 std::vector<TControl*> RunGreyedControls(TFormMain& form)
 {
-    return {form.tbMain, form.pnGridBg, form.pnMid, form.pnVideo, form.pnAudio, form.pnAdvancedSettings};
+    TSettingsPanels& panels = form.Panels();
+    // The grid ng takes pnGridBg's place here once the window has its file list.
+    return {form.tbMain,    form.pnGridBg,  form.pnMid,
+            panels.pnVideo, panels.pnAudio, panels.pnAdvancedSettings};
 }
 
 void SetActionsEnabled(const TMainActions& actions, bool enabled)
@@ -42,7 +48,7 @@ void TFormMain::EnableAll()
 void TFormMain::InitControls()
 {
     // The counts of the file list come with the file list; without rows every command that needs one is
-    // off. The settings controls' states come with the settings panels.
+    // off. The settings controls' states come with the enabling rules of the settings panels.
     const TGridInfo info;
     const FileListCommandEnabling commands = GetFileListCommandEnabling(info, false);
     Actions.actSaveFileList->SetEnabled(commands.actSaveFileList);
@@ -57,6 +63,7 @@ void TFormMain::InitControls()
     Actions.actConvert->SetEnabled(commands.actConvert);
     Actions.actRemoveChecked->SetEnabled(commands.actRemoveChecked);
     Actions.actExploreDirectory->SetEnabled(commands.actExploreDirectory);
-    Actions.actBrowseOutDir->SetEnabled(IsOutDirEditable(FSettings.Run));
-    Actions.actExploreOutDir->SetEnabled(IsOutDirEditable(FSettings.Run));
+    const bool outDirEditable = IsOutDirEditable(ReadRunOptions(*FPanels));
+    Actions.actBrowseOutDir->SetEnabled(outDirEditable);
+    Actions.actExploreOutDir->SetEnabled(outDirEditable);
 }

@@ -1,3 +1,4 @@
+#include "app/main/settings_binder.h"
 #include "controls/pack/flip_panel.h"
 #include "engine/app_strings.h"
 #include "engine/enabling_rules.h"
@@ -31,9 +32,13 @@ TEST_F(MainWindow, ClosingSavesWhatTheNextStartShows)
 {
     Start();
     Form->SetBounds(30, 40, 800, 600);
-    Form->CurrentEncoderSettings().Avi.Codec = ItemIndex::AviCodecMotionJpeg;
-    Form->CurrentEncoderSettings().Audio.Volume = 150;
-    Form->Settings().Run.OutputExists = oeSkip;
+    EncoderSettings changed = Form->CurrentEncoderSettings();
+    changed.Avi.Codec = ItemIndex::AviCodecMotionJpeg;
+    changed.Audio.Volume = 150;
+    Form->SetCurrentEncoderSettings(changed);
+    RunOptions options = ReadRunOptions(Form->Panels());
+    options.OutputExists = oeSkip;
+    WriteRunOptions(Form->Panels(), options);
     Form->fpConversionSettings->SetExpanded(false);
     const EncoderSettings closedWith = Form->CurrentEncoderSettings();
     CloseAndFree();
@@ -46,7 +51,7 @@ TEST_F(MainWindow, ClosingSavesWhatTheNextStartShows)
     EXPECT_EQ(Form->Width(), 800);
     EXPECT_EQ(Form->Height(), 600);
     EXPECT_EQ(Form->CurrentEncoderSettings(), closedWith);
-    EXPECT_EQ(Form->Settings().Run.OutputExists, oeSkip);
+    EXPECT_EQ(ReadRunOptions(Form->Panels()).OutputExists, oeSkip);
     EXPECT_FALSE(Form->fpConversionSettings->Expanded());
 }
 

@@ -1,3 +1,4 @@
+#include "app/main/settings_binder.h"
 #include "engine/file_list.h"
 #include "engine/run_state.h"
 #include "gui_driver.h"
@@ -49,14 +50,22 @@ protected:
     {
         Start();
         Application->SetMainForm(Form);
-        Form->Settings().Run.OutDirIsInDir = false;
-        Form->Settings().Run.OutDir = Temp.MakeDir("out");
+        RunOptions options = ReadRunOptions(Form->Panels());
+        options.OutDirIsInDir = false;
+        options.OutDir = Temp.MakeDir("out");
+        WriteRunOptions(Form->Panels(), options);
         TNotifyEvent destroy = Form->OnDestroy;
         Form->OnDestroy = [this, destroy](TObject* sender) {
             destroy(sender);
             Destroyed = true;
             DestroyedDuringRun = ConversionRunning;
         };
+    }
+    void SetAfterConversion(int32_t action)
+    {
+        RunOptions options = ReadRunOptions(Form->Panels());
+        options.AfterConversion = action;
+        WriteRunOptions(Form->Panels(), options);
     }
     void TearDown() override
     {
@@ -91,7 +100,7 @@ TEST_F(MainWindowRun, ClosingDuringARunWaitsUntilTheRunHasEnded)
         Services.Boxes.clear();
         SetWindowServices(&Services);
         StartAsMainWindow();
-        Form->Settings().Run.AfterConversion = c.AfterConversion;
+        SetAfterConversion(c.AfterConversion);
         TRows rows({test_media::TwoSecondClip()});
         if (c.UserCloses)
             PostMessage(Form->Handle(), WM_CLOSE, 0, 0);
@@ -115,7 +124,7 @@ TEST_F(MainWindowRun, ShutDownAfterConversionAsksTheInstalledPowerOffOnce)
     TCountingPowerOff powerOff;
     SetPowerOff(&powerOff);
     StartAsMainWindow();
-    Form->Settings().Run.AfterConversion = acShutDown;
+    SetAfterConversion(acShutDown);
     TRows rows({test_media::TwoSecondClip()});
 
     Form->RunConversion(rows);

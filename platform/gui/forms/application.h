@@ -31,11 +31,25 @@ constexpr uint16_t HELP_KEY = 0x0101; // data: the keyword, a const char*
 // Before a hint shows: the text, whether it shows, and everything else about it may change.
 using TShowHintEvent = std::function<void(std::string& hintStr, bool& canShow, THintInfo& hintInfo)>;
 
+// Who the program is to the desktop.
+struct TApplicationIdentity
+{
+    std::string DisplayName;     // in captions and the task bar: "Quillmark"
+    std::string DesktopFileName; // its desktop entry, without ".desktop": "quillmark"
+    std::string IconResource;    // the windows' icon among the program's bitmap resources; empty: none
+};
+
 class TApplication : public TComponent
 {
 public:
     explicit TApplication(TComponent* owner);
     ~TApplication() override;
+
+    // Starts the toolkit for the program (once; a toolkit already started is used as it is): the identity
+    // goes to the desktop, message boxes come up as the desktop's, and the number formats are the user's
+    // locale's. Numbers the program reads and writes itself keep "." whatever the locale. argc and argv
+    // must live as long as the program. (Defined beside the desktop services it installs.)
+    void Initialize(int& argc, char** argv, const TApplicationIdentity& identity);
 
     // Shows the main form and runs the message loop until Terminate.
     void Run();

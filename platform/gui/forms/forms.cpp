@@ -18,6 +18,7 @@
 #include <QEventLoop>
 #include <QIcon>
 #include <QPixmap>
+#include <QWindow>
 
 #include <cstdlib>
 
@@ -95,6 +96,7 @@ void TCustomForm::CreateWnd()
 {
     TWinControl::CreateWnd();
     ApplyWindowFlags();
+    RelinkOwnedForms();
 }
 
 void TCustomForm::ApplyWindowFlags()
@@ -128,10 +130,15 @@ void TCustomForm::ApplyWindowFlags()
     // A form that is never activated (a control's popup) stays a window the desktop never activates.
     if (w.exStyle & WS_EX_NOACTIVATE)
         flags = Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
-    if (formStyle_ == fsStayOnTop)
+    // An owned window is the desktop's utility window above its owner: no task-bar entry, and above its
+    // owner already, so staying on top asks for nothing more.
+    if (ownerForm_ && (flags & Qt::WindowType_Mask) == Qt::Window)
+        flags = (flags & ~Qt::WindowType_Mask) | Qt::Tool;
+    if (formStyle_ == fsStayOnTop && !ownerForm_)
         flags |= Qt::WindowStaysOnTopHint;
     const bool wasVisible = w.widget->isVisible();
     w.widget->setWindowFlags(flags);
+    LinkToOwnerWindow();
     if (borderStyle_ == bsSingle || borderStyle_ == bsDialog || borderStyle_ == bsToolWindow)
         w.widget->setFixedSize(Width(), Height());
     else
@@ -139,6 +146,57 @@ void TCustomForm::ApplyWindowFlags()
     w.widget->setWindowTitle(QString::fromStdString(Caption()));
     if (wasVisible)
         w.widget->show();
+}
+
+void TCustomForm::LinkToOwnerWindow()
+{
+    QWidget* widget = Window().widget;
+    if (!widget || !widget->isWindow())
+        return;
+    QWidget* ownerWidget =
+        ownerForm_ && ownerForm_->HandleAllocated() ? ownerForm_->Window().widget : nullptr;
+    if (!ownerWidget && !widget->windowHandle())
+        return;
+    // The link is the desktop windows', not the widgets' parenthood: a child widget would be disabled
+    // with its owner and freed with it.
+    widget->winId();
+    if (ownerWidget)
+        ownerWidget->winId();
+    widget->windowHandle()->setTransientParent(ownerWidget ? ownerWidget->windowHandle() : nullptr);
+}
+
+// A form whose window was made anew links the windows of the forms it owns to the new one.
+void TCustomForm::RelinkOwnedForms()
+{
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+        TCustomForm* form = Screen->Forms(i);
+        if (form->ownerForm_ == this && form->HandleAllocated())
+            form->LinkToOwnerWindow();
+    }
+}
+
+void TCustomForm::SetOwnerForm(TCustomForm* owner)
+{
+    if (owner == ownerForm_)
+        return;
+    for (TCustomForm* above = owner; above; above = above->ownerForm_)
+        if (above == this)
+            throw EInvalidOperation("A form cannot be owned by itself or by a form it owns");
+    if (ownerForm_)
+        ownerForm_->RemoveFreeNotification(this);
+    ownerForm_ = owner;
+    if (ownerForm_)
+        ownerForm_->FreeNotification(this);
+    ApplyWindowFlags();
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation)
+{
+    TWinControl::Notification(component, operation);
+    if (operation == opRemove && component == ownerForm_) {
+        ownerForm_ = nullptr;
+        ApplyWindowFlags();
+    }
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle value)
@@ -583,6 +641,12 @@ void TCustomForm::SetBounds(int left, int top, int width, int height)
         top = Snapped(top, height, area.Top, area.Bottom, SnapBuffer);
     }
     TWinControl::SetBounds(left, top, width, height);
+}
+
+TWindowHandle WindowHandleOf(TCustomForm& form)
+{
+    form.HandleNeeded();
+    return form.Window().widget.data();
 }
 
 TCustomForm* GetParentForm(const TControl* control, bool topForm)

@@ -2,6 +2,7 @@
 
 #include "platform/gui/windows/parent_form.h"
 #include "platform/gui/windows/win_control.h"
+#include "support/window_services.h"
 
 #include <functional>
 
@@ -109,6 +110,11 @@ public:
     void SetKeyPreview(bool value) { keyPreview_ = value; }
     // The window's icon; nullptr for the application's.
     void SetIcon(const TBitmap* icon);
+    // The form that owns this one's window (nullptr: none). An owned form is its owner's transient window:
+    // it has no task-bar entry of its own and stays above its owner; fsStayOnTop then keeps it above its
+    // owner only, not above other programs. Unlike a child window it keeps its own enabled state.
+    TCustomForm* OwnerForm() const { return ownerForm_; }
+    void SetOwnerForm(TCustomForm* owner);
 
     // The control that has (or gets, once the form is active) the focus.
     TWinControl* ActiveControl() const { return activeControl_; }
@@ -156,6 +162,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
     void DoCreate();
     virtual void DoShow();
     virtual void DoHide();
@@ -170,11 +177,15 @@ private:
     void WMSysCommand(TMessage& message);
     void WMHelp(TMessage& message);
     void ApplyWindowFlags();
+    // Links the window to its owner's as the desktop's transient window (or unlinks it).
+    void LinkToOwnerWindow();
+    void RelinkOwnedForms();
 
     TFormBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_ = {biSystemMenu, biMinimize, biMaximize};
     TPosition position_ = poDefaultPosOnly;
     TFormStyle formStyle_ = fsNormal;
+    TCustomForm* ownerForm_ = nullptr;
     TWindowState windowState_ = wsNormal;
     bool keyPreview_ = false;
     bool screenSnap_ = false;
@@ -196,3 +207,7 @@ public:
 
 // The form (or other top-level window) holding control; nullptr when it has none.
 TCustomForm* GetParentForm(const TControl* control, bool topForm = true);
+
+// The form's window as the support library's message boxes and top-most switch take it (its window is made
+// when it has none yet).
+TWindowHandle WindowHandleOf(TCustomForm& form);

@@ -30,6 +30,7 @@ int main(int argc, char** argv)
     TApplicationIdentity identity;
     identity.DisplayName = std::string(ProgramDisplayName);
     identity.DesktopFileName = std::string(ProgramDesktopFileName);
+    identity.IconResource = "MAINICON";
     Application->Initialize(argc, argv, identity);
 
     // The real switch-off is installed here only: a normal request the system may refuse, never forced.

@@ -1,6 +1,7 @@
 #include "app/main/form_main.h"
 
 #include "platform/gui/forms/application.h"
+#include "platform/gui/forms/forms.h"
 #include "support/power_off.h"
 #include "support/window_services.h"
 
@@ -37,15 +38,16 @@ void TFormMain::ProcessMessages()
 
 void TFormMain::ShowWarning(const std::string& text)
 {
-    ShowMsgBox(text, std::string(AppName), nullptr, MB_OK | MB_ICONWARNING | BoxFlags);
+    ShowMsgBox(text, std::string(AppName), WindowHandleOf(*this), MB_OK | MB_ICONWARNING | BoxFlags);
 }
 
 void TFormMain::ShowError(const std::string& text)
 {
-    ShowMsgBox(text, std::string(AppName), nullptr, MB_OK | MB_ICONERROR | BoxFlags);
+    ShowMsgBox(text, std::string(AppName), WindowHandleOf(*this), MB_OK | MB_ICONERROR | BoxFlags);
 }
 
 bool TFormMain::AskYesNo(const std::string& text)
 {
-    return ShowMsgBox(text, std::string(AppName), nullptr, MB_YESNO | MB_ICONQUESTION | BoxFlags) == IDYES;
+    return ShowMsgBox(text, std::string(AppName), WindowHandleOf(*this),
+                      MB_YESNO | MB_ICONQUESTION | BoxFlags) == IDYES;
 }

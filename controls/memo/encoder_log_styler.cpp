@@ -1,5 +1,6 @@
 #include "controls/memo/encoder_log_styler.h"
 
+#include "controls/memo/vez_memo.h"
 #include "support/color_routines.h"
 
 #include <initializer_list>
@@ -82,4 +83,27 @@ void SetUpEncoderLogStyler(TVezPascalMemoStyler& styler)
     TElementStyles elements(nullptr);
     AddElements(elements);
     styler.SetAllStyles(&elements);
+}
+
+void SetUpEncoderLogMemo(TVezMemo& memo, TVezPascalMemoStyler& styler)
+{
+    memo.SetReadOnly(true);
+    memo.Gutter()->SetVisible(false);
+    memo.ActiveLineSettings()->SetShowActiveLine(false);
+    memo.ActiveLineSettings()->SetShowActiveLineIndicator(false);
+    memo.CodeFolding()->SetEnabled(false);
+    memo.AutoCompletion()->SetActive(false);
+    memo.SetClipboardFormats({cfText});
+    memo.SetOleDropTarget({});
+    memo.UrlStyle()->SetTextColor(0xF0A302); // RGB 2, 163, 240
+    memo.UrlStyle()->SetBkColor(clNone);
+    memo.UrlStyle()->SetStyle({});
+    memo.SetSelColor(clHighlightText);
+    memo.SetSelBkColor(clHighlight);
+    memo.SetShowRightMargin(false);
+    memo.SetScrollHint(false);
+    memo.SetBorderStyle(bsSingle);
+    memo.SetBorderColor(0xA4A0A0); // medium grey
+    memo.SetSyntaxStyles(&styler);
+    memo.SetWordWrap(wwClientWidth);
 }

@@ -1,35 +1,18 @@
 #include "app/main/settings_binder.h"
-#include "engine/file_list.h"
+#include "engine/fake_file_list.h"
 #include "engine/run_state.h"
+#include "engine/test_media.h"
 #include "gui_driver.h"
 #include "main_window_fixture.h"
 #include "platform/gui/forms/application.h"
 #include "platform/gui/windows/message_loop.h"
 #include "support/power_off.h"
-#include "test_media.h"
 
 #include <filesystem>
 
 // Conversion runs with the main window as their host.
 
 namespace {
-
-// The rows a run walks, all checked.
-class TRows : public IFileList
-{
-public:
-    explicit TRows(std::vector<std::string> names) : Names(std::move(names)), Status(Names.size()) {}
-    int32_t RowCount() const override { return static_cast<int32_t>(Names.size()); }
-    bool IsChecked(int32_t) const override { return true; }
-    std::string FullFileName(int32_t row) const override
-    {
-        return row >= 0 && row < RowCount() ? Names[static_cast<size_t>(row)] : "";
-    }
-    void SetStatus(int32_t row, const std::string& text) override { Status[static_cast<size_t>(row)] = text; }
-
-    std::vector<std::string> Names;
-    std::vector<std::string> Status;
-};
 
 class TCountingPowerOff : public IPowerOff
 {
@@ -101,7 +84,8 @@ TEST_F(MainWindowRun, ClosingDuringARunWaitsUntilTheRunHasEnded)
         SetWindowServices(&Services);
         StartAsMainWindow();
         SetAfterConversion(c.AfterConversion);
-        TRows rows({test_media::TwoSecondClip()});
+        FakeFileList rows;
+        rows.Add(test_media::TwoSecondClip());
         if (c.UserCloses)
             PostMessage(Form->Handle(), WM_CLOSE, 0, 0);
 
@@ -125,7 +109,8 @@ TEST_F(MainWindowRun, ShutDownAfterConversionAsksTheInstalledPowerOffOnce)
     SetPowerOff(&powerOff);
     StartAsMainWindow();
     SetAfterConversion(acShutDown);
-    TRows rows({test_media::TwoSecondClip()});
+    FakeFileList rows;
+    rows.Add(test_media::TwoSecondClip());
 
     Form->RunConversion(rows);
     Pump();

@@ -1,6 +1,7 @@
 #include "engine/app_params.h"
 #include "engine/conversion_run.h"
 #include "engine/run_state.h"
+#include "fake_file_list.h"
 #include "fake_run_host.h"
 #include "test_media.h"
 
@@ -20,47 +21,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class FakeFileList : public IFileList
-{
-public:
-    int32_t RowCount() const override { return static_cast<int32_t>(Files.size()); }
-    bool IsChecked(int32_t row) const override { return Checked[row]; }
-    std::string FullFileName(int32_t row) const override { return Files[row]; }
-    void SetStatus(int32_t row, const std::string& text) override { Statuses[row] = text; }
-
-    void Add(const std::string& file, bool checked = true)
-    {
-        Files.push_back(file);
-        Checked.push_back(checked);
-        Statuses.emplace_back();
-    }
-
-    std::vector<std::string> Files;
-    std::vector<bool> Checked;
-    std::vector<std::string> Statuses;
-};
-
-std::string Quote(const std::string& text)
-{
-    std::string quoted = "'";
-    for (const char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-// The output of a shell command.
-std::string Capture(const std::string& command)
-{
-    std::string text;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        size_t count;
-        while ((count = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            text.append(buffer, count);
-        ::pclose(pipe);
-    }
-    return text;
-}
+using test_media::Capture;
+using test_media::Quote;
+using test_media::ReadAll;
 
 // One line per video and audio stream: "codec,video,width,height" or "codec,audio".
 std::string Streams(const std::string& file)
@@ -79,26 +42,13 @@ std::string Streams(const std::string& file)
     return streams;
 }
 
-std::string ReadAll(const std::string& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class ConversionRun : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "qm_run_XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        Dir = pattern;
-        InitAppParams(AppParams, Dir + "/program/quillmark");
-        fs::create_directories(Dir + "/program");
-        AppParams.ffmpeg = test_media::FFmpegPath();
-        AppParams.MediaInfoDll = test_media::MediaInfoLibrary();
+        Dir = test_media::SetUpProgramFolder("qm_run");
+        ASSERT_FALSE(Dir.empty());
         Settings = DefaultEncoderSettings(0);
         Options.OutDirIsInDir = true;
         BatchOnlyMode = false;

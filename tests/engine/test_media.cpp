@@ -1,9 +1,14 @@
 #include "test_media.h"
 
+#include "engine/app_params.h"
+
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
+#include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <vector>
@@ -11,8 +16,6 @@
 namespace fs = std::filesystem;
 
 namespace test_media {
-
-namespace {
 
 std::string Quote(const std::string& text)
 {
@@ -23,16 +26,56 @@ std::string Quote(const std::string& text)
     return quoted + "'";
 }
 
+std::string Capture(const std::string& command)
+{
+    std::string text;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        size_t count;
+        while ((count = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            text.append(buffer, count);
+        ::pclose(pipe);
+    }
+    return text;
+}
+
+std::string ReadAll(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string MakeTempFolder(const std::string& prefix)
+{
+    std::string pattern = (fs::temp_directory_path() / (prefix + "_XXXXXX")).string();
+    return mkdtemp(pattern.data()) ? pattern : std::string();
+}
+
+std::string SetUpProgramFolder(const std::string& prefix)
+{
+    const std::string folder = MakeTempFolder(prefix);
+    if (folder.empty())
+        return folder;
+    InitAppParams(AppParams, folder + "/program/quillmark");
+    fs::create_directories(folder + "/program");
+    AppParams.ffmpeg = FFmpegPath();
+    AppParams.MediaInfoDll = MediaInfoLibrary();
+    return folder;
+}
+
+namespace {
+
 class TMediaFolder
 {
 public:
     TMediaFolder()
     {
-        std::string pattern = (fs::temp_directory_path() / "qm_media_XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
+        Path = MakeTempFolder("qm_media");
+        if (Path.empty()) {
             throw std::runtime_error("cannot create the test media folder");
         }
-        Path = pattern;
     }
     ~TMediaFolder()
     {

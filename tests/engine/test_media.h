@@ -23,6 +23,19 @@ std::string TwoSecondClip();
 // VideoWithThreeAudio() under a name beginning with "-" and holding non-ASCII characters.
 std::string AwkwardName();
 
+// The text quoted for the shell: between single quotes, each single quote written as '\''.
+std::string Quote(const std::string& text);
+// What a shell command prints on its standard output.
+std::string Capture(const std::string& command);
+// The bytes of a file; empty when it cannot be read.
+std::string ReadAll(const std::string& file);
+
+// A new empty folder under the temporary folder, named from prefix; empty when none could be made.
+std::string MakeTempFolder(const std::string& prefix);
+// A new temporary folder holding "program/", where AppParams now places the program, with the test
+// encoder and MediaInfo library as its tools; answers the folder.
+std::string SetUpProgramFolder(const std::string& prefix);
+
 // The folder the files live in (for tests that write files of their own).
 std::string Folder();
 

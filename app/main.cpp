@@ -1,9 +1,12 @@
 // The program's entry: the application, the nine windows in their order (the main window first, so that
 // everything it sets up exists before the others), the message loop.
 
+#include "app/errors/form_errors.h"
 #include "app/kit/program_constants.h"
 #include "app/kit/storage_folders.h"
 #include "app/main/form_main.h"
+#include "app/text_windows/form_cmd_line.h"
+#include "app/text_windows/form_tools_info.h"
 #include "engine/app_params.h"
 #include "platform/gui/forms/application.h"
 #include "support/power_off.h"
@@ -13,7 +16,16 @@
 
 namespace {
 
-// A secondary window not built yet: an empty form with its caption, owned by the main window.
+// A secondary window: owned by the main window, above it and without a task-bar entry of its own.
+template <typename TWindow> TWindow* OwnedWindow(TFormMain* owner, const std::string& name)
+{
+    auto* form = new TWindow(owner, owner->WindowLooks());
+    form->SetName(name);
+    form->SetOwnerForm(owner);
+    return form;
+}
+
+// A secondary window not built yet: an empty form with its caption.
 TForm* EmptyWindow(TFormMain* owner, const std::string& name, const std::string& caption)
 {
     auto* form = new TForm(owner);
@@ -50,9 +62,9 @@ int main(int argc, char** argv)
     windows.Progress = EmptyWindow(formMain, "FormProgress", "Progress");
     windows.Options = EmptyWindow(formMain, "FormOptions", "Options");
     windows.FileInfo = EmptyWindow(formMain, "FormFileInfo", "Video file properties");
-    windows.Errors = EmptyWindow(formMain, "FormErrors", "Errors");
-    windows.CmdLine = EmptyWindow(formMain, "FormCmdLine", "FFmpeg command-line parameters");
-    windows.ToolsInfo = EmptyWindow(formMain, "FormToolsInfo", "Tools info");
+    windows.Errors = OwnedWindow<TFormErrors>(formMain, "FormErrors");
+    windows.CmdLine = OwnedWindow<TFormCmdLine>(formMain, "FormCmdLine");
+    windows.ToolsInfo = OwnedWindow<TFormToolsInfo>(formMain, "FormToolsInfo");
     windows.CheckUpdate = EmptyWindow(formMain, "FormCheckUpdate", "Check for updates");
     formMain->SetSecondaryWindows(windows);
 

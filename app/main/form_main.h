@@ -3,6 +3,7 @@
 #include "app/kit/storage_folders.h"
 #include "app/main/main_actions.h"
 #include "engine/encoder_settings.h"
+#include "engine/forms/window_looks.h"
 #include "engine/run_host.h"
 #include "engine/settings_file.h"
 #include "platform/gui/forms/forms.h"
@@ -14,6 +15,9 @@
 class IFileList;
 class TSettingsPanels;
 class TFlatHint;
+class TFormCmdLine;
+class TFormErrors;
+class TFormToolsInfo;
 class TKVGxFlipPanel;
 class TOpenDialog;
 class TPanel;
@@ -42,9 +46,9 @@ struct TSecondaryWindows
     TForm* Progress = nullptr;
     TForm* Options = nullptr;
     TForm* FileInfo = nullptr;
-    TForm* Errors = nullptr;
-    TForm* CmdLine = nullptr;
-    TForm* ToolsInfo = nullptr;
+    TFormErrors* Errors = nullptr;
+    TFormCmdLine* CmdLine = nullptr;
+    TFormToolsInfo* ToolsInfo = nullptr;
     TForm* CheckUpdate = nullptr;
 };
 
@@ -84,6 +88,8 @@ public:
 
     // --- the window's parts ---
     TSettingsPanels& Panels() { return *FPanels; }
+    // What the secondary windows copy from this one's hidden templates.
+    TWindowLooks WindowLooks() const;
 
     // --- commands (main_commands.cpp) ---
     void actConvertExecute(TObject* sender);
@@ -176,7 +182,7 @@ private:
     ProgramSettings FSettings;
     std::unique_ptr<TSettingsPanels> FPanels; // made once the string table exists
     IFileList* FFileList = nullptr;           // the file list view, once the window has one
-    // The error records until the error window takes them.
+    // The error records while the window has no error window (a main window made alone, as tests make it).
     struct TPendingErrorLog : IErrorLogSink
     {
         void Clear() override { Lines.clear(); }

@@ -151,6 +151,11 @@ void TFormMain::BuildPanels()
     pnGridBg = NewPanel(this, this, "pnGridBg", alClient);
 }
 
+TWindowLooks TFormMain::WindowLooks() const
+{
+    return FPanels->WindowLooks();
+}
+
 void TFormMain::BuildSettingsPanels()
 {
     // The conversion settings go into the flip panel, the output options into pnMid; the texts are the

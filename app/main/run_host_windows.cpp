@@ -1,16 +1,27 @@
 #include "app/main/form_main.h"
 
+#include "app/errors/form_errors.h"
+
 // The error and progress windows' part of a conversion run's host, handed on to those windows.
-// The error window and the progress window are not built yet: the records wait in FPendingErrorLog and the
-// progress shows nowhere.
+// The progress window is not built yet: the progress shows nowhere.
 
 IErrorLogSink& TFormMain::ErrorLog()
 {
-    return FPendingErrorLog;
+    return FWindows.Errors ? FWindows.Errors->ErrorLog() : FPendingErrorLog;
 }
 
-void TFormMain::SetErrorWindowCaption(const std::string&) {}
-void TFormMain::ShowErrorWindow() {}
+void TFormMain::SetErrorWindowCaption(const std::string& caption)
+{
+    if (FWindows.Errors)
+        FWindows.Errors->SetErrorWindowCaption(caption);
+}
+
+void TFormMain::ShowErrorWindow()
+{
+    if (FWindows.Errors)
+        FWindows.Errors->ShowErrorWindow();
+}
+
 void TFormMain::ShowProgressWindow() {}
 void TFormMain::SetProgressCaption(const std::string&) {}
 void TFormMain::SetAbortCaption(const std::string&) {}

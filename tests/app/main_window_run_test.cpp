@@ -1,3 +1,4 @@
+#include "app/errors/form_errors.h"
 #include "app/main/settings_binder.h"
 #include "engine/fake_file_list.h"
 #include "engine/run_state.h"
@@ -118,6 +119,29 @@ TEST_F(MainWindowRun, ShutDownAfterConversionAsksTheInstalledPowerOffOnce)
 
     EXPECT_EQ(powerOff.Requests, 1);
     EXPECT_TRUE(Destroyed) << "the program closes after the request";
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowRun, AFailedFileShowsItsRecordInTheErrorWindow)
+{
+    StartAsMainWindow();
+    auto* errors = new TFormErrors(Form, Form->WindowLooks());
+    TSecondaryWindows windows;
+    windows.Errors = errors;
+    Form->SetSecondaryWindows(windows);
+    const std::string notAVideo = Temp.Write("not a video.mp4", "only text");
+    FakeFileList rows;
+    rows.Add(notAVideo);
+
+    Form->RunConversion(rows);
+    Pump();
+
+    EXPECT_TRUE(errors->Visible());
+    EXPECT_NE(errors->Caption().find("(1)"), std::string::npos) << errors->Caption();
+    EXPECT_FALSE(Destroyed);
 }
 
 } // namespace

@@ -13,6 +13,8 @@
 #include <vector>
 
 class IFileList;
+class TFileAdding;
+class TFileListView;
 class TSettingsPanels;
 class TFlatHint;
 class TFormCmdLine;
@@ -88,6 +90,8 @@ public:
 
     // --- the window's parts ---
     TSettingsPanels& Panels() { return *FPanels; }
+    TFileListView& FileListView() { return *FFileListView; }
+    TFileAdding& FileAdding() { return *FAdding; }
     // What the secondary windows copy from this one's hidden templates.
     TWindowLooks WindowLooks() const;
 
@@ -136,7 +140,7 @@ public:
     EncoderSettings CurrentEncoderSettings() const;
     void SetCurrentEncoderSettings(const EncoderSettings& settings);
     // True while a conversion run or a loop adding files handles messages on the stack.
-    bool Busy() const { return FBusyDepth > 0; }
+    bool Busy() const;
     // A close was asked for while busy: the loop on the stack should end, and the window closes then.
     bool CloseRequested() const { return FCloseWhenIdle; }
 
@@ -154,16 +158,16 @@ public:
     TQvPopupMenu* popLv = nullptr;
     TQvPopupMenu* popTi = nullptr;
     TQvPopupMenu* popColumns = nullptr;
-    TOpenDialog* dlgOpen = nullptr;
     TOpenDialog* dlgOpenProfile = nullptr;
     TSaveDialog* dlgSaveProfile = nullptr;
     TSaveDialog* dlgSaveBAT = nullptr;
-    TOpenDialog* dlgOpenFileList = nullptr;
-    TSaveDialog* dlgSaveFileList = nullptr;
     TRQBrowseDialog* dlgFolder = nullptr;
+
+    void Dispatch(TMessage& message) override;
 
 private:
     void BuildFrame();
+    void BuildFileList();
     void BuildSettingsPanels();
     void BuildBars();
     void BuildPanels();
@@ -171,6 +175,7 @@ private:
     void BuildPopups();
     void BuildDialogs();
     void BindCommands();
+    void BindFileListCommands();
     TBuilderEnvironment RunEnvironment();
     // Reports a file that could not be written.
     void ReportWriteFailure(const std::string& fileName);
@@ -181,7 +186,8 @@ private:
     TSecondaryWindows FWindows;
     ProgramSettings FSettings;
     std::unique_ptr<TSettingsPanels> FPanels; // made once the string table exists
-    IFileList* FFileList = nullptr;           // the file list view, once the window has one
+    std::unique_ptr<TFileListView> FFileListView;
+    std::unique_ptr<TFileAdding> FAdding;
     // The error records while the window has no error window (a main window made alone, as tests make it).
     struct TPendingErrorLog : IErrorLogSink
     {

@@ -1,6 +1,9 @@
 #include "app/main/form_main.h"
 
+#include "app/main/file_adding.h"
+#include "app/main/file_list_view.h"
 #include "app/main/settings_panels.h"
+#include "controls/grid/data_grid.h"
 #include "controls/pack/browse_dialog.h"
 #include "controls/pack/flat_hint.h"
 #include "controls/pack/flip_panel.h"
@@ -79,6 +82,7 @@ void TFormMain::BuildFrame()
     BuildPanels();
     BuildMenus();
     BuildPopups();
+    BuildFileList();
 
     // The application's hints take their looks from here.
     AppHint = new TFlatHint(this);
@@ -98,15 +102,12 @@ void TFormMain::BuildFrame()
 
 void TFormMain::BuildDialogs()
 {
-    dlgOpen = NewDialog<TOpenDialog>(this, "dlgOpen");
     dlgOpenProfile = NewDialog<TOpenDialog>(this, "dlgOpenProfile");
     dlgSaveProfile = NewDialog<TSaveDialog>(this, "dlgSaveProfile");
     dlgSaveBAT = NewDialog<TSaveDialog>(this, "dlgSaveBAT");
     dlgSaveBAT->SetFilter("Shell scripts (*.sh)|*.sh");
     dlgSaveBAT->SetDefaultExt("sh");
     dlgSaveBAT->SetOptions(dlgSaveBAT->Options() + TOpenOptions{ofOverwritePrompt});
-    dlgOpenFileList = NewDialog<TOpenDialog>(this, "dlgOpenFileList");
-    dlgSaveFileList = NewDialog<TSaveDialog>(this, "dlgSaveFileList");
     dlgFolder = NewDialog<TRQBrowseDialog>(this, "dlgFolder");
 }
 
@@ -149,6 +150,25 @@ void TFormMain::BuildPanels()
     pnMid->SetHeight(OutputOptionsHeight);
 
     pnGridBg = NewPanel(this, this, "pnGridBg", alClient);
+}
+
+void TFormMain::BuildFileList()
+{
+    FFileListView = std::make_unique<TFileListView>(pnGridBg, this);
+    FFileListView->Grid()->SetPopupMenu(popLv);
+    FFileListView->OnListChanged = [this] { InitControls(); };
+    FFileListView->OnHeaderContextMenu = [this](TPoint screenPos) {
+        popColumns->Popup(screenPos.X, screenPos.Y);
+    };
+
+    TFileAddingCallbacks callbacks;
+    callbacks.InitControls = [this] { InitControls(); };
+    callbacks.UpdateInitialFolders = [this](const std::string& dir) { UpdateInitialFolders(dir); };
+    callbacks.FileAdded = [this](const std::string& dir) { FSettings.Layout.Main.LastDir = dir; };
+    callbacks.ProcessMessages = [this] { ProcessMessages(); };
+    callbacks.ShowError = [this](const std::string& text) { ShowError(text); };
+    callbacks.DragAcceptDirectories = [] { return AppParams.DragAcceptDirectories; };
+    FAdding = std::make_unique<TFileAdding>(*FFileListView, this, std::move(callbacks));
 }
 
 TWindowLooks TFormMain::WindowLooks() const

@@ -2,6 +2,8 @@
 
 #include "app/kit/program_constants.h"
 #include "app/kit/updating_controls.h"
+#include "app/main/file_adding.h"
+#include "app/main/file_list_view.h"
 #include "app/main/settings_binder.h"
 #include "app/main/settings_panels.h"
 #include "controls/pack/browse_dialog.h"
@@ -15,6 +17,7 @@
 #include "platform/gui/forms/application.h"
 #include "platform/gui/forms/screen.h"
 #include "platform/gui/services/dialogs.h"
+#include "platform/gui/services/dropped_files.h"
 #include "platform/gui/services/tray_icon.h"
 #include "platform/system/ini_file.h"
 #include "support/files.h"
@@ -107,8 +110,14 @@ void TFormMain::FormCreate(TObject*)
         std::filesystem::create_directories(AppParams.ProfilesDir, ignored);
     }
     LoadLastSession();
+    DragAcceptFiles(Handle(), true);
     LoadSettings();
+    // The texts of the window from the string table come with the language part of the window.
     InitControls();
+    // The profile list comes with the profile commands.
+    if (!FStartup.Arguments.empty() && !FStartup.Arguments.front().empty())
+        FAdding->AddCommandLineFile(FStartup.Arguments.front());
+    FFileListView->CalcFooter();
 }
 
 void TFormMain::CheckIniFile()
@@ -135,11 +144,21 @@ void TFormMain::PrepareSkins()
 
 void TFormMain::UpdateInitialFolders(const std::string& dir)
 {
-    dlgOpen->SetInitialDir(dir);
+    FAdding->SetInitialFolder(dir);
     dlgFolder->SetFolderName(dir);
     dlgSaveBAT->SetInitialDir(dir);
-    dlgOpenFileList->SetInitialDir(dir);
-    dlgSaveFileList->SetInitialDir(dir);
+}
+
+void TFormMain::Dispatch(TMessage& message)
+{
+    if (message.Msg != WM_DROPFILES) {
+        TForm::Dispatch(message);
+        return;
+    }
+    const auto drop = reinterpret_cast<HDROP>(message.WParam);
+    std::vector<std::string> names = DropFileNames(drop);
+    DragFinish(drop);
+    FAdding->AddDroppedFiles(std::move(names));
 }
 
 void TFormMain::LoadLastSession()
@@ -211,6 +230,12 @@ void TFormMain::FormCloseQuery(TObject*, bool& canClose)
         return;
     FCloseWhenIdle = true;
     AbortConversion();
+    FAdding->Cancel();
+}
+
+bool TFormMain::Busy() const
+{
+    return FBusyDepth > 0 || FAdding->IsAdding();
 }
 
 EncoderSettings TFormMain::CurrentEncoderSettings() const
@@ -237,6 +262,7 @@ void TFormMain::CloseWhenIdle()
 
 void TFormMain::FormClose(TObject*, TCloseAction&)
 {
+    DragAcceptFiles(Handle(), false);
     SaveSettings();
     SaveLastSession();
 }

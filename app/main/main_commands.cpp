@@ -1,5 +1,7 @@
 #include "app/main/form_main.h"
 
+#include "app/main/file_adding.h"
+#include "app/main/file_list_view.h"
 #include "app/main/settings_binder.h"
 #include "app/main/settings_panels.h"
 #include "controls/edits/combo_box.h"
@@ -45,6 +47,28 @@ void TFormMain::BindCommands()
     OnExecute(Actions.actBrowseOutDir, [this](TObject* sender) { actBrowseOutDirExecute(sender); });
     OnExecute(Actions.actExit, [this](TObject* sender) { actExitExecute(sender); });
     OnExecute(Actions.actEsc, [this](TObject* sender) { actEscExecute(sender); });
+    BindFileListCommands();
+}
+
+void TFormMain::BindFileListCommands()
+{
+    const auto list = [this](void (TFileListView::*command)()) {
+        return [this, command](TObject*) { ((*FFileListView).*command)(); };
+    };
+    const auto adding = [this](void (TFileAdding::*command)()) {
+        return [this, command](TObject*) { ((*FAdding).*command)(); };
+    };
+    OnExecute(Actions.actAddFiles, adding(&TFileAdding::AddFiles));
+    OnExecute(Actions.actAddFolder, adding(&TFileAdding::AddFolder));
+    OnExecute(Actions.actLoadFileList, adding(&TFileAdding::LoadFileListCommand));
+    OnExecute(Actions.actSaveFileList, adding(&TFileAdding::SaveFileList));
+    OnExecute(Actions.actRemoveChecked, list(&TFileListView::RemoveChecked));
+    OnExecute(Actions.actClearFileList, list(&TFileListView::ClearFileList));
+    OnExecute(Actions.actCheckAll, list(&TFileListView::CheckAll));
+    OnExecute(Actions.actUncheckAll, list(&TFileListView::UncheckAll));
+    OnExecute(Actions.actInvertSelection, list(&TFileListView::InvertSelection));
+    OnExecute(Actions.actCheckSelected, list(&TFileListView::CheckSelected));
+    OnExecute(Actions.actUncheckSelected, list(&TFileListView::UncheckSelected));
 }
 
 TBuilderEnvironment TFormMain::RunEnvironment()
@@ -59,9 +83,7 @@ TBuilderEnvironment TFormMain::RunEnvironment()
 
 void TFormMain::actConvertExecute(TObject*)
 {
-    // The file list comes with the file list view.
-    if (FFileList)
-        RunConversion(*FFileList);
+    RunConversion(*FFileListView);
 }
 
 void TFormMain::RunConversion(IFileList& files)

@@ -1,7 +1,9 @@
 #include "app/main/form_main.h"
 
+#include "app/main/file_list_view.h"
 #include "app/main/settings_binder.h"
 #include "app/main/settings_panels.h"
+#include "controls/grid/data_grid.h"
 #include "controls/pack/panel.h"
 #include "controls/skins/skin_toolbar.h"
 #include "engine/enabling_rules.h"
@@ -47,10 +49,10 @@ void TFormMain::EnableAll()
 
 void TFormMain::InitControls()
 {
-    // The counts of the file list come with the file list; without rows every command that needs one is
-    // off. The settings controls' states come with the enabling rules of the settings panels.
-    const TGridInfo info;
-    const FileListCommandEnabling commands = GetFileListCommandEnabling(info, false);
+    // The settings controls' states come with the enabling rules of the settings panels.
+    const TFileListView& files = *FFileListView;
+    const FileListCommandEnabling commands =
+        GetFileListCommandEnabling(files.GetGridInfo(), files.IsValidRowIndex(files.SelectedRow()));
     Actions.actSaveFileList->SetEnabled(commands.actSaveFileList);
     Actions.actClearFileList->SetEnabled(commands.actClearFileList);
     Actions.actShowHideFileInfo->SetEnabled(commands.actShowHideFileInfo);

@@ -1,10 +1,10 @@
 #include "app/main/form_main.h"
 
+#include "app/main/file_list_view.h"
 #include "controls/pack/flip_panel.h"
 
 // The window's layout to and from the settings model: position and size of the normal state, the
-// maximised state and whether the conversion settings are open. The file list's columns and looks come
-// with the file list.
+// maximised state, whether the conversion settings are open, and the file list's columns.
 
 WindowLayout TFormMain::ReadWindowLayout()
 {
@@ -15,6 +15,7 @@ WindowLayout TFormMain::ReadWindowLayout()
     if (!main.Maximized)
         main.Bounds = {Left(), Top(), Width(), Height()};
     main.ConversionSettingsExpanded = fpConversionSettings->Expanded();
+    layout.Grid.Columns = FFileListView->ReadColumnLayout();
     return layout;
 }
 
@@ -26,4 +27,5 @@ void TFormMain::ApplyWindowLayout(const WindowLayout& layout)
     if (layout.Main.Maximized)
         SetWindowState(wsMaximized);
     fpConversionSettings->SetExpanded(layout.Main.ConversionSettingsExpanded);
+    FFileListView->ApplyColumnLayout(layout.Grid.Columns);
 }

@@ -69,7 +69,7 @@ public:
     void FormCreate(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);
     void FormClose(TObject* sender, TCloseAction& action);
-    void FormDestroy(TObject* sender);
+    static void FormDestroy(TObject* sender);
     void CheckIniFile();
     void PrepareSkins();
     void UpdateInitialFolders(const std::string& dir);

@@ -63,7 +63,8 @@ TFormMain::TFormMain(TComponent* owner, TMainStartup startup) : TForm(owner), FS
     FormMain = this;
     OnCloseQuery = [this](TObject* sender, bool& canClose) { FormCloseQuery(sender, canClose); };
     OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
-    OnDestroy = [this](TObject* sender) { FormDestroy(sender); };
+    // Fires as the form's base part goes, when nothing of TFormMain is left: it touches no member.
+    OnDestroy = [](TObject* sender) { FormDestroy(sender); };
     BuildFrame();
     BindCommands();
     FormCreate(this);

@@ -145,3 +145,8 @@ std::string GetTempDir([[maybe_unused]] const std::string& defaultPath)
         folder = "/tmp";
     return folder.back() == '/' ? folder : folder + "/";
 }
+
+std::string GetConfigHomeDir()
+{
+    return ConfigHome(HomeDir());
+}

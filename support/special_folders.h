@@ -17,5 +17,9 @@ std::string GetDesktopDir();
 // "Templates"; letter case ignored); empty for other names.
 std::string GetShellFolderPath(const std::string& valueName);
 
+// The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute path, else ~/.config; empty
+// when the home folder is unknown.
+std::string GetConfigHomeDir();
+
 // The temporary folder ($TMPDIR, else "/tmp") with a trailing "/".
 std::string GetTempDir(const std::string& defaultPath);

@@ -154,6 +154,14 @@ std::string Interlaced()
                                   "-c:v mpeg2video -flags +ilme+ildct -top 1 -c:a mp2");
 }
 
+std::string TwoSecondClip()
+{
+    return MediaFolder().File("two_seconds.mp4",
+                              "-f lavfi -i testsrc=size=160x120:rate=25:duration=2 "
+                              "-f lavfi -i sine=frequency=440:sample_rate=44100:duration=2 "
+                              "-c:v mpeg4 -c:a aac -b:a 64k -shortest");
+}
+
 std::string AwkwardName()
 {
     const std::string source = VideoWithThreeAudio();

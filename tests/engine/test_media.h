@@ -18,6 +18,8 @@ std::string AudioOnly();
 std::string OddDimensions();
 // 1 s of 64x48 interlaced MPEG-2 video at 25 fps with one mp2 audio stream (mpeg transport stream).
 std::string Interlaced();
+// 2 s of 160x120 video at 25 fps (mpeg4) with a mono AAC tone (mp4), like a clip of a user.
+std::string TwoSecondClip();
 // VideoWithThreeAudio() under a name beginning with "-" and holding non-ASCII characters.
 std::string AwkwardName();
 

@@ -1,0 +1,74 @@
+// The program's entry: the application, the nine windows in their order (the main window first, so that
+// everything it sets up exists before the others), the message loop.
+
+#include "app/errors/form_errors.h"
+#include "app/kit/program_constants.h"
+#include "app/kit/storage_folders.h"
+#include "app/main/form_main.h"
+#include "app/text_windows/form_cmd_line.h"
+#include "app/text_windows/form_tools_info.h"
+#include "engine/app_params.h"
+#include "platform/gui/forms/application.h"
+#include "support/power_off.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A secondary window: owned by the main window, above it and without a task-bar entry of its own.
+template <typename TWindow> TWindow* OwnedWindow(TFormMain* owner, const std::string& name)
+{
+    auto* form = new TWindow(owner, owner->WindowLooks());
+    form->SetName(name);
+    form->SetOwnerForm(owner);
+    return form;
+}
+
+// A secondary window not built yet: an empty form with its caption.
+TForm* EmptyWindow(TFormMain* owner, const std::string& name, const std::string& caption)
+{
+    auto* form = new TForm(owner);
+    form->SetName(name);
+    form->SetCaption(caption);
+    form->SetOwnerForm(owner);
+    return form;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    TApplicationIdentity identity;
+    identity.DisplayName = std::string(ProgramDisplayName);
+    identity.DesktopFileName = std::string(ProgramDesktopFileName);
+    identity.IconResource = "MAINICON";
+    Application->Initialize(argc, argv, identity);
+
+    // The real switch-off is installed here only: a normal request the system may refuse, never forced.
+    TCommandPowerOff powerOff;
+    SetPowerOff(&powerOff);
+
+    TMainStartup startup;
+    startup.ExecutablePath = GetExecutablePath();
+    startup.Storage = CurrentStorageEnvironment();
+    for (int i = 1; i < argc; ++i)
+        startup.Arguments.emplace_back(argv[i]);
+
+    auto* formMain = new TFormMain(Application, startup);
+    Application->SetMainForm(formMain);
+    TSecondaryWindows windows;
+    windows.About = EmptyWindow(formMain, "FormAbout", "About");
+    windows.Progress = EmptyWindow(formMain, "FormProgress", "Progress");
+    windows.Options = EmptyWindow(formMain, "FormOptions", "Options");
+    windows.FileInfo = EmptyWindow(formMain, "FormFileInfo", "Video file properties");
+    windows.Errors = OwnedWindow<TFormErrors>(formMain, "FormErrors");
+    windows.CmdLine = OwnedWindow<TFormCmdLine>(formMain, "FormCmdLine");
+    windows.ToolsInfo = OwnedWindow<TFormToolsInfo>(formMain, "FormToolsInfo");
+    windows.CheckUpdate = EmptyWindow(formMain, "FormCheckUpdate", "Check for updates");
+    formMain->SetSecondaryWindows(windows);
+
+    Application->Run();
+    SetPowerOff(nullptr);
+    return 0;
+}

@@ -1,0 +1,97 @@
+// Start-up to the first painted main window: the program's main window created as the entry routine
+// creates it (its program folder a temporary folder), shown and painted into an image, then freed; against
+// a bare toolkit program's window holding a table of 29 columns, created, shown and rendered the same way.
+// Prints our time / the toolkit's at the end; the goal is at most 2.
+
+#include "app/main/form_main.h"
+#include "platform/gui/graphics/bitmap.h"
+#include "platform/gui/graphics/canvas.h"
+#include "ratio_reporter.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QImage>
+#include <QMainWindow>
+#include <QTableWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+constexpr int Columns = 29;
+
+// A program folder of the benchmark's own, removed at the end.
+struct TProgramFolder
+{
+    TProgramFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "qm_bench_XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot create the program folder");
+        path = pattern;
+    }
+    ~TProgramFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::string path;
+};
+
+void BM_OurMainWindow(benchmark::State& state)
+{
+    TProgramFolder folder;
+    TMainStartup startup;
+    // The program in a folder of its own, as a portable program unpacks: the tool discovery also looks
+    // three levels below the program folder's parent.
+    std::filesystem::create_directory(folder.path + "/program");
+    startup.ExecutablePath = folder.path + "/program/quillmark";
+    startup.Storage.ConfigHome = folder.path + "/config";
+    for (auto _ : state) {
+        auto* form = new TFormMain(nullptr, startup);
+        form->Show();
+        QCoreApplication::processEvents();
+        TBitmap picture(form->Width(), form->Height());
+        form->PaintTo(*picture.Canvas(), 0, 0);
+        benchmark::DoNotOptimize(picture.Canvas());
+        form->Free();
+        QCoreApplication::processEvents();
+    }
+}
+
+void BM_ToolkitWindowWithTable(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto* window = new QMainWindow;
+        window->resize(998, 712);
+        auto* table = new QTableWidget(0, Columns, window);
+        QStringList headers;
+        for (int i = 0; i < Columns; ++i)
+            headers << QString("Column %1").arg(i + 1);
+        table->setHorizontalHeaderLabels(headers);
+        window->setCentralWidget(table);
+        window->show();
+        QCoreApplication::processEvents();
+        QImage picture(window->size(), QImage::Format_ARGB32_Premultiplied);
+        window->render(&picture);
+        benchmark::DoNotOptimize(picture.bits());
+        delete window;
+        QCoreApplication::processEvents();
+    }
+}
+
+BENCHMARK(BM_OurMainWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ToolkitWindowWithTable)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return RunBenchmarksWithRatios(argc, argv,
+                                   {{"Main window created, shown and painted", "BM_OurMainWindow", "ours",
+                                     "BM_ToolkitWindowWithTable", "toolkit's", " (goal <= 2)"}});
+}

@@ -8,6 +8,7 @@
 #include "app/text_windows/form_cmd_line.h"
 #include "app/text_windows/form_tools_info.h"
 #include "engine/app_params.h"
+#include "engine/forms/form_progress.h"
 #include "platform/gui/forms/application.h"
 #include "support/power_off.h"
 
@@ -59,7 +60,8 @@ int main(int argc, char** argv)
     Application->SetMainForm(formMain);
     TSecondaryWindows windows;
     windows.About = EmptyWindow(formMain, "FormAbout", "About");
-    windows.Progress = EmptyWindow(formMain, "FormProgress", "Progress");
+    windows.Progress = OwnedWindow<TFormProgress>(formMain, "FormProgress");
+    windows.Progress->LoadSettings(AppParams.IniName);
     windows.Options = EmptyWindow(formMain, "FormOptions", "Options");
     windows.FileInfo = EmptyWindow(formMain, "FormFileInfo", "Video file properties");
     windows.Errors = OwnedWindow<TFormErrors>(formMain, "FormErrors");

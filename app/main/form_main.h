@@ -19,6 +19,7 @@ class TSettingsPanels;
 class TFlatHint;
 class TFormCmdLine;
 class TFormErrors;
+class TFormProgress;
 class TFormToolsInfo;
 class TKVGxFlipPanel;
 class TOpenDialog;
@@ -45,7 +46,7 @@ struct TMainStartup
 struct TSecondaryWindows
 {
     TForm* About = nullptr;
-    TForm* Progress = nullptr;
+    TFormProgress* Progress = nullptr;
     TForm* Options = nullptr;
     TForm* FileInfo = nullptr;
     TFormErrors* Errors = nullptr;

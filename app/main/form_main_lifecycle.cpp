@@ -11,6 +11,7 @@
 #include "engine/app_strings.h"
 #include "engine/audio_bitrates.h"
 #include "engine/conversion_run.h"
+#include "engine/forms/form_progress.h"
 #include "engine/profile_files.h"
 #include "engine/tool_discovery.h"
 #include "platform/gui/core/resources.h"
@@ -209,6 +210,8 @@ void TFormMain::LoadSettings()
 void TFormMain::SaveSettings()
 {
     FSettings.Layout = ReadWindowLayout();
+    if (FWindows.Progress)
+        FSettings.Layout.Progress = FWindows.Progress->Layout();
     FSettings.Run = ReadRunOptions(*FPanels);
     FSettings.OutputFormat = CurrentEncoderSettings().OutputFormat;
     if (!SaveSettingsToIni(AppParams.IniName, AppParams, FSettings))

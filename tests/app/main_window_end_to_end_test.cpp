@@ -2,7 +2,9 @@
 #include "controls/grid/cell.h"
 #include "controls/grid/data_grid.h"
 #include "controls/grid/text_column.h"
+#include "controls/memo/vez_memo.h"
 #include "engine/app_strings.h"
+#include "engine/forms/form_progress.h"
 #include "engine/test_media.h"
 #include "gui_driver.h"
 #include "main_window_fixture.h"
@@ -70,8 +72,15 @@ TEST_F(MainWindowEndToEnd, AClipOnTheCommandLineConvertsWithCtrlEAndAsAShellScri
     const std::string scriptOutput = ReadAll(output);
     fs::remove(output);
 
+    // The run shows itself in the real progress window, as the program's does.
+    auto* progress = new TFormProgress(Form, Form->WindowLooks());
+    TSecondaryWindows windows;
+    windows.Progress = progress;
+    Form->SetSecondaryWindows(windows);
     Press(Form->FileListView().Grid(), "C-e");
     Pump();
+    EXPECT_NE(progress->me->Lines()->Text().find("Stream #0:0"), std::string::npos)
+        << "the encoder's output reached the progress window";
 
     ASSERT_TRUE(fs::exists(output)) << "Ctrl+E converted the checked clip";
     EXPECT_EQ(Probe(output, "-show_entries stream=codec_type"), "video\naudio\n");

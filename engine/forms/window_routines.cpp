@@ -14,14 +14,22 @@
 #include "platform/gui/windows/actions.h"
 #include "support/math_routines.h"
 
+// A run sets its texts on every line of the encoder's output, mostly to what they already show: an unchanged
+// text is not painted again.
 void SetCtrlText(TControl& control, const std::string& text)
 {
+    if (control.Caption() == text)
+        return;
     control.SetCaption(text);
     control.Repaint();
 }
 
 void SetCtrlText(TMarkupLabel& label, const std::string& text)
 {
+    // The label keeps its markup in its lines (its caption stays empty).
+    const TStringList& shown = *label.HTMLText();
+    if (shown.Count() == 1 && shown.Get(0) == text)
+        return;
     label.SetCaption(text);
     label.HTMLText()->SetText(text);
     label.Repaint();

@@ -63,6 +63,27 @@ TEST_F(WindowRoutines, SetCtrlText)
     EXPECT_EQ(action.Hint(), "Abort");
 }
 
+// A run sets the status on every output line, mostly to what it already shows: the same text again neither
+// lays out the markup again nor paints; another text does.
+TEST_F(WindowRoutines, SetCtrlTextLeavesAnUnchangedMarkupAlone)
+{
+    auto* label = new TMarkupLabel(form);
+    label->SetParent(form);
+    SetCtrlText(*label, "<b>50 %</b>");
+    int relaid = 0;
+    TNotifyEvent layOut = label->HTMLText()->OnChange;
+    label->HTMLText()->OnChange = [&](TObject* sender) {
+        ++relaid;
+        if (layOut)
+            layOut(sender);
+    };
+    SetCtrlText(*label, "<b>50 %</b>");
+    EXPECT_EQ(relaid, 0);
+    SetCtrlText(*label, "<b>51 %</b>");
+    EXPECT_GT(relaid, 0);
+    EXPECT_EQ(label->HTMLText()->Strings(0), "<b>51 %</b>");
+}
+
 // Halves round to the even neighbour.
 TEST_F(WindowRoutines, GetSpinEditIntRoundsHalvesToEven)
 {

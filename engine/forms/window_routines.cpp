@@ -10,7 +10,7 @@
 #include "engine/prepare_lang_str.h"
 #include "engine/run_host.h"
 #include "platform/gui/forms/application.h"
-#include "platform/gui/services/message_box_owner.h"
+#include "platform/gui/forms/forms.h"
 #include "platform/gui/windows/actions.h"
 #include "support/math_routines.h"
 
@@ -73,6 +73,7 @@ void ShowToolMissingMsg(TWinControl* owner)
 {
     const std::string& text =
         AppStrings ? AppStrings->Main.FFmpegNotExists : TAppStrings().Main.FFmpegNotExists;
-    ShowMsgBox(PrepareLangStr(text, "Quillmark.zip", AppName), std::string(AppName), MessageBoxOwner(owner),
-               MB_OK | MB_ICONWARNING | MB_TOPMOST);
+    TCustomForm* form = owner ? GetParentForm(owner) : nullptr;
+    ShowMsgBox(PrepareLangStr(text, "Quillmark.zip", AppName), std::string(AppName),
+               form ? WindowHandleOf(*form) : nullptr, MB_OK | MB_ICONWARNING | MB_TOPMOST);
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 class IFileList;
+class TLangIniList;
 class TFileAdding;
 class TFileListView;
 class TSettingsPanels;
@@ -88,6 +89,14 @@ public:
     void DisableAll() override;
     void EnableAll() override;
     void InitControls();
+
+    // --- language (main_language.cpp) ---
+    // Chooses the first language file and loads it into the string table; once, at start.
+    void InitLang();
+    // The language files of the language folder, for the options window's language list.
+    void PrepareLangIniList();
+    // Writes the string table's texts into every control of the window and of the secondary windows.
+    void SetLang();
 
     // --- the window's parts ---
     TSettingsPanels& Panels() { return *FPanels; }
@@ -204,6 +213,8 @@ private:
 extern bool ChooseLangBySystem; // the first language follows the system's locale (a first start)
 extern bool StayOnTopActive;
 extern std::string ShortcutFileName; // the desktop launcher the options window makes
+// The language files of the language folder; built once at start.
+extern std::unique_ptr<TLangIniList> LangIniList;
 
 // The main window once created (the entry routine's first window); nullptr before and after.
 extern TFormMain* FormMain;

@@ -261,9 +261,10 @@ void TBitmap::Draw(TCanvas& canvas, const TRect& rect)
     // Pixels of the transparent colour are left out.
     QImage keyed = impl_->image.convertToFormat(QImage::Format_ARGB32);
     const QRgb key = ToQColor(TransparentColor()).rgb() & 0xFFFFFF;
-    for (int y = 0; y < keyed.height(); ++y) {
+    const int width = keyed.width(), height = keyed.height();
+    for (int y = 0; y < height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
-        for (int x = 0; x < keyed.width(); ++x)
+        for (int x = 0; x < width; ++x)
             if ((line[x] & 0xFFFFFF) == key)
                 line[x] = 0;
     }

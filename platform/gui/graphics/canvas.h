@@ -108,5 +108,7 @@ public:
     Impl& Internal() const { return *impl_; }
 
 private:
+    bool FrameIsPartOfFill() const;
+
     std::unique_ptr<Impl> impl_;
 };

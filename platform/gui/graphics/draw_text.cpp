@@ -21,17 +21,19 @@ struct TextLine
 class TextLayout
 {
 public:
-    TextLayout(const QFontMetrics& metrics, unsigned format) : metrics_(metrics), format_(format) {}
+    TextLayout(const TFontFace& face, unsigned format) : face_(face), metrics_(face.metrics), format_(format)
+    {
+    }
 
     // Width of text, with tabs advancing to every eighth average character width when expanded.
     int Advance(const QString& text) const
     {
         if (!(format_ & DT_EXPANDTABS) || !text.contains(u'\t'))
-            return metrics_.horizontalAdvance(text);
+            return face_.Advance(text);
         int x = 0;
         const QStringList parts = text.split(u'\t');
         for (qsizetype i = 0; i < parts.size(); ++i) {
-            x += metrics_.horizontalAdvance(parts[i]);
+            x += face_.Advance(parts[i]);
             if (i + 1 < parts.size())
                 x = NextTabStop(x);
         }
@@ -139,13 +141,21 @@ public:
     }
 
 private:
+    // The width of a trial piece of a search: measured, not remembered, as it is not asked for again.
+    int TrialAdvance(const QString& text) const
+    {
+        if (!(format_ & DT_EXPANDTABS) || !text.contains(u'\t'))
+            return metrics_.horizontalAdvance(text);
+        return Advance(text);
+    }
+
     // The largest end such that text[pos, end) fits in width (at least pos).
     qsizetype FittingEnd(const QString& text, qsizetype pos, int width) const
     {
         qsizetype low = pos, high = text.size();
         while (low < high) {
             const qsizetype mid = (low + high + 1) / 2;
-            if (Advance(text.mid(pos, mid - pos)) <= width)
+            if (TrialAdvance(text.mid(pos, mid - pos)) <= width)
                 low = mid;
             else
                 high = mid - 1;
@@ -159,7 +169,7 @@ private:
         qsizetype low = 0, high = text.size();
         while (low < high) {
             const qsizetype mid = (low + high + 1) / 2;
-            if (Advance(text.left(mid) + suffix) <= width)
+            if (TrialAdvance(text.left(mid) + suffix) <= width)
                 low = mid;
             else
                 high = mid - 1;
@@ -167,6 +177,7 @@ private:
         return low;
     }
 
+    const TFontFace& face_;
     const QFontMetrics& metrics_;
     unsigned format_;
 };
@@ -230,8 +241,9 @@ std::vector<TextLine> LayOut(const TextLayout& layout, const QString& text, unsi
 int DrawText(TCanvas& canvas, const std::string& text, TRect& rect, unsigned format)
 {
     TCanvas::Impl& c = canvas.Internal();
-    const QFontMetrics metrics = c.Metrics();
-    const TextLayout layout(metrics, format);
+    const TFontFace& face = c.Face();
+    const QFontMetrics& metrics = face.metrics;
+    const TextLayout layout(face, format);
     const int width = std::max(0, rect.Width());
     std::vector<TextLine> lines = LayOut(layout, QString::fromStdString(text), format, width);
     const int lineHeight =
@@ -356,7 +368,7 @@ void CanvasTextOut(TCanvas::Impl& c, int x, int y, const QString& text, std::spa
     if (!advances.empty())
         width = std::accumulate(advances.begin(), advances.end(), 0);
     else if (measured)
-        width = metrics.horizontalAdvance(text);
+        width = c.Face().Advance(text);
     int left = 0, top = 0; // relative to (x, y) before rotation
     if ((c.textAlign & TA_CENTER) == TA_CENTER)
         left = -width / 2;

@@ -149,9 +149,26 @@ std::shared_ptr<const TFontFace> FontFace(const TFont& font)
     if (faces.size() >= MaxFaces)
         faces.clear();
     const QFont qfont = MakeQFont(font);
-    auto face = std::make_shared<const TFontFace>(TFontFace{qfont, QFontMetrics(qfont)});
+    auto face = std::make_shared<const TFontFace>(qfont);
     faces.emplace(key, face);
     return face;
+}
+
+int TFontFace::Advance(const QString& text) const
+{
+    // Longer texts are seldom measured twice, and the bound keeps a stream of changing values from
+    // growing the table for ever.
+    constexpr qsizetype MaxRemembered = 128;
+    constexpr size_t MaxEntries = 4096;
+    if (text.size() > MaxRemembered)
+        return metrics.horizontalAdvance(text);
+    if (const auto it = advances_.find(text); it != advances_.end())
+        return it->second;
+    if (advances_.size() >= MaxEntries)
+        advances_.clear();
+    const int advance = metrics.horizontalAdvance(text);
+    advances_.emplace(text, advance);
+    return advance;
 }
 
 QFont ToQFont(const TFont& font)

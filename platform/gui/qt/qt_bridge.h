@@ -10,6 +10,7 @@
 #include <QRect>
 
 #include <memory>
+#include <unordered_map>
 
 class TFont;
 
@@ -21,8 +22,17 @@ TColor FromQColor(const QColor& color);
 // between texts finds them made.
 struct TFontFace
 {
+    explicit TFontFace(const QFont& qfont) : font(qfont), metrics(qfont) {}
+
+    // The width of text in this font. Short texts are remembered: labels, buttons and grids measure the
+    // same captions and values at every layout and paint, and each measuring shapes the text anew.
+    int Advance(const QString& text) const;
+
     QFont font;
     QFontMetrics metrics;
+
+private:
+    mutable std::unordered_map<QString, int> advances_;
 };
 std::shared_ptr<const TFontFace> FontFace(const TFont& font);
 QFont ToQFont(const TFont& font);

@@ -90,6 +90,15 @@ TEST(Canvas, ShapesStayInsideTheirRectangle)
     EXPECT_EQ(s.At(7, 5), clBlack);
     EXPECT_EQ(s.At(8, 5), clWhite);
 
+    // A frame in the fill's colour (as gradients draw their bands): the same pixels, all of them filled.
+    s.canvas->Pen()->SetColor(clRed);
+    s.canvas->Rectangle(2, 10, 8, 14);
+    EXPECT_EQ(s.Row(10, 0, 10), "..######..");
+    EXPECT_EQ(s.Row(13, 0, 10), "..######..");
+    EXPECT_EQ(s.Column(7, 9, 15), ".####.");
+    EXPECT_EQ(s.Count(clRed), 4 * 2 + 6 * 4);
+    s.canvas->Pen()->SetColor(clBlack);
+
     // Without a pen the fill loses the right column and the bottom row.
     s.canvas->Pen()->SetStyle(psClear);
     s.canvas->Rectangle(20, 20, 24, 23);

@@ -1,16 +1,21 @@
 #include "app/main/form_main.h"
 
+#include "app/kit/updating_controls.h"
 #include "app/main/file_list_view.h"
 #include "app/main/settings_binder.h"
 #include "app/main/settings_panels.h"
 #include "controls/grid/data_grid.h"
 #include "controls/pack/panel.h"
 #include "controls/skins/skin_toolbar.h"
+#include "engine/app_strings.h"
 #include "engine/enabling_rules.h"
+#include "engine/prepare_lang_str.h"
+#include "engine/run_host.h"
 #include "platform/gui/standard/panels.h"
 #include "platform/gui/windows/actions.h"
 
-// Greying the window around a conversion run, and the enabled states of the commands.
+// Greying the window around a conversion run, and the enabled states and dependent texts of the whole
+// window.
 
 namespace {
 
@@ -49,10 +54,16 @@ void TFormMain::EnableAll()
 
 void TFormMain::InitControls()
 {
-    // The settings controls' states come with the enabling rules of the settings panels.
-    const TFileListView& files = *FFileListView;
-    const FileListCommandEnabling commands =
-        GetFileListCommandEnabling(files.GetGridInfo(), files.IsValidRowIndex(files.SelectedRow()));
+    TFileListView& files = *FFileListView;
+    const TGridInfo info = files.GetGridInfo();
+    // A run writes its progress into the caption.
+    if (info.RowCount == 0)
+        SetCaption(std::string(AppTitle));
+    TUpdatingControlsScope updating;
+
+    const int32_t selectedRow = files.SelectedRow();
+    const bool selectedRowValid = files.IsValidRowIndex(selectedRow);
+    const FileListCommandEnabling commands = GetFileListCommandEnabling(info, selectedRowValid);
     Actions.actSaveFileList->SetEnabled(commands.actSaveFileList);
     Actions.actClearFileList->SetEnabled(commands.actClearFileList);
     Actions.actShowHideFileInfo->SetEnabled(commands.actShowHideFileInfo);
@@ -64,8 +75,22 @@ void TFormMain::InitControls()
     Actions.actSaveBat->SetEnabled(commands.actSaveBat);
     Actions.actConvert->SetEnabled(commands.actConvert);
     Actions.actRemoveChecked->SetEnabled(commands.actRemoveChecked);
+
+    const std::string exploreText = PrepareLangStr(AppStrings->Main.actExploreDirectory,
+                                                   selectedRowValid ? files.GetNgDirectory(selectedRow) : "");
+    Actions.actExploreDirectory->SetCaption(exploreText);
+    Actions.actExploreDirectory->SetHint(exploreText);
     Actions.actExploreDirectory->SetEnabled(commands.actExploreDirectory);
+
+    const std::string& trayText =
+        Visible() ? AppStrings->Main.actMinimizeToTray : AppStrings->Main.actShowMainWindow;
+    Actions.actShowHideMainWindow->SetCaption(trayText);
+    Actions.actShowHideMainWindow->SetHint(trayText);
+
+    FPanels->InitSettingsControls();
     const bool outDirEditable = IsOutDirEditable(ReadRunOptions(*FPanels));
     Actions.actBrowseOutDir->SetEnabled(outDirEditable);
     Actions.actExploreOutDir->SetEnabled(outDirEditable);
+
+    files.CalcFooter();
 }

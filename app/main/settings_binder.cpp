@@ -201,7 +201,7 @@ void UpdateFilterValueLabels(TSettingsPanels& panels)
 EncoderSettings ReadEncoderSettings(const TSettingsPanels& panels)
 {
     EncoderSettings s;
-    s.OutputFormat = panels.pcVideoFormat->ActivePageIndex() == ofMpg ? ofMpg : ofAvi;
+    s.OutputFormat = panels.pcVideoFormat->ActivePage() == panels.tsMpg ? ofMpg : ofAvi;
     s.Avi = ReadAviVideoSettings(panels);
     s.Mpg = ReadMpgVideoSettings(panels);
     s.Audio = ReadAudioSettings(panels);
@@ -215,7 +215,7 @@ void WriteEncoderSettings(TSettingsPanels& panels, const EncoderSettings& s)
     WriteMpgVideoSettings(panels, s.Mpg);
     WriteAudioSettings(panels, s.Audio);
     WriteAdvancedSettings(panels, s.Advanced);
-    panels.pcVideoFormat->SetActivePageIndex(s.OutputFormat);
+    panels.pcVideoFormat->SetActivePage(s.OutputFormat == ofMpg ? panels.tsMpg : panels.tsAvi);
 }
 
 RunOptions ReadRunOptions(const TSettingsPanels& panels)

@@ -27,6 +27,7 @@ TSettingsPanels::TSettingsPanels(TComponent* owner, TWinControl* settingsParent,
     BuildOutput(midParent);
     BuildTemplates(midParent);
     tbAudioVolume->OnChange = [this](TObject* sender) { tbAudioVolumeChange(sender); };
+    BindChangeEvents(true);
 }
 
 TSettingsPanels::~TSettingsPanels()
@@ -37,6 +38,7 @@ TSettingsPanels::~TSettingsPanels()
     tbAudioVolume->OnChange = nullptr;
     cbResolution->OnDrawItem = nullptr;
     sboxAdvanced->OnVScroll = nullptr;
+    BindChangeEvents(false);
 }
 
 std::vector<TQvSpinEdit*> TSettingsPanels::SpinEdits() const
@@ -107,7 +109,7 @@ void TSettingsPanels::SetDefaultParams()
     SetDefaultVideoSettings_Mpg();
     SetDefaultAudioSettings();
     SetDefaultAdvancedSettings();
-    pcVideoFormat->SetActivePageIndex(ofAvi);
+    pcVideoFormat->SetActivePage(tsAvi);
 }
 
 void TSettingsPanels::SetDefaultVideoSettings_Avi()

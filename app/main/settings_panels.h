@@ -4,6 +4,7 @@
 #include "engine/forms/window_looks.h"
 #include "platform/gui/standard/owner_draw.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@ class TKvpTimer;
 class TKVGxTrackBar6;
 class TKVGxPageControl6;
 class TKVGxPageSheet6;
+class TKVGxNotebookSheet6;
 struct TRect;
 
 // The encoder settings panels of the main window and its output options, built in code as one unit: the
@@ -76,6 +78,21 @@ public:
     void sboxAdvancedVScroll(TObject* sender);
     void tmRefreshSpinEditsTimer(TObject* sender);
     void RefreshSpinEdit(TQvSpinEdit* edit);
+
+    // --- enabled states and dependent texts (settings_panels_enabling.cpp) ---
+    // Brings the controls in line with the settings they hold: the engine's enabling rules applied to
+    // the controls and to the labels that name them, the threads list shown for H.264 only, the MPG
+    // information and the filter value labels written, the output folder edit enabled while rbOutDir is
+    // checked, the track bars repainted. Changes no setting.
+    void InitSettingsControls();
+    // What a user's change of a setting calls: the main window's InitControls, which includes
+    // InitSettingsControls. Panels without a window apply their own states.
+    std::function<void()> OnSettingsChanged;
+
+    // Change events of the settings controls (settings_panels_events.cpp). They do nothing while
+    // UpdatingControls is set: whoever fills the controls brings the states up to date at its end.
+    void InitCtrls(TObject* sender);
+    void pcVideoFormatActiveChange(TObject* sender, TKVGxNotebookSheet6* sheet);
 
     // The six spin edits of the advanced panel: width, height, crop top, bottom, left, right.
     std::vector<TQvSpinEdit*> SpinEdits() const;
@@ -226,6 +243,8 @@ private:
     void BuildVideoTag(TWinControl* parent, int& top);
     void BuildVideoFilters(TWinControl* parent, int& top);
     void BuildParams(TWinControl* parent, int& top);
+    // settings_panels_events.cpp
+    void BindChangeEvents(bool bound);
     // settings_panels_output.cpp
     void BuildOutput(TWinControl* parent);
     void BuildTemplates(TWinControl* parent);

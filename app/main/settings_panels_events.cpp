@@ -6,6 +6,7 @@
 #include "app/model/resolution_item_colors.h"
 #include "controls/edits/combo_box.h"
 #include "controls/pack/linear_gradient.h"
+#include "controls/pack/page_control.h"
 #include "controls/pack/repeat_timer.h"
 #include "controls/pack/track_bar.h"
 #include "controls/skins/skin_spin_edit.h"
@@ -14,6 +15,7 @@
 #include "engine/tool_discovery.h"
 #include "platform/gui/graphics/canvas.h"
 #include "platform/gui/graphics/gdi.h"
+#include "platform/gui/standard/stdctrls_buttons.h"
 #include "platform/gui/standard/stdctrls_labels.h"
 #include "support/color_routines.h"
 #include "support/system_colors.h"
@@ -42,6 +44,51 @@ void DrawItemLineWithTabs(TCanvas& canvas, const std::string& text, const TRect&
 }
 
 } // namespace
+
+// Binds the change events of the controls whose changes bear on other controls, or unbinds them (bound
+// false) before the panels go while their controls stay.
+void TSettingsPanels::BindChangeEvents(bool bound)
+{
+    TNotifyEvent initCtrls;
+    TKVGxActiveChangeEvent pageChange;
+    if (bound) {
+        initCtrls = [this](TObject* sender) { InitCtrls(sender); };
+        pageChange = [this](TObject* sender, TKVGxNotebookSheet6* sheet) {
+            pcVideoFormatActiveChange(sender, sheet);
+        };
+    }
+    for (TCheckBox* check :
+         {chBrightness, chSaturation, chRotate, chConvertColors, chVideoFourcc, chAviVideo2Pass,
+          chAviVideoDontCopy, chMpgVideo2Pass, chMpgVideoDontCopy, chAudioDontCopy})
+        check->OnClick = initCtrls;
+    // Checking either radio button clicks it; the other one is unchecked without a click.
+    rbOutDirIsInDir->OnClick = initCtrls;
+    rbOutDir->OnClick = initCtrls;
+    tbBrightness->OnChange = initCtrls;
+    tbSaturation->OnChange = initCtrls;
+    for (TVezComboBox* combo : {cbMpgVideo, cbAudioCodec, cbAviVideoCodec, cbResolution})
+        combo->OnChange = initCtrls;
+    pcVideoFormat->OnActiveChange = pageChange;
+}
+
+void TSettingsPanels::InitCtrls(TObject*)
+{
+    if (UpdatingControls)
+        return;
+    if (OnSettingsChanged)
+        OnSettingsChanged();
+    else
+        InitSettingsControls();
+}
+
+void TSettingsPanels::pcVideoFormatActiveChange(TObject* sender, TKVGxNotebookSheet6*)
+{
+    // A page change must never fail halfway through switching the pages.
+    try {
+        InitCtrls(sender);
+    } catch (...) {
+    }
+}
 
 void TSettingsPanels::cbResolutionDrawItem(TWinControl* control, int index, const TRect& rect,
                                            TOwnerDrawState state)

@@ -57,6 +57,7 @@ void TSettingsPanels::BuildLeft(TWinControl* parent)
         FOwner, pnVideo, Bounds(0, SettingsHeaderHeight, VideoPanelWidth, 200));
     pcVideoFormat->SetAlign(alClient);
     pcVideoFormat->SetVisibleButtons({});
+    pcVideoFormat->SetTabMoving(false); // the pages keep their order
     pcVideoFormat->SetInactiveTabsHeightDelta(-2);
     pcVideoFormat->SetTabsBackgroundColor(SettingsPanelBackground);
     for (TKVGxPageSheet6** page : {&tsAvi, &tsMpg}) {

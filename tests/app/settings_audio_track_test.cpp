@@ -1,5 +1,6 @@
 #include "settings_panels_fixture.h"
 
+#include "app/main/settings_binder.h"
 #include "app/model/audio_track_list.h"
 #include "controls/edits/combo_box.h"
 #include "engine/tool_discovery.h"
@@ -110,4 +111,26 @@ TEST(SettingsAudioTrackItems, StreamsPastTheRecordsSlotsAreNeverRead)
     const std::vector<std::string> items = AudioTrackItems(info, texts.Main);
     ASSERT_EQ(items.size(), MaxAudioStreams + 1);
     EXPECT_EQ(items.back(), "48: Opus - 96 kbit/s - Channels: 2 - Language: eng");
+}
+
+// The encoder reports every stream of a file, more than the record has slots for: the list offers the
+// slots, and a track number past the list (a profile made for another file) means the first track.
+TEST_F(SettingsAudioTrackClip, AFileWithMoreStreamsThanSlotsOffersTheSlots)
+{
+    TSettingsPanels& p = Build();
+    const std::string many = (folder / "many audio tracks.mka").string();
+    std::string command = "ffmpeg -v error -y -f lavfi -i anullsrc=r=8000:cl=mono -t 0.1";
+    for (size_t i = 0; i < MaxAudioStreams + 2; ++i)
+        command += " -map 0:a";
+    command += " -c:a pcm_s16le '" + many + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+
+    p.UpdateCbAudioTrackNo(many);
+    ASSERT_EQ(p.cbAudioTrackNo->Items()->Count(), static_cast<int>(MaxAudioStreams) + 1);
+    EXPECT_TRUE(p.cbAudioTrackNo->Items()->Strings(MaxAudioStreams).starts_with("48: "));
+
+    AdvancedSettings settings = ReadAdvancedSettings(p);
+    settings.AudioTrackNo = static_cast<int32_t>(MaxAudioStreams) + 2;
+    WriteAdvancedSettings(p, settings);
+    EXPECT_EQ(p.cbAudioTrackNo->ItemIndex(), 0);
 }

@@ -34,13 +34,13 @@ constexpr TColor HeaderPanelColor = 0xF4F4F4;
 constexpr int FilePanelHeight = 54;
 constexpr int GeneralPanelHeight = 132;
 constexpr int StreamPanelsHeight = 298;
-constexpr int BottomPanelHeight = 36;
+constexpr int InfoBottomPanelHeight = 36;
 constexpr int HeaderHeight = 24;
 constexpr int InfoRowHeight = 18;
 constexpr int ChooserWidth = 40;
 constexpr int LinkFontSize = 9;
 constexpr int GridFontSize = 8;
-constexpr int ButtonFontSize = 9;
+constexpr int InfoButtonFontSize = 9;
 constexpr int MaxWidthGrowth = 300;
 const char* const LayoutFontName = "Segoe UI";
 
@@ -83,7 +83,7 @@ void TFormFileInfo::CreateActions()
 void TFormFileInfo::CreateBottomPanel(const TWindowLooks& looks)
 {
     pnBottom = AddBottomPanel(*this, looks);
-    pnBottom->SetHeight(BottomPanelHeight);
+    pnBottom->SetHeight(InfoBottomPanelHeight);
     constexpr int buttonHeight = 27, gap = 6, margin = 8;
     const std::pair<TKvpPngButton**, TAction*> buttons[] = {
         {&btnClose, actClose}, {&btnSave, actSave}, {&btnCopy, actCopyToClipboard}};
@@ -92,10 +92,11 @@ void TFormFileInfo::CreateBottomPanel(const TWindowLooks& looks)
     for (size_t i = 0; i < std::size(buttons); ++i) {
         auto* button = new TKvpPngButton(this);
         button->SetParent(pnBottom);
-        button->SetBounds(right - widths[i], (BottomPanelHeight - buttonHeight) / 2, widths[i], buttonHeight);
+        button->SetBounds(right - widths[i], (InfoBottomPanelHeight - buttonHeight) / 2, widths[i],
+                          buttonHeight);
         button->SetAnchors({akTop, akRight});
         button->SetAction(buttons[i].second);
-        SetPngButtonFonts(*button, Font()->Name(), ButtonFontSize);
+        SetPngButtonFonts(*button, Font()->Name(), InfoButtonFontSize);
         ApplyButtonLooks(*button, looks);
         *buttons[i].first = button;
         right -= widths[i] + gap;

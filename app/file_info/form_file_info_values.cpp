@@ -23,8 +23,6 @@
 
 namespace {
 
-using S = TFileInfoModuleStrings;
-
 constexpr TColor VideoRowColor = 0xEDEDFC;        // RGB 252, 237, 237
 constexpr TColor AudioRowColor = 0xECF4E8;        // RGB 232, 244, 236
 constexpr TColor OtherStreamTextColor = 0x333333; // RGB 51, 51, 51

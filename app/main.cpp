@@ -2,6 +2,7 @@
 // everything it sets up exists before the others), the message loop.
 
 #include "app/errors/form_errors.h"
+#include "app/file_info/form_file_info.h"
 #include "app/kit/program_constants.h"
 #include "app/kit/storage_folders.h"
 #include "app/main/form_main.h"
@@ -63,7 +64,8 @@ int main(int argc, char** argv)
     windows.Progress = OwnedWindow<TFormProgress>(formMain, "FormProgress");
     windows.Progress->LoadSettings(AppParams.IniName);
     windows.Options = EmptyWindow(formMain, "FormOptions", "Options");
-    windows.FileInfo = EmptyWindow(formMain, "FormFileInfo", "Video file properties");
+    windows.FileInfo = OwnedWindow<TFormFileInfo>(formMain, "FormFileInfo");
+    formMain->LinkFileInfoWindow(*windows.FileInfo);
     windows.Errors = OwnedWindow<TFormErrors>(formMain, "FormErrors");
     windows.CmdLine = OwnedWindow<TFormCmdLine>(formMain, "FormCmdLine");
     windows.ToolsInfo = OwnedWindow<TFormToolsInfo>(formMain, "FormToolsInfo");

@@ -20,6 +20,7 @@ class TSettingsPanels;
 class TFlatHint;
 class TFormCmdLine;
 class TFormErrors;
+class TFormFileInfo;
 class TFormProgress;
 class TFormToolsInfo;
 class TKVGxFlipPanel;
@@ -49,7 +50,7 @@ struct TSecondaryWindows
     TForm* About = nullptr;
     TFormProgress* Progress = nullptr;
     TForm* Options = nullptr;
-    TForm* FileInfo = nullptr;
+    TFormFileInfo* FileInfo = nullptr;
     TFormErrors* Errors = nullptr;
     TFormCmdLine* CmdLine = nullptr;
     TFormToolsInfo* ToolsInfo = nullptr;
@@ -174,6 +175,14 @@ public:
     TRQBrowseDialog* dlgFolder = nullptr;
 
     void Dispatch(TMessage& message) override;
+
+    // --- the media information window (main_file_info_link.cpp) ---
+    // Takes the window as the media information window, binds Show / hide video file properties to it and
+    // lets it follow the file list's selected file while it is shown.
+    void LinkFileInfoWindow(TFormFileInfo& window);
+    void actShowHideFileInfoExecute(TObject* sender);
+    // Shows the file of the row in the media information window when that is visible.
+    void FollowRowInFileInfo(int32_t row);
 
 private:
     void BuildFrame();

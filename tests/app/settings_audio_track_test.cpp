@@ -2,6 +2,7 @@
 
 #include "app/main/settings_binder.h"
 #include "app/model/audio_track_list.h"
+#include "combo_items.h"
 #include "controls/edits/combo_box.h"
 #include "engine/tool_discovery.h"
 
@@ -50,14 +51,6 @@ TAudioStreamInfo Stream(const std::string& codec, int channels, int bitrate, con
     return stream;
 }
 
-std::vector<std::string> Items(const TVezComboBox& combo)
-{
-    std::vector<std::string> items;
-    for (int i = 0; i < combo.Items()->Count(); ++i)
-        items.push_back(combo.Items()->Strings(i));
-    return items;
-}
-
 } // namespace
 
 TEST_F(SettingsAudioTrackClip, ListsEveryAudioStreamOfTheSelectedFileAndKeepsTheChoice)
@@ -70,7 +63,7 @@ TEST_F(SettingsAudioTrackClip, ListsEveryAudioStreamOfTheSelectedFileAndKeepsThe
         "1: MPEG Audio - Version 1 (MP2) - 64 kbit/s - Channels: 1 - Language: English",
         "2: AC-3 - 96 kbit/s - Channels: 2 - Language: (undefined)",
     };
-    EXPECT_EQ(Items(*p.cbAudioTrackNo), expected);
+    EXPECT_EQ(ComboItems(*p.cbAudioTrackNo), expected);
     EXPECT_EQ(p.cbAudioTrackNo->ItemIndex(), 0);
 
     p.cbAudioTrackNo->SetItemIndex(2);
@@ -81,7 +74,7 @@ TEST_F(SettingsAudioTrackClip, ListsEveryAudioStreamOfTheSelectedFileAndKeepsThe
     EXPECT_EQ(p.cbAudioTrackNo->Items()->Count(), 3) << "no selected row changes nothing";
 
     p.UpdateCbAudioTrackNo((folder / "missing.mkv").string());
-    EXPECT_EQ(Items(*p.cbAudioTrackNo), std::vector<std::string>{"Auto (first audio track)"});
+    EXPECT_EQ(ComboItems(*p.cbAudioTrackNo), std::vector<std::string>{"Auto (first audio track)"});
     EXPECT_EQ(p.cbAudioTrackNo->ItemIndex(), 0) << "a shorter list falls back to the first track";
 }
 

@@ -463,6 +463,12 @@ void TFileListView::SetLang()
     };
     for (const auto& [column, text] : headers)
         column->Header()->SetCaption(*text);
+    // The name columns stand off their left edge by a blank; the rate columns say their unit.
+    c.colFileName->Header()->SetCaption(" " + m.colFile);
+    c.colDirectory->Header()->SetCaption(" " + m.colDirectory);
+    c.colVideoBitrate->Header()->SetCaption(m.colVideoBitrate + " [kbit/s]");
+    c.colAudioBitrate->Header()->SetCaption(m.colAudioBitrate + " [kbit/s]");
+    c.colAudioSampling->Header()->SetCaption(m.colAudioSampling + " [Hz]");
 }
 
 // --- grid events ---

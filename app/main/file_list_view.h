@@ -96,7 +96,7 @@ public:
     void BeginUpdate();
     void EndUpdate();
 
-    // The column headers from the string table (the headers without a text of their own keep theirs).
+    // The column headers from the string table (the check box and icon columns show none).
     void SetLang();
 
     // --- layout for the settings file ---

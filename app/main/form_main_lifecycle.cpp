@@ -99,7 +99,7 @@ void TFormMain::FormCreate(TObject*)
     Application->SetTitle(std::string(AppTitle));
 
     CheckIniFile();
-    // The first language by the system's locale comes with the language part of the window.
+    InitLang();
     PrepareSkins();
     BuildSettingsPanels();
     FPanels->PrepareControls();
@@ -114,7 +114,7 @@ void TFormMain::FormCreate(TObject*)
     LoadLastSession();
     DragAcceptFiles(Handle(), true);
     LoadSettings();
-    // The texts of the window from the string table come with the language part of the window.
+    SetLang();
     InitControls();
     // The profile list comes with the profile commands.
     if (!FStartup.Arguments.empty() && !FStartup.Arguments.front().empty())

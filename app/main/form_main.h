@@ -20,6 +20,7 @@ class TSettingsPanels;
 class TFlatHint;
 class TFormCmdLine;
 class TFormErrors;
+class TFormOptions;
 class TFormProgress;
 class TFormToolsInfo;
 class TKVGxFlipPanel;
@@ -32,6 +33,7 @@ class TRQBrowseDialog;
 class TSaveDialog;
 class TTrayIcon;
 struct TBuilderEnvironment;
+struct TOptionsWindowHost;
 
 // What the program was started with: where its executable is (the program folder), where the user's
 // configuration folder is, and the command-line arguments after the program's name.
@@ -48,7 +50,7 @@ struct TSecondaryWindows
 {
     TForm* About = nullptr;
     TFormProgress* Progress = nullptr;
-    TForm* Options = nullptr;
+    TFormOptions* Options = nullptr;
     TForm* FileInfo = nullptr;
     TFormErrors* Errors = nullptr;
     TFormCmdLine* CmdLine = nullptr;
@@ -174,6 +176,13 @@ public:
     TRQBrowseDialog* dlgFolder = nullptr;
 
     void Dispatch(TMessage& message) override;
+
+    // --- the options window (main_options_link.cpp) ---
+    // What the options window reaches of this window: the file list, the Options key, the program file
+    // and the texts of every window after a language switch.
+    TOptionsWindowHost OptionsWindowHost();
+    void actShowOptionsExecute(TObject* sender);
+    void BindOptionsCommand();
 
 private:
     void BuildFrame();

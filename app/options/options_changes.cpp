@@ -1,17 +1,15 @@
 #include "app/kit/updating_controls.h"
+#include "app/main/file_list_looks.h"
 #include "app/main/file_list_view.h"
 #include "app/main/form_main.h"
 #include "app/options/desktop_launcher.h"
 #include "app/options/form_options.h"
 #include "controls/edits/combo_box.h"
-#include "controls/grid/column.h"
-#include "controls/grid/columns.h"
 #include "controls/grid/data_grid.h"
 #include "controls/grid/font_combo_box6.h"
 #include "controls/grid/spin_edit6.h"
 #include "engine/app_params.h"
 #include "engine/app_strings.h"
-#include "engine/forms/window_routines.h"
 #include "engine/language_files.h"
 #include "engine/prepare_lang_str.h"
 #include "engine/run_host.h"
@@ -24,58 +22,25 @@
 // What the options window's changes do: the main window's file list takes its looks at once, a language
 // switch re-translates the windows, and the desktop launcher is made when missing.
 
-namespace {
-
-// The header grows with the file list's font so that the column captions keep room.
-constexpr int LargeGridFontSize = 14;
-constexpr int HeaderHeightSmallFont = 22;
-constexpr int HeaderHeightLargeFont = 34;
-
-void SetGridOption(TDataGrid& grid, TGridOption option, bool present)
-{
-    TGridOptions options = grid.Options();
-    if (present)
-        options += option;
-    else
-        options -= option;
-    grid.SetOptions(options);
-}
-
-} // namespace
-
 void TFormOptions::cbFileListFontSelect(TObject*)
 {
     if (UpdatingControls)
         return;
-    TDataGrid& grid = *FHost.FileList.Grid();
-    const std::string name = cbFileListFont->Text();
-    grid.Font()->SetName(name);
-    TGxColumns& columns = *grid.Columns();
-    for (int i = 0; i < columns.Count(); ++i)
-        columns.Items(i)->Font()->SetName(name); // the headers keep their font
+    SetFileListFontName(*FHost.FileList.Grid(), cbFileListFont->Text());
 }
 
 void TFormOptions::edFileListFontSizeChange(TObject*)
 {
     if (UpdatingControls)
         return;
-    TDataGrid& grid = *FHost.FileList.Grid();
-    SetGridFont(grid, grid.Font()->Name(), edFileListFontSize->AsInteger());
-    grid.SetHeaderSize(grid.Font()->Size() < LargeGridFontSize ? HeaderHeightSmallFont
-                                                               : HeaderHeightLargeFont);
+    SetFileListFontSize(*FHost.FileList.Grid(), edFileListFontSize->AsInteger());
 }
 
 void TFormOptions::edFileListRowHeightChange(TObject*)
 {
     if (UpdatingControls)
         return;
-    TDataGrid& grid = *FHost.FileList.Grid();
-    const int height = edFileListRowHeight->AsInteger();
-    grid.SetRowSize(height);
-    grid.BeginUpdate();
-    for (int row = 0; row < grid.RowCount(); ++row)
-        grid.SetRowHeight(row, height);
-    grid.EndUpdate(true);
+    SetFileListRowHeight(*FHost.FileList.Grid(), edFileListRowHeight->AsInteger());
 }
 
 std::array<TFormOptions::TGridOptionCheck, 5> TFormOptions::GridOptionChecks() const
@@ -93,7 +58,7 @@ void TFormOptions::chFileListGridOptionClick(TObject* sender)
         return;
     for (const TGridOptionCheck& c : GridOptionChecks())
         if (c.Check == sender)
-            SetGridOption(*FHost.FileList.Grid(), c.Option, c.Check->Checked() != c.Inverted);
+            SetFileListOption(*FHost.FileList.Grid(), c.Option, c.Check->Checked() != c.Inverted);
 }
 
 void TFormOptions::chFileListIconClickOpenClick(TObject*)

@@ -410,4 +410,26 @@ TEST_F(OptionsWithMainWindow, OptionsKeyShowsAndClosesTheWindow)
     EXPECT_FALSE(Options->Visible());
 }
 
+// What the window changed is kept in the settings file when the main window closes, and the next start shows
+// it again.
+TEST_F(OptionsWithMainWindow, ChangesOutliveARestart)
+{
+    SpinTo(Options->edFileListFontSize, 14);
+    SpinTo(Options->edFileListRowHeight, 30);
+    Click(Options->chFileListGridLines, {6, 8});
+    Choose(Options->cbDefaultVideoCodec, "H.264");
+    ASSERT_FALSE(Form->FileListView().Grid()->Options().Contains(goGrid));
+    CloseAndFree();
+
+    DefaultVideoCodecIndex = ItemIndex::AviCodecXvid;
+    Start();
+    const TDataGrid& grid = *Form->FileListView().Grid();
+    EXPECT_EQ(grid.Font()->Size(), 14);
+    EXPECT_EQ(grid.GetHeaderRect().Height(), 34);
+    EXPECT_EQ(grid.RowSize(), 30);
+    EXPECT_FALSE(grid.Options().Contains(goGrid));
+    EXPECT_TRUE(grid.Options().Contains(goFooter));
+    EXPECT_EQ(DefaultVideoCodecIndex, ItemIndex::AviCodecH264);
+}
+
 } // namespace

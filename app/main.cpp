@@ -6,6 +6,7 @@
 #include "app/kit/program_constants.h"
 #include "app/kit/storage_folders.h"
 #include "app/main/form_main.h"
+#include "app/options/form_options.h"
 #include "app/text_windows/form_cmd_line.h"
 #include "app/text_windows/form_tools_info.h"
 #include "engine/app_params.h"
@@ -14,14 +15,16 @@
 #include "support/power_off.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
 // A secondary window: owned by the main window, above it and without a task-bar entry of its own.
-template <typename TWindow> TWindow* OwnedWindow(TFormMain* owner, const std::string& name)
+template <typename TWindow, typename... TServices>
+TWindow* OwnedWindow(TFormMain* owner, const std::string& name, TServices&&... services)
 {
-    auto* form = new TWindow(owner, owner->WindowLooks());
+    auto* form = new TWindow(owner, owner->WindowLooks(), std::forward<TServices>(services)...);
     form->SetName(name);
     form->SetOwnerForm(owner);
     return form;
@@ -63,7 +66,7 @@ int main(int argc, char** argv)
     windows.About = EmptyWindow(formMain, "FormAbout", "About");
     windows.Progress = OwnedWindow<TFormProgress>(formMain, "FormProgress");
     windows.Progress->LoadSettings(AppParams.IniName);
-    windows.Options = EmptyWindow(formMain, "FormOptions", "Options");
+    windows.Options = OwnedWindow<TFormOptions>(formMain, "FormOptions", formMain->OptionsWindowHost());
     windows.FileInfo = OwnedWindow<TFormFileInfo>(formMain, "FormFileInfo");
     formMain->LinkFileInfoWindow(*windows.FileInfo);
     windows.Errors = OwnedWindow<TFormErrors>(formMain, "FormErrors");

@@ -79,7 +79,8 @@ struct TOptionsModuleStrings
         lblFileListFontName, lblFileListFontSize, lblFileListRowHeight, chFileListAllowRowMoving,
         chFileListAllowColumnMoving, chFileListGridLines, chFileListFooter, chFileListRowIndicator,
         chFileListIconClickOpen, lblDefaultVideoCodec, btnCreateShortcutOnDesktop, lblFileAnalysis,
-        FileAnalysis_Full, FileAnalysis_Quick, FileAnalysis_None;
+        FileAnalysis_Full, FileAnalysis_Quick, FileAnalysis_None, ShortcutCreated, ShortcutExists,
+        ShortcutFailed;
 };
 
 // Texts of section "Progress" of a language file.

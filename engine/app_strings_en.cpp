@@ -310,6 +310,9 @@ const TAppStringField Fields[] = {
     OPTIONS(FileAnalysis_Full, "Full"),
     OPTIONS(FileAnalysis_Quick, "Quick"),
     OPTIONS(FileAnalysis_None, "None"),
+    OPTIONS(ShortcutCreated, "The shortcut was created:\\n%s"),
+    OPTIONS(ShortcutExists, "The shortcut is there already:\\n%s"),
+    OPTIONS(ShortcutFailed, "The shortcut could not be created:\\n%s"),
     // Progress
     PROGRESS(Caption, "Conversion progress"),
     PROGRESS(lblEncoderOutput, "Encoder output:"),
@@ -350,7 +353,7 @@ const TAppStringField Fields[] = {
 static_assert(sizeof(TMainModuleStrings) == 192 * sizeof(std::string));
 static_assert(sizeof(TErrorsModuleStrings) == 5 * sizeof(std::string));
 static_assert(sizeof(TFileInfoModuleStrings) == 58 * sizeof(std::string));
-static_assert(sizeof(TOptionsModuleStrings) == 21 * sizeof(std::string));
+static_assert(sizeof(TOptionsModuleStrings) == 24 * sizeof(std::string));
 static_assert(sizeof(TProgressModuleStrings) == 15 * sizeof(std::string));
 static_assert(sizeof(TAboutModuleStrings) == 2 * sizeof(std::string));
 static_assert(sizeof(TToolsInfoModuleStrings) == 2 * sizeof(std::string));

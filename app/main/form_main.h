@@ -21,6 +21,7 @@ class TFlatHint;
 class TFormCmdLine;
 class TFormErrors;
 class TFormFileInfo;
+class TFormOptions;
 class TFormProgress;
 class TFormToolsInfo;
 class TKVGxFlipPanel;
@@ -33,6 +34,7 @@ class TRQBrowseDialog;
 class TSaveDialog;
 class TTrayIcon;
 struct TBuilderEnvironment;
+struct TOptionsWindowHost;
 
 // What the program was started with: where its executable is (the program folder), where the user's
 // configuration folder is, and the command-line arguments after the program's name.
@@ -49,7 +51,7 @@ struct TSecondaryWindows
 {
     TForm* About = nullptr;
     TFormProgress* Progress = nullptr;
-    TForm* Options = nullptr;
+    TFormOptions* Options = nullptr;
     TFormFileInfo* FileInfo = nullptr;
     TFormErrors* Errors = nullptr;
     TFormCmdLine* CmdLine = nullptr;
@@ -183,6 +185,13 @@ public:
     void actShowHideFileInfoExecute(TObject* sender);
     // Shows the file of the row in the media information window when that is visible.
     void FollowRowInFileInfo(int32_t row);
+
+    // --- the options window (main_options_link.cpp) ---
+    // What the options window reaches of this window: the file list, the Options key, the program file
+    // and the texts of every window after a language switch.
+    TOptionsWindowHost OptionsWindowHost();
+    void actShowOptionsExecute(TObject* sender);
+    void BindOptionsCommand();
 
 private:
     void BuildFrame();

@@ -213,6 +213,7 @@ void TFormMain::SaveSettings()
     if (FWindows.Progress)
         FSettings.Layout.Progress = FWindows.Progress->Layout();
     FSettings.Run = ReadRunOptions(*FPanels);
+    FSettings.DefaultVideoCodecIndex = DefaultVideoCodecIndex;
     FSettings.OutputFormat = CurrentEncoderSettings().OutputFormat;
     if (!SaveSettingsToIni(AppParams.IniName, AppParams, FSettings))
         ReportWriteFailure(AppParams.IniName);

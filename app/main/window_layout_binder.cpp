@@ -1,10 +1,11 @@
 #include "app/main/form_main.h"
 
+#include "app/main/file_list_looks.h"
 #include "app/main/file_list_view.h"
 #include "controls/pack/flip_panel.h"
 
 // The window's layout to and from the settings model: position and size of the normal state, the
-// maximised state, whether the conversion settings are open, and the file list's columns.
+// maximised state, whether the conversion settings are open, and the file list's looks and columns.
 
 WindowLayout TFormMain::ReadWindowLayout()
 {
@@ -15,6 +16,7 @@ WindowLayout TFormMain::ReadWindowLayout()
     if (!main.Maximized)
         main.Bounds = {Left(), Top(), Width(), Height()};
     main.ConversionSettingsExpanded = fpConversionSettings->Expanded();
+    layout.Grid = ReadFileListLooks(*FFileListView->Grid(), layout.Grid);
     layout.Grid.Columns = FFileListView->ReadColumnLayout();
     return layout;
 }
@@ -27,5 +29,6 @@ void TFormMain::ApplyWindowLayout(const WindowLayout& layout)
     if (layout.Main.Maximized)
         SetWindowState(wsMaximized);
     fpConversionSettings->SetExpanded(layout.Main.ConversionSettingsExpanded);
+    ApplyFileListLooks(*FFileListView->Grid(), layout.Grid);
     FFileListView->ApplyColumnLayout(layout.Grid.Columns);
 }

@@ -17,6 +17,13 @@ namespace {
 
 constexpr const char* ProfileFileMask = "|*.ini";
 
+// The selector's items from the profile list, with the fixed texts of the current language.
+void FillSelectorFromList(TVezComboBox& selector)
+{
+    FillProfileSelector(selector, ProfileInfos, AppStrings->Main.cbProfile_TheLastSessionSettings,
+                        AppStrings->Main.cbProfile_DefaultSettings);
+}
+
 } // namespace
 
 void TFormMain::BindProfileCommands()
@@ -26,6 +33,8 @@ void TFormMain::BindProfileCommands()
     Actions.actLoadSelectedProfile->OnExecute = [this](TObject* sender) {
         actLoadSelectedProfileExecute(sender);
     };
+    dlgSaveProfile->SetDefaultExt("ini");
+    dlgSaveProfile->SetOptions(dlgSaveProfile->Options() + TOpenOptions{ofOverwritePrompt});
     TVezComboBox& selector = *FPanels->cbProfileNew;
     SetUpProfileSelector(selector, ProfileInfos);
     selector.OnChange = [this](TObject* sender) { cbProfileNewChange(sender); };
@@ -34,9 +43,7 @@ void TFormMain::BindProfileCommands()
 void TFormMain::GetProfiles()
 {
     ::GetProfiles(AppParams, ProfileInfos);
-    FillProfileSelector(*FPanels->cbProfileNew, ProfileInfos,
-                        AppStrings->Main.cbProfile_TheLastSessionSettings,
-                        AppStrings->Main.cbProfile_DefaultSettings);
+    FillSelectorFromList(*FPanels->cbProfileNew);
 }
 
 ProfileLoadContext TFormMain::ProfileContext() const
@@ -53,8 +60,6 @@ void TFormMain::actSaveProfileExecute(TObject*)
 {
     dlgSaveProfile->SetInitialDir(AppParams.ProfilesDir);
     dlgSaveProfile->SetFilter(AppStrings->Main.dlgSaveProfile_Filter + ProfileFileMask);
-    dlgSaveProfile->SetDefaultExt("ini");
-    dlgSaveProfile->SetOptions(dlgSaveProfile->Options() + TOpenOptions{ofOverwritePrompt});
     if (!dlgSaveProfile->Execute())
         return;
     std::optional<int> selected;
@@ -67,9 +72,7 @@ void TFormMain::actSaveProfileExecute(TObject*)
     }
     if (!selected)
         return;
-    FillProfileSelector(*FPanels->cbProfileNew, ProfileInfos,
-                        AppStrings->Main.cbProfile_TheLastSessionSettings,
-                        AppStrings->Main.cbProfile_DefaultSettings);
+    FillSelectorFromList(*FPanels->cbProfileNew);
     FPanels->cbProfileNew->SetItemIndex(*selected);
 }
 

@@ -98,6 +98,13 @@ TEST_F(MainWindowProfiles, SavingOutsideTheProfilesFolderLeavesTheListAlone)
     EXPECT_TRUE(std::filesystem::exists(elsewhere));
     EXPECT_EQ(Selector().Items()->Count(), 2);
 
+    // A file that cannot be written is reported.
+    AnswerFileDialog(Temp / "no such folder/profile.ini");
+    Form->Actions.actSaveProfile->Execute();
+    ASSERT_EQ(Services.Boxes.size(), 1u);
+    EXPECT_NE(Services.Boxes[0].find("not saved"), std::string::npos) << Services.Boxes[0];
+    Services.Boxes.clear();
+
     // And it loads back through the open dialog.
     EncoderSettings other = Form->CurrentEncoderSettings();
     const EncoderSettings saved = other;

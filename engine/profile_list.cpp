@@ -10,8 +10,11 @@
 #include "support/utf8.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 
 std::vector<TProfileInfo> ProfileInfos;
 
@@ -46,6 +49,13 @@ TColor ReadColor(const TCustomIniFile& ini, std::string_view key)
     return color;
 }
 
+// Whether the file's "MAIN" section names this program and version.
+bool IsProgramProfile(const TCustomIniFile& ini)
+{
+    return SameTextIgnoreCase(ini.ReadString(ProfileSectionMain, "AppVer", ""), ProfileAppVer) &&
+           SameTextIgnoreCase(ini.ReadString(ProfileSectionMain, "AppName", ""), ProfileAppName);
+}
+
 // Whether two names lead to the same file or folder, however they are spelt.
 bool SamePath(const std::filesystem::path& a, const std::filesystem::path& b)
 {
@@ -61,8 +71,7 @@ bool AP_AddProfile(const std::string& fName, std::vector<TProfileInfo>& infos)
         return false;
     TIniFile ini(fName);
     ini.HoldInMemory();
-    if (!SameTextIgnoreCase(ini.ReadString(ProfileSectionMain, "AppVer", ""), ProfileAppVer) ||
-        !SameTextIgnoreCase(ini.ReadString(ProfileSectionMain, "AppName", ""), ProfileAppName))
+    if (!IsProgramProfile(ini))
         return false;
 
     const std::filesystem::path path(fName);
@@ -79,6 +88,19 @@ bool AP_AddProfile(const std::string& fName, std::vector<TProfileInfo>& infos)
     info.FontColor = ReadColor(ini, "FontColor");
     infos.push_back(std::move(info));
     return true;
+}
+
+std::string ProfileFileProblem(const std::string& fileName)
+{
+    const std::string quoted = "\"" + fileName + "\"";
+    if (std::ifstream file(fileName, std::ios::binary); !file)
+        return "The file " + quoted + " cannot be read: " + std::strerror(errno) + ".";
+    TIniFile ini(fileName);
+    ini.HoldInMemory();
+    if (!IsProgramProfile(ini))
+        return "The file " + quoted + " is not an encoder profile of " + std::string(ProfileAppName) + " " +
+               std::string(ProfileAppVer) + ".";
+    return {};
 }
 
 void GetProfiles(const TAppParams& params, std::vector<TProfileInfo>& infos)

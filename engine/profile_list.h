@@ -25,6 +25,10 @@ constexpr int FirstProfileItem = 2;
 // follow "[clb=" or "[clf=" in the display name are cut off.
 bool AP_AddProfile(const std::string& fName, std::vector<TProfileInfo>& infos);
 
+// Why the file cannot be loaded as a profile: it cannot be read (or is missing), or it is not a profile of
+// this program and version. Empty when it can be loaded.
+std::string ProfileFileProblem(const std::string& fileName);
+
 // Rebuilds the list from the "*.ini" files of the profiles folder (in file name order, letter case
 // ignored), leaving out the last-session profile, and sorts it.
 void GetProfiles(const TAppParams& params, std::vector<TProfileInfo>& infos);

@@ -4,6 +4,7 @@
 #include "app/main/main_actions.h"
 #include "engine/encoder_settings.h"
 #include "engine/forms/window_looks.h"
+#include "engine/profile_files.h"
 #include "engine/run_host.h"
 #include "engine/settings_file.h"
 #include "platform/gui/forms/forms.h"
@@ -192,6 +193,34 @@ public:
     TOptionsWindowHost OptionsWindowHost();
     void actShowOptionsExecute(TObject* sender);
     void BindOptionsCommand();
+
+    // --- window and folder commands (main_window_commands.cpp) ---
+    void BindWindowCommands();
+    void actShowProgressWindowExecute(TObject* sender);
+    void actShowHideFormErrorsExecute(TObject* sender);
+    void actShowCmdLineExecute(TObject* sender);
+    void actToolsInfoExecute(TObject* sender);
+    void actStayOnTopExecute(TObject* sender);
+    // Puts the main window away into the tray with the windows that belong to it, or brings it back.
+    void actShowHideMainWindowExecute(TObject* sender);
+    void actMinimizeToTrayExecute(TObject* sender);
+    void tiClick(TObject* sender);
+    void actExploreDirectoryExecute(TObject* sender);
+    void actExploreOutDirExecute(TObject* sender);
+
+    // --- the encoder profiles (main_profiles.cpp) ---
+    void BindProfileCommands();
+    // Rebuilds the profile list from the profiles folder and the selector from it.
+    void GetProfiles();
+    void actSaveProfileExecute(TObject* sender);
+    void actLoadProfileExecute(TObject* sender);
+    void actLoadSelectedProfileExecute(TObject* sender);
+    void cbProfileNewChange(TObject* sender);
+    // What loading a profile needs to know of the window's lists.
+    ProfileLoadContext ProfileContext() const;
+    // Loads the profile into the panels; false when nothing was loaded (a file that is not a profile is
+    // reported).
+    bool LoadProfileFile(const std::string& fileName);
 
 private:
     void BuildFrame();

@@ -185,4 +185,5 @@ void TFormMain::BuildSettingsPanels()
     FPanels->btnExplore->SetAction(Actions.actExploreOutDir);
     FPanels->btnLoadProfile->SetAction(Actions.actLoadSelectedProfile);
     FPanels->OnSettingsChanged = [this] { InitControls(); };
+    BindProfileCommands();
 }

@@ -68,6 +68,7 @@ TFormMain::TFormMain(TComponent* owner, TMainStartup startup) : TForm(owner), FS
     OnDestroy = [](TObject* sender) { FormDestroy(sender); };
     BuildFrame();
     BindCommands();
+    BindWindowCommands();
     FormCreate(this);
 }
 
@@ -116,7 +117,7 @@ void TFormMain::FormCreate(TObject*)
     LoadSettings();
     SetLang();
     InitControls();
-    // The profile list comes with the profile commands.
+    GetProfiles();
     if (!FStartup.Arguments.empty() && !FStartup.Arguments.front().empty())
         FAdding->AddCommandLineFile(FStartup.Arguments.front());
     FFileListView->CalcFooter();
@@ -165,13 +166,8 @@ void TFormMain::Dispatch(TMessage& message)
 
 void TFormMain::LoadLastSession()
 {
-    ProfileLoadContext context;
-    context.DefaultVideoCodecIndex = DefaultVideoCodecIndex;
-    context.AutoText = AppStrings->Main.Auto;
-    context.VideoCopyCaption = AppStrings->Main.cbAviVideoCodec_Copy;
-    context.AudioCopyCaption = AppStrings->Main.cbAudioCodec_Copy;
     EncoderSettings settings = CurrentEncoderSettings();
-    if (LoadProfile(AppParams.LastProfileFile, settings, context))
+    if (LoadProfile(AppParams.LastProfileFile, settings, ProfileContext()))
         SetCurrentEncoderSettings(settings);
 }
 

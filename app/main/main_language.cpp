@@ -1,12 +1,14 @@
 #include "app/main/form_main.h"
 
 #include "app/errors/form_errors.h"
+#include "app/file_info/form_file_info.h"
 #include "app/kit/updating_controls.h"
 #include "app/main/file_adding.h"
 #include "app/main/file_list_view.h"
 #include "app/main/main_language_parts.h"
 #include "app/main/settings_panels.h"
 #include "app/model/first_language.h"
+#include "app/options/form_options.h"
 #include "app/text_windows/form_cmd_line.h"
 #include "app/text_windows/form_tools_info.h"
 #include "controls/pack/panel.h"
@@ -77,4 +79,10 @@ void TFormMain::SetLang()
         FWindows.CmdLine->SetLang();
     if (FWindows.ToolsInfo)
         FWindows.ToolsInfo->SetLang();
+    if (FWindows.FileInfo)
+        FWindows.FileInfo->SetLang();
+    if (FWindows.Options)
+        FWindows.Options->SetLang();
+    // Texts that follow the window's state (the tray command, the MPG preset line) take the new language.
+    InitControls();
 }

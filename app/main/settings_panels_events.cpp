@@ -5,45 +5,20 @@
 #include "app/model/audio_track_list.h"
 #include "app/model/resolution_item_colors.h"
 #include "controls/edits/combo_box.h"
-#include "controls/pack/linear_gradient.h"
 #include "controls/pack/page_control.h"
 #include "controls/pack/repeat_timer.h"
 #include "controls/pack/track_bar.h"
 #include "controls/skins/skin_spin_edit.h"
 #include "engine/engine_utils.h"
 #include "engine/ffmpeg_report_analysis.h"
+#include "engine/forms/shaded_list_items.h"
 #include "engine/tool_discovery.h"
 #include "platform/gui/graphics/canvas.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/standard/stdctrls_buttons.h"
 #include "platform/gui/standard/stdctrls_labels.h"
-#include "support/color_routines.h"
-#include "support/system_colors.h"
 
 #include <cmath>
-
-namespace {
-
-// One line of an item at rect, tabs advancing to every tabWidth pixels from the left edge.
-void DrawItemLineWithTabs(TCanvas& canvas, const std::string& text, const TRect& rect, int tabWidth)
-{
-    int x = rect.Left;
-    size_t start = 0;
-    while (true) {
-        const size_t tab = text.find('\t', start);
-        const std::string part =
-            text.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
-        TRect partRect{x, rect.Top, rect.Right, rect.Bottom};
-        DrawText(canvas, part, partRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-        if (tab == std::string::npos)
-            return;
-        x += canvas.TextWidth(part);
-        x = rect.Left + ((x - rect.Left) / tabWidth + 1) * tabWidth;
-        start = tab + 1;
-    }
-}
-
-} // namespace
 
 // Binds the change events of the controls whose changes bear on other controls, or unbinds them (bound
 // false) before the panels go while their controls stay.
@@ -96,38 +71,9 @@ void TSettingsPanels::cbResolutionDrawItem(TWinControl* control, int index, cons
     auto* combo = static_cast<TVezComboBox*>(control);
     if (index < 0 || index >= combo->Items()->Count())
         return;
-    TCanvas& canvas = *combo->Canvas();
     const std::string text = combo->Items()->Strings(index);
-    TResolutionItemColors colors = ResolutionItemColors(text, index);
-    const bool selected = state.Contains(odSelected);
-    if (selected)
-        colors = {ColorToRGB(clHighlight), ColorToRGB(clHighlightText)};
-
-    if (selected)
-        FillLinearGradient(canvas, rect, colors.Background, LightenDarkenColor(colors.Background, 15, false),
-                           gdVertical);
-    else
-        FillLinearGradient(canvas, rect, LightenDarkenColor(colors.Background, 4, true), colors.Background,
-                           gdVertical);
-
-    const bool droppedDown = combo->DroppedDown();
-    if (droppedDown) {
-        canvas.Pen()->SetColor(LightenDarkenColor(colors.Background, 8, false));
-        canvas.MoveTo(rect.Left, rect.Top);
-        canvas.LineTo(rect.Right, rect.Top);
-    } else if (combo->Color() != colors.Background) {
-        combo->SetColor(colors.Background);
-    }
-
-    canvas.Font()->SetColor(colors.Text);
-    canvas.Font()->SetStyle(index <= 1 ? TFontStyles{fsBold} : TFontStyles{});
-    SetBkMode(canvas, TRANSPARENT);
-    TRect textRect{rect.Left + 4, rect.Top + (droppedDown ? 2 : 1), rect.Right, rect.Bottom};
-    if (text.find('\r') != std::string::npos) {
-        DrawText(canvas, text, textRect, DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
-        return;
-    }
-    DrawItemLineWithTabs(canvas, text, textRect, std::max(1, 3 * canvas.TextMetrics().tmAveCharWidth));
+    const TResolutionItemColors colors = ResolutionItemColors(text, index);
+    DrawShadedListItem(*combo, text, rect, state, {colors.Background, colors.Text, index <= 1});
 }
 
 void TSettingsPanels::tbAudioVolumeChange(TObject*)

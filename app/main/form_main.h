@@ -8,6 +8,7 @@
 #include "engine/settings_file.h"
 #include "platform/gui/forms/forms.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -154,6 +155,14 @@ public:
     // A close was asked for while busy: the loop on the stack should end, and the window closes then.
     bool CloseRequested() const { return FCloseWhenIdle; }
 
+    // --- file list columns (main_columns.cpp) ---
+    // Binds the column commands and the three column menus; once, at creation.
+    void BindColumnCommands();
+    // Shows the column of a column command when it is hidden, hides it when it is shown.
+    void ToggleColumnVisible(const TMainActionSpec& spec);
+    // The check marks of the column commands follow their columns; each column menu calls it as it opens.
+    void InitColVisibleActions(TObject* sender);
+
     // --- the frame (form_main_frame.cpp, main_menus.cpp) ---
     TMainActions Actions;
     TQvDock* dockMenu = nullptr;
@@ -174,6 +183,10 @@ public:
     TRQBrowseDialog* dlgFolder = nullptr;
 
     void Dispatch(TMessage& message) override;
+
+    // Refreshes the options window's controls after a column was shown or hidden; called only while that
+    // window is visible.
+    std::function<void()> OnColumnVisibilityChanged;
 
 private:
     void BuildFrame();

@@ -2,6 +2,7 @@
 
 #include "app/kit/storage_folders.h"
 #include "app/main/main_actions.h"
+#include "app/model/settings_group_copies.h"
 #include "engine/encoder_settings.h"
 #include "engine/forms/window_looks.h"
 #include "engine/run_host.h"
@@ -163,6 +164,15 @@ public:
     // The check marks of the column commands follow their columns; each column menu calls it as it opens.
     void InitColVisibleActions(TObject* sender);
 
+    // --- copy, paste and defaults of the settings groups (main_settings_groups.cpp) ---
+    // Binds the twelve group commands; once, at creation.
+    void BindSettingsGroupCommands();
+    void CopySettingsGroup(TSettingsGroup group);
+    void PasteSettingsGroup(TSettingsGroup group);
+    void DefaultSettingsGroup(TSettingsGroup group);
+    // A paste command is enabled only while its group has a copy.
+    void UpdatePasteActions();
+
     // --- the frame (form_main_frame.cpp, main_menus.cpp) ---
     TMainActions Actions;
     TQvDock* dockMenu = nullptr;
@@ -184,6 +194,8 @@ public:
 
     void Dispatch(TMessage& message) override;
 
+    // The copies of the settings groups, for as long as the program runs.
+    TSettingsGroupCopies SettingsGroupCopies;
     // Refreshes the options window's controls after a column was shown or hidden; called only while that
     // window is visible.
     std::function<void()> OnColumnVisibilityChanged;

@@ -69,6 +69,7 @@ TFormMain::TFormMain(TComponent* owner, TMainStartup startup) : TForm(owner), FS
     BuildFrame();
     BindCommands();
     BindColumnCommands();
+    BindSettingsGroupCommands();
     FormCreate(this);
 }
 

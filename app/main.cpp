@@ -67,6 +67,7 @@ int main(int argc, char** argv)
     windows.Progress = OwnedWindow<TFormProgress>(formMain, "FormProgress");
     windows.Progress->LoadSettings(AppParams.IniName);
     windows.Options = OwnedWindow<TFormOptions>(formMain, "FormOptions", formMain->OptionsWindowHost());
+    formMain->OnColumnVisibilityChanged = [options = windows.Options] { options->InitControls(); };
     windows.FileInfo = OwnedWindow<TFormFileInfo>(formMain, "FormFileInfo");
     formMain->LinkFileInfoWindow(*windows.FileInfo);
     windows.Errors = OwnedWindow<TFormErrors>(formMain, "FormErrors");

@@ -2,6 +2,7 @@
 
 #include "app/kit/storage_folders.h"
 #include "app/main/main_actions.h"
+#include "app/model/settings_group_copies.h"
 #include "engine/encoder_settings.h"
 #include "engine/forms/window_looks.h"
 #include "engine/profile_files.h"
@@ -9,6 +10,7 @@
 #include "engine/settings_file.h"
 #include "platform/gui/forms/forms.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -158,6 +160,23 @@ public:
     // A close was asked for while busy: the loop on the stack should end, and the window closes then.
     bool CloseRequested() const { return FCloseWhenIdle; }
 
+    // --- file list columns (main_columns.cpp) ---
+    // Binds the column commands and the three column menus; once, at creation.
+    void BindColumnCommands();
+    // Shows the column of a column command when it is hidden, hides it when it is shown.
+    void ToggleColumnVisible(const TMainActionSpec& spec);
+    // The check marks of the column commands follow their columns; each column menu calls it as it opens.
+    void InitColVisibleActions(TObject* sender);
+
+    // --- copy, paste and defaults of the settings groups (main_settings_groups.cpp) ---
+    // Binds the twelve group commands; once, at creation.
+    void BindSettingsGroupCommands();
+    void CopySettingsGroup(TSettingsGroup group);
+    void PasteSettingsGroup(TSettingsGroup group);
+    void DefaultSettingsGroup(TSettingsGroup group);
+    // A paste command is enabled only while its group has a copy.
+    void UpdatePasteActions();
+
     // --- the frame (form_main_frame.cpp, main_menus.cpp) ---
     TMainActions Actions;
     TQvDock* dockMenu = nullptr;
@@ -221,6 +240,12 @@ public:
     // Loads the profile into the panels; false when nothing was loaded (a file that is not a profile is
     // reported).
     bool LoadProfileFile(const std::string& fileName);
+
+    // The copies of the settings groups, for as long as the program runs.
+    TSettingsGroupCopies SettingsGroupCopies;
+    // Refreshes the options window's controls after a column was shown or hidden; called only while that
+    // window is visible.
+    std::function<void()> OnColumnVisibilityChanged;
 
 private:
     void BuildFrame();

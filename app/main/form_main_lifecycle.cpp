@@ -69,6 +69,8 @@ TFormMain::TFormMain(TComponent* owner, TMainStartup startup) : TForm(owner), FS
     BuildFrame();
     BindCommands();
     BindWindowCommands();
+    BindColumnCommands();
+    BindSettingsGroupCommands();
     FormCreate(this);
 }
 

@@ -49,6 +49,7 @@ void TFormMain::EnableAll()
     for (TControl* control : RunGreyedControls(*this))
         control->SetEnabled(true);
     SetActionsEnabled(Actions, true);
+    UpdatePasteActions();
     InitControls();
 }
 

@@ -25,6 +25,7 @@ class TFormToolsInfo;
 class TKVGxFlipPanel;
 class TOpenDialog;
 class TPanel;
+class TPngImageList;
 class TQvDock;
 class TQvPopupMenu;
 class TQvToolbar;
@@ -174,6 +175,10 @@ public:
     TRQBrowseDialog* dlgFolder = nullptr;
 
     void Dispatch(TMessage& message) override;
+
+    // --- the help menu's commands and the information buttons (main_help_commands.cpp,
+    // main_info_buttons.cpp) ---
+    TPngImageList* ilActions = nullptr; // the pictures of the actions, menus and tool bar
 
 private:
     void BuildFrame();

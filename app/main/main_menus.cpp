@@ -1,5 +1,6 @@
 #include "app/main/form_main.h"
 
+#include "controls/pack/png_image_list.h"
 #include "controls/skins/skin_items.h"
 #include "controls/skins/skin_popup_menu.h"
 #include "controls/skins/skin_toolbar.h"
@@ -138,9 +139,13 @@ void TFormMain::BuildMenus()
     menu.Button(buttons, "btnFileInfo", &A::actShowHideFileInfo, "File info");
     menu.Button(buttons, "btnOptions", &A::actShowOptions, "Options");
     menu.Entries(buttons, {Separator});
-    menu.Button(buttons, "btnHomePage", &A::actGoToHomePage, "Home page");
+    // These two show their picture only; their hints are their actions'.
+    menu.Button(buttons, "btnHomePage", &A::actGoToHomePage, "");
     menu.Entries(buttons, {Separator});
-    menu.Button(buttons, "btnStayOnTop", &A::actStayOnTop, "Stay on top");
+    menu.Button(buttons, "btnStayOnTop", &A::actStayOnTop, "");
+
+    tbMainMenu->SetImages(ilActions);
+    tbMain->SetImages(ilActions);
 }
 
 void TFormMain::BuildPopups()
@@ -175,4 +180,7 @@ void TFormMain::BuildPopups()
 
     popColumns = NewPopup(this, "popColumns");
     menu.Columns(popColumns->Items());
+
+    for (TQvPopupMenu* popup : {popLv, popTi, popColumns})
+        popup->SetImages(ilActions);
 }

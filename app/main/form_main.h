@@ -179,6 +179,11 @@ public:
     // --- the help menu's commands and the information buttons (main_help_commands.cpp,
     // main_info_buttons.cpp) ---
     TPngImageList* ilActions = nullptr; // the pictures of the actions, menus and tool bar
+    void BindHelpCommands();
+    void BindInfoButtons();
+    void btnInfoAudioBitratesClick(TObject* sender);
+    void btnInfoFourccClick(TObject* sender);
+    void btnFFParamsClick(TObject* sender);
 
 private:
     void BuildFrame();

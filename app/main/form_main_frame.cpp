@@ -185,4 +185,5 @@ void TFormMain::BuildSettingsPanels()
     FPanels->btnBrowseOutDir->SetAction(Actions.actBrowseOutDir);
     FPanels->btnExplore->SetAction(Actions.actExploreOutDir);
     FPanels->btnLoadProfile->SetAction(Actions.actLoadSelectedProfile);
+    BindInfoButtons();
 }

@@ -48,6 +48,7 @@ void TFormMain::BindCommands()
     OnExecute(Actions.actExit, [this](TObject* sender) { actExitExecute(sender); });
     OnExecute(Actions.actEsc, [this](TObject* sender) { actEscExecute(sender); });
     BindFileListCommands();
+    BindHelpCommands();
 }
 
 void TFormMain::BindFileListCommands()

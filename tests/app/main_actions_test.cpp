@@ -2,6 +2,7 @@
 #include "app/main/file_list_view.h"
 #include "app/main/main_actions.h"
 #include "app/main/settings_panels.h"
+#include "app/main/web_links.h"
 #include "controls/grid/data_grid.h"
 #include "controls/pack/basic_speed_button.h"
 #include "controls/pack/png_image_list.h"
@@ -265,6 +266,98 @@ TEST_F(MainActions, MenusShowTheirCommandsWithPictures)
             }
             EXPECT_GT(pictures, 0) << menu;
         });
+    }
+}
+
+TEST_F(MainActions, WebLinksWithoutAnAddressAreHiddenAndTheOthersOpenTheirPage)
+{
+    const struct
+    {
+        const char* address;
+        bool visible;
+        std::vector<std::string> opened;
+    } table[] = {
+        {"", false, {}},
+        {"https://example.org/quick-start", true, {"open https://example.org/quick-start"}},
+    };
+    for (const auto& row : table) {
+        TRecordingShell shell;
+        auto action = std::make_unique<TAction>(nullptr);
+        BindWebLink(*action, row.address);
+        EXPECT_EQ(action->Visible(), row.visible) << row.address;
+        action->Execute();
+        EXPECT_EQ(shell.Calls, row.opened) << row.address;
+    }
+
+    // The program's own links: a link without an address shows nowhere.
+    Start();
+    const TWebAddresses& web = WebAddresses();
+    const std::pair<TAction*, std::string_view> links[] = {{Form->Actions.actHelp, web.QuickStartGuide},
+                                                           {Form->Actions.actGoToHomePage, web.HomePage},
+                                                           {Form->Actions.actGoToDonation, web.Donation},
+                                                           {Form->Actions.actGoToFacebook, web.Facebook},
+                                                           {Form->Actions.actGoToTwitter, web.Twitter}};
+    for (const auto& [action, address] : links)
+        EXPECT_EQ(action->Visible(), !address.empty()) << action->Name();
+    auto* homeButton = dynamic_cast<TBarCustomItem*>(Form->FindComponent("btnHomePage"));
+    ASSERT_TRUE(homeButton);
+    EXPECT_EQ(homeButton->Visible(), !web.HomePage.empty());
+    EXPECT_EQ(Form->Panels().btnInfoFourcc->Visible(), !web.VideoTagReference.empty());
+}
+
+// A click in the middle of a button of the settings panels.
+void ClickPanelButton(TControl* button)
+{
+    Click(button->Parent(), {button->Left() + button->Width() / 2, button->Top() + button->Height() / 2});
+}
+
+TEST_F(MainActions, AudioBitrateInfoWritesTheTableAndOpensIt)
+{
+    Start();
+    TRecordingShell shell;
+    ClickPanelButton(Form->Panels().btnInfoAudioBitrates);
+
+    const std::string fileName = AppParams.AudioBitratesTxt;
+    EXPECT_EQ(shell.Calls, std::vector<std::string>{"open " + fileName});
+    std::ifstream written(fileName);
+    std::string first;
+    std::getline(written, first);
+    EXPECT_FALSE(first.empty()) << "the table was written";
+    EXPECT_TRUE(Services.Boxes.empty());
+}
+
+TEST_F(MainActions, AudioBitrateInfoThatCannotBeWrittenIsReportedAndOpensNothing)
+{
+    Start();
+    TRecordingShell shell;
+    // A folder where the file would go: the table cannot be written.
+    std::filesystem::create_directories(AppParams.AudioBitratesTxt);
+    ClickPanelButton(Form->Panels().btnInfoAudioBitrates);
+
+    ASSERT_EQ(Services.Boxes.size(), 1u) << "the failure is reported";
+    EXPECT_NE(Services.Boxes[0].find(AppParams.AudioBitratesTxt), std::string::npos) << Services.Boxes[0];
+    EXPECT_TRUE(shell.Calls.empty());
+}
+
+TEST_F(MainActions, EncoderHelpOpensTheLongHelpBesideTheEncoderWhenThereIsOne)
+{
+    Start();
+    const std::string folder = Temp.MakeDir("encoder");
+    const std::string encoder = folder + "/ffmpeg";
+    std::ofstream(encoder) << "#!/bin/sh\n";
+    std::filesystem::permissions(encoder, std::filesystem::perms::owner_all);
+    const std::string help = folder + "/ffmpeg_HELP_long.txt";
+
+    for (const bool present : {false, true}) {
+        if (present)
+            std::ofstream(help) << "options\n";
+        TRecordingShell shell;
+        AppParams.ffmpeg = encoder;
+        // The button lies below the advanced settings' visible part: its handler, as its click runs it.
+        Form->btnFFParamsClick(Form->Panels().btnFFParams);
+        EXPECT_EQ(shell.Calls,
+                  present ? std::vector<std::string>{"open " + help} : std::vector<std::string>{})
+            << (present ? "with" : "without") << " the help file";
     }
 }
 

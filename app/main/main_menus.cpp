@@ -55,13 +55,13 @@ public:
         }
     }
     TBarCustomItem* Button(TBarCustomItem* bar, const std::string& name, TAction* TMainActions::*action,
-                           const std::string& caption)
+                           const std::string& caption, TBarItemDisplayMode mode = nbdmImageAndText)
     {
         auto* button = new TQvItem(FForm);
         button->SetName(name);
         button->SetAction(FForm->Actions.*action);
         button->SetCaption(caption);
-        button->SetDisplayMode(nbdmImageAndText);
+        button->SetDisplayMode(mode);
         bar->Add(button);
         return button;
     }
@@ -139,10 +139,11 @@ void TFormMain::BuildMenus()
     menu.Button(buttons, "btnFileInfo", &A::actShowHideFileInfo, "File info");
     menu.Button(buttons, "btnOptions", &A::actShowOptions, "Options");
     menu.Entries(buttons, {Separator});
-    // These two show their picture only; their hints are their actions'.
-    menu.Button(buttons, "btnHomePage", &A::actGoToHomePage, "");
+    // These two show their picture only, also when a change of their action hands them its caption; their
+    // hints are their actions'.
+    menu.Button(buttons, "btnHomePage", &A::actGoToHomePage, "", nbdmDefault);
     menu.Entries(buttons, {Separator});
-    menu.Button(buttons, "btnStayOnTop", &A::actStayOnTop, "");
+    menu.Button(buttons, "btnStayOnTop", &A::actStayOnTop, "", nbdmDefault);
 
     tbMainMenu->SetImages(ilActions);
     tbMain->SetImages(ilActions);

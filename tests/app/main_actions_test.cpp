@@ -242,6 +242,23 @@ TEST_F(MainActions, ToolBarButtonsShowTheirActionsPictures)
     EXPECT_GE(probed, 6);
 }
 
+TEST_F(MainActions, PictureOnlyButtonsStayPictureOnlyAfterARunGreyedTheWindow)
+{
+    Start();
+    auto* pin = dynamic_cast<TBarCustomItem*>(Form->FindComponent("btnStayOnTop"));
+    ASSERT_TRUE(pin);
+    const auto width = [&] {
+        Form->tbMain->View()->ValidatePositions();
+        return Form->tbMain->View()->Find(pin)->BoundsRect().Width();
+    };
+    const int before = width();
+    // Greying and restoring hand every action's properties to its buttons again, the caption among them.
+    Form->DisableAll();
+    Form->EnableAll();
+    Pump();
+    EXPECT_EQ(width(), before);
+}
+
 TEST_F(MainActions, MenusShowTheirCommandsWithPictures)
 {
     Start();

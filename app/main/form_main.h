@@ -30,6 +30,7 @@ class TFormToolsInfo;
 class TKVGxFlipPanel;
 class TOpenDialog;
 class TPanel;
+class TPngImageList;
 class TQvDock;
 class TQvPopupMenu;
 class TQvToolbar;
@@ -246,6 +247,15 @@ public:
     // Refreshes the options window's controls after a column was shown or hidden; called only while that
     // window is visible.
     std::function<void()> OnColumnVisibilityChanged;
+
+    // --- the help menu's commands and the information buttons (main_help_commands.cpp,
+    // main_info_buttons.cpp) ---
+    TPngImageList* ilActions = nullptr; // the pictures of the actions, menus and tool bar
+    void BindHelpCommands();
+    void BindInfoButtons();
+    void btnInfoAudioBitratesClick(TObject* sender);
+    void btnInfoFourccClick(TObject* sender);
+    void btnFFParamsClick(TObject* sender);
 
 private:
     void BuildFrame();

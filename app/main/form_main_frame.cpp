@@ -77,6 +77,7 @@ template <typename Dialog> Dialog* NewDialog(TComponent* owner, const std::strin
 void TFormMain::BuildFrame()
 {
     CreateMainActions(this, Actions);
+    ilActions = CreateMainActionImages(this, Actions);
     BuildDialogs();
     BuildBars();
     BuildPanels();
@@ -186,4 +187,5 @@ void TFormMain::BuildSettingsPanels()
     FPanels->btnLoadProfile->SetAction(Actions.actLoadSelectedProfile);
     FPanels->OnSettingsChanged = [this] { InitControls(); };
     BindProfileCommands();
+    BindInfoButtons();
 }

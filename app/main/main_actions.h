@@ -6,10 +6,11 @@
 class TAction;
 class TActionList;
 class TComponent;
+class TPngImageList;
 
 // The main window's commands: every menu item, tool bar button and popup item is bound to one of these
-// actions, which hold its caption, hint, shortcut and enabled state. The language routine replaces most
-// captions later; the ones here are the window's own English texts.
+// actions, which hold its caption, hint, shortcut, image and enabled state. The language routine replaces
+// most captions and hints later; the ones here are the window's own English texts.
 struct TMainActions
 {
     TActionList* List = nullptr;
@@ -112,13 +113,20 @@ struct TMainActionSpec
     std::string_view ShortCut; // as the keys are named: "Ctrl+E", "Shift+Ctrl+M"; empty: none
     // For the column commands: the column's component name.
     std::string_view Column = {};
+    // The name of its picture among the program's resources (and in the window's image list); empty: none.
+    std::string_view Image = {};
 };
 
 // Every action of the window, by category in menu order.
 std::span<const TMainActionSpec> MainActionSpecs();
 
-// Makes the action list and every action of the table, owned by owner; no action has a handler yet.
+// Makes the action list and every action of the table, owned by owner: caption, hint (the caption until the
+// language routine sets it), category and shortcut; no action has a handler or an image yet.
 void CreateMainActions(TComponent* owner, TMainActions& actions);
+
+// Makes the image list of the actions' pictures, owned by owner, gives it to the action list and sets each
+// action's image index; a picture missing from the resources raises EResNotFound.
+TPngImageList* CreateMainActionImages(TComponent* owner, const TMainActions& actions);
 
 // Every action of the window, in the table's order.
 template <typename F> void ForEachMainAction(const TMainActions& actions, F&& f)

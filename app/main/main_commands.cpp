@@ -49,6 +49,7 @@ void TFormMain::BindCommands()
     OnExecute(Actions.actEsc, [this](TObject* sender) { actEscExecute(sender); });
     BindFileListCommands();
     BindOptionsCommand();
+    BindHelpCommands();
 }
 
 void TFormMain::BindFileListCommands()

@@ -1,5 +1,6 @@
 #include "app/main/form_main.h"
 
+#include "controls/pack/png_image_list.h"
 #include "controls/skins/skin_items.h"
 #include "controls/skins/skin_popup_menu.h"
 #include "controls/skins/skin_toolbar.h"
@@ -54,13 +55,13 @@ public:
         }
     }
     TBarCustomItem* Button(TBarCustomItem* bar, const std::string& name, TAction* TMainActions::*action,
-                           const std::string& caption)
+                           const std::string& caption, TBarItemDisplayMode mode = nbdmImageAndText)
     {
         auto* button = new TQvItem(FForm);
         button->SetName(name);
         button->SetAction(FForm->Actions.*action);
         button->SetCaption(caption);
-        button->SetDisplayMode(nbdmImageAndText);
+        button->SetDisplayMode(mode);
         bar->Add(button);
         return button;
     }
@@ -138,9 +139,14 @@ void TFormMain::BuildMenus()
     menu.Button(buttons, "btnFileInfo", &A::actShowHideFileInfo, "File info");
     menu.Button(buttons, "btnOptions", &A::actShowOptions, "Options");
     menu.Entries(buttons, {Separator});
-    menu.Button(buttons, "btnHomePage", &A::actGoToHomePage, "Home page");
+    // These two show their picture only, also when a change of their action hands them its caption; their
+    // hints are their actions'.
+    menu.Button(buttons, "btnHomePage", &A::actGoToHomePage, "", nbdmDefault);
     menu.Entries(buttons, {Separator});
-    menu.Button(buttons, "btnStayOnTop", &A::actStayOnTop, "Stay on top");
+    menu.Button(buttons, "btnStayOnTop", &A::actStayOnTop, "", nbdmDefault);
+
+    tbMainMenu->SetImages(ilActions);
+    tbMain->SetImages(ilActions);
 }
 
 void TFormMain::BuildPopups()
@@ -175,4 +181,7 @@ void TFormMain::BuildPopups()
 
     popColumns = NewPopup(this, "popColumns");
     menu.Columns(popColumns->Items());
+
+    for (TQvPopupMenu* popup : {popLv, popTi, popColumns})
+        popup->SetImages(ilActions);
 }

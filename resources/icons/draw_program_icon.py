@@ -67,6 +67,7 @@ def png(width, height, rows):
     return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
 
 
-rows = [[pixel(x, y) for x in range(SIZE)] for y in range(SIZE)]
-with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "quillmark.png"), "wb") as f:
-    f.write(png(SIZE, SIZE, rows))
+if __name__ == "__main__":
+    rows = [[pixel(x, y) for x in range(SIZE)] for y in range(SIZE)]
+    with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "quillmark.png"), "wb") as f:
+        f.write(png(SIZE, SIZE, rows))

@@ -108,7 +108,7 @@ TEST_F(MainWindowLanguage, FirstStartTakesTheSystemLanguageWhenItsFileExists)
         EXPECT_EQ(Form->Actions.actConvert->Caption(), present ? "Konvertieren" : "Convert checked files");
         auto* fileMenu = dynamic_cast<TBarCustomItem*>(Form->FindComponent("mnuFile"));
         ASSERT_NE(fileMenu, nullptr);
-        EXPECT_EQ(fileMenu->Caption(), present ? "Datei" : "File");
+        EXPECT_EQ(fileMenu->Caption(), present ? "Datei" : "&File");
         EXPECT_EQ(LangIniList->Count(), present ? 1 : 0);
         Form->Free();
         Form = nullptr;

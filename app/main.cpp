@@ -1,6 +1,8 @@
 // The program's entry: the application, the nine windows in their order (the main window first, so that
 // everything it sets up exists before the others), the message loop.
 
+#include "app/about/form_about.h"
+#include "app/check_update/form_check_update.h"
 #include "app/errors/form_errors.h"
 #include "app/kit/program_constants.h"
 #include "app/kit/storage_folders.h"
@@ -59,7 +61,8 @@ int main(int argc, char** argv)
     auto* formMain = new TFormMain(Application, startup);
     Application->SetMainForm(formMain);
     TSecondaryWindows windows;
-    windows.About = EmptyWindow(formMain, "FormAbout", "About");
+    windows.About = OwnedWindow<TFormAbout>(formMain, "FormAbout");
+    windows.About->SetCloseShortCut(formMain->Actions.actAbout->ShortCut());
     windows.Progress = OwnedWindow<TFormProgress>(formMain, "FormProgress");
     windows.Progress->LoadSettings(AppParams.IniName);
     windows.Options = EmptyWindow(formMain, "FormOptions", "Options");
@@ -67,7 +70,7 @@ int main(int argc, char** argv)
     windows.Errors = OwnedWindow<TFormErrors>(formMain, "FormErrors");
     windows.CmdLine = OwnedWindow<TFormCmdLine>(formMain, "FormCmdLine");
     windows.ToolsInfo = OwnedWindow<TFormToolsInfo>(formMain, "FormToolsInfo");
-    windows.CheckUpdate = EmptyWindow(formMain, "FormCheckUpdate", "Check for updates");
+    windows.CheckUpdate = OwnedWindow<TFormCheckUpdate>(formMain, "FormCheckUpdate");
     formMain->SetSecondaryWindows(windows);
 
     Application->Run();

@@ -18,6 +18,8 @@ class TFileAdding;
 class TFileListView;
 class TSettingsPanels;
 class TFlatHint;
+class TFormAbout;
+class TFormCheckUpdate;
 class TFormCmdLine;
 class TFormErrors;
 class TFormProgress;
@@ -46,14 +48,14 @@ struct TMainStartup
 // come in later through SetSecondaryWindows.
 struct TSecondaryWindows
 {
-    TForm* About = nullptr;
+    TFormAbout* About = nullptr;
     TFormProgress* Progress = nullptr;
     TForm* Options = nullptr;
     TForm* FileInfo = nullptr;
     TFormErrors* Errors = nullptr;
     TFormCmdLine* CmdLine = nullptr;
     TFormToolsInfo* ToolsInfo = nullptr;
-    TForm* CheckUpdate = nullptr;
+    TFormCheckUpdate* CheckUpdate = nullptr;
 };
 
 // The main window: menus and tool bar, the file list, the output options and the conversion settings. It
@@ -174,6 +176,11 @@ public:
     TRQBrowseDialog* dlgFolder = nullptr;
 
     void Dispatch(TMessage& message) override;
+
+    // --- the update check and about windows (main_info_windows_link.cpp) ---
+    void BindInfoWindowCommands();
+    void actCheckUpdateExecute(TObject* sender);
+    void actAboutExecute(TObject* sender);
 
 private:
     void BuildFrame();

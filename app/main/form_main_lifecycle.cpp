@@ -68,6 +68,7 @@ TFormMain::TFormMain(TComponent* owner, TMainStartup startup) : TForm(owner), FS
     OnDestroy = [](TObject* sender) { FormDestroy(sender); };
     BuildFrame();
     BindCommands();
+    BindInfoWindowCommands();
     FormCreate(this);
 }
 

@@ -1,6 +1,8 @@
 // The program's entry: the application, the nine windows in their order (the main window first, so that
 // everything it sets up exists before the others), the message loop.
 
+#include "app/about/form_about.h"
+#include "app/check_update/form_check_update.h"
 #include "app/errors/form_errors.h"
 #include "app/file_info/form_file_info.h"
 #include "app/kit/program_constants.h"
@@ -12,6 +14,7 @@
 #include "engine/app_params.h"
 #include "engine/forms/form_progress.h"
 #include "platform/gui/forms/application.h"
+#include "platform/gui/windows/actions.h"
 #include "support/power_off.h"
 
 #include <string>
@@ -26,16 +29,6 @@ TWindow* OwnedWindow(TFormMain* owner, const std::string& name, TServices&&... s
 {
     auto* form = new TWindow(owner, owner->WindowLooks(), std::forward<TServices>(services)...);
     form->SetName(name);
-    form->SetOwnerForm(owner);
-    return form;
-}
-
-// A secondary window not built yet: an empty form with its caption.
-TForm* EmptyWindow(TFormMain* owner, const std::string& name, const std::string& caption)
-{
-    auto* form = new TForm(owner);
-    form->SetName(name);
-    form->SetCaption(caption);
     form->SetOwnerForm(owner);
     return form;
 }
@@ -63,7 +56,8 @@ int main(int argc, char** argv)
     auto* formMain = new TFormMain(Application, startup);
     Application->SetMainForm(formMain);
     TSecondaryWindows windows;
-    windows.About = EmptyWindow(formMain, "FormAbout", "About");
+    windows.About = OwnedWindow<TFormAbout>(formMain, "FormAbout");
+    windows.About->SetCloseShortCut(formMain->Actions.actAbout->ShortCut());
     windows.Progress = OwnedWindow<TFormProgress>(formMain, "FormProgress");
     windows.Progress->LoadSettings(AppParams.IniName);
     windows.Options = OwnedWindow<TFormOptions>(formMain, "FormOptions", formMain->OptionsWindowHost());
@@ -73,7 +67,7 @@ int main(int argc, char** argv)
     windows.Errors = OwnedWindow<TFormErrors>(formMain, "FormErrors");
     windows.CmdLine = OwnedWindow<TFormCmdLine>(formMain, "FormCmdLine");
     windows.ToolsInfo = OwnedWindow<TFormToolsInfo>(formMain, "FormToolsInfo");
-    windows.CheckUpdate = EmptyWindow(formMain, "FormCheckUpdate", "Check for updates");
+    windows.CheckUpdate = OwnedWindow<TFormCheckUpdate>(formMain, "FormCheckUpdate");
     formMain->SetSecondaryWindows(windows);
 
     Application->Run();

@@ -21,6 +21,8 @@ class TFileAdding;
 class TFileListView;
 class TSettingsPanels;
 class TFlatHint;
+class TFormAbout;
+class TFormCheckUpdate;
 class TFormCmdLine;
 class TFormErrors;
 class TFormFileInfo;
@@ -53,14 +55,14 @@ struct TMainStartup
 // come in later through SetSecondaryWindows.
 struct TSecondaryWindows
 {
-    TForm* About = nullptr;
+    TFormAbout* About = nullptr;
     TFormProgress* Progress = nullptr;
     TFormOptions* Options = nullptr;
     TFormFileInfo* FileInfo = nullptr;
     TFormErrors* Errors = nullptr;
     TFormCmdLine* CmdLine = nullptr;
     TFormToolsInfo* ToolsInfo = nullptr;
-    TForm* CheckUpdate = nullptr;
+    TFormCheckUpdate* CheckUpdate = nullptr;
 };
 
 // The main window: menus and tool bar, the file list, the output options and the conversion settings. It
@@ -256,6 +258,11 @@ public:
     void btnInfoAudioBitratesClick(TObject* sender);
     void btnInfoFourccClick(TObject* sender);
     void btnFFParamsClick(TObject* sender);
+
+    // --- the update check and about windows (main_info_windows_link.cpp) ---
+    void BindInfoWindowCommands();
+    void actCheckUpdateExecute(TObject* sender);
+    void actAboutExecute(TObject* sender);
 
 private:
     void BuildFrame();

@@ -71,6 +71,7 @@ TFormMain::TFormMain(TComponent* owner, TMainStartup startup) : TForm(owner), FS
     BindWindowCommands();
     BindColumnCommands();
     BindSettingsGroupCommands();
+    BindInfoWindowCommands();
     FormCreate(this);
 }
 

@@ -1,5 +1,7 @@
 #include "app/main/form_main.h"
 
+#include "app/about/form_about.h"
+#include "app/check_update/form_check_update.h"
 #include "app/errors/form_errors.h"
 #include "app/file_info/form_file_info.h"
 #include "app/kit/updating_controls.h"
@@ -83,6 +85,10 @@ void TFormMain::SetLang()
         FWindows.FileInfo->SetLang();
     if (FWindows.Options)
         FWindows.Options->SetLang();
+    if (FWindows.About)
+        FWindows.About->SetLang();
+    if (FWindows.CheckUpdate)
+        FWindows.CheckUpdate->SetLang();
     // Texts that follow the window's state (the tray command, the MPG preset line) take the new language.
     InitControls();
 }

@@ -1,5 +1,7 @@
 #include "app/main/form_main.h"
 
+#include "app/about/form_about.h"
+#include "app/check_update/form_check_update.h"
 #include "app/errors/form_errors.h"
 #include "app/file_info/form_file_info.h"
 #include "app/options/form_options.h"

@@ -1,3 +1,5 @@
+#include "app/about/form_about.h"
+#include "app/check_update/form_check_update.h"
 #include "app/file_info/form_file_info.h"
 #include "app/options/form_options.h"
 #include "app/errors/form_errors.h"
@@ -39,8 +41,7 @@ public:
 class MainWindowCommands : public MainWindow
 {
 protected:
-    // The main window with its secondary windows, made as the program makes them; the empty ones are not
-    // linked to their owner yet.
+    // The main window with its secondary windows, each owned by it as the program makes them.
     void StartWithWindows()
     {
         Start();
@@ -53,12 +54,14 @@ protected:
         Windows.CmdLine->SetOwnerForm(Form);
         Windows.ToolsInfo = new TFormToolsInfo(Form, looks);
         Windows.ToolsInfo->SetOwnerForm(Form);
-        Windows.About = new TForm(Form);
+        Windows.About = new TFormAbout(Form, looks);
+        Windows.About->SetOwnerForm(Form);
         Windows.Options = new TFormOptions(Form, looks, Form->OptionsWindowHost());
         Windows.Options->SetOwnerForm(Form);
         Windows.FileInfo = new TFormFileInfo(Form, looks);
         Windows.FileInfo->SetOwnerForm(Form);
-        Windows.CheckUpdate = new TForm(Form);
+        Windows.CheckUpdate = new TFormCheckUpdate(Form, looks);
+        Windows.CheckUpdate->SetOwnerForm(Form);
         Form->SetSecondaryWindows(Windows);
     }
     void TearDown() override

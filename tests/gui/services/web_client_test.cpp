@@ -1,75 +1,24 @@
 #include "platform/gui/services/web_client.h"
 
-#include <QFile>
-#include <QProcess>
-#include <QSslCertificate>
-#include <QSslConfiguration>
-#include <QSslKey>
-#include <QSslServer>
-#include <QSslSocket>
+#include "https_test_server.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QTcpServer>
-#include <QTcpSocket>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <map>
-#include <memory>
 
 namespace {
 
 const std::string VersionFile = "[VersionInfo]\r\nLastVersion=1.11\r\nReleaseDate=2024-05-01\r\n";
 
-// A server on the loopback address that answers by path: /ver.ini, /missing (404), /big (100,000 bytes)
-// and /silent (never answers). It runs on the test's thread, inside the client's event loop.
-class TestServer
+// A plain server answering /ver.ini, /big (100,000 bytes) and /silent (never answers); other paths 404.
+void AddRoutes(THttpsTestServer& server)
 {
-public:
-    explicit TestServer(std::unique_ptr<QTcpServer> server) : server_(std::move(server))
-    {
-        QObject::connect(server_.get(), &QTcpServer::pendingConnectionAvailable, server_.get(),
-                         [this] { Accept(); });
-        server_->listen(QHostAddress::LocalHost);
-    }
-    std::string Url(const std::string& scheme, const std::string& path) const
-    {
-        return scheme + "://127.0.0.1:" + std::to_string(server_->serverPort()) + path;
-    }
-    QByteArray lastRequest;
-
-private:
-    void Accept()
-    {
-        while (QTcpSocket* socket = server_->nextPendingConnection())
-            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { Serve(*socket); });
-    }
-    void Serve(QTcpSocket& socket)
-    {
-        QByteArray& request = requests_[&socket];
-        request += socket.readAll();
-        if (!request.contains("\r\n\r\n"))
-            return;
-        lastRequest = request;
-        const QByteArray path = request.split(' ').value(1);
-        if (path == "/silent")
-            return;
-        if (path == "/ver.ini")
-            Reply(socket, "200 OK", QByteArray::fromStdString(VersionFile));
-        else if (path == "/big")
-            Reply(socket, "200 OK", QByteArray(100000, 'b'));
-        else
-            Reply(socket, "404 Not Found", "<html>not here</html>");
-    }
-    static void Reply(QTcpSocket& socket, const QByteArray& status, const QByteArray& body)
-    {
-        socket.write("HTTP/1.1 " + status + "\r\nContent-Type: text/plain\r\nContent-Length: " +
-                     QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
-        socket.disconnectFromHost();
-    }
-
-    std::unique_ptr<QTcpServer> server_;
-    std::map<QTcpSocket*, QByteArray> requests_;
-};
+    server.Routes["/ver.ini"] = {200, VersionFile};
+    server.Routes["/big"] = {200, std::string(100000, 'b')};
+    server.Routes["/silent"] = {200, "", true};
+}
 
 std::string HeaderValue(const THttpResponse& response, const std::string& name)
 {
@@ -83,19 +32,20 @@ std::string HeaderValue(const THttpResponse& response, const std::string& name)
 
 TEST(HttpGet, RepliesWithStatusHeadersAndBody)
 {
-    TestServer server(std::make_unique<QTcpServer>());
-    const THttpResponse found = HttpGet(server.Url("http", "/ver.ini"));
+    THttpsTestServer server(THttpsTestServer::Scheme::Http);
+    AddRoutes(server);
+    const THttpResponse found = HttpGet(server.Url("/ver.ini"));
     EXPECT_TRUE(found.Ok) << found.Error;
     EXPECT_EQ(found.Status, 200);
     EXPECT_EQ(found.Body, VersionFile);
     EXPECT_FALSE(found.Truncated);
     EXPECT_EQ(HeaderValue(found, "content-type"), "text/plain");
-    EXPECT_TRUE(server.lastRequest.contains("\r\nUser-Agent: Quillmark/1.10\r\n"))
-        << server.lastRequest.data();
-    EXPECT_TRUE(server.lastRequest.contains("\r\nAccept: */*\r\n"));
+    EXPECT_NE(server.LastRequest().find("\r\nUser-Agent: Quillmark/1.10\r\n"), std::string::npos)
+        << server.LastRequest();
+    EXPECT_NE(server.LastRequest().find("\r\nAccept: */*\r\n"), std::string::npos);
 
     // An error page is a reply too; the caller judges it.
-    const THttpResponse missing = HttpGet(server.Url("http", "/missing"));
+    const THttpResponse missing = HttpGet(server.Url("/missing"));
     EXPECT_TRUE(missing.Ok);
     EXPECT_EQ(missing.Status, 404);
     EXPECT_EQ(missing.Body, "<html>not here</html>");
@@ -103,14 +53,15 @@ TEST(HttpGet, RepliesWithStatusHeadersAndBody)
 
 TEST(HttpGet, StopsAtTheSizeLimitAndTheDeadline)
 {
-    TestServer server(std::make_unique<QTcpServer>());
-    const THttpResponse big = HttpGet(server.Url("http", "/big"), {.MaxBodyBytes = 1024});
+    THttpsTestServer server(THttpsTestServer::Scheme::Http);
+    AddRoutes(server);
+    const THttpResponse big = HttpGet(server.Url("/big"), {.MaxBodyBytes = 1024});
     EXPECT_TRUE(big.Ok) << big.Error;
     EXPECT_EQ(big.Status, 200);
     EXPECT_EQ(big.Body, std::string(1024, 'b'));
     EXPECT_TRUE(big.Truncated);
 
-    const THttpResponse silent = HttpGet(server.Url("http", "/silent"), {.TimeoutMs = 300});
+    const THttpResponse silent = HttpGet(server.Url("/silent"), {.TimeoutMs = 300});
     EXPECT_FALSE(silent.Ok);
     EXPECT_EQ(silent.Status, 0);
     EXPECT_NE(silent.Error.find("300 ms"), std::string::npos) << silent.Error;
@@ -130,39 +81,36 @@ TEST(HttpGet, FailsWithoutAServer)
 
 TEST(HttpGet, ChecksTheServerCertificate)
 {
-    QTemporaryDir dir;
-    const QString keyFile = dir.filePath("key.pem"), certFile = dir.filePath("cert.pem");
-    QProcess openssl;
-    openssl.start("openssl", {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
-                              "-nodes", "-days", "1", "-subj", "/CN=127.0.0.1", "-addext",
-                              "subjectAltName=IP:127.0.0.1", "-keyout", keyFile, "-out", certFile});
-    ASSERT_TRUE(openssl.waitForFinished() && openssl.exitCode() == 0)
-        << openssl.readAllStandardError().data();
-    QFile keyText(keyFile), certText(certFile);
-    ASSERT_TRUE(keyText.open(QIODevice::ReadOnly) && certText.open(QIODevice::ReadOnly));
-    const QSslCertificate certificate(certText.readAll());
-    const QSslKey key(keyText.readAll(), QSsl::Ec);
-    ASSERT_FALSE(certificate.isNull());
-    ASSERT_FALSE(key.isNull());
+    THttpsTestServer server;
+    if (!server.Ready())
+        GTEST_SKIP() << "no openssl program to make the server's certificate";
+    AddRoutes(server);
 
-    auto tls = std::make_unique<QSslServer>();
-    QSslConfiguration serverConfig = QSslConfiguration::defaultConfiguration();
-    serverConfig.setLocalCertificate(certificate);
-    serverConfig.setPrivateKey(key);
-    tls->setSslConfiguration(serverConfig);
-    TestServer server(std::move(tls));
-
-    const THttpResponse untrusted = HttpGet(server.Url("https", "/ver.ini"));
+    const THttpResponse untrusted = HttpGet(server.Url("/ver.ini"));
     EXPECT_FALSE(untrusted.Ok) << "a certificate no authority signed is refused";
     EXPECT_TRUE(untrusted.Body.empty());
 
-    const QSslConfiguration saved = QSslConfiguration::defaultConfiguration();
-    QSslConfiguration trusting = saved;
-    trusting.addCaCertificate(certificate);
-    QSslConfiguration::setDefaultConfiguration(trusting);
-    const THttpResponse trusted = HttpGet(server.Url("https", "/ver.ini"));
-    QSslConfiguration::setDefaultConfiguration(saved);
+    const THttpResponse trusted =
+        HttpGet(server.Url("/ver.ini"), {.ExtraCaCertificatesPem = server.CaCertificatePem()});
     EXPECT_TRUE(trusted.Ok) << trusted.Error;
     EXPECT_EQ(trusted.Status, 200);
     EXPECT_EQ(trusted.Body, VersionFile);
+}
+
+TEST(HttpGetAsync, ReturnsAtOnceAndCanBeCancelled)
+{
+    THttpsTestServer server(THttpsTestServer::Scheme::Http);
+    AddRoutes(server);
+    int calls = 0;
+    auto request = HttpGetAsync(server.Url("/silent"), {}, [&](const THttpResponse&) { ++calls; });
+    EXPECT_EQ(calls, 0);
+    const QDeadlineTimer deadline(20000);
+    while (server.RequestsSeen() == 0 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    ASSERT_EQ(server.RequestsSeen(), 1);
+    request.reset();
+    // The next request is answered; the cancelled one never reports.
+    const THttpResponse found = HttpGet(server.Url("/ver.ini"));
+    EXPECT_EQ(found.Body, VersionFile);
+    EXPECT_EQ(calls, 0);
 }

@@ -201,6 +201,11 @@ public:
 
     void Dispatch(TMessage& message) override;
 
+    // --- following the file list's selected row (main_row_following.cpp) ---
+    // Runs once the selection has settled: the caption names the file, the audio track list and the
+    // commands follow it, and the command line window shows its command line when it is shown.
+    void FollowSelectedRow(int32_t row);
+
     // --- the media information window (main_file_info_link.cpp) ---
     // Takes the window as the media information window, binds Show / hide video file properties to it and
     // lets it follow the file list's selected file while it is shown.

@@ -158,6 +158,7 @@ void TFormMain::BuildFileList()
     FFileListView = std::make_unique<TFileListView>(pnGridBg, this);
     FFileListView->Grid()->SetPopupMenu(popLv);
     FFileListView->OnListChanged = [this] { InitControls(); };
+    FFileListView->OnSelectedRowSettled = [this](int32_t row) { FollowSelectedRow(row); };
     FFileListView->OnHeaderContextMenu = [this](TPoint screenPos) {
         popColumns->Popup(screenPos.X, screenPos.Y);
     };

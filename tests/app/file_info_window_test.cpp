@@ -5,6 +5,7 @@
 #include "app/file_info/form_file_info.h"
 #include "app/main/file_adding.h"
 #include "app/main/file_list_view.h"
+#include "app/main/settings_panels.h"
 #include "bitwise_crc32.h"
 #include "combo_items.h"
 #include "controls/edits/combo_box.h"
@@ -324,4 +325,27 @@ TEST_F(MainWindowFileInfo, ShowsAndFollowsTheSelectedFile)
     Form->FileListView().Grid()->SetSelectedRow(0);
     clock.Advance(200);
     EXPECT_EQ(Window->ShownFileName(), second) << "a hidden window does not follow";
+}
+
+// Once the selection settles, the main window follows the selected file even with the media window hidden:
+// its caption names the file, the audio track list offers the file's tracks and the explore command names
+// its folder.
+TEST_F(MainWindowFileInfo, MainWindowFollowsTheSettledSelection)
+{
+    TManualClock clock;
+    const std::string file = MultiStreamFile();
+    ASSERT_TRUE(Form->FileAdding().AddToList(file, true));
+    ASSERT_TRUE(Form->FileAdding().AddToList(test_media::TwoSecondClip(), true));
+
+    Form->FileListView().Grid()->SetSelectedRow(0);
+    clock.Advance(200);
+    EXPECT_EQ(Form->Caption(), std::string(AppTitle) + " - " + file);
+    EXPECT_EQ(Form->Panels().cbAudioTrackNo->Items()->Count(), 4) << "Auto and the three tracks";
+    EXPECT_NE(Form->Actions.actExploreDirectory->Caption().find(fs::path(file).parent_path().string()),
+              std::string::npos);
+    EXPECT_FALSE(Window->Visible());
+
+    Form->FileListView().Grid()->SetSelectedRow(1);
+    clock.Advance(200);
+    EXPECT_EQ(Form->Panels().cbAudioTrackNo->Items()->Count(), 2) << "Auto and the clip's one track";
 }

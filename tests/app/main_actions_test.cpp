@@ -14,6 +14,9 @@
 #include "main_window_fixture.h"
 #include "platform/gui/windows/actions.h"
 #include "platform/gui/windows/keys.h"
+#include "platform/gui/windows/window_functions.h"
+#include "platform/gui/graphics/bitmap.h"
+#include "support/system_colors.h"
 #include "recording_shell.h"
 #include "support/files.h"
 #include "toolbars/menu_test_support.h"
@@ -379,3 +382,25 @@ TEST_F(MainActions, EncoderHelpOpensTheLongHelpBesideTheEncoderWhenThereIsOne)
 }
 
 } // namespace
+
+// The menu bar and the tool bar are made before the window first shows; they must reach the screen with it,
+// not only a picture painted of the window.
+TEST_F(MainActions, BarsReachTheScreenWithTheWindow)
+{
+    Start();
+    const std::unique_ptr<TBitmap> screen = ScreenBitmap(Form);
+    TCanvas& canvas = *screen->Canvas();
+    for (TQvToolbar* bar : {Form->tbMainMenu, Form->tbMain}) {
+        SCOPED_TRACE(bar->Name());
+        EXPECT_TRUE(IsWindowVisible(bar->Handle()));
+        // The captions' dark text along the bar's middle row.
+        const TPoint origin = Form->ScreenToClient(bar->ClientToScreen({0, 0}));
+        const int y = origin.Y + bar->Height() / 2;
+        int dark = 0;
+        for (int x = 0; x < 300; ++x) {
+            const TColor c = ColorToRGB(canvas.Pixels(x, y));
+            dark += (c & 0xFF) < 100 && ((c >> 8) & 0xFF) < 100 && ((c >> 16) & 0xFF) < 100;
+        }
+        EXPECT_GT(dark, 5);
+    }
+}

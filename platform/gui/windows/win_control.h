@@ -151,6 +151,8 @@ protected:
     // Shows or hides the window when Showing is to change: CM_SHOWINGCHANGED, whose default handling shows
     // or hides the window without activating it.
     void UpdateShowing();
+    // Tells the child windows shown by their own flag that their showing changed with this one's.
+    void NotifyDescendantsShowing();
     // Places a child with Align alCustom; the default leaves it where it is.
     virtual void CustomAlignPosition(TControl* control, int& left, int& top, int& width, int& height,
                                      TRect& alignRect);

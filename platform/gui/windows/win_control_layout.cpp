@@ -355,4 +355,20 @@ void TWinControl::UpdateShowing()
         showing_ = !show;
         throw;
     }
+    NotifyDescendantsShowing();
+}
+
+// A child whose own flag says shown is shown exactly while its parents are: when this control starts or
+// stops showing, so do they, and they hear of it as they would of their own change (a docked tool bar
+// decides there whether its window shows).
+void TWinControl::NotifyDescendantsShowing()
+{
+    for (TControl* control : controls_) {
+        auto* child = dynamic_cast<TWinControl*>(control);
+        if (!child || !child->ManagesShowing() || !child->showing_ || !child->HandleAllocated() ||
+            dynamic_cast<IParentForm*>(child))
+            continue;
+        child->Perform(CM_SHOWINGCHANGED, 0, 0);
+        child->NotifyDescendantsShowing();
+    }
 }

@@ -330,11 +330,14 @@ void TFileAdding::AddDroppedName(const std::string& name)
         FCallbacks.UpdateInitialFolders(FolderOf(ExcludeTrailingDotAndDelimiter(name)));
 }
 
-void TFileAdding::AddCommandLineFile(const std::string& fileName)
+void TFileAdding::AddCommandLineFiles(const std::vector<std::string>& arguments)
 {
     if (IsAdding() || FList.ChangesLocked())
         return;
     TAddingScope adding(*this);
-    AddToList(fileName, true);
+    for (const std::string& argument : arguments) {
+        if (!argument.empty() && FileExists(argument))
+            AddToList(argument, true);
+    }
     FinishBatch();
 }

@@ -61,8 +61,9 @@ public:
     void SaveFileList();        // actSaveFileList: a write that fails is reported, never taken for success
     // Files, folders and list files dropped on the main window, in case-insensitive order of their names.
     void AddDroppedFiles(std::vector<std::string> names);
-    // The first command-line argument, when it names a file.
-    void AddCommandLineFile(const std::string& fileName);
+    // The command-line arguments that name existing files, in their order (a launcher passes every file the
+    // user opened with the program); other arguments are ignored without a message.
+    void AddCommandLineFiles(const std::vector<std::string>& arguments);
 
     // True while an add loop lets messages through.
     bool IsAdding() const { return FAddingDepth > 0; }

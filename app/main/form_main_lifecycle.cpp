@@ -121,8 +121,7 @@ void TFormMain::FormCreate(TObject*)
     SetLang();
     InitControls();
     GetProfiles();
-    if (!FStartup.Arguments.empty() && !FStartup.Arguments.front().empty())
-        FAdding->AddCommandLineFile(FStartup.Arguments.front());
+    FAdding->AddCommandLineFiles(FStartup.Arguments);
     FFileListView->CalcFooter();
 }
 

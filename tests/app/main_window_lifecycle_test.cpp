@@ -1,3 +1,4 @@
+#include "app/main/file_list_view.h"
 #include "app/main/settings_binder.h"
 #include "controls/pack/flip_panel.h"
 #include "engine/app_strings.h"
@@ -89,6 +90,26 @@ TEST_F(MainWindow, DisableAllGreysEveryCommandUntilEnableAll)
 } // namespace
 
 namespace {
+
+TEST_F(MainWindow, ArgumentFilesAndADroppedFileJoinTheList)
+{
+    const std::string first = Temp.Write("in/first.mp4");
+    const std::string second = Temp.Write("in/second.mkv");
+    const std::string dropped = Temp.Write("in/dropped.avi");
+    Start({first, "", Temp.Path() + "/in/missing.mp4", "--fullscreen", Temp.MakeDir("in/folder"), second});
+    ASSERT_EQ(Form->FileListView().RowCount(), 2) << "only the arguments that name existing files";
+
+    EXPECT_EQ(DropData(Form, TPoint{200, 300}, {{"text/uri-list", "file://" + dropped + "\r\n"}}), 1u);
+
+    const TFileListView& files = Form->FileListView();
+    ASSERT_EQ(files.RowCount(), 3);
+    EXPECT_EQ(files.GetNgFullFileName(0), first);
+    EXPECT_EQ(files.GetNgFullFileName(1), second);
+    EXPECT_EQ(files.GetNgFullFileName(2), dropped);
+    for (int32_t row = 0; row < 3; ++row)
+        EXPECT_TRUE(files.IsChecked(row)) << row;
+    EXPECT_TRUE(Services.Boxes.empty()) << "arguments that name nothing are ignored silently";
+}
 
 TEST_F(MainWindow, EscClosesOnlyWhenTheOptionSaysSo)
 {

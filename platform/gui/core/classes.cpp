@@ -70,8 +70,17 @@ TComponent::~TComponent()
     Destroying();
     SendFreeNotifications();
     DestroyComponents();
-    if (owner_)
-        owner_->RemoveComponent(this);
+    if (!owner_)
+        return;
+    if (owner_->state_.Contains(csDestroying)) {
+        // The owner is going away too (a parent frees its child controls before the owner frees the
+        // rest): this component leaves quietly, as DestroyComponents lets the owner's components leave,
+        // rather than telling every sibling of its end one by one.
+        std::erase(owner_->freeNotifies_, this);
+        owner_->Remove(this);
+        return;
+    }
+    owner_->RemoveComponent(this);
 }
 
 void TComponent::SendFreeNotifications()

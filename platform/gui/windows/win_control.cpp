@@ -134,6 +134,10 @@ void TWinControl::CreateWindowHandle(const TCreateParams& params)
     w.widget =
         new TWindowWidget(this, child ? parentWindow->window_->client.data() : nullptr, params, parentWindow);
     w.client = w.widget->Client();
+    // A window made without WS_VISIBLE stays hidden until it is shown itself, whatever its parent does: the
+    // toolkit would otherwise show a child it was never told to hide whenever its parent is shown again.
+    if (!(params.Style & WS_VISIBLE))
+        w.widget->hide();
     w.handle = RegisterWindow(this);
     Perform(WM_CREATE, 0, 0);
     SendFontToWindow(*this, false);

@@ -203,9 +203,10 @@ void TFileAdding::AddFolder()
 {
     if (IsAdding() || FList.ChangesLocked())
         return;
-    std::string folder = FFolderDialogDir;
-    if (!SelectDirectory(AddingStrings().Main.dlgOpen_Filter2, folder))
+    const std::optional<std::string> chosen = FCallbacks.ChooseFolder(FFolderDialogDir);
+    if (!chosen)
         return;
+    const std::string& folder = *chosen;
     if (FCallbacks.UpdateInitialFolders)
         FCallbacks.UpdateInitialFolders(folder);
     if (folder.empty())

@@ -4,6 +4,7 @@
 #include "engine/media_info_records.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ struct TFileAddingCallbacks
     std::function<void()> ProcessMessages;                            // lets the window live during long adds
     std::function<void(const std::string& text)> ShowError;           // a message box over the main window
     std::function<bool()> DragAcceptDirectories;                      // AppParams.DragAcceptDirectories
+    // The folder dialog started in a folder: the folder chosen, or nothing when cancelled.
+    std::function<std::optional<std::string>(const std::string& start)> ChooseFolder;
 };
 
 // Analyses one file for the mode into a cleared record.

@@ -152,6 +152,9 @@ private:
     // The largest end such that text[pos, end) fits in width (at least pos).
     qsizetype FittingEnd(const QString& text, qsizetype pos, int width) const
     {
+        // Mostly the rest fits: its width is remembered, so a repaint searches no further.
+        if (Advance(text.mid(pos)) <= width)
+            return text.size();
         qsizetype low = pos, high = text.size();
         while (low < high) {
             const qsizetype mid = (low + high + 1) / 2;

@@ -61,8 +61,11 @@ bool IsValidIdent(const std::string& name)
 
 TComponent::TComponent(TComponent* owner)
 {
-    if (owner)
-        owner->InsertComponent(this);
+    if (!owner)
+        return;
+    constructing_ = true;
+    owner->InsertComponent(this);
+    constructing_ = false;
 }
 
 TComponent::~TComponent()
@@ -219,6 +222,11 @@ void TComponent::Notification(TComponent* component, TOperation operation)
 {
     if (operation == opRemove && component)
         RemoveFreeNotification(component);
+    // A component still in its constructor is announced to its owner only: it is not yet of its own class,
+    // so its siblings could learn nothing of it, and telling all of them at every creation would make
+    // building a window of n components cost n * n.
+    if (operation == opInsert && component && component->constructing_)
+        return;
     // Siblings hear of each other through their owner. Walk backwards, since a handler may free one.
     for (size_t i = components_.size(); i-- > 0;) {
         if (i >= components_.size())

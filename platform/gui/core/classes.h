@@ -106,6 +106,9 @@ public:
     void EndLoading();
 
 protected:
+    // component joined (opInsert) or left (opRemove) this component's owner, or went away after asking for
+    // FreeNotification. The default passes it on to everything this component owns; a component still in
+    // its constructor is announced to its owner alone.
     virtual void Notification(TComponent* component, TOperation operation);
     virtual void Loaded();
     // Tells those that asked to hear of this component's end (FreeNotification) now. The destructor does it
@@ -125,6 +128,7 @@ private:
     std::string name_;
     intptr_t tag_ = 0;
     TComponentState state_;
+    bool constructing_ = false; // true while the constructor hands this component to its owner
     std::vector<TComponent*> components_;
     std::vector<TComponent*> freeNotifies_;
 };

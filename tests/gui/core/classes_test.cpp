@@ -143,6 +143,38 @@ TEST(Components, FreeNotificationsSentEarlySeeTheWholeObject)
     EXPECT_EQ(reader.heard, "whole");
 }
 
+// Counts the arrivals it hears of.
+class TArrivals : public TComponent
+{
+public:
+    using TComponent::TComponent;
+    std::vector<TComponent*> heard;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override
+    {
+        TComponent::Notification(component, operation);
+        if (operation == opInsert)
+            heard.push_back(component);
+    }
+};
+
+TEST(Components, NewComponentsAreAnnouncedToTheirOwnerAndMovedOnesToAllItOwns)
+{
+    TArrivals form(nullptr);
+    auto* sibling = new TArrivals(&form);
+    auto* created = new TComponent(&form);
+    EXPECT_EQ(form.heard, (std::vector<TComponent*>{sibling, created}));
+    EXPECT_TRUE(sibling->heard.empty());
+
+    TComponent other(nullptr);
+    auto* moved = new TComponent(&other);
+    form.InsertComponent(moved);
+    EXPECT_EQ(moved->Owner(), &form);
+    EXPECT_EQ(form.heard.back(), moved);
+    EXPECT_EQ(sibling->heard, (std::vector<TComponent*>{moved}));
+}
+
 TEST(Components, NamesAreUniquePerOwnerAndValidated)
 {
     Log log;

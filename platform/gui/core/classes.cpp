@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cxxabi.h>
+#include <iterator>
 #include <memory>
 #include <typeinfo>
 
@@ -55,6 +56,13 @@ bool IsValidIdent(const std::string& name)
         const auto u = static_cast<unsigned char>(c);
         return std::isalnum(u) || u == '_';
     });
+}
+
+// What a name is looked up by: names differing only in case are the same name.
+std::string NameKey(std::string_view name)
+{
+    const bool ascii = std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; });
+    return ascii ? AsciiUpperCase(name) : Utf8UpperCase(name);
 }
 
 } // namespace
@@ -146,10 +154,8 @@ TComponent* TComponent::FindComponent(const std::string& name) const
 {
     if (name.empty())
         return nullptr;
-    for (TComponent* component : components_)
-        if (SameTextIgnoreCase(component->name_, name))
-            return component;
-    return nullptr;
+    const auto it = componentsByName_.find(NameKey(name));
+    return it == componentsByName_.end() ? nullptr : it->second;
 }
 
 void TComponent::ValidateRename(const std::string& name) const
@@ -168,19 +174,44 @@ void TComponent::SetName(const std::string& name)
     if (!name.empty() && !IsValidIdent(name))
         throw EComponentError("\"" + name + "\" is not a valid component name");
     ValidateRename(name);
+    if (owner_)
+        owner_->ForgetName(this);
     name_ = name;
+    if (owner_)
+        owner_->RememberName(this);
 }
 
 void TComponent::Insert(TComponent* component)
 {
     components_.push_back(component);
     component->owner_ = this;
+    RememberName(component);
 }
 
 void TComponent::Remove(TComponent* component)
 {
-    std::erase(components_, component);
+    // Mostly the last created leaves first, so the search starts at the end.
+    if (const auto it = std::find(components_.rbegin(), components_.rend(), component);
+        it != components_.rend())
+        components_.erase(std::next(it).base());
     component->owner_ = nullptr;
+    ForgetName(component);
+}
+
+// Names are unique among an owner's components (ValidateRename), so each has its entry to itself.
+void TComponent::RememberName(TComponent* component)
+{
+    if (!component->name_.empty())
+        componentsByName_[NameKey(component->name_)] = component;
+}
+
+void TComponent::ForgetName(TComponent* component)
+{
+    if (component->name_.empty())
+        return;
+    if (const auto it = componentsByName_.find(NameKey(component->name_));
+        it != componentsByName_.end() && it->second == component)
+        componentsByName_.erase(it);
 }
 
 void TComponent::InsertComponent(TComponent* component)

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 struct TMessage;
@@ -121,6 +122,8 @@ protected:
 private:
     void Insert(TComponent* component);
     void Remove(TComponent* component);
+    void RememberName(TComponent* component);
+    void ForgetName(TComponent* component);
     void ValidateRename(const std::string& name) const;
     void CollectLoading(std::vector<TComponent*>& out);
 
@@ -130,6 +133,7 @@ private:
     TComponentState state_;
     bool constructing_ = false; // true while the constructor hands this component to its owner
     std::vector<TComponent*> components_;
+    std::unordered_map<std::string, TComponent*> componentsByName_; // by NameKey, for FindComponent
     std::vector<TComponent*> freeNotifies_;
 };
 

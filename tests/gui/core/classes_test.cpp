@@ -189,6 +189,28 @@ TEST(Components, NamesAreUniquePerOwnerAndValidated)
     EXPECT_EQ(second->Name(), "");
 }
 
+TEST(Components, FindComponentFollowsRenamesMovesAndDepartures)
+{
+    Log log;
+    TProbe form(nullptr, "form", log);
+    auto* edit = new TProbe(&form, "edtName", log);
+    EXPECT_EQ(form.FindComponent("EDTNAME"), edit);
+    edit->SetName("edtTitle");
+    EXPECT_EQ(form.FindComponent("edtName"), nullptr);
+    EXPECT_EQ(form.FindComponent("EdtTitle"), edit);
+    auto* successor = new TProbe(&form, "edtName", log); // the old name is free again
+    EXPECT_EQ(form.FindComponent("edtname"), successor);
+
+    TProbe elsewhere(nullptr, "elsewhere", log);
+    elsewhere.InsertComponent(edit);
+    EXPECT_EQ(form.FindComponent("edtTitle"), nullptr);
+    EXPECT_EQ(elsewhere.FindComponent("EDTTITLE"), edit);
+    successor->Free();
+    EXPECT_EQ(form.FindComponent("edtName"), nullptr);
+    edit->SetName("");
+    EXPECT_EQ(elsewhere.FindComponent("edtTitle"), nullptr);
+}
+
 TEST(Components, LoadingStateAndLoadedOrder)
 {
     Log log;

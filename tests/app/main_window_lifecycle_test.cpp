@@ -1,5 +1,7 @@
 #include "app/main/file_list_view.h"
 #include "app/main/settings_binder.h"
+#include "app/main/settings_panels.h"
+#include "controls/edits/combo_box.h"
 #include "controls/pack/browse_dialog.h"
 #include "controls/pack/flip_panel.h"
 #include "engine/app_strings.h"
@@ -16,6 +18,18 @@
 
 namespace {
 
+// The pixels of a picture dark enough to be text.
+int DarkPixels(TBitmap& picture)
+{
+    int dark = 0;
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) {
+            const TColor c = picture.Canvas()->Pixels(x, y);
+            dark += (c & 0xFF) < 0x60 && ((c >> 8) & 0xFF) < 0x60 && ((c >> 16) & 0xFF) < 0x60;
+        }
+    return dark;
+}
+
 TEST_F(MainWindow, FirstStartMakesTheProfilesFolderAndShowsTheDefaults)
 {
     Start();
@@ -28,6 +42,11 @@ TEST_F(MainWindow, FirstStartMakesTheProfilesFolderAndShowsTheDefaults)
     EXPECT_EQ(Form->CurrentEncoderSettings(), DefaultEncoderSettings(0));
     EXPECT_FALSE(Form->Actions.actConvert->Enabled()) << "no file to convert";
     EXPECT_TRUE(Services.Boxes.empty());
+    // The editable lists show the texts the settings gave them before their windows were made.
+    for (TVezComboBox* combo : {Form->Panels().cbAviVideoBitrate, Form->Panels().cbAudioBitrate}) {
+        EXPECT_EQ(combo->Text(), "Auto");
+        EXPECT_GT(DarkPixels(*Render(combo)), 20) << combo->Name() << " shows no text";
+    }
     SaveScreenshot(*Render(Form), "main_window_empty");
 }
 

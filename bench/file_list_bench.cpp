@@ -114,6 +114,7 @@ struct TListSide
         view = std::make_unique<TFileListView>(form, form);
         TFileAddingCallbacks callbacks;
         callbacks.ProcessMessages = [] { Application->ProcessMessages(); };
+        callbacks.ChooseFolder = [this](const std::string&) { return std::optional(dialogs.folder); };
         adding = std::make_unique<TFileAdding>(*view, form, callbacks);
         adding->AnalysisMode = [mode] { return mode; };
         form->Show();

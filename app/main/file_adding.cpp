@@ -201,7 +201,7 @@ void TFileAdding::AddFiles()
 
 void TFileAdding::AddFolder()
 {
-    if (IsAdding() || FList.ChangesLocked())
+    if (IsAdding() || FList.ChangesLocked() || !FCallbacks.ChooseFolder)
         return;
     const std::optional<std::string> chosen = FCallbacks.ChooseFolder(FFolderDialogDir);
     if (!chosen)

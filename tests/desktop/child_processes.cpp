@@ -201,6 +201,8 @@ bool StartedProcess::Running()
     int status = 0;
     if (::waitpid(FPid, &status, WNOHANG) != FPid)
         return true;
+    FHowItEnded = WIFEXITED(status) ? "exit status " + std::to_string(WEXITSTATUS(status))
+                                    : "signal " + std::to_string(WTERMSIG(status));
     // The group may still hold what the process left behind.
     ::kill(-FPid, SIGKILL);
     FPid = -1;

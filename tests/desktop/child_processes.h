@@ -59,9 +59,12 @@ public:
     bool Running();
     // Kills the process, its group and its descendants, and reaps it.
     void Kill();
+    // How the process ended ("exit status 0", "signal 11"), once Running() has seen it end; else empty.
+    const std::string& HowItEnded() const { return FHowItEnded; }
 
 private:
     pid_t FPid = -1; // the child, also its process group; -1 once reaped or when it never started
+    std::string FHowItEnded;
 };
 
 // Kills every descendant of the process and its process group (SIGKILL); the process itself too.

@@ -22,8 +22,7 @@ protected:
     // Starts converting and waits until the encoder runs and the progress window shows.
     void StartLongConversion()
     {
-        PressInMainWindow({"ctrl+e"});
-        ASSERT_TRUE(WaitUntil([this] { return !EncoderProcesses().empty(); })) << "No encoder started";
+        ASSERT_NO_FATAL_FAILURE(StartConversion());
         ProgressWindow = WaitForWindow("^Progress");
         ASSERT_NE(ProgressWindow, "") << "No progress window; windows:\n" << DescribeWindows();
     }

@@ -3,8 +3,10 @@
 #include "engine/test_media.h"
 #include "waiting.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <regex>
 
 void ProgramOnDesktop::SetUp()
 {
@@ -19,6 +21,8 @@ void ProgramOnDesktop::TearDown()
         const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
         Display->Screenshot(std::string(test->test_suite_name()) + "_" + test->name());
     }
+    if (HasFailure() && Program && !Program->Running())
+        std::cerr << "The program ended with " << Program->HowItEnded() << "\n";
     if (HasFailure() && !Copy.Folder().empty())
         std::cerr << "The program's output:\n" << test_media::ReadAll(LogFile()) << "\n";
     Program.reset();
@@ -52,6 +56,16 @@ void ProgramOnDesktop::StartProgram(const std::vector<std::string>& arguments)
         StartTime));
     ASSERT_NE(MainWindow, "") << "The main window did not show; windows:\n" << DescribeWindows();
     ASSERT_TRUE(Display->Activate(MainWindow));
+}
+
+void ProgramOnDesktop::StartConversion()
+{
+    PressInMainWindow({"ctrl+e"});
+    const std::regex progress(ProgressTitlePattern);
+    ASSERT_TRUE(WaitUntil([&] {
+        return std::regex_search(MainTitle(), progress) && !EncoderProcesses().empty();
+    })) << "No conversion started; windows:\n"
+        << DescribeWindows();
 }
 
 bool ProgramOnDesktop::WaitForProgramEnd()
@@ -97,6 +111,14 @@ WindowId ProgramOnDesktop::WaitForWindow(const std::string& titlePattern) const
 bool ProgramOnDesktop::WaitForNoWindow(const std::string& titlePattern) const
 {
     return WaitUntil([&] { return Display->VisibleWindows(titlePattern).empty(); });
+}
+
+bool ProgramOnDesktop::WaitForWindowGone(const WindowId& window) const
+{
+    return WaitUntil([&] {
+        const auto windows = Display->VisibleWindows();
+        return std::none_of(windows.begin(), windows.end(), [&](const auto& w) { return w.first == window; });
+    });
 }
 
 std::string ProgramOnDesktop::DescribeWindows() const

@@ -21,6 +21,8 @@ protected:
     // Starts the program with the arguments and waits for its main window, which it activates; a fatal
     // failure when the window does not show.
     void StartProgram(const std::vector<std::string>& arguments = {});
+    // Presses Ctrl+E and waits until the file converts: the encoder runs and the title shows the progress.
+    void StartConversion();
     // Waits for the program to end by itself.
     bool WaitForProgramEnd();
     // The encoders the program is running now.
@@ -35,6 +37,8 @@ protected:
     WindowId WaitForWindow(const std::string& titlePattern) const;
     // Waits until no visible window's title matches the pattern.
     bool WaitForNoWindow(const std::string& titlePattern) const;
+    // Waits until the window is hidden or gone (when another of the same title may show right after it).
+    bool WaitForWindowGone(const WindowId& window) const;
     // The visible titles, one per line, for failure messages.
     std::string DescribeWindows() const;
 
@@ -52,3 +56,5 @@ private:
 
 // The main window's title outside a conversion: the program's name and version.
 inline constexpr const char* MainTitlePattern = "^Quillmark [0-9]";
+// The main window's title while a file converts: "(1/2) 40 % - Quillmark".
+inline constexpr const char* ProgressTitlePattern = "^\\([0-9]+/[0-9]+\\) [0-9]+ % - ";

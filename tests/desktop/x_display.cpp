@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -188,6 +189,29 @@ bool XDisplay::Click(const WindowId& window, int x, int y) const
     return Tool({"xdotool", "mousemove", "--sync", "--window", window, std::to_string(x), std::to_string(y),
                  "click", "1"})
         .has_value();
+}
+
+bool XDisplay::Shrink(const WindowId& window, int byWidth, int byHeight) const
+{
+    const WindowSize size = SizeOf(window);
+    const std::string halfWidth = std::to_string(-byWidth / 2);
+    const std::string halfHeight = std::to_string(-byHeight / 2);
+    const std::string restWidth = std::to_string(-(byWidth - byWidth / 2));
+    const std::string restHeight = std::to_string(-(byHeight - byHeight / 2));
+    // In steps, each its own command, so that the window manager sees the drag move.
+    const std::vector<std::vector<std::string>> steps = {
+        {"xdotool", "mousemove", "--sync", "--window", window, std::to_string(size.Width - 40),
+         std::to_string(size.Height - 40)},
+        {"xdotool", "keydown", "alt", "mousedown", "3"},
+        {"xdotool", "mousemove_relative", "--sync", "--", halfWidth, halfHeight},
+        {"xdotool", "mousemove_relative", "--sync", "--", restWidth, restHeight},
+        {"xdotool", "mouseup", "3", "keyup", "alt"}};
+    bool done = true;
+    for (const auto& step : steps) {
+        done = Tool(step).has_value() && done;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return done;
 }
 
 void XDisplay::Screenshot(const std::string& name) const

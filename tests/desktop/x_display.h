@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,10 @@ struct WindowSize
     int Width = 0;
     int Height = 0;
     bool operator==(const WindowSize&) const = default;
+    friend std::ostream& operator<<(std::ostream& out, const WindowSize& size)
+    {
+        return out << size.Width << "x" << size.Height;
+    }
 };
 
 class XDisplay
@@ -51,6 +56,9 @@ public:
     // Presses keys as xdotool names them ("ctrl+e", "alt", "Down").
     bool Keys(const std::vector<std::string>& keys) const;
     bool Type(const std::string& text) const;
+    // Makes the window smaller by the given amounts as a user does with this window manager: the right
+    // mouse button dragged with Alt held, from near the window's bottom right corner.
+    bool Shrink(const WindowId& window, int byWidth, int byHeight) const;
     // Clicks the left mouse button at a point of the window's client area.
     bool Click(const WindowId& window, int x, int y) const;
     // Saves a picture of the whole screen under the tree's screenshot folder.

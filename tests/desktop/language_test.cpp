@@ -39,10 +39,13 @@ TEST_F(ProgramOnDesktop, OptionsWindowSwitchesTheLanguage)
     WriteMarkedLanguage(Copy.LangFolder() + "/English.ini", Copy.LangFolder() + "/Marked.ini");
     ASSERT_NO_FATAL_FAILURE(StartProgram());
 
-    // The language list comes first after the Close button; English is first in it, then Marked.
+    // At its first showing no control of the window has the focus; the Close button comes first, then the
+    // language list, in which English is first and Marked next.
     PressInMainWindow({"F12"});
-    ASSERT_NE(WaitForWindow("^Options"), "") << DescribeWindows();
-    Press({"Tab", "Down"});
+    const WindowId options = WaitForWindow("^Options");
+    ASSERT_NE(options, "") << DescribeWindows();
+    ASSERT_TRUE(Display->Activate(options));
+    Press({"Tab", "Tab", "Down"});
     EXPECT_NE(WaitForWindow("^«Options.Caption»"), "") << DescribeWindows();
     Press({"Escape"});
     ASSERT_TRUE(WaitForNoWindow("Options"));

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,6 +51,8 @@ pid_t SpawnInOwnGroup(std::vector<std::string> argv, const EnvironmentChanges& c
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::setpgid(0, 0);
+        // A test program stopped from outside (a time-out of the test runner) takes its servers along.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         ::dup2(devNull, STDIN_FILENO);
         ::dup2(outputFd, STDOUT_FILENO);
         ::dup2(errorFd, STDERR_FILENO);

@@ -248,13 +248,28 @@ std::string AsciiLowerCase(std::string_view text)
     return result;
 }
 
+namespace {
+
+// The upper case of the code point at text[pos]; advances pos. ASCII, most of what is compared (component
+// names, keys), is mapped here without a trip through the locale.
+char32_t UpperAt(std::string_view text, size_t& pos)
+{
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (lead >= 0x80)
+        return UnicodeUpper(DecodeAt(text, pos));
+    ++pos;
+    return static_cast<char32_t>(lead >= 'a' && lead <= 'z' ? lead - 'a' + 'A' : lead);
+}
+
+} // namespace
+
 int CompareTextIgnoreCase(std::string_view a, std::string_view b)
 {
     size_t pa = 0;
     size_t pb = 0;
     while (pa < a.size() && pb < b.size()) {
-        const char32_t ca = UnicodeUpper(DecodeAt(a, pa));
-        const char32_t cb = UnicodeUpper(DecodeAt(b, pb));
+        const char32_t ca = UpperAt(a, pa);
+        const char32_t cb = UpperAt(b, pb);
         if (ca != cb) {
             return ca < cb ? -1 : 1;
         }

@@ -29,11 +29,13 @@ std::string InstalledShareFolder(const std::string& programDir)
     return DirExists(share) ? share : "";
 }
 
-// Whether the settings and profiles go to the user's configuration folder.
+// Whether the settings and profiles go to the user's configuration folder. An installed program keeps
+// them there even when its bin folder is writable (root's, or a prefix of the user's own): a folder
+// shared by every program of the prefix is no place for one user's settings.
 bool UsesUserConfigFolder(const StorageEnvironment& environment, const std::string& configFolder,
-                          const std::string& iniFileName)
+                          const std::string& iniFileName, bool installed)
 {
-    if (FileExists(configFolder + "/" + iniFileName))
+    if (installed || FileExists(configFolder + "/" + iniFileName))
         return true;
     return !IsWritableFolder(environment, ProgramDir);
 }
@@ -70,7 +72,7 @@ void PlaceStorageFolders(TAppParams& params, const StorageEnvironment& environme
 
     const std::string configFolder = UserConfigFolder(environment);
     if (configFolder.empty() ||
-        !UsesUserConfigFolder(environment, configFolder, FileNamePart(params.IniName)))
+        !UsesUserConfigFolder(environment, configFolder, FileNamePart(params.IniName), !share.empty()))
         return;
     // Made now so that the settings can be written there at closing; a failure shows then.
     std::error_code ignored;

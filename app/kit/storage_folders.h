@@ -12,7 +12,7 @@
 // - Settings and profiles: beside the program when its folder is writable (a portable program), else in
 //   the user's configuration folder ($XDG_CONFIG_HOME/quillmark, by default ~/.config/quillmark). Once
 //   that folder holds a settings file it is read first, so a program folder that becomes writable later
-//   does not lose the user's settings.
+//   does not lose the user's settings. An installed program always keeps them in that folder.
 // - Language files and data lists: beside the program; an installed program (<prefix>/bin) reads them
 //   from <prefix>/share/quillmark.
 

@@ -203,9 +203,10 @@ void TFileAdding::AddFolder()
 {
     if (IsAdding() || FList.ChangesLocked())
         return;
-    std::string folder = FFolderDialogDir;
-    if (!SelectDirectory(AddingStrings().Main.dlgOpen_Filter2, folder))
+    const std::optional<std::string> chosen = FCallbacks.ChooseFolder(FFolderDialogDir);
+    if (!chosen)
         return;
+    const std::string& folder = *chosen;
     if (FCallbacks.UpdateInitialFolders)
         FCallbacks.UpdateInitialFolders(folder);
     if (folder.empty())
@@ -330,11 +331,14 @@ void TFileAdding::AddDroppedName(const std::string& name)
         FCallbacks.UpdateInitialFolders(FolderOf(ExcludeTrailingDotAndDelimiter(name)));
 }
 
-void TFileAdding::AddCommandLineFile(const std::string& fileName)
+void TFileAdding::AddCommandLineFiles(const std::vector<std::string>& arguments)
 {
     if (IsAdding() || FList.ChangesLocked())
         return;
     TAddingScope adding(*this);
-    AddToList(fileName, true);
+    for (const std::string& argument : arguments) {
+        if (!argument.empty() && FileExists(argument))
+            AddToList(argument, true);
+    }
     FinishBatch();
 }

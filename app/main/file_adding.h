@@ -4,6 +4,7 @@
 #include "engine/media_info_records.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ struct TFileAddingCallbacks
     std::function<void()> ProcessMessages;                            // lets the window live during long adds
     std::function<void(const std::string& text)> ShowError;           // a message box over the main window
     std::function<bool()> DragAcceptDirectories;                      // AppParams.DragAcceptDirectories
+    // The folder dialog started in a folder: the folder chosen, or nothing when cancelled.
+    std::function<std::optional<std::string>(const std::string& start)> ChooseFolder;
 };
 
 // Analyses one file for the mode into a cleared record.
@@ -61,8 +64,9 @@ public:
     void SaveFileList();        // actSaveFileList: a write that fails is reported, never taken for success
     // Files, folders and list files dropped on the main window, in case-insensitive order of their names.
     void AddDroppedFiles(std::vector<std::string> names);
-    // The first command-line argument, when it names a file.
-    void AddCommandLineFile(const std::string& fileName);
+    // The command-line arguments that name existing files, in their order (a launcher passes every file the
+    // user opened with the program); other arguments are ignored without a message.
+    void AddCommandLineFiles(const std::vector<std::string>& arguments);
 
     // True while an add loop lets messages through.
     bool IsAdding() const { return FAddingDepth > 0; }

@@ -109,7 +109,10 @@ void TFormMain::BuildDialogs()
     dlgSaveBAT->SetFilter("Shell scripts (*.sh)|*.sh");
     dlgSaveBAT->SetDefaultExt("sh");
     dlgSaveBAT->SetOptions(dlgSaveBAT->Options() + TOpenOptions{ofOverwritePrompt});
+    // One folder dialog serves Add folder and the output folder's Browse.
     dlgFolder = NewDialog<TRQBrowseDialog>(this, "dlgFolder");
+    dlgFolder->SetOptions({boDirsOnly, boNewDlgStyle, boEditBox, boContextHelp});
+    dlgFolder->SetHeadline("Output directory:");
 }
 
 void TFormMain::BuildBars()
@@ -170,6 +173,12 @@ void TFormMain::BuildFileList()
     callbacks.ProcessMessages = [this] { ProcessMessages(); };
     callbacks.ShowError = [this](const std::string& text) { ShowError(text); };
     callbacks.DragAcceptDirectories = [] { return AppParams.DragAcceptDirectories; };
+    callbacks.ChooseFolder = [this](const std::string& start) -> std::optional<std::string> {
+        dlgFolder->SetFolderName(start);
+        if (!dlgFolder->Execute())
+            return std::nullopt;
+        return dlgFolder->FolderName();
+    };
     FAdding = std::make_unique<TFileAdding>(*FFileListView, this, std::move(callbacks));
 }
 

@@ -116,14 +116,15 @@ void TFormMain::FormCreate(TObject*)
         std::filesystem::create_directories(AppParams.ProfilesDir, ignored);
     }
     LoadLastSession();
-    DragAcceptFiles(Handle(), true);
     LoadSettings();
     SetLang();
     InitControls();
     GetProfiles();
-    if (!FStartup.Arguments.empty() && !FStartup.Arguments.front().empty())
-        FAdding->AddCommandLineFile(FStartup.Arguments.front());
+    FAdding->AddCommandLineFiles(FStartup.Arguments);
     FFileListView->CalcFooter();
+    // Asked for last, the window is made once its controls have their texts and sizes: made earlier, every
+    // change above would reach windows already made.
+    DragAcceptFiles(Handle(), true);
 }
 
 void TFormMain::CheckIniFile()

@@ -83,6 +83,10 @@ void TFormMain::BuildMenus()
 {
     TMenuBuilder menu(this);
     TBarCustomItem* bar = tbMainMenu->Items();
+    TBarCustomItem* buttons = tbMain->Items();
+    // The bars lay themselves out once, when they are filled, not again at every item put in.
+    bar->ViewBeginUpdate();
+    buttons->ViewBeginUpdate();
 
     TBarCustomItem* file = menu.Submenu(bar, "mnuFile", "&File");
     menu.Entries(file, {&A::actConvert, Separator, &A::actSaveBat, Separator, &A::actShowOptions,
@@ -129,7 +133,6 @@ void TFormMain::BuildMenus()
     menu.Entries(help, {&A::actHelp, Separator, &A::actGoToHomePage, &A::actGoToDonation, &A::actGoToFacebook,
                         &A::actGoToTwitter, Separator, &A::actCheckUpdate, Separator, &A::actAbout});
 
-    TBarCustomItem* buttons = tbMain->Items();
     menu.Button(buttons, "btnAdd", &A::actAddFiles, "Add");
     menu.Button(buttons, "btnAddFolder", &A::actAddFolder, "Add folder");
     menu.Button(buttons, "btnRemove", &A::actRemoveChecked, "Remove");
@@ -147,6 +150,8 @@ void TFormMain::BuildMenus()
 
     tbMainMenu->SetImages(ilActions);
     tbMain->SetImages(ilActions);
+    buttons->ViewEndUpdate();
+    bar->ViewEndUpdate();
 }
 
 void TFormMain::BuildPopups()

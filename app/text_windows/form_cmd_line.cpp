@@ -30,6 +30,7 @@ TFormCmdLine::TFormCmdLine(TComponent* owner, const TWindowLooks& looks) : TForm
     me->SetScrollBars(ssVertical);
     me->SetWordWrap(true);
     SetMonospaceFont(*me, looks.MonospaceFont);
+    SetLang();
 }
 
 void TFormCmdLine::ShowCommandLine(IRunHost& host, const std::optional<std::string>& inputFile,

@@ -14,6 +14,7 @@ TVezProgressBar::TVezProgressBar(TComponent* owner)
     timer_->SetInterval(50);
     timer_->OnTimer = [this](TObject*) { Tick(); };
     SetBounds(Left(), Top(), 128, 18);
+    UpdateOpacity();
 }
 
 TVezProgressBar::~TVezProgressBar()
@@ -49,6 +50,24 @@ void TVezProgressBar::SetPosition(int value)
     lastPaintedPercent_ = percent;
     if (blockSize_ != 0)
         lastPaintedBlock_ = value / blockSize_;
+}
+
+void TVezProgressBar::SetRounded(bool value)
+{
+    Store(settings_.Rounded, value);
+    UpdateOpacity();
+}
+
+// A square bar covers every pixel of its rectangle: the parent paints nothing behind it, so that a new
+// position costs the bar's paint alone. A rounded one lets the parent show in its corners.
+void TVezProgressBar::UpdateOpacity()
+{
+    TControlStyle style = ControlStyle();
+    if (settings_.Rounded)
+        style.Exclude(csOpaque);
+    else
+        style.Include(csOpaque);
+    SetControlStyle(style);
 }
 
 void TVezProgressBar::RangeChanged()

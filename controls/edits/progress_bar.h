@@ -68,7 +68,7 @@ public:
     TGaugeOrientation Orientation() const { return settings_.Orientation; }
     void SetOrientation(TGaugeOrientation value) { Store(settings_.Orientation, value); }
     bool Rounded() const { return settings_.Rounded; }
-    void SetRounded(bool value) { Store(settings_.Rounded, value); }
+    void SetRounded(bool value);
     // When not empty, the text is this format of the position and Max (FormatTwoIntegers).
     const std::string& Format() const { return settings_.Format; }
     void SetFormat(const std::string& value) { Store(settings_.Format, value); }
@@ -112,6 +112,7 @@ private:
             Invalidate();
     }
     void RangeChanged();
+    void UpdateOpacity();
     void UpdateTimer();
     void Tick();
 

@@ -21,8 +21,10 @@ void TVezScrollBox::SetBorderColor(TColor value)
 {
     if (!StoreChanged(borderColor_, value))
         return;
-    // The border is part of the frame: painting the frame again draws it at once.
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    // The border is part of the frame: painting the frame again draws it at once. A box without its
+    // window yet draws the border when the window first paints.
+    if (HandleAllocated())
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
     Invalidate();
 }
 

@@ -154,6 +154,7 @@ void TVezCustomMemo::InvalidateLineRow(int line)
 {
     if (line < 0 || line >= ActiveLines()->Count() || !HandleAllocated())
         return;
+    SettleView(); // the row where the view shows it now
     TRect row = LineRect(LineIndexToVisIndex(line));
     row.Bottom += 2;
     InvalidateRect(Handle(), &row, true);

@@ -1,5 +1,6 @@
 #include "controls/memo/vez_custom_memo.h"
 
+#include "controls/memo/flag_holder.h"
 #include "platform/gui/graphics/text_metrics.h"
 #include "platform/gui/services/dropped_files.h"
 #include "platform/gui/standard/edits.h"
@@ -150,18 +151,25 @@ void TVezCustomMemo::Notification(TComponent* component, TOperation operation)
     TCustomControl::Notification(component, operation);
 }
 
-void TVezCustomMemo::LinesChanged(TObject*)
+void TVezCustomMemo::LinesChanged(TObject* sender)
 {
     if (!FLetRefresh || !FLetCursorUpdate)
         return;
+    const TRect textBefore = GetTextAreaRect();
+    const int leftColBefore = FLeftCol;
     UpdateWrap();
     // The lines after a change may start in other states now (kept ready for the next paint).
+    FStatesRewrittenTo = -1;
     ValidateLineStates();
+    TFlagHolder<std::optional<std::pair<int, int>>> changed(FChangedRows, RepaintableRows(sender));
     DoChange();
     UpdateMaxLength();
     UpdateScrollBars(false);
     MakeCursorVisible();
-    InvalidateClient();
+    if (FChangedRows && GetTextAreaRect() == textBefore && FLeftCol == leftColBefore)
+        InvalidateRows(FChangedRows->first, FChangedRows->second);
+    else
+        InvalidateClient();
 }
 
 void TVezCustomMemo::InvalidateClient()

@@ -99,6 +99,7 @@ void TVezCustomMemo::InvalidateDropMark()
 {
     if (!HandleAllocated())
         return;
+    SettleView(); // the mark where the view shows it now
     const TRect mark = DropMarkRect();
     InvalidateRect(Handle(), &mark, false);
 }

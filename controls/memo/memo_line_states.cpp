@@ -89,6 +89,8 @@ void TVezCustomMemo::SetCachedStyle(int lineIndex, const TStyle& style)
     if (lineIndex < 0 || lineIndex >= lines.Count())
         return;
     TLineProp* prop = lines.LineProp(lineIndex);
+    if (!prop->CachedStyle || !prop->Style.SameStyle(style))
+        FStatesRewrittenTo = std::max(FStatesRewrittenTo, lineIndex);
     prop->Style = style;
     prop->CachedStyle = true;
 }

@@ -77,6 +77,9 @@ void TVezCustomMemo::AfterMessage(TMessage& message)
     case WM_SHOWPARAMETERHINT:
         ShowParameterHint();
         break;
+    case WM_SETTLEVIEW:
+        SettleView();
+        break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:

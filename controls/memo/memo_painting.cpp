@@ -106,6 +106,17 @@ void TVezCustomMemo::Paint()
     if (FCellSize.H == 0)
         SetFont(FFont.get());
     TCanvas& canvas = *Canvas();
+    if (FScreenTopLine != FTopLine) {
+        // The view moved and has not been scrolled yet: this paint shows the new view, and what it does
+        // not reach is painted next.
+        TRect clip;
+        GetClipBox(canvas, clip);
+        const TRect client = ClientRect();
+        if (clip.Left > client.Left || clip.Top > client.Top || clip.Right < client.Right ||
+            clip.Bottom < client.Bottom)
+            InvalidateClient();
+        FScreenTopLine = FTopLine;
+    }
     const TRect text = GetTextAreaRect();
     canvas.Brush()->SetStyle(bsSolid);
     canvas.Brush()->SetColor(FBkColor);

@@ -1,12 +1,17 @@
 #include "controls/memo/vez_custom_memo.h"
 
+#include "platform/gui/windows/caret.h"
 #include "platform/gui/windows/window_functions.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 
 // A typed character usually changes its own author's line and nothing else: those rows alone are painted
 // again, so that typing costs what one line costs however many lines are in view. Whatever else a
 // character moves (the view, the rows, a selection, the state the lines below start in) paints everything.
+// A line put into the store or added to it paints its rows the same way, and a view that moves scrolls the
+// rows that stay in it.
 
 void TVezCustomMemo::AuthorLineRows(int row, int& first, int& last) const
 {
@@ -50,17 +55,20 @@ std::optional<std::pair<int, int>> TVezCustomMemo::RetypedRows(const TTypingView
 
 void TVezCustomMemo::InvalidateRows(int first, int last)
 {
-    if (!HandleAllocated())
+    if (!HandleAllocated() || last < FScreenTopLine)
         return;
     // The rows' cells across the whole width, the gutter's part of the rows with them.
-    for (int line = std::max(first, FTopLine); line <= last; ++line) {
-        TRect row = CellRect(0, LineIndexToVisIndex(line) - LineIndexToVisIndex(FTopLine));
-        if (row.Top >= ClientHeight())
-            break;
-        row.Left = 0;
-        row.Right = ClientWidth();
-        InvalidateRect(Handle(), &row, false);
-    }
+    const int topRow = LineIndexToVisIndex(FScreenTopLine);
+    TRect rows = CellRect(0, LineIndexToVisIndex(std::max(first, FScreenTopLine)) - topRow);
+    if (rows.Top >= ClientHeight())
+        return;
+    rows.Left = 0;
+    rows.Right = ClientWidth();
+    if (last == INT_MAX)
+        rows.Bottom = ClientHeight();
+    else
+        rows.Bottom = CellRect(0, LineIndexToVisIndex(last) - topRow).Bottom;
+    InvalidateRect(Handle(), &rows, false);
 }
 
 void TVezCustomMemo::InvalidateChange()
@@ -69,4 +77,71 @@ void TVezCustomMemo::InvalidateChange()
         InvalidateRows(FChangedRows->first, FChangedRows->second);
     else
         Invalidate();
+}
+
+// --- a change of the lines -------------------------------------------------------------------------------
+
+// A change the store placed (lines put, inserted or removed through it) repaints the rows of those lines and
+// the rows whose start state it changed, as long as nothing else moves: no re-wrap, no folded rows, no right
+// margin that the line count shows or hides. The view itself may move; SettleView scrolls it.
+std::optional<std::pair<int, int>> TVezCustomMemo::RepaintableRows(TObject* sender)
+{
+    const std::optional<TVezMemoStrings::TChangedRows> rows = ActiveLines()->TakeRepaintRows();
+    if (sender != ActiveLines() || !rows || rows->Empty() || FWordWrap != wwNone || !RowsAreLines() ||
+        (FShowRightMargin && FRightMargin > 0))
+        return std::nullopt;
+    return std::pair{rows->First, std::max(rows->Last, FStatesRewrittenTo)};
+}
+
+// --- moving the view
+// ----------------------------------------------------------------------------------------
+
+bool TVezCustomMemo::RowsAreLines() const
+{
+    return !FCodeFolding->Enabled() || FCodeFoldingNodeCount <= 0;
+}
+
+void TVezCustomMemo::TopLineMoved()
+{
+    if (!HandleAllocated() || !RowsAreLines()) {
+        FScreenTopLine = FTopLine;
+        Invalidate();
+        return;
+    }
+    PostMessage(Handle(), WM_SETTLEVIEW, 0, 0);
+}
+
+void TVezCustomMemo::SettleView()
+{
+    const int rows = FTopLine - FScreenTopLine;
+    FScreenTopLine = FTopLine;
+    if (rows == 0 || !HandleAllocated())
+        return;
+    // Rows under a folded region or a drop mark do not simply move.
+    if (!RowsAreLines() || FDragPos.Y >= 0)
+        InvalidateClient();
+    else
+        ScrollTextRows(rows);
+}
+
+// Moves the text area's rows up by rows (down when negative); the rows coming into view are painted.
+void TVezCustomMemo::ScrollTextRows(int rows)
+{
+    const TRect text = GetTextAreaRect();
+    const TRect area = Rect(text.Left, CellRect(0, 0).Top, text.Right, text.Bottom);
+    const int dy = -rows * FCellSize.H;
+    if (FCellSize.H <= 0 || std::abs(dy) >= area.Height()) {
+        InvalidateClient();
+        return;
+    }
+    // The caret's pixels move with the text: where they land is painted again.
+    TRect caret;
+    if (GetCaretRect(Handle(), caret))
+        InvalidateRect(Handle(), &caret, false);
+    ScrollWindowEx(Handle(), 0, dy, &area, &area, nullptr, nullptr, SW_INVALIDATE);
+    // Left of the text the gutter and the folding strip number and mark the rows.
+    if (FGutter->Visible() || FCodeFolding->Enabled()) {
+        const TRect strip = Rect(0, 0, text.Left, ClientHeight());
+        InvalidateRect(Handle(), &strip, false);
+    }
 }

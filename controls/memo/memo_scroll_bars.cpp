@@ -142,7 +142,7 @@ void TVezCustomMemo::VertScrollBarChange(TObject*)
     const int top = VisIndexToLineIndex(sbVert->Position());
     if (top != FTopLine) {
         FTopLine = top;
-        Invalidate();
+        TopLineMoved();
     }
     FireTopLeftChanged();
 }
@@ -184,6 +184,7 @@ void TVezCustomMemo::ScrollBarScroll(TObject* sender, TScrollCode scrollCode, in
             ShowScrollHint(scrollPos);
     }
     ApplyScrollDelta(bar, scrollPos - bar->Position());
+    SettleView();
     Repaint();
 }
 
@@ -215,7 +216,7 @@ void TVezCustomMemo::ApplyScrollDelta(TScrollBar* bar, int delta)
         top = std::max(std::min(top, VisIndexToLineIndex(bar->Max())), 0);
         if (top != old) {
             FTopLine = top;
-            Invalidate();
+            TopLineMoved();
             UpdateCaret(FCurX >= FLeftCol);
         }
     }

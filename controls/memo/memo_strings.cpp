@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <typeinfo>
 #include <unordered_set>
+#include <utility>
 
 namespace {
 
@@ -58,12 +59,38 @@ void TVezMemoStrings::NoteRowChanged(int index)
     changed_.Last = std::max(changed_.Last, index);
 }
 
+void TVezMemoStrings::NoteRepaint(int first, int last)
+{
+    repaint_.First = std::min(repaint_.First, first);
+    repaint_.Last = std::max(repaint_.Last, last);
+    changePlaced_ = true;
+}
+
+void TVezMemoStrings::Changing()
+{
+    if (!changePlaced_)
+        repaintAll_ = true;
+    changePlaced_ = false;
+    TStringList::Changing();
+}
+
+std::optional<TVezMemoStrings::TChangedRows> TVezMemoStrings::TakeRepaintRows()
+{
+    const bool all = std::exchange(repaintAll_, false);
+    const TChangedRows rows = std::exchange(repaint_, {});
+    changePlaced_ = false;
+    if (all)
+        return std::nullopt;
+    return rows;
+}
+
 void TVezMemoStrings::NoteChanged(int index)
 {
     // The lines after a changed one may start in another state (a comment or string opened or closed).
     if (memo_)
         memo_->LineStatesStale(index + 1, index + 1);
     NoteRowChanged(index);
+    NoteRepaint(index, index);
 }
 
 void TVezMemoStrings::NoteInserted(int index)
@@ -72,6 +99,7 @@ void TVezMemoStrings::NoteInserted(int index)
         memo_->LineStatesMoved(index, 1);
         memo_->LineStatesStale(index, index + 1);
     }
+    NoteRepaint(index, INT_MAX); // the lines below move down a row
     if (!trackChanges_)
         return;
     if (!changed_.Empty()) {
@@ -89,6 +117,7 @@ void TVezMemoStrings::NoteDeleted(int index)
         memo_->LineStatesMoved(index + 1, -1);
         memo_->LineStatesStale(index, index);
     }
+    NoteRepaint(index, INT_MAX); // the lines below move up a row
     if (!trackChanges_)
         return;
     if (!changed_.Empty()) {
@@ -270,6 +299,8 @@ void TVezMemoStrings::Move(int curIndex, int newIndex)
 {
     CheckIndex(curIndex, Count());
     CheckIndex(newIndex, Count());
+    if (curIndex == newIndex)
+        return;
     const int32_t length = listLengths_.GetInteger(curIndex);
     listLengths_.Delete(curIndex);
     listLengths_.Insert(newIndex, length);

@@ -8,6 +8,7 @@
 
 #include <climits>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,12 @@ public:
         bool Empty() const { return First > Last; }
     };
     TChangedRows TakeChangedRows();
+
+    // --- for the memo's repaint ---
+    // The lines whose rows show something else since the memo last took them: a line put, or every line
+    // from an insertion or a removal on (Last INT_MAX, down to the end of the view). Nothing when the
+    // change could not be placed (the whole memo is painted again).
+    std::optional<TChangedRows> TakeRepaintRows();
     // Row replacement that records nothing as changed: the rows [first, first + count) become rows, each
     // with its property object (owned by the store already or added to it).
     struct TRow
@@ -123,6 +130,7 @@ public:
 
 protected:
     void SetUpdateState(bool updating) override;
+    void Changing() override;
 
 private:
     friend class TVezCustomMemo;
@@ -138,6 +146,7 @@ private:
     void NoteChanged(int index);
     void NoteInserted(int index);
     void NoteDeleted(int index);
+    void NoteRepaint(int first, int last);
     // The author's lines (wrapped rows joined), each followed by CR LF.
     std::string AuthorText() const;
     void WriteAuthorText(TStream& stream, TTextEncoding encoding);
@@ -153,4 +162,8 @@ private:
     bool noObjCreate_ = false; // AddObject creates no TLineProp (AssignWithoutProps)
     TChangedRows changed_;
     bool trackChanges_ = true;
+    TChangedRows repaint_;
+    bool repaintAll_ = false;
+    // A change the store has placed in repaint_ is on its way to the base list.
+    bool changePlaced_ = false;
 };

@@ -35,7 +35,7 @@ void TVezCustomMemo::SetTopLine(int value)
     else
         FTopLine = std::max(VisIndexToLineIndex(LastRow() - VisibleLineCount() + 1), 0);
     sbVert->SetPosition(LineIndexToVisIndex(FTopLine));
-    Invalidate();
+    TopLineMoved();
     if (FCaretVisible)
         UpdateCaret(true);
     FireTopLeftChanged();
@@ -53,23 +53,22 @@ void TVezCustomMemo::SetLeftCol(int value)
 
 void TVezCustomMemo::MakeCursorVisible()
 {
-    bool moved = false;
-    if (FCurX < FLeftCol) {
+    const int leftCol = FLeftCol;
+    const int topLine = FTopLine;
+    bool cursorHeld = false; // kept at the view's edge instead of scrolling (smStrict)
+    if (FCurX < FLeftCol)
         FLeftCol = std::max(FCurX - 2, 0);
-        moved = true;
-    }
     const int lastColumn = GetVisibleCount(2);
     if (FCurX > lastColumn + 1) {
-        if (HorzBarWanted() || FScrollMode == smAuto)
+        if (HorzBarWanted() || FScrollMode == smAuto) {
             FLeftCol = std::max(FLeftCol + FCurX - lastColumn + 2, 0);
-        else
+        } else {
             SetCurX(lastColumn);
-        moved = true;
+            cursorHeld = true;
+        }
     }
-    if (FCurY < FTopLine) {
+    if (FCurY < FTopLine)
         FTopLine = std::max(FCurY, 0);
-        moved = true;
-    }
     const int lastLine = GetVisibleCount(3);
     if (FCurY > lastLine) {
         if (VertBarWanted() || FScrollMode == smAuto) {
@@ -80,11 +79,13 @@ void TVezCustomMemo::MakeCursorVisible()
                 FTopLine += FCurY - lastLine;
         } else {
             SetCurY(lastLine);
+            cursorHeld = true;
         }
-        moved = true;
     }
-    if (moved)
+    if (FLeftCol != leftCol || cursorHeld)
         Invalidate();
+    else if (FTopLine != topLine)
+        TopLineMoved();
 }
 
 void TVezCustomMemo::UpdateCaret(bool show)

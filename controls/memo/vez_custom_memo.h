@@ -832,7 +832,19 @@ private:
     // again as a whole.
     std::optional<std::pair<int, int>> RetypedRows(const TTypingView& before);
     void AuthorLineRows(int row, int& first, int& last) const;
+    // Invalidates the rows of lines first..last (last INT_MAX: down to the end of the view) where the window
+    // shows them now, which is where the view was last scrolled to.
     void InvalidateRows(int first, int last);
+    // The rows a change of the lines repaints, when it repaints no more than them (see LinesChanged).
+    std::optional<std::pair<int, int>> RepaintableRows(TObject* sender);
+    // Rows are lines: no folded region hides any.
+    bool RowsAreLines() const;
+    // The top line moved: the pixels follow when the message loop next turns (SettleView), so that a view
+    // that moves and comes back before then costs nothing, and one that moved scrolls what stays in view.
+    void TopLineMoved();
+    void SettleView();
+    void ScrollTextRows(int rows);
+    static constexpr uint32_t WM_SETTLEVIEW = WM_USER + 2;
     void CheckCompletionTrigger(char32_t key);
     // completion list and parameter hints
     // Posted after a character for which IsHintStartKey holds.
@@ -1150,6 +1162,10 @@ private:
     // again, and past FStatesStaleTo a state that matches ends the check.
     int FStatesStaleFrom = 0;
     int FStatesStaleTo = 0;
+    // The last line whose stored start state a check rewrote with another state (-1: none).
+    int FStatesRewrittenTo = -1;
+    // The top line of what the window shows: FTopLine once the view settled.
+    int FScreenTopLine = 0;
     bool FConstructing = true;
     // The width the lines were last wrapped to (0: not wrapped).
     int FWrapWidth = 0;

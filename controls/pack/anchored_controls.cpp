@@ -88,8 +88,10 @@ void TKvpAnchoredControls::SideChanged(TObject* sender)
 void TKvpAnchoredControls::UpdateSide(const TKvpAnchoredControl& side)
 {
     TControl* control = side.Control();
+    if (!control || !side.Enabled())
+        return;
     const auto* owner = dynamic_cast<const TControl*>(FOwner);
-    if (!control || !side.Enabled() || !owner)
+    if (!owner)
         return;
     TPoint at = AnchoredPosition(side.EffectivePosition(), owner->BoundsRect(), control->Width(),
                                  control->Height(), side.Spacing());

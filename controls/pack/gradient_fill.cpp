@@ -46,7 +46,14 @@ void FillSolid(TCanvas& canvas, const TRect& rect, TColor color)
     canvas.FillRect(rect);
 }
 
-// Bands along one axis: rect's extent from start to end on that axis, band i covering [from, to).
+bool Overlap(const TRect& a, const TRect& b)
+{
+    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+// Bands along one axis: rect's extent from start to end on that axis, band i covering [from, to). A band
+// outside the canvas's clip is not painted: a control repainting a strip of its parent's gradient panel
+// costs that strip's bands, not the panel's.
 template <typename MakeBand>
 void FillBands(TCanvas& canvas, int start, int end, TColor first, TColor second, int steps, MakeBand band)
 {
@@ -54,12 +61,17 @@ void FillBands(TCanvas& canvas, int start, int end, TColor first, TColor second,
     const int count = extent < steps ? extent : steps;
     if (count <= 0)
         return;
+    TRect clip;
+    if (GetClipBox(canvas, clip) == NULLREGION)
+        return;
     const TChannels delta = Difference(first, second);
     int from = start;
     for (int i = 1; i <= count; ++i) {
         // i + 1, not i: the first band spans two steps and the last one, starting at the end, is empty.
         const int to = i == count ? end : start + MulDiv(i + 1, extent, count);
-        FillSolid(canvas, band(from, to), AddToChannels(first, Scaled(delta, i, count)));
+        const TRect rect = band(from, to);
+        if (Overlap(rect, clip))
+            FillSolid(canvas, rect, AddToChannels(first, Scaled(delta, i, count)));
         from = to;
     }
 }

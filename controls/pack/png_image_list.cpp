@@ -4,6 +4,8 @@
 #include "platform/gui/windows/actions.h"
 #include "support/utf8.h"
 
+#include <utility>
+
 namespace {
 
 // The list-sized picture of a PNG in the storage's terms: 32-bit pixels with alpha, and a mask that is
@@ -20,10 +22,13 @@ struct TStoredPicture
         for (int y = 0; y < height; ++y) {
             uint8_t* out = image.ScanLine(y);
             uint8_t* m = mask.ScanLine(y);
+            const bool rowInside = y < pixels.Height();
+            const uint8_t* in = rowInside ? std::as_const(pixels).ScanLine(y) : nullptr;
+            const int widthInside = rowInside ? pixels.Width() : 0;
             for (int x = 0; x < width; ++x) {
-                const bool inside = x < pixels.Width() && y < pixels.Height();
+                const bool inside = x < widthInside;
                 if (inside)
-                    std::copy_n(pixels.ScanLine(y) + 4 * x, 4, out + 4 * x);
+                    std::copy_n(in + 4 * x, 4, out + 4 * x);
                 else
                     std::fill_n(out + 4 * x, 4, 0);
                 std::fill_n(m + 3 * x, 3, inside && out[4 * x + 3] != 0 ? 0 : 255);

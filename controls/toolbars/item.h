@@ -17,6 +17,7 @@
 // from a linked action, and tells its listeners of every change; the views turn that into what they show.
 
 class TBasicAction;
+class TCustomAction;
 class TBarCustomItemActionLink;
 class TBarItemViewer;
 class TBarPopupWindow;
@@ -194,6 +195,8 @@ protected:
     virtual void Change(bool needResize);
     virtual void NotifyEnabledChange() { Change(false); }
     virtual void ActionChange(TBasicAction* sender, bool checkDefaults);
+    // Takes the action's properties; with checkDefaults only those still at their declared defaults.
+    void TakeActionProperties(TCustomAction& action, bool checkDefaults, bool takeCaption);
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
 

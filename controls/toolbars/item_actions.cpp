@@ -25,37 +25,43 @@ void TBarCustomItem::SetAction(TBasicAction* value)
 
 void TBarCustomItem::ActionLinkChanged(TObject* sender)
 {
-    // The link tells when its action changed as a whole.
-    if (FActionLink && sender == FActionLink.get())
-        ActionChange(Action(), false);
+    // The link tells when its action changed as a whole. The caption is not taken again: one that follows
+    // the action was handed over when the action's caption changed, and one of the item's own (a tool bar
+    // button's short caption) stays.
+    auto* action = dynamic_cast<TCustomAction*>(Action());
+    if (FActionLink && sender == FActionLink.get() && action)
+        TakeActionProperties(*action, false, false);
 }
 
 void TBarCustomItem::ActionChange(TBasicAction* sender, bool checkDefaults)
 {
-    auto* action = dynamic_cast<TCustomAction*>(sender);
-    if (!action)
-        return;
+    if (auto* action = dynamic_cast<TCustomAction*>(sender))
+        TakeActionProperties(*action, checkDefaults, !checkDefaults || FCaption.empty());
+}
+
+void TBarCustomItem::TakeActionProperties(TCustomAction& action, bool checkDefaults, bool takeCaption)
+{
     // While loading, only what still has its declared default is taken.
     if (!checkDefaults || !FAutoCheck)
-        FAutoCheck = action->AutoCheck();
-    if (!checkDefaults || FCaption.empty())
-        SetCaption(action->Caption());
+        FAutoCheck = action.AutoCheck();
+    if (takeCaption)
+        SetCaption(action.Caption());
     if (!checkDefaults || !FChecked)
-        SetChecked(action->Checked());
+        SetChecked(action.Checked());
     if (!checkDefaults || FEnabled)
-        SetEnabled(action->Enabled());
+        SetEnabled(action.Enabled());
     if (!checkDefaults || FHelpContext == 0)
-        FHelpContext = action->HelpContext();
+        FHelpContext = action.HelpContext();
     if (!checkDefaults || FHint.empty())
-        FHint = action->Hint();
+        FHint = action.Hint();
     if (!checkDefaults || FImageIndex == -1)
-        SetImageIndex(action->ImageIndex());
+        SetImageIndex(action.ImageIndex());
     if (!checkDefaults || FShortCut == 0)
-        FShortCut = action->ShortCut();
+        FShortCut = action.ShortCut();
     if (!checkDefaults || FVisible)
-        SetVisible(action->Visible());
+        SetVisible(action.Visible());
     if (!checkDefaults || !OnClick)
-        OnClick = TActionExecuteCall{action, action->OnExecute};
+        OnClick = TActionExecuteCall{&action, action.OnExecute};
 }
 
 void TBarCustomItem::Loaded()

@@ -8,6 +8,7 @@
 #include "controls/grid/column.h"
 #include "controls/grid/data_grid.h"
 #include "gui_driver.h"
+#include "platform/gui/services/dialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +38,10 @@ protected:
         };
         callbacks.ShowError = [this](const std::string& text) { errors.push_back(text); };
         callbacks.DragAcceptDirectories = [this] { return acceptFolders; };
+        callbacks.ChooseFolder = [](const std::string& start) -> std::optional<std::string> {
+            std::string folder = start;
+            return SelectDirectory("", folder) ? std::optional(folder) : std::nullopt;
+        };
         adding = std::make_unique<TFileAdding>(*view, form, callbacks);
         adding->AnalysisMode = [this] { return mode; };
     }

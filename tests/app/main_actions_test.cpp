@@ -245,21 +245,25 @@ TEST_F(MainActions, ToolBarButtonsShowTheirActionsPictures)
     EXPECT_GE(probed, 6);
 }
 
-TEST_F(MainActions, PictureOnlyButtonsStayPictureOnlyAfterARunGreyedTheWindow)
+TEST_F(MainActions, ToolBarButtonsKeepTheirShortCaptionsAfterARunGreyedTheWindow)
 {
     Start();
     auto* pin = dynamic_cast<TBarCustomItem*>(Form->FindComponent("btnStayOnTop"));
-    ASSERT_TRUE(pin);
+    auto* add = dynamic_cast<TBarCustomItem*>(Form->FindComponent("btnAdd"));
+    ASSERT_TRUE(pin && add);
     const auto width = [&] {
         Form->tbMain->View()->ValidatePositions();
         return Form->tbMain->View()->Find(pin)->BoundsRect().Width();
     };
     const int before = width();
-    // Greying and restoring hand every action's properties to its buttons again, the caption among them.
+    // Greying and restoring change every action's state; the buttons keep the captions the window gave them.
     Form->DisableAll();
     Form->EnableAll();
     Pump();
     EXPECT_EQ(width(), before);
+    EXPECT_EQ(add->Caption(), "Add");
+    EXPECT_EQ(dynamic_cast<TBarCustomItem*>(Form->FindComponent("btnConvert"))->Caption(), "Convert");
+    SaveScreenshot(*Render(Form->tbMain), "main_tool_bar_after_a_run");
 }
 
 TEST_F(MainActions, MenusShowTheirCommandsWithPictures)

@@ -1,9 +1,17 @@
 // The main window's language: the first language file of a first start, and every text of the window from
 // the string table, with the settings lists keeping their selection and the numbers the user typed.
 
+#include "app/about/form_about.h"
+#include "app/check_update/form_check_update.h"
+#include "app/errors/form_errors.h"
+#include "app/file_info/form_file_info.h"
 #include "app/main/file_list_view.h"
+#include "app/main/secondary_windows.h"
 #include "app/main/settings_panels.h"
 #include "app/model/first_language.h"
+#include "app/options/form_options.h"
+#include "app/text_windows/form_cmd_line.h"
+#include "app/text_windows/form_tools_info.h"
 #include "controls/edits/combo_box.h"
 #include "controls/grid/column.h"
 #include "controls/grid/column_parts.h"
@@ -12,6 +20,7 @@
 #include "controls/toolbars/item.h"
 #include "engine/app_params.h"
 #include "engine/app_strings.h"
+#include "engine/forms/form_progress.h"
 #include "engine/language_files.h"
 #include "engine/run_options.h"
 #include "gui_driver.h"
@@ -26,6 +35,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -126,6 +136,15 @@ std::set<std::string> EnglishWindowTexts()
     return texts;
 }
 
+// Every English text of the string table.
+std::set<std::string> EnglishTexts()
+{
+    std::set<std::string> texts;
+    for (const TAppStringField& field : AppStringFields())
+        texts.insert(std::string(field.English));
+    return texts;
+}
+
 // The descriptions of a dialog filter ("Text|*.txt|Other|*.x"): its pieces at even places.
 std::vector<std::string> FilterDescriptions(const std::string& filter)
 {
@@ -153,17 +172,15 @@ std::string Undecorated(std::string text)
     return text;
 }
 
-// "what: text" for every text of the form's components that is still a text of the English string table.
-std::vector<std::string> TextsLeftInEnglish(TFormMain& form)
+// Calls check(component, what, text) for every text of the components that owner owns, and of theirs in
+// turn; a window is a walk of its own.
+void ForEachText(TComponent& owner,
+                 const std::function<void(TComponent*, const std::string&, const std::string&)>& check)
 {
-    const std::set<std::string> english = EnglishWindowTexts();
-    std::vector<std::string> left;
-    const auto check = [&](const TComponent* component, const std::string& what, const std::string& text) {
-        if (!text.empty() && english.contains(Undecorated(text)))
-            left.push_back(component->ClassName() + " " + component->Name() + " " + what + ": " + text);
-    };
-    for (int i = 0; i < form.ComponentCount(); ++i) {
-        TComponent* component = form.Components(i);
+    for (int i = 0; i < owner.ComponentCount(); ++i) {
+        TComponent* component = owner.Components(i);
+        if (dynamic_cast<TForm*>(component))
+            continue;
         if (auto* action = dynamic_cast<TCustomAction*>(component)) {
             check(component, "caption", action->Caption());
             check(component, "hint", action->Hint());
@@ -183,7 +200,21 @@ std::vector<std::string> TextsLeftInEnglish(TFormMain& form)
             check(component, "caption", control->Caption());
             check(component, "hint", control->Hint());
         }
+        ForEachText(*component, check);
     }
+}
+
+// "what: text" for every text of the form and its components that is still one of the English texts.
+std::vector<std::string> TextsLeftInEnglish(TForm& form,
+                                            const std::set<std::string>& english = EnglishWindowTexts())
+{
+    std::vector<std::string> left;
+    const auto check = [&](const TComponent* component, const std::string& what, const std::string& text) {
+        if (!text.empty() && english.contains(Undecorated(text)))
+            left.push_back(component->ClassName() + " " + component->Name() + " " + what + ": " + text);
+    };
+    check(&form, "caption", form.Caption());
+    ForEachText(form, check);
     return left;
 }
 
@@ -226,6 +257,38 @@ TEST_F(MainWindowLanguage, EveryTextTakesItsKey)
     };
     for (const auto& [actual, expected] : shown)
         EXPECT_EQ(actual, expected);
+}
+
+TEST_F(MainWindowLanguage, TheOptionsWindowsSwitchRenamesEveryWindow)
+{
+    std::filesystem::create_directories(ProgramFile("lang"));
+    std::filesystem::copy_file(EnglishIniPath(), LangFile("English.ini"));
+    ASSERT_NO_FATAL_FAILURE(WriteKeysLanguage(LangFile("Keys.ini")));
+    Start();
+    const TSecondaryWindows windows = CreateSecondaryWindows(*Form);
+    const std::vector<TForm*> forms = {
+        Form,           windows.About,   windows.Progress,  windows.Options,    windows.FileInfo,
+        windows.Errors, windows.CmdLine, windows.ToolsInfo, windows.CheckUpdate};
+    const std::set<std::string> english = EnglishTexts();
+    for (TForm* form : forms)
+        EXPECT_FALSE(TextsLeftInEnglish(*form, english).empty()) << form->Name() << ": the walk sees English";
+
+    windows.Options->Show();
+    TVezComboBox* languages = windows.Options->cbLanguage;
+    const int keys = languages->Items()->IndexOf("Keys");
+    ASSERT_GE(keys, 0);
+    languages->SetFocus();
+    Press(languages, "Home");
+    for (int i = 0; i < keys; ++i)
+        Press(languages, "Down");
+    Pump();
+    ASSERT_EQ(AppParams.LanguageIni, "Keys.ini");
+
+    for (TForm* form : forms) {
+        for (const std::string& left : TextsLeftInEnglish(*form, english))
+            ADD_FAILURE() << form->Name() << " left in English: " << left;
+    }
+    SaveScreenshot(*Render(windows.Options), "options_window_language_keys");
 }
 
 TEST_F(MainWindowLanguage, ListsKeepTheirSelectionAndTypedNumbers)

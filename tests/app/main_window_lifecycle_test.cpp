@@ -1,4 +1,6 @@
+#include "app/main/file_list_view.h"
 #include "app/main/settings_binder.h"
+#include "controls/pack/browse_dialog.h"
 #include "controls/pack/flip_panel.h"
 #include "engine/app_strings.h"
 #include "engine/enabling_rules.h"
@@ -7,6 +9,7 @@
 #include "main_window_fixture.h"
 #include "platform/gui/standard/panels.h"
 #include "platform/gui/windows/actions.h"
+#include "scripted_file_dialogs.h"
 #include "support/files.h"
 
 #include <filesystem>
@@ -89,6 +92,45 @@ TEST_F(MainWindow, DisableAllGreysEveryCommandUntilEnableAll)
 } // namespace
 
 namespace {
+
+TEST_F(MainWindow, ArgumentFilesAndADroppedFileJoinTheList)
+{
+    const std::string first = Temp.Write("in/first.mp4");
+    const std::string second = Temp.Write("in/second.mkv");
+    const std::string dropped = Temp.Write("in/dropped.avi");
+    Start({first, "", Temp.Path() + "/in/missing.mp4", "--fullscreen", Temp.MakeDir("in/folder"), second});
+    ASSERT_EQ(Form->FileListView().RowCount(), 2) << "only the arguments that name existing files";
+
+    EXPECT_EQ(DropData(Form, TPoint{200, 300}, {{"text/uri-list", "file://" + dropped + "\r\n"}}), 1u);
+
+    const TFileListView& files = Form->FileListView();
+    ASSERT_EQ(files.RowCount(), 3);
+    EXPECT_EQ(files.GetNgFullFileName(0), first);
+    EXPECT_EQ(files.GetNgFullFileName(1), second);
+    EXPECT_EQ(files.GetNgFullFileName(2), dropped);
+    for (int32_t row = 0; row < 3; ++row)
+        EXPECT_TRUE(files.IsChecked(row)) << row;
+    EXPECT_TRUE(Services.Boxes.empty()) << "arguments that name nothing are ignored silently";
+}
+
+TEST_F(MainWindow, AddFolderAsksTheFolderDialogThatBrowseUses)
+{
+    const std::string folder = Temp.MakeDir("clips");
+    Temp.Write("clips/one.mp4");
+    Temp.Write("clips/deeper/two.mkv");
+    Temp.Write("clips/notes.txt");
+    Start();
+    TScriptedFileDialogs dialogs;
+    using Step = TScriptedFileDialogs::TBrowseStep;
+    dialogs.browseScripts.push_back({{Step::Type, folder}, {Step::Ok, ""}});
+    Form->Actions.actAddFolder->Execute();
+
+    ASSERT_EQ(dialogs.browseRequests.size(), 1u);
+    EXPECT_EQ(dialogs.browseRequests[0].Headline, "Output directory:");
+    EXPECT_TRUE(dialogs.browseRequests[0].EditBox);
+    EXPECT_EQ(Form->FileListView().RowCount(), 2) << "the folder's video files, also below it";
+    EXPECT_EQ(Form->dlgFolder->FolderName(), folder) << "the next dialog starts there";
+}
 
 TEST_F(MainWindow, EscClosesOnlyWhenTheOptionSaysSo)
 {

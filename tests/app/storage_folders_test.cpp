@@ -22,6 +22,7 @@ const StorageCase StorageCases[] = {
     {"read-only program folder", "app", false, false, false, true, false},
     {"settings found in the configuration folder", "app", true, true, false, true, false},
     {"installed", "usr/bin", false, false, true, true, true},
+    {"installed in a writable prefix", "usr/bin", true, false, true, true, true},
     {"bin folder without share", "usr/bin", true, false, false, false, false},
 };
 

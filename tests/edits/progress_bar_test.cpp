@@ -1,6 +1,7 @@
 #include "controls/edits/progress_bar.h"
 #include "gui_driver.h"
 #include "manual_clock.h"
+#include "platform/gui/graphics/gdi.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,24 @@ protected:
     {
         ++paints;
         TVezProgressBar::Paint();
+    }
+};
+
+// A parent in a colour no bar uses, that notes the paints that reached any of its pixels.
+class ProbedPanel : public TCustomControl
+{
+public:
+    using TCustomControl::TCustomControl;
+    int visiblePaints = 0;
+
+protected:
+    void Paint() override
+    {
+        TRect clip;
+        if (GetClipBox(*Canvas(), clip) != NULLREGION)
+            ++visiblePaints;
+        Canvas()->Brush()->SetColor(clFuchsia);
+        Canvas()->FillRect(ClientRect());
     }
 };
 
@@ -211,6 +230,31 @@ TEST_F(ProgressBars, PositionPaintsAtOnceUnlessNeitherBlockNorPercentMoved)
     bar->SetPosition(50);
     bar->SetPosition(50);
     EXPECT_EQ(bar->paints, 2);
+}
+
+// A square bar covers its whole rectangle, so that a new position paints the bar alone and nothing of the
+// parent behind it; a rounded bar's parent shows in its corners and is painted there.
+TEST_F(ProgressBars, ASquareBarPaintsNothingOfItsParent)
+{
+    auto* panel = new ProbedPanel(form);
+    panel->SetBounds(0, 0, 200, 100);
+    panel->SetParent(form);
+    for (const bool rounded : {false, true}) {
+        SCOPED_TRACE(rounded ? "rounded" : "square");
+        CountingBar* probed = NewBar(10, 10);
+        probed->SetParent(panel);
+        probed->SetRounded(rounded);
+        probed->SetPosition(30);
+        Pump();
+        panel->visiblePaints = 0;
+        probed->paints = 0;
+        probed->SetPosition(40);
+        Pump();
+        EXPECT_GT(probed->paints, 0);
+        EXPECT_EQ(panel->visiblePaints > 0, rounded);
+        EXPECT_EQ(CountPixels(*Shot(), probed->BoundsRect(), clFuchsia) > 0, rounded);
+        probed->Free();
+    }
 }
 
 TEST_F(ProgressBars, TheInfiniteWindowSlidesOnTheTimer)

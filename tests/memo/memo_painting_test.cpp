@@ -3,6 +3,8 @@
 #include "platform/gui/windows/window_functions.h"
 #include "support/color_routines.h"
 
+#include <functional>
+
 namespace {
 
 class MemoPainting : public MemoFixture
@@ -215,6 +217,76 @@ TEST_F(MemoPainting, TypingPaintsTheRowsItChangesAndTheScreenShowsTheWholeText)
         memo->Invalidate();
         Pump();
         EXPECT_EQ(DifferentPixels(*ScreenBitmap(memo), *typed), 0);
+    }
+}
+
+// Lines put into the store or added to it paint their own rows again, and a view that moves scrolls the rows
+// that stay in it, as the progress window's encoder log is kept: the progress line rewritten in place, new
+// lines added, the view held at the end while the caret stays on the first line (each change scrolls the
+// memo to the caret, and the caller scrolls it back). Whatever it paints, the screen then shows what a
+// paint of the whole memo shows.
+TEST_F(MemoPainting, ChangedLinesPaintTheirRowsAndAMovedViewScrollsTheRest)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void(TVezMemoStrings&)> change;
+        int fewestRows, mostRows; // rendered
+    };
+    const auto followEnd = [this] {
+        memo->SetTopLine(std::max(0, memo->Lines()->Count() - memo->VisibleLineCount()));
+    };
+    const auto last = [](TVezMemoStrings& lines) { return lines.Count() - 1; };
+    const Case cases[] = {
+        {"the last line rewritten", [&](TVezMemoStrings& l) { l.Put(last(l), "frame= 99 fps=25"); }, 1, 1},
+        {"a line added at the end, the view following it",
+         [&](TVezMemoStrings& l) {
+             l.Add("Output #0");
+             followEnd();
+         },
+         1, 2},
+        {"the last line rewritten and a line added",
+         [&](TVezMemoStrings& l) {
+             l.Put(last(l), "frame= 99 fps=25");
+             l.Add("Output #0");
+             followEnd();
+         },
+         2, 3},
+        {"a line opening a comment over the lines below",
+         [&](TVezMemoStrings& l) { l.Put(last(l) - 4, "{"); }, 5, 5},
+        // Only a row cut by the bottom edge shows the new line's top.
+        {"a line added below the view, the view staying", [&](TVezMemoStrings& l) { l.Add("Output #0"); }, 0,
+         1},
+    };
+    auto* styler = new TVezPascalMemoStyler(form);
+    SetUpEncoderLogStyler(*styler);
+    memo->SetSyntaxStyles(styler);
+    memo->SetHiddenCaret(true);
+    memo->SetReadOnly(true);
+    std::vector<std::string> lines;
+    for (int i = 0; i < 40; ++i)
+        lines.push_back("Stream #0:" + std::to_string(i) + " Video: mpeg4");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetLines(lines);
+        memo->SetCurY(0);
+        memo->SetCurX(0);
+        followEnd();
+        Pump();
+        ASSERT_GT(memo->TopLine(), 0);
+        int rendered = 0;
+        memo->OnLineBkColor = [&rendered](TObject*, int, TColor&) { ++rendered; };
+        const int top = memo->TopLine();
+        c.change(*memo->Lines());
+        memo->SetTopLine(std::max(top, memo->TopLine())); // back from the caret
+        Pump();
+        memo->OnLineBkColor = nullptr;
+        EXPECT_GE(rendered, c.fewestRows);
+        EXPECT_LE(rendered, c.mostRows);
+        const std::unique_ptr<TBitmap> shown = ScreenBitmap(memo);
+        memo->Invalidate();
+        Pump();
+        EXPECT_EQ(DifferentPixels(*ScreenBitmap(memo), *shown), 0);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "gui_driver.h"
 #include "platform/gui/graphics/colors.h"
+#include "platform/gui/graphics/gdi.h"
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,17 @@ TEST_F(Painting, TenRowVerticalGradientNeverShowsItsLastColour)
     // One band: all of it in the second colour.
     FillVerticalBands(canvas(), {20, 0, 30, 10}, From, To, 1);
     EXPECT_EQ(CountPixels(bitmap, {20, 0, 30, 10}, To), 100);
+}
+
+// A band outside the clip is not painted at all, so that a label repainting a strip of a gradient panel
+// pays for that strip's bands only; the strip shows what an unclipped fill shows there.
+TEST_F(Painting, BandsOutsideTheClipAreNotPainted)
+{
+    IntersectClipRect(canvas(), 0, 4, 10, 5);
+    FillVerticalBands(canvas(), {0, 0, 10, 10}, From, To, 255);
+    EXPECT_EQ(At(0, 4), Step(4, 10));
+    // The brush took no colour of the bands below the strip.
+    EXPECT_EQ(canvas().Brush()->Color(), Step(4, 10));
 }
 
 TEST_F(Painting, BalanceAndSpeedOfTheGeneralPath)

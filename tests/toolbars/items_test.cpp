@@ -255,6 +255,16 @@ TEST_F(Items, ActionsLendTheirValuesAndWhileLoadingOnlyToDefaults)
     action->SetCaption("&Stop");
     EXPECT_EQ(item->Caption(), "&Stop");
 
+    // A caption of the item's own, given after the action (a tool bar button's short one), outlives the
+    // action's changes of state and of caption.
+    item->SetCaption("Go");
+    action->SetEnabled(true);
+    action->SetChecked(true);
+    action->SetCaption("&Convert checked files");
+    EXPECT_EQ(item->Caption(), "Go");
+    EXPECT_TRUE(item->Enabled());
+    EXPECT_TRUE(item->Checked());
+
     TBarCustomItem* loading = NewItem("Kept");
     loading->BeginLoading();
     loading->SetAction(action);

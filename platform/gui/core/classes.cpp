@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cxxabi.h>
+#include <iterator>
 #include <memory>
 #include <typeinfo>
 
@@ -57,12 +58,22 @@ bool IsValidIdent(const std::string& name)
     });
 }
 
+// What a name is looked up by: names differing only in case are the same name.
+std::string NameKey(std::string_view name)
+{
+    const bool ascii = std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; });
+    return ascii ? AsciiUpperCase(name) : Utf8UpperCase(name);
+}
+
 } // namespace
 
 TComponent::TComponent(TComponent* owner)
 {
-    if (owner)
-        owner->InsertComponent(this);
+    if (!owner)
+        return;
+    constructing_ = true;
+    owner->InsertComponent(this);
+    constructing_ = false;
 }
 
 TComponent::~TComponent()
@@ -70,8 +81,17 @@ TComponent::~TComponent()
     Destroying();
     SendFreeNotifications();
     DestroyComponents();
-    if (owner_)
-        owner_->RemoveComponent(this);
+    if (!owner_)
+        return;
+    if (owner_->state_.Contains(csDestroying)) {
+        // The owner is going away too (a parent frees its child controls before the owner frees the
+        // rest): this component leaves quietly, as DestroyComponents lets the owner's components leave,
+        // rather than telling every sibling of its end one by one.
+        std::erase(owner_->freeNotifies_, this);
+        owner_->Remove(this);
+        return;
+    }
+    owner_->RemoveComponent(this);
 }
 
 void TComponent::SendFreeNotifications()
@@ -134,10 +154,8 @@ TComponent* TComponent::FindComponent(const std::string& name) const
 {
     if (name.empty())
         return nullptr;
-    for (TComponent* component : components_)
-        if (SameTextIgnoreCase(component->name_, name))
-            return component;
-    return nullptr;
+    const auto it = componentsByName_.find(NameKey(name));
+    return it == componentsByName_.end() ? nullptr : it->second;
 }
 
 void TComponent::ValidateRename(const std::string& name) const
@@ -156,19 +174,44 @@ void TComponent::SetName(const std::string& name)
     if (!name.empty() && !IsValidIdent(name))
         throw EComponentError("\"" + name + "\" is not a valid component name");
     ValidateRename(name);
+    if (owner_)
+        owner_->ForgetName(this);
     name_ = name;
+    if (owner_)
+        owner_->RememberName(this);
 }
 
 void TComponent::Insert(TComponent* component)
 {
     components_.push_back(component);
     component->owner_ = this;
+    RememberName(component);
 }
 
 void TComponent::Remove(TComponent* component)
 {
-    std::erase(components_, component);
+    // Mostly the last created leaves first, so the search starts at the end.
+    if (const auto it = std::find(components_.rbegin(), components_.rend(), component);
+        it != components_.rend())
+        components_.erase(std::next(it).base());
     component->owner_ = nullptr;
+    ForgetName(component);
+}
+
+// Names are unique among an owner's components (ValidateRename), so each has its entry to itself.
+void TComponent::RememberName(TComponent* component)
+{
+    if (!component->name_.empty())
+        componentsByName_[NameKey(component->name_)] = component;
+}
+
+void TComponent::ForgetName(TComponent* component)
+{
+    if (component->name_.empty())
+        return;
+    if (const auto it = componentsByName_.find(NameKey(component->name_));
+        it != componentsByName_.end() && it->second == component)
+        componentsByName_.erase(it);
 }
 
 void TComponent::InsertComponent(TComponent* component)
@@ -210,6 +253,11 @@ void TComponent::Notification(TComponent* component, TOperation operation)
 {
     if (operation == opRemove && component)
         RemoveFreeNotification(component);
+    // A component still in its constructor is announced to its owner only: it is not yet of its own class,
+    // so its siblings could learn nothing of it, and telling all of them at every creation would make
+    // building a window of n components cost n * n.
+    if (operation == opInsert && component && component->constructing_)
+        return;
     // Siblings hear of each other through their owner. Walk backwards, since a handler may free one.
     for (size_t i = components_.size(); i-- > 0;) {
         if (i >= components_.size())

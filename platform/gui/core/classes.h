@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 struct TMessage;
@@ -106,6 +107,9 @@ public:
     void EndLoading();
 
 protected:
+    // component joined (opInsert) or left (opRemove) this component's owner, or went away after asking for
+    // FreeNotification. The default passes it on to everything this component owns; a component still in
+    // its constructor is announced to its owner alone.
     virtual void Notification(TComponent* component, TOperation operation);
     virtual void Loaded();
     // Tells those that asked to hear of this component's end (FreeNotification) now. The destructor does it
@@ -118,6 +122,8 @@ protected:
 private:
     void Insert(TComponent* component);
     void Remove(TComponent* component);
+    void RememberName(TComponent* component);
+    void ForgetName(TComponent* component);
     void ValidateRename(const std::string& name) const;
     void CollectLoading(std::vector<TComponent*>& out);
 
@@ -125,7 +131,9 @@ private:
     std::string name_;
     intptr_t tag_ = 0;
     TComponentState state_;
+    bool constructing_ = false; // true while the constructor hands this component to its owner
     std::vector<TComponent*> components_;
+    std::unordered_map<std::string, TComponent*> componentsByName_; // by NameKey, for FindComponent
     std::vector<TComponent*> freeNotifies_;
 };
 

@@ -5,6 +5,7 @@
 #include <QRawFont>
 #include <QStringList>
 
+#include <algorithm>
 #include <numeric>
 
 namespace {
@@ -152,6 +153,9 @@ private:
     // The largest end such that text[pos, end) fits in width (at least pos).
     qsizetype FittingEnd(const QString& text, qsizetype pos, int width) const
     {
+        // Mostly the rest fits: its width is remembered, so a repaint searches no further.
+        if (Advance(text.mid(pos)) <= width)
+            return text.size();
         qsizetype low = pos, high = text.size();
         while (low < high) {
             const qsizetype mid = (low + high + 1) / 2;
@@ -182,22 +186,43 @@ private:
     unsigned format_;
 };
 
+// Draws text with its baseline at y as the painter's own drawing does, from the glyphs the face remembers
+// where that gives the same picture: plain text in the face's plain font, laid out left to right.
+void DrawShaped(QPainter* p, const TFontFace& face, int x, int baseline, const QString& text)
+{
+    const QFont& font = p->font();
+    const Qt::LayoutDirection direction = p->layoutDirection();
+    const bool leftToRight =
+        direction == Qt::LeftToRight || (direction == Qt::LayoutDirectionAuto && !text.isRightToLeft());
+    const bool plain = leftToRight && !font.underline() && !font.strikeOut() && !font.overline() &&
+                       font == face.font &&
+                       std::none_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20; });
+    const TFontFace::TShapedLine* shaped = plain ? face.Shaped(text) : nullptr;
+    if (!shaped) {
+        p->drawText(x, baseline, text);
+        return;
+    }
+    for (const QGlyphRun& run : shaped->runs)
+        p->drawGlyphRun(QPointF(x, baseline - shaped->ascent), run);
+}
+
 // Draws a line of text with its baseline at y, expanding tabs when asked, and underlines the marked
 // character.
-void DrawLine(QPainter* p, const TextLayout& layout, const QFontMetrics& metrics, int x, int baseline,
+void DrawLine(QPainter* p, const TextLayout& layout, const TFontFace& face, int x, int baseline,
               const TextLine& line, unsigned format)
 {
+    const QFontMetrics& metrics = face.metrics;
     if (format & DT_EXPANDTABS && line.text.contains(u'\t')) {
         int cursor = x;
         const QStringList parts = line.text.split(u'\t');
         for (qsizetype i = 0; i < parts.size(); ++i) {
-            p->drawText(cursor, baseline, parts[i]);
+            DrawShaped(p, face, cursor, baseline, parts[i]);
             cursor += metrics.horizontalAdvance(parts[i]);
             if (i + 1 < parts.size())
                 cursor = x + layout.NextTabStop(cursor - x);
         }
     } else {
-        p->drawText(x, baseline, line.text);
+        DrawShaped(p, face, x, baseline, line.text);
     }
     if (line.underline >= 0) {
         const int from = x + layout.Advance(line.text.left(line.underline));
@@ -298,7 +323,7 @@ int DrawText(TCanvas& canvas, const std::string& text, TRect& rect, unsigned for
             x = rect.Right - lineWidth;
         if (c.bkMode == OPAQUE)
             p->fillRect(QRect(x, y, lineWidth, lineHeight), ToQColor(c.bkColor));
-        DrawLine(p, layout, metrics, x, y + metrics.ascent(), line, format);
+        DrawLine(p, layout, face, x, y + metrics.ascent(), line, format);
         y += lineHeight;
     }
     p->restore();
@@ -391,7 +416,7 @@ void CanvasTextOut(TCanvas::Impl& c, int x, int y, const QString& text, std::spa
     p->setPen(ToQColor(c.textColor));
     p->setBackgroundMode(Qt::TransparentMode);
     if (advances.empty())
-        p->drawText(x + left, y + top + metrics.ascent(), text);
+        DrawShaped(p, c.Face(), x + left, y + top + metrics.ascent(), text);
     else
         DrawPlacedCharacters(p, x + left, y + top + metrics.ascent(), text, advances);
     if (rotated)

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QTextLayout>
 
 #include <cmath>
 #include <cstdlib>
@@ -154,21 +155,46 @@ std::shared_ptr<const TFontFace> FontFace(const TFont& font)
     return face;
 }
 
+namespace {
+
+// Longer texts are seldom measured or drawn twice, and the bound keeps a stream of changing values from
+// growing a face's tables for ever.
+constexpr qsizetype MaxRememberedText = 128;
+constexpr size_t MaxRememberedTexts = 4096;
+
+template <typename Value, typename Make>
+const Value& Remembered(std::unordered_map<QString, Value>& table, const QString& text, Make make)
+{
+    if (const auto it = table.find(text); it != table.end())
+        return it->second;
+    if (table.size() >= MaxRememberedTexts)
+        table.clear();
+    return table.emplace(text, make()).first->second;
+}
+
+} // namespace
+
 int TFontFace::Advance(const QString& text) const
 {
-    // Longer texts are seldom measured twice, and the bound keeps a stream of changing values from
-    // growing the table for ever.
-    constexpr qsizetype MaxRemembered = 128;
-    constexpr size_t MaxEntries = 4096;
-    if (text.size() > MaxRemembered)
+    if (text.size() > MaxRememberedText)
         return metrics.horizontalAdvance(text);
-    if (const auto it = advances_.find(text); it != advances_.end())
-        return it->second;
-    if (advances_.size() >= MaxEntries)
-        advances_.clear();
-    const int advance = metrics.horizontalAdvance(text);
-    advances_.emplace(text, advance);
-    return advance;
+    return Remembered(advances_, text, [&] { return metrics.horizontalAdvance(text); });
+}
+
+const TFontFace::TShapedLine* TFontFace::Shaped(const QString& text) const
+{
+    if (text.size() > MaxRememberedText)
+        return nullptr;
+    return &Remembered(shapedLines_, text, [&] {
+        QTextLayout layout(text, font);
+        QTextOption option;
+        option.setTextDirection(Qt::LeftToRight);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        return TShapedLine{layout.glyphRuns(), line.ascent()};
+    });
 }
 
 QFont ToQFont(const TFont& font)

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QRect>
 
 #include <memory>
@@ -28,11 +29,22 @@ struct TFontFace
     // same captions and values at every layout and paint, and each measuring shapes the text anew.
     int Advance(const QString& text) const;
 
+    // A line of text shaped left to right into glyphs, placed from an origin ascent above the baseline.
+    struct TShapedLine
+    {
+        QList<QGlyphRun> runs;
+        qreal ascent = 0;
+    };
+    // The glyphs of a short line of text, remembered as the widths are, since every paint draws the same
+    // captions again; nullptr for a text too long to remember.
+    const TShapedLine* Shaped(const QString& text) const;
+
     QFont font;
     QFontMetrics metrics;
 
 private:
     mutable std::unordered_map<QString, int> advances_;
+    mutable std::unordered_map<QString, TShapedLine> shapedLines_;
 };
 std::shared_ptr<const TFontFace> FontFace(const TFont& font);
 QFont ToQFont(const TFont& font);

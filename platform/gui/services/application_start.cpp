@@ -28,7 +28,9 @@ void TApplication::Initialize(int& argc, char** argv, const TApplicationIdentity
     // The toolkit sets the whole process locale from the environment; the standard library's reading and
     // writing of numbers (the encoder's reports, settings files) must keep the C locale's ".".
     std::setlocale(LC_NUMERIC, "C");
-    QGuiApplication::setApplicationDisplayName(QString::fromStdString(identity.DisplayName));
+    // The program's name, not the toolkit's display name: a display name is appended to every window title,
+    // and a window shows the caption the program gave it.
+    QCoreApplication::setApplicationName(QString::fromStdString(identity.DisplayName));
     QGuiApplication::setDesktopFileName(QString::fromStdString(identity.DesktopFileName));
     if (!identity.IconResource.empty()) {
         TBitmap icon;

@@ -316,7 +316,7 @@ void TControl::MoveInZOrder(bool toFront)
     auto& list = parent_->controls_;
     list.erase(std::find(list.begin(), list.end(), this));
     // Windowless controls stay below the windowed ones: each kind moves within its own part of the list.
-    auto* self = dynamic_cast<TWinControl*>(this);
+    auto* self = AsWinControl();
     const auto firstWindowed = parent_->FirstWindowed();
     if (self)
         list.insert(toFront ? list.end() : firstWindowed, this);
@@ -910,7 +910,7 @@ TWinControl* TControl::TopLevelParent() const
     for (TWinControl* p = parent_; p; p = p->Parent())
         top = p;
     if (!top)
-        top = dynamic_cast<TWinControl*>(const_cast<TControl*>(this));
+        top = const_cast<TControl*>(this)->AsWinControl();
     return top;
 }
 

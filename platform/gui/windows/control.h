@@ -190,6 +190,9 @@ public:
 
     // --- place ---
     TWinControl* Parent() const { return parent_; }
+    // This control if it is a windowed one, else nullptr: what a dynamic_cast to TWinControl answers, without
+    // its cost at every walk over a window's children.
+    virtual TWinControl* AsWinControl() { return nullptr; }
     virtual void SetParent(TWinControl* parent);
     int Left() const { return left_; }
     int Top() const { return top_; }

@@ -105,7 +105,7 @@ void TWinControl::CreateHandle()
     if (!HandleAllocated())
         CreateWnd();
     for (TControl* child : controls_)
-        if (auto* win = dynamic_cast<TWinControl*>(child))
+        if (auto* win = child->AsWinControl())
             win->CreateHandle();
     Realign();
 }
@@ -134,6 +134,10 @@ void TWinControl::CreateWindowHandle(const TCreateParams& params)
     w.widget =
         new TWindowWidget(this, child ? parentWindow->window_->client.data() : nullptr, params, parentWindow);
     w.client = w.widget->Client();
+    // A window made without WS_VISIBLE stays hidden until it is shown itself, whatever its parent does: the
+    // toolkit would otherwise show a child it was never told to hide whenever its parent is shown again.
+    if (!(params.Style & WS_VISIBLE))
+        w.widget->hide();
     w.handle = RegisterWindow(this);
     Perform(WM_CREATE, 0, 0);
     SendFontToWindow(*this, false);
@@ -157,7 +161,7 @@ void TWinControl::DestroyHandle()
 void TWinControl::DestroyChildHandles()
 {
     for (TControl* child : controls_)
-        if (auto* win = dynamic_cast<TWinControl*>(child))
+        if (auto* win = child->AsWinControl())
             win->DestroyHandle();
 }
 
@@ -223,13 +227,13 @@ TControl* TWinControl::Controls(int index) const
 std::vector<TControl*>::iterator TWinControl::FirstWindowed()
 {
     return std::find_if(controls_.begin(), controls_.end(),
-                        [](TControl* c) { return dynamic_cast<TWinControl*>(c) != nullptr; });
+                        [](TControl* c) { return c->AsWinControl() != nullptr; });
 }
 
 int TWinControl::WinControlCount() const
 {
     return static_cast<int>(std::count_if(controls_.begin(), controls_.end(),
-                                          [](TControl* c) { return dynamic_cast<TWinControl*>(c); }));
+                                          [](TControl* c) { return c->AsWinControl(); }));
 }
 
 bool TWinControl::ContainsControl(const TControl* control) const
@@ -242,10 +246,10 @@ bool TWinControl::ContainsControl(const TControl* control) const
 
 void TWinControl::InsertControl(TControl* control)
 {
-    if (auto* windowed = dynamic_cast<TWinControl*>(control); windowed && windowed->ContainsControl(this))
+    if (auto* windowed = control->AsWinControl(); windowed && windowed->ContainsControl(this))
         throw EInvalidOperation("A control cannot be a child of its own child");
     control->parent_ = this;
-    auto* win = dynamic_cast<TWinControl*>(control);
+    auto* win = control->AsWinControl();
     if (win) {
         controls_.push_back(control);
         tabList_.push_back(win);
@@ -276,7 +280,7 @@ void TWinControl::RemoveControl(TControl* control)
     Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), 0);
     if (mouseControl_ == control)
         mouseControl_ = nullptr;
-    auto* win = dynamic_cast<TWinControl*>(control);
+    auto* win = control->AsWinControl();
     if (win) {
         if (IParentForm* form = FindParentForm(this))
             form->DefocusControl(win, true);
@@ -297,7 +301,7 @@ TControl* TWinControl::ControlAtPos(TPoint pos, bool allowDisabled, bool allowWi
 {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
         TControl* c = *it;
-        const bool windowed = dynamic_cast<TWinControl*>(c) != nullptr;
+        const bool windowed = c->AsWinControl() != nullptr;
         if (windowed && !allowWinControls)
             continue;
         if (!c->Visible() || (!allowDisabled && !c->Enabled()))
@@ -432,7 +436,7 @@ void TWinControl::PaintHandler(TMessage& message)
     }
     const int saved = SaveDC(*dc);
     for (TControl* c : controls_)
-        if (!dynamic_cast<TWinControl*>(c) && c->Visible() && c->ControlStyle().Contains(csOpaque))
+        if (!c->AsWinControl() && c->Visible() && c->ControlStyle().Contains(csOpaque))
             ExcludeClipRect(*dc, c->Left(), c->Top(), c->Left() + c->Width(), c->Top() + c->Height());
     PaintWindow(dc);
     RestoreDC(*dc, saved);
@@ -450,7 +454,7 @@ void TWinControl::PaintControls(HDC dc, TControl* first)
     auto it = first ? std::find(controls_.begin(), controls_.end(), first) : controls_.begin();
     const std::vector<TControl*> children(it, controls_.end());
     for (TControl* c : children) {
-        if (dynamic_cast<TWinControl*>(c) || !c->Visible())
+        if (c->AsWinControl() || !c->Visible())
             continue;
         const TRect bounds = c->BoundsRect();
         if (!RectVisible(*dc, bounds))
@@ -813,7 +817,7 @@ void TWinControl::DefaultNonClient(TMessage& message)
         if (flags & PRF_CHILDREN) {
             const std::vector<TControl*> children = controls_;
             for (TControl* c : children) {
-                auto* child = dynamic_cast<TWinControl*>(c);
+                auto* child = c->AsWinControl();
                 if (!child || !child->Visible())
                     continue;
                 const int childSaved = SaveDC(*dc);

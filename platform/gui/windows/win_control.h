@@ -33,6 +33,7 @@ class TWinControl : public TControl
 public:
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;
+    TWinControl* AsWinControl() override { return this; }
 
     // --- the window ---
     HWND Handle();

@@ -364,7 +364,7 @@ void TWinControl::UpdateShowing()
 void TWinControl::NotifyDescendantsShowing()
 {
     for (TControl* control : controls_) {
-        auto* child = dynamic_cast<TWinControl*>(control);
+        auto* child = control->AsWinControl();
         if (!child || !child->ManagesShowing() || !child->showing_ || !child->HandleAllocated() ||
             dynamic_cast<IParentForm*>(child))
             continue;

@@ -143,6 +143,38 @@ TEST(Components, FreeNotificationsSentEarlySeeTheWholeObject)
     EXPECT_EQ(reader.heard, "whole");
 }
 
+// Counts the arrivals it hears of.
+class TArrivals : public TComponent
+{
+public:
+    using TComponent::TComponent;
+    std::vector<TComponent*> heard;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override
+    {
+        TComponent::Notification(component, operation);
+        if (operation == opInsert)
+            heard.push_back(component);
+    }
+};
+
+TEST(Components, NewComponentsAreAnnouncedToTheirOwnerAndMovedOnesToAllItOwns)
+{
+    TArrivals form(nullptr);
+    auto* sibling = new TArrivals(&form);
+    auto* created = new TComponent(&form);
+    EXPECT_EQ(form.heard, (std::vector<TComponent*>{sibling, created}));
+    EXPECT_TRUE(sibling->heard.empty());
+
+    TComponent other(nullptr);
+    auto* moved = new TComponent(&other);
+    form.InsertComponent(moved);
+    EXPECT_EQ(moved->Owner(), &form);
+    EXPECT_EQ(form.heard.back(), moved);
+    EXPECT_EQ(sibling->heard, (std::vector<TComponent*>{moved}));
+}
+
 TEST(Components, NamesAreUniquePerOwnerAndValidated)
 {
     Log log;
@@ -155,6 +187,28 @@ TEST(Components, NamesAreUniquePerOwnerAndValidated)
     EXPECT_EQ(second->Name(), "label2");
     second->SetName(""); // unnamed components may repeat
     EXPECT_EQ(second->Name(), "");
+}
+
+TEST(Components, FindComponentFollowsRenamesMovesAndDepartures)
+{
+    Log log;
+    TProbe form(nullptr, "form", log);
+    auto* edit = new TProbe(&form, "edtName", log);
+    EXPECT_EQ(form.FindComponent("EDTNAME"), edit);
+    edit->SetName("edtTitle");
+    EXPECT_EQ(form.FindComponent("edtName"), nullptr);
+    EXPECT_EQ(form.FindComponent("EdtTitle"), edit);
+    auto* successor = new TProbe(&form, "edtName", log); // the old name is free again
+    EXPECT_EQ(form.FindComponent("edtname"), successor);
+
+    TProbe elsewhere(nullptr, "elsewhere", log);
+    elsewhere.InsertComponent(edit);
+    EXPECT_EQ(form.FindComponent("edtTitle"), nullptr);
+    EXPECT_EQ(elsewhere.FindComponent("EDTTITLE"), edit);
+    successor->Free();
+    EXPECT_EQ(form.FindComponent("edtName"), nullptr);
+    edit->SetName("");
+    EXPECT_EQ(elsewhere.FindComponent("edtTitle"), nullptr);
 }
 
 TEST(Components, LoadingStateAndLoadedOrder)

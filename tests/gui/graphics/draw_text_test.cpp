@@ -1,8 +1,14 @@
 #include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/graphics/gdi.h"
+#include "platform/gui/qt/canvas_impl.h"
+#include "platform/gui/qt/qt_bridge.h"
+
+#include <QImage>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -227,4 +233,72 @@ TEST_F(DrawTextTest, ExtTextOutPlacesEachCharacterByItsAdvance)
     canvas->FillRect({0, 0, 200, 100});
     EXPECT_FALSE(ExtTextOut(*canvas, left, top, 0, nullptr, text, std::vector<int>{14, 9, 20}));
     EXPECT_FALSE(InkIn({0, 0, 200, 100}));
+}
+
+TEST(DrawTextPicture, TextLooksAsTheToolkitDrawsItWhetherDrawnFirstOrAgain)
+{
+    // Plain and styled fonts, accents, a script from a fallback font and one written right to left.
+    const struct
+    {
+        const char* family;
+        int height;
+        TFontStyles style;
+        std::string text;
+    } cases[] = {
+        {"DejaVu Sans", -13, {}, "Video file"},
+        {"DejaVu Sans", -12, {fsBold}, "Audio codec: AAC"},
+        {"DejaVu Serif", -15, {fsItalic}, "fl\xC3\xBCgel \xC3\xA9t\xC3\xA9 WAVE"},
+        {"DejaVu Sans", -13, {fsUnderline}, "Underlined"},
+        {"DejaVu Sans Mono", -12, {}, "-c:v libx264"},
+        {"DejaVu Sans", -14, {}, "\xE6\x96\x87\xE4\xBB\xB6 name"},
+        {"DejaVu Sans", -13, {}, "abc \xD7\xA7\xD7\x95\xD7\x91\xD7\xA5 123"},
+        {"DejaVu Sans", -13, {}, "\xD7\xA7\xD7\x95\xD7\x91\xD7\xA5 abc"},
+    };
+    const QSize size(220, 40);
+    const int left = 7, top = 9;
+    for (int pass = 1; pass <= 2; ++pass) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.text + ", pass " + std::to_string(pass));
+            TFont font;
+            font.SetName(c.family);
+            font.SetHeight(c.height);
+            font.SetStyle(c.style);
+            const QFont qfont = ToQFont(font);
+            const int baseline = top + QFontMetrics(qfont).ascent();
+
+            // Text out leaves the direction to the text; DrawText reads left to right unless told otherwise.
+            const auto expected = [&](Qt::LayoutDirection direction) {
+                QImage image(size, QImage::Format_RGB32);
+                image.fill(Qt::white);
+                QPainter reference(&image);
+                reference.setLayoutDirection(direction);
+                reference.setFont(qfont);
+                reference.setPen(Qt::black);
+                reference.drawText(left, baseline, QString::fromStdString(c.text));
+                reference.end();
+                return image;
+            };
+
+            const auto drawn = [&](const std::function<void(TCanvas&)>& draw) {
+                QImage image(size, QImage::Format_RGB32);
+                image.fill(Qt::white);
+                QPainter painter(&image);
+                TCanvas canvas;
+                canvas.Internal().Attach(&painter);
+                canvas.Font()->Assign(&font);
+                canvas.Font()->SetColor(clBlack);
+                SetBkMode(canvas, TRANSPARENT);
+                draw(canvas);
+                canvas.Internal().Detach();
+                painter.end();
+                return image;
+            };
+            EXPECT_TRUE(drawn([&](TCanvas& canvas) { canvas.TextOut(left, top, c.text); }) ==
+                        expected(Qt::LayoutDirectionAuto));
+            EXPECT_TRUE(drawn([&](TCanvas& canvas) {
+                            TRect r{left, top, size.width(), size.height()};
+                            DrawText(canvas, c.text, r, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+                        }) == expected(Qt::LeftToRight));
+        }
+    }
 }

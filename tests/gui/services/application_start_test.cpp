@@ -24,12 +24,13 @@ class ApplicationStart : public testing::Test
 protected:
     void TearDown() override
     {
-        QGuiApplication::setApplicationDisplayName({});
+        QCoreApplication::setApplicationName(applicationName_);
         QGuiApplication::setDesktopFileName({});
         QApplication::setWindowIcon({});
         SetWindowServices(nullptr);
     }
 
+    const QString applicationName_ = QCoreApplication::applicationName();
     int argc_ = 1;
     char name_[10] = "quillmark";
     char* argv_[2] = {name_, nullptr};
@@ -47,6 +48,8 @@ TEST_F(ApplicationStart, TheRunningToolkitTakesTheProgramsIdentity)
 
     EXPECT_EQ(QCoreApplication::instance(), running);
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Quillmark");
+    EXPECT_EQ(QCoreApplication::applicationName(), "Quillmark")
+        << "a display name would follow every caption";
     EXPECT_EQ(QGuiApplication::desktopFileName(), "quillmark");
     EXPECT_FALSE(QApplication::windowIcon().isNull());
     EXPECT_NE(dynamic_cast<TDesktopWindowServices*>(GetWindowServices()), nullptr);

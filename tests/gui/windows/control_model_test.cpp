@@ -2,6 +2,8 @@
 #include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/graphics/gdi.h"
 #include "platform/gui/graphics/region.h"
+#include "platform/gui/standard/panels.h"
+#include "platform/gui/standard/stdctrls_buttons.h"
 #include "platform/gui/windows/actions.h"
 #include "platform/gui/windows/window_functions.h"
 #include "window_test_support.h"
@@ -233,6 +235,26 @@ TEST(ControlModel, ShowingChangesPassThroughTheWindowProcedure)
     EXPECT_EQ(log, (Log{"panel:showing", "panel:hidden", "panel:showing"}));
     EXPECT_TRUE(panel->Showing());
     EXPECT_FALSE(IsWindowVisible(panel->Handle()));
+    form->Free();
+}
+
+TEST(ControlModel, AHiddenChildStaysHiddenWhenItsWindowShows)
+{
+    // The child's window is made before its form first shows, as a form's controls are.
+    auto* form = new TForm(nullptr);
+    form->SetBounds(0, 0, 300, 200);
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    auto* button = new TButton(form);
+    button->SetVisible(false);
+    button->SetParent(panel);
+    form->HandleNeeded();
+    for (int show = 0; show < 2; ++show) {
+        form->Show();
+        EXPECT_TRUE(IsWindowVisible(panel->Handle()));
+        EXPECT_FALSE(IsWindowVisible(button->Handle())) << "the window shows what the control hides";
+        form->Hide();
+    }
     form->Free();
 }
 

@@ -3,6 +3,7 @@
 #include "program_on_desktop.h"
 #include "waiting.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <regex>
@@ -44,18 +45,23 @@ constexpr Seconds AbortTime{2.5 + 0.5 + 5};
 
 } // namespace
 
-TEST_F(Conversion, CtrlEConvertsTheFileGivenAsArgument)
+TEST_F(Conversion, CtrlEConvertsTheFilesGivenAsArguments)
 {
-    const std::string input = PlaceMedia(test_media::TwoSecondClip(), "clip.mp4");
-    ASSERT_NO_FATAL_FAILURE(StartProgram({input}));
+    const std::vector<std::string> inputs = {PlaceMedia(test_media::TwoSecondClip(), "first clip.mp4"),
+                                             PlaceMedia(test_media::VideoWithThreeAudio(), "second.mkv")};
+    ASSERT_NO_FATAL_FAILURE(StartProgram(inputs));
 
     PressInMainWindow({"ctrl+e"});
 
-    // The output may exist before the encoder has written it: done is an idle program with a whole output.
-    const std::string output = Copy.MediaFolder() + "/clip.avi";
-    ASSERT_TRUE(WaitUntil([&] { return Idle() && Streams(output) == "mpeg4,video\nmp3,audio\n"; }))
-        << "The conversion did not end with an output of video and audio: \"" << Streams(output)
-        << "\"; windows:\n"
+    // An output may exist before the encoder has written it: done is an idle program with whole outputs.
+    const std::vector<std::string> outputs = {Copy.MediaFolder() + "/first clip.avi",
+                                              Copy.MediaFolder() + "/second.avi"};
+    const auto whole = [](const std::string& output) {
+        return Streams(output) == "mpeg4,video\nmp3,audio\n";
+    };
+    ASSERT_TRUE(WaitUntil([&] { return Idle() && std::all_of(outputs.begin(), outputs.end(), whole); }))
+        << "The conversion did not end with outputs of video and audio: \"" << Streams(outputs[0]) << "\", \""
+        << Streams(outputs[1]) << "\"; windows:\n"
         << DescribeWindows();
     // A failed file would have shown the error log.
     EXPECT_TRUE(Display->VisibleWindows("^Errors").empty()) << DescribeWindows();

@@ -55,7 +55,7 @@ TEST_F(FileListMenu, AddFolderListsTheMediaFilesOfTheTypedFolder)
 
     // File, View, File list; its first entry is "Add files...", the next "Add folder...".
     PressInMainWindow({"alt", "Right", "Right", "Return", "Down", "Return"});
-    ASSERT_NO_FATAL_FAILURE(ChooseInDialog("^All supported files", folder));
+    ASSERT_NO_FATAL_FAILURE(ChooseInDialog("^Browse for Folder", folder));
     const std::string list = Copy.MediaFolder() + "/saved.lst";
     PressInMainWindow({"shift+ctrl+s"});
     ASSERT_NO_FATAL_FAILURE(ChooseInDialog("^Save", list));

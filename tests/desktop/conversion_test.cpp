@@ -92,6 +92,7 @@ TEST_F(Conversion, AbortStopsTheEncoderInTime)
         SCOPED_TRACE(way.Way);
         ASSERT_NO_FATAL_FAILURE(StartLongConversion());
         ASSERT_TRUE(Display->Activate(ProgressWindow));
+        Display->Screenshot("progress_window_during_a_run");
         way.Act();
 
         EXPECT_TRUE(WaitUntil([this] { return EncoderProcesses().empty(); }, AbortTime))

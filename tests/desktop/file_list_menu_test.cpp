@@ -61,6 +61,7 @@ TEST_F(FileListMenu, AddFolderListsTheMediaFilesOfTheTypedFolder)
     ASSERT_NO_FATAL_FAILURE(ChooseInDialog("^Save", list));
 
     ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(list); })) << "No file list was saved";
+    Display->Screenshot("main_window_with_an_added_folder");
     std::vector<std::string> expected = media;
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(SortedLines(list), expected);

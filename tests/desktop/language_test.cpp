@@ -49,6 +49,7 @@ TEST_F(ProgramOnDesktop, OptionsWindowSwitchesTheLanguage)
     EXPECT_NE(WaitForWindow("^«Options.Caption»"), "") << DescribeWindows();
     Press({"Escape"});
     ASSERT_TRUE(WaitForNoWindow("Options"));
+    Display->Screenshot("main_window_in_a_new_language");
 
     const struct
     {

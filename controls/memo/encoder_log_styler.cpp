@@ -88,6 +88,7 @@ void SetUpEncoderLogStyler(TVezPascalMemoStyler& styler)
 void SetUpEncoderLogMemo(TVezMemo& memo, TVezPascalMemoStyler& styler)
 {
     memo.SetReadOnly(true);
+    memo.SetWantTab(false); // a log to read: Tab goes on to the window's controls
     memo.Gutter()->SetVisible(false);
     memo.ActiveLineSettings()->SetShowActiveLine(false);
     memo.ActiveLineSettings()->SetShowActiveLineIndicator(false);

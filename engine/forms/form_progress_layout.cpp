@@ -138,6 +138,7 @@ void TFormProgress::BuildMemo(const TWindowLooks& looks)
     me = NewChild<TVezMemo>(pnMemo, 0, 0, pnMemo->ClientWidth(), pnMemo->ClientHeight());
     me->SetAlign(alClient);
     me->SetReadOnly(true);
+    me->SetWantTab(false); // a log to read: Tab goes on to the window's controls
     me->SetScrollBars(ssVertical);
     me->Gutter()->SetVisible(false);
     me->SetShowRightMargin(false);

@@ -299,6 +299,24 @@ TEST_F(ProgressWindow, MemoKeepsUnchangedLines)
     EXPECT_EQ(shown.Get(1), "b");
 }
 
+// Tab walks the window's controls from the read-only memo on, so that Abort is reached by the keyboard.
+TEST_F(ProgressWindow, TabLeavesTheMemoAndReachesAbort)
+{
+    Form->Show();
+    Form->ShowMemoLines({"frame=  1 fps=25"}, 0);
+    Form->me->SetFocus();
+    Pump();
+    bool reachedAbort = false;
+    for (int tab = 0; tab < 6 && !reachedAbort; ++tab) {
+        Press(Form->ActiveControl(), "Tab");
+        Pump();
+        ASSERT_NE(Form->ActiveControl(), Form->me) << "the memo kept the Tab";
+        reachedAbort = Form->ActiveControl() == Form->btnAbort;
+    }
+    EXPECT_TRUE(reachedAbort);
+    EXPECT_EQ(Form->me->Lines()->Get(0), "frame=  1 fps=25");
+}
+
 // An "&" in a file name shows as it is in the input label and in the output file's markup: "&&" shows two
 // of them, "&" one; no "&" is taken for an accelerator mark.
 TEST_F(ProgressWindow, AmpersandsInFileNamesShowAsTheyAre)

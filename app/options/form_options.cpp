@@ -93,6 +93,8 @@ TFormOptions::TFormOptions(TComponent* owner, const TWindowLooks& looks, TOption
         SetPngButtonFonts(*button, Font()->Name(), Font()->Size());
 
     SetLang();
+    // The keyboard starts in the first setting when the window first shows.
+    SetActiveControl(cbLanguage);
     Constraints()->SetMinWidth(Width());
     Constraints()->SetMaxWidth(Width());
     Constraints()->SetMinHeight(Height());

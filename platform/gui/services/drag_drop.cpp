@@ -2,6 +2,7 @@
 
 #include "platform/gui/core/exception_reporting.h"
 #include "platform/gui/core/free_watch.h"
+#include "platform/gui/qt/input_state.h"
 #include "platform/gui/windows/window_functions.h"
 
 #include <QApplication>
@@ -67,6 +68,13 @@ TDragTracker::TDragTracker(TControl* source, TDragObject* object, int threshold)
 
 bool TDragTracker::eventFilter(QObject*, QEvent* event)
 {
+    // The drag takes the mouse's events before any window sees them: the buttons the program reads as held
+    // are noted here, or a released button would stay held after the drop.
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonRelease ||
+        event->type() == QEvent::MouseButtonPress) {
+        const Qt::MouseButtons buttons = static_cast<QMouseEvent*>(event)->buttons();
+        NoteMouseButtonState(buttons & Qt::LeftButton, buttons & Qt::RightButton, buttons & Qt::MiddleButton);
+    }
     switch (event->type()) {
     case QEvent::MouseMove: {
         const QPoint global = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();

@@ -1,4 +1,5 @@
 #include "platform/gui/services/drag_drop.h"
+#include "platform/gui/windows/keys.h"
 #include "window_test_support.h"
 
 #include <gtest/gtest.h>
@@ -72,6 +73,7 @@ TEST_F(ControlDrag, DropsOnAControlThatAcceptsAndShowsWhereItWould)
     SendMouse(source, QEvent::MouseButtonRelease, OnTarget(10, 6));
     EXPECT_EQ(log, (Log{"start", "enter 70,5", "move 10,5", "move 10,6", "drop 10,6", "end target 10,6"}));
     EXPECT_FALSE(source->Dragging());
+    EXPECT_GE(GetKeyState(VK_LBUTTON), 0) << "the button came up with the drop";
     EXPECT_EQ(ScreenCursorOverride(), crDefault);
 }
 

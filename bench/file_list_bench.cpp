@@ -10,7 +10,6 @@
 #include "engine/mediainfo_analysis.h"
 #include "platform/gui/forms/application.h"
 #include "platform/gui/forms/forms.h"
-#include "platform/gui/services/dialogs.h"
 #include "ratio_reporter.h"
 
 #include <benchmark/benchmark.h>
@@ -35,24 +34,6 @@ size_t HeapInUse()
     const struct mallinfo2 info = mallinfo2();
     return info.uordblks + info.hblkhd;
 }
-
-// The folder dialog answers the folder the benchmark names.
-class TBenchFolderDialogs : public IFileDialogs
-{
-public:
-    TBenchFolderDialogs() { SetFileDialogs(this); }
-    ~TBenchFolderDialogs() override { SetFileDialogs(nullptr); }
-    std::optional<TFileDialogAnswer> ChooseFiles(const TOpenDialog&, bool) override { return std::nullopt; }
-    std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override
-    {
-        return folder;
-    }
-    std::optional<std::string> BrowseForFolder(const TFolderBrowseRequest&, IFolderBrowseEvents&) override
-    {
-        return std::nullopt;
-    }
-    std::string folder;
-};
 
 // Folders of empty media files and of real clips, made once and removed at exit.
 class TBenchFolders
@@ -114,7 +95,7 @@ struct TListSide
         view = std::make_unique<TFileListView>(form, form);
         TFileAddingCallbacks callbacks;
         callbacks.ProcessMessages = [] { Application->ProcessMessages(); };
-        callbacks.ChooseFolder = [this](const std::string&) { return std::optional(dialogs.folder); };
+        callbacks.ChooseFolder = [this](const std::string&) { return std::optional(chosenFolder); };
         adding = std::make_unique<TFileAdding>(*view, form, callbacks);
         adding->AnalysisMode = [mode] { return mode; };
         form->Show();
@@ -128,13 +109,13 @@ struct TListSide
     }
     void AddFolder(const std::string& folder)
     {
-        dialogs.folder = folder;
+        chosenFolder = folder;
         adding->AddFolder();
     }
     TForm* form;
     std::unique_ptr<TFileListView> view;
     std::unique_ptr<TFileAdding> adding;
-    TBenchFolderDialogs dialogs;
+    std::string chosenFolder; // what the folder dialog answers
 };
 
 // The time of adding the folder's files, reported per file.

@@ -1,6 +1,6 @@
-#include "app/options/form_options.h"
 #include "app/main/file_list_columns.h"
 #include "app/main/file_list_view.h"
+#include "app/options/form_options.h"
 #include "controls/grid/column.h"
 #include "controls/grid/data_grid.h"
 #include "controls/grid/text_column.h"
@@ -14,25 +14,10 @@
 #include "main_window_fixture.h"
 #include "platform/gui/graphics/colors.h"
 #include "platform/gui/windows/actions.h"
-#include "platform/gui/windows/window_enumeration.h"
 #include "platform/gui/windows/window_functions.h"
+#include "toolbars/menu_test_support.h"
 
 namespace {
-
-// The popup windows of the menus that show now, the first opened first.
-std::vector<TBarPopupWindow*> OpenColumnMenus()
-{
-    std::vector<TBarPopupWindow*> popups;
-    EnumWindows(
-        [&popups](HWND window, LPARAM) {
-            if (auto* popup = dynamic_cast<TBarPopupWindow*>(FindControl(window));
-                popup && IsWindowVisible(window))
-                popups.push_back(popup);
-            return true;
-        },
-        0);
-    return popups;
-}
 
 // The entry of a menu bound to the action.
 TBarCustomItem* ColumnMenuEntryOf(TBarCustomItem* menu, TAction* action)
@@ -70,10 +55,10 @@ protected:
         auto* submenu = dynamic_cast<TBarCustomItem*>(Form->FindComponent(name));
         ASSERT_NE(submenu, nullptr) << name;
         TLoopScript script({{[&] {
-                                ASSERT_EQ(OpenColumnMenus().size(), 1u);
-                                whileOpen(OpenColumnMenus().front());
+                                ASSERT_EQ(OpenPopups().size(), 1u);
+                                whileOpen(OpenPopups().front());
                             }},
-                            {[&] { Press(OpenColumnMenus().front(), "Esc"); }}});
+                            {[&] { Press(OpenPopups().front(), "Esc"); }}});
         submenu->Popup(300, 100, false);
         EXPECT_EQ(script.StepsTaken(), 2);
     }
@@ -90,7 +75,7 @@ TEST_F(MainWindowColumns, HeaderPopupHidesAColumnAndTheSubmenusShowIt)
     const TPoint inHeader{header.Left + 40, (header.Top + header.Bottom) / 2};
     TLoopScript script(
         {{[&] {
-             const std::vector<TBarPopupWindow*> open = OpenColumnMenus();
+             const std::vector<TBarPopupWindow*> open = OpenPopups();
              ASSERT_EQ(open.size(), 1u);
              TBarPopupWindow* popup = open.front();
              auto picture = std::make_unique<TBitmap>(popup->Width(), popup->Height());
@@ -105,7 +90,7 @@ TEST_F(MainWindowColumns, HeaderPopupHidesAColumnAndTheSubmenusShowIt)
              MouseUp(grid, inHeader, mbRight);
          }},
          {[&] {
-             TBarPopupWindow* popup = OpenColumnMenus().front();
+             TBarPopupWindow* popup = OpenPopups().front();
              const TRect entry = EntryRect(popup, directory);
              const TPoint centre{(entry.Left + entry.Right) / 2, (entry.Top + entry.Bottom) / 2};
              MouseMove(popup, centre);

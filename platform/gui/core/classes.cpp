@@ -87,8 +87,7 @@ TComponent::~TComponent()
         // The owner is going away too (a parent frees its child controls before the owner frees the
         // rest): this component leaves quietly, as DestroyComponents lets the owner's components leave,
         // rather than telling every sibling of its end one by one.
-        std::erase(owner_->freeNotifies_, this);
-        owner_->Remove(this);
+        owner_->RemoveQuietly(this);
         return;
     }
     owner_->RemoveComponent(this);
@@ -128,9 +127,7 @@ void TComponent::DestroyComponents()
     // The owner is going away: its components leave quietly, last created first.
     while (!components_.empty()) {
         TComponent* component = components_.back();
-        Remove(component);
-        std::erase(freeNotifies_, component);
-        std::erase(component->freeNotifies_, this);
+        RemoveQuietly(component);
         delete component;
     }
 }
@@ -212,6 +209,13 @@ void TComponent::ForgetName(TComponent* component)
     if (const auto it = componentsByName_.find(NameKey(component->name_));
         it != componentsByName_.end() && it->second == component)
         componentsByName_.erase(it);
+}
+
+void TComponent::RemoveQuietly(TComponent* component)
+{
+    Remove(component);
+    std::erase(freeNotifies_, component);
+    std::erase(component->freeNotifies_, this);
 }
 
 void TComponent::InsertComponent(TComponent* component)

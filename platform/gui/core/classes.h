@@ -122,6 +122,9 @@ protected:
 private:
     void Insert(TComponent* component);
     void Remove(TComponent* component);
+    // Remove without telling anyone, the free-notification links between the two dropped: for an owner whose
+    // components all go with it.
+    void RemoveQuietly(TComponent* component);
     void RememberName(TComponent* component);
     void ForgetName(TComponent* component);
     void ValidateRename(const std::string& name) const;

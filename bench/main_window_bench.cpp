@@ -8,6 +8,7 @@
 #include "app/main/secondary_windows.h"
 #include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/graphics/canvas.h"
+#include "program_folder.h"
 #include "ratio_reporter.h"
 
 #include <QApplication>
@@ -19,30 +20,10 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <stdexcept>
-#include <string>
 
 namespace {
 
 constexpr int Columns = 29;
-
-// A program folder of the benchmark's own, removed at the end.
-struct TProgramFolder
-{
-    TProgramFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qm_bench_XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create the program folder");
-        path = pattern;
-    }
-    ~TProgramFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::string path;
-};
 
 void BM_OurMainWindow(benchmark::State& state)
 {
@@ -62,6 +43,9 @@ void BM_OurMainWindow(benchmark::State& state)
         form->PaintTo(*picture.Canvas(), 0, 0);
         benchmark::DoNotOptimize(picture.Canvas());
         form->Free();
+        // The windows' widgets go by deferred deletion, which the program's event loop carries out;
+        // outside a loop the benchmark carries it out itself.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
 }

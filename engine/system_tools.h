@@ -9,8 +9,10 @@
 // by ":"). Empty and relative entries are skipped: the current folder is never searched.
 std::string FindProgramOnPath(std::string_view name, std::string_view searchPath);
 
-// The full path under which the dynamic linker finds the library (a soname such as "libmediainfo.so.0"),
-// or empty when it finds none.
+// The full path (links resolved) under which the dynamic linker would find the library (a soname such as
+// "libmediainfo.so.0"), or empty when it would find none. Looked up as the linker looks, without loading
+// it: the folders of LD_LIBRARY_PATH (absolute ones only), the linker's cache, the system's library
+// folders; only a library of this program's own kind (ELF class, byte order, machine) counts.
 std::string FindLibraryThroughLoader(const std::string& soname);
 
 // True for a regular file (links followed) that the user may execute.

@@ -1,7 +1,5 @@
 #include "engine/system_tools.h"
 
-#include "platform/system/dynamic_library.h"
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,10 +34,4 @@ std::string FindProgramOnPath(std::string_view name, std::string_view searchPath
         searchPath.remove_prefix(colon + 1);
     }
     return "";
-}
-
-std::string FindLibraryThroughLoader(const std::string& soname)
-{
-    TDynamicLibrary library;
-    return library.Load(soname) ? library.LoadedFileName() : "";
 }

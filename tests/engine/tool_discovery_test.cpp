@@ -1,6 +1,7 @@
 #include "engine/tool_discovery.h"
 
 #include "engine/system_tools.h"
+#include "platform/system/dynamic_library.h"
 #include "support/scratch_folder.h"
 
 #include <gtest/gtest.h>
@@ -148,4 +149,51 @@ TEST(SystemTools, InstalledToolsAreFound)
     EXPECT_EQ(mediaInfo.front(), '/');
     EXPECT_NE(mediaInfo.find("libmediainfo.so"), std::string::npos) << mediaInfo;
     EXPECT_TRUE(IsRegularFile(mediaInfo));
+}
+
+// Where the dynamic linker really finds a library: by loading it.
+std::string LoadedFrom(const std::string& soname)
+{
+    TDynamicLibrary library;
+    return library.Load(soname) ? library.LoadedFileName() : "";
+}
+
+TEST(SystemTools, LibrariesAreFoundWhereTheLinkerLoadsThemFrom)
+{
+    for (const std::string soname : {"libmediainfo.so.0", "libz.so.1", "libstdc++.so.6", "libc.so.6"}) {
+        const std::string found = FindLibraryThroughLoader(soname);
+        EXPECT_FALSE(found.empty()) << soname;
+        EXPECT_EQ(found, LoadedFrom(soname)) << soname;
+    }
+    EXPECT_EQ(FindLibraryThroughLoader("libquillmark-none.so.9"), "");
+    EXPECT_EQ(FindLibraryThroughLoader(""), "");
+}
+
+// LD_LIBRARY_PATH comes before the linker's cache, but only with libraries this program could load: a
+// library of another machine's kind there is passed over, and a relative folder is never searched.
+TEST(SystemTools, TheLibraryPathComesFirstWithLibrariesOfThisProgramsKind)
+{
+    ScratchFolder root;
+    std::string foreign(64, '\0');
+    foreign.replace(0, 7,
+                    "\x7F"
+                    "ELF\x01\x01\x01"); // 32-bit, little-endian
+    foreign[16] = 3;                    // shared object
+    foreign[18] = 3;                    // i386
+    root.Write("foreign/libz.so.1", foreign);
+    for (const std::string folder : {"own", "relative"}) {
+        std::filesystem::create_directories(root / folder);
+        std::filesystem::copy_file(LoadedFrom("libz.so.1"), root / (folder + "/libz.so.1"));
+    }
+    const ScopedCurrentFolder inRoot(root.Path());
+
+    const char* saved = std::getenv("LD_LIBRARY_PATH");
+    const std::string savedValue = saved ? saved : "";
+    ::setenv("LD_LIBRARY_PATH", ("relative:" + (root / "foreign") + ":" + (root / "own")).c_str(), 1);
+    const std::string found = FindLibraryThroughLoader("libz.so.1");
+    const std::string foundByPath = FindLibraryThroughLoader(root / "foreign/libz.so.1");
+    saved ? ::setenv("LD_LIBRARY_PATH", savedValue.c_str(), 1) : ::unsetenv("LD_LIBRARY_PATH");
+
+    EXPECT_EQ(found, std::filesystem::canonical(root / "own/libz.so.1").string());
+    EXPECT_EQ(foundByPath, "");
 }

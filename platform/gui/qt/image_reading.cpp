@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr std::string_view PngSignature("\x89PNG\r\n\x1A\n", 8);
+
 uint32_t Number(std::string_view bytes, size_t at, int size, bool bigEndian)
 {
     uint32_t value = 0;
@@ -25,7 +27,6 @@ uint32_t Number(std::string_view bytes, size_t at, int size, bool bigEndian)
 void CheckIconPictures(std::string_view bytes, const std::string& kind)
 {
     constexpr size_t HeaderSize = 6, EntrySize = 16;
-    constexpr std::string_view PngSignature("\x89PNG\r\n\x1A\n", 8);
     const bool icon = bytes.size() >= HeaderSize && Number(bytes, 0, 2, false) == 0 &&
                       (Number(bytes, 2, 2, false) == 1 || Number(bytes, 2, 2, false) == 2);
     if (!icon)
@@ -39,6 +40,16 @@ void CheckIconPictures(std::string_view bytes, const std::string& kind)
     }
 }
 
+// The two formats whose signature is enough to name them.
+const char* BuiltInFormatOf(std::string_view bytes)
+{
+    if (bytes.substr(0, PngSignature.size()) == PngSignature)
+        return "PNG";
+    if (bytes.substr(0, 2) == "BM")
+        return "BMP";
+    return nullptr;
+}
+
 } // namespace
 
 QImage ReadImage(std::string_view bytes, const char* format, const std::string& kind)
@@ -47,7 +58,12 @@ QImage ReadImage(std::string_view bytes, const char* format, const std::string& 
     QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format);
+    const char* known = format ? format : BuiltInFormatOf(bytes);
+    QImageReader reader(&buffer, known);
+    // Bytes in a known format are read by that format's reader alone: guessing would load every image
+    // format module to ask each whether it knows them.
+    if (known)
+        reader.setAutoDetectImageFormat(false);
     // A reader that cannot tell the size before decoding is checked on what it decoded.
     if (const QSize declared = reader.size(); declared.isValid())
         CheckPictureSize(kind, declared.width(), declared.height());

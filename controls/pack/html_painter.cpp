@@ -40,6 +40,7 @@ void FillWith(TCanvas& canvas, const TRect& rect, TColor color)
 void TVhHTMLText2::Paint()
 {
     TGraphicControl::Paint();
+    EnsureWords();
     THTMLPainter(*this).PaintWords(*Canvas());
 }
 

@@ -106,6 +106,26 @@ void TVhHTMLText2::RebuildWords()
 {
     if (IsLoading(*this) || FRebuilding)
         return;
+    // Measuring the words loads every font the text uses; a label no one sees yet that does not size
+    // itself to its text (one in a window not shown) builds them when it paints or is asked for them.
+    if (!FAutoWidth && !FAutoHeight && !Showing()) {
+        FWordsStale = true;
+        return;
+    }
+    BuildWords();
+}
+
+void TVhHTMLText2::EnsureWords() const
+{
+    if (FWordsStale)
+        const_cast<TVhHTMLText2*>(this)->BuildWords();
+}
+
+void TVhHTMLText2::BuildWords()
+{
+    if (FRebuilding)
+        return;
+    FWordsStale = false;
     FRebuilding = true;
     // A size the text asks for changes the width it is laid out in: a few rounds settle it.
     for (int round = 0; round < 3; ++round) {
@@ -163,6 +183,7 @@ void TVhHTMLText2::SetOwnCursor(TCursor cursor)
 
 void TVhHTMLText2::UpdateLinkHover(int x, int y)
 {
+    EnsureWords();
     y -= FBitmapTop;
     if (FInternalMargins->Enabled())
         x -= FInternalMargins->Left();

@@ -83,14 +83,14 @@ public:
     TVHTagSupParams* TagSUPParams() const { return FTagSUPParams.get(); }
     void SetTagSUPParams(const TVHTagSupParams* value) { FTagSUPParams->Assign(value); }
 
-    // Results of the last build.
-    int Lines() const { return FLines; }
-    int TextWidth() const { return FTextWidth; }
-    int TextHeight() const { return FTextHeight; }
-    const TVHWordList& Words() const { return LWords; }
-    const TVHLinkDataList& Links() const { return LLinkData; }
+    // Results of the build for the current text, size and styles.
+    int Lines() const { return EnsureWords(), FLines; }
+    int TextWidth() const { return EnsureWords(), FTextWidth; }
+    int TextHeight() const { return EnsureWords(), FTextHeight; }
+    const TVHWordList& Words() const { return EnsureWords(), LWords; }
+    const TVHLinkDataList& Links() const { return EnsureWords(), LLinkData; }
     // The width of the text area: the label's less the internal margins while they are enabled.
-    int BitmapWidth() const { return FBitmapWidth; }
+    int BitmapWidth() const { return EnsureWords(), FBitmapWidth; }
     // The vertical offset of the text the last paint used.
     int BitmapTop() const { return FBitmapTop; }
     bool IsLinkHover() const { return FIsLinkHover; }
@@ -119,8 +119,12 @@ protected:
 
 private:
     friend class THTMLPainter;
-    // Builds the words again for the current text, size and styles (and sizes the label to them).
+    // Builds the words again for the current text, size and styles (and sizes the label to them), at once
+    // or, for a label not showing that keeps its size, when they are next needed.
     void RebuildWords();
+    void BuildWords();
+    // Builds the words a deferred rebuild left out.
+    void EnsureWords() const;
     // Rebuilds and repaints.
     void RefreshLayout();
     void UpdateLinkHover(int x, int y);
@@ -143,6 +147,7 @@ private:
     int FMaxWidth = 0;
     bool FAutoOpenLink = true;
     int FLines = 0;
+    bool FWordsStale = false;
     int FTextWidth = 0;
     int FTextHeight = 0;
     std::unique_ptr<TVHStyleLinkProp> FStyleLinkNormal;

@@ -153,6 +153,29 @@ TEST_F(HtmlLabels, ALabelWithoutAParentBuildsAndSizesItself)
     EXPECT_EQ(label.Width(), Measure("one").cx) << "the widest line, without wrapping";
 }
 
+// A label in a window not yet shown builds its words when it is painted or asked: what it paints and
+// reports then is the last text at the last width.
+TEST_F(HtmlLabels, ALabelInAHiddenWindowPaintsItsLastTextAndWidth)
+{
+    form->Hide();
+    TVhHTMLText2* label = PlaceLabel("first", Bounds(10, 10, 300, 120));
+    label->SetColor(clWhite);
+    label->SetText("Hello world");
+    label->SetBounds(10, 10, Measure("Hello").cx + 4, 120);
+    form->Show();
+    Pump();
+    const std::unique_ptr<TBitmap> picture = Render(form);
+
+    EXPECT_EQ(label->Lines(), 2);
+    const TRect world = Word(*label, "world").Rect;
+    EXPECT_EQ(world.Top, Measure("Hello").cy) << "wrapped at the width set while hidden";
+    int inked = 0;
+    for (int y = world.Top; y < world.Bottom; ++y)
+        for (int x = world.Left; x < world.Right; ++x)
+            inked += picture->Canvas()->Pixels(10 + x, 10 + y) != 0xFFFFFFu;
+    EXPECT_GT(inked, 10) << "the second line is painted";
+}
+
 TEST_F(HtmlLabels, HoverMovesFromLinkToLinkAndClicksComeInOrder)
 {
     TVhHTMLText2* label = PlaceLabel("<a:https://example.org>site</a> <a:/etc/passwd>file</a> plain");

@@ -6,8 +6,8 @@
 #include <QGuiApplication>
 
 #include <algorithm>
-#include <map>
 #include <mutex>
+#include <set>
 
 namespace {
 
@@ -45,17 +45,18 @@ std::vector<std::string> InstalledFontFamilies()
     return families;
 }
 
+// A family is installed when the font database lists it under that name (letter case aside). The database's
+// own test also asks the font configuration for aliases, about a millisecond for each name it lacks, and
+// layouts name many faces this system lacks.
 bool IsFontInstalled(const std::string& family)
 {
     static std::mutex lock;
-    static std::map<std::string, bool> known;
-    const std::string key = Utf8LowerCase(family);
+    static std::set<std::string> installed;
     std::lock_guard guard(lock);
-    if (const auto found = known.find(key); found != known.end())
-        return found->second;
-    const bool installed = QFontDatabase::hasFamily(QString::fromStdString(family));
-    known[key] = installed;
-    return installed;
+    if (installed.empty())
+        for (const std::string& name : InstalledFontFamilies())
+            installed.insert(Utf8LowerCase(name));
+    return installed.count(Utf8LowerCase(family)) > 0;
 }
 
 std::string ResolveFontFamily(const std::string& family, bool fixedPitch)

@@ -124,9 +124,34 @@ std::optional<size_t> TIniDocument::FindKey(std::string_view section, std::strin
     return std::nullopt;
 }
 
+std::string TIniDocument::IndexName(std::string_view section, std::string_view key)
+{
+    return Utf8UpperCase(Trim(section)) + '\0' + Utf8UpperCase(Trim(key));
+}
+
+std::optional<size_t> TIniDocument::IndexedKey(std::string_view section, std::string_view key) const
+{
+    if (!FKeyIndexBuilt) {
+        FKeyIndex.clear();
+        std::string_view current;
+        bool inSection = false;
+        for (size_t i = 0; i < FLines.size(); ++i) {
+            if (FLines[i].Kind == TLineKind::Section) {
+                current = FLines[i].Name;
+                inSection = true;
+            } else if (FLines[i].Kind == TLineKind::Key && inSection) {
+                FKeyIndex.emplace(IndexName(current, FLines[i].Name), i);
+            }
+        }
+        FKeyIndexBuilt = true;
+    }
+    const auto found = FKeyIndex.find(IndexName(section, key));
+    return found == FKeyIndex.end() ? std::nullopt : std::optional<size_t>(found->second);
+}
+
 std::optional<std::string> TIniDocument::Value(std::string_view section, std::string_view key) const
 {
-    if (const auto i = FindKey(section, key)) {
+    if (const auto i = IndexedKey(section, key)) {
         return FLines[*i].Value;
     }
     return std::nullopt;
@@ -163,6 +188,7 @@ std::vector<std::string> TIniDocument::KeyNames(std::string_view section) const
 
 void TIniDocument::SetValue(std::string_view section, std::string_view key, std::string_view valueText)
 {
+    FKeyIndexBuilt = false;
     if (const auto i = FindKey(section, key)) {
         FLines[*i] = KeyLine(FLines[*i].Name, valueText);
         return;
@@ -191,6 +217,7 @@ void TIniDocument::SetValue(std::string_view section, std::string_view key, std:
 
 void TIniDocument::EraseSection(std::string_view section)
 {
+    FKeyIndexBuilt = false;
     const std::vector<size_t> lines = LinesOfSection(section);
     for (auto i = lines.rbegin(); i != lines.rend(); ++i) {
         FLines.erase(FLines.begin() + static_cast<std::ptrdiff_t>(*i));
@@ -199,6 +226,7 @@ void TIniDocument::EraseSection(std::string_view section)
 
 void TIniDocument::DeleteKey(std::string_view section, std::string_view key)
 {
+    FKeyIndexBuilt = false;
     while (const auto i = FindKey(section, key)) {
         FLines.erase(FLines.begin() + static_cast<std::ptrdiff_t>(*i));
     }

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // The lines of an INI file in order: section headers, keys, comments and everything else. Reads look keys
@@ -64,8 +65,14 @@ private:
     // Index of every line that belongs to the section, its headers included, in order.
     std::vector<size_t> LinesOfSection(std::string_view section) const;
     std::optional<size_t> FindKey(std::string_view section, std::string_view key) const;
+    // The line of a section's first key of a name, as FindKey finds it, through an index built at the
+    // first read after a change: a language file reads its hundreds of keys one by one.
+    std::optional<size_t> IndexedKey(std::string_view section, std::string_view key) const;
+    static std::string IndexName(std::string_view section, std::string_view key);
 
     std::vector<TLine> FLines;
+    mutable std::unordered_map<std::string, size_t> FKeyIndex;
+    mutable bool FKeyIndexBuilt = false;
     bool FByteOrderMark = false;
     std::string FLineEnd = "\n";
 };

@@ -1,7 +1,8 @@
 #pragma once
 
 // The console report of a benchmark program, followed by one line per pair of benchmarks compared:
-// "<what>: <first> 5.2 ms, <second> 0.5 ms, ratio 10.4<note>". Repeated runs count by their mean.
+// "<what>: <first> 5.2 ms, <second> 0.5 ms, ratio 10.4<note>". Repeated runs count by their median, which
+// one disturbed repetition does not move.
 
 #include <QApplication>
 
@@ -28,7 +29,7 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "mean")
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
                 times_[run.run_name.function_name] = run.GetAdjustedRealTime();
         ConsoleReporter::ReportRuns(runs);
     }

@@ -1,8 +1,9 @@
-// Start-up to the first painted main window: the program's nine windows created as the entry routine
-// creates them (its program folder a temporary folder), the main window shown and painted into an image,
-// then all freed; against a bare toolkit program's window holding a table of 29 columns, created, shown and
-// rendered the same way.
-// Prints our time / the toolkit's at the end; the goal is at most 2.
+// The program's windows made again and again in one running process: the nine windows created as the entry
+// routine creates them (its program folder a temporary folder), the main window shown and painted into an
+// image, then all freed; against a bare toolkit window holding a table of 29 columns, created, shown and
+// rendered the same way. What the program's own window code costs once the process, the libraries and the
+// fonts are up; start-up as a user meets it, with its goal, is the start-up benchmark's.
+// Prints our time / the toolkit's at the end.
 
 #include "app/main/form_main.h"
 #include "app/main/secondary_windows.h"
@@ -79,6 +80,6 @@ BENCHMARK(BM_ToolkitWindowWithTable)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     return RunBenchmarksWithRatios(argc, argv,
-                                   {{"Main window created, shown and painted", "BM_OurMainWindow", "ours",
-                                     "BM_ToolkitWindowWithTable", "toolkit's", " (goal <= 2)"}});
+                                   {{"Windows made again in a running process", "BM_OurMainWindow", "ours",
+                                     "BM_ToolkitWindowWithTable", "toolkit's", ""}});
 }

@@ -2,6 +2,7 @@
 
 #include "platform/gui/graphics/canvas.h"
 #include "platform/gui/graphics/font_families.h"
+#include "platform/gui/graphics/text_metrics.h"
 #include "platform/gui/windows/caret.h"
 
 #include <cmath>
@@ -52,9 +53,7 @@ void TVezCustomMemo::MeasureCharCell(TObject*)
         canvas.Font()->SetSize(static_cast<int>(std::lround(FFont->Size() * FDPIScale)));
     const TCellSize before = FCellSize;
     FCellSize.W = canvas.TextWidth("W");
-    canvas.Font()->SetStyle({fsBold});
-    FNoRealFixedWidth = canvas.TextWidth("W") != FCellSize.W;
-    canvas.Font()->SetStyle(FFont->Style());
+    FBoldWidthMeasured = false;
     FCellSize.H = canvas.TextHeight("W_") + 1;
     if (FCaretVisible && HandleAllocated()) {
         HideCaret(Handle());
@@ -68,4 +67,21 @@ void TVezCustomMemo::MeasureCharCell(TObject*)
     else
         UpdateScrollBars(false);
     Invalidate();
+}
+
+bool TVezCustomMemo::BoldLeavesTheCell() const
+{
+    // Measured when a bold run is first painted: loading the bold face only to learn this cost every memo
+    // of a window not yet shown a font at start-up.
+    if (!FBoldWidthMeasured) {
+        TFont font;
+        font.Assign(FFont.get());
+        if (FDPIScale != 1.0f)
+            font.SetSize(static_cast<int>(std::lround(FFont->Size() * FDPIScale)));
+        const int plain = TTextMetrics(font).CaretStops(U"W").back();
+        font.SetStyle({fsBold});
+        FNoRealFixedWidth = TTextMetrics(font).CaretStops(U"W").back() != plain;
+        FBoldWidthMeasured = true;
+    }
+    return FNoRealFixedWidth;
 }

@@ -89,7 +89,8 @@ void TVezCustomMemo::PaintRun(const TLineText& text, const TStyle& style)
     TCanvas& canvas = *r.Canvas;
     const TRunLook look = RunLook(style, true, false);
     canvas.Font()->SetColor(look.Text);
-    canvas.Font()->SetStyle(FNoRealFixedWidth ? look.Style - TFontStyles{fsBold} : look.Style);
+    const bool plainBold = look.Style.Contains(fsBold) && BoldLeavesTheCell();
+    canvas.Font()->SetStyle(plainBold ? look.Style - TFontStyles{fsBold} : look.Style);
     canvas.Brush()->SetStyle(bsSolid);
     canvas.Brush()->SetColor(look.Back);
     TLineText before, sel, after;

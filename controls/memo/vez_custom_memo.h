@@ -211,6 +211,7 @@ public:
     int MaxLength() const { return FMaxLength; }
     void UpdateMaxLength();
     void MeasureCharCell(TObject* sender = nullptr);
+    bool BoldLeavesTheCell() const;
 
     // --- rendering ---
     // Renders line lineIndex starting in style and leaves in style the state at the start of the next line.
@@ -1078,7 +1079,9 @@ private:
     TCustomImageList* FAutoCompletionListImages = nullptr;
     TImageList* FContextMenuImages = nullptr;
     bool FAutoThemeAdapt = false;
-    bool FNoRealFixedWidth = false;
+    // Bold letters of the font are wider than the cell: bold runs are then painted plain.
+    mutable bool FNoRealFixedWidth = false;
+    mutable bool FBoldWidthMeasured = false;
     bool FOleDropSource = false;
     TOleDropTarget FOleDropTarget;
     std::unique_ptr<TPrintOptions> FPrintOptions;

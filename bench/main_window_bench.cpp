@@ -9,8 +9,8 @@
 #include "app/main/secondary_windows.h"
 #include "platform/gui/graphics/bitmap.h"
 #include "platform/gui/graphics/canvas.h"
-#include "program_folder.h"
 #include "ratio_reporter.h"
+#include "tests/support/scratch_folder.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -28,13 +28,13 @@ constexpr int Columns = 29;
 
 void BM_OurMainWindow(benchmark::State& state)
 {
-    TProgramFolder folder;
+    ScratchFolder folder;
     TMainStartup startup;
     // The program in a folder of its own, as a portable program unpacks: the tool discovery also looks
     // three levels below the program folder's parent.
-    std::filesystem::create_directory(folder.path + "/program");
-    startup.ExecutablePath = folder.path + "/program/quillmark";
-    startup.Storage.ConfigHome = folder.path + "/config";
+    std::filesystem::create_directory(folder.Path() + "/program");
+    startup.ExecutablePath = folder.Path() + "/program/quillmark";
+    startup.Storage.ConfigHome = folder.Path() + "/config";
     for (auto _ : state) {
         auto* form = new TFormMain(nullptr, startup);
         CreateSecondaryWindows(*form);

@@ -4,8 +4,8 @@
 // bare toolkit program showing a main window with a table of 29 columns. Both end at their first paint.
 // Prints our time / the toolkit's at the end; the goal is at most 2.
 
-#include "program_folder.h"
 #include "ratio_reporter.h"
+#include "tests/support/scratch_folder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -72,20 +72,20 @@ void MeasureStartUp(benchmark::State& state, const std::string& program, const s
 void BM_ProgramStartUp(benchmark::State& state)
 {
     // The program folder as a portable program unpacks: the program, its language files and data lists.
-    TProgramFolder folder;
-    const fs::path programFolder = fs::path(folder.path) / "program";
+    ScratchFolder folder;
+    const fs::path programFolder = fs::path(folder.Path()) / "program";
     fs::create_directories(programFolder);
     fs::copy_file(QM_PROGRAM_PROBE, programFolder / "quillmark");
     const fs::path shipped = QM_PROGRAM_FOLDER;
     fs::copy(shipped / "lang", programFolder / "lang", fs::copy_options::recursive);
     fs::copy(shipped / "data", programFolder / "data", fs::copy_options::recursive);
-    MeasureStartUp(state, (programFolder / "quillmark").string(), folder.path);
+    MeasureStartUp(state, (programFolder / "quillmark").string(), folder.Path());
 }
 
 void BM_ToolkitProgramStartUp(benchmark::State& state)
 {
-    TProgramFolder folder;
-    MeasureStartUp(state, QM_TOOLKIT_PROBE, folder.path);
+    ScratchFolder folder;
+    MeasureStartUp(state, QM_TOOLKIT_PROBE, folder.Path());
 }
 
 // A start-up is a few tens of milliseconds of a whole machine's attention: repetitions, compared by median.

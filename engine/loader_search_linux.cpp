@@ -3,14 +3,13 @@
 
 #include "engine/system_tools.h"
 
+#include "platform/system/file_io.h"
 #include "support/elf_file.h"
 
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -84,8 +83,9 @@ std::vector<std::string> CachedPaths(std::string_view cache, std::string_view so
 
 std::string ReadCache()
 {
-    std::ifstream file{std::string(CacheFileName), std::ios::binary};
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::string bytes;
+    ReadFileBytes(std::string(CacheFileName), bytes);
+    return bytes;
 }
 
 struct TBinaryKind
@@ -122,23 +122,6 @@ std::string Resolved(const std::string& fileName)
     return ::realpath(fileName.c_str(), resolved) ? resolved : fileName;
 }
 
-std::vector<std::string> LibraryPathFolders()
-{
-    std::vector<std::string> folders;
-    const char* variable = std::getenv("LD_LIBRARY_PATH");
-    std::string_view rest = variable ? variable : "";
-    while (!rest.empty()) {
-        const size_t end = rest.find_first_of(":;");
-        const std::string_view folder = rest.substr(0, end);
-        if (!folder.empty() && folder.front() == '/')
-            folders.emplace_back(folder);
-        if (end == std::string_view::npos)
-            break;
-        rest.remove_prefix(end + 1);
-    }
-    return folders;
-}
-
 // The folders the linker searches last, whatever its cache says.
 std::vector<std::string> SystemLibraryFolders()
 {
@@ -160,8 +143,7 @@ std::vector<std::string> SystemLibraryFolders()
 std::optional<std::string> FirstLibraryIn(const std::vector<std::string>& folders, const std::string& soname)
 {
     for (const std::string& folder : folders) {
-        const std::string candidate = folder + (folder.back() == '/' ? "" : "/") + soname;
-        if (IsLibraryForThisProgram(candidate))
+        if (const std::string candidate = FileInFolder(folder, soname); IsLibraryForThisProgram(candidate))
             return candidate;
     }
     return std::nullopt;
@@ -176,7 +158,8 @@ std::string FindLibraryThroughLoader(const std::string& soname)
     // A name with a slash is a path to the linker, searched nowhere.
     if (soname.find('/') != std::string::npos)
         return IsLibraryForThisProgram(soname) ? Resolved(soname) : "";
-    if (auto found = FirstLibraryIn(LibraryPathFolders(), soname))
+    const char* libraryPath = std::getenv("LD_LIBRARY_PATH");
+    if (auto found = FirstLibraryIn(AbsoluteSearchFolders(libraryPath ? libraryPath : "", ":;"), soname))
         return Resolved(*found);
     for (const std::string& cached : CachedPaths(ReadCache(), soname))
         if (IsLibraryForThisProgram(cached))

@@ -2,12 +2,19 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Where the system keeps the external tools when the program's own folders hold none.
 
 // The first executable file of that name in the folders of searchPath (a PATH value, folders separated
 // by ":"). Empty and relative entries are skipped: the current folder is never searched.
 std::string FindProgramOnPath(std::string_view name, std::string_view searchPath);
+
+// The absolute folders of a search list (PATH, LD_LIBRARY_PATH) in order, the entries separated by any of
+// separators; empty and relative entries are left out.
+std::vector<std::string> AbsoluteSearchFolders(std::string_view list, std::string_view separators = ":");
+// folder/name, with one slash between them.
+std::string FileInFolder(const std::string& folder, std::string_view name);
 
 // The full path (links resolved) under which the dynamic linker would find the library (a soname such as
 // "libmediainfo.so.0"), or empty when it would find none. Looked up as the linker looks, without loading

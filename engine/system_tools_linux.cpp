@@ -16,22 +16,30 @@ bool IsExecutableFile(const std::string& fileName)
     return IsRegularFile(fileName) && access(fileName.c_str(), X_OK) == 0;
 }
 
+std::vector<std::string> AbsoluteSearchFolders(std::string_view list, std::string_view separators)
+{
+    std::vector<std::string> folders;
+    while (!list.empty()) {
+        const size_t end = list.find_first_of(separators);
+        const std::string_view folder = list.substr(0, end);
+        if (!folder.empty() && folder.front() == '/')
+            folders.emplace_back(folder);
+        if (end == std::string_view::npos)
+            break;
+        list.remove_prefix(end + 1);
+    }
+    return folders;
+}
+
+std::string FileInFolder(const std::string& folder, std::string_view name)
+{
+    return folder + (folder.back() == '/' ? "" : "/") + std::string(name);
+}
+
 std::string FindProgramOnPath(std::string_view name, std::string_view searchPath)
 {
-    while (!searchPath.empty()) {
-        const size_t colon = searchPath.find(':');
-        const std::string_view folder = searchPath.substr(0, colon);
-        if (!folder.empty() && folder.front() == '/') {
-            std::string candidate = std::string(folder);
-            if (candidate.back() != '/')
-                candidate += '/';
-            candidate += name;
-            if (IsExecutableFile(candidate))
-                return candidate;
-        }
-        if (colon == std::string_view::npos)
-            break;
-        searchPath.remove_prefix(colon + 1);
-    }
+    for (const std::string& folder : AbsoluteSearchFolders(searchPath))
+        if (const std::string candidate = FileInFolder(folder, name); IsExecutableFile(candidate))
+            return candidate;
     return "";
 }

@@ -104,7 +104,7 @@ std::unique_ptr<TPngImage> TVhHTMLText2::GetPngImageFromFile(const std::string& 
 
 void TVhHTMLText2::RebuildWords()
 {
-    if (IsLoading(*this) || FRebuilding)
+    if (IsLoading(*this))
         return;
     // Measuring the words loads every font the text uses; a label no one sees yet that does not size
     // itself to its text (one in a window not shown) builds them when it paints or is asked for them.

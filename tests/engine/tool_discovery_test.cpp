@@ -187,12 +187,13 @@ TEST(SystemTools, TheLibraryPathComesFirstWithLibrariesOfThisProgramsKind)
     }
     const ScopedCurrentFolder inRoot(root.Path());
 
-    const char* saved = std::getenv("LD_LIBRARY_PATH");
-    const std::string savedValue = saved ? saved : "";
-    ::setenv("LD_LIBRARY_PATH", ("relative:" + (root / "foreign") + ":" + (root / "own")).c_str(), 1);
-    const std::string found = FindLibraryThroughLoader("libz.so.1");
-    const std::string foundByPath = FindLibraryThroughLoader(root / "foreign/libz.so.1");
-    saved ? ::setenv("LD_LIBRARY_PATH", savedValue.c_str(), 1) : ::unsetenv("LD_LIBRARY_PATH");
+    std::string found, foundByPath;
+    {
+        const ScopedEnvironment libraryPath("LD_LIBRARY_PATH",
+                                            "relative:" + (root / "foreign") + ":" + (root / "own"));
+        found = FindLibraryThroughLoader("libz.so.1");
+        foundByPath = FindLibraryThroughLoader(root / "foreign/libz.so.1");
+    }
 
     EXPECT_EQ(found, std::filesystem::canonical(root / "own/libz.so.1").string());
     EXPECT_EQ(foundByPath, "");
